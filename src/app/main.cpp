@@ -1,0 +1,22 @@
+#include <QApplication>
+
+#include "editor/Etiket.h"
+#include "platform/MessageService.h"
+#include "platform/SettingsStore.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Vellora"));
+
+  platform::IniSettingsStore instellingen(platform::IniSettingsStore::defaultPath());
+  platform::QtMessageService meldingen;
+  EtiketOpties opties;
+  opties.instellingen = &instellingen;
+  opties.meldingen = &meldingen;
+
+  Etiket etiket(opties);
+  meldingen.setParent(&etiket);
+  if (!etiket.Form_Load()) return 1;
+  etiket.show();
+  return app.exec();
+}

@@ -1,0 +1,92 @@
+#pragma once
+#include <QImage>
+#include <QRegion>
+#include <QString>
+#include <array>
+
+#include "model/AfdrukbaarGebied.h"
+#include "model/EtiketFormaat.h"
+#include "model/Ontwerp.h"
+#include "printing/Tekenen.h"
+
+// One of the eight black handles around the selection, in picture mm.
+struct Handvat {
+  QRectF Rechthoek;
+  bool Zichtbaar = false;
+};
+
+// The label picture without its window: the kept image that every drawing
+// goes into, the off-screen copy of the empty label (Achtergrond), and the
+// data drawn over the image (selection frames, handles, printable-area
+// lines). Commands change the design, note the areas, and call Hertekenen,
+// which repaints only what changed.
+class EtiketBeeld {
+ public:
+  EtiketBeeld(Ontwerp& ontwerp, const FormatenTabel& formaten);
+
+  const EtiketFormaat& Formaat() const { return formaten_.formaat(ontwerp_.HuidigFormaat); }
+
+  // Recomputes the screen mapping for a picture of the given inner size in
+  // pixels and outer size in twips, and makes a fresh Achtergrond.
+  void BerekenSchaal(qint32 pixelBreedte, qint32 pixelHoogte, double twipsBreedte, double twipsHoogte);
+
+  // Clears the image, draws the label outline, sets the shape texts and
+  // copies the result into Achtergrond.
+  void TekenVorm();
+
+  // Repaints after changes: marks every element that strictly overlaps a
+  // noted area, restores the background under the noted areas and the
+  // marked elements, draws again what lies there, and clears the marks.
+  // Returns the pixel area of the image that changed, for the screen.
+  QRegion Hertekenen();
+  // The marking step alone: every element that strictly overlaps a noted
+  // area gets its TeHertekenen mark.
+  void MarkeerOverlappende();
+
+  // Full repaint from nothing: outline, then every element in table order.
+  void TekenAlles();
+
+  // Draws one element into the image (no clipping of its own).
+  void TekenVoorwerp(int index);
+
+  // Hiding and showing the selection frames, nested.
+  void VerbergAlles();
+  void ToonAlles();
+
+  // Shows or hides the printable-area lines; hs and vs are the format's
+  // stored print offsets.
+  void ToonAfdrukbaarGebied(bool tonen, float hs, float vs);
+
+  // Draws the frames, handles and printable-area lines over the image.
+  void TekenBovenlaag(QPainter& p) const;
+  // The image with everything on top: what the user sees.
+  QImage Samengesteld() const;
+
+  const QImage& Beeld() const { return beeld_; }
+  const QImage& Achtergrond() const { return achtergrond_; }
+  const QString& Vorm() const { return vorm_; }
+  const QString& Afmeting() const { return afmeting_; }
+  bool AfdrukbaarGebiedZichtbaar() const { return gebiedZichtbaar_; }
+  const AfdrukbaarGebied& AfdrukGebied() const { return gebied_; }
+  std::array<Handvat, 8>& Handvatten() { return handvatten_; }
+  const std::array<Handvat, 8>& Handvatten() const { return handvatten_; }
+  Apparaat SchermApparaat() const;
+  const SchermSchaal& Schaal() const { return ontwerp_.Schaal; }
+  // The pixel rectangle an element covers on screen, one pixel wider all
+  // round to absorb the rounding of the drawing routines.
+  QRect PixelRechthoek(const Voorwerp& v) const;
+
+ private:
+  Ontwerp& ontwerp_;
+  const FormatenTabel& formaten_;
+  QImage beeld_;
+  QImage achtergrond_;
+  QString vorm_;
+  QString afmeting_;
+  bool gebiedZichtbaar_ = false;
+  AfdrukbaarGebied gebied_;
+  std::array<Handvat, 8> handvatten_;
+};
+
+// A number as the shape labels show it: plain decimals, no trailing zeros.
+QString GetalTekst(float waarde);

@@ -1,0 +1,38 @@
+#pragma once
+#include <QFrame>
+#include <array>
+
+class EtiketBeeld;
+class QWidget;
+
+// The label picture pictEtiket: shows the kept image of an EtiketBeeld with
+// the frames, handles and printable-area lines on top.
+class EtiketPlaatje : public QFrame {
+  Q_OBJECT
+ public:
+  explicit EtiketPlaatje(QWidget* parent = nullptr);
+  void ZetBeeld(EtiketBeeld* beeld) { beeld_ = beeld; }
+
+  // Inner size in pixels and outer size in twips, as the scale needs them.
+  QSize PixelMaat() const { return contentsRect().size(); }
+  QSizeF TwipsMaat() const;
+
+  // Puts the eight handle widgets where the data says.
+  void PlaatsHandvatWidgets();
+  QWidget* HandvatWidget(int index) const { return handvatten_.at(size_t(index)); }
+
+  // Shows a changed part of the image (image pixels), or all of it.
+  void Toon(const QRegion& gebied);
+  void ToonAlles();
+
+ signals:
+  void Vergroot();  // the size changed: the scale must be recomputed
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+
+ private:
+  EtiketBeeld* beeld_ = nullptr;
+  std::array<QWidget*, 8> handvatten_{};
+};

@@ -1,0 +1,167 @@
+#include "platform/CellFont.h"
+
+#include <QFont>
+#include <QHash>
+#include <QRawFont>
+#include <QtEndian>
+#include <cmath>
+#include <map>
+#include <tuple>
+
+namespace platform {
+namespace {
+
+// Metrics of one face in font design units, as the Windows text metrics use them.
+struct Face {
+  QRawFont raw;
+  double unitsPerEm = 2048;
+  double winAscent = 0;
+  double winDescent = 0;
+  double externalLeading = 0;  // design units
+};
+
+qint16 be16(const QByteArray& t, int offset) {
+  if (t.size() < offset + 2) return 0;
+  return qFromBigEndian<qint16>(t.constData() + offset);
+}
+quint16 beU16(const QByteArray& t, int offset) {
+  if (t.size() < offset + 2) return 0;
+  return qFromBigEndian<quint16>(t.constData() + offset);
+}
+
+Face loadFace(const QString& family, bool bold, bool italic) {
+  QFont f(family);
+  f.setBold(bold);
+  f.setItalic(italic);
+  f.setHintingPreference(QFont::PreferNoHinting);
+  f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::NoFontMerging));
+  Face face;
+  face.raw = QRawFont::fromFont(f);
+  if (!face.raw.isValid()) return face;
+  face.unitsPerEm = face.raw.unitsPerEm() > 0 ? face.raw.unitsPerEm() : 2048;
+  const QByteArray os2 = face.raw.fontTable("OS/2");
+  const QByteArray hhea = face.raw.fontTable("hhea");
+  const double hheaAscent = be16(hhea, 4), hheaDescent = -be16(hhea, 6), lineGap = be16(hhea, 8);
+  if (os2.size() >= 78) {
+    face.winAscent = beU16(os2, 74);
+    face.winDescent = beU16(os2, 76);
+  }
+  if (face.winAscent + face.winDescent <= 0) {
+    face.winAscent = hheaAscent;
+    face.winDescent = hheaDescent;
+  }
+  if (face.winAscent + face.winDescent <= 0) {
+    // No usable tables: fall back on the engine's own metrics at its size.
+    const double scale = face.unitsPerEm / face.raw.pixelSize();
+    face.winAscent = face.raw.ascent() * scale;
+    face.winDescent = face.raw.descent() * scale;
+  }
+  face.externalLeading =
+      std::max(0.0, lineGap - ((face.winAscent + face.winDescent) - (hheaAscent + hheaDescent)));
+  return face;
+}
+
+const Face& faceFor(const QString& family, bool bold, bool italic) {
+  static std::map<std::tuple<QString, bool, bool>, Face> cache;
+  auto key = std::make_tuple(family, bold, italic);
+  auto it = cache.find(key);
+  if (it == cache.end()) it = cache.emplace(key, loadFace(family, bold, italic)).first;
+  return it->second;
+}
+
+}  // namespace
+
+struct CellFont::Sized {
+  const Face* face = nullptr;
+  QRawFont raw;
+  double scale = 0;  // pixels per design unit
+  QHash<quint32, QPainterPath> glyphPaths;
+  QHash<char16_t, std::pair<quint32, double>> glyphs;  // character -> glyph, advance
+
+  std::pair<quint32, double> glyph(QChar c) {
+    auto it = glyphs.constFind(c.unicode());
+    if (it != glyphs.constEnd()) return *it;
+    QList<quint32> idx = raw.glyphIndexesForString(QString(c));
+    quint32 g = idx.isEmpty() ? 0 : idx.first();
+    QList<QPointF> adv = raw.advancesForGlyphIndexes(QList<quint32>{g}, QRawFont::UseDesignMetrics);
+    std::pair<quint32, double> r{g, adv.isEmpty() ? 0.0 : adv.first().x()};
+    glyphs.insert(c.unicode(), r);
+    return r;
+  }
+  const QPainterPath& pathFor(quint32 g) {
+    auto it = glyphPaths.find(g);
+    if (it == glyphPaths.end()) it = glyphPaths.insert(g, raw.pathForGlyph(g));
+    return *it;
+  }
+};
+
+CellFont::CellFont(const Key& key, double cellHeight) : cell_(cellHeight), underline_(key.underline) {
+  if (cellHeight <= 0) return;
+  const Face& face = faceFor(key.family, key.bold, key.italic);
+  if (!face.raw.isValid()) return;
+  const double em = cellHeight * face.unitsPerEm / (face.winAscent + face.winDescent);
+  static std::map<std::tuple<const Face*, qint64>, std::shared_ptr<Sized>> cache;
+  auto ck = std::make_tuple(&face, qint64(std::llround(em * 1e6)));
+  auto it = cache.find(ck);
+  if (it == cache.end()) {
+    auto s = std::make_shared<Sized>();
+    s->face = &face;
+    s->raw = face.raw;
+    s->raw.setPixelSize(em);
+    s->scale = em / face.unitsPerEm;
+    it = cache.emplace(ck, std::move(s)).first;
+  }
+  sized_ = it->second;
+}
+
+double CellFont::pixelSize() const { return sized_ ? sized_->raw.pixelSize() : 0; }
+double CellFont::ascent() const {
+  return sized_ ? cell_ * sized_->face->winAscent / (sized_->face->winAscent + sized_->face->winDescent) : 0;
+}
+double CellFont::descent() const { return sized_ ? cell_ - ascent() : 0; }
+double CellFont::internalLeading() const { return sized_ ? cell_ - pixelSize() : 0; }
+double CellFont::externalLeading() const { return sized_ ? sized_->face->externalLeading * sized_->scale : 0; }
+QString CellFont::family() const { return sized_ ? sized_->raw.familyName() : QString(); }
+
+QList<double> CellFont::advances(const QString& text) const {
+  QList<double> out;
+  out.reserve(text.size());
+  for (QChar c : text) out.append(sized_ ? sized_->glyph(c).second : 0.0);
+  return out;
+}
+
+double CellFont::width(const QString& text) const {
+  double w = 0;
+  for (double a : advances(text)) w += a;
+  return w;
+}
+
+QPainterPath CellFont::charPath(QChar c) const {
+  if (!sized_) return {};
+  return sized_->pathFor(sized_->glyph(c).first);
+}
+
+QPainterPath CellFont::path(const QString& text, QPointF origin) const {
+  QPainterPath out;
+  if (!sized_) return out;
+  double x = origin.x();
+  for (QChar c : text) {
+    auto [g, adv] = sized_->glyph(c);
+    const QPainterPath& p = sized_->pathFor(g);
+    if (!p.isEmpty()) out.addPath(p.translated(x, origin.y()));
+    x += adv;
+  }
+  if (underline_ && x > origin.x()) {
+    const double thick = std::max(1.0, sized_->raw.lineThickness());
+    const double pos = sized_->raw.underlinePosition();
+    out.addRect(QRectF(origin.x(), origin.y() + pos - thick / 2, x - origin.x(), thick));
+  }
+  out.setFillRule(Qt::WindingFill);
+  return out;
+}
+
+int CellFont::cellForPoints(double pixelsPerMm, double points) {
+  return int(std::nearbyint(pixelsPerMm * 25.4 / 72.0 * points));
+}
+
+}  // namespace platform

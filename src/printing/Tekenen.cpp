@@ -1,0 +1,90 @@
+#include "printing/Tekenen.h"
+
+#include <QPainter>
+
+#include "model/Afronden.h"
+#include "platform/CellFont.h"
+#include "platform/Cp1252.h"
+#include "printing/Uitrekken.h"
+
+namespace {
+
+struct Hoek {
+  qint32 links, boven;
+};
+
+Hoek LinksBoven(const Voorwerp& v, const EtiketFormaat& f, const Apparaat& a) {
+  return {RondAf((f.Breedte / 2 + v.Links + a.dX) * a.PixelsPerMMx),
+          RondAf((f.Hoogte / 2 + v.Boven + a.dY) * a.PixelsPerMMy)};
+}
+
+}  // namespace
+
+QRect TekstRechthoek(const Voorwerp& v, const EtiketFormaat& f, const Apparaat& a) {
+  const Hoek h = LinksBoven(v, f, a);
+  const qint32 rechts = RondAf(a.PixelsPerMMx * v.Breedte + h.links);
+  const qint32 onder = RondAf(a.PixelsPerMMy * v.Hoogte + h.boven);
+  return QRect(QPoint(h.links, h.boven), QPoint(rechts - 1, onder - 1));
+}
+
+QRect FiguurRechthoek(const Voorwerp& v, const EtiketFormaat& f, const Apparaat& a) {
+  const Hoek h = LinksBoven(v, f, a);
+  return QRect(h.links, h.boven, RondAf(a.PixelsPerMMx * v.Breedte), RondAf(a.PixelsPerMMy * v.Hoogte));
+}
+
+void TekstOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {
+  const QRect r = TekstRechthoek(v, f, a);
+  if (r.isEmpty()) return;
+  const int cel = platform::CellFont::cellForPoints(a.PixelsPerMMy, v.Lettergrootte);
+  if (cel <= 0) return;
+  const platform::CellFont font({v.Lettertype, bool(v.Vet), bool(v.Cursief), bool(v.Onderlijnd)}, cel);
+  if (!font.isValid()) return;
+  // The text as the design file and the printer hold it.
+  const QString tekst = platform::throughCp1252(v.Tekst);
+  const double breedte = font.width(tekst);
+  double x = r.left();
+  if (v.Uitlijning == 1) x = r.left() + r.width() - breedte;
+  else if (v.Uitlijning == 2) x = r.left() + (r.width() - breedte) / 2;
+  const double y = r.top() + (r.height() - cel) / 2 + font.ascent();
+  hdc.save();
+  hdc.setClipRect(r, Qt::IntersectClip);
+  hdc.setPen(Qt::NoPen);
+  hdc.setBrush(Qt::black);
+  hdc.drawPath(font.path(tekst, QPointF(x, y)));
+  hdc.restore();
+}
+
+void FiguurOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {
+  if (!v.Afbeelding) return;
+  const QRect r = FiguurRechthoek(v, f, a);
+  if (r.width() <= 0 || r.height() <= 0) return;
+  const Beeld& b = *v.Afbeelding;
+  hdc.save();
+  if (b.isVector) {
+    const QRect bron = b.vector.boundingRect();
+    if (!bron.isEmpty()) {
+      hdc.translate(r.topLeft());
+      hdc.scale(double(r.width()) / bron.width(), double(r.height()) / bron.height());
+      hdc.translate(-bron.topLeft());
+      hdc.drawPicture(0, 0, b.vector);
+    }
+  } else if (!b.raster.isNull()) {
+    const QRect bron(v.BronX, v.BronY, v.BronBreedte, v.BronHoogte);
+    const QImage uit = RekUit(b.raster, bron, r.width(), r.height());
+    if (!uit.isNull()) {
+      hdc.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+      hdc.drawImage(r.topLeft(), uit);
+    }
+  }
+  hdc.restore();
+}
+
+void TekenVoorwerpOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {
+  if (v.Soort == Tekstlijn) TekstOpDC(v, f, hdc, a);
+  else if (v.Soort == Figuur || v.Soort == RondeTekst) FiguurOpDC(v, f, hdc, a);
+}
+
+void TekenOpDC(const Ontwerp& o, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {
+  for (int i = 1; i <= o.AantalVoorwerpen; ++i)
+    if (o.voorwerp(i).Soort == Tekstlijn) TekstOpDC(o.voorwerp(i), f, hdc, a);
+}

@@ -1,0 +1,35 @@
+#pragma once
+#include <QRect>
+
+#include "model/EtiketFormaat.h"
+#include "model/Ontwerp.h"
+
+class QPainter;
+
+// Drawing the design onto any surface at a given number of pixels per mm,
+// shifted by (dX, dY) mm; the label's top-left corner is pixel (0, 0). The
+// screen and the printer both draw through these, so what the user sees is
+// what the printer gets. A painter with antialiasing off draws pure black
+// and white, as the printer's one-bit canvas needs.
+struct Apparaat {
+  float PixelsPerMMx = 1;
+  float PixelsPerMMy = 1;
+  float dX = 0;
+  float dY = 0;
+};
+
+// The text rectangle of element v on the device.
+QRect TekstRechthoek(const Voorwerp& v, const EtiketFormaat& f, const Apparaat& a);
+// The picture rectangle of element v on the device.
+QRect FiguurRechthoek(const Voorwerp& v, const EtiketFormaat& f, const Apparaat& a);
+
+// One text line: one line of text in its font, vertically centred in its
+// box, aligned left (0), right (1) or centred (2), clipped to the box.
+void TekstOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a);
+// One figure or round-text picture: its source rectangle stretched onto the
+// box and combined with AND, so overlapping figures add up.
+void FiguurOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a);
+// Every text line of the design, in table order.
+void TekenOpDC(const Ontwerp& o, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a);
+// One element of any kind.
+void TekenVoorwerpOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a);

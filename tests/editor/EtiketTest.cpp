@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "editor/Begroeting.h"
+#include "editor/Etiket.h"
+#include "editor/EtiketPlaatje.h"
+#include "platform/SettingsStore.h"
+#include "support/FakeMessageService.h"
+#include "support/TestCatalogus.h"
+#include "support/Tijdelijk.h"
+
+namespace {
+
+class EtiketTest : public ::testing::Test {
+ protected:
+  TempFolder tmp;
+  platform::MemorySettingsStore instellingen;
+  FakeMessageService meldingen;
+  QString catalogus = tmp.write(QStringLiteral("all.eft"), TestCatalogusTekst());
+  std::unique_ptr<Etiket> venster;
+
+  Etiket& Start() {
+    EtiketOpties opties;
+    opties.instellingen = &instellingen;
+    opties.meldingen = &meldingen;
+    opties.catalogus = catalogus;
+    opties.welkomMs = 0;
+    venster = std::make_unique<Etiket>(opties);
+    EXPECT_TRUE(venster->Form_Load());
+    venster->show();
+    QApplication::processEvents();
+    return *venster;
+  }
+
+  template <typename T>
+  T* Kind(const char* naam) {
+    T* w = venster->findChild<T*>(QString::fromLatin1(naam));
+    EXPECT_NE(w, nullptr) << naam;
+    return w;
+  }
+  QString Tekst(const char* label) { return Kind<QLabel>(label)->text(); }
+};
+
+}  // namespace
+
+TEST_F(EtiketTest, OpensOnTheFirstFormatWithItsOutline) {
+  Etiket& e = Start();
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora"));
+  EXPECT_EQ(e.ontwerp().HuidigFormaat, 1);
+  EXPECT_EQ(Tekst("lblVorm"), QStringLiteral("Rechth."));
+  EXPECT_EQ(Tekst("lblAfmeting"), QStringLiteral("89x36"));
+  EXPECT_TRUE(meldingen.shown.empty());
+  // The picture holds the grey label in its middle.
+  const QImage& beeld = e.beeld().Beeld();
+  ASSERT_EQ(beeld.size(), e.pictEtiket()->contentsRect().size());
+  EXPECT_EQ(beeld.pixel(beeld.rect().center()) & 0xFFFFFF, 0xC0C0C0u);
+  EXPECT_EQ(beeld.pixel(2, 2) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+TEST_F(EtiketTest, HasTheFramesAndControlsOfTheMainWindow) {
+  Start();
+  EXPECT_EQ(Kind<QGroupBox>("frmFormaat")->title(), QStringLiteral("Formaat"));
+  EXPECT_EQ(Kind<QGroupBox>("frmTekst")->title(), QStringLiteral("Tekst"));
+  EXPECT_EQ(Kind<QGroupBox>("frmFiguur")->title(), QStringLiteral("Figuur"));
+  EXPECT_EQ(Kind<QGroupBox>("frmAfdruk")->title(), QStringLiteral("Afdruk"));
+  EXPECT_EQ(Kind<QPushButton>("cmdKiezen")->text(), QStringLiteral("Kiezen"));
+  EXPECT_EQ(Kind<QPushButton>("cmdNummering")->text(), QStringLiteral("1,2,3,..."));
+  EXPECT_EQ(Kind<QLineEdit>("txtAantal")->text(), QStringLiteral("1"));
+  ASSERT_NE(Kind<QLineEdit>("txtTekstlijn"), nullptr);
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(Kind<QPushButton>(QStringLiteral("cmdLijnen%1").arg(i).toLatin1().constData())->text(), QString::number(i + 1));
+  for (int i = 0; i < 8; ++i)
+    EXPECT_TRUE(Kind<QWidget>(QStringLiteral("picHandvat%1").arg(i).toLatin1().constData())->isHidden());
+}
+
+TEST_F(EtiketTest, MenusCarryTheirCaptionsAndOnlyWorkingEntriesAreEnabled) {
+  Etiket& e = Start();
+  QStringList kop;
+  for (QAction* a : e.menuBar()->actions()) kop << a->text();
+  EXPECT_EQ(kop, (QStringList{QStringLiteral("&Bestand"), QStringLiteral("Be&werken"), QStringLiteral("&Tekst"),
+                              QStringLiteral("&Figuur"), QStringLiteral("&Opties"), QStringLiteral("&Help")}));
+  const std::pair<const char*, const char*> regels[] = {
+      {"mnuNieuwEtiket", "&Nieuw"}, {"mnuOpenen", "&Openen ..."}, {"mnuOpslaan", "O&pslaan "},
+      {"mnuOpslaanAls", "Ops&laan als ..."}, {"mnuAfdrukken", "&Afdrukken"}, {"mnuKnippen", "K&nippen"},
+      {"mnuPlakken", "&Plakken"}, {"mnuVerwijderen", "&Verwijderen"}, {"mnuAllesSelekteren", "&Alles selekteren"},
+      {"mnuTekstLijnen1", "&1 Lijn"}, {"mnuTekstLijnen5", "&5 Lijnen"}, {"mnuMeerLijnen", "&Meer lijnen"},
+      {"mnuVet", "&Vet"}, {"mnuRondeTekstToevoegen", "&Ronde tekst toevoegen ..."},
+      {"mnuRondeTekstWijzigen", "Ronde tekst &wijzigen ..."}, {"mnuTekstOmzetten", "Om&zetten naar ronde tekst ..."},
+      {"mnuBestandInvoegen", "&Bestand invoegen"}, {"mnuGalerijen", "&Galerijen"},
+      {"mnuScannerSelecteren", "&Scanner selecteren ..."}, {"mnuAfbeeldingscannen", "&Afbeelding Scannen ..."},
+      {"mnuPrinterinstelling", "Printer&instelling..."}, {"mnuVerschuivenAfdruk", "&Verschuiven afdruk ..."},
+      {"mnuSpaarstand", "S&paarstand"}, {"mnuStandaardVastleggen", "&Standaard vastleggen"}};
+  for (const auto& [naam, tekst] : regels) {
+    QAction* a = Kind<QAction>(naam);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->text(), QString::fromUtf8(tekst)) << naam;
+    EXPECT_FALSE(a->isEnabled()) << naam << " has no command yet";
+  }
+  EXPECT_EQ(Kind<QAction>("mnuCopieren")->text(), QStringLiteral("&Copiëren"));
+  EXPECT_EQ(Kind<QAction>("mnuAllesSelekteren")->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+  EXPECT_TRUE(Kind<QAction>("mnuInfo")->isEnabled());
+  EXPECT_EQ(Kind<QAction>("mnuInfo")->text(), QStringLiteral("&Info"));
+  EXPECT_TRUE(Kind<QAction>("mnuEindeProgramma")->isEnabled());
+  EXPECT_EQ(Kind<QAction>("mnuEindeProgramma")->text(), QStringLiteral("&Einde Programma"));
+  EXPECT_TRUE(Kind<QAction>("mnuToonAfdrukbaargebied")->isEnabled());
+  EXPECT_TRUE(Kind<QAction>("mnuToonAfdrukbaargebied")->isCheckable());
+}
+
+TEST_F(EtiketTest, StartsOnTheStoredFormatClampedToTheCatalogue) {
+  const std::pair<const char*, int> gevallen[] = {{" 2", 2}, {"40", 4}, {"0", 1}, {"-3", 1}, {"nonsense", 1}};
+  for (const auto& [opgeslagen, verwacht] : gevallen) {
+    instellingen.write(QStringLiteral("defaults"), QStringLiteral("FORM"), QString::fromLatin1(opgeslagen));
+    Etiket& e = Start();
+    EXPECT_EQ(e.ontwerp().HuidigFormaat, verwacht) << opgeslagen;
+  }
+  instellingen.write(QStringLiteral("Defaults"), QStringLiteral("Form"), QStringLiteral(" 2"));
+  Start();
+  EXPECT_EQ(Tekst("lblVorm"), QStringLiteral("Rond"));
+  EXPECT_EQ(Tekst("lblAfmeting"), QStringLiteral("Diam. 40"));
+}
+
+TEST_F(EtiketTest, PrintableAreaFollowsTheMenuAndTheStoredOffsets) {
+  instellingen.write(QStringLiteral("Defaults"), QStringLiteral("ShowArea"), QStringLiteral("True"));
+  Etiket& e = Start();
+  QAction* menu = Kind<QAction>("mnuToonAfdrukbaargebied");
+  EXPECT_TRUE(menu->isChecked());
+  ASSERT_TRUE(e.beeld().AfdrukbaarGebiedZichtbaar());
+  EXPECT_FLOAT_EQ(e.beeld().AfdrukGebied().Onder, 18 - 2.5f);
+  EXPECT_FLOAT_EQ(e.beeld().AfdrukGebied().Boven, -18 + 1.5f);
+
+  // P - H + mB = 5.5 for this format: a stored shift of 6.5 lifts the bottom line by 1 mm.
+  instellingen.write(QStringLiteral("89 x 36"), QStringLiteral("VerticalShift"), QStringLiteral("6.5"));
+  instellingen.write(QStringLiteral("89 x 36"), QStringLiteral("HorizontalShift"), QStringLiteral("geen getal"));
+  e.ToonAfdrukbaarGebied();
+  EXPECT_FLOAT_EQ(e.beeld().AfdrukGebied().Onder, 18 - 3.5f);
+  EXPECT_FLOAT_EQ(e.beeld().AfdrukGebied().Links, -44.5f + 1);
+
+  menu->trigger();
+  EXPECT_FALSE(menu->isChecked());
+  EXPECT_FALSE(e.beeld().AfdrukbaarGebiedZichtbaar());
+  menu->trigger();
+  EXPECT_TRUE(e.beeld().AfdrukbaarGebiedZichtbaar());
+}
+
+TEST_F(EtiketTest, ShowAreaIsReadOnlyWhenExactlyTrue) {
+  instellingen.write(QStringLiteral("Defaults"), QStringLiteral("ShowArea"), QStringLiteral("true"));
+  Start();
+  EXPECT_FALSE(Kind<QAction>("mnuToonAfdrukbaargebied")->isChecked());
+}
+
+TEST_F(EtiketTest, ResizingMovesTheControlsAndRescalesThePicture) {
+  Etiket& e = Start();
+  QWidget* pict = e.pictEtiket();
+  QWidget* frame = Kind<QWidget>("frmTekst");
+  QWidget* tekst = Kind<QWidget>("txtTekstlijn");
+  QWidget* nummering = Kind<QWidget>("cmdNummering");
+  const QRect p0 = pict->geometry(), f0 = frame->geometry(), t0 = tekst->geometry(), n0 = nummering->geometry();
+  const float schaal0 = e.ontwerp().Schaal.SchaalMmPerTwip;
+  e.resize(e.width() + 100, e.height() + 50);
+  QApplication::processEvents();
+  EXPECT_EQ(pict->geometry(), p0.adjusted(0, 0, 100, 50));
+  EXPECT_EQ(frame->geometry(), f0.translated(100, 0));
+  EXPECT_EQ(tekst->geometry(), QRect(t0.x(), t0.y() + 50, t0.width() + 100, t0.height()));
+  EXPECT_EQ(nummering->geometry(), n0.translated(100, 50));
+  EXPECT_EQ(e.beeld().Beeld().size(), pict->contentsRect().size());
+  EXPECT_LT(e.ontwerp().Schaal.SchaalMmPerTwip, schaal0);
+}
+
+TEST_F(EtiketTest, AMissingCatalogueEndsTheProgramWithTheExactMessage) {
+  catalogus = tmp.path(QStringLiteral("weg/all.eft"));
+  EtiketOpties opties;
+  opties.instellingen = &instellingen;
+  opties.meldingen = &meldingen;
+  opties.catalogus = catalogus;
+  opties.welkomMs = 0;
+  Etiket e(opties);
+  EXPECT_FALSE(e.Form_Load());
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].icon, platform::MessageService::Icon::Stop);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Onherstelbare fout"));
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Fout bij het openen van bestand\n") + catalogus +
+                                         QStringLiteral("\n\nHet programma wordt beëindigd"));
+}
+
+TEST_F(EtiketTest, AnEmptyCatalogueIsFatalToo) {
+  catalogus = tmp.write(QStringLiteral("leeg.eft"), "0\r\n");
+  EtiketOpties opties{&instellingen, &meldingen, catalogus, 0};
+  Etiket e(opties);
+  EXPECT_FALSE(e.Form_Load());
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Onherstelbare fout"));
+  EXPECT_TRUE(meldingen.shown[0].text.startsWith(QStringLiteral("Het bestand bevat geen etiketformaten\n")));
+}
+
+TEST_F(EtiketTest, ClosingSavesTheSettingsButEindeProgrammaDoesNot) {
+  {
+    instellingen.write(QStringLiteral("Defaults"), QStringLiteral("Form"), QStringLiteral(" 3"));
+    Etiket& e = Start();
+    Kind<QAction>("mnuToonAfdrukbaargebied")->trigger();
+    Kind<QAction>("mnuEindeProgramma")->trigger();
+    EXPECT_EQ(instellingen.read(QStringLiteral("Defaults"), QStringLiteral("ShowArea"), QStringLiteral("unset")),
+              QStringLiteral("unset"));
+    e.close();  // the closing steps do not run after "Einde Programma"
+    EXPECT_EQ(instellingen.read(QStringLiteral("Defaults"), QStringLiteral("ShowArea"), QStringLiteral("unset")),
+              QStringLiteral("unset"));
+  }
+  Etiket& e = Start();
+  Kind<QAction>("mnuToonAfdrukbaargebied")->trigger();
+  e.close();
+  EXPECT_EQ(instellingen.read(QStringLiteral("Defaults"), QStringLiteral("Form")), QStringLiteral(" 3"));
+  EXPECT_EQ(instellingen.read(QStringLiteral("Defaults"), QStringLiteral("ShowArea")), QStringLiteral("True"));
+}
+
+TEST_F(EtiketTest, InfoShowsTheWelcomeWindowModallyWithOk) {
+  Start();
+  bool gezien = false, okZichtbaar = false;
+  QTimer::singleShot(0, [&] {
+    auto* b = qobject_cast<Begroeting*>(QApplication::activeModalWidget());
+    if (!b) return;
+    gezien = true;
+    okZichtbaar = b->OkZichtbaar();
+    b->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  Kind<QAction>("mnuInfo")->trigger();
+  EXPECT_TRUE(gezien);
+  EXPECT_TRUE(okZichtbaar);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}

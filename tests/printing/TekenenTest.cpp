@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "platform/CellFont.h"
+#include "printing/Tekenen.h"
+#include "printing/Uitrekken.h"
+
+namespace {
+
+EtiketFormaat Label(float w, float h) {
+  EtiketFormaat f;
+  f.Naam = QStringLiteral("test");
+  f.Breedte = w;
+  f.Hoogte = h;
+  return f;
+}
+
+Voorwerp Tekst(const QString& tekst, float links, float boven, float breedte, qint16 punten, qint16 uitlijning = 0) {
+  Voorwerp v;
+  v.Soort = Tekstlijn;
+  v.Tekst = tekst;
+  v.Lettertype = QStringLiteral("DejaVu Sans");
+  v.Lettergrootte = punten;
+  v.Links = links;
+  v.Boven = boven;
+  v.Breedte = breedte;
+  v.Hoogte = punten / 72.0f * 25.4f;
+  v.Uitlijning = uitlijning;
+  return v;
+}
+
+QImage Canvas(const EtiketFormaat& f, float ppm) {
+  QImage img(int(f.Breedte * ppm + 0.99f), int(f.Hoogte * ppm + 0.99f), QImage::Format_RGB32);
+  img.fill(Qt::white);
+  return img;
+}
+
+// The smallest rectangle holding every non-white pixel.
+QRect Inkt(const QImage& img) {
+  QRect r;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (img.pixel(x, y) != qRgb(255, 255, 255)) r |= QRect(x, y, 1, 1);
+  return r;
+}
+
+bool AlleenZwartWit(const QImage& img) {
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) {
+      const QRgb p = img.pixel(x, y);
+      if (p != qRgb(255, 255, 255) && p != qRgb(0, 0, 0)) return false;
+    }
+  return true;
+}
+
+void Teken(QImage& img, const Voorwerp& v, const EtiketFormaat& f, const Apparaat& a) {
+  QPainter p(&img);
+  TekenVoorwerpOpDC(v, f, p, a);
+}
+
+// A picture of the given size, white with black where the function says.
+template <typename F>
+std::unique_ptr<Beeld> Plaatje(int w, int h, F zwart) {
+  auto b = std::make_unique<Beeld>();
+  b->raster = QImage(w, h, QImage::Format_Mono);
+  b->raster.setColor(0, qRgb(255, 255, 255));
+  b->raster.setColor(1, qRgb(0, 0, 0));
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) b->raster.setPixel(x, y, zwart(x, y) ? 1 : 0);
+  return b;
+}
+
+Voorwerp Fig(std::unique_ptr<Beeld> b, float links, float boven, float breedte, float hoogte) {
+  Voorwerp v;
+  v.Soort = Figuur;
+  const int w = b->raster.width(), h = b->raster.height();
+  v.ZetAfbeelding(std::move(b), w, h);
+  v.Links = links;
+  v.Boven = boven;
+  v.Breedte = breedte;
+  v.Hoogte = hoogte;
+  return v;
+}
+
+}  // namespace
+
+TEST(TekstRechthoek, FollowsTheLabelCentreTheScaleAndTheShift) {
+  const EtiketFormaat f = Label(40, 20);
+  Voorwerp v = Tekst(QStringLiteral("x"), -10, -5, 20, 10);
+  const QRect r = TekstRechthoek(v, f, {8, 8, 0, 0});
+  EXPECT_EQ(r.left(), 80);
+  EXPECT_EQ(r.left() + r.width(), 240);
+  EXPECT_EQ(r.top(), 40);
+  // 10 pt is 3.528 mm: 28.2 pixels high.
+  EXPECT_EQ(r.height(), 28);
+  const QRect s = TekstRechthoek(v, f, {8, 8, -2.5f, 0});
+  EXPECT_EQ(s.left(), 60);
+  EXPECT_EQ(s.width(), r.width());
+}
+
+TEST(TekstOpDC, DrawsPureBlackInsideItsBoxWithoutAntialiasing) {
+  const EtiketFormaat f = Label(60, 20);
+  const Voorwerp v = Tekst(QStringLiteral("Ågj Hallo"), -25, -4, 50, 10);
+  QImage img = Canvas(f, 8);
+  Teken(img, v, f, {8, 8, 0, 0});
+  EXPECT_TRUE(AlleenZwartWit(img));
+  const QRect ink = Inkt(img), box = TekstRechthoek(v, f, {8, 8, 0, 0});
+  ASSERT_FALSE(ink.isEmpty());
+  EXPECT_TRUE(box.contains(ink)) << "ink " << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
+}
+
+TEST(TekstOpDC, CentresTheCellVertically) {
+  const EtiketFormaat f = Label(60, 40);
+  // A box much taller than the 28-pixel cell of 10 pt at 8 dots per mm.
+  Voorwerp v = Tekst(QStringLiteral("H"), -25, -10, 50, 10);
+  v.Hoogte = 20;  // 160 pixels
+  QImage img = Canvas(f, 8);
+  Teken(img, v, f, {8, 8, 0, 0});
+  const QRect box = TekstRechthoek(v, f, {8, 8, 0, 0});
+  const platform::CellFont font({v.Lettertype, false, false, false}, 28);
+  const double basislijn = box.top() + (box.height() - 28) / 2 + font.ascent();
+  const QRect ink = Inkt(img);
+  EXPECT_NEAR(ink.bottom() + 1, basislijn, 1.0);
+  // "H" stands on the baseline and reaches most of the way to the em top.
+  EXPECT_NEAR(ink.height(), font.pixelSize() * 0.73, 2.0);
+}
+
+TEST(TekstOpDC, AlignsLeftRightAndCentred) {
+  const EtiketFormaat f = Label(80, 20);
+  const Apparaat a{8, 8, 0, 0};
+  QRect inkt[3];
+  for (qint16 u = 0; u < 3; ++u) {
+    QImage img = Canvas(f, 8);
+    Teken(img, Tekst(QStringLiteral("III"), -30, -4, 60, 10, u), f, a);
+    inkt[u] = Inkt(img);
+  }
+  const QRect box = TekstRechthoek(Tekst(QStringLiteral("III"), -30, -4, 60, 10), f, a);
+  EXPECT_LT(inkt[0].left() - box.left(), 6);
+  EXPECT_LT(box.right() - inkt[1].right(), 6);
+  const double midden = (inkt[2].left() + inkt[2].right()) / 2.0;
+  EXPECT_NEAR(midden, (box.left() + box.right()) / 2.0, 2.0);
+  // Any other value aligns left.
+  QImage img = Canvas(f, 8);
+  Teken(img, Tekst(QStringLiteral("III"), -30, -4, 60, 10, 7), f, a);
+  EXPECT_EQ(Inkt(img), inkt[0]);
+}
+
+TEST(TekstOpDC, LongTextIsCutAtTheBoxAndNeverWraps) {
+  const EtiketFormaat f = Label(60, 30);
+  const Voorwerp v = Tekst(QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"), -20, -5, 20, 10);
+  QImage img = Canvas(f, 8);
+  Teken(img, v, f, {8, 8, 0, 0});
+  const QRect box = TekstRechthoek(v, f, {8, 8, 0, 0});
+  const QRect ink = Inkt(img);
+  EXPECT_TRUE(box.contains(ink));
+  EXPECT_GE(ink.right(), box.right() - 1);  // the text runs to the edge
+  EXPECT_LE(ink.height(), 28);              // one line only
+}
+
+TEST(TekstOpDC, PartsLeftOfTheLabelAreCutOff) {
+  const EtiketFormaat f = Label(40, 20);
+  const Voorwerp v = Tekst(QStringLiteral("MMMM"), -20, -5, 30, 10);
+  QImage gewoon = Canvas(f, 8), verschoven = Canvas(f, 8);
+  Teken(gewoon, v, f, {8, 8, 0, 0});
+  Teken(verschoven, v, f, {8, 8, -2.5f, 0});
+  // 2.5 mm at 8 dots per mm: everything 20 pixels to the left.
+  EXPECT_EQ(gewoon.copy(20, 0, 300, 160), verschoven.copy(0, 0, 300, 160));
+}
+
+TEST(TekstOpDC, LargeTextStaysOneBitClean) {
+  const EtiketFormaat f = Label(100, 40);
+  const Voorwerp v = Tekst(QStringLiteral("Groot"), -48, -15, 96, 72);
+  QImage img = Canvas(f, 12);
+  Teken(img, v, f, {12, 12, 0, 0});
+  EXPECT_TRUE(AlleenZwartWit(img));
+  EXPECT_FALSE(Inkt(img).isEmpty());
+}
+
+TEST(TekenOpDC, DrawsTheTextLinesOnly) {
+  const EtiketFormaat f = Label(60, 30);
+  Ontwerp o;
+  o.Schaal.Bereken(60, 30, 600, 300, 9000, 4500);
+  const int fig = o.NieuwVoorwerp(Figuur);
+  o.voorwerp(fig) = Fig(Plaatje(10, 10, [](int, int) { return true; }), 5, -5, 10, 10);
+  const int lijn = o.NieuwVoorwerp(Tekstlijn);
+  o.voorwerp(lijn) = Tekst(QStringLiteral("Lijn 1"), -28, -5, 30, 10);
+  QImage img = Canvas(f, 8);
+  {
+    QPainter p(&img);
+    TekenOpDC(o, f, p, {8, 8, 0, 0});
+  }
+  const QRect ink = Inkt(img);
+  ASSERT_FALSE(ink.isEmpty());
+  EXPECT_LT(ink.right(), (30 + 5) * 8);  // nothing where the figure lies
+}
+
+TEST(FiguurOpDC, OverlappingFiguresAddUp) {
+  const EtiketFormaat f = Label(20, 20);
+  const Apparaat a{8, 8, 0, 0};
+  // One picture with a vertical bar, one with a horizontal bar, same box.
+  const Voorwerp staand = Fig(Plaatje(20, 20, [](int x, int) { return x >= 8 && x < 12; }), -5, -5, 10, 10);
+  const Voorwerp liggend = Fig(Plaatje(20, 20, [](int, int y) { return y >= 8 && y < 12; }), -5, -5, 10, 10);
+  QImage img = Canvas(f, 8);
+  Teken(img, staand, f, a);
+  Teken(img, liggend, f, a);
+  const QRect box = FiguurRechthoek(staand, f, a);
+  ASSERT_EQ(box, QRect(40, 40, 80, 80));
+  EXPECT_EQ(img.pixel(80, 45), qRgb(0, 0, 0));    // the vertical bar survives
+  EXPECT_EQ(img.pixel(45, 80), qRgb(0, 0, 0));    // the horizontal bar too
+  EXPECT_EQ(img.pixel(45, 45), qRgb(255, 255, 255));
+  EXPECT_TRUE(AlleenZwartWit(img));
+}
+
+TEST(FiguurOpDC, WhiteInThePictureLeavesTextUnderIt) {
+  const EtiketFormaat f = Label(40, 20);
+  const Apparaat a{8, 8, 0, 0};
+  QImage met = Canvas(f, 8), zonder = Canvas(f, 8);
+  const Voorwerp tekst = Tekst(QStringLiteral("Onder"), -15, -3, 30, 10);
+  Teken(met, tekst, f, a);
+  Teken(zonder, tekst, f, a);
+  Teken(met, Fig(Plaatje(4, 4, [](int, int) { return false; }), -20, -10, 40, 20), f, a);
+  EXPECT_EQ(met, zonder);
+}
+
+TEST(FiguurOpDC, ShowsTheSourceRectangleOnly) {
+  const EtiketFormaat f = Label(20, 20);
+  // Left half black, right half white; show only the right half.
+  Voorwerp v = Fig(Plaatje(20, 10, [](int x, int) { return x < 10; }), -5, -5, 10, 10);
+  v.BronX = 10;
+  v.BronBreedte = 10;
+  QImage img = Canvas(f, 8);
+  Teken(img, v, f, {8, 8, 0, 0});
+  EXPECT_TRUE(Inkt(img).isEmpty());
+  v.BronX = 5;
+  QImage half = Canvas(f, 8);
+  Teken(half, v, f, {8, 8, 0, 0});
+  EXPECT_EQ(Inkt(half), QRect(40, 40, 40, 80));
+}
+
+TEST(RekUit, ShrinkingKeepsThinDarkLines) {
+  QImage bron(100, 100, QImage::Format_RGB32);
+  bron.fill(Qt::white);
+  for (int y = 0; y < 100; ++y) bron.setPixel(53, y, qRgb(0, 0, 0));
+  const QImage klein = RekUit(bron, bron.rect(), 10, 10);
+  for (int y = 0; y < 10; ++y) {
+    EXPECT_EQ(klein.pixel(5, y), qRgb(0, 0, 0));
+    EXPECT_EQ(klein.pixel(4, y), qRgb(255, 255, 255));
+  }
+  // Enlarging repeats pixels.
+  const QImage groot = RekUit(bron, QRect(52, 0, 3, 1), 30, 2);
+  EXPECT_EQ(groot.pixel(9, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(groot.pixel(10, 1), qRgb(0, 0, 0));
+  EXPECT_EQ(groot.pixel(19, 0), qRgb(0, 0, 0));
+  EXPECT_EQ(groot.pixel(20, 0), qRgb(255, 255, 255));
+  EXPECT_TRUE(RekUit(bron, bron.rect(), 0, 5).isNull());
+}
