@@ -411,6 +411,12 @@ void Etiket::ToonAlles() {
   pictEtiket_->ToonAlles();
 }
 
+void Etiket::ToonFout(const QString& tekst) {
+  // Whatever was hidden for the failed change comes back.
+  while (ontwerp_.Verborgen < 0) ToonAlles();
+  opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), tekst);
+}
+
 void Etiket::mnuInfo_Click() {
   Begroeting info(Begroeting::Rol::Info, this);
   info.exec();
@@ -419,7 +425,8 @@ void Etiket::mnuInfo_Click() {
 void Etiket::mnuEindeProgramma_Click() {
   // Ends at once: no closing steps, the settings stay as they were.
   eindeZonderOpslaan_ = true;
-  QCoreApplication::exit(0);
+  if (opties_.beeindig) opties_.beeindig();
+  else QCoreApplication::exit(0);
 }
 
 void Etiket::closeEvent(QCloseEvent* e) {

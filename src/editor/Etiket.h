@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -31,6 +32,8 @@ struct EtiketOpties {
   platform::MessageService* meldingen = nullptr;    // required
   QString catalogus;                                // all.eft; empty: the data folder's
   int welkomMs = 5000;  // how long the welcome window stays at least; tests use 0
+  // Ends the program at once; empty: leave the application's event loop.
+  std::function<void()> beeindig;
 };
 
 // The main window: owns the one open design, the catalogue, the label
@@ -58,6 +61,19 @@ class Etiket : public QMainWindow {
   void ToonAfdrukbaarGebied();
   void VerbergAlles();
   void ToonAlles();
+
+  // Runs a command of the user. A failure inside it (such as a design that
+  // would pass 32767 elements) is shown as a "Fout" message instead of
+  // ending the program; what the command changed before it failed stays.
+  template <typename F>
+  void Opdracht(F&& f) {
+    try {
+      f();
+    } catch (const std::exception& fout) {
+      ToonFout(QString::fromUtf8(fout.what()));
+    }
+  }
+  void ToonFout(const QString& tekst);
 
   // The size the controls were laid out for.
   static QSize OntwerpMaat();

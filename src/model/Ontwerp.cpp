@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-OverloopFout::OverloopFout() : std::overflow_error("Overloop") {}
+OverloopFout::OverloopFout()
+    : std::overflow_error("Overloop: een ontwerp kan niet meer dan 32767 elementen bevatten.") {}
 
 int Ontwerp::NieuwVoorwerp(qint16 soort) {
   if (AantalVoorwerpen >= kMaxVoorwerpen) throw OverloopFout();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,13 +28,20 @@ class EtiketTest : public ::testing::Test {
   FakeMessageService meldingen;
   QString catalogus = tmp.write(QStringLiteral("all.eft"), TestCatalogusTekst());
   std::unique_ptr<Etiket> venster;
+  int beeindigd = 0;
 
-  Etiket& Start() {
+  EtiketOpties Opties(int welkomMs = 0) {
     EtiketOpties opties;
     opties.instellingen = &instellingen;
     opties.meldingen = &meldingen;
     opties.catalogus = catalogus;
-    opties.welkomMs = 0;
+    opties.welkomMs = welkomMs;
+    opties.beeindig = [this] { ++beeindigd; };
+    return opties;
+  }
+
+  Etiket& Start() {
+    EtiketOpties opties = Opties();
     venster = std::make_unique<Etiket>(opties);
     EXPECT_TRUE(venster->Form_Load());
     venster->show();
@@ -177,12 +185,7 @@ TEST_F(EtiketTest, ResizingMovesTheControlsAndRescalesThePicture) {
 
 TEST_F(EtiketTest, AMissingCatalogueEndsTheProgramWithTheExactMessage) {
   catalogus = tmp.path(QStringLiteral("weg/all.eft"));
-  EtiketOpties opties;
-  opties.instellingen = &instellingen;
-  opties.meldingen = &meldingen;
-  opties.catalogus = catalogus;
-  opties.welkomMs = 0;
-  Etiket e(opties);
+  Etiket e(Opties());
   EXPECT_FALSE(e.Form_Load());
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(meldingen.shown[0].icon, platform::MessageService::Icon::Stop);
@@ -193,8 +196,7 @@ TEST_F(EtiketTest, AMissingCatalogueEndsTheProgramWithTheExactMessage) {
 
 TEST_F(EtiketTest, AnEmptyCatalogueIsFatalToo) {
   catalogus = tmp.write(QStringLiteral("leeg.eft"), "0\r\n");
-  EtiketOpties opties{&instellingen, &meldingen, catalogus, 0};
-  Etiket e(opties);
+  Etiket e(Opties());
   EXPECT_FALSE(e.Form_Load());
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Onherstelbare fout"));
@@ -207,6 +209,7 @@ TEST_F(EtiketTest, ClosingSavesTheSettingsButEindeProgrammaDoesNot) {
     Etiket& e = Start();
     Kind<QAction>("mnuToonAfdrukbaargebied")->trigger();
     Kind<QAction>("mnuEindeProgramma")->trigger();
+    EXPECT_EQ(beeindigd, 1);
     EXPECT_EQ(instellingen.read(QStringLiteral("Defaults"), QStringLiteral("ShowArea"), QStringLiteral("unset")),
               QStringLiteral("unset"));
     e.close();  // the closing steps do not run after "Einde Programma"
@@ -234,4 +237,60 @@ TEST_F(EtiketTest, InfoShowsTheWelcomeWindowModallyWithOk) {
   EXPECT_TRUE(gezien);
   EXPECT_TRUE(okZichtbaar);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(EtiketTest, ACommandThatPassesTheElementLimitShowsAMessageInsteadOfCrashing) {
+  Etiket& e = Start();
+  e.Opdracht([&] {
+    e.VerbergAlles();
+    for (int i = 0; i <= Ontwerp::kMaxVoorwerpen; ++i) e.ontwerp().NieuwVoorwerp(Tekstlijn);
+    e.ToonAlles();
+  });
+  EXPECT_EQ(e.ontwerp().AantalVoorwerpen, 32767);
+  EXPECT_TRUE(e.ontwerp().IsConsistent());
+  EXPECT_EQ(e.ontwerp().Verborgen, 0);
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
+  EXPECT_EQ(meldingen.shown[0].icon, platform::MessageService::Icon::Exclamation);
+  EXPECT_TRUE(meldingen.shown[0].text.contains(QStringLiteral("32767")));
+}
+
+TEST_F(EtiketTest, MinimisedMovesNothingAndRestoringAppliesTheWholeChange) {
+  Etiket& e = Start();
+  QWidget* frame = Kind<QWidget>("frmFormaat");
+  const QRect f0 = frame->geometry();
+  e.setWindowState(Qt::WindowMinimized);
+  e.resize(e.width() + 60, e.height() + 30);
+  QApplication::processEvents();
+  EXPECT_EQ(frame->geometry(), f0);
+  e.setWindowState(Qt::WindowNoState);
+  QApplication::processEvents();
+  EXPECT_EQ(frame->geometry(), f0.translated(60, 0));
+  EXPECT_EQ(Kind<QWidget>("txtTekstlijn")->y(), 436 + 30);
+}
+
+TEST_F(EtiketTest, TheWelcomeWindowStaysUpWhileStartingForItsTime) {
+  Etiket e(Opties(400));
+  int gezien = 0;
+  bool metOk = false;
+  QTimer kijker;
+  QObject::connect(&kijker, &QTimer::timeout, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* b = qobject_cast<Begroeting*>(w); b && b->isVisible()) {
+        ++gezien;
+        metOk = metOk || b->OkZichtbaar();
+      }
+  });
+  kijker.start(50);
+  QElapsedTimer klok;
+  klok.start();
+  ASSERT_TRUE(e.Form_Load());
+  EXPECT_GE(klok.elapsed(), 400);
+  EXPECT_GE(gezien, 3);
+  EXPECT_FALSE(metOk);
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (qobject_cast<Begroeting*>(w)) {
+      EXPECT_FALSE(w->isVisible());
+    }
+  }
 }
