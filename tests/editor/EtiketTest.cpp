@@ -152,9 +152,24 @@ TEST_F(EtiketTest, PrintableAreaFollowsTheMenuAndTheStoredOffsets) {
   EXPECT_FLOAT_EQ(e.beeld().AfdrukGebied().Onder, 18 - 3.5f);
   EXPECT_FLOAT_EQ(e.beeld().AfdrukGebied().Links, -44.5f + 1);
 
+  // What the user sees: a red line across the whole picture at the top margin.
+  auto rodePixels = [&] {
+    const QImage zicht = e.pictEtiket()->grab().toImage();
+    const int y = e.pictEtiket()->contentsRect().top() +
+                  e.ontwerp().Schaal.naarPixels(QRectF(0, e.beeld().AfdrukGebied().Boven, 0, 0)).top();
+    int n = 0;
+    for (int x = 0; x < zicht.width(); ++x) {
+      const QColor c = zicht.pixelColor(x, y);
+      n += c.red() > 200 && c.green() < 60;
+    }
+    return n;
+  };
+  EXPECT_GT(rodePixels(), e.pictEtiket()->width() / 3);
+
   menu->trigger();
   EXPECT_FALSE(menu->isChecked());
   EXPECT_FALSE(e.beeld().AfdrukbaarGebiedZichtbaar());
+  EXPECT_EQ(rodePixels(), 0);
   menu->trigger();
   EXPECT_TRUE(e.beeld().AfdrukbaarGebiedZichtbaar());
 }
