@@ -19,6 +19,8 @@
 
 #include "editor/Begroeting.h"
 #include "editor/EtiketPlaatje.h"
+#include "editor/Pictogrammen.h"
+#include "editor/TekstlijnenDialoog.h"
 #include "files/Catalogus.h"
 #include "model/Afronden.h"
 #include "model/Getal.h"
@@ -27,36 +29,6 @@
 #include "platform/SettingsStore.h"
 
 namespace {
-
-QString Bool(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
-
-// Small pictures for the alignment buttons: four lines set left, right or centred.
-QIcon UitlijnIcoon(int uitlijning) {
-  QPixmap pm(16, 16);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setPen(QPen(Qt::black, 1));
-  const int lengtes[4] = {14, 9, 12, 7};
-  for (int i = 0; i < 4; ++i) {
-    const int l = lengtes[i];
-    const int x = uitlijning == 0 ? 1 : uitlijning == 1 ? 15 - l : (16 - l) / 2;
-    p.drawLine(x, 2 + i * 4, x + l - 1, 2 + i * 4);
-  }
-  return QIcon(pm);
-}
-
-// The economy-mode lamp: off, on, on with a sheet held open.
-QPixmap Lamp(int stand) {
-  QPixmap pm(16, 16);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QColor kleur = stand == 0 ? QColor(150, 150, 150) : stand == 1 ? QColor(0, 170, 0) : QColor(240, 150, 0);
-  p.setPen(QPen(Qt::black, 1));
-  p.setBrush(kleur);
-  p.drawEllipse(QRectF(2, 2, 12, 12));
-  return pm;
-}
 
 template <typename W>
 W* Maak(QWidget* ouder, const char* naam, QRect plaats) {
@@ -113,25 +85,33 @@ void Etiket::MaakMenus() {
   Menuregel(bewerken, "mnuCopieren", QStringLiteral("&Copiëren"), false);
   Menuregel(bewerken, "mnuPlakken", QStringLiteral("&Plakken"), false);
   bewerken->addSeparator();
-  Menuregel(bewerken, "mnuVerwijderen", QStringLiteral("&Verwijderen"), false);
-  Menuregel(bewerken, "mnuAllesSelekteren", QStringLiteral("&Alles selekteren"), false)
-      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+  connect(Menuregel(bewerken, "mnuVerwijderen", QStringLiteral("&Verwijderen"), true), &QAction::triggered, this,
+          [this] { Opdracht([this] { mnuVerwijderen_Click(); }); });
+  QAction* alles = Menuregel(bewerken, "mnuAllesSelekteren", QStringLiteral("&Alles selekteren"), true);
+  alles->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+  connect(alles, &QAction::triggered, this, [this] { Opdracht([this] { mnuAllesSelekteren_Click(); }); });
 
   QMenu* tekst = menuBar()->addMenu(QStringLiteral("&Tekst"));
   tekst->setObjectName(QStringLiteral("mnuTekst"));
-  Menuregel(tekst, "mnuTekstLijnen1", QStringLiteral("&1 Lijn"), false);
-  for (int i = 2; i <= 5; ++i)
-    Menuregel(tekst, QStringLiteral("mnuTekstLijnen%1").arg(i).toLatin1().constData(),
-              QStringLiteral("&%1 Lijnen").arg(i), false);
-  Menuregel(tekst, "mnuMeerLijnen", QStringLiteral("&Meer lijnen"), false);
+  for (int i = 1; i <= 5; ++i) {
+    const QString tekstregel = i == 1 ? QStringLiteral("&1 Lijn") : QStringLiteral("&%1 Lijnen").arg(i);
+    QAction* a = Menuregel(tekst, QStringLiteral("mnuTekstLijnen%1").arg(i).toLatin1().constData(), tekstregel, true);
+    connect(a, &QAction::triggered, this, [this, i] { Opdracht([this, i] { LijnenToevoegen(qint16(i)); }); });
+  }
+  connect(Menuregel(tekst, "mnuMeerLijnen", QStringLiteral("&Meer lijnen"), true), &QAction::triggered, this,
+          [this] { Opdracht([this] { mnuMeerLijnen_Click(); }); });
   tekst->addSeparator();
-  Menuregel(tekst, "mnuVet", QStringLiteral("&Vet"), false)->setCheckable(true);
-  Menuregel(tekst, "mnuCursief", QStringLiteral("&Cursief"), false)->setCheckable(true);
-  Menuregel(tekst, "mnuOnderlijnd", QStringLiteral("&Onderlijnd"), false)->setCheckable(true);
+  const char* stijlNamen[3] = {"mnuVet", "mnuCursief", "mnuOnderlijnd"};
+  const QString stijlTeksten[3] = {QStringLiteral("&Vet"), QStringLiteral("&Cursief"), QStringLiteral("&Onderlijnd")};
+  for (int i = 0; i < 3; ++i) {
+    stijlMenus_[size_t(i)] = Menuregel(tekst, stijlNamen[i], stijlTeksten[i], true);
+    stijlMenus_[size_t(i)]->setCheckable(true);
+  }
   tekst->addSeparator();
   Menuregel(tekst, "mnuRondeTekstToevoegen", QStringLiteral("&Ronde tekst toevoegen ..."), false);
-  Menuregel(tekst, "mnuRondeTekstWijzigen", QStringLiteral("Ronde tekst &wijzigen ..."), false);
-  Menuregel(tekst, "mnuTekstOmzetten", QStringLiteral("Om&zetten naar ronde tekst ..."), false);
+  // These two follow the selection; they start disabled.
+  mnuRondeTekstWijzigen_ = Menuregel(tekst, "mnuRondeTekstWijzigen", QStringLiteral("Ronde tekst &wijzigen ..."), false);
+  mnuTekstOmzetten_ = Menuregel(tekst, "mnuTekstOmzetten", QStringLiteral("Om&zetten naar ronde tekst ..."), false);
 
   QMenu* figuur = menuBar()->addMenu(QStringLiteral("&Figuur"));
   figuur->setObjectName(QStringLiteral("mnuFiguur"));
@@ -151,13 +131,15 @@ void Etiket::MaakMenus() {
   Menuregel(opties, "mnuPrinterinstelling", QStringLiteral("Printer&instelling..."), false);
   Menuregel(opties, "mnuVerschuivenAfdruk", QStringLiteral("&Verschuiven afdruk ..."), false);
   opties->addSeparator();
-  Menuregel(opties, "mnuSpaarstand", QStringLiteral("S&paarstand"), false)->setCheckable(true);
+  mnuSpaarstand_ = Menuregel(opties, "mnuSpaarstand", QStringLiteral("S&paarstand"), false);
+  mnuSpaarstand_->setCheckable(true);
   mnuToonAfdrukbaargebied_ = Menuregel(opties, "mnuToonAfdrukbaargebied", QStringLiteral("&Toon afdrukbaar gebied"), true);
   mnuToonAfdrukbaargebied_->setCheckable(true);
   // Qt toggles the check mark itself before the handler runs.
   connect(mnuToonAfdrukbaargebied_, &QAction::triggered, this, [this] { ToonAfdrukbaarGebied(); });
   opties->addSeparator();
-  Menuregel(opties, "mnuStandaardVastleggen", QStringLiteral("&Standaard vastleggen"), false);
+  connect(Menuregel(opties, "mnuStandaardVastleggen", QStringLiteral("&Standaard vastleggen"), true),
+          &QAction::triggered, this, &Etiket::BewaarKenmerken);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
@@ -181,7 +163,6 @@ void Etiket::MaakBesturing() {
   connect(pictEtiket_, &EtiketPlaatje::Vergroot, this, &Etiket::pictEtiket_Resize);
 
   txtTekstlijn_ = Maak<QLineEdit>(centraal_, "txtTekstlijn", QRect(8, 436, 600, 26));
-  txtTekstlijn_->setEnabled(false);
   cmdNummering_ = Knop(centraal_, "cmdNummering", QStringLiteral("1,2,3,..."), QRect(616, 436, 216, 26));
   cmdNummering_->setEnabled(false);
 
@@ -195,34 +176,39 @@ void Etiket::MaakBesturing() {
   frmTekst_->setTitle(QStringLiteral("Tekst"));
   Maak<QLabel>(frmTekst_, "lblLijnen", QRect(10, 24, 48, 22))->setText(QStringLiteral("Lijnen:"));
   for (int i = 0; i < 5; ++i)
-    Knop(frmTekst_, QStringLiteral("cmdLijnen%1").arg(i).toLatin1().constData(), QString::number(i + 1),
-         QRect(58 + i * 30, 22, 28, 26))
-        ->setEnabled(false);
+    cmdLijnen_[size_t(i)] = Knop(frmTekst_, QStringLiteral("cmdLijnen%1").arg(i).toLatin1().constData(),
+                                 QString::number(i + 1), QRect(58 + i * 30, 22, 28, 26));
   cmbLettertype_ = Maak<QComboBox>(frmTekst_, "cmbLettertype", QRect(10, 54, 196, 26));
-  cmbLettertype_->setEnabled(false);
-  Maak<QLineEdit>(frmTekst_, "txtLettergrootte", QRect(10, 86, 44, 26))->setEnabled(false);
-  auto* spin = Maak<QScrollBar>(frmTekst_, "spinLettergrootte", QRect(54, 86, 16, 26));
-  spin->setOrientation(Qt::Vertical);
-  spin->setRange(0, 1000);
-  spin->setValue(500);
-  spin->setEnabled(false);
+  txtLettergrootte_ = Maak<QLineEdit>(frmTekst_, "txtLettergrootte", QRect(10, 86, 44, 26));
+  spinLettergrootte_ = Maak<QScrollBar>(frmTekst_, "spinLettergrootte", QRect(54, 86, 16, 26));
+  spinLettergrootte_->setOrientation(Qt::Vertical);
+  // Kept at 500 between clicks: below means the upper arrow, above the lower.
+  spinLettergrootte_->setRange(0, 1000);
+  spinLettergrootte_->setSingleStep(1);
+  spinLettergrootte_->setPageStep(1);
+  spinLettergrootte_->setValue(500);
+  tmrLettergrootte_ = new QTimer(this);
+  tmrLettergrootte_->setObjectName(QStringLiteral("tmrLettergrootte"));
+  tmrLettergrootte_->setInterval(500);
   struct Stijl {
     const char* naam;
     const char* tekst;
+    const char* tip;
     void (QFont::*zet)(bool);
   };
-  const Stijl stijlen[3] = {{"cmdVet", "V", &QFont::setBold},
-                            {"cmdCursief", "C", &QFont::setItalic},
-                            {"cmdOnderlijnd", "O", &QFont::setUnderline}};
+  const Stijl stijlen[3] = {{"cmdVet", "V", "Vet", &QFont::setBold},
+                            {"cmdCursief", "C", "Cursief", &QFont::setItalic},
+                            {"cmdOnderlijnd", "O", "Onderlijnd", &QFont::setUnderline}};
   for (int i = 0; i < 3; ++i) {
     QPushButton* k = Knop(frmTekst_, stijlen[i].naam, QString::fromLatin1(stijlen[i].tekst), QRect(78 + i * 30, 86, 28, 26));
     QFont f = k->font();
     (f.*stijlen[i].zet)(true);
     k->setFont(f);
+    k->setToolTip(QString::fromLatin1(stijlen[i].tip));
     k->setCheckable(true);
-    k->setEnabled(false);
+    stijlKnoppen_[size_t(i)] = k;
   }
-  const char* uitlijnTips[3] = {"Links", "Rechts", "Centreren"};
+  const char* uitlijnTips[3] = {"Links", "Rechts", "Gecentreerd"};
   for (int i = 0; i < 3; ++i) {
     QPushButton* k =
         Knop(frmTekst_, QStringLiteral("cmdUitlijning%1").arg(i).toLatin1().constData(), QString(), QRect(10 + i * 30, 118, 28, 26));
@@ -230,12 +216,13 @@ void Etiket::MaakBesturing() {
     k->setToolTip(QString::fromLatin1(uitlijnTips[i]));
     k->setCheckable(true);
     k->setAutoExclusive(true);
-    k->setEnabled(false);
+    cmdUitlijning_[size_t(i)] = k;
   }
-  Knop(frmTekst_, "cmdCentreren", QStringLiteral("Centreren"), QRect(104, 118, 102, 26))->setEnabled(false);
-  auto* schikken = Maak<QCheckBox>(frmTekst_, "chkAutomatischVerdelen", QRect(10, 150, 196, 22));
-  schikken->setText(QStringLiteral("Automatisch schikken"));
-  schikken->setEnabled(false);
+  cmdCentreren_ = Knop(frmTekst_, "cmdCentreren", QStringLiteral("Centreren"), QRect(104, 118, 102, 26));
+  cmdCentreren_->setToolTip(QStringLiteral("De selectie op het midden van het etiket zetten"));
+  chkAutomatischVerdelen_ = Maak<QCheckBox>(frmTekst_, "chkAutomatischVerdelen", QRect(10, 150, 196, 22));
+  chkAutomatischVerdelen_->setText(QStringLiteral("Automatisch schikken"));
+  chkAutomatischVerdelen_->setEnabled(false);
   Knop(frmTekst_, "cmdRondeTekstToevoegen", QStringLiteral("Ronde tekst"), QRect(10, 178, 96, 26))->setEnabled(false);
   Knop(frmTekst_, "cmdTekstConverteren", QStringLiteral("Omzetten"), QRect(110, 178, 96, 26))->setEnabled(false);
 
@@ -254,9 +241,11 @@ void Etiket::MaakBesturing() {
   aantal->setText(QStringLiteral("1"));
   aantal->setEnabled(false);
   Knop(frmAfdruk_, "cmdStartAfdrukken", QStringLiteral("Start afdrukken"), QRect(60, 18, 116, 24))->setEnabled(false);
-  auto* eco = Maak<QLabel>(frmAfdruk_, "imgEco", QRect(186, 22, 16, 16));
-  eco->setPixmap(Lamp(0));
+  imgEco_ = Maak<QLabel>(frmAfdruk_, "imgEco", QRect(186, 22, 16, 16));
+  imgEco_->setPixmap(SpaarstandLamp(0));
 
+  VerbindTekst();
+  VerbindSelectie();
   centraal_->installEventFilter(this);
   resize(maat.width(), maat.height() + menuBar()->sizeHint().height());
 }
@@ -285,6 +274,7 @@ bool Etiket::Form_Load() {
   formaten_ = std::move(std::get<FormatenTabel>(gelezen));
   LeesLettertypes();
   LeesInstellingen();
+  LeesKenmerken();
 
   ontwerp_.AantalLijnen = 0;
   // The welcome window stays up for its time while the window system goes on.
@@ -305,25 +295,6 @@ void Etiket::LeesLettertypes() {
   cmbLettertype_->addItems(QFontDatabase::families());
 }
 
-void Etiket::LeesInstellingen() {
-  platform::SettingsStore& s = *opties_.instellingen;
-  const QString d = QStringLiteral("Defaults");
-  const int formaat = RondAf(LeesGetal(s.read(d, QStringLiteral("Form"), QStringLiteral("1"))));
-  // A stored format beyond the catalogue, or below its start, falls back
-  // to the nearest one that exists.
-  ontwerp_.HuidigFormaat = qint16(std::clamp(formaat, 1, int(formaten_.AantalFormaten())));
-  mnuToonAfdrukbaargebied_->setChecked(s.read(d, QStringLiteral("ShowArea"), QStringLiteral("False")) ==
-                                       QStringLiteral("True"));
-}
-
-void Etiket::BewaarInstellingen() {
-  platform::SettingsStore& s = *opties_.instellingen;
-  const QString d = QStringLiteral("Defaults");
-  s.write(d, QStringLiteral("Form"), u' ' + QString::number(ontwerp_.HuidigFormaat));
-  s.write(d, QStringLiteral("ShowArea"), Bool(mnuToonAfdrukbaargebied_->isChecked()));
-  s.flush();
-}
-
 void Etiket::BerekenSchaal() {
   if (!geladen_) return;
   const QSize px = pictEtiket_->PixelMaat();
@@ -340,6 +311,9 @@ void Etiket::pictEtiket_Resize() {
 
 bool Etiket::eventFilter(QObject* o, QEvent* e) {
   if (o == centraal_ && e->type() == QEvent::Resize) Form_Resize();
+  // Entering the size box selects all of it.
+  if (o == txtLettergrootte_ && e->type() == QEvent::FocusIn)
+    QTimer::singleShot(0, txtLettergrootte_, &QLineEdit::selectAll);
   return QMainWindow::eventFilter(o, e);
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "editor/EtiketBeeld.h"
+#include "files/Instellingen.h"
 #include "model/EtiketFormaat.h"
 #include "model/Ontwerp.h"
 
@@ -19,7 +20,9 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollBar;
+class QTimer;
 class EtiketPlaatje;
+class TekstlijnenDialoog;
 
 namespace platform {
 class MessageService;
@@ -37,7 +40,8 @@ struct EtiketOpties {
 };
 
 // The main window: owns the one open design, the catalogue, the label
-// picture and the controls. Control names are the objectNames.
+// picture and the controls. Control names are the objectNames. The
+// handlers of each command group live in their own source file.
 class Etiket : public QMainWindow {
   Q_OBJECT
  public:
@@ -53,7 +57,9 @@ class Etiket : public QMainWindow {
   const FormatenTabel& formaten() const { return formaten_; }
   const EtiketFormaat& HuidigEtiketFormaat() const { return formaten_.formaat(ontwerp_.HuidigFormaat); }
   EtiketPlaatje* pictEtiket() const { return pictEtiket_; }
+  Instellingen& instellingen() { return instellingen_; }
 
+  // Screen: scale, layout and repainting.
   void BerekenSchaal();
   void Form_Resize();
   void TekenVorm();
@@ -61,6 +67,39 @@ class Etiket : public QMainWindow {
   void ToonAfdrukbaarGebied();
   void VerbergAlles();
   void ToonAlles();
+
+  // Text lines.
+  void LijnenToevoegen(qint16 nieuwAantal);
+  void mnuMeerLijnen_Click();
+
+  // Selection and deleting.
+  void SelecteerVoorwerp(int index);
+  void DeSelecteerVoorwerp(int index);
+  void DeSelekteerAlles();
+  void PlaatsHandvaten();
+  void VerbergHandvaten();
+  void mnuAllesSelekteren_Click();
+  // A left click in the label picture at (x, y) picture mm.
+  void pictEtiket_MouseDown(Qt::MouseButton knop, Qt::KeyboardModifiers toetsen, float x, float y);
+  void mnuVerwijderen_Click();
+  void VerwijderVoorwerpen();
+  // Moves every selected element so that the selection lands on the shadow.
+  void EindVerplaatsen(bool doeVerplaatsing);
+  void cmdCentreren_Click();
+
+  // Text attributes: the setters keep the toolbar and menu in step.
+  void ZetVet(int index, bool waarde);
+  void ZetCursief(int index, bool waarde);
+  void ZetOnderlijnd(int index, bool waarde);
+  void tmrLettergrootte_Timer();
+
+  // Settings and the default text attributes.
+  void LeesInstellingen();
+  void BewaarInstellingen();
+  void LeesKenmerken();
+  void BewaarKenmerken();
+  void ToonKenmerken(int lijn);
+  void ZetLedSpaarstand();
 
   // Runs a command of the user. A failure inside it (such as a design that
   // would pass 32767 elements) is shown as a "Fout" message instead of
@@ -86,22 +125,37 @@ class Etiket : public QMainWindow {
  private:
   void MaakMenus();
   void MaakBesturing();
+  void VerbindTekst();
+  void VerbindSelectie();
   void LeesLettertypes();
-  void LeesInstellingen();
-  void BewaarInstellingen();
   void mnuInfo_Click();
   void mnuEindeProgramma_Click();
   void pictEtiket_Resize();
+  void txtTekstlijn_Change();
+  void txtTekstlijn_Enter();
+  void ZetMenusVoorSelectie(int index);
+  void ZetStijl(int welke, int index, bool waarde);
+  void StijlKnop_Click(int welke);
+  void StijlMenu_Click(int welke);
+  void cmbLettertype_Click();
+  void txtLettergrootte_Change();
+  void spinLettergrootte_Change();
+  void cmdUitlijning_Click(int index);
+  // Applies a change to every selected text line, noting each for repainting.
+  template <typename F>
+  void VoorGeselecteerdeLijnen(F&& f);
   QAction* Menuregel(QMenu* menu, const char* naam, const QString& tekst, bool beschikbaar);
 
   EtiketOpties opties_;
   FormatenTabel formaten_;
   Ontwerp ontwerp_;
   EtiketBeeld beeld_;
+  Instellingen instellingen_;
   int VorigeBreedte_ = 0;
   int VorigeHoogte_ = 0;
   bool geladen_ = false;
   bool eindeZonderOpslaan_ = false;
+  bool velOpen_ = false;
 
   QWidget* centraal_ = nullptr;
   EtiketPlaatje* pictEtiket_ = nullptr;
@@ -111,8 +165,22 @@ class Etiket : public QMainWindow {
   QGroupBox* frmAfdruk_ = nullptr;
   QLabel* lblVorm_ = nullptr;
   QLabel* lblAfmeting_ = nullptr;
+  QLabel* imgEco_ = nullptr;
   QLineEdit* txtTekstlijn_ = nullptr;
   QPushButton* cmdNummering_ = nullptr;
   QComboBox* cmbLettertype_ = nullptr;
+  QLineEdit* txtLettergrootte_ = nullptr;
+  QScrollBar* spinLettergrootte_ = nullptr;
+  QTimer* tmrLettergrootte_ = nullptr;
+  std::array<QPushButton*, 3> stijlKnoppen_{};   // cmdVet, cmdCursief, cmdOnderlijnd
+  std::array<QAction*, 3> stijlMenus_{};         // mnuVet, mnuCursief, mnuOnderlijnd
+  std::array<QPushButton*, 3> cmdUitlijning_{};
+  std::array<QPushButton*, 5> cmdLijnen_{};
+  QPushButton* cmdCentreren_ = nullptr;
+  QCheckBox* chkAutomatischVerdelen_ = nullptr;
   QAction* mnuToonAfdrukbaargebied_ = nullptr;
+  QAction* mnuSpaarstand_ = nullptr;
+  QAction* mnuRondeTekstWijzigen_ = nullptr;
+  QAction* mnuTekstOmzetten_ = nullptr;
+  std::unique_ptr<TekstlijnenDialoog> tekstlijnen_;
 };

@@ -1,6 +1,7 @@
 #include "editor/EtiketBeeld.h"
 
 #include <QPainter>
+#include <algorithm>
 
 EtiketBeeld::EtiketBeeld(Ontwerp& ontwerp, const FormatenTabel& formaten)
     : ontwerp_(ontwerp), formaten_(formaten) {}
@@ -138,6 +139,7 @@ void EtiketBeeld::ToonAlles() {
   Ontwerp& o = ontwerp_;
   ++o.Verborgen;
   if (o.Verborgen == 0) {
+    if (o.AantalVoorwerpen > 0) PlaatsHandvaten();
     for (int i = 1; i <= o.AantalVoorwerpen; ++i) {
       SelectieKader& k = o.kader(i);
       k.Zichtbaar = true;
@@ -145,6 +147,37 @@ void EtiketBeeld::ToonAlles() {
     }
     o.Bezig = false;
   }
+}
+
+void EtiketBeeld::PlaatsHandvaten() {
+  const Ontwerp& o = ontwerp_;
+  const SchermSchaal& s = o.Schaal;
+  VerbergHandvaten();
+  // Start inverted on the picture and widen by every selected element.
+  selectie_ = {s.ScaleLeft + s.ScaleWidth, s.ScaleTop + s.ScaleHeight, s.ScaleLeft, s.ScaleTop};
+  for (int i = 1; i <= o.AantalVoorwerpen; ++i) {
+    if (!o.Geselecteerd(i)) continue;
+    const Voorwerp& v = o.voorwerp(i);
+    selectie_.Links = std::min(selectie_.Links, v.Links);
+    selectie_.Rechts = std::max(selectie_.Rechts, v.Links + v.Breedte);
+    selectie_.Boven = std::min(selectie_.Boven, v.Boven);
+    selectie_.Onder = std::max(selectie_.Onder, v.Boven + v.Hoogte);
+  }
+  const float maat = 120 * s.SchaalMmPerTwip, h = maat / 2;
+  const float l = selectie_.Links, r = selectie_.Rechts, m = (l + r) / 2;
+  const float b = selectie_.Boven, o2 = selectie_.Onder, mv = (b + o2) / 2;
+  const QPointF midden[8] = {{l, b}, {m, b}, {r, b}, {r, mv}, {r, o2}, {m, o2}, {l, o2}, {l, mv}};
+  // With nothing selected the inverted box would put them on the picture's
+  // edges: they stay hidden instead.
+  const bool tonen = o.Verborgen == 0 && o.AantalVoorwerpen >= 1 && o.AantalGeselecteerd > 0;
+  for (int i = 0; i < 8; ++i) {
+    handvatten_[size_t(i)].Rechthoek = QRectF(midden[i].x() - h, midden[i].y() - h, maat, maat);
+    handvatten_[size_t(i)].Zichtbaar = tonen;
+  }
+}
+
+void EtiketBeeld::VerbergHandvaten() {
+  for (Handvat& h : handvatten_) h.Zichtbaar = false;
 }
 
 void EtiketBeeld::ToonAfdrukbaarGebied(bool tonen, float hs, float vs) {
@@ -182,6 +215,15 @@ void EtiketBeeld::TekenBovenlaag(QPainter& p) const {
     p.drawLine(0, onder, s.PixelBreedte - 1, onder);
     p.drawLine(links, 0, links, s.PixelHoogte - 1);
     p.drawLine(rechts, 0, rechts, s.PixelHoogte - 1);
+  }
+  if (SchaduwZichtbaar) {
+    // The outline inverts what lies under it, so it shows on any background.
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.setPen(QPen(Qt::white, 1));
+    p.drawRect(s.naarPixels(QRectF(Schaduw.Links, Schaduw.Boven, Schaduw.Rechts - Schaduw.Links,
+                                   Schaduw.Onder - Schaduw.Boven))
+                   .adjusted(0, 0, -1, -1));
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
   }
   p.setPen(Qt::NoPen);
   p.setBrush(Qt::black);

@@ -15,6 +15,14 @@ struct Handvat {
   bool Zichtbaar = false;
 };
 
+// A box by its four edges, picture mm.
+struct Kader {
+  float Links = 0;
+  float Boven = 0;
+  float Rechts = 0;
+  float Onder = 0;
+};
+
 // The label picture without its window: the kept image that every drawing
 // goes into, the off-screen copy of the empty label (Achtergrond), and the
 // data drawn over the image (selection frames, handles, printable-area
@@ -57,6 +65,17 @@ class EtiketBeeld {
   // stored print offsets.
   void ToonAfdrukbaarGebied(bool tonen, float hs, float vs);
 
+  // The bounding box of the selection and the eight handles around it
+  // (top left, top, top right, right, bottom right, bottom, bottom left,
+  // left). Shown while the frames are and something is selected.
+  void PlaatsHandvaten();
+  void VerbergHandvaten();
+  const Kader& Selectie() const { return selectie_; }
+
+  // The outline a drag or the centring shows before the elements move.
+  Kader Schaduw;
+  bool SchaduwZichtbaar = false;
+
   // Draws the frames, handles and printable-area lines over the image.
   void TekenBovenlaag(QPainter& p) const;
   // The image with everything on top: what the user sees.
@@ -86,6 +105,7 @@ class EtiketBeeld {
   bool gebiedZichtbaar_ = false;
   AfdrukbaarGebied gebied_;
   std::array<Handvat, 8> handvatten_;
+  Kader selectie_;
 };
 
 // A number as the shape labels show it: plain decimals, no trailing zeros.

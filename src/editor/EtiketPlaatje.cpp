@@ -1,5 +1,6 @@
 #include "editor/EtiketPlaatje.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -73,4 +74,17 @@ void EtiketPlaatje::paintEvent(QPaintEvent* e) {
 void EtiketPlaatje::resizeEvent(QResizeEvent* e) {
   QFrame::resizeEvent(e);
   emit Vergroot();
+}
+
+QPointF EtiketPlaatje::NaarMm(QPointF punt) const {
+  if (!beeld_) return {};
+  return beeld_->Schaal().naarMm(punt - contentsRect().topLeft());
+}
+
+void EtiketPlaatje::mousePressEvent(QMouseEvent* e) {
+  emit MuisNeer(e->button(), e->modifiers(), NaarMm(e->position()));
+}
+
+void EtiketPlaatje::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) emit DubbelKlik(NaarMm(e->position()));
 }

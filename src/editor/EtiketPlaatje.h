@@ -24,13 +24,20 @@ class EtiketPlaatje : public QFrame {
   // Shows a changed part of the image (image pixels), or all of it.
   void Toon(const QRegion& gebied);
   void ToonAlles();
+  // A point of the widget in picture mm.
+  QPointF NaarMm(QPointF punt) const;
 
  signals:
   void Vergroot();  // the size changed: the scale must be recomputed
+  // A mouse button went down at a point of the label, in picture mm.
+  void MuisNeer(Qt::MouseButton knop, Qt::KeyboardModifiers toetsen, QPointF mm);
+  void DubbelKlik(QPointF mm);
 
  protected:
   void paintEvent(QPaintEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
 
  private:
   EtiketBeeld* beeld_ = nullptr;

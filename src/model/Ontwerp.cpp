@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
-OverloopFout::OverloopFout()
-    : std::overflow_error("Overloop: een ontwerp kan niet meer dan 32767 elementen bevatten.") {}
+OverloopFout::OverloopFout(const char* tekst) : std::overflow_error(tekst) {}
 
 int Ontwerp::NieuwVoorwerp(qint16 soort) {
-  if (AantalVoorwerpen >= kMaxVoorwerpen) throw OverloopFout();
+  if (AantalVoorwerpen >= kMaxVoorwerpen) throw OverloopFout(kTeVeelVoorwerpen);
   if (AantalVoorwerpen < 1) {
     tabel_.clear();
     geselecteerd_.clear();
@@ -64,6 +63,71 @@ void Ontwerp::KaderOpVoorwerp(int index) {
   k.Boven = v.Boven;
   k.Breedte = v.Breedte;
   k.Hoogte = v.Hoogte;
+}
+
+void Ontwerp::VerwijderVoorwerp(int index) {
+  const size_t s = slot(index);
+  switch (tabel_[s].Soort) {
+    case Tekstlijn: --AantalLijnen; break;
+    case Figuur: --AantalFiguren; break;
+    case RondeTekst: --AantalRondeTeksten; break;
+    default: break;
+  }
+  if (geselecteerd_[s]) --AantalGeselecteerd;
+  if (HuidigeLijn == index) HuidigeLijn = 0;
+  else if (HuidigeLijn > index) --HuidigeLijn;
+  // Erasing hands every later record, picture included, one place down and
+  // releases this one's picture.
+  tabel_.erase(tabel_.begin() + std::ptrdiff_t(s));
+  geselecteerd_.erase(geselecteerd_.begin() + std::ptrdiff_t(s));
+  kaders_.pop_back();
+  --AantalVoorwerpen;
+  for (int j = index; j <= AantalVoorwerpen; ++j) {
+    KaderOpVoorwerp(j);
+    kader(j).Rand = Geselecteerd(j) ? 2 : 1;
+  }
+}
+
+void Ontwerp::VerwijderVoorwerpen() {
+  for (int i = 1; i <= AantalVoorwerpen; ++i) TeHertekenenVoorwerp(i);
+  tabel_.clear();
+  geselecteerd_.clear();
+  kaders_.clear();
+  AantalVoorwerpen = AantalLijnen = AantalFiguren = AantalRondeTeksten = 0;
+  AantalGeselecteerd = 0;
+  HuidigeLijn = 0;
+}
+
+int Ontwerp::GeselecteerdVoorwerp() const {
+  for (int i = 1; i <= AantalVoorwerpen; ++i)
+    if (Geselecteerd(i)) return i;
+  return 0;
+}
+
+bool Ontwerp::PuntInVoorwerp(float x, float y, int index) const {
+  const Voorwerp& v = voorwerp(index);
+  return v.Links <= x && x <= v.Links + v.Breedte && v.Boven <= y && y <= v.Boven + v.Hoogte;
+}
+
+bool Ontwerp::VoorwerpBinnen(int index, float links, float boven, float rechts, float onder) const {
+  const Voorwerp& v = voorwerp(index);
+  return v.Links >= links && v.Links + v.Breedte <= rechts && v.Boven >= boven && v.Boven + v.Hoogte <= onder;
+}
+
+int Ontwerp::ZoekVoorwerp(float x, float y) const {
+  float l = -1000, b = -1000, r = 1000, o = 1000;
+  int raak = 0;
+  for (int i = AantalVoorwerpen; i >= 1; --i) {
+    if (PuntInVoorwerp(x, y, i) && VoorwerpBinnen(i, l, b, r, o)) {
+      const Voorwerp& v = voorwerp(i);
+      l = v.Links;
+      b = v.Boven;
+      r = v.Links + v.Breedte;
+      o = v.Boven + v.Hoogte;
+      raak = i;
+    }
+  }
+  return raak;
 }
 
 bool Ontwerp::IsConsistent() const {

@@ -27,11 +27,13 @@ struct Gebied {
   float Hoogte = 0;
 };
 
-// Raised when a counter of the design would pass 32767.
+// Raised when a 16-bit number of the design would overflow; the text is
+// what the user is shown.
 class OverloopFout : public std::overflow_error {
  public:
-  OverloopFout();
+  explicit OverloopFout(const char* tekst = "Overloop: het getal is te groot.");
 };
+inline constexpr const char* kTeVeelVoorwerpen = "Overloop: een ontwerp kan niet meer dan 32767 elementen bevatten.";
 
 // The one open design: its format, the element table (1-based, table order
 // is drawing order), the counters, the selection marks and frames that run
@@ -79,6 +81,24 @@ class Ontwerp {
 
   // Moves element n's frame to exactly its box (after a new scale).
   void KaderOpVoorwerp(int index);
+
+  // Deletes one element: later elements move down one place with their
+  // selection marks and frames, the kind counter and the selection count
+  // follow, HuidigeLijn keeps naming the same line (0 if it was this one),
+  // and the element's picture is released. The caller notes the area first.
+  void VerwijderVoorwerp(int index);
+  // Removes every element (their areas are noted for repainting).
+  void VerwijderVoorwerpen();
+
+  // The lowest index of a selected element, 0 if none.
+  int GeselecteerdVoorwerp() const;
+  // Point (x, y) on or inside the element's box, edges included.
+  bool PuntInVoorwerp(float x, float y, int index) const;
+  // The element's box inside the rectangle, edges included.
+  bool VoorwerpBinnen(int index, float links, float boven, float rechts, float onder) const;
+  // The element under a point: of the elements there, one nested inside the
+  // others wins; of equal boxes the lowest index. 0 when none.
+  int ZoekVoorwerp(float x, float y) const;
 
   // True when the counters agree with the table; used by the tests and checks.
   bool IsConsistent() const;

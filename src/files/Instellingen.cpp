@@ -1,0 +1,96 @@
+#include "files/Instellingen.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/Getal.h"
+#include "platform/SettingsStore.h"
+
+namespace {
+const QString kDefaults = QStringLiteral("Defaults");
+
+QString Lees(const platform::SettingsStore& s, const char* sleutel, const QString& standaard) {
+  return s.read(kDefaults, QString::fromLatin1(sleutel), standaard);
+}
+
+QString Getal(double v) { return QString::number(v, 'g', 12); }
+QString Bool(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
+
+bool LeesBool(const QString& tekst) {
+  if (tekst.trimmed().compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0) return true;
+  bool getal = false;
+  const double v = LeesGetal(tekst, &getal);
+  return getal && v != 0;
+}
+}  // namespace
+
+qint16 LeesInteger(const QString& tekst) {
+  const double v = std::nearbyint(LeesGetal(tekst));
+  return qint16(std::clamp(v, -32768.0, 32767.0));
+}
+
+OpgeslagenStand LeesStand(const platform::SettingsStore& s, const QString& programmaMap, int ontwerpStijl) {
+  OpgeslagenStand st;
+  st.Formaat = LeesInteger(Lees(s, "Form", QStringLiteral("1")));
+  st.Spaarstand = LeesBool(Lees(s, "UseStartPosition", QStringLiteral("True")));
+  Instellingen& i = st.instellingen;
+  i.ImageFolder = programmaMap;
+  i.FileFolder = Lees(s, "FileFolder", programmaMap);
+  for (const auto& [naam, waarde] : s.readSection(QStringLiteral("Galleries"))) {
+    const qsizetype puntkomma = waarde.indexOf(u';');
+    i.Galerijen.append({naam, puntkomma < 0 ? waarde : waarde.left(puntkomma)});
+  }
+  i.Printer = LeesInteger(Lees(s, "Printer", QStringLiteral("1")));
+  i.PrinterPort = LeesInteger(Lees(s, "PrinterPort", QStringLiteral("1")));
+  i.PrintSpeed = LeesInteger(Lees(s, "PrintSpeed", QStringLiteral("1")));
+  i.Intensity = LeesInteger(Lees(s, "Intensity", QStringLiteral("5")));
+  i.WindowsPrinter = Lees(s, "WindowsPrinter", QString());
+  st.ToonAfdrukbaarGebied = Lees(s, "ShowArea", QStringLiteral("False")) == QStringLiteral("True");
+  i.Printer1 = Lees(s, "Printer1", QStringLiteral("lpt1:"));
+  i.Printer2 = Lees(s, "Printer2", QStringLiteral("lpt2:"));
+  i.Printer3 = Lees(s, "Printer3", QStringLiteral("lpt3:"));
+  i.Shell1 = Lees(s, "Shell1", QString());
+  i.Shell2 = Lees(s, "Shell2", QString());
+  i.Shell3 = Lees(s, "Shell3", QString());
+  VensterPlaats& v = st.venster;
+  v.Links = LeesGetal(Lees(s, "Left", QStringLiteral("0")));
+  v.Boven = LeesGetal(Lees(s, "Top", QStringLiteral("0")));
+  v.Hoogte = LeesGetal(Lees(s, "Height", QStringLiteral("0")));
+  v.Breedte = LeesGetal(Lees(s, "Width", QStringLiteral("0")));
+  v.Stijl = LeesInteger(Lees(s, "Style", QString::number(ontwerpStijl)));
+  return st;
+}
+
+void BewaarStand(platform::SettingsStore& s, int formaat, const VensterPlaats& venster, bool spaarstand,
+                 bool toonAfdrukbaarGebied, const Instellingen& i) {
+  auto zet = [&](const char* sleutel, const QString& waarde) { s.write(kDefaults, QString::fromLatin1(sleutel), waarde); };
+  zet("Form", u' ' + QString::number(formaat));
+  zet("Style", QString::number(venster.Stijl));
+  zet("Left", Getal(venster.Links));
+  zet("Top", Getal(venster.Boven));
+  zet("Height", Getal(venster.Hoogte));
+  zet("Width", Getal(venster.Breedte));
+  zet("UseStartPosition", Bool(spaarstand));
+  zet("ImageFolder", i.ImageFolder);
+  zet("FileFolder", i.FileFolder);
+  zet("Printer", QString::number(i.Printer));
+  zet("PrinterPort", QString::number(i.PrinterPort));
+  zet("PrintSpeed", QString::number(i.PrintSpeed));
+  zet("Intensity", QString::number(i.Intensity));
+  zet("Windowsprinter", i.WindowsPrinter);
+  zet("ShowArea", Bool(toonAfdrukbaarGebied));
+}
+
+bool HerstelVenster(const VensterPlaats& o) {
+  return o.Stijl == 0 && o.Links > 0 && o.Boven > 0 && o.Hoogte > 0 && o.Breedte > 0;
+}
+
+VensterPlaats KlemVenster(const VensterPlaats& o, double huidigeBreedte, double huidigeHoogte, double schermBreedte,
+                          double schermHoogte) {
+  VensterPlaats v = o;
+  v.Hoogte = std::min(std::max(o.Hoogte, huidigeHoogte), schermHoogte);
+  v.Breedte = std::min(std::max(o.Breedte, huidigeBreedte), schermBreedte);
+  v.Links = std::min(schermBreedte - v.Breedte, std::max(0.0, o.Links));
+  v.Boven = std::min(schermHoogte - v.Hoogte, std::max(0.0, o.Boven));
+  return v;
+}

@@ -1,0 +1,64 @@
+#pragma once
+#include <QList>
+#include <QPair>
+#include <QString>
+
+namespace platform {
+class SettingsStore;
+}
+
+// The program's settings as kept between runs.
+struct Instellingen {
+  QString FileFolder;
+  QString ImageFolder;
+  qint16 Printer = 1;      // 1 VL200, 2 VL300
+  qint16 PrinterPort = 1;  // 1-3 device or file, 4 operating-system printer
+  qint16 PrintSpeed = 1;   // 1-5
+  qint16 Intensity = 5;    // 1-5
+  QString WindowsPrinter;
+  QString Printer1 = QStringLiteral("lpt1:");
+  QString Printer2 = QStringLiteral("lpt2:");
+  QString Printer3 = QStringLiteral("lpt3:");
+  QString Shell1;
+  QString Shell2;
+  QString Shell3;
+  // Gallery name and folder, in the store's order.
+  QList<QPair<QString, QString>> Galerijen;
+};
+
+// The main window's place as stored: twips, and 0 normal, 1 minimised, 2 maximised.
+struct VensterPlaats {
+  double Links = 0;
+  double Boven = 0;
+  double Hoogte = 0;
+  double Breedte = 0;
+  int Stijl = 0;
+};
+
+// Everything start-up reads from the store besides the text defaults.
+struct OpgeslagenStand {
+  int Formaat = 1;
+  bool Spaarstand = true;
+  bool ToonAfdrukbaarGebied = false;
+  Instellingen instellingen;
+  VensterPlaats venster;
+};
+
+// Reads the stored state; missing entries give the defaults, a stored
+// integer that is no number gives 0. programmaMap is the default of
+// FileFolder; ontwerpStijl the window state used when none is stored.
+OpgeslagenStand LeesStand(const platform::SettingsStore& s, const QString& programmaMap, int ontwerpStijl);
+
+// Writes what every save writes, in its order.
+void BewaarStand(platform::SettingsStore& s, int formaat, const VensterPlaats& venster, bool spaarstand,
+                 bool toonAfdrukbaarGebied, const Instellingen& i);
+
+// A stored integer: the leading number of the text, rounded, kept within 16 bits.
+qint16 LeesInteger(const QString& tekst);
+
+// The window rectangle to restore, clamped to the screen (all in twips):
+// at least as large as the window is now, at most the screen.
+VensterPlaats KlemVenster(const VensterPlaats& opgeslagen, double huidigeBreedte, double huidigeHoogte,
+                          double schermBreedte, double schermHoogte);
+// Whether a stored rectangle is restored at all: normal state, all four above 0.
+bool HerstelVenster(const VensterPlaats& opgeslagen);

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "files/Instellingen.h"
+#include "platform/SettingsStore.h"
+
+TEST(Instellingen, FirstRunGivesTheDefaults) {
+  platform::MemorySettingsStore leeg;
+  const OpgeslagenStand st = LeesStand(leeg, QStringLiteral("/opt/vellora"), 0);
+  EXPECT_EQ(st.Formaat, 1);
+  EXPECT_TRUE(st.Spaarstand);
+  EXPECT_FALSE(st.ToonAfdrukbaarGebied);
+  const Instellingen& i = st.instellingen;
+  EXPECT_EQ(i.Printer, 1);
+  EXPECT_EQ(i.PrinterPort, 1);
+  EXPECT_EQ(i.PrintSpeed, 1);
+  EXPECT_EQ(i.Intensity, 5);
+  EXPECT_EQ(i.Printer1, QStringLiteral("lpt1:"));
+  EXPECT_EQ(i.Printer3, QStringLiteral("lpt3:"));
+  EXPECT_TRUE(i.Shell1.isEmpty());
+  EXPECT_EQ(i.FileFolder, QStringLiteral("/opt/vellora"));
+  EXPECT_EQ(i.ImageFolder, QStringLiteral("/opt/vellora"));
+  EXPECT_TRUE(i.Galerijen.isEmpty());
+  EXPECT_FALSE(HerstelVenster(st.venster));
+}
+
+TEST(Instellingen, TheWindowsPrinterKeyIsFoundWhateverItsCaseAndWrittenOnce) {
+  platform::MemorySettingsStore s;
+  s.write(QStringLiteral("Defaults"), QStringLiteral("WindowsPrinter"), QStringLiteral("Etiketten 1"));
+  OpgeslagenStand st = LeesStand(s, QString(), 0);
+  EXPECT_EQ(st.instellingen.WindowsPrinter, QStringLiteral("Etiketten 1"));
+  st.instellingen.WindowsPrinter = QStringLiteral("Etiketten 2");
+  BewaarStand(s, 1, {}, true, false, st.instellingen);
+  int gevonden = 0;
+  for (const auto& [sleutel, waarde] : s.readSection(QStringLiteral("Defaults")))
+    if (sleutel.compare(QStringLiteral("windowsprinter"), Qt::CaseInsensitive) == 0) {
+      ++gevonden;
+      EXPECT_EQ(sleutel, QStringLiteral("Windowsprinter"));
+      EXPECT_EQ(waarde, QStringLiteral("Etiketten 2"));
+    }
+  EXPECT_EQ(gevonden, 1);
+}
+
+TEST(Instellingen, SavedValuesReadBackAsTheyWere) {
+  platform::MemorySettingsStore s;
+  Instellingen i;
+  i.Printer = 2;
+  i.PrinterPort = 4;
+  i.PrintSpeed = 3;
+  i.Intensity = 2;
+  i.FileFolder = QStringLiteral("/home/a/ontwerpen/");
+  VensterPlaats v{1500, 750.5, 9000, 12000, 2};
+  BewaarStand(s, 7, v, false, true, i);
+  EXPECT_EQ(s.read(QStringLiteral("Defaults"), QStringLiteral("Form")), QStringLiteral(" 7"));
+  EXPECT_EQ(s.read(QStringLiteral("Defaults"), QStringLiteral("UseStartPosition")), QStringLiteral("False"));
+  EXPECT_EQ(s.read(QStringLiteral("Defaults"), QStringLiteral("ShowArea")), QStringLiteral("True"));
+  const OpgeslagenStand st = LeesStand(s, QString(), 0);
+  EXPECT_EQ(st.Formaat, 7);
+  EXPECT_FALSE(st.Spaarstand);
+  EXPECT_TRUE(st.ToonAfdrukbaarGebied);
+  EXPECT_EQ(st.instellingen.Printer, 2);
+  EXPECT_EQ(st.instellingen.PrinterPort, 4);
+  EXPECT_EQ(st.instellingen.FileFolder, QStringLiteral("/home/a/ontwerpen/"));
+  EXPECT_DOUBLE_EQ(st.venster.Boven, 750.5);
+  EXPECT_EQ(st.venster.Stijl, 2);
+  // Ports and after-job commands are never written by a save.
+  EXPECT_EQ(s.read(QStringLiteral("Defaults"), QStringLiteral("Printer1"), QStringLiteral("-")), QStringLiteral("-"));
+}
+
+TEST(Instellingen, IntegersAreLeadingNumbersAndGalleriesStopAtTheSemicolon) {
+  platform::MemorySettingsStore s;
+  s.write(QStringLiteral("Defaults"), QStringLiteral("Printer"), QStringLiteral("geen"));
+  s.write(QStringLiteral("Defaults"), QStringLiteral("PrintSpeed"), QStringLiteral("2.5x"));
+  s.write(QStringLiteral("Defaults"), QStringLiteral("Intensity"), QStringLiteral("99999"));
+  s.write(QStringLiteral("Galleries"), QStringLiteral("Logo's"), QStringLiteral("/data/logo;extra"));
+  s.write(QStringLiteral("Galleries"), QStringLiteral("Pijlen"), QStringLiteral("/data/pijlen"));
+  const OpgeslagenStand st = LeesStand(s, QString(), 0);
+  EXPECT_EQ(st.instellingen.Printer, 0);
+  EXPECT_EQ(st.instellingen.PrintSpeed, 2);  // 2.5 rounds to even
+  EXPECT_EQ(st.instellingen.Intensity, 32767);
+  ASSERT_EQ(st.instellingen.Galerijen.size(), 2);
+  EXPECT_EQ(st.instellingen.Galerijen[0].second, QStringLiteral("/data/logo"));
+  EXPECT_EQ(st.instellingen.Galerijen[1].first, QStringLiteral("Pijlen"));
+}
+
+TEST(Instellingen, TheWindowIsRestoredOnlyWhenNormalAndEveryNumberAboveZero) {
+  EXPECT_TRUE(HerstelVenster({10, 10, 100, 100, 0}));
+  EXPECT_FALSE(HerstelVenster({0, 10, 100, 100, 0}));
+  EXPECT_FALSE(HerstelVenster({10, 10, 100, 100, 2}));
+  EXPECT_FALSE(HerstelVenster({10, 10, 100, 100, 1}));
+}
+
+TEST(Instellingen, TheRestoredWindowIsClampedToTheScreen) {
+  // Screen 19200 x 14400 twips; the window is now 12000 x 7000.
+  const VensterPlaats groot = KlemVenster({30000, 500, 90000, 90000, 0}, 12000, 7000, 19200, 14400);
+  EXPECT_DOUBLE_EQ(groot.Breedte, 19200);
+  EXPECT_DOUBLE_EQ(groot.Hoogte, 14400);
+  EXPECT_DOUBLE_EQ(groot.Links, 0);
+  EXPECT_DOUBLE_EQ(groot.Boven, 0);
+  const VensterPlaats klein = KlemVenster({30000, 900, 100, 100, 0}, 12000, 7000, 19200, 14400);
+  EXPECT_DOUBLE_EQ(klein.Breedte, 12000);  // never smaller than it is
+  EXPECT_DOUBLE_EQ(klein.Links, 7200);     // pulled back onto the screen
+  EXPECT_DOUBLE_EQ(klein.Boven, 900);
+}

@@ -1,0 +1,75 @@
+#pragma once
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <functional>
+#include <memory>
+
+#include "editor/Etiket.h"
+#include "platform/SettingsStore.h"
+#include "support/FakeMessageService.h"
+#include "support/TestCatalogus.h"
+#include "support/Tijdelijk.h"
+
+// The main window on the small test catalogue, an in-memory settings store
+// and scripted message boxes.
+class EtiketOpstelling : public ::testing::Test {
+ protected:
+  TempFolder tmp;
+  platform::MemorySettingsStore instellingen;
+  FakeMessageService meldingen;
+  QString catalogus = tmp.write(QStringLiteral("all.eft"), TestCatalogusTekst());
+  std::unique_ptr<Etiket> venster;
+  int beeindigd = 0;
+
+  EtiketOpties Opties(int welkomMs = 0) {
+    EtiketOpties opties;
+    opties.instellingen = &instellingen;
+    opties.meldingen = &meldingen;
+    opties.catalogus = catalogus;
+    opties.welkomMs = welkomMs;
+    opties.beeindig = [this] { ++beeindigd; };
+    return opties;
+  }
+
+  Etiket& Start() {
+    venster = std::make_unique<Etiket>(Opties());
+    EXPECT_TRUE(venster->Form_Load());
+    venster->show();
+    QApplication::processEvents();
+    return *venster;
+  }
+
+  template <typename T>
+  T* Kind(const QString& naam) {
+    T* w = venster->findChild<T*>(naam);
+    EXPECT_NE(w, nullptr) << naam.toStdString();
+    return w;
+  }
+  template <typename T>
+  T* Kind(const char* naam) { return Kind<T>(QString::fromLatin1(naam)); }
+  void Menu(const char* naam) { Kind<QAction>(naam)->trigger(); }
+
+  // Answers the next modal dialog of the given name through its controls.
+  template <typename D>
+  void BeantwoordDialoog(std::function<void(D*)> antwoord) {
+    QTimer::singleShot(0, [antwoord] {
+      if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) antwoord(d);
+    });
+  }
+
+  Ontwerp& O() { return venster->ontwerp(); }
+  // A figure element of the given box, with a small black-on-white picture.
+  int NieuweFiguur(float l, float b, float br, float h) {
+    Ontwerp& o = O();
+    const int i = o.NieuwVoorwerp(Figuur);
+    auto beeld = std::make_unique<Beeld>();
+    beeld->raster = QImage(4, 4, QImage::Format_Mono);
+    beeld->raster.fill(1);
+    o.voorwerp(i).ZetAfbeelding(std::move(beeld), 4, 4);
+    o.PlaatsVoorwerp(i, l, b, br, h);
+    return i;
+  }
+  void Plaats(int i, float l, float b, float br, float h) { O().PlaatsVoorwerp(i, l, b, br, h); }
+};
