@@ -81,7 +81,16 @@ void Etiket::LeesKenmerken() {
   const bool bezig = ontwerp_.Bezig;
   ontwerp_.Bezig = true;
   // A value a control cannot take is skipped; the control keeps its state.
-  const QString eersteLettertype = cmbLettertype_->count() > 0 ? cmbLettertype_->itemText(0) : QString();
+  // Without a stored font: a plain sans font where the system has one. The
+  // alphabetically first family is often a symbol or math font, whose tall
+  // metrics make text of a given size look tiny.
+  QString eersteLettertype = cmbLettertype_->count() > 0 ? cmbLettertype_->itemText(0) : QString();
+  for (const char* voorkeur : {"DejaVu Sans", "Liberation Sans"}) {
+    if (cmbLettertype_->findText(QString::fromLatin1(voorkeur)) >= 0) {
+      eersteLettertype = QString::fromLatin1(voorkeur);
+      break;
+    }
+  }
   const int lettertype = cmbLettertype_->findText(s.read(kDefaults, QStringLiteral("Fontname"), eersteLettertype));
   if (lettertype >= 0) cmbLettertype_->setCurrentIndex(lettertype);
   txtLettergrootte_->setText(s.read(kDefaults, QStringLiteral("Fontsize"), QStringLiteral("12")));

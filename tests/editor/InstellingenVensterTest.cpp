@@ -19,7 +19,7 @@ class VensterInstellingen : public EtiketOpstelling {
 
 TEST_F(VensterInstellingen, AFirstRunShowsTheDefaultTextAttributes) {
   Etiket& e = Start();
-  EXPECT_EQ(Kind<QComboBox>("cmbLettertype")->currentIndex(), 0);
+  EXPECT_EQ(Kind<QComboBox>("cmbLettertype")->currentText(), QStringLiteral("DejaVu Sans"));
   EXPECT_EQ(Kind<QLineEdit>("txtLettergrootte")->text(), QStringLiteral("12"));
   EXPECT_FALSE(Kind<QPushButton>("cmdVet")->isChecked());
   EXPECT_FALSE(Kind<QPushButton>("cmdCursief")->isChecked());
