@@ -1,0 +1,52 @@
+#pragma once
+#include <QString>
+#include <array>
+#include <initializer_list>
+#include <vector>
+
+class Ontwerp;
+
+// The values that change from copy to copy: a running number ("[#]") and a
+// list of up to five columns ("[A]" to "[E]"), row n - 1 serving copy n.
+// They live as long as the program and are not part of the design file.
+struct Nummering {
+  qint16 NummerVan = 0;
+  qint16 NummerTot = 0;
+  qint16 NummerStap = 0;  // 0: never set; the dialog then starts at 1, 1, 1
+  std::vector<std::array<QString, 5>> NummerLijst;
+  int GekozenTab = 0;  // 0 running number, 1 list
+
+  qint32 AantalNummers() const { return qint32(NummerLijst.size()); }
+};
+
+inline constexpr const char* kNummerCode = "[#]";
+inline constexpr const char* kLijstCodes[5] = {"[A]", "[B]", "[C]", "[D]", "[E]"};
+
+// The 1-based position of the first occurrence of the first of the codes
+// that occurs at all, 0 if none does.
+int ZoekCode(const QString& tekst, std::initializer_list<const char*> codes);
+// The same in the text of element index, for text lines and round texts;
+// other kinds give 0.
+int ZoekCode(const Ontwerp& o, int index, std::initializer_list<const char*> codes);
+// Any of the six codes in the text.
+bool HeeftCode(const QString& tekst);
+
+// 0 no codes, 1 running number, 2 list: decided by the first element, in
+// table order, whose text holds any code (2 when it holds a letter code).
+qint16 IsNummering(const Ontwerp& o);
+
+// The text with every code replaced for copy number n: all "[#]" first,
+// then the letter codes, a code inside an inserted value in a later pass.
+// A letter code without a list row inserts nothing; values that keep
+// bringing codes back stop after a bounded number of passes.
+QString VervangNummering(QString tekst, int n, const Nummering& nummering);
+
+// The numbers a job runs through in a mode: from, to, step.
+struct Reeks {
+  int van = 1;
+  int tot = 1;
+  int stap = 1;
+  // The numbers of the series, as a counted loop with its bounds taken once.
+  std::vector<int> Nummers() const;
+};
+Reeks ReeksVoor(qint16 modus, const Nummering& nummering);

@@ -1,0 +1,120 @@
+#include "printing/Raster.h"
+
+#include <QPainter>
+#include <cmath>
+
+#include "model/Afronden.h"
+#include "model/Ontwerp.h"
+#include "printing/Sbpl.h"
+#include "printing/Tekenen.h"
+
+namespace {
+int CanvasMaat(float mm, int ppm) { return int(std::floor(mm + 0.99f)) * ppm; }
+int OpNaar(int waarde, int veelvoud) { return (waarde + veelvoud - 1) / veelvoud * veelvoud; }
+}  // namespace
+
+LabelRaster::LabelRaster(Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
+                         RondeTekstMaker maakRondeTekst)
+    : ontwerp_(ontwerp), formaat_(formaat), ppm_(puntenPerMm), nummering_(nummering),
+      maakRondeTekst_(std::move(maakRondeTekst)) {}
+
+std::optional<QString> LabelRaster::Grenzen(const EtiketFormaat& f, int ppm) {
+  const int wc = CanvasMaat(f.Breedte, ppm), hc = CanvasMaat(f.Hoogte, ppm);
+  if (wc > 4095)
+    return QStringLiteral("Het etiket is %1 punten breed; de printer neemt er ten hoogste 4095.").arg(wc);
+  if (OpNaar(hc, 8) / 8 > 999)
+    return QStringLiteral("Het etiket is %1 punten hoog; de printer neemt er ten hoogste 7992.").arg(hc);
+  return std::nullopt;
+}
+
+QImage LabelRaster::Teken(float dX, float dY, int nummer) {
+  const EtiketFormaat& f = formaat_;
+  QImage canvas(CanvasMaat(f.Breedte, ppm_), CanvasMaat(f.Hoogte, ppm_), QImage::Format_RGB32);
+  canvas.fill(Qt::white);
+  QPainter p(&canvas);
+  const Apparaat a{float(ppm_), float(ppm_), dX, dY};
+  Ontwerp& o = ontwerp_;
+  for (int i = 1; i <= o.AantalVoorwerpen; ++i) {
+    Voorwerp& v = o.voorwerp(i);
+    if (v.Soort == Tekstlijn) {
+      // The element keeps its own text; only this copy gets the numbers.
+      const QString eigen = v.Tekst;
+      v.Tekst = VervangNummering(eigen, nummer, nummering_);
+      TekstOpDC(v, f, p, a);
+      v.Tekst = eigen;
+    } else if (v.Soort == Figuur) {
+      FiguurOpDC(v, f, p, a);
+    } else if (v.Soort == RondeTekst) {
+      const QString nieuw = VervangNummering(v.Tekst, nummer, nummering_);
+      if (nieuw == v.Tekst || !maakRondeTekst_) {
+        FiguurOpDC(v, f, p, a);
+        continue;
+      }
+      // Render the copy's text with the circle's centre where it was, then
+      // put the element back as it was.
+      const float links = v.Links, boven = v.Boven, breedte = v.Breedte, hoogte = v.Hoogte;
+      const float mx = v.MiddenX, my = v.MiddenY;
+      const QString eigen = v.Tekst;
+      std::unique_ptr<Beeld> eigenBeeld = std::move(v.Afbeelding);
+      const qint32 bb = v.BeeldBreedte, bh = v.BeeldHoogte, bx = v.BronX, by = v.BronY, bw = v.BronBreedte,
+                   bhh = v.BronHoogte;
+      v.Tekst = nieuw;
+      maakRondeTekst_(o, i);
+      Voorwerp& w = o.voorwerp(i);
+      w.Links = w.Links - w.MiddenX + mx;
+      w.Boven = w.Boven - w.MiddenY + my;
+      FiguurOpDC(w, f, p, a);
+      w.Tekst = eigen;
+      w.Afbeelding = std::move(eigenBeeld);
+      w.BeeldBreedte = bb;
+      w.BeeldHoogte = bh;
+      w.BronX = bx;
+      w.BronY = by;
+      w.BronBreedte = bw;
+      w.BronHoogte = bhh;
+      w.MiddenX = mx;
+      w.MiddenY = my;
+      float l = links, b = boven, br = breedte, h = hoogte;
+      o.PlaatsVoorwerp(i, l, b, br, h);
+    }
+  }
+  return canvas;
+}
+
+QByteArray LabelRaster::Bits(const QImage& canvas, int* bytesPerRij, int* rijen) {
+  const int wr = OpNaar(canvas.width(), 16), hr = OpNaar(canvas.height(), 8);
+  const int bpr = wr / 8;
+  QByteArray bits(qsizetype(bpr) * hr, '\0');
+  const QImage bron = canvas.format() == QImage::Format_RGB32 ? canvas : canvas.convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < bron.height(); ++y) {
+    const QRgb* in = reinterpret_cast<const QRgb*>(bron.constScanLine(y));
+    unsigned char* uit = reinterpret_cast<unsigned char*>(bits.data()) + qsizetype(y) * bpr;
+    for (int x = 0; x < bron.width(); ++x)
+      // Only the exact background stays blank: grey and colour print.
+      if ((in[x] & 0xFFFFFF) != 0xFFFFFF) uit[x >> 3] |= static_cast<unsigned char>(0x80u >> (x & 7));
+  }
+  *bytesPerRij = bpr;
+  *rijen = hr;
+  return bits;
+}
+
+int LabelRaster::RijenTeVersturen(const QByteArray& bits, int bytesPerRij, int rijen) {
+  const qsizetype totaal = qsizetype(bytesPerRij) * rijen;
+  qsizetype i = totaal - 1;
+  const qsizetype grens = qsizetype(bytesPerRij) * 64;  // Wr x 8 bytes: 64 rows
+  while (i >= grens && bits[i] == 0) --i;
+  if (totaal == 0) return 0;
+  const qsizetype r = i / bytesPerRij;
+  return int((r / 8 + 1) * 8);
+}
+
+QByteArray LabelRaster::DrukEenExemplaarSATO(float links, float boven, int nummer) {
+  const float dX = std::min(links, 0.0f), dY = std::min(boven, 0.0f);
+  const QImage canvas = Teken(dX, dY, nummer);
+  int bpr = 0, rijen = 0;
+  const QByteArray bits = Bits(canvas, &bpr, &rijen);
+  const int hs = RijenTeVersturen(bits, bpr, rijen);
+  const int hp = RondAf(std::max(0.0f, links) * float(ppm_));
+  const int v = RondAf(std::max(boven, 0.0f) * float(ppm_));
+  return sbpl::Grafiek(v, hp, bpr, hs, bits.constData());
+}

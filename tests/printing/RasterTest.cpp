@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "model/Ontwerp.h"
+#include "printing/Raster.h"
+#include "printing/Sbpl.h"
+
+namespace {
+
+EtiketFormaat Label(float w, float h) {
+  EtiketFormaat f;
+  f.Breedte = w;
+  f.Hoogte = h;
+  return f;
+}
+
+// A figure of the given box with a picture that is black everywhere.
+int ZwarteFiguur(Ontwerp& o, float l, float b, float br, float h, QRgb kleur = qRgb(0, 0, 0)) {
+  const int i = o.NieuwVoorwerp(Figuur);
+  auto beeld = std::make_unique<Beeld>();
+  beeld->raster = QImage(4, 4, QImage::Format_RGB32);
+  beeld->raster.fill(kleur);
+  o.voorwerp(i).ZetAfbeelding(std::move(beeld), 4, 4);
+  o.PlaatsVoorwerp(i, l, b, br, h);
+  return i;
+}
+
+struct Kop {
+  QByteArray v, h, gb, maat;
+  QByteArray data;
+};
+
+Kop Ontleed(const QByteArray& blok) {
+  Kop k;
+  k.v = blok.mid(0, 6);
+  k.h = blok.mid(6, 6);
+  k.gb = blok.mid(12, 3);
+  k.maat = blok.mid(15, 6);
+  k.data = blok.mid(21);
+  return k;
+}
+
+}  // namespace
+
+TEST(LabelRaster, TheBlockOfAFiftyByThirtyLabelWithContentToTheBottom) {
+  Ontwerp o;
+  const EtiketFormaat f = Label(50, 30);
+  ZwarteFiguur(o, 20, 14, 5, 1);  // reaches the label's bottom edge
+  LabelRaster r(o, f, 8, {}, {});
+  const Kop k = Ontleed(r.DrukEenExemplaarSATO(3, 2, 1));
+  EXPECT_EQ(k.v, "\x1bV0016");
+  EXPECT_EQ(k.h, "\x1bH0024");
+  EXPECT_EQ(k.gb, "\x1bGB");
+  EXPECT_EQ(k.maat, "050030");
+  ASSERT_EQ(k.data.size(), 12000);
+  // The figure's dots: x from 360 to 399, the last 8 rows.
+  EXPECT_EQ(static_cast<unsigned char>(k.data[239 * 50 + 45]), 0xFF);
+  EXPECT_EQ(static_cast<unsigned char>(k.data[239 * 50 + 44]), 0x00);
+}
+
+TEST(LabelRaster, AnEmptyLabelSendsSixtyFourRows) {
+  Ontwerp o;
+  LabelRaster r(o, Label(50, 30), 8, {}, {});
+  const Kop k = Ontleed(r.DrukEenExemplaarSATO(0, 0, 1));
+  EXPECT_EQ(k.maat, "050008");
+  EXPECT_EQ(k.data, QByteArray(50 * 64, '\0'));
+  // A raster shorter than 64 rows is sent whole.
+  LabelRaster laag(o, Label(50, 5), 8, {}, {});
+  EXPECT_EQ(Ontleed(laag.DrukEenExemplaarSATO(0, 0, 1)).maat, "050005");
+}
+
+TEST(LabelRaster, WidthIsRoundedUpToWholeMillimetresAndSixteenDots) {
+  Ontwerp o;
+  LabelRaster r(o, Label(50.2f, 10), 12, {}, {});
+  const QImage canvas = r.Teken(0, 0, 1);
+  EXPECT_EQ(canvas.width(), 612);
+  EXPECT_EQ(canvas.height(), 120);
+  // Empty: 64 of its 120 rows go out.
+  EXPECT_EQ(Ontleed(r.DrukEenExemplaarSATO(0, 0, 1)).maat, "078008");
+}
+
+TEST(LabelRaster, ANegativeLeftPositionCutsOffTheLabelsStart) {
+  Ontwerp o;
+  const EtiketFormaat f = Label(40, 10);
+  ZwarteFiguur(o, -20, -5, 5, 10);  // the leftmost 5 mm
+  LabelRaster r(o, f, 8, {}, {});
+  const Kop k = Ontleed(r.DrukEenExemplaarSATO(-2.5f, 1, 1));
+  EXPECT_EQ(k.h, "\x1bH0000");
+  EXPECT_EQ(k.v, "\x1bV0008");
+  // 2.5 mm (20 dots) are gone: the figure now covers dots 0 to 19.
+  EXPECT_EQ(static_cast<unsigned char>(k.data[0]), 0xFF);
+  EXPECT_EQ(static_cast<unsigned char>(k.data[1]), 0xFF);
+  EXPECT_EQ(static_cast<unsigned char>(k.data[2]), 0xF0);
+  EXPECT_EQ(static_cast<unsigned char>(k.data[3]), 0x00);
+}
+
+TEST(LabelRaster, OnlyExactWhiteStaysBlank) {
+  Ontwerp o;
+  ZwarteFiguur(o, -10, -5, 2, 2, qRgb(250, 250, 250));
+  ZwarteFiguur(o, 0, -5, 2, 2, qRgb(255, 255, 254));
+  LabelRaster r(o, Label(30, 10), 8, {}, {});
+  int bpr = 0, rijen = 0;
+  const QByteArray bits = LabelRaster::Bits(r.Teken(0, 0, 1), &bpr, &rijen);
+  const int rij = 1 * 8;  // 5 mm above the bottom of a 10 mm label
+  EXPECT_NE(bits[rij * bpr + (5 * 8) / 8], 0);   // light grey prints
+  EXPECT_NE(bits[rij * bpr + (15 * 8) / 8], 0);  // almost white prints too
+}
+
+TEST(LabelRaster, ADotOnTheLastRowKeepsEveryRow) {
+  QImage canvas(100, 99, QImage::Format_RGB32);
+  canvas.fill(Qt::white);
+  canvas.setPixel(99, 98, qRgb(0, 0, 0));
+  int bpr = 0, rijen = 0;
+  const QByteArray bits = LabelRaster::Bits(canvas, &bpr, &rijen);
+  EXPECT_EQ(bpr, 14);     // 112 dots
+  EXPECT_EQ(rijen, 104);  // 99 rounded up to 8
+  EXPECT_EQ(LabelRaster::RijenTeVersturen(bits, bpr, rijen), 104);
+  canvas.setPixel(99, 98, qRgb(255, 255, 255));
+  canvas.setPixel(0, 70, qRgb(0, 0, 0));
+  const QByteArray midden = LabelRaster::Bits(canvas, &bpr, &rijen);
+  EXPECT_EQ(LabelRaster::RijenTeVersturen(midden, bpr, rijen), 72);
+}
+
+TEST(LabelRaster, RunningNumbersChangePerCopyWhileTheDesignKeepsItsText) {
+  Ontwerp o;
+  const EtiketFormaat f = Label(40, 12);
+  const int i = o.NieuwVoorwerp(Tekstlijn);
+  Voorwerp& v = o.voorwerp(i);
+  v.Tekst = QStringLiteral("[#]");
+  v.Lettertype = QStringLiteral("DejaVu Sans");
+  v.Lettergrootte = 20;
+  float l = -18, b = -5, br = 36, h = 10;
+  o.PlaatsVoorwerp(i, l, b, br, h);
+  LabelRaster r(o, f, 8, {}, {});
+  const QImage zeven = r.Teken(0, 0, 7), acht = r.Teken(0, 0, 8);
+  EXPECT_NE(zeven, acht);
+  EXPECT_EQ(o.voorwerp(i).Tekst, QStringLiteral("[#]"));
+  // The same as drawing the digit itself.
+  o.voorwerp(i).Tekst = QStringLiteral("7");
+  EXPECT_EQ(r.Teken(0, 0, 99), zeven);
+}
+
+TEST(LabelRaster, RoundTextsAreRenderedAgainOnlyWhenTheirTextChanges) {
+  Ontwerp o;
+  const EtiketFormaat f = Label(40, 40);
+  const int i = o.NieuwVoorwerp(RondeTekst);
+  o.voorwerp(i).Tekst = QStringLiteral("vast");
+  int gemaakt = 0;
+  // A stand-in renderer: a picture whose width follows the text.
+  auto maker = [&](Ontwerp& ont, int index) {
+    ++gemaakt;
+    Voorwerp& v = ont.voorwerp(index);
+    const int breedte = int(v.Tekst.size()) * 12;
+    auto beeld = std::make_unique<Beeld>();
+    beeld->raster = QImage(breedte, 12, QImage::Format_RGB32);
+    beeld->raster.fill(Qt::black);
+    v.ZetAfbeelding(std::move(beeld), breedte, 12);
+    v.MiddenX = v.Tekst.size() / 2.0f;
+    v.MiddenY = 0.5f;
+    float l = v.Links, b = v.Boven, br = v.BeeldBreedte / 12.0f, h = 1;
+    ont.PlaatsVoorwerp(index, l, b, br, h);
+  };
+  maker(o, i);
+  gemaakt = 0;
+  LabelRaster r(o, f, 12, {}, maker);
+  r.Teken(0, 0, 1);
+  EXPECT_EQ(gemaakt, 0);
+  o.voorwerp(i).Tekst = QStringLiteral("nr [#]");
+  maker(o, i);
+  const float links = o.voorwerp(i).Links, midden = o.voorwerp(i).MiddenX;
+  gemaakt = 0;
+  const QImage kopie = r.Teken(0, 0, 12345);
+  EXPECT_EQ(gemaakt, 1);
+  // The element is back as it was, picture and all.
+  EXPECT_EQ(o.voorwerp(i).Tekst, QStringLiteral("nr [#]"));
+  EXPECT_FLOAT_EQ(o.voorwerp(i).Links, links);
+  EXPECT_FLOAT_EQ(o.voorwerp(i).MiddenX, midden);
+  EXPECT_EQ(o.voorwerp(i).BeeldBreedte, 6 * 12);
+  ASSERT_NE(o.voorwerp(i).Afbeelding, nullptr);
+  EXPECT_EQ(o.voorwerp(i).Afbeelding->raster.width(), 6 * 12);
+  // The copy's picture ("nr 12345", 8 characters) is 2 mm wider and kept
+  // its centre: it starts 1 mm further left.
+  int zwartLinks = kopie.width();
+  for (int x = 0; x < kopie.width(); ++x)
+    if (kopie.pixel(x, 20 * 12 + 3) != qRgb(255, 255, 255)) {
+      zwartLinks = x;
+      break;
+    }
+  EXPECT_EQ(zwartLinks, int((20 + links + midden - 4) * 12 + 0.5f));
+}
+
+TEST(LabelRaster, LimitsOfTheCommandLanguage) {
+  EXPECT_FALSE(LabelRaster::Grenzen(Label(340, 100), 12).has_value());  // 4080 dots
+  EXPECT_TRUE(LabelRaster::Grenzen(Label(342, 100), 12).has_value());
+  EXPECT_TRUE(LabelRaster::Grenzen(Label(100, 1000), 8).has_value());
+  EXPECT_FALSE(LabelRaster::Grenzen(Label(100, 999), 8).has_value());
+}
