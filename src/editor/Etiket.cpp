@@ -21,6 +21,11 @@
 #include "editor/EtiketPlaatje.h"
 #include "editor/Pictogrammen.h"
 #include "editor/TekstlijnenDialoog.h"
+#include "platform/FileDialogs.h"
+#include "platform/ProcessStarter.h"
+#include "printing/AfdrukVoortgang.h"
+#include "printing/NummeringDialoog.h"
+#include "roundtext/frmRondeTekst.h"
 #include "files/Catalogus.h"
 #include "model/Afronden.h"
 #include "model/Getal.h"
@@ -74,7 +79,7 @@ void Etiket::MaakMenus() {
   Menuregel(bestand, "mnuOpslaan", QStringLiteral("O&pslaan "), false);
   Menuregel(bestand, "mnuOpslaanAls", QStringLiteral("Ops&laan als ..."), false);
   bestand->addSeparator();
-  Menuregel(bestand, "mnuAfdrukken", QStringLiteral("&Afdrukken"), false);
+  mnuAfdrukken_ = Menuregel(bestand, "mnuAfdrukken", QStringLiteral("&Afdrukken"), true);
   bestand->addSeparator();
   QAction* einde = Menuregel(bestand, "mnuEindeProgramma", QStringLiteral("&Einde Programma"), true);
   connect(einde, &QAction::triggered, this, &Etiket::mnuEindeProgramma_Click);
@@ -108,7 +113,7 @@ void Etiket::MaakMenus() {
     stijlMenus_[size_t(i)]->setCheckable(true);
   }
   tekst->addSeparator();
-  Menuregel(tekst, "mnuRondeTekstToevoegen", QStringLiteral("&Ronde tekst toevoegen ..."), false);
+  mnuRondeTekstToevoegen_ = Menuregel(tekst, "mnuRondeTekstToevoegen", QStringLiteral("&Ronde tekst toevoegen ..."), true);
   // These two follow the selection; they start disabled.
   mnuRondeTekstWijzigen_ = Menuregel(tekst, "mnuRondeTekstWijzigen", QStringLiteral("Ronde tekst &wijzigen ..."), false);
   mnuTekstOmzetten_ = Menuregel(tekst, "mnuTekstOmzetten", QStringLiteral("Om&zetten naar ronde tekst ..."), false);
@@ -128,10 +133,12 @@ void Etiket::MaakMenus() {
 
   QMenu* opties = menuBar()->addMenu(QStringLiteral("&Opties"));
   opties->setObjectName(QStringLiteral("mnuOpties"));
-  Menuregel(opties, "mnuPrinterinstelling", QStringLiteral("Printer&instelling..."), false);
-  Menuregel(opties, "mnuVerschuivenAfdruk", QStringLiteral("&Verschuiven afdruk ..."), false);
+  connect(Menuregel(opties, "mnuPrinterinstelling", QStringLiteral("Printer&instelling..."), true), &QAction::triggered,
+          this, [this] { Opdracht([this] { mnuPrinterinstelling_Click(); }); });
+  connect(Menuregel(opties, "mnuVerschuivenAfdruk", QStringLiteral("&Verschuiven afdruk ..."), true),
+          &QAction::triggered, this, [this] { Opdracht([this] { mnuVerschuivenAfdruk_Click(); }); });
   opties->addSeparator();
-  mnuSpaarstand_ = Menuregel(opties, "mnuSpaarstand", QStringLiteral("S&paarstand"), false);
+  mnuSpaarstand_ = Menuregel(opties, "mnuSpaarstand", QStringLiteral("S&paarstand"), true);
   mnuSpaarstand_->setCheckable(true);
   mnuToonAfdrukbaargebied_ = Menuregel(opties, "mnuToonAfdrukbaargebied", QStringLiteral("&Toon afdrukbaar gebied"), true);
   mnuToonAfdrukbaargebied_->setCheckable(true);
@@ -164,7 +171,6 @@ void Etiket::MaakBesturing() {
 
   txtTekstlijn_ = Maak<QLineEdit>(centraal_, "txtTekstlijn", QRect(8, 436, 600, 26));
   cmdNummering_ = Knop(centraal_, "cmdNummering", QStringLiteral("1,2,3,..."), QRect(616, 436, 216, 26));
-  cmdNummering_->setEnabled(false);
 
   frmFormaat_ = Maak<QGroupBox>(centraal_, "frmFormaat", QRect(616, 2, 216, 78));
   frmFormaat_->setTitle(QStringLiteral("Formaat"));
@@ -223,8 +229,10 @@ void Etiket::MaakBesturing() {
   chkAutomatischVerdelen_ = Maak<QCheckBox>(frmTekst_, "chkAutomatischVerdelen", QRect(10, 150, 196, 22));
   chkAutomatischVerdelen_->setText(QStringLiteral("Automatisch schikken"));
   chkAutomatischVerdelen_->setEnabled(false);
-  Knop(frmTekst_, "cmdRondeTekstToevoegen", QStringLiteral("Ronde tekst"), QRect(10, 178, 96, 26))->setEnabled(false);
-  Knop(frmTekst_, "cmdTekstConverteren", QStringLiteral("Omzetten"), QRect(110, 178, 96, 26))->setEnabled(false);
+  cmdRondeTekstToevoegen_ = Knop(frmTekst_, "cmdRondeTekstToevoegen", QStringLiteral("Ronde tekst"), QRect(10, 178, 96, 26));
+  cmdRondeTekstToevoegen_->setToolTip(QStringLiteral("Ronde tekst toevoegen"));
+  cmdTekstConverteren_ = Knop(frmTekst_, "cmdTekstConverteren", QStringLiteral("Omzetten"), QRect(110, 178, 96, 26));
+  cmdTekstConverteren_->setToolTip(QStringLiteral("Tekst omzetten naar ronde of rechte tekst"));
 
   frmFiguur_ = Maak<QGroupBox>(centraal_, "frmFiguur", QRect(616, 298, 216, 82));
   frmFiguur_->setTitle(QStringLiteral("Figuur"));
@@ -237,15 +245,17 @@ void Etiket::MaakBesturing() {
 
   frmAfdruk_ = Maak<QGroupBox>(centraal_, "frmAfdruk", QRect(616, 382, 216, 48));
   frmAfdruk_->setTitle(QStringLiteral("Afdruk"));
-  auto* aantal = Maak<QLineEdit>(frmAfdruk_, "txtAantal", QRect(10, 18, 44, 24));
-  aantal->setText(QStringLiteral("1"));
-  aantal->setEnabled(false);
-  Knop(frmAfdruk_, "cmdStartAfdrukken", QStringLiteral("Start afdrukken"), QRect(60, 18, 116, 24))->setEnabled(false);
+  txtAantal_ = Maak<QLineEdit>(frmAfdruk_, "txtAantal", QRect(10, 18, 44, 24));
+  txtAantal_->setText(QStringLiteral("1"));
+  cmdStartAfdrukken_ = Knop(frmAfdruk_, "cmdStartAfdrukken", QStringLiteral("Start afdrukken"), QRect(60, 18, 116, 24));
   imgEco_ = Maak<QLabel>(frmAfdruk_, "imgEco", QRect(186, 22, 16, 16));
   imgEco_->setPixmap(SpaarstandLamp(0));
+  imgEco_->setToolTip(QStringLiteral("Spaarstand"));
 
   VerbindTekst();
   VerbindSelectie();
+  VerbindAfdrukken();
+  VerbindRondeTekst();
   centraal_->installEventFilter(this);
   resize(maat.width(), maat.height() + menuBar()->sizeHint().height());
 }
@@ -311,9 +321,15 @@ void Etiket::pictEtiket_Resize() {
 
 bool Etiket::eventFilter(QObject* o, QEvent* e) {
   if (o == centraal_ && e->type() == QEvent::Resize) Form_Resize();
-  // Entering the size box selects all of it.
-  if (o == txtLettergrootte_ && e->type() == QEvent::FocusIn)
-    QTimer::singleShot(0, txtLettergrootte_, &QLineEdit::selectAll);
+  // Entering the size or copies box selects all of it.
+  if ((o == txtLettergrootte_ || o == txtAantal_) && e->type() == QEvent::FocusIn)
+    QTimer::singleShot(0, static_cast<QLineEdit*>(o), &QLineEdit::selectAll);
+  // The economy lamp works like its menu entry.
+  if (o == imgEco_ && e->type() == QEvent::MouseButtonPress) {
+    mnuSpaarstand_->toggle();
+    Opdracht([this] { mnuSpaarstand_Click(); });
+    return true;
+  }
   return QMainWindow::eventFilter(o, e);
 }
 
@@ -404,6 +420,10 @@ void Etiket::mnuEindeProgramma_Click() {
 }
 
 void Etiket::closeEvent(QCloseEvent* e) {
-  if (!eindeZonderOpslaan_ && geladen_) BewaarInstellingen();
+  if (!eindeZonderOpslaan_ && geladen_) {
+    // A sheet held open in the printer is finished before the program goes.
+    if (velStand_.VelOpen) Opdracht([this] { AfsluitenJobSATO(); });
+    BewaarInstellingen();
+  }
   e->accept();
 }

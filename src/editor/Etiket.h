@@ -10,6 +10,8 @@
 #include "files/Instellingen.h"
 #include "model/EtiketFormaat.h"
 #include "model/Ontwerp.h"
+#include "printing/Afdrukjob.h"
+#include "printing/Nummering.h"
 
 class QAction;
 class QCheckBox;
@@ -21,11 +23,16 @@ class QMenu;
 class QPushButton;
 class QScrollBar;
 class QTimer;
+class AfdrukVoortgang;
 class EtiketPlaatje;
+class frmRondeTekst;
+class NummeringDialoog;
 class TekstlijnenDialoog;
 
 namespace platform {
+class FileDialogs;
 class MessageService;
+class ProcessStarter;
 class SettingsStore;
 }  // namespace platform
 
@@ -37,6 +44,9 @@ struct EtiketOpties {
   int welkomMs = 5000;  // how long the welcome window stays at least; tests use 0
   // Ends the program at once; empty: leave the application's event loop.
   std::function<void()> beeindig;
+  platform::FileDialogs* bestanden = nullptr;   // empty: the real dialogs
+  platform::ProcessStarter* processen = nullptr;  // empty: real processes
+  QString programmaMap;  // where PrintFile and the spool file live; empty: the executable's
 };
 
 // The main window: owns the one open design, the catalogue, the label
@@ -93,6 +103,22 @@ class Etiket : public QMainWindow {
   void ZetOnderlijnd(int index, bool waarde);
   void tmrLettergrootte_Timer();
 
+  // Round texts.
+  void mnuRondeTekstToevoegen_Click();
+  void mnuRondeTekstWijzigen_Click();
+  void mnuTekstOmzetten_Click();
+  void cmdTekstConverteren_Click();
+
+  // Printing.
+  void AfdrukkenSATO();
+  void AfsluitenJobSATO();
+  void mnuSpaarstand_Click();
+  void cmdNummering_Click();
+  void mnuPrinterinstelling_Click();
+  void mnuVerschuivenAfdruk_Click();
+  Nummering& nummering() { return nummering_; }
+  const VelStand& velStand() const { return velStand_; }
+
   // Settings and the default text attributes.
   void LeesInstellingen();
   void BewaarInstellingen();
@@ -127,6 +153,16 @@ class Etiket : public QMainWindow {
   void MaakBesturing();
   void VerbindTekst();
   void VerbindSelectie();
+  void VerbindAfdrukken();
+  void VerbindRondeTekst();
+  frmRondeTekst& RondeTekstDialoog();
+  // Shows the round-text dialog for an element and applies it after OK.
+  bool WijzigRondeTekst(int index);
+  platform::FileDialogs& Bestanden();
+  platform::ProcessStarter& Processen();
+  QString ProgrammaMap() const;
+  // Runs one job onto an open channel; false when writing failed.
+  bool SchrijfJob(QIODevice& uit);
   void LeesLettertypes();
   void mnuInfo_Click();
   void mnuEindeProgramma_Click();
@@ -155,7 +191,12 @@ class Etiket : public QMainWindow {
   int VorigeHoogte_ = 0;
   bool geladen_ = false;
   bool eindeZonderOpslaan_ = false;
-  bool velOpen_ = false;
+  VelStand velStand_;
+  bool spaarstandGemeld_ = false;
+  bool bezigMetAfdrukken_ = false;
+  Nummering nummering_;
+  std::unique_ptr<platform::FileDialogs> eigenBestanden_;
+  std::unique_ptr<platform::ProcessStarter> eigenProcessen_;
 
   QWidget* centraal_ = nullptr;
   EtiketPlaatje* pictEtiket_ = nullptr;
@@ -180,7 +221,16 @@ class Etiket : public QMainWindow {
   QCheckBox* chkAutomatischVerdelen_ = nullptr;
   QAction* mnuToonAfdrukbaargebied_ = nullptr;
   QAction* mnuSpaarstand_ = nullptr;
+  QAction* mnuRondeTekstToevoegen_ = nullptr;
   QAction* mnuRondeTekstWijzigen_ = nullptr;
+  QPushButton* cmdRondeTekstToevoegen_ = nullptr;
+  QPushButton* cmdTekstConverteren_ = nullptr;
   QAction* mnuTekstOmzetten_ = nullptr;
+  QLineEdit* txtAantal_ = nullptr;
+  QPushButton* cmdStartAfdrukken_ = nullptr;
+  QAction* mnuAfdrukken_ = nullptr;
   std::unique_ptr<TekstlijnenDialoog> tekstlijnen_;
+  std::unique_ptr<AfdrukVoortgang> frmAfdrukken_;
+  std::unique_ptr<NummeringDialoog> nummeringDialoog_;
+  std::unique_ptr<frmRondeTekst> rondeTekst_;
 };

@@ -146,6 +146,12 @@ void Etiket::ToonKenmerken(int lijn) {
 }
 
 void Etiket::ZetLedSpaarstand() {
-  const int stand = !mnuSpaarstand_->isChecked() ? 0 : velOpen_ ? 2 : 1;
+  const int stand = !mnuSpaarstand_->isChecked() ? 0 : velStand_.VelOpen ? 2 : 1;
   imgEco_->setPixmap(SpaarstandLamp(stand));
+  if (stand == 2 && !spaarstandGemeld_) {
+    spaarstandGemeld_ = true;
+    opties_.meldingen->show(platform::MessageService::Icon::Warning, QStringLiteral("Spaarstand"),
+                            QStringLiteral("De spaarstand staat ingeschakeld.\n\nDe informatie werd doorgestuurd naar de\n"
+                                           "printer, maar wordt nog niet afgedrukt"));
+  }
 }

@@ -65,19 +65,19 @@ TEST_F(EtiketTest, MenusCarryTheirCaptionsAndOnlyWorkingEntriesAreEnabled) {
   };
   const Regel regels[] = {
       {"mnuNieuwEtiket", "&Nieuw", false}, {"mnuOpenen", "&Openen ...", false}, {"mnuOpslaan", "O&pslaan ", false},
-      {"mnuOpslaanAls", "Ops&laan als ...", false}, {"mnuAfdrukken", "&Afdrukken", false},
+      {"mnuOpslaanAls", "Ops&laan als ...", false}, {"mnuAfdrukken", "&Afdrukken", true},
       {"mnuKnippen", "K&nippen", false}, {"mnuPlakken", "&Plakken", false}, {"mnuVerwijderen", "&Verwijderen", true},
       {"mnuAllesSelekteren", "&Alles selekteren", true}, {"mnuTekstLijnen1", "&1 Lijn", true},
       {"mnuTekstLijnen2", "&2 Lijnen", true}, {"mnuTekstLijnen5", "&5 Lijnen", true},
       {"mnuMeerLijnen", "&Meer lijnen", true}, {"mnuVet", "&Vet", true}, {"mnuCursief", "&Cursief", true},
-      {"mnuOnderlijnd", "&Onderlijnd", true}, {"mnuRondeTekstToevoegen", "&Ronde tekst toevoegen ...", false},
+      {"mnuOnderlijnd", "&Onderlijnd", true}, {"mnuRondeTekstToevoegen", "&Ronde tekst toevoegen ...", true},
       {"mnuRondeTekstWijzigen", "Ronde tekst &wijzigen ...", false},
       {"mnuTekstOmzetten", "Om&zetten naar ronde tekst ...", false},
       {"mnuBestandInvoegen", "&Bestand invoegen", false}, {"mnuGalerijen", "&Galerijen", false},
       {"mnuScannerSelecteren", "&Scanner selecteren ...", false},
       {"mnuAfbeeldingscannen", "&Afbeelding Scannen ...", false},
-      {"mnuPrinterinstelling", "Printer&instelling...", false}, {"mnuVerschuivenAfdruk", "&Verschuiven afdruk ...", false},
-      {"mnuSpaarstand", "S&paarstand", false}, {"mnuToonAfdrukbaargebied", "&Toon afdrukbaar gebied", true},
+      {"mnuPrinterinstelling", "Printer&instelling...", true}, {"mnuVerschuivenAfdruk", "&Verschuiven afdruk ...", true},
+      {"mnuSpaarstand", "S&paarstand", true}, {"mnuToonAfdrukbaargebied", "&Toon afdrukbaar gebied", true},
       {"mnuStandaardVastleggen", "&Standaard vastleggen", true}, {"mnuInfo", "&Info", true},
       {"mnuEindeProgramma", "&Einde Programma", true}};
   for (const Regel& r : regels) {
@@ -93,7 +93,7 @@ TEST_F(EtiketTest, MenusCarryTheirCaptionsAndOnlyWorkingEntriesAreEnabled) {
 }
 
 TEST_F(EtiketTest, StartsOnTheStoredFormatClampedToTheCatalogue) {
-  const std::pair<const char*, int> gevallen[] = {{" 2", 2}, {"40", 4}, {"0", 1}, {"-3", 1}, {"nonsense", 1}};
+  const std::pair<const char*, int> gevallen[] = {{" 2", 2}, {"40", 5}, {"0", 1}, {"-3", 1}, {"nonsense", 1}};
   for (const auto& [opgeslagen, verwacht] : gevallen) {
     instellingen.write(QStringLiteral("defaults"), QStringLiteral("FORM"), QString::fromLatin1(opgeslagen));
     Etiket& e = Start();

@@ -1,0 +1,44 @@
+// Rendering one round text of 40 characters at 12 points, as adding or
+// editing it does and as printing does for every copy whose running number
+// changes its text.
+#include <benchmark/benchmark.h>
+
+#include "roundtext/RondeTekst.h"
+
+namespace {
+
+struct Opstelling {
+  Ontwerp ontwerp;
+  int index = 0;
+
+  explicit Opstelling(bool wijzerzin) {
+    index = ontwerp.NieuwVoorwerp(RondeTekst);
+    Voorwerp& v = ontwerp.voorwerp(index);
+    v.Tekst = QStringLiteral("Vellora etiketten: rond gezet, nr. 00471");  // 40 characters
+    v.Lettertype = QStringLiteral("DejaVu Sans");
+    v.Lettergrootte = 12;
+    v.Straal = 30;
+    v.Spatiering = 100;
+    v.Wijzerzin = wijzerzin;
+    v.Uitlijning = 2;
+    v.Referentiepunt = wijzerzin ? 0 : 180;
+  }
+};
+
+void BM_MaakRondeTekst(benchmark::State& state) {
+  Opstelling o(state.range(0) != 0);
+  int teller = 0;
+  for (auto _ : state) {
+    // A new number each time, as while printing a numbered series.
+    Voorwerp& v = o.ontwerp.voorwerp(o.index);
+    v.Tekst.replace(35, 5, QStringLiteral("%1").arg(++teller % 100000, 5, 10, QLatin1Char('0')));
+    benchmark::DoNotOptimize(MaakRondeTekst(o.ontwerp, o.index));
+    o.ontwerp.HertekenGebieden.clear();
+  }
+  const Voorwerp& v = o.ontwerp.voorwerp(o.index);
+  state.counters["breedte"] = v.BeeldBreedte;
+  state.counters["hoogte"] = v.BeeldHoogte;
+}
+BENCHMARK(BM_MaakRondeTekst)->Arg(1)->Arg(0)->ArgName("wijzerzin")->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,58 @@
+#pragma once
+#include <QDialog>
+#include <optional>
+
+#include "printing/Nummering.h"
+
+class QLineEdit;
+class QTabWidget;
+class QTableWidget;
+
+namespace platform {
+class FileDialogs;
+class MessageService;
+}  // namespace platform
+
+// "Nummering": the running number's series and the list of values. Kept
+// after closing, so its tab, grid and values stay.
+class NummeringDialoog : public QDialog {
+  Q_OBJECT
+ public:
+  NummeringDialoog(Nummering& nummering, platform::MessageService& meldingen, platform::FileDialogs& bestanden,
+                   QWidget* parent = nullptr);
+
+  // Shows the dialog modally; the chosen code ("[#]", "[A]" ... "[E]"), or
+  // an empty text after Annuleren.
+  QString Kies();
+  const QString& Tag() const { return tag_; }
+
+  // A box's value when its text reads exactly as that value does: the
+  // leading number, rounded to 16 bits, written back plainly.
+  static std::optional<qint16> GeldigVeld(const QString& tekst);
+
+  // Reads a spreadsheet list into the grid (replacing it).
+  void ImporteerCsv(const QString& pad);
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+
+ private:
+  void cmdOK_Click();
+  void cmdAnnuleren_Click();
+  void VulGrid();
+  void RijToevoegen();
+  void RijVerwijderen();
+  void Importeren();
+
+  Nummering& nummering_;
+  platform::MessageService& meldingen_;
+  platform::FileDialogs& bestanden_;
+  QTabWidget* tabNummering_;
+  QLineEdit* txtVan_;
+  QLineEdit* txtTot_;
+  QLineEdit* txtInStappenVan_;
+  QTableWidget* Grid1_;
+  int gekozenKolom_ = 0;
+  bool vullen_ = false;
+  QString tag_;
+};

@@ -1,0 +1,74 @@
+#include "printing/Uitvoer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include "platform/ProcessStarter.h"
+
+namespace {
+const QString kSpool = QStringLiteral("data.prn");
+}  // namespace
+
+QString PoortApparaat(const QString& naam, const std::function<bool(const QString&)>& bestaat) {
+  static const QRegularExpression lpt(QStringLiteral("^lpt([1-3]):?$"), QRegularExpression::CaseInsensitiveOption);
+  const QRegularExpressionMatch m = lpt.match(naam.trimmed());
+  if (!m.hasMatch()) return naam;
+  const int n = m.captured(1).toInt() - 1;
+  const auto isEr = bestaat ? bestaat : [](const QString& p) { return QFileInfo::exists(p); };
+  const QString usb = QStringLiteral("/dev/usb/lp%1").arg(n);
+  return isEr(usb) ? usb : QStringLiteral("/dev/lp%1").arg(n);
+}
+
+QString SpoolMap(const QString& programmaMap) {
+  const QFileInfo map(programmaMap);
+  if (map.isDir() && map.isWritable()) return programmaMap;
+  QString eigen = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  if (eigen.isEmpty()) eigen = QDir::homePath() + QStringLiteral("/.local/share/Vellora");
+  QDir().mkpath(eigen);
+  return eigen;
+}
+
+Uitvoerkanaal KiesKanaal(const Instellingen& i, const QString& programmaMap) {
+  Uitvoerkanaal k;
+  k.poort = i.PrinterPort;
+  if (k.poort == 4) {
+    k.pad = SpoolMap(programmaMap) + u'/' + kSpool;
+    k.naam = k.pad;
+  } else {
+    const QString& naam = k.poort == 2 ? i.Printer2 : k.poort == 3 ? i.Printer3 : i.Printer1;
+    k.pad = PoortApparaat(naam);
+    k.naam = naam == k.pad ? naam : naam + QStringLiteral(" (") + k.pad + u')';
+  }
+  return k;
+}
+
+std::optional<QString> OpenKanaal(QFile& bestand, const Uitvoerkanaal& kanaal) {
+  const QFileInfo info(kanaal.pad);
+  if (info.isFile()) QFile::remove(kanaal.pad);  // a failure shows when opening
+  bestand.setFileName(kanaal.pad);
+  if (!bestand.open(QIODevice::WriteOnly))
+    return QStringLiteral("De printer kan niet worden bereikt:\n") + kanaal.naam + QStringLiteral("\n\n") +
+           bestand.errorString();
+  return std::nullopt;
+}
+
+void NaDeJob(const Uitvoerkanaal& kanaal, const Instellingen& i, const QString& programmaMap,
+             platform::ProcessStarter& starter) {
+  if (kanaal.poort == 4) {
+    const QFileInfo spool(kanaal.pad);
+    starter.startDetached(programmaMap + QStringLiteral("/PrintFile"), {spool.fileName(), i.WindowsPrinter},
+                          spool.absolutePath());
+    return;
+  }
+  const QString& opdracht = kanaal.poort == 2 ? i.Shell2 : kanaal.poort == 3 ? i.Shell3 : i.Shell1;
+  if (opdracht.trimmed().isEmpty()) return;
+  // The command line is split into its program and arguments here, so no
+  // shell ever reads it.
+  QStringList delen = QProcess::splitCommand(opdracht);
+  if (delen.isEmpty()) return;
+  const QString programma = delen.takeFirst();
+  starter.startDetached(programma, delen, programmaMap);
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include <QDialog>
+
+class QLineEdit;
+
+namespace platform {
+class SettingsStore;
+}
+
+// "Verschuiving afdruk": the print offset of one format, stored under the
+// format's name exactly as typed.
+class VerschuivingDialoog : public QDialog {
+  Q_OBJECT
+ public:
+  VerschuivingDialoog(platform::SettingsStore& instellingen, const QString& formaat, QWidget* parent = nullptr);
+
+  // The stored offsets of a format in mm ("0" when absent, no number = 0).
+  static float Horizontaal(const platform::SettingsStore& s, const QString& formaat);
+  static float Verticaal(const platform::SettingsStore& s, const QString& formaat);
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+
+ private:
+  platform::SettingsStore& instellingen_;
+  QString formaat_;
+  QLineEdit* txtHorizontaleVerschuiving_;
+  QLineEdit* txtVertikaleVerschuiving_;
+};

@@ -1,0 +1,119 @@
+#include "roundtext/RondeTekst.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTransform>
+#include <cmath>
+#include <memory>
+
+#include "model/Afronden.h"
+#include "platform/Cp1252.h"
+
+namespace {
+
+// The busy pointer while a round text is made, also when it returns early.
+class BezigeMuis {
+ public:
+  BezigeMuis() : actief_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+    if (actief_) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+  }
+  ~BezigeMuis() {
+    if (actief_) QGuiApplication::restoreOverrideCursor();
+  }
+  BezigeMuis(const BezigeMuis&) = delete;
+  BezigeMuis& operator=(const BezigeMuis&) = delete;
+
+ private:
+  bool actief_;
+};
+
+}  // namespace
+
+platform::CellFont RondeLetter(const QString& lettertype, qint16 punten, bool vet, bool cursief, bool onderlijnd) {
+  return platform::CellFont({lettertype, vet, cursief, onderlijnd}, RondeCelhoogte(punten));
+}
+
+LetterMaten MatenVan(const platform::CellFont& font) {
+  LetterMaten m;
+  if (!font.isValid()) return m;
+  m.H = RondAf(font.cellHeight());
+  m.IL = RondAf(font.internalLeading());
+  m.EL = RondAf(font.externalLeading());
+  return m;
+}
+
+QString ZonderSlotspaties(const QString& tekst) {
+  qsizetype n = tekst.size();
+  while (n > 0 && tekst[n - 1] == u' ') --n;
+  return tekst.left(n);
+}
+
+QImage TekenRondeTekst(const RondeZetting& zetting, const platform::CellFont& font, const QString& tekens) {
+  QImage beeld(zetting.Kader.Breedte, zetting.Kader.Hoogte, QImage::Format_Mono);
+  if (beeld.isNull()) return beeld;
+  beeld.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+  beeld.fill(0);
+  const int dpm = RondAf(RondeResolutie * 1000.0);
+  beeld.setDotsPerMeterX(dpm);
+  beeld.setDotsPerMeterY(dpm);
+  QPainter p(&beeld);
+  // Filled outlines without antialiasing stay pure black and white.
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::black);
+  const QPointF basislijn(0, font.ascent());
+  const size_t n = std::min(zetting.Plekken.size(), size_t(tekens.size()));
+  for (size_t i = 0; i < n; ++i) {
+    const KarakterPlek& plek = zetting.Plekken[i];
+    // One character per font turned by its escapement about the cell's
+    // top-left corner; the underline, if any, goes under each character.
+    const QPainterPath omtrek = font.path(QString(tekens[qsizetype(i)]), basislijn);
+    if (omtrek.isEmpty()) continue;
+    QTransform t;
+    t.translate(plek.X, plek.Y);
+    t.rotate(-plek.Escapement / 10.0);  // counter-clockwise on a y-down surface
+    p.setTransform(t);
+    p.drawPath(omtrek);
+  }
+  return beeld;
+}
+
+bool MaakRondeTekst(Ontwerp& ontwerp, int index) {
+  BezigeMuis muis;
+  Voorwerp& v = ontwerp.voorwerp(index);
+  if (ZonderSlotspaties(v.Tekst).isEmpty()) return false;
+
+  const platform::CellFont font = RondeLetter(v.Lettertype, v.Lettergrootte, v.Vet, v.Cursief, v.Onderlijnd);
+  if (!font.isValid()) return false;
+  const LetterMaten maten = MatenVan(font);
+  const double r = Werkstraal(v.Straal, maten);
+  // Nothing sensible can be drawn for these; keep what the element had.
+  if (!std::isfinite(v.Straal) || !std::isfinite(v.Referentiepunt) || !(r > 0) || v.Straal > GrootsteStraal)
+    return false;
+
+  v.Tekst = ZonderSlotspaties(v.Tekst);
+  // Measured and drawn as the printer's code page holds it.
+  const QString tekens = platform::throughCp1252(v.Tekst);
+  std::vector<double> advances;
+  advances.reserve(size_t(tekens.size()));
+  for (double w : font.advances(tekens)) advances.push_back(RondAf(w));
+
+  // The advances of the turned outlines equal the upright ones, so the
+  // layout needs no measuring function: it settles in one pass.
+  const RondeZetting zetting =
+      ZetRondeTekst({v.Straal, bool(v.Wijzerzin), v.Uitlijning, v.Referentiepunt}, maten, advances);
+  const RondKader& k = zetting.Kader;
+  v.MiddenX = float(k.MiddenX / double(RondeResolutie));
+  v.MiddenY = float(k.MiddenY / double(RondeResolutie));
+
+  auto beeld = std::make_unique<Beeld>();
+  beeld->raster = TekenRondeTekst(zetting, font, tekens);
+
+  float links = v.Links, boven = v.Boven;
+  float breedte = float(k.Breedte / double(RondeResolutie)), hoogte = float(k.Hoogte / double(RondeResolutie));
+  ontwerp.PlaatsVoorwerp(index, links, boven, breedte, hoogte);
+  ontwerp.voorwerp(index).ZetAfbeelding(std::move(beeld), k.Breedte, k.Hoogte);
+  return true;
+}

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "roundtext/RondeTekst.h"
+
+namespace {
+
+class MaakRondeTekstTest : public ::testing::Test {
+ protected:
+  Ontwerp ontwerp;
+
+  int Rond(const QString& tekst, float straal, bool wijzerzin, qint16 modus, float hoek) {
+    const int i = ontwerp.NieuwVoorwerp(RondeTekst);
+    Voorwerp& v = ontwerp.voorwerp(i);
+    v.Tekst = tekst;
+    v.Lettertype = QStringLiteral("DejaVu Sans");
+    v.Lettergrootte = 12;
+    v.Straal = straal;
+    v.Wijzerzin = wijzerzin;
+    v.Uitlijning = modus;
+    v.Referentiepunt = hoek;
+    return i;
+  }
+};
+
+// The black dots of a picture measured from the circle's centre.
+struct Inkt {
+  int zwart = 0;
+  double minAfstand = 1e9, maxAfstand = 0, sx = 0, sy = 0;
+  explicit Inkt(const Voorwerp& v) {
+    const QImage& img = v.Afbeelding->raster;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) {
+        if (img.pixel(x, y) != qRgb(0, 0, 0)) continue;
+        const double dx = x + 0.5 - v.MiddenX * 12, dy = y + 0.5 - v.MiddenY * 12, d = std::hypot(dx, dy);
+        ++zwart;
+        minAfstand = std::min(minAfstand, d);
+        maxAfstand = std::max(maxAfstand, d);
+        sx += dx;
+        sy += dy;
+      }
+  }
+  // Angle of the ink's centre of mass, 0 at the top, counter-clockwise.
+  double Hoek() const { return std::fmod(std::atan2(-sx, -sy) / M_PI * 180 + 360, 360); }
+  double Diepte() const { return std::hypot(sx, sy) / zwart; }
+};
+
+}  // namespace
+
+TEST_F(MaakRondeTekstTest, ElementGetsAOneBitPictureAndItsSizeButKeepsItsCorner) {
+  const LetterMaten m = MatenVan(RondeLetter(QStringLiteral("DejaVu Sans"), 12, false, false));
+  EXPECT_EQ(m.H, 51);
+  EXPECT_EQ(m.IL, 7);
+
+  const int i = Rond(QStringLiteral("Vellora"), 20, true, 2, 0);
+  float links = -7, boven = -3, b = 10, h = 5;
+  ontwerp.PlaatsVoorwerp(i, links, boven, b, h);
+  ontwerp.HertekenGebieden.clear();
+  ASSERT_TRUE(MaakRondeTekst(ontwerp, i));
+  const Voorwerp& v = ontwerp.voorwerp(i);
+  ASSERT_TRUE(v.Afbeelding);
+  const QImage& img = v.Afbeelding->raster;
+  EXPECT_EQ(img.format(), QImage::Format_Mono);
+  EXPECT_EQ(img.colorTable(), (QList<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0)}));
+  EXPECT_GT(Inkt(v).zwart, 500);
+  EXPECT_EQ(QRect(v.BronX, v.BronY, v.BronBreedte, v.BronHoogte), QRect(0, 0, v.BeeldBreedte, v.BeeldHoogte));
+  EXPECT_EQ(QSize(v.BeeldBreedte, v.BeeldHoogte), img.size());
+  EXPECT_FLOAT_EQ(v.Breedte, img.width() / 12.0f);
+  EXPECT_FLOAT_EQ(v.Hoogte, img.height() / 12.0f);
+  EXPECT_EQ(QPointF(v.Links, v.Boven), QPointF(-7, -3));
+  EXPECT_FLOAT_EQ(v.MiddenY, 20);  // over the top: the centre is R below the top edge
+  EXPECT_NEAR(v.MiddenX, v.Breedte / 2, 1.0 / 12);
+  EXPECT_TRUE(v.TeHertekenen);
+  ASSERT_EQ(ontwerp.HertekenGebieden.size(), 1u);  // its old area, for the redraw
+  EXPECT_FLOAT_EQ(ontwerp.HertekenGebieden[0].Breedte, 10);
+}
+
+TEST_F(MaakRondeTekstTest, LetteringLiesOnItsRingAtItsAngle) {
+  // Clockwise the cells stand on r = 196 up to 12 R + IL (letters' top at R);
+  // counter-clockwise they hang from 12 R = 240 in to 189.
+  for (bool wijzerzin : {true, false})
+    for (float hoek : {0.0f, 45.0f, 90.0f, 200.0f, 300.0f}) {
+      SCOPED_TRACE(::testing::Message() << wijzerzin << " " << hoek);
+      const Voorwerp& lang = ontwerp.voorwerp(Rond(QStringLiteral("Rondom VELLORA etiketten"), 20, wijzerzin, 0, hoek));
+      ASSERT_TRUE(MaakRondeTekst(ontwerp, ontwerp.AantalVoorwerpen));
+      const Inkt ring(lang);
+      EXPECT_LE(ring.maxAfstand, 240 + 1.5);
+      EXPECT_GE(ring.minAfstand, (wijzerzin ? 196 : 189) - 1.5);
+
+      // A single H turned the right way about its cell's corner: its ink's
+      // middle, 24.7 dots below the cell's top, lies at the reference angle.
+      const Voorwerp& h = ontwerp.voorwerp(Rond(QStringLiteral("H"), 20, wijzerzin, 2, hoek));
+      ASSERT_TRUE(MaakRondeTekst(ontwerp, ontwerp.AantalVoorwerpen));
+      const Inkt k(h);
+      const double verschil = std::fabs(std::remainder(k.Hoek() - hoek, 360.0));
+      EXPECT_LT(verschil, 2.0);
+      EXPECT_NEAR(k.Diepte(), wijzerzin ? 247 - 24.7 : 189 + 24.7, 2);
+    }
+}
+
+TEST_F(MaakRondeTekstTest, TrailingBlanksAreRemovedInTheElement) {
+  const int a = Rond(QStringLiteral("  Rond  "), 20, true, 0, 30);
+  const int b = Rond(QStringLiteral("  Rond"), 20, true, 0, 30);
+  ASSERT_TRUE(MaakRondeTekst(ontwerp, a));
+  ASSERT_TRUE(MaakRondeTekst(ontwerp, b));
+  EXPECT_EQ(ontwerp.voorwerp(a).Tekst, QStringLiteral("  Rond"));
+  EXPECT_EQ(ontwerp.voorwerp(a).Afbeelding->raster, ontwerp.voorwerp(b).Afbeelding->raster);
+}
+
+TEST_F(MaakRondeTekstTest, EmptyTextOrUnusableRadiusChangesNothing) {
+  const int i = Rond(QStringLiteral("Eerst"), 20, true, 2, 0);
+  ASSERT_TRUE(MaakRondeTekst(ontwerp, i));
+  Voorwerp& v = ontwerp.voorwerp(i);
+  const Beeld* eerder = v.Afbeelding.get();
+  const float breedte = v.Breedte, middenX = v.MiddenX;
+  // At 3.6 mm the working circle is 43.2 + 7 - 51 < 0 dots.
+  const std::pair<QString, float> gevallen[] = {{QString(), 20},          {QStringLiteral("   "), 20},
+                                                {QStringLiteral("x"), 3.6f}, {QStringLiteral("x"), -20},
+                                                {QStringLiteral("x"), 501},  {QStringLiteral("x"), std::nanf("")}};
+  for (const auto& [tekst, straal] : gevallen) {
+    SCOPED_TRACE(::testing::Message() << "'" << tekst.toStdString() << "' " << straal);
+    v.Tekst = tekst;
+    v.Straal = straal;
+    ontwerp.HertekenGebieden.clear();
+    EXPECT_FALSE(MaakRondeTekst(ontwerp, i));
+    EXPECT_EQ(v.Tekst, tekst);
+    EXPECT_EQ(v.Afbeelding.get(), eerder);
+    EXPECT_FLOAT_EQ(v.Breedte, breedte);
+    EXPECT_FLOAT_EQ(v.MiddenX, middenX);
+    EXPECT_TRUE(ontwerp.HertekenGebieden.empty());
+  }
+  v.Straal = 4;  // a working circle of 4 dots is still drawn
+  EXPECT_TRUE(MaakRondeTekst(ontwerp, i));
+}

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "roundtext/RondeTekstOpdrachten.h"
+
+namespace {
+
+EtiketFormaat Label(float w, float h) {
+  EtiketFormaat f;
+  f.Breedte = w;
+  f.Hoogte = h;
+  return f;
+}
+
+}  // namespace
+
+TEST(RondeTekstOpdrachten, RoundTextGoesToTheLabelCentreWithinItsEdges) {
+  Ontwerp o;
+  RondeTekstGegevens g = NieuweRondeTekst(Label(100, 80), QStringLiteral("DejaVu Sans"), 12, false, false, 2);
+  EXPECT_FLOAT_EQ(NieuweRondeTekst(Label(50, 30), QString(), 12, false, false, 0).Straal, 13);
+  g.Straal = 20;
+  const int i = VoegRondeTekstToe(o, Label(100, 80), g);
+  const Voorwerp& v = o.voorwerp(i);
+  EXPECT_EQ(v.Soort, RondeTekst);
+  EXPECT_TRUE(o.IsConsistent());
+  ASSERT_TRUE(v.Afbeelding);
+  EXPECT_EQ(QPointF(v.Links + v.MiddenX, v.Boven + v.MiddenY), QPointF(0, 0));
+
+  auto plaats = [&](const EtiketFormaat& f, float breedte, float hoogte, float mx, float my) {
+    Voorwerp& w = o.voorwerp(i);
+    w.Breedte = breedte;
+    w.Hoogte = hoogte;
+    w.MiddenX = mx;
+    w.MiddenY = my;
+    PlaatsRondeTekst(o, i, f);
+    return QPointF(w.Links, w.Boven);
+  };
+  EXPECT_EQ(plaats(Label(50, 30), 20, 10, 10, 12), QPointF(-10, -12));
+  // Left of and above its centre it would stick out right and below: moved back.
+  EXPECT_EQ(plaats(Label(50, 30), 20, 10, -15, -8), QPointF(5, 5));
+  // Larger than the label: the left and top edges stay on the label's.
+  EXPECT_EQ(plaats(Label(50, 30), 60, 40, 30, 20), QPointF(-25, -15));
+}
+
+TEST(RondeTekstOpdrachten, ConvertingMovesTheCountersOnlyWhenConfirmed) {
+  Ontwerp o;
+  const EtiketFormaat f = Label(50, 30);
+  const int i = o.NieuwVoorwerp(Tekstlijn);
+  const int fig = o.NieuwVoorwerp(Figuur);
+  o.voorwerp(i).Tekst = QStringLiteral("Regel");
+  o.voorwerp(i).Wijzerzin = false;
+  o.HuidigeLijn = i;
+
+  // Annuleren: a text line with its text, but the round-text defaults stay behind.
+  ASSERT_TRUE(BeginOmzettingNaarRond(o, i, f));
+  EXPECT_EQ(o.voorwerp(i).Soort, RondeTekst);
+  EindOmzettingNaarRond(o, i, false);
+  EXPECT_EQ(o.voorwerp(i).Soort, Tekstlijn);
+  EXPECT_EQ(o.voorwerp(i).Tekst, QStringLiteral("Regel"));
+  EXPECT_FLOAT_EQ(o.voorwerp(i).Straal, 13);
+  EXPECT_TRUE(o.voorwerp(i).Wijzerzin);
+  EXPECT_EQ(o.HuidigeLijn, i);
+  EXPECT_TRUE(o.IsConsistent());
+
+  ASSERT_TRUE(BeginOmzettingNaarRond(o, i, f));
+  EindOmzettingNaarRond(o, i, true);
+  EXPECT_EQ(o.AantalLijnen, 0);
+  EXPECT_EQ(o.AantalRondeTeksten, 1);
+  EXPECT_EQ(o.HuidigeLijn, 0);
+  EXPECT_TRUE(o.IsConsistent());
+
+  EXPECT_TRUE(ZetOmNaarRecht(o, i));
+  EXPECT_EQ(o.AantalLijnen, 1);
+  EXPECT_TRUE(o.IsConsistent());
+  // Neither direction touches another kind.
+  EXPECT_FALSE(ZetOmNaarRecht(o, i));
+  EXPECT_FALSE(ZetOmNaarRecht(o, fig));
+  EXPECT_FALSE(BeginOmzettingNaarRond(o, fig, f));
+  EXPECT_TRUE(o.IsConsistent());
+}
