@@ -27,10 +27,14 @@ std::optional<QString> LabelRaster::Grenzen(const EtiketFormaat& f, int ppm) {
   return std::nullopt;
 }
 
-QImage LabelRaster::Teken(float dX, float dY, int nummer) {
+const QImage& LabelRaster::Teken(float dX, float dY, int nummer) {
   const EtiketFormaat& f = formaat_;
-  QImage canvas(CanvasMaat(f.Breedte, ppm_), CanvasMaat(f.Hoogte, ppm_), QImage::Format_RGB32);
-  canvas.fill(Qt::white);
+  // One canvas serves every label of the job, painted white each time: a
+  // fresh one per label costs its allocation and page faults again.
+  const QSize maat(CanvasMaat(f.Breedte, ppm_), CanvasMaat(f.Hoogte, ppm_));
+  if (canvas_.size() != maat) canvas_ = QImage(maat, QImage::Format_RGB32);
+  canvas_.fill(Qt::white);
+  QImage& canvas = canvas_;
   QPainter p(&canvas);
   const Apparaat a{float(ppm_), float(ppm_), dX, dY};
   Ontwerp& o = ontwerp_;
@@ -78,6 +82,7 @@ QImage LabelRaster::Teken(float dX, float dY, int nummer) {
       o.PlaatsVoorwerp(i, l, b, br, h);
     }
   }
+  p.end();
   return canvas;
 }
 
@@ -85,13 +90,25 @@ QByteArray LabelRaster::Bits(const QImage& canvas, int* bytesPerRij, int* rijen)
   const int wr = OpNaar(canvas.width(), 16), hr = OpNaar(canvas.height(), 8);
   const int bpr = wr / 8;
   QByteArray bits(qsizetype(bpr) * hr, '\0');
-  const QImage bron = canvas.format() == QImage::Format_RGB32 ? canvas : canvas.convertToFormat(QImage::Format_RGB32);
+  // No copy of an RGB32 canvas: a second reference would make the next
+  // label's fill allocate a new one.
+  QImage omgezet;
+  if (canvas.format() != QImage::Format_RGB32) omgezet = canvas.convertToFormat(QImage::Format_RGB32);
+  const QImage& bron = omgezet.isNull() ? canvas : omgezet;
+  const int breedte = bron.width(), heel = breedte / 8 * 8;
+  unsigned char* basis = reinterpret_cast<unsigned char*>(bits.data());
   for (int y = 0; y < bron.height(); ++y) {
     const QRgb* in = reinterpret_cast<const QRgb*>(bron.constScanLine(y));
-    unsigned char* uit = reinterpret_cast<unsigned char*>(bits.data()) + qsizetype(y) * bpr;
-    for (int x = 0; x < bron.width(); ++x)
-      // Only the exact background stays blank: grey and colour print.
-      if ((in[x] & 0xFFFFFF) != 0xFFFFFF) uit[x >> 3] |= static_cast<unsigned char>(0x80u >> (x & 7));
+    unsigned char* uit = basis + qsizetype(y) * bpr;
+    // Only the exact background stays blank: grey and colour print.
+    int x = 0;
+    for (; x < heel; x += 8) {
+      unsigned b = 0;
+      for (int k = 0; k < 8; ++k) b = (b << 1) | unsigned((in[x + k] & 0xFFFFFFu) != 0xFFFFFFu);
+      uit[x >> 3] = static_cast<unsigned char>(b);
+    }
+    for (; x < breedte; ++x)
+      if ((in[x] & 0xFFFFFFu) != 0xFFFFFFu) uit[x >> 3] |= static_cast<unsigned char>(0x80u >> (x & 7));
   }
   *bytesPerRij = bpr;
   *rijen = hr;
@@ -110,7 +127,7 @@ int LabelRaster::RijenTeVersturen(const QByteArray& bits, int bytesPerRij, int r
 
 QByteArray LabelRaster::DrukEenExemplaarSATO(float links, float boven, int nummer) {
   const float dX = std::min(links, 0.0f), dY = std::min(boven, 0.0f);
-  const QImage canvas = Teken(dX, dY, nummer);
+  const QImage& canvas = Teken(dX, dY, nummer);
   int bpr = 0, rijen = 0;
   const QByteArray bits = Bits(canvas, &bpr, &rijen);
   const int hs = RijenTeVersturen(bits, bpr, rijen);

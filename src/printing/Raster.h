@@ -21,8 +21,9 @@ class LabelRaster {
               RondeTekstMaker maakRondeTekst);
 
   // The canvas: floor(W + 0.99) x floor(H + 0.99) mm at the printer's dots,
-  // every element drawn for copy number n, shifted by (dX, dY) mm.
-  QImage Teken(float dX, float dY, int nummer);
+  // every element drawn for copy number n, shifted by (dX, dY) mm. The
+  // image is shared with the next call: copy it to keep it.
+  const QImage& Teken(float dX, float dY, int nummer);
   // One whole label block for the label's top-left corner at (links,
   // boven) mm from the printer's origin.
   QByteArray DrukEenExemplaarSATO(float links, float boven, int nummer);
@@ -43,4 +44,5 @@ class LabelRaster {
   int ppm_;
   const Nummering& nummering_;
   RondeTekstMaker maakRondeTekst_;
+  QImage canvas_;
 };

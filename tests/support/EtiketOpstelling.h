@@ -8,7 +8,9 @@
 
 #include "editor/Etiket.h"
 #include "platform/SettingsStore.h"
+#include "support/FakeFileDialogs.h"
 #include "support/FakeMessageService.h"
+#include "support/FakeProcessStarter.h"
 #include "support/TestCatalogus.h"
 #include "support/Tijdelijk.h"
 
@@ -19,6 +21,8 @@ class EtiketOpstelling : public ::testing::Test {
   TempFolder tmp;
   platform::MemorySettingsStore instellingen;
   FakeMessageService meldingen;
+  FakeFileDialogs bestanden;
+  FakeProcessStarter processen;
   QString catalogus = tmp.write(QStringLiteral("all.eft"), TestCatalogusTekst());
   std::unique_ptr<Etiket> venster;
   int beeindigd = 0;
@@ -30,6 +34,9 @@ class EtiketOpstelling : public ::testing::Test {
     opties.catalogus = catalogus;
     opties.welkomMs = welkomMs;
     opties.beeindig = [this] { ++beeindigd; };
+    opties.bestanden = &bestanden;
+    opties.processen = &processen;
+    opties.programmaMap = tmp.root();
     return opties;
   }
 

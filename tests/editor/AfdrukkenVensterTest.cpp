@@ -1,0 +1,265 @@
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+#include "printing/NummeringDialoog.h"
+#include "printing/PrinterDialoog.h"
+#include "printing/Sbpl.h"
+#include "printing/VerschuivingDialoog.h"
+#include "support/EtiketOpstelling.h"
+
+namespace {
+class Afdrukken : public EtiketOpstelling {
+ protected:
+  QString poort;  // the file port 1 writes to
+
+  void SetUp() override {
+    poort = tmp.path(QStringLiteral("printer.out"));
+    Zet("Printer1", poort);
+    Zet("Form", QStringLiteral(" 5"));  // 50 x 30, two across, three down
+  }
+  void Zet(const char* sleutel, const QString& waarde) {
+    instellingen.write(QStringLiteral("Defaults"), QString::fromLatin1(sleutel), waarde);
+  }
+  QByteArray Uitvoer() {
+    QFile f(poort);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  void Druk(const QString& aantal) {
+    Kind<QLineEdit>("txtAantal")->setText(aantal);
+    Kind<QPushButton>("cmdStartAfdrukken")->click();
+  }
+  sbpl::Lezing Lees() { return sbpl::Lees(Uitvoer()); }
+};
+}  // namespace
+
+TEST_F(Afdrukken, AJobGoesToThePortFileAsSheets) {
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Start();
+  Menu("mnuTekstLijnen1");
+  O().voorwerp(1).Tekst = QStringLiteral("Nr [#]");
+  Druk(QStringLiteral("7"));
+  const sbpl::Lezing l = Lees();
+  ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
+  ASSERT_EQ(l.vellen.size(), 2u);
+  EXPECT_EQ(l.vellen[0].labels.size(), 6u);
+  EXPECT_EQ(l.vellen[0].aantal, 1);
+  EXPECT_EQ(l.vellen[0].snelheid, 1);
+  EXPECT_EQ(l.vellen[0].intensiteit, 5);
+  EXPECT_EQ(l.vellen[1].labels.size(), 1u);
+  EXPECT_TRUE(l.vellen[1].gesloten);
+  // 50 mm at 8 dots per mm: model 1 is the VL200.
+  EXPECT_EQ(l.vellen[0].labels[0].beeld.width(), 400);
+  EXPECT_EQ(l.vellen[0].labels[1].H, 53 * 8 + 3 * 8);
+  EXPECT_FALSE(venster->velStand().VelOpen);
+  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Nr [#]"));
+  EXPECT_TRUE(meldingen.shown.empty());
+  EXPECT_TRUE(processen.started.empty());
+}
+
+TEST_F(Afdrukken, EconomyModeHoldsTheSheetTellsOnceAndClosesItWhenSwitchedOff) {
+  Start();
+  ASSERT_TRUE(Kind<QAction>("mnuSpaarstand")->isChecked());
+  Menu("mnuTekstLijnen1");
+  Druk(QStringLiteral("2"));
+  EXPECT_TRUE(venster->velStand().VelOpen);
+  EXPECT_EQ(venster->velStand().VolgendeRij, 2);
+  EXPECT_FALSE(Uitvoer().contains("\x1bZ"));
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Spaarstand"));
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("De spaarstand staat ingeschakeld.\n\nDe informatie werd "
+                                                    "doorgestuurd naar de\nprinter, maar wordt nog niet afgedrukt"));
+  Druk(QStringLiteral("1"));
+  EXPECT_EQ(meldingen.shown.size(), 1u);  // once per run
+  EXPECT_FALSE(Uitvoer().startsWith("\x1b" "A"));  // continues the held sheet
+  Menu("mnuSpaarstand");
+  EXPECT_EQ(Uitvoer(), QByteArray("\x1bQ000001\x1bZ"));
+  EXPECT_FALSE(venster->velStand().VelOpen);
+  EXPECT_FALSE(Kind<QAction>("mnuSpaarstand")->isChecked());
+}
+
+TEST_F(Afdrukken, ClosingTheWindowFinishesAHeldSheet) {
+  Etiket& e = Start();
+  Menu("mnuTekstLijnen1");
+  Druk(QStringLiteral("1"));
+  ASSERT_TRUE(e.velStand().VelOpen);
+  e.close();
+  EXPECT_EQ(Uitvoer(), QByteArray("\x1bQ000001\x1bZ"));
+}
+
+TEST_F(Afdrukken, APortThatCannotBeWrittenIsNamedAndNothingChanges) {
+  Zet("Printer1", tmp.path(QStringLiteral("geen/map/printer")));
+  Start();
+  Menu("mnuTekstLijnen1");
+  Druk(QStringLiteral("1"));
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
+  EXPECT_TRUE(meldingen.shown[0].text.contains(tmp.path(QStringLiteral("geen/map/printer"))));
+  EXPECT_FALSE(venster->velStand().VelOpen);
+  EXPECT_TRUE(processen.started.empty());
+  QWidget* voortgang = venster->findChild<QWidget*>(QStringLiteral("frmAfdrukken"));
+  EXPECT_TRUE(voortgang == nullptr || !voortgang->isVisible());
+}
+
+TEST_F(Afdrukken, CopiesOutsideSixteenBitsAreRefused) {
+  Start();
+  Druk(QStringLiteral("40000"));
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
+  EXPECT_TRUE(Uitvoer().isEmpty());
+}
+
+TEST_F(Afdrukken, EnterInTheCopiesBoxStartsPrinting) {
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Start();
+  QLineEdit* aantal = Kind<QLineEdit>("txtAantal");
+  aantal->setText(QStringLiteral("1"));
+  QTest::keyClick(aantal, Qt::Key_Return);
+  EXPECT_TRUE(Uitvoer().startsWith("\x1b" "A"));
+  QFile::remove(poort);
+  QTest::keyClick(Kind<QLineEdit>("txtTekstlijn"), Qt::Key_Return);
+  EXPECT_FALSE(QFile::exists(poort));
+}
+
+TEST_F(Afdrukken, TheSystemPrinterRouteHandsTheSpoolFileToPrintFile) {
+  Zet("PrinterPort", QStringLiteral("4"));
+  Zet("WindowsPrinter", QStringLiteral("Etiket \"A\" ; rm -rf"));
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Start();
+  Druk(QStringLiteral("1"));
+  ASSERT_EQ(processen.started.size(), 1u);
+  const FakeProcessStarter::Start& s = processen.started[0];
+  EXPECT_EQ(s.program, tmp.path(QStringLiteral("PrintFile")));
+  EXPECT_EQ(s.arguments, (QStringList{QStringLiteral("data.prn"), QStringLiteral("Etiket \"A\" ; rm -rf")}));
+  EXPECT_EQ(s.folder, tmp.root());
+  QFile spool(tmp.path(QStringLiteral("data.prn")));
+  ASSERT_TRUE(spool.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(spool.readAll().startsWith("\x1b" "A"));
+}
+
+TEST_F(Afdrukken, AnAfterJobCommandRunsWithItsArgumentsSplitNotThroughAShell) {
+  Zet("Shell1", QStringLiteral("notify-send \"Etiketten klaar\" nu"));
+  Start();
+  Druk(QStringLiteral("1"));
+  ASSERT_EQ(processen.started.size(), 1u);
+  EXPECT_EQ(processen.started[0].program, QStringLiteral("notify-send"));
+  EXPECT_EQ(processen.started[0].arguments, (QStringList{QStringLiteral("Etiketten klaar"), QStringLiteral("nu")}));
+}
+
+TEST_F(Afdrukken, ThePrinterDialogStoresTheSpeedTheNextJobUses) {
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Start();
+  BeantwoordDialoog<PrinterDialoog>([](PrinterDialoog* d) {
+    d->findChild<QComboBox*>(QStringLiteral("cmbAfdrukSnelheid"))->setCurrentText(QStringLiteral("125"));
+    d->findChild<QRadioButton*>(QStringLiteral("optVL300"))->setChecked(true);
+    d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  Menu("mnuPrinterinstelling");
+  EXPECT_EQ(venster->instellingen().PrintSpeed, 4);
+  EXPECT_EQ(instellingen.read(QStringLiteral("Defaults"), QStringLiteral("PrintSpeed")), QStringLiteral("4"));
+  Druk(QStringLiteral("1"));
+  EXPECT_TRUE(Uitvoer().startsWith("\x1b" "A\x1b" "CS4\x1b#E5"));
+  // 12 dots per mm now.
+  EXPECT_EQ(Lees().vellen.at(0).labels.at(0).beeld.width(), 608);
+}
+
+TEST_F(Afdrukken, ThePrintOffsetMovesTheLabelsAndThePrintableArea) {
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Start();
+  BeantwoordDialoog<VerschuivingDialoog>([](VerschuivingDialoog* d) {
+    d->findChild<QLineEdit*>(QStringLiteral("txtHorizontaleVerschuiving"))->setText(QStringLiteral("1.5"));
+    d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  Menu("mnuVerschuivenAfdruk");
+  EXPECT_EQ(instellingen.read(QStringLiteral("50 x 30"), QStringLiteral("HorizontalShift")), QStringLiteral("1.5"));
+  EXPECT_EQ(instellingen.read(QStringLiteral("89 x 36"), QStringLiteral("HorizontalShift"), QStringLiteral("-")),
+            QStringLiteral("-"));
+  Druk(QStringLiteral("1"));
+  // Left offset 3 mm plus 1.5 mm at 8 dots per mm.
+  EXPECT_EQ(Lees().vellen.at(0).labels.at(0).H, 36);
+}
+
+TEST_F(Afdrukken, TheNumberingDialogInsertsTheChosenCode) {
+  Start();
+  Menu("mnuTekstLijnen1");
+  QLineEdit* lijn = Kind<QLineEdit>("txtTekstlijn");
+  lijn->setText(QStringLiteral("Doos "));
+  lijn->setCursorPosition(5);
+  BeantwoordDialoog<NummeringDialoog>([](NummeringDialoog* d) {
+    d->findChild<QLineEdit*>(QStringLiteral("txtVan"))->setText(QStringLiteral("10"));
+    d->findChild<QLineEdit*>(QStringLiteral("txtTot"))->setText(QStringLiteral("12"));
+    d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  Kind<QPushButton>("cmdNummering")->click();
+  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Doos [#]"));
+  EXPECT_EQ(lijn->selectedText(), QStringLiteral("[#]"));
+  EXPECT_EQ(venster->nummering().NummerVan, 10);
+  EXPECT_EQ(venster->nummering().NummerTot, 12);
+  // Already there: not inserted again.
+  BeantwoordDialoog<NummeringDialoog>([](NummeringDialoog* d) { d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click(); });
+  Kind<QPushButton>("cmdNummering")->click();
+  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Doos [#]"));
+}
+
+TEST_F(Afdrukken, TheNumberingDialogRefusesFieldsThatDoNotReadAsTheirValue) {
+  Start();
+  Menu("mnuTekstLijnen1");
+  Nummering n;
+  NummeringDialoog d(n, meldingen, bestanden);
+  int geweigerd = 0;
+  for (const char* tekst : {"05", " 5", "5x", "", "40000"}) {
+    BeantwoordDialoog<NummeringDialoog>([&, tekst](NummeringDialoog* dlg) {
+      dlg->findChild<QLineEdit*>(QStringLiteral("txtVan"))->setText(QString::fromLatin1(tekst));
+      dlg->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+      if (dlg->isVisible()) ++geweigerd;
+      dlg->findChild<QPushButton*>(QStringLiteral("cmdAnnuleren"))->click();
+    });
+    EXPECT_EQ(d.Kies(), QString()) << tekst;
+  }
+  EXPECT_EQ(geweigerd, 5);
+  ASSERT_EQ(meldingen.shown.size(), 5u);
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Eén of meer velden bevatten\rongeldige waarden"));
+  EXPECT_EQ(meldingen.shown[0].icon, platform::MessageService::Icon::Warning);
+  // A step of 0 too; -5 is fine.
+  BeantwoordDialoog<NummeringDialoog>([](NummeringDialoog* dlg) {
+    dlg->findChild<QLineEdit*>(QStringLiteral("txtVan"))->setText(QStringLiteral("-5"));
+    dlg->findChild<QLineEdit*>(QStringLiteral("txtInStappenVan"))->setText(QStringLiteral("0"));
+    dlg->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    dlg->findChild<QLineEdit*>(QStringLiteral("txtInStappenVan"))->setText(QStringLiteral("2"));
+    dlg->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  EXPECT_EQ(d.Kies(), QStringLiteral("[#]"));
+  EXPECT_EQ(meldingen.shown.size(), 6u);
+  EXPECT_EQ(n.NummerVan, -5);
+  EXPECT_EQ(n.NummerStap, 2);
+}
+
+TEST_F(Afdrukken, TheListTabTakesACsvAndAHeaderClickChoosesItsColumn) {
+  Start();
+  const QString csv = tmp.write(QStringLiteral("lijst.csv"), "Naam;Plaats\n\"Jansen; J.\";Ede\nPieters;\xc3\x89pinal\n");
+  bestanden.answers.push_back({csv, {}});
+  Nummering& n = venster->nummering();
+  NummeringDialoog d(n, meldingen, bestanden);
+  BeantwoordDialoog<NummeringDialoog>([](NummeringDialoog* dlg) {
+    dlg->findChild<QTabWidget*>(QStringLiteral("tabNummering"))->setCurrentIndex(1);
+    dlg->findChild<QPushButton*>(QStringLiteral("cmdImporteren"))->click();
+    dlg->findChild<QTableWidget*>(QStringLiteral("Grid1"))->horizontalHeader()->sectionClicked(1);
+  });
+  EXPECT_EQ(d.Kies(), QStringLiteral("[B]"));
+  ASSERT_EQ(n.AantalNummers(), 3);
+  EXPECT_EQ(n.NummerLijst[1][0], QStringLiteral("Jansen; J."));
+  EXPECT_EQ(n.NummerLijst[2][1], QStringLiteral("Épinal"));
+  EXPECT_EQ(n.GekozenTab, 1);
+  // A list run prints one copy per row with that row's values.
+  Menu("mnuTekstLijnen1");
+  O().voorwerp(1).Tekst = QStringLiteral("[A]");
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Druk(QStringLiteral("1"));
+  EXPECT_EQ(Lees().vellen.at(0).labels.size(), 3u);
+}
