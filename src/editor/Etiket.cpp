@@ -26,21 +26,20 @@
 #include "printing/AfdrukVoortgang.h"
 #include "printing/NummeringDialoog.h"
 #include "roundtext/frmRondeTekst.h"
+#include "files/FormaatDialoog.h"
 #include "files/Catalogus.h"
 #include "model/Afronden.h"
 #include "model/Getal.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageService.h"
 #include "platform/SettingsStore.h"
+#include "platform/WidgetHelpers.h"
 
 namespace {
 
 template <typename W>
 W* Maak(QWidget* ouder, const char* naam, QRect plaats) {
-  auto* w = new W(ouder);
-  w->setObjectName(QString::fromLatin1(naam));
-  w->setGeometry(plaats);
-  return w;
+  return platform::makeWidget<W>(ouder, naam, plaats);
 }
 
 QPushButton* Knop(QWidget* ouder, const char* naam, const QString& tekst, QRect plaats) {
@@ -74,10 +73,10 @@ void Etiket::MaakMenus() {
   // Entries whose commands are not there yet stay disabled.
   QMenu* bestand = menuBar()->addMenu(QStringLiteral("&Bestand"));
   bestand->setObjectName(QStringLiteral("mnuBestand"));
-  Menuregel(bestand, "mnuNieuwEtiket", QStringLiteral("&Nieuw"), false);
-  Menuregel(bestand, "mnuOpenen", QStringLiteral("&Openen ..."), false);
-  Menuregel(bestand, "mnuOpslaan", QStringLiteral("O&pslaan "), false);
-  Menuregel(bestand, "mnuOpslaanAls", QStringLiteral("Ops&laan als ..."), false);
+  mnuNieuwEtiket_ = Menuregel(bestand, "mnuNieuwEtiket", QStringLiteral("&Nieuw"), true);
+  mnuOpenen_ = Menuregel(bestand, "mnuOpenen", QStringLiteral("&Openen ..."), true);
+  mnuOpslaan_ = Menuregel(bestand, "mnuOpslaan", QStringLiteral("O&pslaan "), true);
+  mnuOpslaanAls_ = Menuregel(bestand, "mnuOpslaanAls", QStringLiteral("Ops&laan als ..."), true);
   bestand->addSeparator();
   mnuAfdrukken_ = Menuregel(bestand, "mnuAfdrukken", QStringLiteral("&Afdrukken"), true);
   bestand->addSeparator();
@@ -120,7 +119,7 @@ void Etiket::MaakMenus() {
 
   QMenu* figuur = menuBar()->addMenu(QStringLiteral("&Figuur"));
   figuur->setObjectName(QStringLiteral("mnuFiguur"));
-  Menuregel(figuur, "mnuBestandInvoegen", QStringLiteral("&Bestand invoegen"), false);
+  mnuBestandInvoegen_ = Menuregel(figuur, "mnuBestandInvoegen", QStringLiteral("&Bestand invoegen"), true);
   QMenu* galerijen = figuur->addMenu(QStringLiteral("&Bestand invoegen"));
   galerijen->setObjectName(QStringLiteral("mnuBestandInvoegen2"));
   galerijen->menuAction()->setObjectName(QStringLiteral("mnuBestandInvoegen2"));
@@ -174,7 +173,7 @@ void Etiket::MaakBesturing() {
 
   frmFormaat_ = Maak<QGroupBox>(centraal_, "frmFormaat", QRect(616, 2, 216, 78));
   frmFormaat_->setTitle(QStringLiteral("Formaat"));
-  Knop(frmFormaat_, "cmdKiezen", QStringLiteral("Kiezen"), QRect(10, 24, 72, 28))->setEnabled(false);
+  cmdKiezen_ = Knop(frmFormaat_, "cmdKiezen", QStringLiteral("Kiezen"), QRect(10, 24, 72, 28));
   lblVorm_ = Maak<QLabel>(frmFormaat_, "lblVorm", QRect(94, 22, 114, 20));
   lblAfmeting_ = Maak<QLabel>(frmFormaat_, "lblAfmeting", QRect(94, 46, 114, 20));
 
@@ -218,7 +217,7 @@ void Etiket::MaakBesturing() {
   for (int i = 0; i < 3; ++i) {
     QPushButton* k =
         Knop(frmTekst_, QStringLiteral("cmdUitlijning%1").arg(i).toLatin1().constData(), QString(), QRect(10 + i * 30, 118, 28, 26));
-    k->setIcon(UitlijnIcoon(i));
+    k->setIcon(platform::alignmentIcon(i));
     k->setToolTip(QString::fromLatin1(uitlijnTips[i]));
     k->setCheckable(true);
     k->setAutoExclusive(true);
@@ -236,7 +235,8 @@ void Etiket::MaakBesturing() {
 
   frmFiguur_ = Maak<QGroupBox>(centraal_, "frmFiguur", QRect(616, 298, 216, 82));
   frmFiguur_->setTitle(QStringLiteral("Figuur"));
-  Knop(frmFiguur_, "cmdBestand", QStringLiteral("Bestand"), QRect(10, 22, 70, 24))->setEnabled(false);
+  cmdBestand_ = Knop(frmFiguur_, "cmdBestand", QStringLiteral("Bestand"), QRect(10, 22, 70, 24));
+  cmdBestand_->setToolTip(QStringLiteral("Bestand invoegen"));
   Knop(frmFiguur_, "cmdPlakken", QStringLiteral("Plakken"), QRect(10, 50, 70, 24))->setEnabled(false);
   Knop(frmFiguur_, "cmdFiguurBoven", QStringLiteral("▲"), QRect(134, 20, 26, 20))->setEnabled(false);
   Knop(frmFiguur_, "cmdFiguurLinks", QStringLiteral("◀"), QRect(106, 40, 26, 20))->setEnabled(false);
@@ -256,6 +256,8 @@ void Etiket::MaakBesturing() {
   VerbindSelectie();
   VerbindAfdrukken();
   VerbindRondeTekst();
+  VerbindBestanden();
+  VerbindFiguren();
   centraal_->installEventFilter(this);
   resize(maat.width(), maat.height() + menuBar()->sizeHint().height());
 }

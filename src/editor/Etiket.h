@@ -24,6 +24,7 @@ class QPushButton;
 class QScrollBar;
 class QTimer;
 class AfdrukVoortgang;
+class Formaat;
 class EtiketPlaatje;
 class frmRondeTekst;
 class NummeringDialoog;
@@ -103,6 +104,19 @@ class Etiket : public QMainWindow {
   void ZetOnderlijnd(int index, bool waarde);
   void tmrLettergrootte_Timer();
 
+  // Files, pictures and the format.
+  void mnuNieuwEtiket_Click();
+  void mnuOpenen_Click();
+  void mnuOpslaan_Click();
+  void mnuOpslaanAls_Click();
+  void ZetBestandsnaam(const QString& fn);
+  // Reads a design file into the window; false (and the message shown)
+  // when it could not be read.
+  bool LeesEtiketIn(const QString& fn);
+  bool BewaarEtiketAls(const QString& fn, qint16 bestType);
+  void BestandInvoegen();
+  void cmdKiezen_Click();
+
   // Round texts.
   void mnuRondeTekstToevoegen_Click();
   void mnuRondeTekstWijzigen_Click();
@@ -155,6 +169,8 @@ class Etiket : public QMainWindow {
   void VerbindSelectie();
   void VerbindAfdrukken();
   void VerbindRondeTekst();
+  void VerbindBestanden();
+  void VerbindFiguren();
   frmRondeTekst& RondeTekstDialoog();
   // Shows the round-text dialog for an element and applies it after OK.
   bool WijzigRondeTekst(int index);
@@ -229,6 +245,14 @@ class Etiket : public QMainWindow {
   QLineEdit* txtAantal_ = nullptr;
   QPushButton* cmdStartAfdrukken_ = nullptr;
   QAction* mnuAfdrukken_ = nullptr;
+  QAction* mnuNieuwEtiket_ = nullptr;
+  QAction* mnuOpenen_ = nullptr;
+  QAction* mnuOpslaan_ = nullptr;
+  QAction* mnuOpslaanAls_ = nullptr;
+  QAction* mnuBestandInvoegen_ = nullptr;
+  QPushButton* cmdBestand_ = nullptr;
+  QPushButton* cmdKiezen_ = nullptr;
+  std::unique_ptr<Formaat> formaatDialoog_;
   std::unique_ptr<TekstlijnenDialoog> tekstlijnen_;
   std::unique_ptr<AfdrukVoortgang> frmAfdrukken_;
   std::unique_ptr<NummeringDialoog> nummeringDialoog_;

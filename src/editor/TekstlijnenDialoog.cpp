@@ -1,4 +1,5 @@
 #include "editor/TekstlijnenDialoog.h"
+#include "platform/WidgetHelpers.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -17,21 +18,13 @@ TekstlijnenDialoog::TekstlijnenDialoog(QWidget* parent) : QDialog(parent) {
   txtAantalLijnen_->setObjectName(QStringLiteral("txtAantalLijnen"));
   txtAantalLijnen_->installEventFilter(this);
   label->setBuddy(txtAantalLijnen_);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("cmdOK"));
-  ok->setDefault(true);
-  auto* annuleren = new QPushButton(QStringLiteral("Annuleren"), this);
-  annuleren->setObjectName(QStringLiteral("cmdAnnuleren"));
+  const auto [ok, annuleren, knoppen] = platform::makeOkCancel(this);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(annuleren, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* rij = new QHBoxLayout;
   rij->addWidget(label);
   rij->addWidget(txtAantalLijnen_);
-  auto* knoppen = new QHBoxLayout;
-  knoppen->addStretch();
-  knoppen->addWidget(ok);
-  knoppen->addWidget(annuleren);
   auto* hoofd = new QVBoxLayout(this);
   hoofd->addLayout(rij);
   hoofd->addLayout(knoppen);

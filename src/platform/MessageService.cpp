@@ -8,6 +8,8 @@ namespace platform {
 MessageService::Answer QtMessageService::show(Icon icon, const QString& title, const QString& text, Buttons buttons) {
   QMessageBox box(parent_);
   box.setWindowTitle(title);
+  // File names in messages are shown as they are, never as markup.
+  box.setTextFormat(Qt::PlainText);
   box.setText(text);
   switch (icon) {
     case Icon::None: box.setIcon(QMessageBox::NoIcon); break;

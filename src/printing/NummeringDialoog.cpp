@@ -1,4 +1,5 @@
 #include "printing/NummeringDialoog.h"
+#include "platform/WidgetHelpers.h"
 
 #include <QEvent>
 #include <QFile>
@@ -74,13 +75,7 @@ NummeringDialoog::NummeringDialoog(Nummering& nummering, platform::MessageServic
   lijstLayout->addLayout(lijstKnoppen);
   tabNummering_->addTab(lijst, QStringLiteral("Lijst"));
 
-  auto* ok = Knop(this, "cmdOK", QStringLiteral("OK"));
-  ok->setDefault(true);
-  auto* annuleren = Knop(this, "cmdAnnuleren", QStringLiteral("Annuleren"));
-  auto* knoppen = new QHBoxLayout;
-  knoppen->addStretch();
-  knoppen->addWidget(ok);
-  knoppen->addWidget(annuleren);
+  const auto [ok, annuleren, knoppen] = platform::makeOkCancel(this);
   auto* hoofd = new QVBoxLayout(this);
   hoofd->addWidget(tabNummering_);
   hoofd->addLayout(knoppen);

@@ -1,4 +1,5 @@
 #include "printing/PrinterDialoog.h"
+#include "platform/WidgetHelpers.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -59,15 +60,7 @@ PrinterDialoog::PrinterDialoog(Instellingen& instellingen, const QStringList& pr
   cmbIntensiteit_->setObjectName(QStringLiteral("cmbIntensiteit"));
   (new QHBoxLayout(intensiteit))->addWidget(cmbIntensiteit_);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("cmdOK"));
-  ok->setDefault(true);
-  auto* annuleren = new QPushButton(QStringLiteral("Annuleren"), this);
-  annuleren->setObjectName(QStringLiteral("cmdAnnuleren"));
-  auto* knoppen = new QHBoxLayout;
-  knoppen->addStretch();
-  knoppen->addWidget(ok);
-  knoppen->addWidget(annuleren);
+  const auto [ok, annuleren, knoppen] = platform::makeOkCancel(this);
   auto* onder = new QHBoxLayout;
   onder->addWidget(snelheid);
   onder->addWidget(intensiteit);

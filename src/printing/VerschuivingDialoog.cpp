@@ -1,4 +1,5 @@
 #include "printing/VerschuivingDialoog.h"
+#include "platform/WidgetHelpers.h"
 
 #include <QEvent>
 #include <QFormLayout>
@@ -29,15 +30,7 @@ VerschuivingDialoog::VerschuivingDialoog(platform::SettingsStore& instellingen, 
   auto* formulier = new QFormLayout;
   formulier->addRow(QStringLiteral("&Horizontale verschuiving:"), txtHorizontaleVerschuiving_);
   formulier->addRow(QStringLiteral("&Vertikale verschuiving:"), txtVertikaleVerschuiving_);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("cmdOK"));
-  ok->setDefault(true);
-  auto* annuleren = new QPushButton(QStringLiteral("Annuleren"), this);
-  annuleren->setObjectName(QStringLiteral("cmdAnnuleren"));
-  auto* knoppen = new QHBoxLayout;
-  knoppen->addStretch();
-  knoppen->addWidget(ok);
-  knoppen->addWidget(annuleren);
+  const auto [ok, annuleren, knoppen] = platform::makeOkCancel(this);
   auto* hoofd = new QVBoxLayout(this);
   hoofd->addLayout(formulier);
   hoofd->addLayout(knoppen);

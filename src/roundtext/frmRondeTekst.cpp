@@ -1,5 +1,7 @@
 #include "roundtext/frmRondeTekst.h"
 
+#include "platform/WidgetHelpers.h"
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -22,12 +24,11 @@ namespace {
 
 const QString kFout = QStringLiteral("Fout");
 
+using platform::makeWidget;
+
 template <typename W>
 W* Maak(QWidget* ouder, const char* naam, QRect plaats) {
-  auto* w = new W(ouder);
-  w->setObjectName(QString::fromLatin1(naam));
-  w->setGeometry(plaats);
-  return w;
+  return makeWidget<W>(ouder, naam, plaats);
 }
 
 QLabel* Opschrift(QWidget* ouder, const char* naam, const QString& tekst, QRect plaats) {
@@ -42,22 +43,6 @@ QPushButton* Schakelaar(QWidget* ouder, const char* naam, QRect plaats) {
   k->setCheckable(true);
   k->setAutoDefault(false);
   return k;
-}
-
-// Four lines set to the start, the end or the middle, as the text's
-// alignment buttons show them.
-QIcon ModusIcoon(int modus) {
-  QPixmap pm(16, 16);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setPen(QPen(Qt::black, 1));
-  const int lengtes[4] = {14, 9, 12, 7};
-  for (int i = 0; i < 4; ++i) {
-    const int l = lengtes[i];
-    const int x = modus == 0 ? 1 : modus == 1 ? 15 - l : (16 - l) / 2;
-    p.drawLine(x, 2 + i * 4, x + l - 1, 2 + i * 4);
-  }
-  return QIcon(pm);
 }
 
 // Three quarters of a circle with an arrow head in the running direction.
@@ -144,7 +129,7 @@ void frmRondeTekst::MaakBesturing() {
   for (int i = 0; i < 3; ++i) {
     QPushButton* k = Schakelaar(frmTekst_, QStringLiteral("cmdUitlijning%1").arg(i).toLatin1().constData(),
                                 QRect(90 + i * 30, 88, 28, 26));
-    k->setIcon(ModusIcoon(i));
+    k->setIcon(platform::alignmentIcon(i));
     k->setToolTip(QString::fromLatin1(kModusNamen[i]));
     cmdUitlijning_->addButton(k, i);
   }

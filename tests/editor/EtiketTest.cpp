@@ -64,8 +64,8 @@ TEST_F(EtiketTest, MenusCarryTheirCaptionsAndOnlyWorkingEntriesAreEnabled) {
     bool werkt;  // disabled while its command is not there
   };
   const Regel regels[] = {
-      {"mnuNieuwEtiket", "&Nieuw", false}, {"mnuOpenen", "&Openen ...", false}, {"mnuOpslaan", "O&pslaan ", false},
-      {"mnuOpslaanAls", "Ops&laan als ...", false}, {"mnuAfdrukken", "&Afdrukken", true},
+      {"mnuNieuwEtiket", "&Nieuw", true}, {"mnuOpenen", "&Openen ...", true}, {"mnuOpslaan", "O&pslaan ", true},
+      {"mnuOpslaanAls", "Ops&laan als ...", true}, {"mnuAfdrukken", "&Afdrukken", true},
       {"mnuKnippen", "K&nippen", false}, {"mnuPlakken", "&Plakken", false}, {"mnuVerwijderen", "&Verwijderen", true},
       {"mnuAllesSelekteren", "&Alles selekteren", true}, {"mnuTekstLijnen1", "&1 Lijn", true},
       {"mnuTekstLijnen2", "&2 Lijnen", true}, {"mnuTekstLijnen5", "&5 Lijnen", true},
@@ -73,7 +73,7 @@ TEST_F(EtiketTest, MenusCarryTheirCaptionsAndOnlyWorkingEntriesAreEnabled) {
       {"mnuOnderlijnd", "&Onderlijnd", true}, {"mnuRondeTekstToevoegen", "&Ronde tekst toevoegen ...", true},
       {"mnuRondeTekstWijzigen", "Ronde tekst &wijzigen ...", false},
       {"mnuTekstOmzetten", "Om&zetten naar ronde tekst ...", false},
-      {"mnuBestandInvoegen", "&Bestand invoegen", false}, {"mnuGalerijen", "&Galerijen", false},
+      {"mnuBestandInvoegen", "&Bestand invoegen", true}, {"mnuGalerijen", "&Galerijen", false},
       {"mnuScannerSelecteren", "&Scanner selecteren ...", false},
       {"mnuAfbeeldingscannen", "&Afbeelding Scannen ...", false},
       {"mnuPrinterinstelling", "Printer&instelling...", true}, {"mnuVerschuivenAfdruk", "&Verschuiven afdruk ...", true},

@@ -21,13 +21,14 @@ class FakeFileDialogs : public platform::FileDialogs {
   }
 
   std::deque<Answer> answers;
-  QString lastCaption, lastFolder, lastFilters;
+  QString lastCaption, lastFolder, lastFilters, lastPreselected;
 
  private:
   QString next(const QString& caption, const QString& folder, const QString& filters, QString* selectedFilter) {
     lastCaption = caption;
     lastFolder = folder;
     lastFilters = filters;
+    lastPreselected = selectedFilter ? *selectedFilter : QString();
     if (answers.empty()) return {};
     Answer a = answers.front();
     answers.pop_front();

@@ -1,0 +1,116 @@
+// Feeds arbitrary bytes to the design file reader. Besides not crashing,
+// every file it accepts must survive the trip through a design: written
+// again it is read again, unchanged text included, and writing that gives
+// the same bytes once more.
+#include <QCoreApplication>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "files/BewaarEtiket.h"
+#include "files/LeesEtiket.h"
+
+namespace {
+
+const FormatenTabel& Formaten() {
+  static const FormatenTabel t([] {
+    std::vector<EtiketFormaat> f(2);
+    f[0].Naam = QStringLiteral("89 x 36");
+    f[1].Naam = QStringLiteral("Rond 40");
+    return f;
+  }());
+  return t;
+}
+
+void Eis(bool waar) {
+  if (!waar) std::abort();
+}
+
+Ontwerp Toepassen(const GelezenEtiket& e) {
+  Ontwerp o;
+  auto box = [](Voorwerp& v, const auto& r) {
+    v.Links = r.Links;
+    v.Boven = r.Boven;
+    v.Breedte = r.Breedte;
+    v.Hoogte = r.Hoogte;
+  };
+  for (const TekstlijnRecord& r : e.Lijnen) {
+    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Tekstlijn));
+    ZetTekstlijn(v, r);
+    box(v, r);
+  }
+  for (const FiguurRecord& r : e.Figuren) {
+    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Figuur));
+    v.ZetAfbeelding(FiguurBeeld(r), r.Afbeelding.width(), r.Afbeelding.height());
+    if (r.MetBron) {
+      v.BronX = r.BronX;
+      v.BronY = r.BronY;
+      v.BronBreedte = r.BronBreedte;
+      v.BronHoogte = r.BronHoogte;
+    }
+    box(v, r);
+  }
+  for (const RondeTekstRecord& r : e.RondeTeksten) {
+    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(RondeTekst));
+    ZetRondeTekst(v, r);
+    box(v, r);
+  }
+  return o;
+}
+
+// The same dots; the bits after the last dot of a row do not count.
+bool ZelfdeDots(const QImage& a, const QImage& b) {
+  if (a.size() != b.size() || a.format() != QImage::Format_Mono || b.format() != QImage::Format_Mono) return false;
+  const int vol = a.width() / 8, rest = a.width() % 8;
+  const uchar masker = uchar(0xFF00 >> rest);
+  for (int y = 0; y < a.height(); ++y) {
+    const uchar* p = a.constScanLine(y);
+    const uchar* q = b.constScanLine(y);
+    if (std::memcmp(p, q, size_t(vol)) != 0) return false;
+    if (rest && (p[vol] & masker) != (q[vol] & masker)) return false;
+  }
+  return true;
+}
+
+void Controleer(const GelezenEtiket& e) {
+  Eis(e.BestType == 1 || e.BestType == 2);
+  Eis(e.HuidigFormaat >= 1 && e.HuidigFormaat <= Formaten().AantalFormaten());
+  Eis(e.BestType == 2 || e.RondeTeksten.empty());
+  for (const FiguurRecord& f : e.Figuren) {
+    Eis(f.Afbeelding.format() == QImage::Format_Mono);
+    Eis(qint64(f.Afbeelding.width()) * f.Afbeelding.height() <= kMaxBeeldPunten);
+    Eis(f.MetBron == (e.BestType == 2));
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  // Picture plugins are found through the application's library paths.
+  static QCoreApplication app(*argc, *argv);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+  const LeesUitkomst r = LeesEtiketUit(bytes, Formaten());
+  const auto* e = std::get_if<GelezenEtiket>(&r);
+  if (!e) {
+    Eis(!std::get<LeesFout>(r).Melding().isEmpty());
+    return 0;
+  }
+  Controleer(*e);
+
+  BewaarResultaat bewaard;
+  const QByteArray eerste = EtiketBytes(e->BestType, Toepassen(*e), e->FormaatNaam, &bewaard);
+  Eis(bewaard.Gelukt() && !bewaard.TekstAangepast());
+  const LeesUitkomst opnieuw = LeesEtiketUit(eerste, Formaten());
+  const auto* e2 = std::get_if<GelezenEtiket>(&opnieuw);
+  Eis(e2 != nullptr);
+  Eis(e2->Lijnen.size() == e->Lijnen.size() && e2->Figuren.size() == e->Figuren.size() &&
+      e2->RondeTeksten.size() == e->RondeTeksten.size());
+  for (size_t i = 0; i < e->Lijnen.size(); ++i) Eis(e2->Lijnen[i].Tekst == e->Lijnen[i].Tekst);
+  for (size_t i = 0; i < e->Figuren.size(); ++i) Eis(ZelfdeDots(e2->Figuren[i].Afbeelding, e->Figuren[i].Afbeelding));
+  Eis(EtiketBytes(e2->BestType, Toepassen(*e2), e2->FormaatNaam) == eerste);
+  return 0;
+}

@@ -1,0 +1,58 @@
+#include "figures/Figuur.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "model/MinMax.h"
+#include "model/ZwartWit.h"
+
+bool PastAlsFiguur(qint64 breedte, qint64 hoogte) {
+  return breedte > 0 && hoogte > 0 && breedte <= kMaxFiguurZijde && hoogte <= kMaxFiguurZijde &&
+         breedte * hoogte <= kMaxFiguurPunten;
+}
+
+QImage MaakFiguurBitmap(const QImage& plaatje, QRgb achtergrond) {
+  if (plaatje.isNull() || !PastAlsFiguur(plaatje.width(), plaatje.height())) return {};
+  return NaarZwartWit(plaatje, achtergrond);
+}
+
+void SchaalFiguur(Ontwerp& ontwerp, int index, float b, float h) {
+  Voorwerp& v = ontwerp.voorwerp(index);
+  const double pw = v.BeeldBreedte, ph = v.BeeldHoogte;
+  // A figure without a picture has no proportions to keep.
+  if (pw <= 0 || ph <= 0) return;
+  const double s = Minimum(b / pw, h / ph);
+  v.Breedte = float(s * pw);
+  v.Hoogte = float(s * ph);
+}
+
+int FiguurToevoegen(Ontwerp& ontwerp, const EtiketFormaat& formaat, const QImage& plaatje, QRgb achtergrond) {
+  // The bitmap comes first: a picture that cannot become one adds nothing.
+  auto beeld = std::make_unique<Beeld>();
+  beeld->raster = MaakFiguurBitmap(plaatje, achtergrond);
+  if (beeld->raster.isNull()) return 0;
+  const qint32 breedte = beeld->raster.width(), hoogte = beeld->raster.height();
+
+  const int index = ontwerp.NieuwVoorwerp(Figuur);
+  Voorwerp& v = ontwerp.voorwerp(index);
+  v.ZetAfbeelding(std::move(beeld), breedte, hoogte);
+
+  const SchermSchaal& s = ontwerp.Schaal;
+  float links, boven;
+  if (ontwerp.AantalLijnen > 0) {
+    const float b = Minimum(float(v.BeeldBreedte) * s.MmPerPixelX, s.ScaleWidth / 3);
+    const float h = Minimum(float(v.BeeldHoogte) * s.MmPerPixelY, s.ScaleHeight / 3);
+    SchaalFiguur(ontwerp, index, b, h);
+    links = s.ScaleLeft;
+    boven = s.ScaleTop;
+  } else {
+    SchaalFiguur(ontwerp, index, 0.9f * formaat.Breedte, 0.9f * formaat.Hoogte);
+    links = -v.Breedte / 2;
+    boven = -v.Hoogte / 2;
+  }
+  float breedteMm = v.Breedte, hoogteMm = v.Hoogte;
+  ontwerp.PlaatsVoorwerp(index, links, boven, breedteMm, hoogteMm);
+  v.TeHertekenen = true;
+  return index;
+}

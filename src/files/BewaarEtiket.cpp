@@ -1,0 +1,243 @@
+#include "files/BewaarEtiket.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QSaveFile>
+#include <QtEndian>
+#include <cstring>
+
+#include "files/EtiketBestand.h"
+#include "files/FiguurBitmap.h"
+#include "platform/Cp1252.h"
+
+namespace {
+
+// Writes the encodings of the design file, little-endian, and remembers
+// whether every write went through and whether text had to be changed.
+class Schrijver {
+ public:
+  explicit Schrijver(QIODevice& d) : d_(d) {}
+
+  void Integer(qint16 v) {
+    const qint16 le = qToLittleEndian(v);
+    schrijf(reinterpret_cast<const char*>(&le), 2);
+  }
+  void Long(qint32 v) {
+    const qint32 le = qToLittleEndian(v);
+    schrijf(reinterpret_cast<const char*>(&le), 4);
+  }
+  void Single(float v) {
+    // The bits as they are, so a design read and saved keeps its bytes.
+    quint32 bits;
+    std::memcpy(&bits, &v, 4);
+    Long(qint32(bits));
+  }
+  void Boolean(Bool16 b) { Integer(b.raw()); }
+  void String(const QString& s) {
+    bool verlies = false;
+    QByteArray bytes = platform::toCp1252(s, &verlies);
+    TekensVervangen |= verlies;
+    // A longer length would not fit the Integer in front of it.
+    if (bytes.size() > kMaxTekstLengte) {
+      bytes.truncate(kMaxTekstLengte);
+      TekstIngekort = true;
+    }
+    Integer(qint16(bytes.size()));
+    schrijf(bytes.constData(), bytes.size());
+  }
+  void Picture(const QByteArray& bestand) {
+    Long(qint32(bestand.size()));
+    schrijf(bestand.constData(), bestand.size());
+  }
+
+  bool ok() const { return ok_; }
+  bool TekensVervangen = false;
+  bool TekstIngekort = false;
+
+ private:
+  void schrijf(const char* p, qint64 n) {
+    if (ok_ && n > 0 && d_.write(p, n) != n) ok_ = false;
+  }
+  QIODevice& d_;
+  bool ok_ = true;
+};
+
+// The size a figure is stored at: the recorded picture size, or, when
+// none was recorded, the picture's own; never empty.
+QSize OpslagMaat(const Voorwerp& v) {
+  if (v.BeeldBreedte > 0 && v.BeeldHoogte > 0) return {v.BeeldBreedte, v.BeeldHoogte};
+  QSize maat;
+  if (const Beeld* b = v.Afbeelding.get()) maat = b->isVector ? b->vector.boundingRect().size() : b->raster.size();
+  return maat.isEmpty() ? QSize(1, 1) : maat;
+}
+
+bool PastInLimiet(QSize maat) {
+  return maat.width() <= kMaxBeeldZijde && maat.height() <= kMaxBeeldZijde &&
+         qint64(maat.width()) * maat.height() <= kMaxBeeldPunten;
+}
+
+void TekstlijnRecordSchrijven(Schrijver& s, const Voorwerp& v) {
+  s.String(v.Tekst);
+  s.Integer(v.Lettergrootte);
+  s.String(v.Lettertype);
+  s.Boolean(v.Vet);
+  s.Boolean(v.Cursief);
+  s.Boolean(v.Onderlijnd);
+  s.Integer(v.Uitlijning);
+  s.Single(v.Links);
+  s.Single(v.Boven);
+  s.Single(v.Breedte);
+  s.Single(v.Hoogte);
+}
+
+void RondeTekstRecordSchrijven(Schrijver& s, const Voorwerp& v) {
+  s.String(v.Tekst);
+  s.Integer(v.Lettergrootte);
+  s.String(v.Lettertype);
+  s.Boolean(v.Vet);
+  s.Boolean(v.Cursief);
+  s.Boolean(v.Onderlijnd);
+  s.Integer(v.Uitlijning);
+  s.Single(v.Straal);
+  // In the file the direction follows the reference angle.
+  s.Single(v.Referentiepunt);
+  s.Boolean(v.Wijzerzin);
+  s.Single(v.Links);
+  s.Single(v.Boven);
+  s.Single(v.Breedte);
+  s.Single(v.Hoogte);
+}
+
+}  // namespace
+
+QString BewaarResultaat::Melding() const {
+  switch (fout) {
+    case Geen: return {};
+    case Schrijven:
+      return QStringLiteral("Vellora kan het bestand\nniet bewaren.\n\n") + pad;
+    case FiguurTeGroot:
+      return QStringLiteral("Een figuur in dit ontwerp is te groot om te bewaren.\n"
+                            "Vellora kan het bestand niet bewaren.\n\n") +
+             pad;
+  }
+  return {};
+}
+
+QString BewaarResultaat::Waarschuwing() const {
+  QStringList regels;
+  if (TekensVervangen)
+    regels << QStringLiteral("Sommige tekens kunnen niet in een Vellora bestand\n"
+                             "worden bewaard en zijn vervangen door \"?\".");
+  if (TekstIngekort)
+    regels << QStringLiteral("Een tekst was langer dan 32767 tekens\nen is ingekort.");
+  return regels.join(QStringLiteral("\n\n"));
+}
+
+QImage OpslagBitmap(const Voorwerp& v) {
+  const QSize maat = OpslagMaat(v);
+  if (!PastInLimiet(maat)) return {};
+  const Beeld* b = v.Afbeelding.get();
+  if (!b || (!b->isVector && b->raster.isNull())) return WitteBitmap(maat.width(), maat.height());
+  if (b->isVector) return VectorNaarZwartWit(b->vector, maat.width(), maat.height());
+  if (b->raster.size() == maat) return NaarZwartWit(b->raster);
+  // A picture of another size than recorded lands on a white box of the
+  // recorded size, the way it was copied onto the hidden picture box.
+  QImage doek(maat, QImage::Format_RGB32);
+  if (doek.isNull()) return {};
+  doek.fill(Qt::white);
+  {
+    QPainter p(&doek);
+    p.drawImage(0, 0, b->raster);
+  }
+  return NaarZwartWit(doek);
+}
+
+BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o, const QString& formaatNaam) {
+  BewaarResultaat r;
+  const bool versie2 = bestType == 2;
+
+  // The counts follow the table itself, so the header always matches the
+  // records behind it. Pictures that the reader would refuse stop the
+  // save before anything is written.
+  qint16 lijnen = 0, figuren = 0, rond = 0;
+  qint64 punten = 0;
+  for (int i = 1; i <= o.AantalVoorwerpen; ++i) {
+    const Voorwerp& v = o.voorwerp(i);
+    if (v.Soort == Tekstlijn) ++lijnen;
+    else if (v.Soort == RondeTekst) ++rond;
+    else if (v.Soort == Figuur) {
+      ++figuren;
+      const QSize maat = OpslagMaat(v);
+      punten += qint64(maat.width()) * maat.height();
+      if (!PastInLimiet(maat) || punten > kMaxBeeldPuntenTotaal) {
+        r.fout = BewaarResultaat::FiguurTeGroot;
+        return r;
+      }
+    }
+  }
+
+  Schrijver s(uit);
+  s.Long(versie2 ? kMagieVersie2 : kMagieVersie1);
+  s.String(formaatNaam);
+  s.Integer(lijnen);
+  s.Integer(figuren);
+  if (versie2) s.Integer(rond);
+
+  for (int i = 1; i <= o.AantalVoorwerpen && s.ok(); ++i)
+    if (o.voorwerp(i).Soort == Tekstlijn) TekstlijnRecordSchrijven(s, o.voorwerp(i));
+
+  for (int i = 1; i <= o.AantalVoorwerpen && s.ok(); ++i) {
+    const Voorwerp& v = o.voorwerp(i);
+    if (v.Soort != Figuur) continue;
+    s.Single(v.Links);
+    s.Single(v.Boven);
+    s.Single(v.Breedte);
+    s.Single(v.Hoogte);
+    if (versie2) {
+      s.Long(v.BronX);
+      s.Long(v.BronY);
+      s.Long(v.BronBreedte);
+      s.Long(v.BronHoogte);
+    }
+    const QByteArray bmp = BmpBytes(OpslagBitmap(v));
+    if (bmp.isEmpty()) {
+      r.fout = BewaarResultaat::Schrijven;
+      return r;
+    }
+    s.Picture(bmp);
+  }
+
+  if (versie2)
+    for (int i = 1; i <= o.AantalVoorwerpen && s.ok(); ++i)
+      if (o.voorwerp(i).Soort == RondeTekst) RondeTekstRecordSchrijven(s, o.voorwerp(i));
+
+  r.TekensVervangen = s.TekensVervangen;
+  r.TekstIngekort = s.TekstIngekort;
+  if (!s.ok()) r.fout = BewaarResultaat::Schrijven;
+  return r;
+}
+
+BewaarResultaat BewaarEtiket(const QString& fn, qint16 bestType, const Ontwerp& o, const QString& formaatNaam) {
+  // Written beside the old file and renamed over it only when complete, so
+  // a failed save (no room, no permission, no folder) keeps the old file.
+  QSaveFile f(fn);
+  BewaarResultaat r;
+  if (f.open(QIODevice::WriteOnly)) {
+    r = SchrijfEtiket(f, bestType, o, formaatNaam);
+    if (r.Gelukt() && !f.commit()) r.fout = BewaarResultaat::Schrijven;
+  } else {
+    r.fout = BewaarResultaat::Schrijven;
+  }
+  if (!r.Gelukt()) f.cancelWriting();
+  r.pad = fn;
+  return r;
+}
+
+QByteArray EtiketBytes(qint16 bestType, const Ontwerp& o, const QString& formaatNaam, BewaarResultaat* resultaat) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  const BewaarResultaat r = SchrijfEtiket(buffer, bestType, o, formaatNaam);
+  if (resultaat) *resultaat = r;
+  return r.Gelukt() ? bytes : QByteArray();
+}

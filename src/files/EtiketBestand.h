@@ -1,0 +1,89 @@
+#pragma once
+#include <QImage>
+#include <QString>
+#include <vector>
+
+#include "model/Bool16.h"
+
+// The label design file (".VLO"): little-endian fields without padding.
+// Version 1 knows text lines and figures; version 2 adds round texts and
+// the crop rectangle of every figure.
+constexpr qint32 kMagieVersie1 = 21333;  // 55 53 00 00
+constexpr qint32 kMagieVersie2 = 21334;  // 56 53 00 00
+
+// A String holds at most this many characters (its length is an Integer).
+constexpr int kMaxTekstLengte = 32767;
+
+// Limits that keep a damaged or hostile file from taking the machine's
+// memory: one picture, and all pictures of one file together, in pixels.
+// A colour picture of the largest size still decodes within the picture
+// loader's own memory limit (128 MB); a figure of a 150 mm label at 12
+// dots per millimetre needs less than 4 million.
+constexpr qint64 kMaxBeeldPunten = qint64(32) * 1024 * 1024;
+constexpr qint64 kMaxBeeldPuntenTotaal = 4 * kMaxBeeldPunten;
+constexpr int kMaxBeeldZijde = 32767;
+// Lengths and positions beyond a kilometre are no label; they only come
+// from damage, and would overflow the pixel arithmetic of the drawing.
+constexpr float kMaxMaat = 1.0e6f;
+
+// The records of a design file as read, before they become elements of the
+// open design. Field names and widths are those of Voorwerp.
+struct TekstlijnRecord {
+  QString Tekst;
+  qint16 Lettergrootte = 0;
+  QString Lettertype;
+  Bool16 Vet;
+  Bool16 Cursief;
+  Bool16 Onderlijnd;
+  qint16 Uitlijning = 0;
+  float Links = 0;
+  float Boven = 0;
+  float Breedte = 0;
+  float Hoogte = 0;
+};
+
+struct FiguurRecord {
+  float Links = 0;
+  float Boven = 0;
+  float Breedte = 0;
+  float Hoogte = 0;
+  // Only version 2 stores the crop rectangle; version 1 shows the whole
+  // picture. When present it lies within the picture.
+  bool MetBron = false;
+  qint32 BronX = 0;
+  qint32 BronY = 0;
+  qint32 BronBreedte = 0;
+  qint32 BronHoogte = 0;
+  // The stored picture as a figure holds it: one bit, black on white
+  // (colour 0 white, colour 1 black), whatever the file's picture was.
+  QImage Afbeelding;
+};
+
+struct RondeTekstRecord {
+  QString Tekst;
+  qint16 Lettergrootte = 0;
+  QString Lettertype;
+  Bool16 Vet;
+  Bool16 Cursief;
+  Bool16 Onderlijnd;
+  qint16 Uitlijning = 0;  // reference mode
+  float Straal = 0;
+  float Referentiepunt = 0;
+  Bool16 Wijzerzin;
+  float Links = 0;
+  float Boven = 0;
+  float Breedte = 0;
+  float Hoogte = 0;
+};
+
+// A whole design file, read completely and checked.
+struct GelezenEtiket {
+  qint16 BestType = 1;  // 1 or 2, from the magic number
+  QString FormaatNaam;
+  int HuidigFormaat = 0;  // 1-based catalogue index of FormaatNaam
+  std::vector<TekstlijnRecord> Lijnen;
+  std::vector<FiguurRecord> Figuren;
+  std::vector<RondeTekstRecord> RondeTeksten;  // always empty in version 1
+};
+
+constexpr const char* kFoutTitel = "Fout";

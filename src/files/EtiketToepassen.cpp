@@ -1,0 +1,36 @@
+#include "files/EtiketToepassen.h"
+
+#include "files/LeesEtiket.h"
+#include "model/Ontwerp.h"
+
+namespace {
+void Plaats(Ontwerp& o, int i, float l, float b, float br, float h) { o.PlaatsVoorwerp(i, l, b, br, h); }
+}  // namespace
+
+void PasEtiketToe(const GelezenEtiket& g, Ontwerp& o, const std::function<void(Ontwerp&, int)>& maakRondeTekst) {
+  o.HuidigFormaat = qint16(g.HuidigFormaat);
+  o.BestType = g.BestType;
+  for (const TekstlijnRecord& r : g.Lijnen) {
+    const int i = o.NieuwVoorwerp(Tekstlijn);
+    ZetTekstlijn(o.voorwerp(i), r);
+    Plaats(o, i, r.Links, r.Boven, r.Breedte, r.Hoogte);
+  }
+  for (const FiguurRecord& r : g.Figuren) {
+    const int i = o.NieuwVoorwerp(Figuur);
+    Voorwerp& v = o.voorwerp(i);
+    v.ZetAfbeelding(FiguurBeeld(r), r.Afbeelding.width(), r.Afbeelding.height());
+    if (r.MetBron) {
+      v.BronX = r.BronX;
+      v.BronY = r.BronY;
+      v.BronBreedte = r.BronBreedte;
+      v.BronHoogte = r.BronHoogte;
+    }
+    Plaats(o, i, r.Links, r.Boven, r.Breedte, r.Hoogte);
+  }
+  for (const RondeTekstRecord& r : g.RondeTeksten) {
+    const int i = o.NieuwVoorwerp(RondeTekst);
+    ZetRondeTekst(o.voorwerp(i), r);
+    if (maakRondeTekst) maakRondeTekst(o, i);
+    Plaats(o, i, r.Links, r.Boven, r.Breedte, r.Hoogte);
+  }
+}

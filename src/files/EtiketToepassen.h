@@ -1,0 +1,13 @@
+#pragma once
+#include <functional>
+
+#include "files/EtiketBestand.h"
+
+class Ontwerp;
+
+// Turns a design file as read into elements of the open design: text lines
+// first, then figures, then round texts, each placed with its stored box.
+// The design is expected to be empty; maakRondeTekst renders a round text's
+// picture from its description.
+void PasEtiketToe(const GelezenEtiket& gelezen, Ontwerp& ontwerp,
+                  const std::function<void(Ontwerp&, int)>& maakRondeTekst);

@@ -1,0 +1,73 @@
+#pragma once
+#include <QDialog>
+#include <vector>
+
+#include "model/EtiketFormaat.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QWidget;
+
+// The format selection dialog "Formaat": every format of the catalogue as a
+// pictogram, all at one common scale, with its shape and size under it, in
+// a grid of at most five columns. Created once and afterwards only hidden
+// and shown again, so its selection survives between showings. A long
+// catalogue scrolls instead of growing the dialog past the screen.
+// Controls carry their names as objectName: picPictogram<i>, lblVorm<i>,
+// lblAfmeting<i> (i from 1), lblSelektie, shpRechthoek, cmdOK, cmdAnnuleren.
+class Formaat : public QDialog {
+  Q_OBJECT
+ public:
+  // Builds the grid; the selection starts at huidigFormaat.
+  Formaat(const FormatenTabel& formaten, int huidigFormaat, QWidget* parent = nullptr);
+
+  // Shows the dialog modally. OK (or a double click) makes the selection the
+  // current format; Annuleren, Escape or closing the window leave it as it
+  // was and put the selection back on it. True after OK.
+  bool Toon(qint16& huidigFormaat);
+
+  int Selectie() const { return selectie_; }
+  bool Bevestigd() const { return bevestigd_; }
+  int Rijen() const { return rijen_; }
+  int Kolommen() const { return kolommen_; }
+  // The pictogram of format i (1-based).
+  QWidget* Pictogram(int i) const { return pictogrammen_.at(size_t(i - 1)); }
+  // The grid's area, which scrolls when it is taller than the screen allows.
+  QScrollArea* Raster() const { return raster_; }
+
+  // The captions under a pictogram: "Rond" for any shape but 0; the size as
+  // "Diam." and the width, or the width, "x" and the height.
+  static QString VormTekst(const EtiketFormaat& f);
+  static QString AfmetingTekst(const EtiketFormaat& f);
+
+  // Makes format i the selection and shows it.
+  void KiesFormaat(int i);
+
+ public slots:
+  void accept() override;
+  void reject() override;
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+
+ private:
+  void Form_Load(int huidigFormaat);
+  void ToonSelektie();
+
+  FormatenTabel formaten_;
+  int selectie_ = 0;
+  int rijen_ = 0;
+  int kolommen_ = 0;
+  bool bevestigd_ = false;
+  qint16* huidig_ = nullptr;  // the caller's current format while shown
+
+  std::vector<QWidget*> pictogrammen_;
+  QScrollArea* raster_ = nullptr;
+  QWidget* frmPictogrammen_ = nullptr;
+  QLabel* lblSelektie_ = nullptr;
+  QFrame* shpRechthoek_ = nullptr;
+  QPushButton* cmdOK_ = nullptr;
+  QPushButton* cmdAnnuleren_ = nullptr;
+};

@@ -1,0 +1,304 @@
+#include "files/LeesEtiket.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QtEndian>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "files/FiguurBitmap.h"
+#include "model/Ontwerp.h"
+#include "platform/Cp1252.h"
+
+namespace {
+
+// No design file comes near this; a bigger one is not read into memory.
+constexpr qint64 kMaxBestandGrootte = qint64(1) << 30;
+
+// Thrown when the bytes cannot be a sound design file; caught once, so the
+// reader never hands out half a design.
+struct BeschadigdBestand {};
+
+// Reads the encodings of the design file. Every length is checked against
+// the bytes that remain before anything is taken or allocated.
+class Lezer {
+ public:
+  explicit Lezer(const QByteArray& b) : p_(b.constData()), n_(b.size()) {}
+
+  qsizetype Rest() const { return n_ - pos_; }
+
+  qint16 Integer() {
+    qint16 v;
+    lees(&v, 2);
+    return qFromLittleEndian(v);
+  }
+  qint32 Long() {
+    qint32 v;
+    lees(&v, 4);
+    return qFromLittleEndian(v);
+  }
+  Bool16 Boolean() { return Bool16::fromRaw(Integer()); }
+  // A Single that is a length, position or angle: a number, and a sane one.
+  float Maat() {
+    const quint32 bits = quint32(Long());
+    float f;
+    std::memcpy(&f, &bits, 4);
+    if (!std::isfinite(f) || std::fabs(f) > kMaxMaat) throw BeschadigdBestand{};
+    return f;
+  }
+  QString String() {
+    const qint16 n = Integer();
+    if (n < 0 || n > Rest()) throw BeschadigdBestand{};
+    const QString s = platform::fromCp1252(p_ + pos_, n);
+    pos_ += n;
+    return s;
+  }
+  qint16 Aantal() {
+    const qint16 n = Integer();
+    if (n < 0) throw BeschadigdBestand{};
+    return n;
+  }
+  // The bytes of a Picture, without copying them.
+  QByteArray PictureBytes() {
+    const qint32 n = Long();
+    if (n <= 0 || n > Rest()) throw BeschadigdBestand{};
+    const QByteArray b = QByteArray::fromRawData(p_ + pos_, n);
+    pos_ += n;
+    return b;
+  }
+
+ private:
+  void lees(void* uit, qsizetype k) {
+    if (k > Rest()) throw BeschadigdBestand{};
+    std::memcpy(uit, p_ + pos_, size_t(k));
+    pos_ += k;
+  }
+  const char* p_;
+  qsizetype n_;
+  qsizetype pos_ = 0;
+};
+
+bool BinnenLimiet(QSize maat, qint64 puntenOver) {
+  if (maat.width() <= 0 || maat.height() <= 0) return false;
+  if (maat.width() > kMaxBeeldZijde || maat.height() > kMaxBeeldZijde) return false;
+  const qint64 punten = qint64(maat.width()) * maat.height();
+  return punten <= kMaxBeeldPunten && punten <= puntenOver;
+}
+
+// The picture file types a picture loader of the program's kind reads,
+// known by their first bytes. Nothing else (no vector or text formats) is
+// handed to a decoder.
+QByteArray PlaatjeSoort(const QByteArray& b) {
+  if (b.startsWith("BM")) return "bmp";
+  if (b.startsWith("GIF87a") || b.startsWith("GIF89a")) return "gif";
+  if (b.startsWith("\xFF\xD8\xFF")) return "jpeg";
+  if (b.startsWith("\x89PNG\r\n\x1A\n")) return "png";
+  if (b.startsWith(QByteArray("\0\0\1\0", 4))) return "ico";
+  if (b.startsWith(QByteArray("\0\0\2\0", 4))) return "cur";
+  return {};
+}
+
+// The decoder accepts an uncompressed BMP whose rows stop early and fills
+// the rest with nothing; such a picture was cut short, not drawn that way.
+bool BmpVolledig(const QByteArray& b) {
+  auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); };
+  auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(b.constData() + at); };
+  if (b.size() < 18) return false;
+  const qint64 begin = u32(10);
+  const quint32 kop = u32(14);
+  qint64 breedte, hoogte, bits, compressie = 0;
+  if (kop == 12) {
+    if (b.size() < 26) return false;
+    breedte = u16(18);
+    hoogte = u16(20);
+    bits = u16(24);
+  } else {
+    if (kop < 40 || b.size() < 34) return false;
+    breedte = qint32(u32(18));
+    hoogte = qint32(u32(22));
+    bits = u16(28);
+    compressie = u32(30);
+  }
+  // Compressed rows have no fixed length; those are left to the decoder.
+  if (compressie != 0 && compressie != 3) return true;
+  if (breedte <= 0 || hoogte == 0 || bits <= 0 || bits > 32) return false;
+  const qint64 regel = (breedte * bits + 31) / 32 * 4;
+  return begin + regel * std::abs(hoogte) <= b.size();
+}
+
+// Decodes one stored picture into a figure's bitmap. The size is checked
+// from the picture's header before any pixel is decoded.
+QImage LeesPlaatje(const QByteArray& bytes, qint64& puntenOver) {
+  const QByteArray soort = PlaatjeSoort(bytes);
+  if (soort.isEmpty()) throw BeschadigdBestand{};
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, soort);
+  reader.setDecideFormatFromContent(false);
+  reader.setAutoTransform(false);
+  if (!BinnenLimiet(reader.size(), puntenOver)) throw BeschadigdBestand{};
+  if (soort == "bmp" && !BmpVolledig(bytes)) throw BeschadigdBestand{};
+  QImage beeld;
+  if (!reader.read(&beeld) || !BinnenLimiet(beeld.size(), puntenOver)) throw BeschadigdBestand{};
+  QImage zw = NaarZwartWit(beeld);
+  if (zw.isNull()) throw BeschadigdBestand{};
+  puntenOver -= qint64(zw.width()) * zw.height();
+  return zw;
+}
+
+TekstlijnRecord LeesTekstlijn(Lezer& l) {
+  TekstlijnRecord r;
+  r.Tekst = l.String();
+  r.Lettergrootte = l.Integer();
+  r.Lettertype = l.String();
+  r.Vet = l.Boolean();
+  r.Cursief = l.Boolean();
+  r.Onderlijnd = l.Boolean();
+  r.Uitlijning = l.Integer();
+  r.Links = l.Maat();
+  r.Boven = l.Maat();
+  r.Breedte = l.Maat();
+  r.Hoogte = l.Maat();
+  return r;
+}
+
+FiguurRecord LeesFiguur(Lezer& l, bool versie2, qint64& puntenOver) {
+  FiguurRecord r;
+  r.Links = l.Maat();
+  r.Boven = l.Maat();
+  r.Breedte = l.Maat();
+  r.Hoogte = l.Maat();
+  if (versie2) {
+    r.MetBron = true;
+    r.BronX = l.Long();
+    r.BronY = l.Long();
+    r.BronBreedte = l.Long();
+    r.BronHoogte = l.Long();
+  }
+  r.Afbeelding = LeesPlaatje(l.PictureBytes(), puntenOver);
+  // The crop rectangle is a part of the stored picture; anything else
+  // cannot come from cropping and would overflow the drawing's arithmetic.
+  if (r.MetBron) {
+    const qint64 x = r.BronX, y = r.BronY, b = r.BronBreedte, h = r.BronHoogte;
+    if (x < 0 || y < 0 || b < 0 || h < 0 || x + b > r.Afbeelding.width() || y + h > r.Afbeelding.height())
+      throw BeschadigdBestand{};
+  }
+  return r;
+}
+
+RondeTekstRecord LeesRondeTekst(Lezer& l) {
+  RondeTekstRecord r;
+  r.Tekst = l.String();
+  r.Lettergrootte = l.Integer();
+  r.Lettertype = l.String();
+  r.Vet = l.Boolean();
+  r.Cursief = l.Boolean();
+  r.Onderlijnd = l.Boolean();
+  r.Uitlijning = l.Integer();
+  r.Straal = l.Maat();
+  r.Referentiepunt = l.Maat();
+  r.Wijzerzin = l.Boolean();
+  r.Links = l.Maat();
+  r.Boven = l.Maat();
+  r.Breedte = l.Maat();
+  r.Hoogte = l.Maat();
+  return r;
+}
+
+}  // namespace
+
+QString LeesFout::Melding() const {
+  switch (soort) {
+    case NietGevonden: return QStringLiteral("Vellora kan het bestand\nniet vinden.\n\n") + pad;
+    case NietTeOpenen: return QStringLiteral("Vellora kan het\nbestand niet openen");
+    case GeenVellora:
+      return QStringLiteral("Het bestand is geen Vellora\nbestand of is beschadigd.\nVellora kan het bestand niet openen");
+    case OnbekendFormaat: return QStringLiteral("Het formaat dat in dit ontwerp\nwordt gebruikt, is onbekend.");
+    case Beschadigd:
+      return QStringLiteral("Het bestand\n") + (pad.isEmpty() ? QString() : pad + u'\n') +
+             QStringLiteral("is beschadigd of onvolledig.\nVellora kan het bestand niet openen");
+  }
+  return {};
+}
+
+LeesUitkomst LeesEtiketUit(const QByteArray& bytes, const FormatenTabel& formaten, const QString& fn) {
+  // Too short for the magic number: a design file that ends early.
+  if (bytes.size() < 4) return LeesFout{LeesFout::Beschadigd, fn, 0};
+  Lezer l(bytes);
+  GelezenEtiket e;
+  const qint32 magie = l.Long();
+  if (magie == kMagieVersie1) e.BestType = 1;
+  else if (magie == kMagieVersie2) e.BestType = 2;
+  else return LeesFout{LeesFout::GeenVellora, fn, 0};
+  const bool versie2 = e.BestType == 2;
+
+  try {
+    e.FormaatNaam = l.String();
+    e.HuidigFormaat = formaten.ZoekFormaat(e.FormaatNaam);
+    if (e.HuidigFormaat == 0) return LeesFout{LeesFout::OnbekendFormaat, fn, e.BestType};
+
+    const qint16 lijnen = l.Aantal();
+    const qint16 figuren = l.Aantal();
+    const qint16 rond = versie2 ? l.Aantal() : 0;
+    // The design holds at most this many elements, whatever their kinds.
+    if (lijnen + figuren + rond > Ontwerp::kMaxVoorwerpen) throw BeschadigdBestand{};
+    // No room is reserved from the counts: a record is only stored once
+    // its bytes were there.
+    for (int i = 0; i < lijnen; ++i) e.Lijnen.push_back(LeesTekstlijn(l));
+    qint64 puntenOver = kMaxBeeldPuntenTotaal;
+    for (int i = 0; i < figuren; ++i) e.Figuren.push_back(LeesFiguur(l, versie2, puntenOver));
+    for (int i = 0; i < rond; ++i) e.RondeTeksten.push_back(LeesRondeTekst(l));
+    // The file ends right after its last record; more bytes mean the
+    // counts and the data disagree.
+    if (l.Rest() != 0) throw BeschadigdBestand{};
+  } catch (const BeschadigdBestand&) {
+    return LeesFout{LeesFout::Beschadigd, fn, e.BestType};
+  }
+  return e;
+}
+
+LeesUitkomst LeesEtiket(const QString& fn, const FormatenTabel& formaten) {
+  const QFileInfo info(fn);
+  if (!info.exists()) return LeesFout{LeesFout::NietGevonden, fn, 0};
+  // A folder or a device is no design file, and a device may never end.
+  QFile f(fn);
+  if (!info.isFile() || !f.open(QIODevice::ReadOnly)) return LeesFout{LeesFout::NietTeOpenen, fn, 0};
+  if (f.size() > kMaxBestandGrootte) return LeesFout{LeesFout::Beschadigd, fn, 0};
+  const QByteArray bytes = f.readAll();
+  if (f.error() != QFileDevice::NoError || bytes.size() > kMaxBestandGrootte)
+    return LeesFout{LeesFout::NietTeOpenen, fn, 0};
+  return LeesEtiketUit(bytes, formaten, fn);
+}
+
+void ZetTekstlijn(Voorwerp& v, const TekstlijnRecord& r) {
+  v.Tekst = r.Tekst;
+  v.Lettergrootte = r.Lettergrootte;
+  v.Lettertype = r.Lettertype;
+  v.Vet = r.Vet;
+  v.Cursief = r.Cursief;
+  v.Onderlijnd = r.Onderlijnd;
+  v.Uitlijning = r.Uitlijning;
+}
+
+void ZetRondeTekst(Voorwerp& v, const RondeTekstRecord& r) {
+  v.Tekst = r.Tekst;
+  v.Lettergrootte = r.Lettergrootte;
+  v.Lettertype = r.Lettertype;
+  v.Vet = r.Vet;
+  v.Cursief = r.Cursief;
+  v.Onderlijnd = r.Onderlijnd;
+  v.Uitlijning = r.Uitlijning;
+  v.Straal = r.Straal;
+  v.Referentiepunt = r.Referentiepunt;
+  v.Wijzerzin = r.Wijzerzin;
+}
+
+std::unique_ptr<Beeld> FiguurBeeld(const FiguurRecord& r) {
+  auto b = std::make_unique<Beeld>();
+  b->raster = r.Afbeelding;
+  return b;
+}

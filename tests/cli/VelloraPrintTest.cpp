@@ -1,0 +1,173 @@
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+
+#include "files/BewaarEtiket.h"
+#include "printing/Sbpl.h"
+#include "roundtext/RondeTekstOpdrachten.h"
+#include "support/EtiketOpstelling.h"
+
+namespace {
+
+class VelloraPrint : public EtiketOpstelling {
+ protected:
+  struct Uitkomst {
+    int code = -1;
+    QByteArray uit, fout;
+  };
+
+  // Runs the command-line printer with its own settings folder.
+  Uitkomst Draai(const QStringList& argumenten) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), tmp.path(QStringLiteral("config")));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(VELLORA_PRINT), argumenten);
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+  }
+  // The store the command-line printer reads.
+  void CliInstelling(const char* sectie, const char* sleutel, const QString& waarde) {
+    platform::IniSettingsStore s(tmp.path(QStringLiteral("config/Vellora/Vellora.ini")));
+    s.write(QString::fromLatin1(sectie), QString::fromLatin1(sleutel), waarde);
+    ASSERT_TRUE(s.flush());
+  }
+  // A design with a numbered text line, a plain one and a numbered round
+  // text on the 2 x 3 sheet, saved as version 2.
+  QString BewaardOntwerp() {
+    instellingen.write(QStringLiteral("Defaults"), QStringLiteral("Form"), QStringLiteral(" 5"));
+    Start();
+    Menu("mnuTekstLijnen2");
+    O().voorwerp(1).Tekst = QStringLiteral("Doos [#]");
+    O().voorwerp(2).Tekst = QStringLiteral("Vellora");
+    float l = -20, b = -10, br = 40, h = 6;
+    O().PlaatsVoorwerp(1, l, b, br, h);
+    RondeTekstGegevens g = NieuweRondeTekst(venster->HuidigEtiketFormaat(), QStringLiteral("DejaVu Sans"), 10, false,
+                                            false, 2);
+    g.Tekst = QStringLiteral("Serie [#]");
+    VoegRondeTekstToe(O(), venster->HuidigEtiketFormaat(), g);
+    const QString pad = tmp.path(QStringLiteral("doos.VLO"));
+    EXPECT_TRUE(BewaarEtiket(pad, 2, O(), venster->HuidigEtiketFormaat().Naam).Gelukt());
+    return pad;
+  }
+};
+
+QByteArray Lees(const QString& pad) {
+  QFile f(pad);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+TEST_F(VelloraPrint, TheStreamEqualsTheEditorsForTheSameDesignAndSettings) {
+  const QString ontwerp = BewaardOntwerp();
+  // The editor: numbers 3 to 5, two copies each, on a file port.
+  const QString poort = tmp.path(QStringLiteral("editor.prn"));
+  venster->instellingen().Printer1 = poort;
+  venster->instellingen().PrintSpeed = 2;
+  Kind<QAction>("mnuSpaarstand")->trigger();  // off: the last sheet is finished
+  venster->nummering().NummerVan = 3;
+  venster->nummering().NummerTot = 5;
+  venster->nummering().NummerStap = 1;
+  Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("2"));
+  Kind<QPushButton>("cmdStartAfdrukken")->click();
+  const QByteArray editor = Lees(poort);
+  ASSERT_FALSE(editor.isEmpty());
+  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Doos [#]"));
+
+  const QString cli = tmp.path(QStringLiteral("cli.prn"));
+  const Uitkomst u = Draai({QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("-n"),
+                            QStringLiteral("2"), QStringLiteral("--from"), QStringLiteral("3"), QStringLiteral("--to"),
+                            QStringLiteral("5"), QStringLiteral("--speed"), QStringLiteral("2"), QStringLiteral("-o"), cli,
+                            ontwerp});
+  ASSERT_EQ(u.code, 0) << u.fout.toStdString();
+  EXPECT_TRUE(u.fout.isEmpty());
+  EXPECT_EQ(Lees(cli), editor);
+  const sbpl::Lezing l = sbpl::Lees(editor);
+  ASSERT_TRUE(l.fout.isEmpty());
+  EXPECT_EQ(l.vellen.size(), 1u);  // six labels: numbers 3, 4, 5 twice
+  EXPECT_EQ(l.vellen[0].labels.size(), 6u);
+}
+
+TEST_F(VelloraPrint, StoredSettingsAndOffsetsApplyWhenNotGiven) {
+  const QString ontwerp = BewaardOntwerp();
+  CliInstelling("Defaults", "Printer", QStringLiteral("2"));
+  CliInstelling("Defaults", "Intensity", QStringLiteral("3"));
+  CliInstelling("50 x 30", "HorizontalShift", QStringLiteral("2"));
+  const Uitkomst u = Draai({QStringLiteral("--catalog"), catalogus, QStringLiteral("-o"), QStringLiteral("-"), ontwerp});
+  ASSERT_EQ(u.code, 0) << u.fout.toStdString();
+  EXPECT_TRUE(u.fout.contains("Exemplaar 1 van 1"));
+  EXPECT_TRUE(u.uit.startsWith("\x1b" "A\x1b" "CS1\x1b#E3"));
+  const sbpl::Lezing l = sbpl::Lees(u.uit);
+  ASSERT_TRUE(l.fout.isEmpty());
+  // 12 dots per mm; left offset 3 mm plus the stored 2 mm.
+  EXPECT_EQ(l.vellen.at(0).labels.at(0).H, 60);
+  EXPECT_EQ(l.vellen.at(0).labels.at(0).beeld.width(), 608);
+  // The command line wins over the store.
+  const Uitkomst v = Draai({QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("--model"),
+                            QStringLiteral("VL200"), QStringLiteral("--shift-x"), QStringLiteral("-1"), QStringLiteral("-o"),
+                            QStringLiteral("-"), ontwerp});
+  ASSERT_EQ(v.code, 0);
+  EXPECT_EQ(sbpl::Lees(v.uit).vellen.at(0).labels.at(0).H, 16);
+}
+
+TEST_F(VelloraPrint, TheListGivesOneCopyPerRowAndThePreviewDrawsTheSheets) {
+  instellingen.write(QStringLiteral("Defaults"), QStringLiteral("Form"), QStringLiteral(" 5"));
+  Start();
+  Menu("mnuTekstLijnen1");
+  O().voorwerp(1).Tekst = QStringLiteral("[A] [B]");
+  float l = -24, b = -10, br = 48, h = 8;
+  O().PlaatsVoorwerp(1, l, b, br, h);
+  const QString ontwerp = tmp.path(QStringLiteral("lijst.VLO"));
+  ASSERT_TRUE(BewaarEtiket(ontwerp, 2, O(), QStringLiteral("50 x 30")).Gelukt());
+  const QString csv = tmp.write(QStringLiteral("l.csv"), "Jan;1\nPiet;2\nKees;3\nAnna;4\nBram;5\nEva;6\nTom;7\n");
+  const QString map = tmp.path(QStringLiteral("voorbeeld"));
+  const Uitkomst u = Draai({QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("--list"), csv,
+                            QStringLiteral("--preview"), map, QStringLiteral("-o"), tmp.path(QStringLiteral("x.prn")),
+                            ontwerp});
+  ASSERT_EQ(u.code, 0) << u.fout.toStdString();
+  EXPECT_EQ(QDir(map).entryList({QStringLiteral("*.png")}), (QStringList{QStringLiteral("sheet-0001.png"), QStringLiteral("sheet-0002.png")}));
+  const QImage vel = QImage(map + QStringLiteral("/sheet-0001.png"));
+  ASSERT_FALSE(vel.isNull());
+  int zwart = 0;
+  for (int y = 0; y < vel.height(); ++y)
+    for (int x = 0; x < vel.width(); ++x) zwart += qGray(vel.pixel(x, y)) < 128;
+  EXPECT_GT(zwart, 500);
+  EXPECT_EQ(sbpl::Lees(Lees(tmp.path(QStringLiteral("x.prn")))).vellen.at(1).labels.size(), 1u);
+}
+
+TEST_F(VelloraPrint, ExitCodesAndOneClearLine) {
+  const QString ontwerp = BewaardOntwerp();
+  const QString beschadigd = tmp.write(QStringLiteral("kapot.VLO"), QByteArray("VS\0\0\x05\0ab", 10));
+  const QString vreemd = tmp.write(QStringLiteral("vreemd.VLO"), QByteArray("VS\0\0\x03\0XYZ\0\0\0\0\0\0", 15));
+  struct Geval {
+    QStringList argumenten;
+    int code;
+  };
+  const std::vector<Geval> gevallen = {
+      {{}, 2},
+      {{QStringLiteral("--bogus"), ontwerp}, 2},
+      {{ontwerp, ontwerp}, 2},
+      {{QStringLiteral("--catalog"), catalogus, tmp.path(QStringLiteral("weg.VLO"))}, 1},
+      {{QStringLiteral("--catalog"), catalogus, beschadigd}, 1},
+      {{QStringLiteral("--catalog"), catalogus, vreemd}, 1},
+      {{QStringLiteral("--catalog"), catalogus, QStringLiteral("--speed"), QStringLiteral("6"), ontwerp}, 1},
+      {{QStringLiteral("--catalog"), catalogus, QStringLiteral("--step"), QStringLiteral("0"), ontwerp}, 1},
+      {{QStringLiteral("--catalog"), catalogus, QStringLiteral("--model"), QStringLiteral("VL900"), ontwerp}, 1},
+      {{QStringLiteral("--catalog"), catalogus, QStringLiteral("-n"), QStringLiteral("40000"), ontwerp}, 1},
+      {{QStringLiteral("--catalog"), catalogus, QStringLiteral("-o"), tmp.path(QStringLiteral("geen/map/x.prn")), ontwerp}, 1},
+      {{QStringLiteral("--catalog"), tmp.path(QStringLiteral("geen.eft")), ontwerp}, 1},
+  };
+  for (const Geval& g : gevallen) {
+    const Uitkomst u = Draai(g.argumenten);
+    EXPECT_EQ(u.code, g.code) << g.argumenten.join(u' ').toStdString();
+    EXPECT_EQ(u.fout.count('\n'), 1) << u.fout.toStdString();
+    EXPECT_TRUE(u.fout.startsWith("vellora-print: ")) << u.fout.toStdString();
+  }
+  EXPECT_EQ(Draai({QStringLiteral("--help")}).code, 0);
+  EXPECT_TRUE(Draai({QStringLiteral("--version")}).uit.startsWith("vellora-print 4.0"));
+}

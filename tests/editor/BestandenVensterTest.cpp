@@ -1,0 +1,218 @@
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "files/FormaatDialoog.h"
+#include "roundtext/RondeTekstOpdrachten.h"
+#include "support/EtiketOpstelling.h"
+
+namespace {
+class Bestanden : public EtiketOpstelling {
+ protected:
+  const QString versie1 = QStringLiteral("Vellora 2.1 (*.VLO *.vlo)");
+  const QString versie2 = QStringLiteral("Vellora 3.0 (*.VLO *.vlo)");
+
+  QByteArray Inhoud(const QString& pad) {
+    QFile f(pad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  // Two text lines, a figure and a round text.
+  void VulOntwerp() {
+    Menu("mnuTekstLijnen2");
+    O().voorwerp(1).Tekst = QStringLiteral("Eerste");
+    O().voorwerp(2).Vet = true;
+    Plaats(1, -30, -10, 40, 5);
+    NieuweFiguur(10, -5, 8, 8);
+    RondeTekstGegevens g = NieuweRondeTekst(venster->HuidigEtiketFormaat(), QStringLiteral("DejaVu Sans"), 9, false, false, 2);
+    g.Tekst = QStringLiteral("Rondom");
+    VoegRondeTekstToe(O(), venster->HuidigEtiketFormaat(), g);
+  }
+};
+}  // namespace
+
+TEST_F(Bestanden, SaveOnANewDesignAsksAndVersionOneStaysVersionOne) {
+  Etiket& e = Start();
+  VulOntwerp();
+  const QString pad = tmp.path(QStringLiteral("adres.VLO"));
+  bestanden.answers.push_back({pad, versie1});
+  Menu("mnuOpslaan");
+  EXPECT_EQ(bestanden.lastPreselected, versie2);
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora - adres.VLO"));
+  EXPECT_EQ(O().BestType, 1);
+  EXPECT_TRUE(Inhoud(pad).startsWith(QByteArray("US\0\0", 4)));
+  // A plain save keeps the version, without a dialog.
+  O().voorwerp(1).Tekst = QStringLiteral("Tweede");
+  Menu("mnuOpslaan");
+  EXPECT_TRUE(bestanden.answers.empty());
+  EXPECT_TRUE(Inhoud(pad).startsWith(QByteArray("US\0\0", 4)));
+  EXPECT_TRUE(Inhoud(pad).contains("Tweede"));
+  EXPECT_EQ(instellingen.read(QStringLiteral("Defaults"), QStringLiteral("FileFolder"), QStringLiteral("-")),
+            QStringLiteral("-"));
+  EXPECT_EQ(e.instellingen().FileFolder, tmp.root() + u'/');
+}
+
+TEST_F(Bestanden, ANameWithoutAPeriodGetsTheExtensionInCapitals) {
+  Start();
+  bestanden.answers.push_back({tmp.path(QStringLiteral("test")), versie2});
+  Menu("mnuOpslaanAls");
+  EXPECT_TRUE(QFile::exists(tmp.path(QStringLiteral("TEST.VLO"))));
+  EXPECT_EQ(O().Bestandsnaam, tmp.path(QStringLiteral("TEST.VLO")));
+  bestanden.answers.push_back({tmp.path(QStringLiteral("test.lbl")), versie2});
+  Menu("mnuOpslaanAls");
+  EXPECT_TRUE(QFile::exists(tmp.path(QStringLiteral("test.lbl"))));
+  EXPECT_TRUE(Inhoud(tmp.path(QStringLiteral("test.lbl"))).startsWith(QByteArray("VS\0\0", 4)));
+}
+
+TEST_F(Bestanden, ADesignReadBackIsTheSameDesign) {
+  Etiket& e = Start();
+  VulOntwerp();
+  const QString pad = tmp.path(QStringLiteral("rond.VLO"));
+  bestanden.answers.push_back({pad, versie2});
+  Menu("mnuOpslaanAls");
+  const QByteArray bewaard = Inhoud(pad);
+  Menu("mnuNieuwEtiket");
+  EXPECT_EQ(O().AantalVoorwerpen, 0);
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora"));
+  bestanden.answers.push_back({pad, {}});
+  Menu("mnuOpenen");
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora - rond.VLO"));
+  ASSERT_EQ(O().AantalVoorwerpen, 4);
+  EXPECT_EQ(O().AantalLijnen, 2);
+  EXPECT_EQ(O().AantalFiguren, 1);
+  EXPECT_EQ(O().AantalRondeTeksten, 1);
+  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Eerste"));
+  EXPECT_TRUE(O().voorwerp(2).Vet);
+  EXPECT_EQ(O().voorwerp(4).Tekst, QStringLiteral("Rondom"));
+  ASSERT_NE(O().voorwerp(4).Afbeelding, nullptr);
+  EXPECT_TRUE(O().Geselecteerd(1));
+  EXPECT_EQ(O().BestType, 2);
+  EXPECT_TRUE(O().IsConsistent());
+  // Saved again it gives the same bytes.
+  Menu("mnuOpslaan");
+  EXPECT_EQ(Inhoud(pad), bewaard);
+}
+
+TEST_F(Bestanden, AMissingFileLeavesTheDesignAndItsName) {
+  Etiket& e = Start();
+  Menu("mnuTekstLijnen1");
+  bestanden.answers.push_back({tmp.path(QStringLiteral("bestaat.VLO")), versie2});
+  Menu("mnuOpslaanAls");
+  const QString weg = tmp.path(QStringLiteral("weg.VLO"));
+  bestanden.answers.push_back({weg, {}});
+  Menu("mnuOpenen");
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Vellora kan het bestand\nniet vinden.\n\n") + weg);
+  EXPECT_EQ(O().AantalLijnen, 1);
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora - bestaat.VLO"));
+}
+
+TEST_F(Bestanden, ADamagedFileGivesAnEmptyDesignThatIsNotNamedAfterIt) {
+  Etiket& e = Start();
+  Menu("mnuTekstLijnen2");
+  const QString kapot = tmp.write(QStringLiteral("kapot.VLO"), QByteArray("VS\0\0\x07\0" "89 x", 10));
+  bestanden.answers.push_back({kapot, {}});
+  Menu("mnuOpenen");
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_TRUE(meldingen.shown[0].text.contains(QStringLiteral("beschadigd")));
+  EXPECT_EQ(O().AantalVoorwerpen, 0);
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora"));
+  EXPECT_EQ(O().Verborgen, 0);
+  // So Save asks for a name instead of overwriting the damaged file.
+  Menu("mnuOpslaan");
+  EXPECT_EQ(bestanden.lastCaption, QStringLiteral("Opslaan als"));
+  EXPECT_EQ(Inhoud(kapot).size(), 10);
+}
+
+TEST_F(Bestanden, AFailedSaveNamesTheFileAndChangesNothing) {
+  Etiket& e = Start();
+  Menu("mnuTekstLijnen1");
+  const QString blokkade = tmp.write(QStringLiteral("blokkade"), "x");
+  bestanden.answers.push_back({blokkade + QStringLiteral("/ontwerp.VLO"), versie2});
+  Menu("mnuOpslaanAls");
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
+  EXPECT_TRUE(meldingen.shown[0].text.contains(QStringLiteral("ontwerp.VLO")));
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora"));
+  EXPECT_EQ(O().BestType, 0);
+  EXPECT_TRUE(O().Bestandsnaam.isEmpty());
+}
+
+TEST_F(Bestanden, CharactersTheFileCannotHoldAreReportedOncePerSave) {
+  Start();
+  Menu("mnuTekstLijnen2");
+  O().voorwerp(1).Tekst = QStringLiteral("Ω 1");
+  O().voorwerp(2).Tekst = QStringLiteral("✓ 2");
+  bestanden.answers.push_back({tmp.path(QStringLiteral("tekens.VLO")), versie2});
+  Menu("mnuOpslaanAls");
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  Menu("mnuOpslaan");
+  EXPECT_EQ(meldingen.shown.size(), 2u);
+  EXPECT_TRUE(Inhoud(tmp.path(QStringLiteral("tekens.VLO"))).contains("? 1"));
+}
+
+TEST_F(Bestanden, NewClearsTheDesignTheCopiesAndAList) {
+  Start();
+  Menu("mnuTekstLijnen3");
+  Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("25"));
+  venster->nummering().GekozenTab = 1;
+  venster->nummering().NummerLijst.resize(4);
+  venster->nummering().NummerVan = 7;
+  Menu("mnuNieuwEtiket");
+  EXPECT_EQ(O().AantalVoorwerpen, 0);
+  EXPECT_EQ(Kind<QLineEdit>("txtAantal")->text(), QStringLiteral("1"));
+  EXPECT_EQ(venster->nummering().AantalNummers(), 0);
+  EXPECT_EQ(venster->nummering().GekozenTab, 0);
+  EXPECT_EQ(venster->nummering().NummerVan, 7);
+  EXPECT_TRUE(Kind<QWidget>("picHandvat0")->isHidden());
+}
+
+TEST_F(Bestanden, KiezenStartsANewDesignOnTheChosenFormat) {
+  Etiket& e = Start();
+  Menu("mnuTekstLijnen1");
+  BeantwoordDialoog<Formaat>([](Formaat* d) {
+    d->KiesFormaat(2);
+    d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  Kind<QPushButton>("cmdKiezen")->click();
+  EXPECT_EQ(O().HuidigFormaat, 2);
+  EXPECT_EQ(O().AantalVoorwerpen, 0);
+  EXPECT_EQ(Kind<QLabel>("lblVorm")->text(), QStringLiteral("Rond"));
+  EXPECT_FLOAT_EQ(e.ontwerp().Schaal.ScaleHeight, 40 * 1.1f);
+  // Annuleren keeps the format, but the design is new all the same.
+  Menu("mnuTekstLijnen1");
+  BeantwoordDialoog<Formaat>([](Formaat* d) {
+    d->KiesFormaat(3);
+    d->findChild<QPushButton*>(QStringLiteral("cmdAnnuleren"))->click();
+  });
+  Kind<QPushButton>("cmdKiezen")->click();
+  EXPECT_EQ(O().HuidigFormaat, 2);
+  EXPECT_EQ(O().AantalVoorwerpen, 0);
+}
+
+TEST_F(Bestanden, AnInsertedPictureBecomesASelectedFigure) {
+  Etiket& e = Start();
+  QImage plaatje(300, 100, QImage::Format_RGB32);
+  plaatje.fill(Qt::white);
+  for (int x = 0; x < 300; ++x) plaatje.setPixel(x, 50, qRgb(200, 0, 0));
+  QDir().mkpath(tmp.path(QStringLiteral("plaatjes")));
+  const QString pad = tmp.path(QStringLiteral("plaatjes/streep.png"));
+  ASSERT_TRUE(plaatje.save(pad));
+  bestanden.answers.push_back({pad, {}});
+  Kind<QPushButton>("cmdBestand")->click();
+  ASSERT_EQ(O().AantalFiguren, 1);
+  const Voorwerp& v = O().voorwerp(1);
+  EXPECT_EQ(v.BeeldBreedte, 300);
+  // No text lines: 90 % of the 89 mm label across.
+  EXPECT_NEAR(v.Breedte, 0.9 * 89, 1e-3);
+  EXPECT_TRUE(O().Geselecteerd(1));
+  EXPECT_EQ(e.instellingen().ImageFolder, tmp.path(QStringLiteral("plaatjes/")));
+  // Not a picture: a message, no figure.
+  bestanden.answers.push_back({tmp.write(QStringLiteral("geen.bmp"), "geen plaatje"), {}});
+  Menu("mnuBestandInvoegen");
+  EXPECT_EQ(O().AantalFiguren, 1);
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
+}
