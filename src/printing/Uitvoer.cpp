@@ -40,15 +40,26 @@ Uitvoerkanaal KiesKanaal(const Instellingen& i, const QString& programmaMap) {
   } else {
     const QString& naam = k.poort == 2 ? i.Printer2 : k.poort == 3 ? i.Printer3 : i.Printer1;
     k.pad = PoortApparaat(naam);
-    k.naam = naam == k.pad ? naam : naam + QStringLiteral(" (") + k.pad + u')';
+    k.apparaat = naam != k.pad;
+    k.naam = k.apparaat ? naam + QStringLiteral(" (") + k.pad + u')' : naam;
   }
   return k;
 }
 
 std::optional<QString> OpenKanaal(QFile& bestand, const Uitvoerkanaal& kanaal) {
   const QFileInfo info(kanaal.pad);
-  if (info.isFile()) QFile::remove(kanaal.pad);  // a failure shows when opening
   bestand.setFileName(kanaal.pad);
+  if (kanaal.apparaat) {
+    // A printer device that is not there is no file to create in /dev.
+    if (!info.exists() || info.isFile() || info.isDir())
+      return QStringLiteral("De printer kan niet worden bereikt:\n") + kanaal.naam +
+             QStringLiteral("\n\nEr is geen printer op deze aansluiting.");
+    if (!bestand.open(QIODevice::WriteOnly | QIODevice::ExistingOnly))
+      return QStringLiteral("De printer kan niet worden bereikt:\n") + kanaal.naam + QStringLiteral("\n\n") +
+             bestand.errorString();
+    return std::nullopt;
+  }
+  if (info.isFile()) QFile::remove(kanaal.pad);  // a failure shows when opening
   if (!bestand.open(QIODevice::WriteOnly))
     return QStringLiteral("De printer kan niet worden bereikt:\n") + kanaal.naam + QStringLiteral("\n\n") +
            bestand.errorString();

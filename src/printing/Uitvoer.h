@@ -15,6 +15,7 @@ struct Uitvoerkanaal {
   int poort = 1;   // 1 to 3: a device or file; 4: the spool file for a system printer
   QString pad;     // what is opened and written
   QString naam;    // what the user knows it by, for messages
+  bool apparaat = false;  // one of the system's printer devices: never created
 };
 
 // A stored port name: "lpt1:" to "lpt3:" (in any letter case) stand for the
