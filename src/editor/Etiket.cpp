@@ -258,6 +258,7 @@ void Etiket::MaakBesturing() {
   VerbindRondeTekst();
   VerbindBestanden();
   VerbindFiguren();
+  VerbindSlepen();
   centraal_->installEventFilter(this);
   resize(maat.width(), maat.height() + menuBar()->sizeHint().height());
 }

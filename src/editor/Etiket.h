@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "editor/EtiketBeeld.h"
+#include "editor/Slepen.h"
 #include "files/Instellingen.h"
 #include "model/EtiketFormaat.h"
 #include "model/Ontwerp.h"
@@ -94,8 +95,13 @@ class Etiket : public QMainWindow {
   void pictEtiket_MouseDown(Qt::MouseButton knop, Qt::KeyboardModifiers toetsen, float x, float y);
   void mnuVerwijderen_Click();
   void VerwijderVoorwerpen();
-  // Moves every selected element so that the selection lands on the shadow.
+  // Moving and stretching: the shadow follows the pointer; at the end the
+  // selected elements move so that the selection lands on the shadow.
+  void BeginVerplaatsen(float x, float y, bool eenRichting);
   void EindVerplaatsen(bool doeVerplaatsing);
+  void picHandvat_MouseDown(int index, Qt::MouseButton knop, Qt::KeyboardModifiers toetsen);
+  void EindRekken(bool uitvoeren);
+  void ToonSchaduw(const Kader& schaduw);
   void cmdCentreren_Click();
 
   // Text attributes: the setters keep the toolbar and menu in step.
@@ -171,6 +177,7 @@ class Etiket : public QMainWindow {
   void VerbindRondeTekst();
   void VerbindBestanden();
   void VerbindFiguren();
+  void VerbindSlepen();
   frmRondeTekst& RondeTekstDialoog();
   // Shows the round-text dialog for an element and applies it after OK.
   bool WijzigRondeTekst(int index);
@@ -208,6 +215,8 @@ class Etiket : public QMainWindow {
   bool geladen_ = false;
   bool eindeZonderOpslaan_ = false;
   VelStand velStand_;
+  std::optional<Verplaatsing> verplaatsing_;
+  std::optional<Rekking> rekking_;
   bool spaarstandGemeld_ = false;
   bool bezigMetAfdrukken_ = false;
   Nummering nummering_;

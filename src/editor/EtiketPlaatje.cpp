@@ -1,6 +1,7 @@
 #include "editor/EtiketPlaatje.h"
 
 #include <QMouseEvent>
+#include <algorithm>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -26,6 +27,7 @@ EtiketPlaatje::EtiketPlaatje(QWidget* parent) : QFrame(parent) {
     pal.setColor(QPalette::Window, Qt::black);
     h->setPalette(pal);
     h->setCursor(kVormen[i]);
+    h->installEventFilter(this);
     h->hide();
     handvatten_[size_t(i)] = h;
   }
@@ -87,4 +89,36 @@ void EtiketPlaatje::mousePressEvent(QMouseEvent* e) {
 
 void EtiketPlaatje::mouseDoubleClickEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton) emit DubbelKlik(NaarMm(e->position()));
+}
+
+void EtiketPlaatje::mouseMoveEvent(QMouseEvent* e) { emit MuisBeweegt(e->buttons(), NaarMm(e->position())); }
+
+void EtiketPlaatje::mouseReleaseEvent(QMouseEvent* e) { emit MuisLos(e->button(), NaarMm(e->position())); }
+
+bool EtiketPlaatje::eventFilter(QObject* o, QEvent* e) {
+  auto* h = qobject_cast<QWidget*>(o);
+  const auto it = std::find(handvatten_.begin(), handvatten_.end(), h);
+  if (it == handvatten_.end()) return QFrame::eventFilter(o, e);
+  const int index = int(it - handvatten_.begin());
+  if (e->type() == QEvent::MouseButtonPress) {
+    auto* m = static_cast<QMouseEvent*>(e);
+    emit HandvatNeer(index, m->button(), m->modifiers());
+    return true;
+  }
+  if (e->type() == QEvent::MouseMove) {
+    // The handle keeps the mouse while a button is down.
+    emit HandvatSleept(NaarMm(h->mapTo(this, static_cast<QMouseEvent*>(e)->position())));
+    return true;
+  }
+  if (e->type() == QEvent::MouseButtonRelease) {
+    const QPointF hier = h->mapTo(this, static_cast<QMouseEvent*>(e)->position());
+    int op = contentsRect().contains(hier.toPoint()) ? 0 : 3;
+    for (int i = 0; i < 8; ++i) {
+      QWidget* ander = handvatten_[size_t(i)];
+      if (ander->isVisible() && ander->geometry().contains(hier.toPoint())) op = i == index ? 1 : 2;
+    }
+    emit HandvatLos(op, NaarMm(hier));
+    return true;
+  }
+  return QFrame::eventFilter(o, e);
 }

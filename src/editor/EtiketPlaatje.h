@@ -32,12 +32,23 @@ class EtiketPlaatje : public QFrame {
   // A mouse button went down at a point of the label, in picture mm.
   void MuisNeer(Qt::MouseButton knop, Qt::KeyboardModifiers toetsen, QPointF mm);
   void DubbelKlik(QPointF mm);
+  void MuisBeweegt(Qt::MouseButtons knoppen, QPointF mm);
+  void MuisLos(Qt::MouseButton knop, QPointF mm);
+  // A handle was pressed, dragged to a point (picture mm), or let go there;
+  // op: 0 on the picture, 1 on the same handle, 2 on another handle,
+  // 3 outside both.
+  void HandvatNeer(int index, Qt::MouseButton knop, Qt::KeyboardModifiers toetsen);
+  void HandvatSleept(QPointF mm);
+  void HandvatLos(int op, QPointF mm);
 
  protected:
   void paintEvent(QPaintEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
   EtiketBeeld* beeld_ = nullptr;

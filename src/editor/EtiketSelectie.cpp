@@ -84,6 +84,18 @@ void Etiket::mnuAllesSelekteren_Click() {
 }
 
 void Etiket::pictEtiket_MouseDown(Qt::MouseButton knop, Qt::KeyboardModifiers toetsen, float x, float y) {
+  if (knop == Qt::RightButton) {
+    // The right button moves: the element under the pointer, or the
+    // selection as it is when the pointer is on nothing.
+    const int raak = ontwerp_.ZoekVoorwerp(x, y);
+    if (raak != 0 && !ontwerp_.Geselecteerd(raak)) {
+      DeSelekteerAlles();
+      SelecteerVoorwerp(raak);
+    }
+    if (ontwerp_.AantalGeselecteerd == 0) return;
+    BeginVerplaatsen(x, y, toetsen & Qt::ControlModifier);
+    return;
+  }
   if (knop != Qt::LeftButton) return;
   const int raak = ontwerp_.ZoekVoorwerp(x, y);
   if (raak == 0) return;
@@ -120,6 +132,7 @@ void Etiket::VerwijderVoorwerpen() {
 }
 
 void Etiket::EindVerplaatsen(bool doeVerplaatsing) {
+  verplaatsing_.reset();
   beeld_.SchaduwZichtbaar = false;
   pictEtiket_->ToonAlles();
   if (!doeVerplaatsing) return;

@@ -1,0 +1,45 @@
+#pragma once
+#include "editor/EtiketBeeld.h"
+
+// Moving the selection with the right mouse button and stretching or
+// cropping it by a handle: the arithmetic, without any window. The window
+// feeds it pointer positions in picture mm and draws the shadow.
+
+struct Verplaatsing {
+  Kader selectie;   // the selection's box when the move began
+  float GrijpX = 0;  // the pointer's offset from the box's top-left corner
+  float GrijpY = 0;
+  bool EenRichting = false;  // Ctrl: only across or only down
+};
+
+Verplaatsing BeginVerplaatsen(const Kader& selectie, float x, float y, bool eenRichting);
+// The shadow for the pointer at (x, y).
+Kader Verplaatsen(const Verplaatsing& v, float x, float y);
+
+struct Rekking {
+  Kader selectie;
+  int Handvat = 0;
+  float AnkerX = 0, AnkerY = 0;  // stays where it is
+  float StartX = 0, StartY = 0;  // the dragged point at the start
+  bool AlleenVerticaal = false;
+  bool AlleenHorizontaal = false;
+  bool Evenredig = false;  // Ctrl on a corner: keep the proportions
+  float Verhouding = 0;
+  bool Bijsnijden = false;  // the right button on one figure: crop it
+};
+
+// shift: the anchor becomes the box's centre; ctrl: proportional (corners).
+Rekking BeginRekken(const Kader& selectie, int handvat, bool shift, bool ctrl, bool bijsnijden);
+// The shadow for the pointer at (x, y).
+Kader Rekken(const Rekking& r, float x, float y);
+
+// An element's new box after a stretch from the selection onto the shadow.
+// Text lines get a new font size (floor of size x the vertical factor) and
+// the height that size gives; figures being cropped keep their scale and
+// show another part of their picture.
+struct NieuwVak {
+  float Links = 0, Boven = 0, Breedte = 0, Hoogte = 0;
+  qint16 Lettergrootte = 0;  // text lines only
+  qint32 BronX = 0, BronY = 0, BronBreedte = 0, BronHoogte = 0;  // cropping only
+};
+NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw);
