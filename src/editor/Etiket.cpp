@@ -227,7 +227,8 @@ void Etiket::MaakBesturing() {
   cmdCentreren_->setToolTip(QStringLiteral("De selectie op het midden van het etiket zetten"));
   chkAutomatischVerdelen_ = Maak<QCheckBox>(frmTekst_, "chkAutomatischVerdelen", QRect(10, 150, 196, 22));
   chkAutomatischVerdelen_->setText(QStringLiteral("Automatisch schikken"));
-  chkAutomatischVerdelen_->setEnabled(false);
+  // The program starts on a new design, which arranges its lines itself.
+  chkAutomatischVerdelen_->setChecked(true);
   cmdRondeTekstToevoegen_ = Knop(frmTekst_, "cmdRondeTekstToevoegen", QStringLiteral("Ronde tekst"), QRect(10, 178, 96, 26));
   cmdRondeTekstToevoegen_->setToolTip(QStringLiteral("Ronde tekst toevoegen"));
   cmdTekstConverteren_ = Knop(frmTekst_, "cmdTekstConverteren", QStringLiteral("Omzetten"), QRect(110, 178, 96, 26));

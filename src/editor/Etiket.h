@@ -122,6 +122,9 @@ class Etiket : public QMainWindow {
   bool BewaarEtiketAls(const QString& fn, qint16 bestType);
   void BestandInvoegen();
   void cmdKiezen_Click();
+  // Spreads the text lines (around the single figure, if placed).
+  void AutomatischVerdelen();
+  void cmdFiguur_Click(qint16 positie);
 
   // Round texts.
   void mnuRondeTekstToevoegen_Click();
@@ -215,6 +218,7 @@ class Etiket : public QMainWindow {
   bool geladen_ = false;
   bool eindeZonderOpslaan_ = false;
   VelStand velStand_;
+  qint16 figuurPositie_ = 0;
   std::optional<Verplaatsing> verplaatsing_;
   std::optional<Rekking> rekking_;
   bool spaarstandGemeld_ = false;

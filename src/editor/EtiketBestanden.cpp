@@ -53,6 +53,7 @@ void Etiket::mnuNieuwEtiket_Click() {
   ZetBestandsnaam(QString());
   ontwerp_.BestType = 0;
   txtAantal_->setText(QStringLiteral("1"));
+  chkAutomatischVerdelen_->setChecked(true);
   // A list belongs to the design it was made for: a new one starts on the
   // running number, whose values stay.
   if (nummering_.GekozenTab == 1) {
@@ -70,6 +71,7 @@ bool Etiket::LeesEtiketIn(const QString& fn) {
     return false;
   }
   mnuNieuwEtiket_Click();
+  chkAutomatischVerdelen_->setChecked(false);
   VerbergAlles();
   BezigeMuis muis;
   if (fout) {

@@ -1,10 +1,12 @@
 // Inserting pictures as figures, and choosing another label format.
 #include <QAction>
+#include <QCheckBox>
 #include <QPushButton>
 
 #include "editor/Etiket.h"
 #include "figures/BestandInvoegen.h"
 #include "figures/Figuur.h"
+#include "figures/Schikken.h"
 #include "files/FormaatDialoog.h"
 #include "platform/MessageService.h"
 
@@ -12,6 +14,41 @@ void Etiket::VerbindFiguren() {
   connect(mnuBestandInvoegen_, &QAction::triggered, this, [this] { Opdracht([this] { BestandInvoegen(); }); });
   connect(cmdBestand_, &QPushButton::clicked, this, [this] { Opdracht([this] { BestandInvoegen(); }); });
   connect(cmdKiezen_, &QPushButton::clicked, this, [this] { Opdracht([this] { cmdKiezen_Click(); }); });
+  const std::pair<const char*, FiguurPositie> knoppen[4] = {{"cmdFiguurBoven", FiguurBoven},
+                                                            {"cmdFiguurLinks", FiguurLinks},
+                                                            {"cmdFiguurOnder", FiguurOnder},
+                                                            {"cmdFiguurRechts", FiguurRechts}};
+  for (const auto& [naam, positie] : knoppen) {
+    auto* k = findChild<QPushButton*>(QString::fromLatin1(naam));
+    k->setEnabled(true);
+    connect(k, &QPushButton::clicked, this, [this, p = positie] { Opdracht([this, p] { cmdFiguur_Click(p); }); });
+  }
+  chkAutomatischVerdelen_->setEnabled(true);
+  connect(chkAutomatischVerdelen_, &QCheckBox::clicked, this, [this](bool aan) {
+    if (!aan) return;
+    Opdracht([this] {
+      VerbergAlles();
+      AutomatischVerdelen();
+      Hertekenen();
+      ToonAlles();
+    });
+  });
+}
+
+void Etiket::AutomatischVerdelen() { ::AutomatischVerdelen(ontwerp_, HuidigEtiketFormaat(), figuurPositie_); }
+
+void Etiket::cmdFiguur_Click(qint16 positie) {
+  if (ontwerp_.AantalFiguren > 1) {
+    opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), TeveelFigurenTekst());
+    return;
+  }
+  if (ontwerp_.AantalFiguren == 0) return;
+  VerbergAlles();
+  PlaatsFiguur(ontwerp_, HuidigEtiketFormaat(), FiguurPositie(positie));
+  figuurPositie_ = positie;
+  if (ontwerp_.HuidigeLijn >= 1 && ontwerp_.HuidigeLijn <= ontwerp_.AantalLijnen) ToonKenmerken(ontwerp_.HuidigeLijn);
+  Hertekenen();
+  ToonAlles();
 }
 
 void Etiket::BestandInvoegen() {

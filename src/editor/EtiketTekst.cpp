@@ -1,6 +1,7 @@
 // Text lines and their attributes: the line count, the text-line box, the
 // font, size, style and alignment controls of the toolbar.
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -58,6 +59,7 @@ void Etiket::LijnenToevoegen(qint16 nieuwAantal) {
       for (int s = 0; s < 3; ++s) ZetStijl(s, i, stijlKnoppen_[size_t(s)]->isChecked());
       ZetUitlijning(ontwerp_, i, qint16(uitlijning));
     }
+    if (chkAutomatischVerdelen_->isChecked()) AutomatischVerdelen();
     Hertekenen();
     DeSelekteerAlles();
     SelecteerVoorwerp(eerste);
@@ -68,6 +70,7 @@ void Etiket::LijnenToevoegen(qint16 nieuwAantal) {
       ontwerp_.TeHertekenenVoorwerp(i);
       ontwerp_.VerwijderVoorwerp(i);
     }
+    if (chkAutomatischVerdelen_->isChecked()) AutomatischVerdelen();
     DeSelekteerAlles();
     if (ontwerp_.AantalLijnen > 0 || ontwerp_.AantalFiguren > 0) SelecteerVoorwerp(1);
     else VerbergHandvaten();
@@ -117,6 +120,7 @@ void Etiket::cmbLettertype_Click() {
     ZetLettertype(ontwerp_, i, cmbLettertype_->currentText());
     ontwerp_.TeHertekenenVoorwerp(i);
   });
+  if (chkAutomatischVerdelen_->isChecked()) AutomatischVerdelen();
   Hertekenen();
   ToonAlles();
 }
@@ -139,6 +143,7 @@ void Etiket::tmrLettergrootte_Timer() {
     ontwerp_.TeHertekenenVoorwerp(i);
     ZetLettergrootte(ontwerp_, i, grootte);
   });
+  if (chkAutomatischVerdelen_->isChecked()) AutomatischVerdelen();
   tmrLettergrootte_->stop();
   Hertekenen();
   ToonAlles();

@@ -216,3 +216,22 @@ TEST_F(Bestanden, AnInsertedPictureBecomesASelectedFigure) {
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
 }
+
+TEST_F(Bestanden, TheFigureButtonsPutTheOnlyFigureBesideTheText) {
+  instellingen.write(QStringLiteral("Defaults"), QStringLiteral("Form"), QStringLiteral(" 5"));  // 50 x 30
+  Start();
+  Menu("mnuTekstLijnen2");
+  const int f = NieuweFiguur(0, 0, 10, 10);
+  Kind<QPushButton>("cmdFiguurRechts")->click();
+  const Voorwerp& fig = O().voorwerp(f);
+  EXPECT_NEAR(fig.Links + fig.Breedte, 22.5, 1e-3);
+  EXPECT_NEAR(O().voorwerp(1).Links + O().voorwerp(1).Breedte, fig.Links - 2.5, 1e-3);
+  EXPECT_EQ(O().voorwerp(2).Uitlijning, 1);
+  EXPECT_TRUE(meldingen.shown.empty());
+  // A second figure: the buttons only warn.
+  NieuweFiguur(5, 5, 3, 3);
+  Kind<QPushButton>("cmdFiguurBoven")->click();
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_TRUE(meldingen.shown[0].text.startsWith(QStringLiteral("U kunt automatische combinatie van\r")));
+  EXPECT_EQ(O().voorwerp(2).Uitlijning, 1);
+}

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +23,7 @@ class Tekstlijnen : public EtiketOpstelling {
 
 TEST_F(Tekstlijnen, ThreeLinesOnAnEmptyDesignTakeTheToolbarsAttributes) {
   Start();
+  Kind<QCheckBox>("chkAutomatischVerdelen")->setChecked(false);
   Kind<QLineEdit>("txtLettergrootte")->setText(QStringLiteral("14"));
   Kind<QPushButton>("cmdCursief")->setChecked(true);
   Kind<QPushButton>("cmdUitlijning1")->setChecked(true);
@@ -152,4 +154,19 @@ TEST_F(Tekstlijnen, AnEmptyBoxRemovesEveryLineAndHidesTheHandles) {
   EXPECT_EQ(O().AantalVoorwerpen, 0);
   EXPECT_TRUE(Kind<QWidget>("picHandvat0")->isHidden());
   EXPECT_TRUE(O().IsConsistent());
+}
+
+TEST_F(Tekstlijnen, WithAutomaticArrangementNewLinesAreSpreadOverTheLabel) {
+  instellingen.write(QStringLiteral("Defaults"), QStringLiteral("Form"), QStringLiteral(" 5"));  // 50 x 30
+  Start();
+  ASSERT_TRUE(Kind<QCheckBox>("chkAutomatischVerdelen")->isChecked());
+  Menu("mnuTekstLijnen2");
+  EXPECT_NEAR(O().voorwerp(1).Boven, -7.8222, 1e-3);
+  EXPECT_NEAR(O().voorwerp(2).Boven, 3.5889, 1e-3);
+  EXPECT_FLOAT_EQ(O().voorwerp(1).Links, -25);
+  EXPECT_FLOAT_EQ(O().voorwerp(1).Breedte, 50);
+  // A manual stretch switches it off, a new design on again.
+  Kind<QCheckBox>("chkAutomatischVerdelen")->setChecked(false);
+  Menu("mnuNieuwEtiket");
+  EXPECT_TRUE(Kind<QCheckBox>("chkAutomatischVerdelen")->isChecked());
 }
