@@ -21,6 +21,7 @@
 #include "editor/EtiketPlaatje.h"
 #include "editor/Pictogrammen.h"
 #include "editor/TekstlijnenDialoog.h"
+#include "platform/Clipboard.h"
 #include "platform/FileDialogs.h"
 #include "platform/ProcessStarter.h"
 #include "printing/AfdrukVoortgang.h"
@@ -85,9 +86,11 @@ void Etiket::MaakMenus() {
 
   QMenu* bewerken = menuBar()->addMenu(QStringLiteral("Be&werken"));
   bewerken->setObjectName(QStringLiteral("mnuBewerken"));
-  Menuregel(bewerken, "mnuKnippen", QStringLiteral("K&nippen"), false);
-  Menuregel(bewerken, "mnuCopieren", QStringLiteral("&Copiëren"), false);
-  Menuregel(bewerken, "mnuPlakken", QStringLiteral("&Plakken"), false);
+  mnuBewerken_ = bewerken;
+  // These three follow the clipboard and the line box when the menu opens.
+  mnuKnippen_ = Menuregel(bewerken, "mnuKnippen", QStringLiteral("K&nippen"), false);
+  mnuCopieren_ = Menuregel(bewerken, "mnuCopieren", QStringLiteral("&Copiëren"), false);
+  mnuPlakken_ = Menuregel(bewerken, "mnuPlakken", QStringLiteral("&Plakken"), false);
   bewerken->addSeparator();
   connect(Menuregel(bewerken, "mnuVerwijderen", QStringLiteral("&Verwijderen"), true), &QAction::triggered, this,
           [this] { Opdracht([this] { mnuVerwijderen_Click(); }); });
@@ -238,7 +241,8 @@ void Etiket::MaakBesturing() {
   frmFiguur_->setTitle(QStringLiteral("Figuur"));
   cmdBestand_ = Knop(frmFiguur_, "cmdBestand", QStringLiteral("Bestand"), QRect(10, 22, 70, 24));
   cmdBestand_->setToolTip(QStringLiteral("Bestand invoegen"));
-  Knop(frmFiguur_, "cmdPlakken", QStringLiteral("Plakken"), QRect(10, 50, 70, 24))->setEnabled(false);
+  cmdPlakken_ = Knop(frmFiguur_, "cmdPlakken", QStringLiteral("Plakken"), QRect(10, 50, 70, 24));
+  cmdPlakken_->setToolTip(QStringLiteral("Een afbeelding plakken"));
   Knop(frmFiguur_, "cmdFiguurBoven", QStringLiteral("▲"), QRect(134, 20, 26, 20))->setEnabled(false);
   Knop(frmFiguur_, "cmdFiguurLinks", QStringLiteral("◀"), QRect(106, 40, 26, 20))->setEnabled(false);
   Knop(frmFiguur_, "cmdFiguurRechts", QStringLiteral("▶"), QRect(162, 40, 26, 20))->setEnabled(false);
@@ -260,6 +264,7 @@ void Etiket::MaakBesturing() {
   VerbindBestanden();
   VerbindFiguren();
   VerbindSlepen();
+  VerbindKlembord();
   centraal_->installEventFilter(this);
   resize(maat.width(), maat.height() + menuBar()->sizeHint().height());
 }

@@ -32,6 +32,7 @@ class NummeringDialoog;
 class TekstlijnenDialoog;
 
 namespace platform {
+class Clipboard;
 class FileDialogs;
 class MessageService;
 class ProcessStarter;
@@ -48,6 +49,7 @@ struct EtiketOpties {
   std::function<void()> beeindig;
   platform::FileDialogs* bestanden = nullptr;   // empty: the real dialogs
   platform::ProcessStarter* processen = nullptr;  // empty: real processes
+  platform::Clipboard* klembord = nullptr;        // empty: the system's
   QString programmaMap;  // where PrintFile and the spool file live; empty: the executable's
 };
 
@@ -126,6 +128,13 @@ class Etiket : public QMainWindow {
   void AutomatischVerdelen();
   void cmdFiguur_Click(qint16 positie);
 
+  // The clipboard.
+  void mnuBewerken_Click();
+  void mnuKnippen_Click();
+  void mnuCopieren_Click();
+  void mnuPlakken_Click();
+  void cmdPlakken_Click();
+
   // Round texts.
   void mnuRondeTekstToevoegen_Click();
   void mnuRondeTekstWijzigen_Click();
@@ -181,6 +190,8 @@ class Etiket : public QMainWindow {
   void VerbindBestanden();
   void VerbindFiguren();
   void VerbindSlepen();
+  void VerbindKlembord();
+  platform::Clipboard& Klembord();
   frmRondeTekst& RondeTekstDialoog();
   // Shows the round-text dialog for an element and applies it after OK.
   bool WijzigRondeTekst(int index);
@@ -226,6 +237,7 @@ class Etiket : public QMainWindow {
   Nummering nummering_;
   std::unique_ptr<platform::FileDialogs> eigenBestanden_;
   std::unique_ptr<platform::ProcessStarter> eigenProcessen_;
+  std::unique_ptr<platform::Clipboard> eigenKlembord_;
 
   QWidget* centraal_ = nullptr;
   EtiketPlaatje* pictEtiket_ = nullptr;
@@ -264,6 +276,11 @@ class Etiket : public QMainWindow {
   QAction* mnuOpslaanAls_ = nullptr;
   QAction* mnuBestandInvoegen_ = nullptr;
   QPushButton* cmdBestand_ = nullptr;
+  QPushButton* cmdPlakken_ = nullptr;
+  QMenu* mnuBewerken_ = nullptr;
+  QAction* mnuKnippen_ = nullptr;
+  QAction* mnuCopieren_ = nullptr;
+  QAction* mnuPlakken_ = nullptr;
   QPushButton* cmdKiezen_ = nullptr;
   std::unique_ptr<Formaat> formaatDialoog_;
   std::unique_ptr<TekstlijnenDialoog> tekstlijnen_;

@@ -8,6 +8,7 @@
 
 #include "editor/Etiket.h"
 #include "platform/SettingsStore.h"
+#include "support/FakeClipboard.h"
 #include "support/FakeFileDialogs.h"
 #include "support/FakeMessageService.h"
 #include "support/FakeProcessStarter.h"
@@ -23,6 +24,7 @@ class EtiketOpstelling : public ::testing::Test {
   FakeMessageService meldingen;
   FakeFileDialogs bestanden;
   FakeProcessStarter processen;
+  FakeClipboard klembord;
   QString catalogus = tmp.write(QStringLiteral("all.eft"), TestCatalogusTekst());
   std::unique_ptr<Etiket> venster;
   int beeindigd = 0;
@@ -36,6 +38,7 @@ class EtiketOpstelling : public ::testing::Test {
     opties.beeindig = [this] { ++beeindigd; };
     opties.bestanden = &bestanden;
     opties.processen = &processen;
+    opties.klembord = &klembord;
     opties.programmaMap = tmp.root();
     return opties;
   }

@@ -1,0 +1,101 @@
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+#include "support/EtiketOpstelling.h"
+
+namespace {
+class Klembord : public EtiketOpstelling {
+ protected:
+  void OpenBewerken() {
+    QMenu* m = venster->findChild<QMenu*>(QStringLiteral("mnuBewerken"));
+    emit m->aboutToShow();
+  }
+  bool Aan(const char* naam) { return Kind<QAction>(naam)->isEnabled(); }
+  // As the user does it: open the menu, then choose.
+  void Bewerk(const char* naam) {
+    OpenBewerken();
+    Menu(naam);
+  }
+};
+}  // namespace
+
+TEST_F(Klembord, TheEditMenuFollowsTheClipboardAndTheLineBox) {
+  Start();
+  OpenBewerken();
+  EXPECT_FALSE(Aan("mnuKnippen"));
+  EXPECT_FALSE(Aan("mnuCopieren"));
+  EXPECT_FALSE(Aan("mnuPlakken"));
+  Menu("mnuTekstLijnen1");  // selects all of "Lijn 1" in the box
+  klembord.tekst = QStringLiteral("x");
+  OpenBewerken();
+  EXPECT_TRUE(Aan("mnuKnippen"));
+  EXPECT_TRUE(Aan("mnuCopieren"));
+  EXPECT_TRUE(Aan("mnuPlakken"));
+}
+
+TEST_F(Klembord, CutAndCopyTakeTheSelectedTextOfTheLine) {
+  Start();
+  Menu("mnuTekstLijnen1");
+  QLineEdit* box = Kind<QLineEdit>("txtTekstlijn");
+  box->setText(QStringLiteral("Kaas 500 g"));
+  box->setSelection(5, 3);
+  Bewerk("mnuCopieren");
+  EXPECT_EQ(klembord.tekst, QStringLiteral("500"));
+  Bewerk("mnuKnippen");
+  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Kaas  g"));
+}
+
+TEST_F(Klembord, SeveralLinesBecomeExactlyThatManyTextLines) {
+  Start();
+  Menu("mnuTekstLijnen5");
+  klembord.tekst = QStringLiteral("Appels\r\n\r\nPeren\r\n");
+  Bewerk("mnuPlakken");
+  ASSERT_EQ(O().AantalLijnen, 2);
+  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Appels"));
+  EXPECT_EQ(O().voorwerp(2).Tekst, QStringLiteral("Peren"));
+  EXPECT_TRUE(O().Geselecteerd(2));
+  // Line ends of this system split too.
+  klembord.tekst = QStringLiteral("a\nb\nc");
+  Bewerk("mnuPlakken");
+  EXPECT_EQ(O().AantalLijnen, 3);
+  EXPECT_EQ(O().voorwerp(3).Tekst, QStringLiteral("c"));
+}
+
+TEST_F(Klembord, OneLineGoesIntoTheBoxOrBecomesANewLine) {
+  Start();
+  Menu("mnuTekstLijnen1");
+  QLineEdit* box = Kind<QLineEdit>("txtTekstlijn");
+  box->setText(QStringLiteral("Prijs: "));
+  box->setCursorPosition(7);
+  klembord.tekst = QStringLiteral("€ 2,50");
+  Bewerk("mnuPlakken");
+  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Prijs: € 2,50"));
+  // Nothing being edited: a new line at the end.
+  venster->DeSelekteerAlles();
+  ASSERT_EQ(O().HuidigeLijn, 0);
+  Bewerk("mnuPlakken");
+  ASSERT_EQ(O().AantalLijnen, 2);
+  EXPECT_EQ(O().voorwerp(2).Tekst, QStringLiteral("€ 2,50"));
+  EXPECT_TRUE(O().Geselecteerd(2));
+}
+
+TEST_F(Klembord, PicturesBecomeFiguresAndAVectorFillsTheLabelsProportions) {
+  instellingen.write(QStringLiteral("Defaults"), QStringLiteral("Form"), QStringLiteral(" 5"));  // 50 x 30
+  Start();
+  klembord.svg = "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 10 10'>"
+                 "<rect x='2' y='2' width='6' height='6' fill='black'/></svg>";
+  klembord.beeld = QImage(20, 10, QImage::Format_RGB32);
+  klembord.beeld.fill(Qt::black);
+  Kind<QPushButton>("cmdPlakken")->click();
+  ASSERT_EQ(O().AantalFiguren, 1);
+  // The vector picture wins and is drawn at 40 dots a millimetre.
+  EXPECT_EQ(O().voorwerp(1).BeeldBreedte, 2000);
+  EXPECT_EQ(O().voorwerp(1).BeeldHoogte, 1200);
+  klembord.svg.clear();
+  klembord.tekst = QStringLiteral("tekst telt hier niet");
+  Kind<QPushButton>("cmdPlakken")->click();
+  ASSERT_EQ(O().AantalFiguren, 2);
+  EXPECT_EQ(O().voorwerp(2).BeeldBreedte, 20);
+  EXPECT_EQ(O().AantalLijnen, 0);
+}
