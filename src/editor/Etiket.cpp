@@ -25,6 +25,8 @@
 #include "platform/FileDialogs.h"
 #include "platform/ProcessStarter.h"
 #include "printing/AfdrukVoortgang.h"
+#include "platform/Scanner.h"
+#include "figures/ScannerKiezen.h"
 #include "printing/NummeringDialoog.h"
 #include "roundtext/frmRondeTekst.h"
 #include "files/FormaatDialoog.h"
@@ -130,8 +132,8 @@ void Etiket::MaakMenus() {
   Menuregel(galerijen, "mnuGalerij0", QStringLiteral("Gallerij"), false);
   Menuregel(figuur, "mnuGalerijen", QStringLiteral("&Galerijen"), false);
   figuur->addSeparator();
-  Menuregel(figuur, "mnuScannerSelecteren", QStringLiteral("&Scanner selecteren ..."), false);
-  Menuregel(figuur, "mnuAfbeeldingscannen", QStringLiteral("&Afbeelding Scannen ..."), false);
+  mnuScannerSelecteren_ = Menuregel(figuur, "mnuScannerSelecteren", QStringLiteral("&Scanner selecteren ..."), false);
+  mnuAfbeeldingscannen_ = Menuregel(figuur, "mnuAfbeeldingscannen", QStringLiteral("&Afbeelding Scannen ..."), false);
 
   QMenu* opties = menuBar()->addMenu(QStringLiteral("&Opties"));
   opties->setObjectName(QStringLiteral("mnuOpties"));
@@ -265,6 +267,7 @@ void Etiket::MaakBesturing() {
   VerbindFiguren();
   VerbindSlepen();
   VerbindKlembord();
+  VerbindScannen();
   centraal_->installEventFilter(this);
   resize(maat.width(), maat.height() + menuBar()->sizeHint().height());
 }

@@ -26,6 +26,7 @@ class QScrollBar;
 class QTimer;
 class AfdrukVoortgang;
 class Formaat;
+class ScannerKiezen;
 class EtiketPlaatje;
 class frmRondeTekst;
 class NummeringDialoog;
@@ -33,6 +34,7 @@ class TekstlijnenDialoog;
 
 namespace platform {
 class Clipboard;
+class Scanner;
 class FileDialogs;
 class MessageService;
 class ProcessStarter;
@@ -50,6 +52,7 @@ struct EtiketOpties {
   platform::FileDialogs* bestanden = nullptr;   // empty: the real dialogs
   platform::ProcessStarter* processen = nullptr;  // empty: real processes
   platform::Clipboard* klembord = nullptr;        // empty: the system's
+  platform::Scanner* scanner = nullptr;           // empty: SANE
   QString programmaMap;  // where PrintFile and the spool file live; empty: the executable's
 };
 
@@ -134,6 +137,13 @@ class Etiket : public QMainWindow {
   void mnuCopieren_Click();
   void mnuPlakken_Click();
   void cmdPlakken_Click();
+  // A picture from any source becomes a new, selected figure; its index, or
+  // 0 when the picture cannot be one.
+  int PlaatjeAlsFiguur(const QImage& plaatje);
+
+  // Scanning.
+  void mnuScannerSelecteren_Click();
+  void mnuAfbeeldingscannen_Click();
 
   // Round texts.
   void mnuRondeTekstToevoegen_Click();
@@ -191,6 +201,8 @@ class Etiket : public QMainWindow {
   void VerbindFiguren();
   void VerbindSlepen();
   void VerbindKlembord();
+  void VerbindScannen();
+  platform::Scanner& Scanner();
   platform::Clipboard& Klembord();
   frmRondeTekst& RondeTekstDialoog();
   // Shows the round-text dialog for an element and applies it after OK.
@@ -238,6 +250,9 @@ class Etiket : public QMainWindow {
   std::unique_ptr<platform::FileDialogs> eigenBestanden_;
   std::unique_ptr<platform::ProcessStarter> eigenProcessen_;
   std::unique_ptr<platform::Clipboard> eigenKlembord_;
+  std::unique_ptr<platform::Scanner> eigenScanner_;
+  std::unique_ptr<ScannerKiezen> scannerKiezen_;
+  QString scannerApparaat_;
 
   QWidget* centraal_ = nullptr;
   EtiketPlaatje* pictEtiket_ = nullptr;
@@ -281,6 +296,8 @@ class Etiket : public QMainWindow {
   QAction* mnuKnippen_ = nullptr;
   QAction* mnuCopieren_ = nullptr;
   QAction* mnuPlakken_ = nullptr;
+  QAction* mnuScannerSelecteren_ = nullptr;
+  QAction* mnuAfbeeldingscannen_ = nullptr;
   QPushButton* cmdKiezen_ = nullptr;
   std::unique_ptr<Formaat> formaatDialoog_;
   std::unique_ptr<TekstlijnenDialoog> tekstlijnen_;

@@ -54,15 +54,7 @@ void Etiket::cmdFiguur_Click(qint16 positie) {
 void Etiket::BestandInvoegen() {
   const GekozenPlaatje plaatje = ::BestandInvoegen(instellingen_.ImageFolder, Bestanden(), *opties_.meldingen, this);
   if (plaatje.beeld.isNull()) return;
-  VerbergAlles();
-  const int i = FiguurToevoegen(ontwerp_, HuidigEtiketFormaat(), plaatje.beeld);
-  if (i > 0) {
-    Hertekenen();
-    DeSelekteerAlles();
-    SelecteerVoorwerp(i);
-    instellingen_.ImageFolder = plaatje.map;
-  }
-  ToonAlles();
+  if (PlaatjeAlsFiguur(plaatje.beeld) > 0) instellingen_.ImageFolder = plaatje.map;
 }
 
 void Etiket::cmdKiezen_Click() {

@@ -107,7 +107,10 @@ void Etiket::cmdPlakken_Click() {
     }
   }
   if (plaatje.isNull() && k.hasImage()) plaatje = k.image();
-  if (plaatje.isNull()) return;
+  if (!plaatje.isNull()) PlaatjeAlsFiguur(plaatje);
+}
+
+int Etiket::PlaatjeAlsFiguur(const QImage& plaatje) {
   VerbergAlles();
   const int i = FiguurToevoegen(ontwerp_, HuidigEtiketFormaat(), plaatje);
   if (i > 0) {
@@ -116,4 +119,5 @@ void Etiket::cmdPlakken_Click() {
     SelecteerVoorwerp(i);
   }
   ToonAlles();
+  return i;
 }

@@ -1,7 +1,7 @@
 #include "model/Getal.h"
 
 double LeesGetal(const QString& tekst, bool* gevonden) {
-  // Like the classic Val(): blanks are skipped, then an optional sign,
+  // Blanks are skipped anywhere, then an optional sign,
   // digits with at most one period, and an optional exponent.
   QString s;
   qsizetype i = 0;

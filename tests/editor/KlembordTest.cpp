@@ -1,3 +1,4 @@
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -98,4 +99,30 @@ TEST_F(Klembord, PicturesBecomeFiguresAndAVectorFillsTheLabelsProportions) {
   ASSERT_EQ(O().AantalFiguren, 2);
   EXPECT_EQ(O().voorwerp(2).BeeldBreedte, 20);
   EXPECT_EQ(O().AantalLijnen, 0);
+}
+
+TEST_F(Klembord, AScannedPictureBecomesAFigureAndACancelledScanChangesNothing) {
+  Start();
+  scanner.sources = {{QStringLiteral("test:0"), QStringLiteral("Testscanner")}};
+  BeantwoordDialoog<QDialog>([](QDialog* d) { d->accept(); });
+  Menu("mnuScannerSelecteren");
+  EXPECT_EQ(scanner.listings, 1);
+  scanner.picture = QImage(157, 196, QImage::Format_Grayscale8);
+  scanner.picture.fill(Qt::gray);
+  Menu("mnuAfbeeldingscannen");
+  ASSERT_EQ(O().AantalFiguren, 1);
+  EXPECT_EQ(scanner.scannedDevices, QStringList{QStringLiteral("test:0")});
+  EXPECT_TRUE(O().Geselecteerd(1));
+  // A grey picture prints black: nothing of it is the exact background.
+  const QImage& b = O().voorwerp(1).Afbeelding->raster;
+  EXPECT_EQ(b.pixelIndex(78, 98), 1);
+  scanner.scanStatus = platform::Scanner::Status::NoResult;
+  Menu("mnuAfbeeldingscannen");
+  EXPECT_EQ(O().AantalFiguren, 1);
+  EXPECT_TRUE(meldingen.shown.empty());
+  scanner.scanStatus = platform::Scanner::Status::NotStarted;
+  Menu("mnuAfbeeldingscannen");
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout."));
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Het scanner-programma kan\nniet gestart worden."));
 }

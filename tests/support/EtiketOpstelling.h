@@ -12,6 +12,7 @@
 #include "support/FakeFileDialogs.h"
 #include "support/FakeMessageService.h"
 #include "support/FakeProcessStarter.h"
+#include "support/FakeScanner.h"
 #include "support/TestCatalogus.h"
 #include "support/Tijdelijk.h"
 
@@ -25,6 +26,7 @@ class EtiketOpstelling : public ::testing::Test {
   FakeFileDialogs bestanden;
   FakeProcessStarter processen;
   FakeClipboard klembord;
+  FakeScanner scanner;
   QString catalogus = tmp.write(QStringLiteral("all.eft"), TestCatalogusTekst());
   std::unique_ptr<Etiket> venster;
   int beeindigd = 0;
@@ -39,6 +41,7 @@ class EtiketOpstelling : public ::testing::Test {
     opties.bestanden = &bestanden;
     opties.processen = &processen;
     opties.klembord = &klembord;
+    opties.scanner = &scanner;
     opties.programmaMap = tmp.root();
     return opties;
   }
