@@ -27,6 +27,7 @@
 #include "printing/AfdrukVoortgang.h"
 #include "platform/Scanner.h"
 #include "figures/ScannerKiezen.h"
+#include "figures/frmGalerij.h"
 #include "printing/NummeringDialoog.h"
 #include "roundtext/frmRondeTekst.h"
 #include "files/FormaatDialoog.h"
@@ -125,12 +126,12 @@ void Etiket::MaakMenus() {
   QMenu* figuur = menuBar()->addMenu(QStringLiteral("&Figuur"));
   figuur->setObjectName(QStringLiteral("mnuFiguur"));
   mnuBestandInvoegen_ = Menuregel(figuur, "mnuBestandInvoegen", QStringLiteral("&Bestand invoegen"), true);
-  QMenu* galerijen = figuur->addMenu(QStringLiteral("&Bestand invoegen"));
-  galerijen->setObjectName(QStringLiteral("mnuBestandInvoegen2"));
-  galerijen->menuAction()->setObjectName(QStringLiteral("mnuBestandInvoegen2"));
-  galerijen->menuAction()->setVisible(false);
-  Menuregel(galerijen, "mnuGalerij0", QStringLiteral("Gallerij"), false);
-  Menuregel(figuur, "mnuGalerijen", QStringLiteral("&Galerijen"), false);
+  mnuBestandInvoegen2_ = figuur->addMenu(QStringLiteral("&Bestand invoegen"));
+  mnuBestandInvoegen2_->setObjectName(QStringLiteral("mnuBestandInvoegen2"));
+  mnuBestandInvoegen2_->menuAction()->setObjectName(QStringLiteral("mnuBestandInvoegen2"));
+  mnuBestandInvoegen2_->menuAction()->setVisible(false);
+  mnuGalerij_.push_back(Menuregel(mnuBestandInvoegen2_, "mnuGalerij0", QStringLiteral("Gallerij"), true));
+  mnuGalerijen_ = Menuregel(figuur, "mnuGalerijen", QStringLiteral("&Galerijen"), true);
   figuur->addSeparator();
   mnuScannerSelecteren_ = Menuregel(figuur, "mnuScannerSelecteren", QStringLiteral("&Scanner selecteren ..."), false);
   mnuAfbeeldingscannen_ = Menuregel(figuur, "mnuAfbeeldingscannen", QStringLiteral("&Afbeelding Scannen ..."), false);
@@ -268,6 +269,7 @@ void Etiket::MaakBesturing() {
   VerbindSlepen();
   VerbindKlembord();
   VerbindScannen();
+  VerbindGalerijen();
   centraal_->installEventFilter(this);
   resize(maat.width(), maat.height() + menuBar()->sizeHint().height());
 }

@@ -26,6 +26,7 @@ class QScrollBar;
 class QTimer;
 class AfdrukVoortgang;
 class Formaat;
+class frmGalerij;
 class ScannerKiezen;
 class EtiketPlaatje;
 class frmRondeTekst;
@@ -125,7 +126,7 @@ class Etiket : public QMainWindow {
   // when it could not be read.
   bool LeesEtiketIn(const QString& fn);
   bool BewaarEtiketAls(const QString& fn, qint16 bestType);
-  void BestandInvoegen();
+  void BestandInvoegen(const QString& map);
   void cmdKiezen_Click();
   // Spreads the text lines (around the single figure, if placed).
   void AutomatischVerdelen();
@@ -140,6 +141,11 @@ class Etiket : public QMainWindow {
   // A picture from any source becomes a new, selected figure; its index, or
   // 0 when the picture cannot be one.
   int PlaatjeAlsFiguur(const QImage& plaatje);
+
+  // Galleries: the picture-insert menu follows the list.
+  void MenuAanpassen();
+  void mnuGalerijen_Click();
+  bool MeerdereGalerijen() const { return meerdereGalerijen_; }
 
   // Scanning.
   void mnuScannerSelecteren_Click();
@@ -202,6 +208,7 @@ class Etiket : public QMainWindow {
   void VerbindSlepen();
   void VerbindKlembord();
   void VerbindScannen();
+  void VerbindGalerijen();
   platform::Scanner& Scanner();
   platform::Clipboard& Klembord();
   frmRondeTekst& RondeTekstDialoog();
@@ -253,6 +260,8 @@ class Etiket : public QMainWindow {
   std::unique_ptr<platform::Scanner> eigenScanner_;
   std::unique_ptr<ScannerKiezen> scannerKiezen_;
   QString scannerApparaat_;
+  bool meerdereGalerijen_ = false;
+  frmGalerij* frmGalerij_ = nullptr;  // owned by the window, kept after closing
 
   QWidget* centraal_ = nullptr;
   EtiketPlaatje* pictEtiket_ = nullptr;
@@ -297,6 +306,9 @@ class Etiket : public QMainWindow {
   QAction* mnuCopieren_ = nullptr;
   QAction* mnuPlakken_ = nullptr;
   QAction* mnuScannerSelecteren_ = nullptr;
+  QMenu* mnuBestandInvoegen2_ = nullptr;
+  std::vector<QAction*> mnuGalerij_;  // entry 0 is the template
+  QAction* mnuGalerijen_ = nullptr;
   QAction* mnuAfbeeldingscannen_ = nullptr;
   QPushButton* cmdKiezen_ = nullptr;
   std::unique_ptr<Formaat> formaatDialoog_;

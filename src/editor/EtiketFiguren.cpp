@@ -1,6 +1,7 @@
 // Inserting pictures as figures, and choosing another label format.
 #include <QAction>
 #include <QCheckBox>
+#include <QMenu>
 #include <QPushButton>
 
 #include "editor/Etiket.h"
@@ -11,8 +12,12 @@
 #include "platform/MessageService.h"
 
 void Etiket::VerbindFiguren() {
-  connect(mnuBestandInvoegen_, &QAction::triggered, this, [this] { Opdracht([this] { BestandInvoegen(); }); });
-  connect(cmdBestand_, &QPushButton::clicked, this, [this] { Opdracht([this] { BestandInvoegen(); }); });
+  connect(mnuBestandInvoegen_, &QAction::triggered, this, [this] { Opdracht([this] { BestandInvoegen(instellingen_.ImageFolder); }); });
+  connect(cmdBestand_, &QPushButton::clicked, this, [this] {
+    // With several galleries the button offers them, as the menu does.
+    if (meerdereGalerijen_) mnuBestandInvoegen2_->popup(cmdBestand_->mapToGlobal(QPoint(0, cmdBestand_->height())));
+    else Opdracht([this] { BestandInvoegen(instellingen_.ImageFolder); });
+  });
   connect(cmdKiezen_, &QPushButton::clicked, this, [this] { Opdracht([this] { cmdKiezen_Click(); }); });
   const std::pair<const char*, FiguurPositie> knoppen[4] = {{"cmdFiguurBoven", FiguurBoven},
                                                             {"cmdFiguurLinks", FiguurLinks},
@@ -51,8 +56,8 @@ void Etiket::cmdFiguur_Click(qint16 positie) {
   ToonAlles();
 }
 
-void Etiket::BestandInvoegen() {
-  const GekozenPlaatje plaatje = ::BestandInvoegen(instellingen_.ImageFolder, Bestanden(), *opties_.meldingen, this);
+void Etiket::BestandInvoegen(const QString& map) {
+  const GekozenPlaatje plaatje = ::BestandInvoegen(map, Bestanden(), *opties_.meldingen, this);
   if (plaatje.beeld.isNull()) return;
   if (PlaatjeAlsFiguur(plaatje.beeld) > 0) instellingen_.ImageFolder = plaatje.map;
 }

@@ -43,6 +43,7 @@ void Etiket::LeesInstellingen() {
   mnuSpaarstand_->setChecked(st.Spaarstand);
   ZetLedSpaarstand();
   instellingen_ = st.instellingen;
+  MenuAanpassen();
   mnuToonAfdrukbaargebied_->setChecked(st.ToonAfdrukbaarGebied);
   // A stored format beyond the catalogue takes the last one; one below its
   // start (which no run writes) the first.

@@ -1,3 +1,4 @@
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -234,4 +235,59 @@ TEST_F(Bestanden, TheFigureButtonsPutTheOnlyFigureBesideTheText) {
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_TRUE(meldingen.shown[0].text.startsWith(QStringLiteral("U kunt automatische combinatie van\r")));
   EXPECT_EQ(O().voorwerp(2).Uitlijning, 1);
+}
+
+namespace {
+void Galerij(platform::MemorySettingsStore& s, const char* naam, const QString& map) {
+  s.write(QStringLiteral("Galleries"), QString::fromLatin1(naam), map);
+}
+}  // namespace
+
+TEST_F(Bestanden, WithSeveralGalleriesThePictureMenuBecomesASubmenu) {
+  Galerij(instellingen, "Logo's", QStringLiteral("/srv/logo"));
+  Galerij(instellingen, "Pijlen", QStringLiteral("/srv/pijlen;oud"));
+  Galerij(instellingen, "Vlaggen", QStringLiteral("/srv/vlaggen"));
+  Start();
+  EXPECT_FALSE(Kind<QAction>("mnuBestandInvoegen")->isVisible());
+  EXPECT_TRUE(Kind<QAction>("mnuBestandInvoegen2")->isVisible());
+  EXPECT_TRUE(venster->MeerdereGalerijen());
+  EXPECT_EQ(Kind<QAction>("mnuGalerij0")->text(), QStringLiteral("Logo's"));
+  Menu("mnuGalerij2");
+  EXPECT_EQ(bestanden.lastFolder, QStringLiteral("/srv/vlaggen"));
+  Menu("mnuGalerij1");
+  EXPECT_EQ(bestanden.lastFolder, QStringLiteral("/srv/pijlen"));  // cut at the ";"
+  EXPECT_EQ(bestanden.lastCaption, QStringLiteral("Bestand invoegen"));
+}
+
+TEST_F(Bestanden, DeletingGalleriesRebuildsTheMenuAndTheStore) {
+  Galerij(instellingen, "Een", QStringLiteral("/srv/een"));
+  Galerij(instellingen, "Twee", QStringLiteral("/srv/twee"));
+  Galerij(instellingen, "Drie", QStringLiteral("/srv/drie"));
+  Start();
+  auto verwijderEen = [this] {
+    meldingen.answers = {platform::MessageService::Answer::Yes};
+    BeantwoordDialoog<QDialog>([](QDialog* d) {
+      d->findChild<QPushButton*>(QStringLiteral("cmdVerwijder"))->click();
+      d->findChild<QPushButton*>(QStringLiteral("cmdSluiten"))->click();
+    });
+    Menu("mnuGalerijen");
+  };
+  // Three to two: the third submenu entry goes.
+  verwijderEen();
+  EXPECT_TRUE(venster->MeerdereGalerijen());
+  EXPECT_EQ(venster->findChildren<QAction*>(QStringLiteral("mnuGalerij2")).size(), 0);
+  EXPECT_EQ(Kind<QAction>("mnuGalerij0")->text(), QStringLiteral("Twee"));
+  // Two to one: the single entry is back.
+  verwijderEen();
+  EXPECT_EQ(meldingen.shown.size(), 2u);
+  EXPECT_FALSE(venster->MeerdereGalerijen());
+  EXPECT_TRUE(Kind<QAction>("mnuBestandInvoegen")->isVisible());
+  EXPECT_FALSE(Kind<QAction>("mnuBestandInvoegen2")->isVisible());
+  const auto sectie = instellingen.readSection(QStringLiteral("Galleries"));
+  ASSERT_EQ(sectie.size(), 1);
+  EXPECT_EQ(sectie[0].first, QStringLiteral("Drie"));
+  // One gallery left: its folder is where pictures are looked for.
+  EXPECT_EQ(venster->instellingen().ImageFolder, QStringLiteral("/srv/drie"));
+  Kind<QPushButton>("cmdBestand")->click();
+  EXPECT_EQ(bestanden.lastFolder, QStringLiteral("/srv/drie"));
 }

@@ -73,7 +73,7 @@ TEST_F(EtiketTest, MenusCarryTheirCaptionsAndOnlyWorkingEntriesAreEnabled) {
       {"mnuOnderlijnd", "&Onderlijnd", true}, {"mnuRondeTekstToevoegen", "&Ronde tekst toevoegen ...", true},
       {"mnuRondeTekstWijzigen", "Ronde tekst &wijzigen ...", false},
       {"mnuTekstOmzetten", "Om&zetten naar ronde tekst ...", false},
-      {"mnuBestandInvoegen", "&Bestand invoegen", true}, {"mnuGalerijen", "&Galerijen", false},
+      {"mnuBestandInvoegen", "&Bestand invoegen", true}, {"mnuGalerijen", "&Galerijen", true},
       {"mnuScannerSelecteren", "&Scanner selecteren ...", true},
       {"mnuAfbeeldingscannen", "&Afbeelding Scannen ...", true},
       {"mnuPrinterinstelling", "Printer&instelling...", true}, {"mnuVerschuivenAfdruk", "&Verschuiven afdruk ...", true},

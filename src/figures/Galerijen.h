@@ -1,0 +1,21 @@
+#pragma once
+#include <QList>
+#include <QPair>
+#include <QString>
+
+namespace platform {
+class SettingsStore;
+}
+
+// The user's galleries: name (shown in menus and lists) and picture folder,
+// in the order the user keeps them.
+using GalerijLijst = QList<QPair<QString, QString>>;
+
+// The settings section that holds one value per gallery.
+inline const QString kGalerijenSectie = QStringLiteral("Galleries");
+
+// Replaces the stored galleries by the list: the whole section goes, then
+// each gallery is written in list order with its name as key. Keys compare
+// without letter case, so of galleries with the same name the last one's
+// folder is what remains. Making the store durable is left to the caller.
+void BewaarGalerijen(platform::SettingsStore& s, const GalerijLijst& galerijen);
