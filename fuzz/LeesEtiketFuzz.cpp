@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "files/BewaarEtiket.h"
+#include "files/EtiketToepassen.h"
 #include "files/LeesEtiket.h"
 
 namespace {
@@ -28,33 +29,7 @@ void Eis(bool waar) {
 
 Ontwerp Toepassen(const GelezenEtiket& e) {
   Ontwerp o;
-  auto box = [](Voorwerp& v, const auto& r) {
-    v.Links = r.Links;
-    v.Boven = r.Boven;
-    v.Breedte = r.Breedte;
-    v.Hoogte = r.Hoogte;
-  };
-  for (const TekstlijnRecord& r : e.Lijnen) {
-    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Tekstlijn));
-    ZetTekstlijn(v, r);
-    box(v, r);
-  }
-  for (const FiguurRecord& r : e.Figuren) {
-    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Figuur));
-    v.ZetAfbeelding(FiguurBeeld(r), r.Afbeelding.width(), r.Afbeelding.height());
-    if (r.MetBron) {
-      v.BronX = r.BronX;
-      v.BronY = r.BronY;
-      v.BronBreedte = r.BronBreedte;
-      v.BronHoogte = r.BronHoogte;
-    }
-    box(v, r);
-  }
-  for (const RondeTekstRecord& r : e.RondeTeksten) {
-    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(RondeTekst));
-    ZetRondeTekst(v, r);
-    box(v, r);
-  }
+  PasEtiketToe(e, o, {});
   return o;
 }
 

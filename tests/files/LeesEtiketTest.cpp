@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "files/BewaarEtiket.h"
+#include "files/EtiketToepassen.h"
 #include "files/LeesEtiket.h"
 #include "files/EtiketBestandHulp.h"
 #include "support/TestCatalogus.h"
@@ -38,31 +39,7 @@ LeesFout Fout(const QByteArray& b, const QString& pad = QStringLiteral("/etikett
 // elements in file order, each filled and placed.
 Ontwerp Toepassen(const GelezenEtiket& e) {
   Ontwerp o;
-  o.HuidigFormaat = qint16(e.HuidigFormaat);
-  o.BestType = e.BestType;
-  auto plaats = [&](int n, float l, float b, float br, float h) { o.PlaatsVoorwerp(n, l, b, br, h); };
-  for (const TekstlijnRecord& r : e.Lijnen) {
-    const int n = o.NieuwVoorwerp(Tekstlijn);
-    ZetTekstlijn(o.voorwerp(n), r);
-    plaats(n, r.Links, r.Boven, r.Breedte, r.Hoogte);
-  }
-  for (const FiguurRecord& r : e.Figuren) {
-    const int n = o.NieuwVoorwerp(Figuur);
-    Voorwerp& v = o.voorwerp(n);
-    v.ZetAfbeelding(FiguurBeeld(r), r.Afbeelding.width(), r.Afbeelding.height());
-    if (r.MetBron) {
-      v.BronX = r.BronX;
-      v.BronY = r.BronY;
-      v.BronBreedte = r.BronBreedte;
-      v.BronHoogte = r.BronHoogte;
-    }
-    plaats(n, r.Links, r.Boven, r.Breedte, r.Hoogte);
-  }
-  for (const RondeTekstRecord& r : e.RondeTeksten) {
-    const int n = o.NieuwVoorwerp(RondeTekst);
-    ZetRondeTekst(o.voorwerp(n), r);
-    plaats(n, r.Links, r.Boven, r.Breedte, r.Hoogte);
-  }
+  PasEtiketToe(e, o, {});
   return o;
 }
 
