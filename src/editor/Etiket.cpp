@@ -29,6 +29,7 @@
 #include "figures/ScannerKiezen.h"
 #include "figures/frmGalerij.h"
 #include "printing/NummeringDialoog.h"
+#include "printing/VerschuivingDialoog.h"
 #include "roundtext/frmRondeTekst.h"
 #include "files/FormaatDialoog.h"
 #include "files/Catalogus.h"
@@ -396,11 +397,10 @@ void Etiket::Hertekenen(std::optional<bool> doeRefresh) {
 }
 
 void Etiket::ToonAfdrukbaarGebied() {
-  const EtiketFormaat& f = HuidigEtiketFormaat();
-  platform::SettingsStore& s = *opties_.instellingen;
-  const float hs = float(LeesGetal(s.read(f.Naam, QStringLiteral("HorizontalShift"), QStringLiteral("0"))));
-  const float vs = float(LeesGetal(s.read(f.Naam, QStringLiteral("VerticalShift"), QStringLiteral("0"))));
-  beeld_.ToonAfdrukbaarGebied(mnuToonAfdrukbaargebied_->isChecked(), hs, vs);
+  const QString& naam = HuidigEtiketFormaat().Naam;
+  beeld_.ToonAfdrukbaarGebied(mnuToonAfdrukbaargebied_->isChecked(),
+                              VerschuivingDialoog::Horizontaal(*opties_.instellingen, naam),
+                              VerschuivingDialoog::Verticaal(*opties_.instellingen, naam));
   pictEtiket_->ToonAlles();
 }
 

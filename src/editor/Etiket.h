@@ -217,8 +217,10 @@ class Etiket : public QMainWindow {
   platform::FileDialogs& Bestanden();
   platform::ProcessStarter& Processen();
   QString ProgrammaMap() const;
+  // The job the window's controls and settings describe.
+  Afdrukopdracht MaakOpdracht() const;
   // Runs one job onto an open channel; false when writing failed.
-  bool SchrijfJob(QIODevice& uit);
+  bool SchrijfJob(QIODevice& uit, const Afdrukopdracht& opdracht);
   void LeesLettertypes();
   void mnuInfo_Click();
   void mnuEindeProgramma_Click();

@@ -62,7 +62,7 @@ QString Etiket::ProgrammaMap() const {
   return opties_.programmaMap.isEmpty() ? platform::appinfo::programFolder() : opties_.programmaMap;
 }
 
-bool Etiket::SchrijfJob(QIODevice& uit) {
+Afdrukopdracht Etiket::MaakOpdracht() const {
   Afdrukopdracht o;
   o.formaat = HuidigEtiketFormaat();
   o.HorizontalShift = VerschuivingDialoog::Horizontaal(*opties_.instellingen, o.formaat.Naam);
@@ -72,6 +72,10 @@ bool Etiket::SchrijfJob(QIODevice& uit) {
   o.Aantal = qint16(std::nearbyint(LeesGetal(txtAantal_->text())));
   o.Spaarstand = mnuSpaarstand_->isChecked();
   o.reeks = ReeksVoor(IsNummering(ontwerp_), nummering_);
+  return o;
+}
+
+bool Etiket::SchrijfJob(QIODevice& uit, const Afdrukopdracht& o) {
   const int ppm = instellingen_.Printer == 1 ? 8 : 12;
   LabelRaster raster(ontwerp_, o.formaat, ppm, nummering_,
                      [](Ontwerp& ontwerp, int index) { MaakRondeTekst(ontwerp, index); });
@@ -111,11 +115,8 @@ void Etiket::AfdrukkenSATO() {
     fout(*grens);
     return;
   }
-  Afdrukopdracht plaats;
-  plaats.formaat = f;
-  plaats.HorizontalShift = VerschuivingDialoog::Horizontaal(*opties_.instellingen, f.Naam);
-  plaats.VerticalShift = VerschuivingDialoog::Verticaal(*opties_.instellingen, f.Naam);
-  if (GrootstePositie(plaats, ppm) > kGrootstePositie) {
+  const Afdrukopdracht opdracht = MaakOpdracht();
+  if (GrootstePositie(opdracht, ppm) > kGrootstePositie) {
     fout(QStringLiteral("Een etiket van dit vel ligt verder dan %1 punten van het begin van de printer.")
              .arg(kGrootstePositie));
     return;
@@ -129,7 +130,7 @@ void Etiket::AfdrukkenSATO() {
   }
   bezigMetAfdrukken_ = true;
   const VelStand voor = velStand_;
-  bool gelukt = SchrijfJob(uit);
+  bool gelukt = SchrijfJob(uit, opdracht);
   uit.close();
   gelukt = gelukt && uit.error() == QFileDevice::NoError;
   bezigMetAfdrukken_ = false;
