@@ -76,7 +76,8 @@ bool PastInLimiet(QSize maat) {
          qint64(maat.width()) * maat.height() <= kMaxBeeldPunten;
 }
 
-void TekstlijnRecordSchrijven(Schrijver& s, const Voorwerp& v) {
+// The fields text lines and round texts both begin with.
+void TekstVeldenSchrijven(Schrijver& s, const Voorwerp& v) {
   s.String(v.Tekst);
   s.Integer(v.Lettergrootte);
   s.String(v.Lettertype);
@@ -84,6 +85,10 @@ void TekstlijnRecordSchrijven(Schrijver& s, const Voorwerp& v) {
   s.Boolean(v.Cursief);
   s.Boolean(v.Onderlijnd);
   s.Integer(v.Uitlijning);
+}
+
+void TekstlijnRecordSchrijven(Schrijver& s, const Voorwerp& v) {
+  TekstVeldenSchrijven(s, v);
   s.Single(v.Links);
   s.Single(v.Boven);
   s.Single(v.Breedte);
@@ -91,13 +96,7 @@ void TekstlijnRecordSchrijven(Schrijver& s, const Voorwerp& v) {
 }
 
 void RondeTekstRecordSchrijven(Schrijver& s, const Voorwerp& v) {
-  s.String(v.Tekst);
-  s.Integer(v.Lettergrootte);
-  s.String(v.Lettertype);
-  s.Boolean(v.Vet);
-  s.Boolean(v.Cursief);
-  s.Boolean(v.Onderlijnd);
-  s.Integer(v.Uitlijning);
+  TekstVeldenSchrijven(s, v);
   s.Single(v.Straal);
   // In the file the direction follows the reference angle.
   s.Single(v.Referentiepunt);

@@ -150,8 +150,9 @@ QImage LeesPlaatje(const QByteArray& bytes, qint64& puntenOver) {
   return zw;
 }
 
-TekstlijnRecord LeesTekstlijn(Lezer& l) {
-  TekstlijnRecord r;
+// The fields text lines and round texts both begin with.
+template <typename Record>
+void LeesTekstVelden(Lezer& l, Record& r) {
   r.Tekst = l.String();
   r.Lettergrootte = l.Integer();
   r.Lettertype = l.String();
@@ -159,6 +160,11 @@ TekstlijnRecord LeesTekstlijn(Lezer& l) {
   r.Cursief = l.Boolean();
   r.Onderlijnd = l.Boolean();
   r.Uitlijning = l.Integer();
+}
+
+TekstlijnRecord LeesTekstlijn(Lezer& l) {
+  TekstlijnRecord r;
+  LeesTekstVelden(l, r);
   r.Links = l.Maat();
   r.Boven = l.Maat();
   r.Breedte = l.Maat();
@@ -192,13 +198,7 @@ FiguurRecord LeesFiguur(Lezer& l, bool versie2, qint64& puntenOver) {
 
 RondeTekstRecord LeesRondeTekst(Lezer& l) {
   RondeTekstRecord r;
-  r.Tekst = l.String();
-  r.Lettergrootte = l.Integer();
-  r.Lettertype = l.String();
-  r.Vet = l.Boolean();
-  r.Cursief = l.Boolean();
-  r.Onderlijnd = l.Boolean();
-  r.Uitlijning = l.Integer();
+  LeesTekstVelden(l, r);
   r.Straal = l.Maat();
   r.Referentiepunt = l.Maat();
   r.Wijzerzin = l.Boolean();
