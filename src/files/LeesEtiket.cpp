@@ -274,7 +274,10 @@ LeesUitkomst LeesEtiket(const QString& fn, const FormatenTabel& formaten) {
   return LeesEtiketUit(bytes, formaten, fn);
 }
 
-void ZetTekstlijn(Voorwerp& v, const TekstlijnRecord& r) {
+namespace {
+// The fields text lines and round texts both begin with.
+template <typename Record>
+void ZetTekstVelden(Voorwerp& v, const Record& r) {
   v.Tekst = r.Tekst;
   v.Lettergrootte = r.Lettergrootte;
   v.Lettertype = r.Lettertype;
@@ -283,15 +286,12 @@ void ZetTekstlijn(Voorwerp& v, const TekstlijnRecord& r) {
   v.Onderlijnd = r.Onderlijnd;
   v.Uitlijning = r.Uitlijning;
 }
+}  // namespace
+
+void ZetTekstlijn(Voorwerp& v, const TekstlijnRecord& r) { ZetTekstVelden(v, r); }
 
 void ZetRondeTekst(Voorwerp& v, const RondeTekstRecord& r) {
-  v.Tekst = r.Tekst;
-  v.Lettergrootte = r.Lettergrootte;
-  v.Lettertype = r.Lettertype;
-  v.Vet = r.Vet;
-  v.Cursief = r.Cursief;
-  v.Onderlijnd = r.Onderlijnd;
-  v.Uitlijning = r.Uitlijning;
+  ZetTekstVelden(v, r);
   v.Straal = r.Straal;
   v.Referentiepunt = r.Referentiepunt;
   v.Wijzerzin = r.Wijzerzin;

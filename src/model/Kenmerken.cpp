@@ -8,13 +8,16 @@ Voorwerp* Lijn(Ontwerp& o, int index) {
   Voorwerp& v = o.voorwerp(index);
   return v.Soort == Tekstlijn ? &v : nullptr;
 }
-}  // namespace
-
-bool ZetLettertype(Ontwerp& o, int index, const QString& naam) {
+// One field of a text line; other kinds are left alone.
+template <typename T>
+bool Zet(Ontwerp& o, int index, T Voorwerp::*veld, T waarde) {
   Voorwerp* v = Lijn(o, index);
-  if (v) v->Lettertype = naam;
+  if (v) v->*veld = waarde;
   return v;
 }
+}  // namespace
+
+bool ZetLettertype(Ontwerp& o, int index, const QString& naam) { return Zet(o, index, &Voorwerp::Lettertype, naam); }
 
 bool ZetLettergrootte(Ontwerp& o, int index, double punten) {
   Voorwerp* v = Lijn(o, index);
@@ -27,26 +30,10 @@ bool ZetLettergrootte(Ontwerp& o, int index, double punten) {
   return true;
 }
 
-bool ZetVet(Ontwerp& o, int index, bool waarde) {
-  Voorwerp* v = Lijn(o, index);
-  if (v) v->Vet = waarde;
-  return v;
-}
+bool ZetVet(Ontwerp& o, int index, bool waarde) { return Zet(o, index, &Voorwerp::Vet, Bool16(waarde)); }
 
-bool ZetCursief(Ontwerp& o, int index, bool waarde) {
-  Voorwerp* v = Lijn(o, index);
-  if (v) v->Cursief = waarde;
-  return v;
-}
+bool ZetCursief(Ontwerp& o, int index, bool waarde) { return Zet(o, index, &Voorwerp::Cursief, Bool16(waarde)); }
 
-bool ZetOnderlijnd(Ontwerp& o, int index, bool waarde) {
-  Voorwerp* v = Lijn(o, index);
-  if (v) v->Onderlijnd = waarde;
-  return v;
-}
+bool ZetOnderlijnd(Ontwerp& o, int index, bool waarde) { return Zet(o, index, &Voorwerp::Onderlijnd, Bool16(waarde)); }
 
-bool ZetUitlijning(Ontwerp& o, int index, qint16 uitlijning) {
-  Voorwerp* v = Lijn(o, index);
-  if (v) v->Uitlijning = uitlijning;
-  return v;
-}
+bool ZetUitlijning(Ontwerp& o, int index, qint16 uitlijning) { return Zet(o, index, &Voorwerp::Uitlijning, uitlijning); }
