@@ -38,7 +38,6 @@ EtiketFormaat Formaat() {
 }
 
 void Ontwerpen(Ontwerp& o) {
-  o.Schaal.Bereken(100, 50, 600, 300, 9000, 4500);
   const char* teksten[4] = {"Artikel 4711-B", "Partij [#]", "Houdbaar tot 12-2027", "Vellora BV, Ede"};
   for (int i = 0; i < 4; ++i) {
     const int n = o.NieuwVoorwerp(Tekstlijn);
@@ -88,7 +87,7 @@ void BM_Afdrukken(benchmark::State& state) {
   Ontwerpen(o);
   const EtiketFormaat f = Formaat();
   Nummering nummering;
-  LabelRaster raster(o, f, 12, nummering, [](Ontwerp& ont, int i) { MaakRondeTekst(ont, i); });
+  LabelRaster raster(o, f, 12, nummering, [](Voorwerp& v) { MaakRondeTekst(v); });
   Afdrukopdracht opdracht;
   opdracht.formaat = f;
   opdracht.Aantal = 1;

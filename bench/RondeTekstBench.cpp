@@ -33,7 +33,6 @@ void BM_MaakRondeTekst(benchmark::State& state) {
     Voorwerp& v = o.ontwerp.voorwerp(o.index);
     v.Tekst.replace(35, 5, QStringLiteral("%1").arg(++teller % 100000, 5, 10, QLatin1Char('0')));
     benchmark::DoNotOptimize(MaakRondeTekst(o.ontwerp, o.index));
-    o.ontwerp.HertekenGebieden.clear();
   }
   const Voorwerp& v = o.ontwerp.voorwerp(o.index);
   state.counters["breedte"] = v.BeeldBreedte;

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "editor/Etiket.h"
+#include "editor/Wijziging.h"
 #include "platform/MessageService.h"
 #include "platform/SettingsStore.h"
 
@@ -36,15 +37,17 @@ struct Opstelling {
     etiket->show();
     QApplication::processEvents();
     etiket->LijnenToevoegen(200);
-    // Four columns of fifty lines, 6 pt, over the whole label.
-    Ontwerp& o = etiket->ontwerp();
-    for (int i = 1; i <= 200; ++i) {
-      Voorwerp& v = o.voorwerp(i);
-      v.Lettergrootte = 6;
-      float l = -48 + float((i - 1) % 4) * 24, b = -74 + float((i - 1) / 4) * 2.9f, br = 23, h = 6 / 72.0f * 25.4f;
-      o.PlaatsVoorwerp(i, l, b, br, h);
+    {
+      // Four columns of fifty lines, 6 pt, over the whole label.
+      Wijziging wijziging(*etiket);
+      Ontwerp& o = etiket->ontwerp();
+      for (int i = 1; i <= 200; ++i) {
+        Voorwerp& v = o.voorwerp(i);
+        v.Lettergrootte = 6;
+        float l = -48 + float((i - 1) % 4) * 24, b = -74 + float((i - 1) / 4) * 2.9f, br = 23, h = 6 / 72.0f * 25.4f;
+        o.PlaatsVoorwerp(i, l, b, br, h);
+      }
     }
-    etiket->Hertekenen();
     etiket->DeSelekteerAlles();
     etiket->SelecteerVoorwerp(101);
     tekstlijn = etiket->findChild<QLineEdit*>(QStringLiteral("txtTekstlijn"));

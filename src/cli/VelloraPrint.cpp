@@ -203,7 +203,7 @@ int main(int argc, char** argv) {
   } tee(uit, metVoorbeeld ? &kopie : nullptr);
 
   const bool stilte = p.isSet(stil);
-  LabelRaster raster(ontwerp, formaat, ppm, nummering, [](Ontwerp& ont, int i) { MaakRondeTekst(ont, i); });
+  LabelRaster raster(ontwerp, formaat, ppm, nummering, [](Voorwerp& v) { MaakRondeTekst(v); });
   VelStand stand;
   const Jobuitkomst u = AfdrukkenSATO(
       opdracht, stand, [&](float x, float y, int n) { return raster.DrukEenExemplaarSATO(x, y, n); }, tee,

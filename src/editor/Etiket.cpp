@@ -9,6 +9,7 @@
 #include <QFontDatabase>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -56,7 +57,7 @@ QPushButton* Knop(QWidget* ouder, const char* naam, const QString& tekst, QRect 
 }  // namespace
 
 Etiket::Etiket(EtiketOpties opties, QWidget* parent)
-    : QMainWindow(parent), opties_(std::move(opties)), beeld_(ontwerp_, formaten_) {
+    : QMainWindow(parent), opties_(std::move(opties)), beeld_(bewerking_, formaten_) {
   setObjectName(QStringLiteral("Etiket"));
   setWindowTitle(QStringLiteral("Vellora"));
   MaakMenus();
@@ -91,6 +92,13 @@ void Etiket::MaakMenus() {
   QMenu* bewerken = menuBar()->addMenu(QStringLiteral("Be&werken"));
   bewerken->setObjectName(QStringLiteral("mnuBewerken"));
   mnuBewerken_ = bewerken;
+  mnuOngedaan_ = Menuregel(bewerken, "mnuOngedaan", QStringLiteral("&Ongedaan maken"), false);
+  mnuOngedaan_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  connect(mnuOngedaan_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOngedaan_Click(); }); });
+  mnuOpnieuw_ = Menuregel(bewerken, "mnuOpnieuw", QStringLiteral("&Opnieuw"), false);
+  mnuOpnieuw_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  connect(mnuOpnieuw_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpnieuw_Click(); }); });
+  bewerken->addSeparator();
   // These three follow the clipboard and the line box when the menu opens.
   mnuKnippen_ = Menuregel(bewerken, "mnuKnippen", QStringLiteral("K&nippen"), false);
   mnuCopieren_ = Menuregel(bewerken, "mnuCopieren", QStringLiteral("&Copiëren"), false);
@@ -98,9 +106,9 @@ void Etiket::MaakMenus() {
   bewerken->addSeparator();
   connect(Menuregel(bewerken, "mnuVerwijderen", QStringLiteral("&Verwijderen"), true), &QAction::triggered, this,
           [this] { Opdracht([this] { mnuVerwijderen_Click(); }); });
-  QAction* alles = Menuregel(bewerken, "mnuAllesSelekteren", QStringLiteral("&Alles selekteren"), true);
-  alles->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-  connect(alles, &QAction::triggered, this, [this] { Opdracht([this] { mnuAllesSelekteren_Click(); }); });
+  mnuAllesSelekteren_ = Menuregel(bewerken, "mnuAllesSelekteren", QStringLiteral("&Alles selekteren"), true);
+  mnuAllesSelekteren_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+  connect(mnuAllesSelekteren_, &QAction::triggered, this, [this] { Opdracht([this] { mnuAllesSelekteren_Click(); }); });
 
   QMenu* tekst = menuBar()->addMenu(QStringLiteral("&Tekst"));
   tekst->setObjectName(QStringLiteral("mnuTekst"));
@@ -272,6 +280,7 @@ void Etiket::MaakBesturing() {
   VerbindScannen();
   VerbindGalerijen();
   centraal_->installEventFilter(this);
+  for (QLineEdit* vak : {txtTekstlijn_, txtLettergrootte_, txtAantal_}) vak->installEventFilter(this);
   resize(maat.width(), maat.height() + menuBar()->sizeHint().height());
 }
 
@@ -301,7 +310,6 @@ bool Etiket::Form_Load() {
   LeesInstellingen();
   LeesKenmerken();
 
-  ontwerp_.AantalLijnen = 0;
   // The welcome window stays up for its time while the window system goes on.
   const qint64 rest = opties_.welkomMs - klok.elapsed();
   if (welkom && rest > 0) {
@@ -325,16 +333,25 @@ void Etiket::BerekenSchaal() {
   const QSize px = pictEtiket_->PixelMaat();
   const QSizeF twips = pictEtiket_->TwipsMaat();
   beeld_.BerekenSchaal(px.width(), px.height(), twips.width(), twips.height());
+  HertekenAlles();
 }
 
 void Etiket::pictEtiket_Resize() {
   if (!geladen_) return;
   const QSize px = pictEtiket_->PixelMaat();
-  if (px.width() == ontwerp_.Schaal.PixelBreedte && px.height() == ontwerp_.Schaal.PixelHoogte) return;
+  if (px.width() == bewerking_.Schaal.PixelBreedte && px.height() == bewerking_.Schaal.PixelHoogte) return;
   BerekenSchaal();
 }
 
 bool Etiket::eventFilter(QObject* o, QEvent* e) {
+  // The edit boxes would keep Ctrl+Z, Ctrl+Y and Ctrl+A for their own text;
+  // in this window they undo, redo and select the whole design.
+  if (e->type() == QEvent::ShortcutOverride &&
+      (o == txtTekstlijn_ || o == txtLettergrootte_ || o == txtAantal_)) {
+    const QKeySequence toets(static_cast<QKeyEvent*>(e)->keyCombination());
+    for (const QAction* a : {mnuOngedaan_, mnuOpnieuw_, mnuAllesSelekteren_})
+      if (a->shortcuts().contains(toets)) return true;
+  }
   if (o == centraal_ && e->type() == QEvent::Resize) Form_Resize();
   // Entering the size or copies box selects all of it.
   if ((o == txtLettergrootte_ || o == txtAantal_) && e->type() == QEvent::FocusIn)
@@ -376,24 +393,17 @@ void Etiket::Form_Resize() {
     VorigeHoogte_ = centraal_->height();
     // A hidden picture gets its resize event only when shown: scale now.
     pictEtiket_Resize();
-    TekenVorm();
-    Hertekenen();
+    HertekenAlles();
     ToonAfdrukbaarGebied();
   }
   ToonAlles();
 }
 
-void Etiket::TekenVorm() {
-  beeld_.TekenVorm();
+void Etiket::HertekenAlles() {
+  beeld_.TekenAlles();
   lblVorm_->setText(beeld_.Vorm());
   lblAfmeting_->setText(beeld_.Afmeting());
   pictEtiket_->ToonAlles();
-}
-
-void Etiket::Hertekenen(std::optional<bool> doeRefresh) {
-  const QRegion gebied = beeld_.Hertekenen();
-  if (doeRefresh.value_or(true)) pictEtiket_->ToonAlles();
-  else pictEtiket_->Toon(gebied);
 }
 
 void Etiket::ToonAfdrukbaarGebied() {
@@ -416,8 +426,6 @@ void Etiket::ToonAlles() {
 }
 
 void Etiket::ToonFout(const QString& tekst) {
-  // Whatever was hidden for the failed change comes back.
-  while (ontwerp_.Verborgen < 0) ToonAlles();
   opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), tekst);
 }
 

@@ -6,11 +6,12 @@
 #include <memory>
 #include <optional>
 
+#include "editor/Bewerking.h"
 #include "editor/EtiketBeeld.h"
+#include "editor/Geschiedenis.h"
 #include "editor/Slepen.h"
 #include "files/Instellingen.h"
 #include "model/EtiketFormaat.h"
-#include "model/Ontwerp.h"
 #include "printing/Afdrukjob.h"
 #include "printing/Nummering.h"
 
@@ -70,21 +71,27 @@ class Etiket : public QMainWindow {
   // program cannot go on (the message has been shown); the caller ends it.
   bool Form_Load();
 
-  Ontwerp& ontwerp() { return ontwerp_; }
+  Ontwerp& ontwerp() { return bewerking_.ontwerp(); }
+  Bewerking& bewerking() { return bewerking_; }
   EtiketBeeld& beeld() { return beeld_; }
   const FormatenTabel& formaten() const { return formaten_; }
-  const EtiketFormaat& HuidigEtiketFormaat() const { return formaten_.formaat(ontwerp_.HuidigFormaat); }
+  const EtiketFormaat& HuidigEtiketFormaat() const { return formaten_.formaat(bewerking_.ontwerp().HuidigFormaat); }
   EtiketPlaatje* pictEtiket() const { return pictEtiket_; }
   Instellingen& instellingen() { return instellingen_; }
 
   // Screen: scale, layout and repainting.
   void BerekenSchaal();
   void Form_Resize();
-  void TekenVorm();
-  void Hertekenen(std::optional<bool> doeRefresh = std::nullopt);
+  // Paints the whole label again: after a new scale or format.
+  void HertekenAlles();
   void ToonAfdrukbaarGebied();
   void VerbergAlles();
   void ToonAlles();
+
+  // Undo and redo: the design and its selection as they were.
+  void mnuOngedaan_Click();
+  void mnuOpnieuw_Click();
+  const Geschiedenis& geschiedenis() const { return geschiedenis_; }
 
   // Text lines.
   void LijnenToevoegen(qint16 nieuwAantal);
@@ -118,6 +125,8 @@ class Etiket : public QMainWindow {
 
   // Files, pictures and the format.
   void mnuNieuwEtiket_Click();
+  // Empties the design for a new one; the history stays (see cmdKiezen).
+  void NieuwOntwerp();
   void mnuOpenen_Click();
   void mnuOpslaan_Click();
   void mnuOpslaanAls_Click();
@@ -191,6 +200,17 @@ class Etiket : public QMainWindow {
   // The size the controls were laid out for.
   static QSize OntwerpMaat();
 
+ private:
+  friend class Wijziging;
+  // The change path: see Wijziging.
+  void BeginWijziging(const QString& samenvoegen);
+  void EindWijziging() noexcept;
+  // Repaints what differs from `voor` (everything after another format).
+  void ToonVerschil(const Ontwerp& voor);
+  // Puts a state of the history back, with its selection shown everywhere.
+  void ZetStap(Stap stap);
+  void WerkGeschiedenisMenuBij();
+
  protected:
   void closeEvent(QCloseEvent* e) override;
   void changeEvent(QEvent* e) override;
@@ -242,8 +262,12 @@ class Etiket : public QMainWindow {
 
   EtiketOpties opties_;
   FormatenTabel formaten_;
-  Ontwerp ontwerp_;
+  Bewerking bewerking_;
   EtiketBeeld beeld_;
+  Geschiedenis geschiedenis_;
+  int wijzigingDiepte_ = 0;
+  std::optional<Stap> wijzigingVoor_;
+  QString wijzigingSleutel_;
   Instellingen instellingen_;
   int VorigeBreedte_ = 0;
   int VorigeHoogte_ = 0;
@@ -304,6 +328,9 @@ class Etiket : public QMainWindow {
   QPushButton* cmdBestand_ = nullptr;
   QPushButton* cmdPlakken_ = nullptr;
   QMenu* mnuBewerken_ = nullptr;
+  QAction* mnuOngedaan_ = nullptr;
+  QAction* mnuOpnieuw_ = nullptr;
+  QAction* mnuAllesSelekteren_ = nullptr;
   QAction* mnuKnippen_ = nullptr;
   QAction* mnuCopieren_ = nullptr;
   QAction* mnuPlakken_ = nullptr;

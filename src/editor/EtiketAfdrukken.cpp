@@ -40,7 +40,6 @@ void Etiket::VerbindAfdrukken() {
   connect(mnuAfdrukken_, &QAction::triggered, this, [this] { Opdracht([this] { AfdrukkenSATO(); }); });
   // Enter in the copies box starts printing, as its default button would.
   connect(txtAantal_, &QLineEdit::returnPressed, cmdStartAfdrukken_, &QPushButton::click);
-  txtAantal_->installEventFilter(this);
   connect(mnuSpaarstand_, &QAction::triggered, this, [this] { Opdracht([this] { mnuSpaarstand_Click(); }); });
   imgEco_->installEventFilter(this);
   connect(cmdNummering_, &QPushButton::clicked, this, [this] { Opdracht([this] { cmdNummering_Click(); }); });
@@ -71,14 +70,13 @@ Afdrukopdracht Etiket::MaakOpdracht() const {
   o.Intensity = instellingen_.Intensity;
   o.Aantal = qint16(std::nearbyint(LeesGetal(txtAantal_->text())));
   o.Spaarstand = mnuSpaarstand_->isChecked();
-  o.reeks = ReeksVoor(IsNummering(ontwerp_), nummering_);
+  o.reeks = ReeksVoor(IsNummering(bewerking_.ontwerp()), nummering_);
   return o;
 }
 
 bool Etiket::SchrijfJob(QIODevice& uit, const Afdrukopdracht& o) {
   const int ppm = instellingen_.Printer == 1 ? 8 : 12;
-  LabelRaster raster(ontwerp_, o.formaat, ppm, nummering_,
-                     [](Ontwerp& ontwerp, int index) { MaakRondeTekst(ontwerp, index); });
+  LabelRaster raster(bewerking_.ontwerp(), o.formaat, ppm, nummering_, [](Voorwerp& v) { MaakRondeTekst(v); });
   const int aantalNummers = int(o.reeks.Nummers().size());
   if (!frmAfdrukken_) frmAfdrukken_ = std::make_unique<AfdrukVoortgang>(this);
   frmAfdrukken_->Begin(aantalNummers);
@@ -91,9 +89,6 @@ bool Etiket::SchrijfJob(QIODevice& uit, const Afdrukopdracht& o) {
         return frmAfdrukken_->AfdrukStoppen();
       });
   frmAfdrukken_->hide();
-  // Rendering round texts for the copies noted their areas; the screen
-  // shows the design as it is.
-  Hertekenen();
   return uitkomst != Jobuitkomst::Schrijffout;
 }
 
@@ -178,16 +173,17 @@ void Etiket::mnuSpaarstand_Click() {
 }
 
 void Etiket::cmdNummering_Click() {
-  if (ontwerp_.AantalLijnen == 0 && ontwerp_.AantalRondeTeksten == 0) return;
+  const Ontwerp& o = ontwerp();
+  if (o.AantalLijnen() == 0 && o.AantalRondeTeksten() == 0) return;
   if (!nummeringDialoog_)
     nummeringDialoog_ = std::make_unique<NummeringDialoog>(nummering_, *opties_.meldingen, Bestanden(), this);
   const QString code = nummeringDialoog_->Kies();
-  const int h = ontwerp_.HuidigeLijn;
-  if (!code.isEmpty() && h != 0 && ontwerp_.voorwerp(h).Soort == Tekstlijn && ontwerp_.Geselecteerd(h)) {
-    const qint16 modus = IsNummering(ontwerp_);
+  const int h = bewerking_.HuidigeLijn();
+  if (!code.isEmpty() && h != 0 && o.voorwerp(h).Soort() == Tekstlijn && bewerking_.Geselecteerd(h)) {
+    const qint16 modus = IsNummering(o);
     bool alInGebruik = false;
-    for (int i = 1; i <= ontwerp_.AantalVoorwerpen; ++i)
-      if (ZoekCode(ontwerp_, i, {code.toLatin1().constData()}) > 0) alInGebruik = true;
+    for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
+      if (ZoekCode(o, i, {code.toLatin1().constData()}) > 0) alInGebruik = true;
     if ((modus == 0 || modus == 2) && !alInGebruik) {
       txtTekstlijn_->insert(code);
       txtTekstlijn_->setSelection(txtTekstlijn_->cursorPosition() - int(code.size()), int(code.size()));

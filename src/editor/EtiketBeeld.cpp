@@ -1,15 +1,16 @@
 #include "editor/EtiketBeeld.h"
 
+#include <QHash>
 #include <QPainter>
 #include <algorithm>
 
-EtiketBeeld::EtiketBeeld(Ontwerp& ontwerp, const FormatenTabel& formaten)
-    : ontwerp_(ontwerp), formaten_(formaten) {}
+EtiketBeeld::EtiketBeeld(Bewerking& bewerking, const FormatenTabel& formaten)
+    : b_(bewerking), formaten_(formaten) {}
 
 void EtiketBeeld::BerekenSchaal(qint32 pixelBreedte, qint32 pixelHoogte, double twipsBreedte,
                                 double twipsHoogte) {
   const EtiketFormaat& f = Formaat();
-  SchermSchaal& s = ontwerp_.Schaal;
+  SchermSchaal& s = b_.Schaal;
   s.Bereken(f.Breedte, f.Hoogte, pixelBreedte, pixelHoogte, twipsBreedte, twipsHoogte);
   if (beeld_.width() != s.PixelBreedte || beeld_.height() != s.PixelHoogte) {
     beeld_ = QImage(s.PixelBreedte, s.PixelHoogte, QImage::Format_RGB32);
@@ -17,17 +18,13 @@ void EtiketBeeld::BerekenSchaal(qint32 pixelBreedte, qint32 pixelHoogte, double 
   }
   achtergrond_ = QImage(s.PixelBreedte, s.PixelHoogte, QImage::Format_RGB32);
   achtergrond_.fill(Qt::white);
-  for (int i = 1; i <= ontwerp_.AantalVoorwerpen; ++i) {
-    ontwerp_.voorwerp(i).TeHertekenen = true;
-    ontwerp_.KaderOpVoorwerp(i);
-  }
 }
 
 QString GetalTekst(float waarde) { return QString::number(double(waarde), 'g', 7); }
 
 void EtiketBeeld::TekenVorm() {
   const EtiketFormaat& f = Formaat();
-  const SchermSchaal& s = ontwerp_.Schaal;
+  const SchermSchaal& s = b_.Schaal;
   beeld_.fill(Qt::white);
   {
     QPainter p(&beeld_);
@@ -54,67 +51,61 @@ void EtiketBeeld::TekenVorm() {
 }
 
 Apparaat EtiketBeeld::SchermApparaat() const {
-  const SchermSchaal& s = ontwerp_.Schaal;
+  const SchermSchaal& s = b_.Schaal;
   return {1.0f / s.MmPerPixelX, 1.0f / s.MmPerPixelY, s.MargeX, s.MargeY};
 }
 
 QRect EtiketBeeld::PixelRechthoek(const Voorwerp& v) const {
   const Apparaat a = SchermApparaat();
   const EtiketFormaat& f = Formaat();
-  QRect r = v.Soort == Tekstlijn ? TekstRechthoek(v, f, a) : FiguurRechthoek(v, f, a);
+  QRect r = v.Soort() == Tekstlijn ? TekstRechthoek(v, f, a) : FiguurRechthoek(v, f, a);
   return r.adjusted(-1, -1, 1, 1);
 }
 
-void EtiketBeeld::TekenVoorwerp(int index) {
-  QPainter p(&beeld_);
-  p.setRenderHint(QPainter::Antialiasing);
-  TekenVoorwerpOpDC(ontwerp_.voorwerp(index), Formaat(), p, SchermApparaat());
-}
-
-void EtiketBeeld::MarkeerOverlappende() {
-  Ontwerp& o = ontwerp_;
-  for (int e = 1; e <= o.AantalVoorwerpen; ++e) {
-    Voorwerp& v = o.voorwerp(e);
-    if (v.TeHertekenen) continue;
-    const ::Gebied ge = GebiedVan(v);
-    for (const ::Gebied& g : o.HertekenGebieden) {
-      if (Overlappen(ge, g)) {
-        v.TeHertekenen = true;
-        break;
-      }
-    }
-  }
-}
-
-QRegion EtiketBeeld::Hertekenen() {
-  MarkeerOverlappende();
-  Ontwerp& o = ontwerp_;
-  const SchermSchaal& s = o.Schaal;
-  // What must be painted afresh: the noted areas and the marked elements.
+QRegion EtiketBeeld::Verschil(const Ontwerp& voor) const {
+  const Ontwerp& nu = b_.ontwerp();
   QRegion vuil;
-  for (const Gebied& g : o.HertekenGebieden)
-    vuil += s.naarPixels(QRectF(g.Links, g.Boven, g.Breedte, g.Hoogte)).adjusted(-1, -1, 1, 1);
-  for (int e = 1; e <= o.AantalVoorwerpen; ++e)
-    if (o.voorwerp(e).TeHertekenen) vuil += PixelRechthoek(o.voorwerp(e));
-  vuil &= beeld_.rect();
-
-  if (!vuil.isEmpty()) {
-    QPainter p(&beeld_);
-    p.setClipRegion(vuil);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(0, 0, achtergrond_);
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.setRenderHint(QPainter::Antialiasing);
-    const Apparaat a = SchermApparaat();
-    // Everything lying in the repainted area is drawn again in table order,
-    // so the result equals a full repaint there.
-    for (int e = 1; e <= o.AantalVoorwerpen; ++e) {
-      const Voorwerp& v = o.voorwerp(e);
-      if (vuil.intersects(PixelRechthoek(v))) TekenVoorwerpOpDC(v, Formaat(), p, a);
+  QHash<quint32, int> oud;
+  oud.reserve(voor.AantalVoorwerpen());
+  for (int i = 1; i <= voor.AantalVoorwerpen(); ++i) oud.insert(voor.voorwerp(i).Id(), i);
+  // Elements kept in place must keep their order too: drawing order shows
+  // where antialiased edges overlap.
+  int vorige = 0;
+  for (int i = 1; i <= nu.AantalVoorwerpen(); ++i) {
+    const Voorwerp& v = nu.voorwerp(i);
+    const auto gevonden = oud.constFind(v.Id());
+    if (gevonden == oud.constEnd()) {
+      vuil += PixelRechthoek(v);
+      continue;
     }
+    const int j = gevonden.value();
+    const Voorwerp& w = voor.voorwerp(j);
+    if (j < vorige || !v.ZelfdeAls(w)) {
+      vuil += PixelRechthoek(v);
+      vuil += PixelRechthoek(w);
+    }
+    vorige = std::max(vorige, j);
+    oud.erase(gevonden);
   }
-  for (int e = 1; e <= o.AantalVoorwerpen; ++e) o.voorwerp(e).TeHertekenen = false;
-  o.HertekenGebieden.clear();
+  for (auto it = oud.constBegin(); it != oud.constEnd(); ++it) vuil += PixelRechthoek(voor.voorwerp(it.value()));
+  return vuil;
+}
+
+QRegion EtiketBeeld::Herteken(QRegion vuil) {
+  vuil &= beeld_.rect();
+  if (vuil.isEmpty()) return vuil;
+  const Ontwerp& o = b_.ontwerp();
+  QPainter p(&beeld_);
+  p.setClipRegion(vuil);
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(0, 0, achtergrond_);
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  p.setRenderHint(QPainter::Antialiasing);
+  const Apparaat a = SchermApparaat();
+  for (int e = 1; e <= o.AantalVoorwerpen(); ++e) {
+    const Voorwerp& v = o.voorwerp(e);
+    if (vuil.intersects(PixelRechthoek(v))) TekenVoorwerpOpDC(v, Formaat(), p, a);
+  }
   return vuil;
 }
 
@@ -123,40 +114,25 @@ void EtiketBeeld::TekenAlles() {
   QPainter p(&beeld_);
   p.setRenderHint(QPainter::Antialiasing);
   const Apparaat a = SchermApparaat();
-  for (int e = 1; e <= ontwerp_.AantalVoorwerpen; ++e) TekenVoorwerpOpDC(ontwerp_.voorwerp(e), Formaat(), p, a);
+  const Ontwerp& o = b_.ontwerp();
+  for (int e = 1; e <= o.AantalVoorwerpen(); ++e) TekenVoorwerpOpDC(o.voorwerp(e), Formaat(), p, a);
 }
 
-void EtiketBeeld::VerbergAlles() {
-  Ontwerp& o = ontwerp_;
-  if (o.Verborgen == 0) {
-    for (int i = 1; i <= o.AantalVoorwerpen; ++i) o.kader(i).Zichtbaar = false;
-    o.Bezig = true;
-  }
-  --o.Verborgen;
-}
+void EtiketBeeld::VerbergAlles() { --b_.Verborgen; }
 
 void EtiketBeeld::ToonAlles() {
-  Ontwerp& o = ontwerp_;
-  ++o.Verborgen;
-  if (o.Verborgen == 0) {
-    if (o.AantalVoorwerpen > 0) PlaatsHandvaten();
-    for (int i = 1; i <= o.AantalVoorwerpen; ++i) {
-      SelectieKader& k = o.kader(i);
-      k.Zichtbaar = true;
-      k.Rand = o.Geselecteerd(i) ? 2 : 1;
-    }
-    o.Bezig = false;
-  }
+  ++b_.Verborgen;
+  if (b_.Verborgen == 0) PlaatsHandvaten();
 }
 
 void EtiketBeeld::PlaatsHandvaten() {
-  const Ontwerp& o = ontwerp_;
-  const SchermSchaal& s = o.Schaal;
+  const Ontwerp& o = b_.ontwerp();
+  const SchermSchaal& s = b_.Schaal;
   VerbergHandvaten();
   // Start inverted on the picture and widen by every selected element.
   selectie_ = {s.ScaleLeft + s.ScaleWidth, s.ScaleTop + s.ScaleHeight, s.ScaleLeft, s.ScaleTop};
-  for (int i = 1; i <= o.AantalVoorwerpen; ++i) {
-    if (!o.Geselecteerd(i)) continue;
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
+    if (!b_.Geselecteerd(i)) continue;
     const Voorwerp& v = o.voorwerp(i);
     selectie_.Links = std::min(selectie_.Links, v.Links);
     selectie_.Rechts = std::max(selectie_.Rechts, v.Links + v.Breedte);
@@ -169,7 +145,7 @@ void EtiketBeeld::PlaatsHandvaten() {
   const QPointF midden[8] = {{l, b}, {m, b}, {r, b}, {r, mv}, {r, o2}, {m, o2}, {l, o2}, {l, mv}};
   // With nothing selected the inverted box would put them on the picture's
   // edges: they stay hidden instead.
-  const bool tonen = o.Verborgen == 0 && o.AantalVoorwerpen >= 1 && o.AantalGeselecteerd > 0;
+  const bool tonen = b_.Verborgen == 0 && o.AantalVoorwerpen() >= 1 && b_.AantalGeselecteerd() > 0;
   for (int i = 0; i < 8; ++i) {
     handvatten_[size_t(i)].Rechthoek = QRectF(midden[i].x() - h, midden[i].y() - h, maat, maat);
     handvatten_[size_t(i)].Zichtbaar = tonen;
@@ -186,13 +162,12 @@ void EtiketBeeld::ToonAfdrukbaarGebied(bool tonen, float hs, float vs) {
 }
 
 void EtiketBeeld::TekenBovenlaag(QPainter& p) const {
-  const Ontwerp& o = ontwerp_;
-  const SchermSchaal& s = o.Schaal;
+  const SchermSchaal& s = b_.Schaal;
   p.save();
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setBrush(Qt::NoBrush);
-  for (int i = 1; i <= o.AantalVoorwerpen; ++i) {
-    const SelectieKader& k = o.kader(i);
+  for (int i = 1; i <= b_.ontwerp().AantalVoorwerpen(); ++i) {
+    const SelectieKader k = b_.Kader(i);
     if (!k.Zichtbaar) continue;
     const QRect r = s.naarPixels(QRectF(k.Links, k.Boven, k.Breedte, k.Hoogte));
     if (r.width() <= 0 || r.height() <= 0) continue;

@@ -6,7 +6,7 @@
 
 #include "model/AfdrukbaarGebied.h"
 #include "model/EtiketFormaat.h"
-#include "model/Ontwerp.h"
+#include "editor/Bewerking.h"
 #include "printing/Tekenen.h"
 
 // One of the eight black handles around the selection, in picture mm.
@@ -26,13 +26,13 @@ struct Kader {
 // The label picture without its window: the kept image that every drawing
 // goes into, the off-screen copy of the empty label (Achtergrond), and the
 // data drawn over the image (selection frames, handles, printable-area
-// lines). Commands change the design, note the areas, and call Hertekenen,
-// which repaints only what changed.
+// lines). After a change the areas that differ from the design before it
+// are painted again, so the image always equals a full repaint.
 class EtiketBeeld {
  public:
-  EtiketBeeld(Ontwerp& ontwerp, const FormatenTabel& formaten);
+  EtiketBeeld(Bewerking& bewerking, const FormatenTabel& formaten);
 
-  const EtiketFormaat& Formaat() const { return formaten_.formaat(ontwerp_.HuidigFormaat); }
+  const EtiketFormaat& Formaat() const { return formaten_.formaat(b_.ontwerp().HuidigFormaat); }
 
   // Recomputes the screen mapping for a picture of the given inner size in
   // pixels and outer size in twips, and makes a fresh Achtergrond.
@@ -42,20 +42,17 @@ class EtiketBeeld {
   // copies the result into Achtergrond.
   void TekenVorm();
 
-  // Repaints after changes: marks every element that strictly overlaps a
-  // noted area, restores the background under the noted areas and the
-  // marked elements, draws again what lies there, and clears the marks.
-  // Returns the pixel area of the image that changed, for the screen.
-  QRegion Hertekenen();
-  // The marking step alone: every element that strictly overlaps a noted
-  // area gets its TeHertekenen mark.
-  void MarkeerOverlappende();
-
   // Full repaint from nothing: outline, then every element in table order.
   void TekenAlles();
 
-  // Draws one element into the image (no clipping of its own).
-  void TekenVoorwerp(int index);
+  // The pixels where the design differs from `voor` (same format): the old
+  // and new place of every element that changed, came, went or moved in
+  // the drawing order.
+  QRegion Verschil(const Ontwerp& voor) const;
+  // Paints the region again from the empty label and every element lying
+  // there, in table order, so it equals a full repaint. Returns the part
+  // of the image that was painted.
+  QRegion Herteken(QRegion vuil);
 
   // Hiding and showing the selection frames, nested.
   void VerbergAlles();
@@ -90,13 +87,13 @@ class EtiketBeeld {
   std::array<Handvat, 8>& Handvatten() { return handvatten_; }
   const std::array<Handvat, 8>& Handvatten() const { return handvatten_; }
   Apparaat SchermApparaat() const;
-  const SchermSchaal& Schaal() const { return ontwerp_.Schaal; }
+  const SchermSchaal& Schaal() const { return b_.Schaal; }
   // The pixel rectangle an element covers on screen, one pixel wider all
   // round to absorb the rounding of the drawing routines.
   QRect PixelRechthoek(const Voorwerp& v) const;
 
  private:
-  Ontwerp& ontwerp_;
+  Bewerking& b_;
   const FormatenTabel& formaten_;
   QImage beeld_;
   QImage achtergrond_;

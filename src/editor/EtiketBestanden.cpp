@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "editor/Etiket.h"
+#include "editor/Wijziging.h"
 #include "files/Bestandsnaam.h"
 #include "files/BewaarEtiket.h"
 #include "files/EtiketToepassen.h"
@@ -39,19 +40,18 @@ void Etiket::VerbindBestanden() {
 }
 
 void Etiket::ZetBestandsnaam(const QString& fn) {
-  ontwerp_.Bestandsnaam = fn;
+  ontwerp().Bestandsnaam = fn;
   setWindowTitle(VensterTitel(fn));
 }
 
-void Etiket::mnuNieuwEtiket_Click() {
-  VerbergAlles();
+void Etiket::NieuwOntwerp() {
+  Wijziging wijziging(*this);
   DeSelekteerAlles();
   VerwijderVoorwerpen();
-  ToonAlles();
   VerbergHandvaten();
   LeesKenmerken();
   ZetBestandsnaam(QString());
-  ontwerp_.BestType = 0;
+  ontwerp().BestType = 0;
   txtAantal_->setText(QStringLiteral("1"));
   chkAutomatischVerdelen_->setChecked(true);
   // A list belongs to the design it was made for: a new one starts on the
@@ -63,6 +63,12 @@ void Etiket::mnuNieuwEtiket_Click() {
   }
 }
 
+void Etiket::mnuNieuwEtiket_Click() {
+  NieuwOntwerp();
+  geschiedenis_.Wis();
+  WerkGeschiedenisMenuBij();
+}
+
 bool Etiket::LeesEtiketIn(const QString& fn) {
   const LeesUitkomst uitkomst = LeesEtiket(fn, formaten_);
   const auto* fout = std::get_if<LeesFout>(&uitkomst);
@@ -70,32 +76,33 @@ bool Etiket::LeesEtiketIn(const QString& fn) {
     opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), fout->Melding());
     return false;
   }
-  mnuNieuwEtiket_Click();
-  chkAutomatischVerdelen_->setChecked(false);
-  VerbergAlles();
-  BezigeMuis muis;
-  if (fout) {
-    if (fout->BestType) ontwerp_.BestType = fout->BestType;
-    opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), fout->Melding());
-    ToonAlles();
-    return false;
+  bool gelezen = false;
+  {
+    Wijziging wijziging(*this);
+    NieuwOntwerp();
+    chkAutomatischVerdelen_->setChecked(false);
+    BezigeMuis muis;
+    if (fout) {
+      if (fout->BestType) ontwerp().BestType = fout->BestType;
+      opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), fout->Melding());
+    } else {
+      // The whole file becomes a design before it takes the open one's place.
+      Ontwerp nieuw;
+      PasEtiketToe(std::get<GelezenEtiket>(uitkomst), nieuw, [](Ontwerp& o, int i) {
+        o.voorwerp(i).Spatiering = 100;  // the file does not keep it; the dialog's own default
+        MaakRondeTekst(o, i);
+      });
+      bewerking_.ZetOntwerp(std::move(nieuw));
+      if (ontwerp().AantalVoorwerpen() > 0) {
+        DeSelekteerAlles();
+        SelecteerVoorwerp(1);
+      }
+      gelezen = true;
+    }
   }
-  const GelezenEtiket& gelezen = std::get<GelezenEtiket>(uitkomst);
-  ontwerp_.HuidigFormaat = qint16(gelezen.HuidigFormaat);
-  BerekenSchaal();
-  TekenVorm();
-  ToonAfdrukbaarGebied();
-  PasEtiketToe(gelezen, ontwerp_, [](Ontwerp& o, int i) {
-    o.voorwerp(i).Spatiering = 100;  // the file does not keep it; the dialog's own default
-    MaakRondeTekst(o, i);
-  });
-  if (ontwerp_.AantalVoorwerpen > 0) {
-    DeSelekteerAlles();
-    SelecteerVoorwerp(1);
-  }
-  Hertekenen();
-  ToonAlles();
-  return true;
+  geschiedenis_.Wis();
+  WerkGeschiedenisMenuBij();
+  return gelezen;
 }
 
 void Etiket::mnuOpenen_Click() {
@@ -109,7 +116,7 @@ void Etiket::mnuOpenen_Click() {
 
 bool Etiket::BewaarEtiketAls(const QString& fn, qint16 bestType) {
   BezigeMuis muis;
-  const BewaarResultaat r = BewaarEtiket(fn, bestType, ontwerp_, HuidigEtiketFormaat().Naam);
+  const BewaarResultaat r = BewaarEtiket(fn, bestType, ontwerp(), HuidigEtiketFormaat().Naam);
   if (!r.Gelukt()) {
     opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), r.Melding());
     return false;
@@ -120,11 +127,11 @@ bool Etiket::BewaarEtiketAls(const QString& fn, qint16 bestType) {
 }
 
 void Etiket::mnuOpslaan_Click() {
-  if (ontwerp_.Bestandsnaam.isEmpty()) {
+  if (ontwerp().Bestandsnaam.isEmpty()) {
     mnuOpslaanAls_Click();
     return;
   }
-  BewaarEtiketAls(ontwerp_.Bestandsnaam, ontwerp_.BestType);
+  BewaarEtiketAls(ontwerp().Bestandsnaam, ontwerp().BestType);
 }
 
 void Etiket::mnuOpslaanAls_Click() {
@@ -143,6 +150,6 @@ void Etiket::mnuOpslaanAls_Click() {
                               platform::MessageService::Buttons::YesNo) != platform::MessageService::Answer::Yes)
     return;
   if (!BewaarEtiketAls(naam, versie)) return;
-  ontwerp_.BestType = versie;
+  ontwerp().BestType = versie;
   ZetBestandsnaam(naam);
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "editor/Etiket.h"
+#include "editor/Wijziging.h"
 #include "figures/BestandInvoegen.h"
 #include "figures/Figuur.h"
 #include "figures/Schikken.h"
@@ -32,28 +33,28 @@ void Etiket::VerbindFiguren() {
   connect(chkAutomatischVerdelen_, &QCheckBox::clicked, this, [this](bool aan) {
     if (!aan) return;
     Opdracht([this] {
-      VerbergAlles();
+      Wijziging wijziging(*this);
       AutomatischVerdelen();
-      Hertekenen();
-      ToonAlles();
     });
   });
 }
 
-void Etiket::AutomatischVerdelen() { ::AutomatischVerdelen(ontwerp_, HuidigEtiketFormaat(), figuurPositie_); }
+void Etiket::AutomatischVerdelen() {
+  Wijziging wijziging(*this);
+  ::AutomatischVerdelen(ontwerp(), HuidigEtiketFormaat(), figuurPositie_);
+}
 
 void Etiket::cmdFiguur_Click(qint16 positie) {
-  if (ontwerp_.AantalFiguren > 1) {
+  if (ontwerp().AantalFiguren() > 1) {
     opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), TeveelFigurenTekst());
     return;
   }
-  if (ontwerp_.AantalFiguren == 0) return;
-  VerbergAlles();
-  PlaatsFiguur(ontwerp_, HuidigEtiketFormaat(), FiguurPositie(positie));
+  if (ontwerp().AantalFiguren() == 0) return;
+  Wijziging wijziging(*this);
+  PlaatsFiguur(ontwerp(), HuidigEtiketFormaat(), FiguurPositie(positie));
   figuurPositie_ = positie;
-  if (ontwerp_.HuidigeLijn >= 1 && ontwerp_.HuidigeLijn <= ontwerp_.AantalLijnen) ToonKenmerken(ontwerp_.HuidigeLijn);
-  Hertekenen();
-  ToonAlles();
+  const int h = bewerking_.HuidigeLijn();
+  if (h >= 1 && h <= ontwerp().AantalLijnen()) ToonKenmerken(h);
 }
 
 void Etiket::BestandInvoegen(const QString& map) {
@@ -63,11 +64,10 @@ void Etiket::BestandInvoegen(const QString& map) {
 }
 
 void Etiket::cmdKiezen_Click() {
-  mnuNieuwEtiket_Click();
-  if (!formaatDialoog_) formaatDialoog_ = std::make_unique<Formaat>(formaten_, ontwerp_.HuidigFormaat, this);
-  formaatDialoog_->Toon(ontwerp_.HuidigFormaat);
-  BerekenSchaal();
-  TekenVorm();
-  Hertekenen();
-  ToonAfdrukbaarGebied();
+  // Another format starts a new design; undo brings the old one back.
+  Wijziging wijziging(*this);
+  NieuwOntwerp();
+  Ontwerp& o = ontwerp();
+  if (!formaatDialoog_) formaatDialoog_ = std::make_unique<Formaat>(formaten_, o.HuidigFormaat, this);
+  formaatDialoog_->Toon(o.HuidigFormaat);
 }

@@ -39,7 +39,7 @@ Schermmaat SchermInTwips(const QWidget* w) {
 
 void Etiket::LeesInstellingen() {
   const OpgeslagenStand st = LeesStand(*opties_.instellingen, platform::appinfo::programFolder(), 0);
-  ontwerp_.HuidigFormaat = qint16(st.Formaat);
+  ontwerp().HuidigFormaat = qint16(st.Formaat);
   mnuSpaarstand_->setChecked(st.Spaarstand);
   ZetLedSpaarstand();
   instellingen_ = st.instellingen;
@@ -47,8 +47,8 @@ void Etiket::LeesInstellingen() {
   mnuToonAfdrukbaargebied_->setChecked(st.ToonAfdrukbaarGebied);
   // A stored format beyond the catalogue takes the last one; one below its
   // start (which no run writes) the first.
-  if (ontwerp_.HuidigFormaat > formaten_.AantalFormaten()) ontwerp_.HuidigFormaat = formaten_.AantalFormaten();
-  if (ontwerp_.HuidigFormaat < 1) ontwerp_.HuidigFormaat = 1;
+  if (ontwerp().HuidigFormaat > formaten_.AantalFormaten()) ontwerp().HuidigFormaat = formaten_.AantalFormaten();
+  if (ontwerp().HuidigFormaat < 1) ontwerp().HuidigFormaat = 1;
 
   const double f = TwipsPerPixel(this);
   const VensterPlaats& v = st.venster;
@@ -70,7 +70,7 @@ void Etiket::BewaarInstellingen() {
   v.Boven = y() * f;
   v.Hoogte = height() * f;
   v.Breedte = width() * f;
-  BewaarStand(*opties_.instellingen, ontwerp_.HuidigFormaat, v, mnuSpaarstand_->isChecked(),
+  BewaarStand(*opties_.instellingen, ontwerp().HuidigFormaat, v, mnuSpaarstand_->isChecked(),
               mnuToonAfdrukbaargebied_->isChecked(), instellingen_);
   if (!opties_.instellingen->flush())
     opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
@@ -79,8 +79,7 @@ void Etiket::BewaarInstellingen() {
 
 void Etiket::LeesKenmerken() {
   const platform::SettingsStore& s = *opties_.instellingen;
-  const bool bezig = ontwerp_.Bezig;
-  ontwerp_.Bezig = true;
+  Bewerking::BezigBlok bezig(bewerking_);
   // A value a control cannot take is skipped; the control keeps its state.
   // Without a stored font: a plain sans font where the system has one. The
   // alphabetically first family is often a symbol or math font, whose tall
@@ -106,7 +105,6 @@ void Etiket::LeesKenmerken() {
   bool getal = false;
   const double u = LeesGetal(s.read(QStringLiteral("defaults"), QStringLiteral("Alignment"), QStringLiteral("2")), &getal);
   if (getal && (u == 0 || u == 1 || u == 2)) cmdUitlijning_[size_t(u)]->setChecked(true);
-  ontwerp_.Bezig = bezig;
 }
 
 void Etiket::BewaarKenmerken() {
@@ -125,10 +123,9 @@ void Etiket::BewaarKenmerken() {
 }
 
 void Etiket::ToonKenmerken(int lijn) {
-  if (lijn == 0 || ontwerp_.AantalLijnen == 0) return;
-  const Voorwerp& v = ontwerp_.voorwerp(lijn);
-  const bool bezig = ontwerp_.Bezig;
-  ontwerp_.Bezig = true;
+  if (lijn == 0 || ontwerp().AantalLijnen() == 0) return;
+  const Voorwerp& v = ontwerp().voorwerp(lijn);
+  Bewerking::BezigBlok bezig(bewerking_);
   int lettertype = cmbLettertype_->findText(v.Lettertype);
   // A font this system lacks is still shown as the line's own.
   if (lettertype < 0 && !v.Lettertype.isEmpty()) {
@@ -143,7 +140,6 @@ void Etiket::ToonKenmerken(int lijn) {
     stijlMenus_[size_t(i)]->setChecked(stijl[i]);
   }
   if (v.Uitlijning >= 0 && v.Uitlijning <= 2) cmdUitlijning_[size_t(v.Uitlijning)]->setChecked(true);
-  ontwerp_.Bezig = bezig;
 }
 
 void Etiket::ZetLedSpaarstand() {

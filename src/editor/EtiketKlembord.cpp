@@ -9,6 +9,7 @@
 #include <QSvgRenderer>
 
 #include "editor/Etiket.h"
+#include "editor/Wijziging.h"
 #include "figures/Figuur.h"
 #include "platform/Clipboard.h"
 
@@ -59,35 +60,30 @@ void Etiket::mnuPlakken_Click() {
   // Lines end in CR LF on some systems and in LF alone here: both split.
   static const QRegularExpression regeleinde(QStringLiteral("\r\n|\n|\r"));
   QStringList stukken = tekst.split(regeleinde, Qt::SkipEmptyParts);
+  Ontwerp& o = ontwerp();
   if (stukken.size() < 2) {
-    if (ontwerp_.HuidigeLijn != 0) {
+    if (bewerking_.HuidigeLijn() != 0) {
       txtTekstlijn_->insert(tekst);
       return;
     }
-    VerbergAlles();
-    LijnenToevoegen(qint16(ontwerp_.AantalLijnen + 1));
-    const int laatste = ontwerp_.AantalVoorwerpen;
-    ontwerp_.voorwerp(laatste).Tekst = tekst;
-    ontwerp_.TeHertekenenVoorwerp(laatste);
+    Wijziging wijziging(*this);
+    LijnenToevoegen(qint16(o.AantalLijnen() + 1));
+    const int laatste = o.AantalVoorwerpen();
+    o.voorwerp(laatste).Tekst = tekst;
     DeSelekteerAlles();
     SelecteerVoorwerp(laatste);
-    Hertekenen();
-    ToonAlles();
     return;
   }
   if (stukken.size() > 32767) stukken.resize(32767);
-  VerbergAlles();
+  Wijziging wijziging(*this);
   LijnenToevoegen(qint16(stukken.size()));
   int n = 0;
-  for (int i = 1; i <= ontwerp_.AantalVoorwerpen && n < stukken.size(); ++i) {
-    if (ontwerp_.voorwerp(i).Soort != Tekstlijn) continue;
-    ontwerp_.voorwerp(i).Tekst = stukken[n++];
-    ontwerp_.TeHertekenenVoorwerp(i);
+  for (int i = 1; i <= o.AantalVoorwerpen() && n < stukken.size(); ++i) {
+    if (o.voorwerp(i).Soort() != Tekstlijn) continue;
+    o.voorwerp(i).Tekst = stukken[n++];
   }
   DeSelekteerAlles();
-  SelecteerVoorwerp(ontwerp_.AantalVoorwerpen);
-  Hertekenen();
-  ToonAlles();
+  SelecteerVoorwerp(o.AantalVoorwerpen());
 }
 
 void Etiket::cmdPlakken_Click() {
@@ -111,13 +107,11 @@ void Etiket::cmdPlakken_Click() {
 }
 
 int Etiket::PlaatjeAlsFiguur(const QImage& plaatje) {
-  VerbergAlles();
-  const int i = FiguurToevoegen(ontwerp_, HuidigEtiketFormaat(), plaatje);
+  Wijziging wijziging(*this);
+  const int i = FiguurToevoegen(ontwerp(), HuidigEtiketFormaat(), bewerking_.Schaal, plaatje);
   if (i > 0) {
-    Hertekenen();
     DeSelekteerAlles();
     SelecteerVoorwerp(i);
   }
-  ToonAlles();
   return i;
 }

@@ -9,6 +9,7 @@
 
 #include "editor/Etiket.h"
 #include "editor/EtiketPlaatje.h"
+#include "editor/Wijziging.h"
 #include "model/Getal.h"
 #include "model/Kenmerken.h"
 #include "platform/MessageService.h"
@@ -31,8 +32,8 @@ void Etiket::VerbindRondeTekst() {
   connect(cmdTekstConverteren_, &QPushButton::clicked, this, [this] { Opdracht([this] { cmdTekstConverteren_Click(); }); });
   connect(pictEtiket_, &EtiketPlaatje::DubbelKlik, this, [this] {
     // A double click on a lone round text edits it.
-    const int i = ontwerp_.GeselecteerdVoorwerp();
-    if (ontwerp_.AantalGeselecteerd == 1 && ontwerp_.voorwerp(i).Soort == RondeTekst)
+    const int i = bewerking_.GeselecteerdVoorwerp();
+    if (bewerking_.AantalGeselecteerd() == 1 && ontwerp().voorwerp(i).Soort() == RondeTekst)
       Opdracht([this] { mnuRondeTekstWijzigen_Click(); });
   });
 }
@@ -53,32 +54,28 @@ void Etiket::mnuRondeTekstToevoegen_Click() {
                                qint16(grootte > 0 && grootte < 32768 ? grootte : 12), stijlKnoppen_[0]->isChecked(),
                                stijlKnoppen_[1]->isChecked(), qint16(uitlijning)));
   if (!dialoog.Toon()) return;
-  VerbergAlles();
-  const int i = VoegRondeTekstToe(ontwerp_, HuidigEtiketFormaat(), dialoog.Gegevens());
-  Hertekenen();
+  Wijziging wijziging(*this);
+  const int i = VoegRondeTekstToe(ontwerp(), HuidigEtiketFormaat(), dialoog.Gegevens());
   DeSelekteerAlles();
   SelecteerVoorwerp(i);
-  ToonAlles();
 }
 
 bool Etiket::WijzigRondeTekst(int index) {
   frmRondeTekst& dialoog = RondeTekstDialoog();
-  dialoog.Vul(GegevensVan(ontwerp_.voorwerp(index)));
+  dialoog.Vul(GegevensVan(ontwerp().voorwerp(index)));
   bool ok = false;
   {
     BezigeMuis muis;
     ok = dialoog.Toon();
   }
   if (!ok) return false;
-  VerbergAlles();
-  ::WijzigRondeTekst(ontwerp_, index, HuidigEtiketFormaat(), dialoog.Gegevens());
-  Hertekenen();
-  ToonAlles();
+  Wijziging wijziging(*this);
+  ::WijzigRondeTekst(ontwerp(), index, HuidigEtiketFormaat(), dialoog.Gegevens());
   return true;
 }
 
 void Etiket::mnuRondeTekstWijzigen_Click() {
-  const int i = ontwerp_.GeselecteerdVoorwerp();
+  const int i = bewerking_.GeselecteerdVoorwerp();
   if (i == 0) {
     opties_.meldingen->beep();
     return;
@@ -87,31 +84,30 @@ void Etiket::mnuRondeTekstWijzigen_Click() {
 }
 
 void Etiket::mnuTekstOmzetten_Click() {
-  const int i = ontwerp_.GeselecteerdVoorwerp();
+  const int i = bewerking_.GeselecteerdVoorwerp();
   if (i == 0) {
     opties_.meldingen->beep();
     return;
   }
-  const qint16 soort = ontwerp_.voorwerp(i).Soort;
+  const qint16 soort = ontwerp().voorwerp(i).Soort();
+  Wijziging wijziging(*this);
   if (soort == Tekstlijn) {
-    BeginOmzettingNaarRond(ontwerp_, i, HuidigEtiketFormaat());
+    BeginOmzettingNaarRond(ontwerp(), i, HuidigEtiketFormaat());
     const bool ok = WijzigRondeTekst(i);
-    EindOmzettingNaarRond(ontwerp_, i, ok);
-    if (!ok) Hertekenen();
+    EindOmzettingNaarRond(ontwerp(), i, ok);
+    // A round text is not edited in the line box.
+    if (ok && bewerking_.HuidigeLijn() == i) bewerking_.ZetHuidigeLijn(0);
     SelecteerVoorwerp(i);
   } else if (soort == RondeTekst) {
-    VerbergAlles();
-    ZetOmNaarRecht(ontwerp_, i);
-    ZetLettergrootte(ontwerp_, i, ontwerp_.voorwerp(i).Lettergrootte);
-    Hertekenen();
+    ZetOmNaarRecht(ontwerp(), i);
+    ZetLettergrootte(ontwerp(), i, ontwerp().voorwerp(i).Lettergrootte);
     SelecteerVoorwerp(i);
-    ToonAlles();
   }
 }
 
 void Etiket::cmdTekstConverteren_Click() {
-  const int i = ontwerp_.GeselecteerdVoorwerp();
-  if (ontwerp_.AantalGeselecteerd == 1 && ontwerp_.voorwerp(i).Soort != Figuur) {
+  const int i = bewerking_.GeselecteerdVoorwerp();
+  if (bewerking_.AantalGeselecteerd() == 1 && ontwerp().voorwerp(i).Soort() != Figuur) {
     mnuTekstOmzetten_Click();
     return;
   }

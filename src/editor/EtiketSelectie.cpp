@@ -4,6 +4,7 @@
 
 #include "editor/Etiket.h"
 #include "editor/EtiketPlaatje.h"
+#include "editor/Wijziging.h"
 #include "platform/MessageService.h"
 
 void Etiket::VerbindSelectie() {
@@ -14,8 +15,8 @@ void Etiket::VerbindSelectie() {
 }
 
 void Etiket::ZetMenusVoorSelectie(int index) {
-  const qint16 soort = ontwerp_.voorwerp(index).Soort;
-  const bool een = ontwerp_.AantalGeselecteerd == 1;
+  const qint16 soort = ontwerp().voorwerp(index).Soort();
+  const bool een = bewerking_.AantalGeselecteerd() == 1;
   mnuRondeTekstWijzigen_->setEnabled(soort == RondeTekst && een);
   mnuTekstOmzetten_->setEnabled((soort == Tekstlijn || soort == RondeTekst) && een);
   if (een)
@@ -24,45 +25,39 @@ void Etiket::ZetMenusVoorSelectie(int index) {
 }
 
 void Etiket::SelecteerVoorwerp(int index) {
-  const Voorwerp& v = ontwerp_.voorwerp(index);
-  if (v.Soort == Tekstlijn) {
+  const Voorwerp& v = ontwerp().voorwerp(index);
+  if (v.Soort() == Tekstlijn) {
     // Set first, so the box's change handler finds the same text.
-    ontwerp_.HuidigeLijn = qint16(index);
+    bewerking_.ZetHuidigeLijn(index);
     txtTekstlijn_->setText(v.Tekst);
     txtTekstlijn_->selectAll();
     txtTekstlijn_->setFocus();
     ToonKenmerken(index);
   }
-  if (!ontwerp_.Geselecteerd(index)) ++ontwerp_.AantalGeselecteerd;
-  ontwerp_.ZetGeselecteerd(index, true);
-  ontwerp_.kader(index).Rand = 2;
+  bewerking_.ZetGeselecteerd(index, true);
   ZetMenusVoorSelectie(index);
-  if (!ontwerp_.Bezig) PlaatsHandvaten();
+  if (!bewerking_.Bezig()) PlaatsHandvaten();
   pictEtiket_->ToonAlles();
 }
 
 void Etiket::DeSelecteerVoorwerp(int index) {
-  ontwerp_.ZetGeselecteerd(index, false);
-  ontwerp_.kader(index).Rand = 1;
-  --ontwerp_.AantalGeselecteerd;
-  if (ontwerp_.HuidigeLijn == index) ontwerp_.HuidigeLijn = 0;
-  if (ontwerp_.AantalGeselecteerd == 1) {
-    ZetMenusVoorSelectie(ontwerp_.GeselecteerdVoorwerp());
+  bewerking_.ZetGeselecteerd(index, false);
+  if (bewerking_.HuidigeLijn() == index) bewerking_.ZetHuidigeLijn(0);
+  if (bewerking_.AantalGeselecteerd() == 1) {
+    ZetMenusVoorSelectie(bewerking_.GeselecteerdVoorwerp());
   } else {
     mnuRondeTekstWijzigen_->setEnabled(false);
     mnuTekstOmzetten_->setEnabled(false);
   }
-  if (!ontwerp_.Bezig) PlaatsHandvaten();
+  if (!bewerking_.Bezig()) PlaatsHandvaten();
   pictEtiket_->ToonAlles();
 }
 
 void Etiket::DeSelekteerAlles() {
-  const bool bezig = ontwerp_.Bezig;
-  ontwerp_.Bezig = true;
-  for (int i = 1; i <= ontwerp_.AantalVoorwerpen; ++i)
-    if (ontwerp_.Geselecteerd(i)) DeSelecteerVoorwerp(i);
-  ontwerp_.AantalGeselecteerd = 0;
-  ontwerp_.Bezig = bezig;
+  bewerking_.WisSelectie();
+  bewerking_.ZetHuidigeLijn(0);
+  mnuRondeTekstWijzigen_->setEnabled(false);
+  mnuTekstOmzetten_->setEnabled(false);
 }
 
 void Etiket::PlaatsHandvaten() {
@@ -77,31 +72,33 @@ void Etiket::VerbergHandvaten() {
 }
 
 void Etiket::mnuAllesSelekteren_Click() {
-  VerbergAlles();
-  for (int i = 1; i <= ontwerp_.AantalVoorwerpen; ++i)
-    if (!ontwerp_.Geselecteerd(i)) SelecteerVoorwerp(i);
-  ToonAlles();
+  Wijziging wijziging(*this);
+  for (int i = 1; i <= ontwerp().AantalVoorwerpen(); ++i)
+    if (!bewerking_.Geselecteerd(i)) SelecteerVoorwerp(i);
 }
 
 void Etiket::pictEtiket_MouseDown(Qt::MouseButton knop, Qt::KeyboardModifiers toetsen, float x, float y) {
+  const Ontwerp& o = ontwerp();
   if (knop == Qt::RightButton) {
     // The right button moves: the element under the pointer, or the
     // selection as it is when the pointer is on nothing.
-    const int raak = ontwerp_.ZoekVoorwerp(x, y);
-    if (raak != 0 && !ontwerp_.Geselecteerd(raak)) {
+    const int raak = o.ZoekVoorwerp(x, y);
+    if (raak != 0 && !bewerking_.Geselecteerd(raak)) {
+      Wijziging wijziging(*this);
       DeSelekteerAlles();
       SelecteerVoorwerp(raak);
     }
-    if (ontwerp_.AantalGeselecteerd == 0) return;
+    if (bewerking_.AantalGeselecteerd() == 0) return;
     BeginVerplaatsen(x, y, toetsen & Qt::ControlModifier);
     return;
   }
   if (knop != Qt::LeftButton) return;
-  const int raak = ontwerp_.ZoekVoorwerp(x, y);
+  const int raak = o.ZoekVoorwerp(x, y);
   if (raak == 0) return;
+  Wijziging wijziging(*this);
   if (toetsen & Qt::ShiftModifier) {
-    if (!ontwerp_.Geselecteerd(raak)) SelecteerVoorwerp(raak);
-    else if (ontwerp_.AantalGeselecteerd == 1) opties_.meldingen->beep();
+    if (!bewerking_.Geselecteerd(raak)) SelecteerVoorwerp(raak);
+    else if (bewerking_.AantalGeselecteerd() == 1) opties_.meldingen->beep();
     else DeSelecteerVoorwerp(raak);
   } else {
     DeSelekteerAlles();
@@ -110,25 +107,18 @@ void Etiket::pictEtiket_MouseDown(Qt::MouseButton knop, Qt::KeyboardModifiers to
 }
 
 void Etiket::mnuVerwijderen_Click() {
-  VerbergAlles();
+  Wijziging wijziging(*this);
   // Downwards, so the indexes still to visit stay valid.
-  for (int i = ontwerp_.AantalVoorwerpen; i >= 1; --i) {
-    if (!ontwerp_.Geselecteerd(i)) continue;
-    ontwerp_.TeHertekenenVoorwerp(i);
-    ontwerp_.VerwijderVoorwerp(i);
-  }
-  if (ontwerp_.AantalVoorwerpen > 0) SelecteerVoorwerp(1);
-  Hertekenen();
-  PlaatsHandvaten();
-  ToonAlles();
+  for (int i = ontwerp().AantalVoorwerpen(); i >= 1; --i)
+    if (bewerking_.Geselecteerd(i)) bewerking_.VerwijderVoorwerp(i);
+  if (ontwerp().AantalVoorwerpen() > 0) SelecteerVoorwerp(1);
 }
 
 void Etiket::VerwijderVoorwerpen() {
-  ontwerp_.VerwijderVoorwerpen();
+  Wijziging wijziging(*this);
+  bewerking_.VerwijderVoorwerpen();
   mnuRondeTekstWijzigen_->setEnabled(false);
   mnuTekstOmzetten_->setEnabled(false);
-  Hertekenen();
-  PlaatsHandvaten();
 }
 
 void Etiket::EindVerplaatsen(bool doeVerplaatsing) {
@@ -136,23 +126,21 @@ void Etiket::EindVerplaatsen(bool doeVerplaatsing) {
   beeld_.SchaduwZichtbaar = false;
   pictEtiket_->ToonAlles();
   if (!doeVerplaatsing) return;
-  VerbergAlles();
+  Wijziging wijziging(*this);
   const Kader sel = beeld_.Selectie();
   const Kader& schaduw = beeld_.Schaduw;
-  for (int i = 1; i <= ontwerp_.AantalVoorwerpen; ++i) {
-    if (!ontwerp_.Geselecteerd(i)) continue;
-    const Voorwerp& v = ontwerp_.voorwerp(i);
+  Ontwerp& o = ontwerp();
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
+    if (!bewerking_.Geselecteerd(i)) continue;
+    const Voorwerp& v = o.voorwerp(i);
     float l = v.Links - sel.Links + schaduw.Links, b = v.Boven - sel.Boven + schaduw.Boven;
     float br = v.Breedte, h = v.Hoogte;
-    ontwerp_.PlaatsVoorwerp(i, l, b, br, h);
+    o.PlaatsVoorwerp(i, l, b, br, h);
   }
-  Hertekenen();
-  PlaatsHandvaten();
-  ToonAlles();
 }
 
 void Etiket::cmdCentreren_Click() {
-  if (ontwerp_.AantalGeselecteerd == 0) return;
+  if (bewerking_.AantalGeselecteerd() == 0) return;
   beeld_.PlaatsHandvaten();
   const Kader s = beeld_.Selectie();
   Kader& schaduw = beeld_.Schaduw;

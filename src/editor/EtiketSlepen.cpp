@@ -4,6 +4,7 @@
 
 #include "editor/Etiket.h"
 #include "editor/EtiketPlaatje.h"
+#include "editor/Wijziging.h"
 #include "model/Kenmerken.h"
 #include "platform/MessageService.h"
 
@@ -49,8 +50,8 @@ void Etiket::BeginVerplaatsen(float x, float y, bool eenRichting) {
 void Etiket::picHandvat_MouseDown(int index, Qt::MouseButton knop, Qt::KeyboardModifiers toetsen) {
   bool bijsnijden = false;
   if (knop == Qt::RightButton) {
-    const int i = ontwerp_.GeselecteerdVoorwerp();
-    if (ontwerp_.AantalGeselecteerd != 1 || ontwerp_.voorwerp(i).Soort != Figuur) {
+    const int i = bewerking_.GeselecteerdVoorwerp();
+    if (bewerking_.AantalGeselecteerd() != 1 || ontwerp().voorwerp(i).Soort() != Figuur) {
       opties_.meldingen->show(platform::MessageService::Icon::Warning, QStringLiteral("Fout"),
                               QStringLiteral("Bijsnijden werkt alleen indien\ner één figuur geselecteerd is"),
                               platform::MessageService::Buttons::OkCancel);
@@ -73,29 +74,24 @@ void Etiket::EindRekken(bool uitvoeren) {
   beeld_.SchaduwZichtbaar = false;
   pictEtiket_->ToonAlles();
   if (!uitvoeren || !r) return;
-  VerbergAlles();
-  ontwerp_.Bezig = true;
+  Wijziging wijziging(*this);
   chkAutomatischVerdelen_->setChecked(false);
-  for (int i = 1; i <= ontwerp_.AantalVoorwerpen; ++i) {
-    if (!ontwerp_.Geselecteerd(i)) continue;
-    ontwerp_.TeHertekenenVoorwerp(i);
-    Voorwerp& v = ontwerp_.voorwerp(i);
+  Ontwerp& o = ontwerp();
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
+    if (!bewerking_.Geselecteerd(i)) continue;
+    Voorwerp& v = o.voorwerp(i);
     NieuwVak n = RekVoorwerp(v, *r, schaduw);
-    if (v.Soort == Tekstlijn) {
-      ZetLettergrootte(ontwerp_, i, n.Lettergrootte);
+    if (v.Soort() == Tekstlijn) {
+      ZetLettergrootte(o, i, n.Lettergrootte);
       n.Hoogte = v.Hoogte;
     }
-    if (r->Bijsnijden && v.Soort == Figuur) {
+    if (r->Bijsnijden && v.Soort() == Figuur) {
       v.BronX = n.BronX;
       v.BronY = n.BronY;
       v.BronBreedte = n.BronBreedte;
       v.BronHoogte = n.BronHoogte;
     }
-    ontwerp_.PlaatsVoorwerp(i, n.Links, n.Boven, n.Breedte, n.Hoogte);
+    o.PlaatsVoorwerp(i, n.Links, n.Boven, n.Breedte, n.Hoogte);
   }
-  ontwerp_.Bezig = false;
-  Hertekenen();
-  PlaatsHandvaten();
-  ToonKenmerken(ontwerp_.HuidigeLijn);
-  ToonAlles();
+  ToonKenmerken(bewerking_.HuidigeLijn());
 }

@@ -84,7 +84,7 @@ NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw) 
   const float sy = std::fabs(schaduw.Onder - schaduw.Boven) / (sel.Onder - sel.Boven);
   const float sx = std::fabs(schaduw.Rechts - schaduw.Links) / (sel.Rechts - sel.Links);
   NieuwVak n;
-  if (v.Soort == Tekstlijn) {
+  if (v.Soort() == Tekstlijn) {
     n.Lettergrootte = qint16(std::floor(v.Lettergrootte * sy));
     n.Hoogte = HoogteVoorPunten(n.Lettergrootte);
   } else {
@@ -93,7 +93,7 @@ NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw) 
   n.Boven = (v.Boven - sel.Boven) * sy + schaduw.Boven;
   n.Links = (v.Links - sel.Links) * sx + schaduw.Links;
   n.Breedte = sx * v.Breedte;
-  if (!r.Bijsnijden || v.Soort != Figuur || v.Breedte <= 0 || v.Hoogte <= 0) return n;
+  if (!r.Bijsnijden || v.Soort() != Figuur || v.Breedte <= 0 || v.Hoogte <= 0) return n;
 
   // The picture keeps its scale on the label; the box cuts out another part.
   qint32 bx = RondAf((n.Links - v.Links) / v.Breedte * v.BronBreedte + v.BronX);

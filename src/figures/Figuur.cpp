@@ -27,9 +27,10 @@ void SchaalFiguur(Ontwerp& ontwerp, int index, float b, float h) {
   v.Hoogte = float(s * ph);
 }
 
-int FiguurToevoegen(Ontwerp& ontwerp, const EtiketFormaat& formaat, const QImage& plaatje, QRgb achtergrond) {
+int FiguurToevoegen(Ontwerp& ontwerp, const EtiketFormaat& formaat, const SchermSchaal& s, const QImage& plaatje,
+                    QRgb achtergrond) {
   // The bitmap comes first: a picture that cannot become one adds nothing.
-  auto beeld = std::make_unique<Beeld>();
+  auto beeld = std::make_shared<Beeld>();
   beeld->raster = MaakFiguurBitmap(plaatje, achtergrond);
   if (beeld->raster.isNull()) return 0;
   const qint32 breedte = beeld->raster.width(), hoogte = beeld->raster.height();
@@ -38,9 +39,8 @@ int FiguurToevoegen(Ontwerp& ontwerp, const EtiketFormaat& formaat, const QImage
   Voorwerp& v = ontwerp.voorwerp(index);
   v.ZetAfbeelding(std::move(beeld), breedte, hoogte);
 
-  const SchermSchaal& s = ontwerp.Schaal;
   float links, boven;
-  if (ontwerp.AantalLijnen > 0) {
+  if (ontwerp.AantalLijnen() > 0) {
     const float b = Minimum(float(v.BeeldBreedte) * s.MmPerPixelX, s.ScaleWidth / 3);
     const float h = Minimum(float(v.BeeldHoogte) * s.MmPerPixelY, s.ScaleHeight / 3);
     SchaalFiguur(ontwerp, index, b, h);
@@ -53,6 +53,5 @@ int FiguurToevoegen(Ontwerp& ontwerp, const EtiketFormaat& formaat, const QImage
   }
   float breedteMm = v.Breedte, hoogteMm = v.Hoogte;
   ontwerp.PlaatsVoorwerp(index, links, boven, breedteMm, hoogteMm);
-  v.TeHertekenen = true;
   return index;
 }

@@ -4,6 +4,7 @@
 
 #include "model/EtiketFormaat.h"
 #include "model/Ontwerp.h"
+#include "model/SchermSchaal.h"
 
 // The largest picture a figure is made from, in dots. The design file
 // reader refuses larger pictures, so every figure added can be saved and
@@ -29,10 +30,9 @@ void SchaalFiguur(Ontwerp& ontwerp, int index, float b, float h);
 
 // Adds a picture as a new figure and returns its index. With text lines on
 // the label the figure gets at most its screen size (one dot per screen
-// pixel) and a third of the visible picture each way, at the picture's
-// top-left corner; on a label without text lines it fills 90 % of the
-// label in one direction, centred. The element is placed and marked for
-// redrawing; hiding the frames, redrawing and selecting are the window's.
-// A picture MaakFiguurBitmap refuses adds nothing and gives 0.
-int FiguurToevoegen(Ontwerp& ontwerp, const EtiketFormaat& formaat, const QImage& plaatje,
+// pixel of the screen scale s) and a third of the visible picture each
+// way, at the picture's top-left corner; on a label without text lines it
+// fills 90 % of the label in one direction, centred. Selecting it is the
+// window's. A picture MaakFiguurBitmap refuses adds nothing and gives 0.
+int FiguurToevoegen(Ontwerp& ontwerp, const EtiketFormaat& formaat, const SchermSchaal& s, const QImage& plaatje,
                     QRgb achtergrond = qRgb(255, 255, 255));

@@ -7,19 +7,18 @@
 
 namespace {
 int EnigeFiguur(const Ontwerp& o) {
-  if (o.AantalFiguren != 1) return 0;
-  for (int i = 1; i <= o.AantalVoorwerpen; ++i)
-    if (o.voorwerp(i).Soort == Figuur) return i;
+  if (o.AantalFiguren() != 1) return 0;
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
+    if (o.voorwerp(i).Soort() == Figuur) return i;
   return 0;
 }
 }  // namespace
 
 void AllesUitlijnen(Ontwerp& o, qint16 uitlijning) {
-  for (int i = 1; i <= o.AantalVoorwerpen; ++i) {
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     Voorwerp& v = o.voorwerp(i);
-    if (v.Soort != Tekstlijn) continue;
+    if (v.Soort() != Tekstlijn) continue;
     v.Uitlijning = uitlijning;
-    v.TeHertekenen = true;
   }
 }
 
@@ -36,15 +35,15 @@ void AutomatischVerdelen(Ontwerp& o, const EtiketFormaat& f, qint16 positie) {
       default: break;
     }
   }
-  if (o.AantalLijnen == 0) return;
+  if (o.AantalLijnen() == 0) return;
   float som = 0;
-  for (int i = 1; i <= o.AantalVoorwerpen; ++i)
-    if (o.voorwerp(i).Soort == Tekstlijn) som += o.voorwerp(i).Hoogte;
-  const float g = (bf - tf - som) / float(o.AantalLijnen + 1);
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
+    if (o.voorwerp(i).Soort() == Tekstlijn) som += o.voorwerp(i).Hoogte;
+  const float g = (bf - tf - som) / float(o.AantalLijnen() + 1);
   float y = tf + g;
-  for (int i = 1; i <= o.AantalVoorwerpen; ++i) {
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
-    if (v.Soort != Tekstlijn) continue;
+    if (v.Soort() != Tekstlijn) continue;
     float links, rechts;
     if (f.Vorm == 1) {
       const float yc = y + v.Hoogte / 2;
@@ -62,12 +61,11 @@ void AutomatischVerdelen(Ontwerp& o, const EtiketFormaat& f, qint16 positie) {
 }
 
 bool PlaatsFiguur(Ontwerp& o, const EtiketFormaat& f, FiguurPositie positie) {
-  if (o.AantalFiguren > 1) return false;
+  if (o.AantalFiguren() > 1) return false;
   const int fig = EnigeFiguur(o);
   if (fig == 0) return true;
   const float W = f.Breedte, H = f.Hoogte;
   const bool boven = positie == FiguurBoven || positie == FiguurOnder;
-  o.TeHertekenenVoorwerp(fig);
   if (boven) SchaalFiguur(o, fig, 0.9f * W, H / 3);
   else SchaalFiguur(o, fig, W / 3, 0.9f * H);
   Voorwerp& v = o.voorwerp(fig);

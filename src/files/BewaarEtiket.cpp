@@ -160,11 +160,11 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
   // save before anything is written.
   qint16 lijnen = 0, figuren = 0, rond = 0;
   qint64 punten = 0;
-  for (int i = 1; i <= o.AantalVoorwerpen; ++i) {
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
-    if (v.Soort == Tekstlijn) ++lijnen;
-    else if (v.Soort == RondeTekst) ++rond;
-    else if (v.Soort == Figuur) {
+    if (v.Soort() == Tekstlijn) ++lijnen;
+    else if (v.Soort() == RondeTekst) ++rond;
+    else if (v.Soort() == Figuur) {
       ++figuren;
       const QSize maat = OpslagMaat(v);
       punten += qint64(maat.width()) * maat.height();
@@ -182,12 +182,12 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
   s.Integer(figuren);
   if (versie2) s.Integer(rond);
 
-  for (int i = 1; i <= o.AantalVoorwerpen && s.ok(); ++i)
-    if (o.voorwerp(i).Soort == Tekstlijn) TekstlijnRecordSchrijven(s, o.voorwerp(i));
+  for (int i = 1; i <= o.AantalVoorwerpen() && s.ok(); ++i)
+    if (o.voorwerp(i).Soort() == Tekstlijn) TekstlijnRecordSchrijven(s, o.voorwerp(i));
 
-  for (int i = 1; i <= o.AantalVoorwerpen && s.ok(); ++i) {
+  for (int i = 1; i <= o.AantalVoorwerpen() && s.ok(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
-    if (v.Soort != Figuur) continue;
+    if (v.Soort() != Figuur) continue;
     s.Single(v.Links);
     s.Single(v.Boven);
     s.Single(v.Breedte);
@@ -207,8 +207,8 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
   }
 
   if (versie2)
-    for (int i = 1; i <= o.AantalVoorwerpen && s.ok(); ++i)
-      if (o.voorwerp(i).Soort == RondeTekst) RondeTekstRecordSchrijven(s, o.voorwerp(i));
+    for (int i = 1; i <= o.AantalVoorwerpen() && s.ok(); ++i)
+      if (o.voorwerp(i).Soort() == RondeTekst) RondeTekstRecordSchrijven(s, o.voorwerp(i));
 
   r.TekensVervangen = s.TekensVervangen;
   r.TekstIngekort = s.TekstIngekort;

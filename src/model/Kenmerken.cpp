@@ -6,7 +6,7 @@
 namespace {
 Voorwerp* Lijn(Ontwerp& o, int index) {
   Voorwerp& v = o.voorwerp(index);
-  return v.Soort == Tekstlijn ? &v : nullptr;
+  return v.Soort() == Tekstlijn ? &v : nullptr;
 }
 // One field of a text line; other kinds are left alone.
 template <typename T>
@@ -26,7 +26,6 @@ bool ZetLettergrootte(Ontwerp& o, int index, double punten) {
   if (!(afgerond >= -32768 && afgerond <= 32767)) throw OverloopFout();
   v->Lettergrootte = qint16(afgerond);
   v->Hoogte = HoogteVoorPunten(punten);
-  o.KaderOpVoorwerp(index);
   return true;
 }
 

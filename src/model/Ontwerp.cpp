@@ -4,104 +4,54 @@
 
 OverloopFout::OverloopFout(const char* tekst) : std::overflow_error(tekst) {}
 
-int Ontwerp::NieuwVoorwerp(qint16 soort) {
-  if (AantalVoorwerpen >= kMaxVoorwerpen) throw OverloopFout(kTeVeelVoorwerpen);
-  if (AantalVoorwerpen < 1) {
-    tabel_.clear();
-    geselecteerd_.clear();
-    kaders_.clear();
-  }
-  tabel_.emplace_back();
-  geselecteerd_.push_back(false);
-  kaders_.emplace_back();
+void Ontwerp::Tel(qint16 soort, int richting) {
   switch (soort) {
-    case Tekstlijn: ++AantalLijnen; break;
-    case Figuur: ++AantalFiguren; break;
-    case RondeTekst: ++AantalRondeTeksten; break;
+    case Tekstlijn: lijnen_ = qint16(lijnen_ + richting); break;
+    case Figuur: figuren_ = qint16(figuren_ + richting); break;
+    case RondeTekst: rond_ = qint16(rond_ + richting); break;
     default: break;
   }
-  ++AantalVoorwerpen;
-  const int index = AantalVoorwerpen;
-  Voorwerp& v = tabel_.back();
-  v.Soort = soort;
-  v.TeHertekenen = true;
-  v.Links = Schaal.ScaleLeft;
-  v.Boven = Schaal.ScaleTop;
+}
+
+int Ontwerp::IndexVan(quint32 id) const {
+  if (id == 0) return 0;
+  for (size_t i = 0; i < tabel_.size(); ++i)
+    if (tabel_[i].id_ == id) return int(i + 1);
+  return 0;
+}
+
+int Ontwerp::NieuwVoorwerp(qint16 soort, float links, float boven) {
+  if (AantalVoorwerpen() >= kMaxVoorwerpen) throw OverloopFout(kTeVeelVoorwerpen);
+  Voorwerp& v = tabel_.emplace_back(soort);
+  v.id_ = volgendeId_++;
+  Tel(soort, +1);
+  v.Links = links;
+  v.Boven = boven;
   v.Breedte = 10;
   v.Hoogte = 5;
-  SelectieKader& k = kaders_.back();
-  k = {v.Links, v.Boven, v.Breedte, v.Hoogte, true, 1};
-  return index;
+  return AantalVoorwerpen();
+}
+
+void Ontwerp::ZetSoort(int index, qint16 soort) {
+  Voorwerp& v = voorwerp(index);
+  Tel(v.soort_, -1);
+  v.soort_ = soort;
+  Tel(soort, +1);
 }
 
 void Ontwerp::PlaatsVoorwerp(int index, float& links, float& boven, float& breedte, float& hoogte) {
-  if (!(breedte > 0)) breedte = 1;
-  if (!(hoogte > 0)) hoogte = 1;
-  TeHertekenenVoorwerp(index);
-  Voorwerp& v = voorwerp(index);
-  v.Links = links;
-  v.Boven = boven;
-  v.Breedte = breedte;
-  v.Hoogte = hoogte;
-  SelectieKader& k = kader(index);
-  k.Links = links - Schaal.MmPerPixelX;
-  k.Boven = boven - Schaal.MmPerPixelY;
-  k.Breedte = breedte + 2 * Schaal.MmPerPixelX;
-  k.Hoogte = hoogte + 2 * Schaal.MmPerPixelY;
-  v.TeHertekenen = true;
-}
-
-void Ontwerp::TeHertekenenVoorwerp(int index) {
-  if (index == 0) return;
-  HertekenGebieden.push_back(GebiedVan(voorwerp(index)));
-}
-
-void Ontwerp::KaderOpVoorwerp(int index) {
-  const Voorwerp& v = voorwerp(index);
-  SelectieKader& k = kader(index);
-  k.Links = v.Links;
-  k.Boven = v.Boven;
-  k.Breedte = v.Breedte;
-  k.Hoogte = v.Hoogte;
+  voorwerp(index).Plaats(links, boven, breedte, hoogte);
 }
 
 void Ontwerp::VerwijderVoorwerp(int index) {
   const size_t s = slot(index);
-  switch (tabel_[s].Soort) {
-    case Tekstlijn: --AantalLijnen; break;
-    case Figuur: --AantalFiguren; break;
-    case RondeTekst: --AantalRondeTeksten; break;
-    default: break;
-  }
-  if (geselecteerd_[s]) --AantalGeselecteerd;
-  if (HuidigeLijn == index) HuidigeLijn = 0;
-  else if (HuidigeLijn > index) --HuidigeLijn;
-  // Erasing hands every later record, picture included, one place down and
-  // releases this one's picture.
+  Tel(tabel_[s].soort_, -1);
   tabel_.erase(tabel_.begin() + std::ptrdiff_t(s));
-  geselecteerd_.erase(geselecteerd_.begin() + std::ptrdiff_t(s));
-  kaders_.pop_back();
-  --AantalVoorwerpen;
-  for (int j = index; j <= AantalVoorwerpen; ++j) {
-    KaderOpVoorwerp(j);
-    kader(j).Rand = Geselecteerd(j) ? 2 : 1;
-  }
 }
 
 void Ontwerp::VerwijderVoorwerpen() {
-  for (int i = 1; i <= AantalVoorwerpen; ++i) TeHertekenenVoorwerp(i);
   tabel_.clear();
-  geselecteerd_.clear();
-  kaders_.clear();
-  AantalVoorwerpen = AantalLijnen = AantalFiguren = AantalRondeTeksten = 0;
-  AantalGeselecteerd = 0;
-  HuidigeLijn = 0;
-}
-
-int Ontwerp::GeselecteerdVoorwerp() const {
-  for (int i = 1; i <= AantalVoorwerpen; ++i)
-    if (Geselecteerd(i)) return i;
-  return 0;
+  lijnen_ = figuren_ = rond_ = 0;
 }
 
 bool Ontwerp::PuntInVoorwerp(float x, float y, int index) const {
@@ -117,7 +67,7 @@ bool Ontwerp::VoorwerpBinnen(int index, float links, float boven, float rechts, 
 int Ontwerp::ZoekVoorwerp(float x, float y) const {
   float l = -1000, b = -1000, r = 1000, o = 1000;
   int raak = 0;
-  for (int i = AantalVoorwerpen; i >= 1; --i) {
+  for (int i = AantalVoorwerpen(); i >= 1; --i) {
     if (PuntInVoorwerp(x, y, i) && VoorwerpBinnen(i, l, b, r, o)) {
       const Voorwerp& v = voorwerp(i);
       l = v.Links;
@@ -131,19 +81,16 @@ int Ontwerp::ZoekVoorwerp(float x, float y) const {
 }
 
 bool Ontwerp::IsConsistent() const {
-  if (AantalVoorwerpen < 0 || size_t(AantalVoorwerpen) > tabel_.size()) return false;
-  int lijnen = 0, figuren = 0, rond = 0, geselecteerd = 0;
-  for (int i = 0; i < AantalVoorwerpen; ++i) {
-    switch (tabel_[size_t(i)].Soort) {
+  int lijnen = 0, figuren = 0, rond = 0;
+  for (const Voorwerp& v : tabel_) {
+    switch (v.soort_) {
       case Tekstlijn: ++lijnen; break;
       case Figuur: ++figuren; break;
       case RondeTekst: ++rond; break;
       default: return false;
     }
-    if (geselecteerd_[size_t(i)]) ++geselecteerd;
   }
-  return lijnen == AantalLijnen && figuren == AantalFiguren && rond == AantalRondeTeksten &&
-         AantalVoorwerpen == AantalLijnen + AantalFiguren + AantalRondeTeksten && geselecteerd == AantalGeselecteerd;
+  return lijnen == lijnen_ && figuren == figuren_ && rond == rond_;
 }
 
 bool Overlappen(const Gebied& a, const Gebied& b) {

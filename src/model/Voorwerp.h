@@ -6,8 +6,9 @@
 
 #include "model/Bool16.h"
 
-// The picture an element owns: a raster (one bit, black on white, for
-// figures and round texts) or, for some pasted pictures, a vector picture.
+// The picture of an element: a raster (one bit, black on white, for figures
+// and round texts) or, for some pasted pictures, a vector picture. Pictures
+// are never changed once made, so copies of a design share them.
 struct Beeld {
   QImage raster;
   QPicture vector;
@@ -16,16 +17,23 @@ struct Beeld {
 
 enum SoortVoorwerp : qint16 { Tekstlijn = 1, Figuur = 2, RondeTekst = 3 };
 
+class Ontwerp;
+
 // One element of the design. Geometry in millimetres, origin at the label's
-// centre, y downwards. The record owns its picture: moving the record hands
-// the picture over, deleting it releases the picture exactly once.
+// centre, y downwards. A copy shares the picture, which is read-only. The
+// kind and the identity are set by the design, which counts its kinds.
 struct Voorwerp {
+  explicit Voorwerp(qint16 soort = 0) : soort_(soort) {}
+
+  qint16 Soort() const { return soort_; }
+  // Stays with the element for the life of the design, through moves,
+  // deletions of others, copies and undo; 0 outside a design.
+  quint32 Id() const { return id_; }
+
   float Links = 0;
   float Boven = 0;
   float Breedte = 0;
   float Hoogte = 0;
-  qint16 Soort = 0;
-  Bool16 TeHertekenen;
   qint16 Lettergrootte = 0;
   QString Lettertype;
   Bool16 Vet;
@@ -39,7 +47,7 @@ struct Voorwerp {
   float Referentiepunt = 0;
   float MiddenX = 0;
   float MiddenY = 0;
-  std::unique_ptr<Beeld> Afbeelding;
+  std::shared_ptr<const Beeld> Afbeelding;
   qint32 BeeldBreedte = 0;
   qint32 BeeldHoogte = 0;
   qint32 BronX = 0;
@@ -50,5 +58,15 @@ struct Voorwerp {
   float Rechts() const { return Links + Breedte; }
   float Onder() const { return Boven + Hoogte; }
   // Gives the element a picture; the source rectangle becomes the whole picture.
-  void ZetAfbeelding(std::unique_ptr<Beeld> beeld, qint32 breedte, qint32 hoogte);
+  void ZetAfbeelding(std::shared_ptr<const Beeld> beeld, qint32 breedte, qint32 hoogte);
+  // Stores the box; a width or height not above 0 becomes 1, in the
+  // caller's variable too.
+  void Plaats(float& links, float& boven, float& breedte, float& hoogte);
+  // Same content and box, identity aside; pictures compare by identity.
+  bool ZelfdeAls(const Voorwerp& ander) const;
+
+ private:
+  friend class Ontwerp;
+  qint16 soort_ = 0;
+  quint32 id_ = 0;
 };

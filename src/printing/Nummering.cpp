@@ -21,7 +21,7 @@ int ZoekCode(const QString& tekst, std::initializer_list<const char*> codes) {
 
 int ZoekCode(const Ontwerp& o, int index, std::initializer_list<const char*> codes) {
   const Voorwerp& v = o.voorwerp(index);
-  if (v.Soort != Tekstlijn && v.Soort != RondeTekst) return 0;
+  if (v.Soort() != Tekstlijn && v.Soort() != RondeTekst) return 0;
   return ZoekCode(v.Tekst, codes);
 }
 
@@ -30,7 +30,7 @@ bool HeeftCode(const QString& tekst) {
 }
 
 qint16 IsNummering(const Ontwerp& o) {
-  for (int i = 1; i <= o.AantalVoorwerpen; ++i) {
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     if (ZoekCode(o, i, {"[A]", "[B]", "[C]", "[D]", "[E]"}) > 0) return 2;
     if (ZoekCode(o, i, {kNummerCode}) > 0) return 1;
   }

@@ -13,7 +13,7 @@ int CanvasMaat(float mm, int ppm) { return int(std::floor(mm + 0.99f)) * ppm; }
 int OpNaar(int waarde, int veelvoud) { return (waarde + veelvoud - 1) / veelvoud * veelvoud; }
 }  // namespace
 
-LabelRaster::LabelRaster(Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
+LabelRaster::LabelRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
                          RondeTekstMaker maakRondeTekst)
     : ontwerp_(ontwerp), formaat_(formaat), ppm_(puntenPerMm), nummering_(nummering),
       maakRondeTekst_(std::move(maakRondeTekst)) {}
@@ -37,49 +37,34 @@ const QImage& LabelRaster::Teken(float dX, float dY, int nummer) {
   QImage& canvas = canvas_;
   QPainter p(&canvas);
   const Apparaat a{float(ppm_), float(ppm_), dX, dY};
-  Ontwerp& o = ontwerp_;
-  for (int i = 1; i <= o.AantalVoorwerpen; ++i) {
-    Voorwerp& v = o.voorwerp(i);
-    if (v.Soort == Tekstlijn) {
-      // The element keeps its own text; only this copy gets the numbers.
-      const QString eigen = v.Tekst;
-      v.Tekst = VervangNummering(eigen, nummer, nummering_);
-      TekstOpDC(v, f, p, a);
-      v.Tekst = eigen;
-    } else if (v.Soort == Figuur) {
+  const Ontwerp& o = ontwerp_;
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
+    const Voorwerp& v = o.voorwerp(i);
+    if (v.Soort() == Tekstlijn) {
+      const QString tekst = VervangNummering(v.Tekst, nummer, nummering_);
+      if (tekst == v.Tekst) {
+        TekstOpDC(v, f, p, a);
+        continue;
+      }
+      Voorwerp kopie = v;
+      kopie.Tekst = tekst;
+      TekstOpDC(kopie, f, p, a);
+    } else if (v.Soort() == Figuur) {
       FiguurOpDC(v, f, p, a);
-    } else if (v.Soort == RondeTekst) {
-      const QString nieuw = VervangNummering(v.Tekst, nummer, nummering_);
-      if (nieuw == v.Tekst || !maakRondeTekst_) {
+    } else if (v.Soort() == RondeTekst) {
+      const QString tekst = VervangNummering(v.Tekst, nummer, nummering_);
+      if (tekst == v.Tekst || !maakRondeTekst_) {
         FiguurOpDC(v, f, p, a);
         continue;
       }
-      // Render the copy's text with the circle's centre where it was, then
-      // put the element back as it was.
-      const float links = v.Links, boven = v.Boven, breedte = v.Breedte, hoogte = v.Hoogte;
-      const float mx = v.MiddenX, my = v.MiddenY;
-      const QString eigen = v.Tekst;
-      std::unique_ptr<Beeld> eigenBeeld = std::move(v.Afbeelding);
-      const qint32 bb = v.BeeldBreedte, bh = v.BeeldHoogte, bx = v.BronX, by = v.BronY, bw = v.BronBreedte,
-                   bhh = v.BronHoogte;
-      v.Tekst = nieuw;
-      maakRondeTekst_(o, i);
-      Voorwerp& w = o.voorwerp(i);
-      w.Links = w.Links - w.MiddenX + mx;
-      w.Boven = w.Boven - w.MiddenY + my;
-      FiguurOpDC(w, f, p, a);
-      w.Tekst = eigen;
-      w.Afbeelding = std::move(eigenBeeld);
-      w.BeeldBreedte = bb;
-      w.BeeldHoogte = bh;
-      w.BronX = bx;
-      w.BronY = by;
-      w.BronBreedte = bw;
-      w.BronHoogte = bhh;
-      w.MiddenX = mx;
-      w.MiddenY = my;
-      float l = links, b = boven, br = breedte, h = hoogte;
-      o.PlaatsVoorwerp(i, l, b, br, h);
+      // This copy's text, rendered with the circle's centre where the
+      // element has it.
+      Voorwerp kopie = v;
+      kopie.Tekst = tekst;
+      maakRondeTekst_(kopie);
+      kopie.Links = kopie.Links - kopie.MiddenX + v.MiddenX;
+      kopie.Boven = kopie.Boven - kopie.MiddenY + v.MiddenY;
+      FiguurOpDC(kopie, f, p, a);
     }
   }
   p.end();

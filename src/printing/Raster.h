@@ -9,15 +9,17 @@
 #include "printing/Nummering.h"
 
 class Ontwerp;
+struct Voorwerp;
 
 // Renders one copy of the label at the printer's resolution and encodes it
-// as a label block: position and one binary graphic.
+// as a label block: position and one binary graphic. The design is only
+// read: a copy's numbers go into temporary copies of its elements.
 class LabelRaster {
  public:
   // Rebuilds a round text's picture after its text changed.
-  using RondeTekstMaker = std::function<void(Ontwerp&, int index)>;
+  using RondeTekstMaker = std::function<void(Voorwerp&)>;
 
-  LabelRaster(Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
+  LabelRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
               RondeTekstMaker maakRondeTekst);
 
   // The canvas: floor(W + 0.99) x floor(H + 0.99) mm at the printer's dots,
@@ -39,7 +41,7 @@ class LabelRaster {
   static std::optional<QString> Grenzen(const EtiketFormaat& f, int puntenPerMm);
 
  private:
-  Ontwerp& ontwerp_;
+  const Ontwerp& ontwerp_;
   const EtiketFormaat& formaat_;
   int ppm_;
   const Nummering& nummering_;

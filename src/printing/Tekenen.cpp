@@ -80,11 +80,11 @@ void FiguurOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const 
 }
 
 void TekenVoorwerpOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {
-  if (v.Soort == Tekstlijn) TekstOpDC(v, f, hdc, a);
-  else if (v.Soort == Figuur || v.Soort == RondeTekst) FiguurOpDC(v, f, hdc, a);
+  if (v.Soort() == Tekstlijn) TekstOpDC(v, f, hdc, a);
+  else if (v.Soort() == Figuur || v.Soort() == RondeTekst) FiguurOpDC(v, f, hdc, a);
 }
 
 void TekenOpDC(const Ontwerp& o, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {
-  for (int i = 1; i <= o.AantalVoorwerpen; ++i)
-    if (o.voorwerp(i).Soort == Tekstlijn) TekstOpDC(o.voorwerp(i), f, hdc, a);
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
+    if (o.voorwerp(i).Soort() == Tekstlijn) TekstOpDC(o.voorwerp(i), f, hdc, a);
 }

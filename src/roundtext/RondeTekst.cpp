@@ -80,9 +80,10 @@ QImage TekenRondeTekst(const RondeZetting& zetting, const platform::CellFont& fo
   return beeld;
 }
 
-bool MaakRondeTekst(Ontwerp& ontwerp, int index) {
+bool MaakRondeTekst(Ontwerp& ontwerp, int index) { return MaakRondeTekst(ontwerp.voorwerp(index)); }
+
+bool MaakRondeTekst(Voorwerp& v) {
   BezigeMuis muis;
-  Voorwerp& v = ontwerp.voorwerp(index);
   if (ZonderSlotspaties(v.Tekst).isEmpty()) return false;
 
   const platform::CellFont font = RondeLetter(v.Lettertype, v.Lettergrootte, v.Vet, v.Cursief, v.Onderlijnd);
@@ -108,12 +109,12 @@ bool MaakRondeTekst(Ontwerp& ontwerp, int index) {
   v.MiddenX = float(k.MiddenX / double(RondeResolutie));
   v.MiddenY = float(k.MiddenY / double(RondeResolutie));
 
-  auto beeld = std::make_unique<Beeld>();
+  auto beeld = std::make_shared<Beeld>();
   beeld->raster = TekenRondeTekst(zetting, font, tekens);
 
   float links = v.Links, boven = v.Boven;
   float breedte = float(k.Breedte / double(RondeResolutie)), hoogte = float(k.Hoogte / double(RondeResolutie));
-  ontwerp.PlaatsVoorwerp(index, links, boven, breedte, hoogte);
-  ontwerp.voorwerp(index).ZetAfbeelding(std::move(beeld), k.Breedte, k.Hoogte);
+  v.Plaats(links, boven, breedte, hoogte);
+  v.ZetAfbeelding(std::move(beeld), k.Breedte, k.Hoogte);
   return true;
 }

@@ -26,3 +26,5 @@ QImage TekenRondeTekst(const RondeZetting& zetting, const platform::CellFont& fo
 // radius not above the letters' height (the working circle would be empty),
 // beyond GrootsteStraal, or not a number. True when a new picture was made.
 bool MaakRondeTekst(Ontwerp& ontwerp, int index);
+// The same for an element on its own, such as one copy's numbered text.
+bool MaakRondeTekst(Voorwerp& v);

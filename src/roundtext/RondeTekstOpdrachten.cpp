@@ -61,7 +61,6 @@ void PlaatsRondeTekst(Ontwerp& ontwerp, int index, const EtiketFormaat& formaat)
 void WijzigRondeTekst(Ontwerp& ontwerp, int index, const EtiketFormaat& formaat, const RondeTekstGegevens& g) {
   Voorwerp& v = ontwerp.voorwerp(index);
   SchrijfGegevens(g, v);
-  v.TeHertekenen = true;
   MaakRondeTekst(ontwerp, index);
   PlaatsRondeTekst(ontwerp, index, formaat);
 }
@@ -74,9 +73,8 @@ int VoegRondeTekstToe(Ontwerp& ontwerp, const EtiketFormaat& formaat, const Rond
 
 bool BeginOmzettingNaarRond(Ontwerp& ontwerp, int index, const EtiketFormaat& formaat) {
   Voorwerp& v = ontwerp.voorwerp(index);
-  if (v.Soort != Tekstlijn) return false;
-  ontwerp.TeHertekenenVoorwerp(index);
-  v.Soort = RondeTekst;
+  if (v.Soort() != Tekstlijn) return false;
+  ontwerp.ZetSoort(index, RondeTekst);
   v.Straal = StandaardStraal(formaat);
   v.Referentiepunt = 0;
   v.Wijzerzin = true;
@@ -84,20 +82,11 @@ bool BeginOmzettingNaarRond(Ontwerp& ontwerp, int index, const EtiketFormaat& fo
 }
 
 void EindOmzettingNaarRond(Ontwerp& ontwerp, int index, bool bevestigd) {
-  if (bevestigd) {
-    ontwerp.HuidigeLijn = 0;
-    --ontwerp.AantalLijnen;
-    ++ontwerp.AantalRondeTeksten;
-  } else {
-    ontwerp.voorwerp(index).Soort = Tekstlijn;
-  }
+  if (!bevestigd) ontwerp.ZetSoort(index, Tekstlijn);
 }
 
 bool ZetOmNaarRecht(Ontwerp& ontwerp, int index) {
-  if (ontwerp.voorwerp(index).Soort != RondeTekst) return false;
-  ontwerp.TeHertekenenVoorwerp(index);
-  ontwerp.voorwerp(index).Soort = Tekstlijn;
-  ++ontwerp.AantalLijnen;
-  --ontwerp.AantalRondeTeksten;
+  if (ontwerp.voorwerp(index).Soort() != RondeTekst) return false;
+  ontwerp.ZetSoort(index, Tekstlijn);
   return true;
 }

@@ -74,20 +74,20 @@ TEST_F(Bestanden, ADesignReadBackIsTheSameDesign) {
   Menu("mnuOpslaanAls");
   const QByteArray bewaard = Inhoud(pad);
   Menu("mnuNieuwEtiket");
-  EXPECT_EQ(O().AantalVoorwerpen, 0);
+  EXPECT_EQ(O().AantalVoorwerpen(), 0);
   EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora"));
   bestanden.answers.push_back({pad, {}});
   Menu("mnuOpenen");
   EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora - rond.VLO"));
-  ASSERT_EQ(O().AantalVoorwerpen, 4);
-  EXPECT_EQ(O().AantalLijnen, 2);
-  EXPECT_EQ(O().AantalFiguren, 1);
-  EXPECT_EQ(O().AantalRondeTeksten, 1);
+  ASSERT_EQ(O().AantalVoorwerpen(), 4);
+  EXPECT_EQ(O().AantalLijnen(), 2);
+  EXPECT_EQ(O().AantalFiguren(), 1);
+  EXPECT_EQ(O().AantalRondeTeksten(), 1);
   EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Eerste"));
   EXPECT_TRUE(O().voorwerp(2).Vet);
   EXPECT_EQ(O().voorwerp(4).Tekst, QStringLiteral("Rondom"));
   ASSERT_NE(O().voorwerp(4).Afbeelding, nullptr);
-  EXPECT_TRUE(O().Geselecteerd(1));
+  EXPECT_TRUE(B().Geselecteerd(1));
   EXPECT_EQ(O().BestType, 2);
   EXPECT_TRUE(O().IsConsistent());
   // Saved again it gives the same bytes.
@@ -106,7 +106,7 @@ TEST_F(Bestanden, AMissingFileLeavesTheDesignAndItsName) {
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
   EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Vellora kan het bestand\nniet vinden.\n\n") + weg);
-  EXPECT_EQ(O().AantalLijnen, 1);
+  EXPECT_EQ(O().AantalLijnen(), 1);
   EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora - bestaat.VLO"));
 }
 
@@ -118,9 +118,9 @@ TEST_F(Bestanden, ADamagedFileGivesAnEmptyDesignThatIsNotNamedAfterIt) {
   Menu("mnuOpenen");
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_TRUE(meldingen.shown[0].text.contains(QStringLiteral("beschadigd")));
-  EXPECT_EQ(O().AantalVoorwerpen, 0);
+  EXPECT_EQ(O().AantalVoorwerpen(), 0);
   EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora"));
-  EXPECT_EQ(O().Verborgen, 0);
+  EXPECT_EQ(B().Verborgen, 0);
   // So Save asks for a name instead of overwriting the damaged file.
   Menu("mnuOpslaan");
   EXPECT_EQ(bestanden.lastCaption, QStringLiteral("Opslaan als"));
@@ -162,7 +162,7 @@ TEST_F(Bestanden, NewClearsTheDesignTheCopiesAndAList) {
   venster->nummering().NummerLijst.resize(4);
   venster->nummering().NummerVan = 7;
   Menu("mnuNieuwEtiket");
-  EXPECT_EQ(O().AantalVoorwerpen, 0);
+  EXPECT_EQ(O().AantalVoorwerpen(), 0);
   EXPECT_EQ(Kind<QLineEdit>("txtAantal")->text(), QStringLiteral("1"));
   EXPECT_EQ(venster->nummering().AantalNummers(), 0);
   EXPECT_EQ(venster->nummering().GekozenTab, 0);
@@ -179,9 +179,9 @@ TEST_F(Bestanden, KiezenStartsANewDesignOnTheChosenFormat) {
   });
   Kind<QPushButton>("cmdKiezen")->click();
   EXPECT_EQ(O().HuidigFormaat, 2);
-  EXPECT_EQ(O().AantalVoorwerpen, 0);
+  EXPECT_EQ(O().AantalVoorwerpen(), 0);
   EXPECT_EQ(Kind<QLabel>("lblVorm")->text(), QStringLiteral("Rond"));
-  EXPECT_FLOAT_EQ(e.ontwerp().Schaal.ScaleHeight, 40 * 1.1f);
+  EXPECT_FLOAT_EQ(e.bewerking().Schaal.ScaleHeight, 40 * 1.1f);
   // Annuleren keeps the format, but the design is new all the same.
   Menu("mnuTekstLijnen1");
   BeantwoordDialoog<Formaat>([](Formaat* d) {
@@ -190,7 +190,7 @@ TEST_F(Bestanden, KiezenStartsANewDesignOnTheChosenFormat) {
   });
   Kind<QPushButton>("cmdKiezen")->click();
   EXPECT_EQ(O().HuidigFormaat, 2);
-  EXPECT_EQ(O().AantalVoorwerpen, 0);
+  EXPECT_EQ(O().AantalVoorwerpen(), 0);
 }
 
 TEST_F(Bestanden, AnInsertedPictureBecomesASelectedFigure) {
@@ -203,17 +203,17 @@ TEST_F(Bestanden, AnInsertedPictureBecomesASelectedFigure) {
   ASSERT_TRUE(plaatje.save(pad));
   bestanden.answers.push_back({pad, {}});
   Kind<QPushButton>("cmdBestand")->click();
-  ASSERT_EQ(O().AantalFiguren, 1);
+  ASSERT_EQ(O().AantalFiguren(), 1);
   const Voorwerp& v = O().voorwerp(1);
   EXPECT_EQ(v.BeeldBreedte, 300);
   // No text lines: 90 % of the 89 mm label across.
   EXPECT_NEAR(v.Breedte, 0.9 * 89, 1e-3);
-  EXPECT_TRUE(O().Geselecteerd(1));
+  EXPECT_TRUE(B().Geselecteerd(1));
   EXPECT_EQ(e.instellingen().ImageFolder, tmp.path(QStringLiteral("plaatjes/")));
   // Not a picture: a message, no figure.
   bestanden.answers.push_back({tmp.write(QStringLiteral("geen.bmp"), "geen plaatje"), {}});
   Menu("mnuBestandInvoegen");
-  EXPECT_EQ(O().AantalFiguren, 1);
+  EXPECT_EQ(O().AantalFiguren(), 1);
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
 }

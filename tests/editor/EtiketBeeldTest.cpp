@@ -9,8 +9,9 @@ namespace {
 
 struct Opstelling {
   FormatenTabel formaten = TestCatalogus();
-  Ontwerp ontwerp;
-  EtiketBeeld beeld{ontwerp, formaten};
+  Bewerking bewerking;
+  Ontwerp& ontwerp = bewerking.ontwerp();
+  EtiketBeeld beeld{bewerking, formaten};
 
   explicit Opstelling(int formaat = 1, int pw = 600, int ph = 400) {
     ontwerp.HuidigFormaat = qint16(formaat);
@@ -18,7 +19,7 @@ struct Opstelling {
   }
 
   int Lijn(const QString& tekst, float links, float boven, float breedte = 40) {
-    const int i = ontwerp.NieuwVoorwerp(Tekstlijn);
+    const int i = bewerking.NieuwVoorwerp(Tekstlijn);
     Voorwerp& v = ontwerp.voorwerp(i);
     v.Tekst = tekst;
     v.Lettertype = QStringLiteral("DejaVu Sans");
@@ -39,7 +40,7 @@ TEST(TekenVorm, RectangularLabelIsAGreyBoxWithABlackOutline) {
   EXPECT_EQ(o.beeld.Vorm(), QStringLiteral("Rechth."));
   EXPECT_EQ(o.beeld.Afmeting(), QStringLiteral("89x36"));
   const QImage& img = o.beeld.Beeld();
-  const QRect label = o.ontwerp.Schaal.naarPixels(QRectF(-44.5, -18, 89, 36));
+  const QRect label = o.bewerking.Schaal.naarPixels(QRectF(-44.5, -18, 89, 36));
   EXPECT_EQ(Kleur(img, label.center()), 0xC0C0C0u);
   EXPECT_EQ(Kleur(img, QPoint(label.left(), label.center().y())), 0u);
   EXPECT_EQ(Kleur(img, QPoint(label.left() - 2, label.center().y())), 0xFFFFFFu);
@@ -54,7 +55,7 @@ TEST(TekenVorm, RoundLabelIsAGreyDiscOfTheWidthAsDiameter) {
   EXPECT_EQ(o.beeld.Vorm(), QStringLiteral("Rond"));
   EXPECT_EQ(o.beeld.Afmeting(), QStringLiteral("Diam. 40"));
   const QImage& img = o.beeld.Beeld();
-  const QRect vak = o.ontwerp.Schaal.naarPixels(QRectF(-20, -20, 40, 40));
+  const QRect vak = o.bewerking.Schaal.naarPixels(QRectF(-20, -20, 40, 40));
   EXPECT_EQ(Kleur(img, vak.center()), 0xC0C0C0u);
   EXPECT_EQ(Kleur(img, vak.topLeft() + QPoint(3, 3)), 0xFFFFFFu);  // the corner lies outside the circle
   EXPECT_EQ(Kleur(img, QPoint(vak.center().x(), vak.top() + 3)), 0xC0C0C0u);
@@ -79,7 +80,7 @@ TEST(TekenVorm, DecimalSizesAndUnknownShapes) {
 
 TEST(BerekenSchaal, TallLabelFillsTheHeightAndIsCentredAcross) {
   Opstelling o(3, 600, 400);
-  const SchermSchaal& s = o.ontwerp.Schaal;
+  const SchermSchaal& s = o.bewerking.Schaal;
   EXPECT_FLOAT_EQ(s.ScaleHeight, 152.4f * 1.1f);
   const QRect label = s.naarPixels(QRectF(-50.8, -76.2, 101.6, 152.4));
   EXPECT_NEAR(label.height(), 400 / 1.1, 1);
@@ -87,58 +88,57 @@ TEST(BerekenSchaal, TallLabelFillsTheHeightAndIsCentredAcross) {
   EXPECT_EQ(o.beeld.Achtergrond().size(), QSize(600, 400));
 }
 
-TEST(BerekenSchaal, MarksEveryElementAndPutsFramesOnTheBoxes) {
+TEST(BerekenSchaal, FramesFollowTheBoxesOnePixelOutside) {
   Opstelling o;
   const int i = o.Lijn(QStringLiteral("a"), -10, -5);
-  o.beeld.Hertekenen();
-  EXPECT_FALSE(o.ontwerp.voorwerp(i).TeHertekenen);
   o.beeld.BerekenSchaal(300, 200, 4500, 3000);
-  EXPECT_TRUE(o.ontwerp.voorwerp(i).TeHertekenen);
-  EXPECT_FLOAT_EQ(o.ontwerp.kader(i).Links, -10);
-  EXPECT_FLOAT_EQ(o.ontwerp.kader(i).Breedte, 40);
+  const SchermSchaal& s = o.bewerking.Schaal;
+  EXPECT_FLOAT_EQ(o.bewerking.Kader(i).Links, -10 - s.MmPerPixelX);
+  EXPECT_FLOAT_EQ(o.bewerking.Kader(i).Breedte, 40 + 2 * s.MmPerPixelX);
 }
 
-TEST(Hertekenen, ElementsThatOnlyTouchAreNotMarked) {
+TEST(Verschil, CoversTheOldAndNewPlaceOfWhatChangedAndNothingElse) {
   Opstelling o;
   const int a = o.Lijn(QStringLiteral("a"), -40, -10, 20);
-  const int b = o.Lijn(QStringLiteral("b"), -20, -10, 20);  // touches a's right edge
-  const int c = o.Lijn(QStringLiteral("c"), -30, -9, 20);   // overlaps a
-  o.beeld.Hertekenen();
-  o.ontwerp.TeHertekenenVoorwerp(a);
-  o.beeld.MarkeerOverlappende();
-  EXPECT_TRUE(o.ontwerp.voorwerp(a).TeHertekenen);
-  EXPECT_FALSE(o.ontwerp.voorwerp(b).TeHertekenen);
-  EXPECT_TRUE(o.ontwerp.voorwerp(c).TeHertekenen);
+  const int b = o.Lijn(QStringLiteral("b"), 10, 5, 20);
+  const Ontwerp voor = o.ontwerp;
+  EXPECT_TRUE(o.beeld.Verschil(voor).isEmpty());
+  float l = -40, t = 8, br = 20, h = 4;
+  o.ontwerp.PlaatsVoorwerp(a, l, t, br, h);
+  const QRegion vuil = o.beeld.Verschil(voor);
+  EXPECT_TRUE(vuil.contains(o.beeld.PixelRechthoek(voor.voorwerp(a))));
+  EXPECT_TRUE(vuil.contains(o.beeld.PixelRechthoek(o.ontwerp.voorwerp(a))));
+  EXPECT_FALSE(vuil.intersects(o.beeld.PixelRechthoek(o.ontwerp.voorwerp(b))));
+  // A deleted element leaves its place to repaint.
+  const Ontwerp metB = o.ontwerp;
+  o.ontwerp.VerwijderVoorwerp(b);
+  EXPECT_EQ(o.beeld.Verschil(metB), QRegion(o.beeld.PixelRechthoek(metB.voorwerp(b))));
 }
 
-TEST(Hertekenen, WithNothingNotedChangesNothing) {
+TEST(Herteken, WithNothingChangedChangesNothing) {
   Opstelling o;
   o.Lijn(QStringLiteral("Hallo"), -30, -5);
-  o.beeld.TekenVorm();
-  o.beeld.Hertekenen();
+  o.beeld.TekenAlles();
   const QImage voor = o.beeld.Beeld();
-  EXPECT_TRUE(o.beeld.Hertekenen().isEmpty());
+  EXPECT_TRUE(o.beeld.Herteken(o.beeld.Verschil(o.ontwerp)).isEmpty());
   EXPECT_EQ(o.beeld.Beeld(), voor);
-  EXPECT_EQ(o.ontwerp.AantalHertekenGebieden(), 0);
 }
 
-TEST(Hertekenen, IncrementalRepaintEqualsAFullRepaint) {
+TEST(Herteken, IncrementalRepaintEqualsAFullRepaint) {
   Opstelling o(3);
-  o.beeld.TekenVorm();
   for (int i = 0; i < 20; ++i) o.Lijn(QStringLiteral("Regel %1 met tekst").arg(i), -45 + i % 3, -70 + i * 6.5f, 60);
-  o.beeld.Hertekenen();
+  o.beeld.TekenAlles();
+  const Ontwerp voor = o.ontwerp;
   // Change one text, move another onto its neighbours, as commands do.
-  o.ontwerp.TeHertekenenVoorwerp(5);
   o.ontwerp.voorwerp(5).Tekst = QStringLiteral("Veranderd!");
-  o.ontwerp.voorwerp(5).TeHertekenen = true;
   float l = -20, b = -40, br = 60, h = 12 / 72.0f * 25.4f;
   o.ontwerp.PlaatsVoorwerp(9, l, b, br, h);
-  const QRegion veranderd = o.beeld.Hertekenen();
+  const QRegion veranderd = o.beeld.Herteken(o.beeld.Verschil(voor));
   EXPECT_FALSE(veranderd.isEmpty());
   EXPECT_LT(veranderd.boundingRect().height(), o.beeld.Beeld().height());
 
   Opstelling vol(3);
-  for (int i = 1; i <= o.ontwerp.AantalVoorwerpen; ++i) {
+  for (int i = 1; i <= o.ontwerp.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.ontwerp.voorwerp(i);
     vol.Lijn(v.Tekst, v.Links, v.Boven, v.Breedte);
   }
@@ -150,30 +150,28 @@ TEST(VerbergAlles, NestsWithToonAlles) {
   Opstelling o;
   const int a = o.Lijn(QStringLiteral("a"), -40, -10);
   const int b = o.Lijn(QStringLiteral("b"), -40, 0);
-  o.ontwerp.ZetGeselecteerd(b, true);
-  o.ontwerp.AantalGeselecteerd = 1;
+  o.bewerking.ZetGeselecteerd(b, true);
   o.beeld.VerbergAlles();
   o.beeld.VerbergAlles();
-  EXPECT_EQ(o.ontwerp.Verborgen, -2);
-  EXPECT_TRUE(o.ontwerp.Bezig);
-  EXPECT_FALSE(o.ontwerp.kader(a).Zichtbaar);
+  EXPECT_EQ(o.bewerking.Verborgen, -2);
+  EXPECT_TRUE(o.bewerking.Bezig());
+  EXPECT_FALSE(o.bewerking.Kader(a).Zichtbaar);
   o.beeld.ToonAlles();
-  EXPECT_FALSE(o.ontwerp.kader(a).Zichtbaar);
-  EXPECT_TRUE(o.ontwerp.Bezig);
+  EXPECT_FALSE(o.bewerking.Kader(a).Zichtbaar);
+  EXPECT_TRUE(o.bewerking.Bezig());
   o.beeld.ToonAlles();
-  EXPECT_EQ(o.ontwerp.Verborgen, 0);
-  EXPECT_FALSE(o.ontwerp.Bezig);
-  EXPECT_TRUE(o.ontwerp.kader(a).Zichtbaar);
-  EXPECT_EQ(o.ontwerp.kader(a).Rand, 1);
-  EXPECT_EQ(o.ontwerp.kader(b).Rand, 2);
+  EXPECT_EQ(o.bewerking.Verborgen, 0);
+  EXPECT_FALSE(o.bewerking.Bezig());
+  EXPECT_TRUE(o.bewerking.Kader(a).Zichtbaar);
+  EXPECT_EQ(o.bewerking.Kader(a).Rand, 1);
+  EXPECT_EQ(o.bewerking.Kader(b).Rand, 2);
 }
 
 TEST(Bovenlaag, FramesAndPrintableAreaAreDrawnOverTheImage) {
   Opstelling o(1);
   o.beeld.TekenVorm();
   const int i = o.Lijn(QStringLiteral("a"), -30, -10, 20);
-  o.ontwerp.ZetGeselecteerd(i, true);
-  o.ontwerp.kader(i).Rand = 2;
+  o.bewerking.ZetGeselecteerd(i, true);
   o.beeld.ToonAfdrukbaarGebied(true, 0, 0);
   const AfdrukbaarGebied& g = o.beeld.AfdrukGebied();
   EXPECT_FLOAT_EQ(g.Boven, -18 + 1.5f);
@@ -181,7 +179,7 @@ TEST(Bovenlaag, FramesAndPrintableAreaAreDrawnOverTheImage) {
   EXPECT_FLOAT_EQ(g.Links, -44.5f + 1);
   EXPECT_FLOAT_EQ(g.Rechts, 44.5f - 2);
   const QImage zicht = o.beeld.Samengesteld();
-  const SchermSchaal& s = o.ontwerp.Schaal;
+  const SchermSchaal& s = o.bewerking.Schaal;
   const int boven = s.naarPixels(QRectF(0, g.Boven, 0, 0)).top();
   const int links = s.naarPixels(QRectF(g.Links, 0, 0, 0)).left();
   // The lines cross the whole picture, also outside the label.
@@ -190,11 +188,11 @@ TEST(Bovenlaag, FramesAndPrintableAreaAreDrawnOverTheImage) {
   EXPECT_GT(rood, zicht.width() / 3);
   EXPECT_GT(qRed(zicht.pixel(links, 1)), 200);
   // The selected frame is drawn one pixel outside the element's box.
-  const QRect kader = s.naarPixels(QRectF(o.ontwerp.kader(i).Links, o.ontwerp.kader(i).Boven,
-                                          o.ontwerp.kader(i).Breedte, o.ontwerp.kader(i).Hoogte));
+  const SelectieKader k = o.bewerking.Kader(i);
+  const QRect kader = s.naarPixels(QRectF(k.Links, k.Boven, k.Breedte, k.Hoogte));
   EXPECT_NE(Kleur(zicht, QPoint(kader.left(), kader.center().y())), Kleur(o.beeld.Beeld(), QPoint(kader.left(), kader.center().y())));
   // Hidden again: the image alone.
   o.beeld.ToonAfdrukbaarGebied(false, 0, 0);
-  o.ontwerp.kader(i).Zichtbaar = false;
+  o.beeld.VerbergAlles();
   EXPECT_EQ(o.beeld.Samengesteld(), o.beeld.Beeld());
 }

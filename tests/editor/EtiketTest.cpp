@@ -125,7 +125,7 @@ TEST_F(EtiketTest, PrintableAreaFollowsTheMenuAndTheStoredOffsets) {
   auto rodePixels = [&] {
     const QImage zicht = e.pictEtiket()->grab().toImage();
     const int y = e.pictEtiket()->contentsRect().top() +
-                  e.ontwerp().Schaal.naarPixels(QRectF(0, e.beeld().AfdrukGebied().Boven, 0, 0)).top();
+                  e.bewerking().Schaal.naarPixels(QRectF(0, e.beeld().AfdrukGebied().Boven, 0, 0)).top();
     int n = 0;
     for (int x = 0; x < zicht.width(); ++x) {
       const QColor c = zicht.pixelColor(x, y);
@@ -156,7 +156,7 @@ TEST_F(EtiketTest, ResizingMovesTheControlsAndRescalesThePicture) {
   QWidget* tekst = Kind<QWidget>("txtTekstlijn");
   QWidget* nummering = Kind<QWidget>("cmdNummering");
   const QRect p0 = pict->geometry(), f0 = frame->geometry(), t0 = tekst->geometry(), n0 = nummering->geometry();
-  const float schaal0 = e.ontwerp().Schaal.SchaalMmPerTwip;
+  const float schaal0 = e.bewerking().Schaal.SchaalMmPerTwip;
   e.resize(e.width() + 100, e.height() + 50);
   QApplication::processEvents();
   EXPECT_EQ(pict->geometry(), p0.adjusted(0, 0, 100, 50));
@@ -164,7 +164,7 @@ TEST_F(EtiketTest, ResizingMovesTheControlsAndRescalesThePicture) {
   EXPECT_EQ(tekst->geometry(), QRect(t0.x(), t0.y() + 50, t0.width() + 100, t0.height()));
   EXPECT_EQ(nummering->geometry(), n0.translated(100, 50));
   EXPECT_EQ(e.beeld().Beeld().size(), pict->contentsRect().size());
-  EXPECT_LT(e.ontwerp().Schaal.SchaalMmPerTwip, schaal0);
+  EXPECT_LT(e.bewerking().Schaal.SchaalMmPerTwip, schaal0);
 }
 
 TEST_F(EtiketTest, AMissingCatalogueEndsTheProgramWithTheExactMessage) {
@@ -226,13 +226,17 @@ TEST_F(EtiketTest, InfoShowsTheWelcomeWindowModallyWithOk) {
 TEST_F(EtiketTest, ACommandThatPassesTheElementLimitShowsAMessageInsteadOfCrashing) {
   Etiket& e = Start();
   e.Opdracht([&] {
-    e.VerbergAlles();
-    for (int i = 0; i <= Ontwerp::kMaxVoorwerpen; ++i) e.ontwerp().NieuwVoorwerp(Tekstlijn);
-    e.ToonAlles();
+    Wijziging wijziging(e);
+    for (int i = 0; i <= Ontwerp::kMaxVoorwerpen; ++i) e.bewerking().NieuwVoorwerp(Tekstlijn);
   });
-  EXPECT_EQ(e.ontwerp().AantalVoorwerpen, 32767);
+  EXPECT_EQ(e.ontwerp().AantalVoorwerpen(), 32767);
   EXPECT_TRUE(e.ontwerp().IsConsistent());
-  EXPECT_EQ(e.ontwerp().Verborgen, 0);
+  // Leaving through the exception still showed the frames and repainted.
+  EXPECT_EQ(e.bewerking().Verborgen, 0);
+  EXPECT_FALSE(e.bewerking().Bezig());
+  const QImage gezien = e.beeld().Beeld();
+  e.beeld().TekenAlles();
+  EXPECT_EQ(gezien, e.beeld().Beeld());
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
   EXPECT_EQ(meldingen.shown[0].icon, platform::MessageService::Icon::Exclamation);

@@ -52,14 +52,14 @@ TEST_F(Klembord, SeveralLinesBecomeExactlyThatManyTextLines) {
   Menu("mnuTekstLijnen5");
   klembord.tekst = QStringLiteral("Appels\r\n\r\nPeren\r\n");
   Bewerk("mnuPlakken");
-  ASSERT_EQ(O().AantalLijnen, 2);
+  ASSERT_EQ(O().AantalLijnen(), 2);
   EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Appels"));
   EXPECT_EQ(O().voorwerp(2).Tekst, QStringLiteral("Peren"));
-  EXPECT_TRUE(O().Geselecteerd(2));
+  EXPECT_TRUE(B().Geselecteerd(2));
   // Line ends of this system split too.
   klembord.tekst = QStringLiteral("a\nb\nc");
   Bewerk("mnuPlakken");
-  EXPECT_EQ(O().AantalLijnen, 3);
+  EXPECT_EQ(O().AantalLijnen(), 3);
   EXPECT_EQ(O().voorwerp(3).Tekst, QStringLiteral("c"));
 }
 
@@ -74,11 +74,11 @@ TEST_F(Klembord, OneLineGoesIntoTheBoxOrBecomesANewLine) {
   EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Prijs: € 2,50"));
   // Nothing being edited: a new line at the end.
   venster->DeSelekteerAlles();
-  ASSERT_EQ(O().HuidigeLijn, 0);
+  ASSERT_EQ(B().HuidigeLijn(), 0);
   Bewerk("mnuPlakken");
-  ASSERT_EQ(O().AantalLijnen, 2);
+  ASSERT_EQ(O().AantalLijnen(), 2);
   EXPECT_EQ(O().voorwerp(2).Tekst, QStringLiteral("€ 2,50"));
-  EXPECT_TRUE(O().Geselecteerd(2));
+  EXPECT_TRUE(B().Geselecteerd(2));
 }
 
 TEST_F(Klembord, PicturesBecomeFiguresAndAVectorFillsTheLabelsProportions) {
@@ -89,16 +89,16 @@ TEST_F(Klembord, PicturesBecomeFiguresAndAVectorFillsTheLabelsProportions) {
   klembord.beeld = QImage(20, 10, QImage::Format_RGB32);
   klembord.beeld.fill(Qt::black);
   Kind<QPushButton>("cmdPlakken")->click();
-  ASSERT_EQ(O().AantalFiguren, 1);
+  ASSERT_EQ(O().AantalFiguren(), 1);
   // The vector picture wins and is drawn at 40 dots a millimetre.
   EXPECT_EQ(O().voorwerp(1).BeeldBreedte, 2000);
   EXPECT_EQ(O().voorwerp(1).BeeldHoogte, 1200);
   klembord.svg.clear();
   klembord.tekst = QStringLiteral("tekst telt hier niet");
   Kind<QPushButton>("cmdPlakken")->click();
-  ASSERT_EQ(O().AantalFiguren, 2);
+  ASSERT_EQ(O().AantalFiguren(), 2);
   EXPECT_EQ(O().voorwerp(2).BeeldBreedte, 20);
-  EXPECT_EQ(O().AantalLijnen, 0);
+  EXPECT_EQ(O().AantalLijnen(), 0);
 }
 
 TEST_F(Klembord, AScannedPictureBecomesAFigureAndACancelledScanChangesNothing) {
@@ -110,15 +110,15 @@ TEST_F(Klembord, AScannedPictureBecomesAFigureAndACancelledScanChangesNothing) {
   scanner.picture = QImage(157, 196, QImage::Format_Grayscale8);
   scanner.picture.fill(Qt::gray);
   Menu("mnuAfbeeldingscannen");
-  ASSERT_EQ(O().AantalFiguren, 1);
+  ASSERT_EQ(O().AantalFiguren(), 1);
   EXPECT_EQ(scanner.scannedDevices, QStringList{QStringLiteral("test:0")});
-  EXPECT_TRUE(O().Geselecteerd(1));
+  EXPECT_TRUE(B().Geselecteerd(1));
   // A grey picture prints black: nothing of it is the exact background.
   const QImage& b = O().voorwerp(1).Afbeelding->raster;
   EXPECT_EQ(b.pixelIndex(78, 98), 1);
   scanner.scanStatus = platform::Scanner::Status::NoResult;
   Menu("mnuAfbeeldingscannen");
-  EXPECT_EQ(O().AantalFiguren, 1);
+  EXPECT_EQ(O().AantalFiguren(), 1);
   EXPECT_TRUE(meldingen.shown.empty());
   scanner.scanStatus = platform::Scanner::Status::NotStarted;
   Menu("mnuAfbeeldingscannen");

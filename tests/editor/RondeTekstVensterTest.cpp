@@ -32,13 +32,13 @@ TEST_F(RondeTekstVenster, AddingStartsFromTheDefaultsAndCentresTheCircle) {
   EXPECT_EQ(getoond, 1);
   EXPECT_EQ(straal, QStringLiteral("13"));
   EXPECT_EQ(gezienTekst, QStringLiteral("Typ hier uw tekst"));
-  ASSERT_EQ(O().AantalRondeTeksten, 1);
+  ASSERT_EQ(O().AantalRondeTeksten(), 1);
   const Voorwerp& v = O().voorwerp(1);
-  EXPECT_EQ(v.Soort, RondeTekst);
+  EXPECT_EQ(v.Soort(), RondeTekst);
   EXPECT_EQ(v.Tekst, QStringLiteral("Rondom het etiket"));
   ASSERT_NE(v.Afbeelding, nullptr);
   EXPECT_NEAR(v.Links + v.MiddenX, 0, 0.01);
-  EXPECT_TRUE(O().Geselecteerd(1));
+  EXPECT_TRUE(B().Geselecteerd(1));
   EXPECT_TRUE(Kind<QAction>("mnuRondeTekstWijzigen")->isEnabled());
   // It is drawn on the label like a figure.
   const QRect r = e.beeld().PixelRechthoek(v);
@@ -54,7 +54,7 @@ TEST_F(RondeTekstVenster, AnnulerenAddsNothing) {
   Beantwoord(false);
   Kind<QPushButton>("cmdRondeTekstToevoegen")->click();
   EXPECT_EQ(getoond, 1);
-  EXPECT_EQ(O().AantalVoorwerpen, 0);
+  EXPECT_EQ(O().AantalVoorwerpen(), 0);
 }
 
 TEST_F(RondeTekstVenster, ConvertingALineAndCancellingKeepsALineWithTheCircleDefaults) {
@@ -67,13 +67,13 @@ TEST_F(RondeTekstVenster, ConvertingALineAndCancellingKeepsALineWithTheCircleDef
   EXPECT_EQ(getoond, 1);
   EXPECT_EQ(gezienTekst, QStringLiteral("Bewaar mij"));
   const Voorwerp& v = O().voorwerp(1);
-  EXPECT_EQ(v.Soort, Tekstlijn);
+  EXPECT_EQ(v.Soort(), Tekstlijn);
   EXPECT_EQ(v.Tekst, QStringLiteral("Bewaar mij"));
   EXPECT_FLOAT_EQ(v.Straal, 13);
   EXPECT_FLOAT_EQ(v.Referentiepunt, 0);
   EXPECT_TRUE(v.Wijzerzin);
-  EXPECT_EQ(O().AantalLijnen, 1);
-  EXPECT_EQ(O().AantalRondeTeksten, 0);
+  EXPECT_EQ(O().AantalLijnen(), 1);
+  EXPECT_EQ(O().AantalRondeTeksten(), 0);
   EXPECT_TRUE(O().IsConsistent());
 }
 
@@ -82,10 +82,10 @@ TEST_F(RondeTekstVenster, ConvertingALineWithOkMakesARoundTextAndBackWithoutADia
   Menu("mnuTekstLijnen1");
   Beantwoord(true);
   Menu("mnuTekstOmzetten");
-  ASSERT_EQ(O().voorwerp(1).Soort, RondeTekst);
-  EXPECT_EQ(O().AantalRondeTeksten, 1);
-  EXPECT_EQ(O().AantalLijnen, 0);
-  EXPECT_EQ(O().HuidigeLijn, 0);
+  ASSERT_EQ(O().voorwerp(1).Soort(), RondeTekst);
+  EXPECT_EQ(O().AantalRondeTeksten(), 1);
+  EXPECT_EQ(O().AantalLijnen(), 0);
+  EXPECT_EQ(B().HuidigeLijn(), 0);
   EXPECT_EQ(Kind<QAction>("mnuTekstOmzetten")->text(), QStringLiteral("Om&zetten naar rechte tekst"));
   EXPECT_TRUE(O().IsConsistent());
   // Back to a straight line: no dialog at all.
@@ -94,11 +94,11 @@ TEST_F(RondeTekstVenster, ConvertingALineWithOkMakesARoundTextAndBackWithoutADia
   QApplication::processEvents();
   EXPECT_EQ(getoond, 1);
   const Voorwerp& v = O().voorwerp(1);
-  EXPECT_EQ(v.Soort, Tekstlijn);
+  EXPECT_EQ(v.Soort(), Tekstlijn);
   EXPECT_NEAR(v.Hoogte, v.Lettergrootte / 72.0 * 25.4, 1e-4);
-  EXPECT_EQ(O().AantalLijnen, 1);
-  EXPECT_EQ(O().AantalRondeTeksten, 0);
-  EXPECT_EQ(O().HuidigeLijn, 1);
+  EXPECT_EQ(O().AantalLijnen(), 1);
+  EXPECT_EQ(O().AantalRondeTeksten(), 0);
+  EXPECT_EQ(B().HuidigeLijn(), 1);
 }
 
 TEST_F(RondeTekstVenster, TheToolbarConversionWantsExactlyOneTextElement) {
@@ -111,7 +111,7 @@ TEST_F(RondeTekstVenster, TheToolbarConversionWantsExactlyOneTextElement) {
   EXPECT_EQ(meldingen.shown[0].text,
             QStringLiteral("Omzetten van tekst werkt alleen\nals er één tekstelement geselecteerd is."));
   EXPECT_EQ(meldingen.shown[0].buttons, platform::MessageService::Buttons::OkCancel);
-  EXPECT_EQ(O().AantalLijnen, 2);
+  EXPECT_EQ(O().AantalLijnen(), 2);
 }
 
 TEST_F(RondeTekstVenster, EditingAnUnselectedDesignBeeps) {

@@ -17,7 +17,7 @@ class Selectie : public EtiketOpstelling {
     Plaats(1, -40, -15, 30, 5);
     Plaats(2, -40, -5, 30, 5);
     Plaats(3, 5, -5, 30, 5);
-    venster->Hertekenen();
+    venster->HertekenAlles();
   }
   QAction* Wijzigen() { return Kind<QAction>("mnuRondeTekstWijzigen"); }
   QAction* Omzetten() { return Kind<QAction>("mnuTekstOmzetten"); }
@@ -28,19 +28,19 @@ TEST_F(Selectie, AClickInThePictureSelectsTheElementUnderThePointer) {
   Etiket& e = Start();
   DrieLijnen();
   // A real mouse click on the middle of line 3.
-  const QRect r = O().Schaal.naarPixels(QRectF(5, -5, 30, 5));
+  const QRect r = B().Schaal.naarPixels(QRectF(5, -5, 30, 5));
   QTest::mouseClick(e.pictEtiket(), Qt::LeftButton, Qt::NoModifier,
                     r.center() + e.pictEtiket()->contentsRect().topLeft());
-  EXPECT_TRUE(O().Geselecteerd(3));
-  EXPECT_FALSE(O().Geselecteerd(1));
-  EXPECT_EQ(O().AantalGeselecteerd, 1);
-  EXPECT_EQ(O().HuidigeLijn, 3);
-  EXPECT_EQ(O().kader(3).Rand, 2);
-  EXPECT_EQ(O().kader(1).Rand, 1);
+  EXPECT_TRUE(B().Geselecteerd(3));
+  EXPECT_FALSE(B().Geselecteerd(1));
+  EXPECT_EQ(B().AantalGeselecteerd(), 1);
+  EXPECT_EQ(B().HuidigeLijn(), 3);
+  EXPECT_EQ(B().Kader(3).Rand, 2);
+  EXPECT_EQ(B().Kader(1).Rand, 1);
   EXPECT_EQ(Kind<QLineEdit>("txtTekstlijn")->text(), QStringLiteral("Lijn 3"));
   // A click on nothing changes nothing.
   Klik(40, 17);
-  EXPECT_TRUE(O().Geselecteerd(3));
+  EXPECT_TRUE(B().Geselecteerd(3));
 }
 
 TEST_F(Selectie, ASmallLineOnALargeFigureWinsWhateverTheOrder) {
@@ -49,13 +49,13 @@ TEST_F(Selectie, ASmallLineOnALargeFigureWinsWhateverTheOrder) {
   Plaats(1, -10, -2, 20, 4);
   NieuweFiguur(-30, -15, 60, 30);
   Klik(0, 0);
-  EXPECT_TRUE(O().Geselecteerd(1));
+  EXPECT_TRUE(B().Geselecteerd(1));
   Klik(-25, 10);
-  EXPECT_TRUE(O().Geselecteerd(2));
-  EXPECT_FALSE(O().Geselecteerd(1));
+  EXPECT_TRUE(B().Geselecteerd(2));
+  EXPECT_FALSE(B().Geselecteerd(1));
   // Exactly on the line's edge still hits it.
   Klik(10, 2);
-  EXPECT_TRUE(O().Geselecteerd(1));
+  EXPECT_TRUE(B().Geselecteerd(1));
 }
 
 TEST_F(Selectie, ShiftClickAddsAndRemovesButNeverTheLastOne) {
@@ -63,17 +63,17 @@ TEST_F(Selectie, ShiftClickAddsAndRemovesButNeverTheLastOne) {
   DrieLijnen();
   Klik(-30, -13);
   Klik(-30, -3, Qt::ShiftModifier);
-  EXPECT_EQ(O().AantalGeselecteerd, 2);
-  EXPECT_EQ(O().HuidigeLijn, 2);  // the line selected last
+  EXPECT_EQ(B().AantalGeselecteerd(), 2);
+  EXPECT_EQ(B().HuidigeLijn(), 2);  // the line selected last
   Klik(-30, -3, Qt::ShiftModifier);
-  EXPECT_EQ(O().AantalGeselecteerd, 1);
-  EXPECT_EQ(O().HuidigeLijn, 0);
-  EXPECT_TRUE(O().Geselecteerd(1));
+  EXPECT_EQ(B().AantalGeselecteerd(), 1);
+  EXPECT_EQ(B().HuidigeLijn(), 0);
+  EXPECT_TRUE(B().Geselecteerd(1));
   EXPECT_EQ(meldingen.beeps, 0);
   Klik(-30, -13, Qt::ShiftModifier);  // the only selected element
   EXPECT_EQ(meldingen.beeps, 1);
-  EXPECT_TRUE(O().Geselecteerd(1));
-  EXPECT_EQ(O().AantalGeselecteerd, 1);
+  EXPECT_TRUE(B().Geselecteerd(1));
+  EXPECT_EQ(B().AantalGeselecteerd(), 1);
 }
 
 TEST_F(Selectie, HandlesSitAroundTheSelectionsBoxWithTheirPointers) {
@@ -89,7 +89,7 @@ TEST_F(Selectie, HandlesSitAroundTheSelectionsBoxWithTheirPointers) {
   const Qt::CursorShape vormen[8] = {Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeHorCursor,
                                      Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeHorCursor};
   const QPointF midden[8] = {{-40, -15}, {-2.5, -15}, {35, -15}, {35, -7.5}, {35, 0}, {-2.5, 0}, {-40, 0}, {-40, -7.5}};
-  const float maat = 120 * O().Schaal.SchaalMmPerTwip;
+  const float maat = 120 * B().Schaal.SchaalMmPerTwip;
   for (int i = 0; i < 8; ++i) {
     const Handvat& h = e.beeld().Handvatten()[size_t(i)];
     EXPECT_TRUE(h.Zichtbaar);
@@ -106,21 +106,21 @@ TEST_F(Selectie, HandlesSitAroundTheSelectionsBoxWithTheirPointers) {
 TEST_F(Selectie, SelectAllMakesTheLastLineCurrentAndDisablesTheRoundTextEntries) {
   Start();
   DrieLijnen();
-  const int rond = O().NieuwVoorwerp(RondeTekst);
+  const int rond = B().NieuwVoorwerp(RondeTekst);
   Plaats(rond, 20, 5, 10, 10);
   Menu("mnuAllesSelekteren");
-  EXPECT_EQ(O().AantalGeselecteerd, 4);
-  EXPECT_EQ(O().HuidigeLijn, 3);
+  EXPECT_EQ(B().AantalGeselecteerd(), 4);
+  EXPECT_EQ(B().HuidigeLijn(), 3);
   EXPECT_FALSE(Wijzigen()->isEnabled());
   EXPECT_FALSE(Omzetten()->isEnabled());
-  EXPECT_EQ(O().Verborgen, 0);
-  EXPECT_EQ(O().kader(4).Rand, 2);
+  EXPECT_EQ(B().Verborgen, 0);
+  EXPECT_EQ(B().Kader(4).Rand, 2);
 }
 
 TEST_F(Selectie, TheRoundTextEntriesFollowASingleSelection) {
   Start();
   DrieLijnen();
-  const int rond = O().NieuwVoorwerp(RondeTekst);
+  const int rond = B().NieuwVoorwerp(RondeTekst);
   Plaats(rond, 20, 5, 10, 10);
   Klik(25, 10);
   EXPECT_TRUE(Wijzigen()->isEnabled());
@@ -147,11 +147,11 @@ TEST_F(Selectie, DeletingTheOnlySelectedOfThreeSelectsTheNewFirst) {
   DrieLijnen();
   Klik(-30, -13);
   Menu("mnuVerwijderen");
-  EXPECT_EQ(O().AantalVoorwerpen, 2);
+  EXPECT_EQ(O().AantalVoorwerpen(), 2);
   EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Lijn 2"));
-  EXPECT_TRUE(O().Geselecteerd(1));
-  EXPECT_EQ(O().AantalGeselecteerd, 1);
-  EXPECT_EQ(O().HuidigeLijn, 1);
+  EXPECT_TRUE(B().Geselecteerd(1));
+  EXPECT_EQ(B().AantalGeselecteerd(), 1);
+  EXPECT_EQ(B().HuidigeLijn(), 1);
 }
 
 TEST_F(Selectie, DeletingEverythingLeavesNoFramesAndHiddenHandles) {
@@ -160,9 +160,9 @@ TEST_F(Selectie, DeletingEverythingLeavesNoFramesAndHiddenHandles) {
   NieuweFiguur(0, 8, 5, 5);
   Menu("mnuAllesSelekteren");
   Menu("mnuVerwijderen");
-  EXPECT_EQ(O().AantalVoorwerpen, 0);
-  EXPECT_EQ(O().AantalLijnen + O().AantalFiguren + O().AantalRondeTeksten, 0);
-  EXPECT_EQ(O().AantalGeselecteerd, 0);
+  EXPECT_EQ(O().AantalVoorwerpen(), 0);
+  EXPECT_EQ(O().AantalLijnen() + O().AantalFiguren() + O().AantalRondeTeksten(), 0);
+  EXPECT_EQ(B().AantalGeselecteerd(), 0);
   for (int i = 0; i < 8; ++i) EXPECT_TRUE(Kind<QWidget>(QStringLiteral("picHandvat%1").arg(i))->isHidden());
   // The picture is back to the empty label.
   EXPECT_EQ(venster->beeld().Beeld(), venster->beeld().Achtergrond());
@@ -173,13 +173,12 @@ TEST_F(Selectie, DeletingAnEarlierElementKeepsALaterSelectionInItsPlace) {
   Menu("mnuTekstLijnen4");
   for (int i = 1; i <= 4; ++i) Plaats(i, -40, -16 + i * 6, 30, 4);
   Klik(-30, 10);  // line 4
-  O().ZetGeselecteerd(2, true);  // and line 2, as a Shift-click would
-  ++O().AantalGeselecteerd;
-  O().VerwijderVoorwerp(2);
-  EXPECT_TRUE(O().Geselecteerd(3));
-  EXPECT_EQ(O().kader(3).Rand, 2);
-  EXPECT_FLOAT_EQ(O().kader(3).Boven, 8);
-  EXPECT_EQ(O().HuidigeLijn, 3);
+  B().ZetGeselecteerd(2, true);  // and line 2, as a Shift-click would
+  B().VerwijderVoorwerp(2);
+  EXPECT_TRUE(B().Geselecteerd(3));
+  EXPECT_EQ(B().Kader(3).Rand, 2);
+  EXPECT_FLOAT_EQ(B().Kader(3).Boven, 8 - B().Schaal.MmPerPixelY);
+  EXPECT_EQ(B().HuidigeLijn(), 3);
 }
 
 TEST_F(Selectie, AfterDeletingTheCurrentLineWithAFigureFirstTypingChangesNothing) {
@@ -188,12 +187,12 @@ TEST_F(Selectie, AfterDeletingTheCurrentLineWithAFigureFirstTypingChangesNothing
   Menu("mnuTekstLijnen1");  // element 2
   Plaats(2, 0, 0, 30, 5);
   Klik(10, 2);
-  EXPECT_EQ(O().HuidigeLijn, 2);
+  EXPECT_EQ(B().HuidigeLijn(), 2);
   Menu("mnuVerwijderen");
-  EXPECT_TRUE(O().Geselecteerd(1));
-  EXPECT_EQ(O().HuidigeLijn, 0);
+  EXPECT_TRUE(B().Geselecteerd(1));
+  EXPECT_EQ(B().HuidigeLijn(), 0);
   Kind<QLineEdit>("txtTekstlijn")->setText(QStringLiteral("verloren"));
-  EXPECT_EQ(O().AantalLijnen, 0);
+  EXPECT_EQ(O().AantalLijnen(), 0);
   EXPECT_TRUE(O().IsConsistent());
 }
 
@@ -208,5 +207,5 @@ TEST_F(Selectie, CentringPutsTheSelectionOnTheLabelsCentre) {
   EXPECT_FLOAT_EQ(O().voorwerp(2).Boven, 2.5f);
   EXPECT_FLOAT_EQ(O().voorwerp(3).Links, 5);  // not selected: stays
   EXPECT_FALSE(venster->beeld().SchaduwZichtbaar);
-  EXPECT_EQ(O().Verborgen, 0);
+  EXPECT_EQ(B().Verborgen, 0);
 }

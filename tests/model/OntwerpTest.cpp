@@ -2,42 +2,42 @@
 
 #include <cmath>
 
+#include "editor/Bewerking.h"
 #include "model/MinMax.h"
 #include "model/Ontwerp.h"
 
 namespace {
-// A design on a 100 x 50 mm picture of 200 x 100 pixels: 0.5 mm per pixel.
-Ontwerp MaakOntwerp() {
-  Ontwerp o;
-  o.Schaal.Bereken(80, 40, 200, 100, 3000, 1500);
-  return o;
-}
+Ontwerp MaakOntwerp() { return {}; }
 }  // namespace
 
 TEST(NieuwVoorwerp, AppendsAtThePicturesCornerAndCountsPerKind) {
-  Ontwerp o = MaakOntwerp();
-  EXPECT_EQ(o.NieuwVoorwerp(Tekstlijn), 1);
-  EXPECT_EQ(o.NieuwVoorwerp(Figuur), 2);
-  EXPECT_EQ(o.NieuwVoorwerp(RondeTekst), 3);
-  EXPECT_EQ(o.NieuwVoorwerp(Tekstlijn), 4);
-  EXPECT_EQ(o.AantalVoorwerpen, 4);
-  EXPECT_EQ(o.AantalLijnen, 2);
-  EXPECT_EQ(o.AantalFiguren, 1);
-  EXPECT_EQ(o.AantalRondeTeksten, 1);
+  // A design on a 100 x 50 mm picture of 200 x 100 pixels: 0.5 mm per pixel.
+  Bewerking b;
+  b.Schaal.Bereken(80, 40, 200, 100, 3000, 1500);
+  Ontwerp& o = b.ontwerp();
+  EXPECT_EQ(b.NieuwVoorwerp(Tekstlijn), 1);
+  EXPECT_EQ(b.NieuwVoorwerp(Figuur), 2);
+  EXPECT_EQ(b.NieuwVoorwerp(RondeTekst), 3);
+  EXPECT_EQ(b.NieuwVoorwerp(Tekstlijn), 4);
+  EXPECT_EQ(o.AantalVoorwerpen(), 4);
+  EXPECT_EQ(o.AantalLijnen(), 2);
+  EXPECT_EQ(o.AantalFiguren(), 1);
+  EXPECT_EQ(o.AantalRondeTeksten(), 1);
   EXPECT_TRUE(o.IsConsistent());
 
   const Voorwerp& v = o.voorwerp(2);
-  EXPECT_EQ(v.Soort, Figuur);
-  EXPECT_TRUE(v.TeHertekenen);
+  EXPECT_EQ(v.Soort(), Figuur);
   // Outside the label: the picture's own top-left corner.
-  EXPECT_FLOAT_EQ(v.Links, o.Schaal.ScaleLeft);
-  EXPECT_FLOAT_EQ(v.Boven, o.Schaal.ScaleTop);
+  EXPECT_FLOAT_EQ(v.Links, b.Schaal.ScaleLeft);
+  EXPECT_FLOAT_EQ(v.Boven, b.Schaal.ScaleTop);
   EXPECT_LT(v.Links, -40.0f);
   EXPECT_FLOAT_EQ(v.Breedte, 10);
   EXPECT_FLOAT_EQ(v.Hoogte, 5);
-  EXPECT_FALSE(o.Geselecteerd(2));
-  EXPECT_TRUE(o.kader(2).Zichtbaar);
-  EXPECT_FLOAT_EQ(o.kader(2).Breedte, 10);
+  EXPECT_FALSE(b.Geselecteerd(2));
+  EXPECT_TRUE(b.Kader(2).Zichtbaar);
+  // Every element has an identity of its own.
+  EXPECT_NE(o.voorwerp(1).Id(), o.voorwerp(2).Id());
+  EXPECT_EQ(o.IndexVan(o.voorwerp(3).Id()), 3);
   EXPECT_TRUE(v.Tekst.isEmpty());
   EXPECT_EQ(v.Afbeelding, nullptr);
 }
@@ -54,11 +54,11 @@ TEST(NieuwVoorwerp, IndexesOutsideTheTableAreRefused) {
 TEST(NieuwVoorwerp, StopsAt32767ElementsWithoutChangingTheDesign) {
   Ontwerp o = MaakOntwerp();
   for (int i = 0; i < Ontwerp::kMaxVoorwerpen; ++i) o.NieuwVoorwerp(i % 2 ? Tekstlijn : Figuur);
-  EXPECT_EQ(o.AantalVoorwerpen, 32767);
+  EXPECT_EQ(o.AantalVoorwerpen(), 32767);
   EXPECT_THROW(o.NieuwVoorwerp(Tekstlijn), OverloopFout);
-  EXPECT_EQ(o.AantalVoorwerpen, 32767);
-  EXPECT_EQ(o.AantalLijnen, 16383);
-  EXPECT_EQ(o.AantalFiguren, 16384);
+  EXPECT_EQ(o.AantalVoorwerpen(), 32767);
+  EXPECT_EQ(o.AantalLijnen(), 16383);
+  EXPECT_EQ(o.AantalFiguren(), 16384);
   EXPECT_TRUE(o.IsConsistent());
 }
 
@@ -76,33 +76,47 @@ TEST(PlaatsVoorwerp, ReplacesSizesNotAboveZeroByOneInTheCallersVariables) {
   EXPECT_FLOAT_EQ(nan, 1);
 }
 
-TEST(PlaatsVoorwerp, NotesTheOldAreaMovesTheFrameAndMarks) {
-  Ontwerp o = MaakOntwerp();
-  const int i = o.NieuwVoorwerp(Tekstlijn);
-  o.voorwerp(i).TeHertekenen = false;
-  const Gebied oud = GebiedVan(o.voorwerp(i));
-  // Far outside the label is accepted unchanged.
-  float l = 200, b = -100, br = 20, h = 6;
-  o.PlaatsVoorwerp(i, l, b, br, h);
-  ASSERT_EQ(o.AantalHertekenGebieden(), 1);
-  EXPECT_FLOAT_EQ(o.HertekenGebieden[0].Links, oud.Links);
-  EXPECT_FLOAT_EQ(o.HertekenGebieden[0].Breedte, oud.Breedte);
-  const Voorwerp& v = o.voorwerp(i);
+TEST(PlaatsVoorwerp, FarOutsideTheLabelIsAcceptedAndTheFrameLiesAPixelOutside) {
+  Bewerking b;
+  b.Schaal.Bereken(80, 40, 200, 100, 3000, 1500);
+  const int i = b.NieuwVoorwerp(Tekstlijn);
+  float l = 200, t = -100, br = 20, h = 6;
+  b.ontwerp().PlaatsVoorwerp(i, l, t, br, h);
+  const Voorwerp& v = b.ontwerp().voorwerp(i);
   EXPECT_FLOAT_EQ(v.Links, 200);
   EXPECT_FLOAT_EQ(v.Boven, -100);
-  EXPECT_TRUE(v.TeHertekenen);
-  // The frame lies one screen pixel outside the element.
-  const float px = o.Schaal.MmPerPixelX, py = o.Schaal.MmPerPixelY;
-  EXPECT_FLOAT_EQ(o.kader(i).Links, 200 - px);
-  EXPECT_FLOAT_EQ(o.kader(i).Boven, -100 - py);
-  EXPECT_FLOAT_EQ(o.kader(i).Breedte, 20 + 2 * px);
-  EXPECT_FLOAT_EQ(o.kader(i).Hoogte, 6 + 2 * py);
+  const float px = b.Schaal.MmPerPixelX, py = b.Schaal.MmPerPixelY;
+  EXPECT_FLOAT_EQ(b.Kader(i).Links, 200 - px);
+  EXPECT_FLOAT_EQ(b.Kader(i).Boven, -100 - py);
+  EXPECT_FLOAT_EQ(b.Kader(i).Breedte, 20 + 2 * px);
+  EXPECT_FLOAT_EQ(b.Kader(i).Hoogte, 6 + 2 * py);
 }
 
-TEST(TeHertekenenVoorwerp, IndexZeroNotesNothing) {
-  Ontwerp o = MaakOntwerp();
-  o.TeHertekenenVoorwerp(0);
-  EXPECT_EQ(o.AantalHertekenGebieden(), 0);
+TEST(Ontwerp, ACopyIsAValueThatSharesItsPictures) {
+  Ontwerp o;
+  const int i = o.NieuwVoorwerp(Figuur);
+  auto beeld = std::make_shared<Beeld>();
+  beeld->raster = QImage(1000, 1000, QImage::Format_Mono);
+  o.voorwerp(i).ZetAfbeelding(beeld, 1000, 1000);
+  const int lijn = o.NieuwVoorwerp(Tekstlijn);
+  o.voorwerp(lijn).Tekst = QStringLiteral("voor");
+  const Ontwerp kopie = o;
+  EXPECT_EQ(kopie.voorwerp(i).Afbeelding.get(), o.voorwerp(i).Afbeelding.get());
+  EXPECT_TRUE(kopie.voorwerp(i).ZelfdeAls(o.voorwerp(i)));
+  // Changing the design leaves the copy as it was, counts included.
+  o.voorwerp(lijn).Tekst = QStringLiteral("na");
+  o.ZetSoort(lijn, RondeTekst);
+  o.VerwijderVoorwerp(i);
+  EXPECT_EQ(kopie.voorwerp(lijn).Tekst, QStringLiteral("voor"));
+  EXPECT_EQ(kopie.AantalFiguren(), 1);
+  EXPECT_EQ(kopie.AantalLijnen(), 1);
+  EXPECT_EQ(o.AantalRondeTeksten(), 1);
+  EXPECT_EQ(o.AantalLijnen(), 0);
+  EXPECT_TRUE(o.IsConsistent());
+  EXPECT_TRUE(kopie.IsConsistent());
+  EXPECT_FALSE(o.voorwerp(1).ZelfdeAls(kopie.voorwerp(2)));
+  // A new element never takes the identity of a deleted one.
+  EXPECT_NE(o.voorwerp(o.NieuwVoorwerp(Figuur)).Id(), kopie.voorwerp(i).Id());
 }
 
 TEST(Overlappen, IsStrictOnBothAxes) {

@@ -148,31 +148,32 @@ TEST(LabelRaster, RoundTextsAreRenderedAgainOnlyWhenTheirTextChanges) {
   o.voorwerp(i).Tekst = QStringLiteral("vast");
   int gemaakt = 0;
   // A stand-in renderer: a picture whose width follows the text.
-  auto maker = [&](Ontwerp& ont, int index) {
+  auto maker = [&](Voorwerp& v) {
     ++gemaakt;
-    Voorwerp& v = ont.voorwerp(index);
     const int breedte = int(v.Tekst.size()) * 12;
-    auto beeld = std::make_unique<Beeld>();
+    auto beeld = std::make_shared<Beeld>();
     beeld->raster = QImage(breedte, 12, QImage::Format_RGB32);
     beeld->raster.fill(Qt::black);
     v.ZetAfbeelding(std::move(beeld), breedte, 12);
     v.MiddenX = v.Tekst.size() / 2.0f;
     v.MiddenY = 0.5f;
     float l = v.Links, b = v.Boven, br = v.BeeldBreedte / 12.0f, h = 1;
-    ont.PlaatsVoorwerp(index, l, b, br, h);
+    v.Plaats(l, b, br, h);
   };
-  maker(o, i);
+  maker(o.voorwerp(i));
   gemaakt = 0;
   LabelRaster r(o, f, 12, {}, maker);
   r.Teken(0, 0, 1);
   EXPECT_EQ(gemaakt, 0);
   o.voorwerp(i).Tekst = QStringLiteral("nr [#]");
-  maker(o, i);
+  maker(o.voorwerp(i));
   const float links = o.voorwerp(i).Links, midden = o.voorwerp(i).MiddenX;
   gemaakt = 0;
+  const Ontwerp voor = o;
   const QImage kopie = r.Teken(0, 0, 12345);
   EXPECT_EQ(gemaakt, 1);
-  // The element is back as it was, picture and all.
+  // Drawing never changes the design: the element is as it was, picture and all.
+  EXPECT_TRUE(o.voorwerp(i).ZelfdeAls(voor.voorwerp(i)));
   EXPECT_EQ(o.voorwerp(i).Tekst, QStringLiteral("nr [#]"));
   EXPECT_FLOAT_EQ(o.voorwerp(i).Links, links);
   EXPECT_FLOAT_EQ(o.voorwerp(i).MiddenX, midden);

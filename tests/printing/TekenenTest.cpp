@@ -17,8 +17,7 @@ EtiketFormaat Label(float w, float h) {
 }
 
 Voorwerp Tekst(const QString& tekst, float links, float boven, float breedte, qint16 punten, qint16 uitlijning = 0) {
-  Voorwerp v;
-  v.Soort = Tekstlijn;
+  Voorwerp v(Tekstlijn);
   v.Tekst = tekst;
   v.Lettertype = QStringLiteral("DejaVu Sans");
   v.Lettergrootte = punten;
@@ -72,8 +71,7 @@ std::unique_ptr<Beeld> Plaatje(int w, int h, F zwart) {
 }
 
 Voorwerp Fig(std::unique_ptr<Beeld> b, float links, float boven, float breedte, float hoogte) {
-  Voorwerp v;
-  v.Soort = Figuur;
+  Voorwerp v(Figuur);
   const int w = b->raster.width(), h = b->raster.height();
   v.ZetAfbeelding(std::move(b), w, h);
   v.Links = links;
@@ -180,7 +178,6 @@ TEST(TekstOpDC, LargeTextStaysOneBitClean) {
 TEST(TekenOpDC, DrawsTheTextLinesOnly) {
   const EtiketFormaat f = Label(60, 30);
   Ontwerp o;
-  o.Schaal.Bereken(60, 30, 600, 300, 9000, 4500);
   const int fig = o.NieuwVoorwerp(Figuur);
   o.voorwerp(fig) = Fig(Plaatje(10, 10, [](int, int) { return true; }), 5, -5, 10, 10);
   const int lijn = o.NieuwVoorwerp(Tekstlijn);

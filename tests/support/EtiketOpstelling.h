@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "editor/Etiket.h"
+#include "editor/Wijziging.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeClipboard.h"
 #include "support/FakeFileDialogs.h"
@@ -73,16 +74,21 @@ class EtiketOpstelling : public ::testing::Test {
   }
 
   Ontwerp& O() { return venster->ontwerp(); }
+  Bewerking& B() { return venster->bewerking(); }
   // A figure element of the given box, with a small black-on-white picture.
   int NieuweFiguur(float l, float b, float br, float h) {
+    Wijziging wijziging(*venster);
     Ontwerp& o = O();
-    const int i = o.NieuwVoorwerp(Figuur);
-    auto beeld = std::make_unique<Beeld>();
+    const int i = B().NieuwVoorwerp(Figuur);
+    auto beeld = std::make_shared<Beeld>();
     beeld->raster = QImage(4, 4, QImage::Format_Mono);
     beeld->raster.fill(1);
     o.voorwerp(i).ZetAfbeelding(std::move(beeld), 4, 4);
     o.PlaatsVoorwerp(i, l, b, br, h);
     return i;
   }
-  void Plaats(int i, float l, float b, float br, float h) { O().PlaatsVoorwerp(i, l, b, br, h); }
+  void Plaats(int i, float l, float b, float br, float h) {
+    Wijziging wijziging(*venster);
+    O().PlaatsVoorwerp(i, l, b, br, h);
+  }
 };

@@ -1,0 +1,41 @@
+#pragma once
+#include <QString>
+#include <deque>
+#include <optional>
+
+#include "editor/Bewerking.h"
+
+// One state of the design for undo and redo, with the selection it had.
+struct Stap {
+  Ontwerp ontwerp;
+  SelectieStand selectie;
+};
+
+// Undo and redo as a list of design snapshots. A snapshot shares its texts
+// and pictures with the design, so a step costs little more than its
+// element table.
+class Geschiedenis {
+ public:
+  static constexpr size_t kMaxStappen = 100;
+
+  // Notes the state before a change. A change with the same non-empty key
+  // as the one just before it (typing in one line) joins that step. Any
+  // change ends what could be redone.
+  void Leg(Stap voor, const QString& sleutel = {});
+  // The next change starts a step of its own, whatever its key.
+  void Onderbreek() { laatsteSleutel_.clear(); }
+
+  bool KanOngedaan() const { return !ongedaan_.empty(); }
+  bool KanOpnieuw() const { return !opnieuw_.empty(); }
+  // The state to go back to; `nu` is kept for redo. Empty when there is none.
+  std::optional<Stap> Ongedaan(Stap nu);
+  std::optional<Stap> Opnieuw(Stap nu);
+
+  void Wis();
+  size_t AantalStappen() const { return ongedaan_.size(); }
+
+ private:
+  std::deque<Stap> ongedaan_;
+  std::deque<Stap> opnieuw_;
+  QString laatsteSleutel_;
+};

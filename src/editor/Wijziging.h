@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+
+class Etiket;
+
+// Every command that changes the design runs inside one of these. It hides
+// the selection frames and handles when it starts and notes the design as
+// it was. When it ends, however the command ends, even by an exception, it
+// repaints exactly the elements that changed (old and new place), shows
+// the frames and handles again and records the step for undo. Nested
+// scopes make one change. Changes with the same non-empty key one after
+// another (typing in one line) make one undo step.
+class Wijziging {
+ public:
+  explicit Wijziging(Etiket& venster, const QString& samenvoegen = {});
+  ~Wijziging();
+  Wijziging(const Wijziging&) = delete;
+  Wijziging& operator=(const Wijziging&) = delete;
+
+ private:
+  Etiket& venster_;
+};
