@@ -92,6 +92,7 @@ class Etiket : public QMainWindow {
   void mnuOngedaan_Click();
   void mnuOpnieuw_Click();
   const Geschiedenis& geschiedenis() const { return geschiedenis_; }
+  void WisGeschiedenis();
 
   // Text lines.
   void LijnenToevoegen(qint16 nieuwAantal);
@@ -205,8 +206,9 @@ class Etiket : public QMainWindow {
   // The change path: see Wijziging.
   void BeginWijziging(const QString& samenvoegen);
   void EindWijziging() noexcept;
-  // Repaints what differs from `voor` (everything after another format).
-  void ToonVerschil(const Ontwerp& voor);
+  // Repaints what differs from `voor` (everything after another format);
+  // false when nothing differs.
+  bool ToonVerschil(const Ontwerp& voor);
   // Puts a state of the history back, with its selection shown everywhere.
   void ZetStap(Stap stap);
   void WerkGeschiedenisMenuBij();

@@ -24,30 +24,52 @@ QString GetalTekst(float waarde) { return QString::number(double(waarde), 'g', 7
 
 void EtiketBeeld::TekenVorm() {
   const EtiketFormaat& f = Formaat();
-  const SchermSchaal& s = b_.Schaal;
-  beeld_.fill(Qt::white);
-  {
-    QPainter p(&beeld_);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor grijs(192, 192, 192);
-    const QRectF label = QRectF(s.naarPixels(QRectF(-f.Breedte / 2, -f.Hoogte / 2, f.Breedte, f.Hoogte)));
-    if (f.Vorm == 0) {
-      p.setPen(QPen(Qt::black, 1));
-      p.setBrush(grijs);
-      p.drawRect(label.adjusted(0.5, 0.5, -0.5, -0.5));
-      vorm_ = QStringLiteral("Rechth.");
-      afmeting_ = GetalTekst(f.Breedte) + u'x' + GetalTekst(f.Hoogte);
-    } else if (f.Vorm == 1) {
-      // The diameter is the width, whatever the height says.
-      const QRectF cirkel = QRectF(s.naarPixels(QRectF(-f.Breedte / 2, -f.Breedte / 2, f.Breedte, f.Breedte)));
-      p.setPen(QPen(grijs, 1));
-      p.setBrush(grijs);
-      p.drawEllipse(cirkel.adjusted(0.5, 0.5, -0.5, -0.5));
-      vorm_ = QStringLiteral("Rond");
-      afmeting_ = QStringLiteral("Diam. ") + GetalTekst(f.Breedte);
-    }
+  if (f.Vorm == 0) {
+    vorm_ = QStringLiteral("Rechth.");
+    afmeting_ = GetalTekst(f.Breedte) + u'x' + GetalTekst(f.Hoogte);
+  } else if (f.Vorm == 1) {
+    vorm_ = QStringLiteral("Rond");
+    afmeting_ = QStringLiteral("Diam. ") + GetalTekst(f.Breedte);
   }
+  TekenVormOp(beeld_);
   achtergrond_ = beeld_.copy();
+}
+
+void EtiketBeeld::TekenVormOp(QImage& beeld) const {
+  const EtiketFormaat& f = Formaat();
+  const SchermSchaal& s = b_.Schaal;
+  beeld.fill(Qt::white);
+  QPainter p(&beeld);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor grijs(192, 192, 192);
+  if (f.Vorm == 0) {
+    const QRectF label = QRectF(s.naarPixels(QRectF(-f.Breedte / 2, -f.Hoogte / 2, f.Breedte, f.Hoogte)));
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(grijs);
+    p.drawRect(label.adjusted(0.5, 0.5, -0.5, -0.5));
+  } else if (f.Vorm == 1) {
+    // The diameter is the width, whatever the height says.
+    const QRectF cirkel = QRectF(s.naarPixels(QRectF(-f.Breedte / 2, -f.Breedte / 2, f.Breedte, f.Breedte)));
+    p.setPen(QPen(grijs, 1));
+    p.setBrush(grijs);
+    p.drawEllipse(cirkel.adjusted(0.5, 0.5, -0.5, -0.5));
+  }
+}
+
+void EtiketBeeld::TekenVoorwerpenOp(QImage& beeld) const {
+  QPainter p(&beeld);
+  p.setRenderHint(QPainter::Antialiasing);
+  const Apparaat a = SchermApparaat();
+  const Ontwerp& o = b_.ontwerp();
+  for (int e = 1; e <= o.AantalVoorwerpen(); ++e) TekenVoorwerpOpDC(o.voorwerp(e), Formaat(), p, a);
+}
+
+QImage EtiketBeeld::Volledig() const {
+  QImage beeld(beeld_.size(), QImage::Format_RGB32);
+  if (beeld.isNull()) return beeld;
+  TekenVormOp(beeld);
+  TekenVoorwerpenOp(beeld);
+  return beeld;
 }
 
 Apparaat EtiketBeeld::SchermApparaat() const {
@@ -62,32 +84,53 @@ QRect EtiketBeeld::PixelRechthoek(const Voorwerp& v) const {
   return r.adjusted(-1, -1, 1, 1);
 }
 
-QRegion EtiketBeeld::Verschil(const Ontwerp& voor) const {
+QRegion EtiketBeeld::Verschil(const Ontwerp& voor, bool* veranderd) const {
   const Ontwerp& nu = b_.ontwerp();
   QRegion vuil;
+  bool anders = false;
+  // Mostly the same elements stand in the same places: compare them pairwise.
+  const int samen = std::min(nu.AantalVoorwerpen(), voor.AantalVoorwerpen());
+  int eerste = 1;
+  for (; eerste <= samen; ++eerste) {
+    const Voorwerp& v = nu.voorwerp(eerste);
+    const Voorwerp& w = voor.voorwerp(eerste);
+    if (v.Id() != w.Id()) break;
+    if (!v.ZelfdeAls(w)) {
+      anders = true;
+      vuil += PixelRechthoek(v);
+      vuil += PixelRechthoek(w);
+    }
+  }
+  // From the first element that came, went or moved in the table on, by identity.
   QHash<quint32, int> oud;
-  oud.reserve(voor.AantalVoorwerpen());
-  for (int i = 1; i <= voor.AantalVoorwerpen(); ++i) oud.insert(voor.voorwerp(i).Id(), i);
+  oud.reserve(voor.AantalVoorwerpen() - eerste + 1);
+  for (int i = eerste; i <= voor.AantalVoorwerpen(); ++i) oud.insert(voor.voorwerp(i).Id(), i);
   // Elements kept in place must keep their order too: drawing order shows
   // where antialiased edges overlap.
   int vorige = 0;
-  for (int i = 1; i <= nu.AantalVoorwerpen(); ++i) {
+  for (int i = eerste; i <= nu.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = nu.voorwerp(i);
     const auto gevonden = oud.constFind(v.Id());
     if (gevonden == oud.constEnd()) {
+      anders = true;
       vuil += PixelRechthoek(v);
       continue;
     }
     const int j = gevonden.value();
     const Voorwerp& w = voor.voorwerp(j);
     if (j < vorige || !v.ZelfdeAls(w)) {
+      anders = true;
       vuil += PixelRechthoek(v);
       vuil += PixelRechthoek(w);
     }
     vorige = std::max(vorige, j);
     oud.erase(gevonden);
   }
-  for (auto it = oud.constBegin(); it != oud.constEnd(); ++it) vuil += PixelRechthoek(voor.voorwerp(it.value()));
+  for (auto it = oud.constBegin(); it != oud.constEnd(); ++it) {
+    anders = true;
+    vuil += PixelRechthoek(voor.voorwerp(it.value()));
+  }
+  if (veranderd) *veranderd = anders;
   return vuil;
 }
 
@@ -111,11 +154,7 @@ QRegion EtiketBeeld::Herteken(QRegion vuil) {
 
 void EtiketBeeld::TekenAlles() {
   TekenVorm();
-  QPainter p(&beeld_);
-  p.setRenderHint(QPainter::Antialiasing);
-  const Apparaat a = SchermApparaat();
-  const Ontwerp& o = b_.ontwerp();
-  for (int e = 1; e <= o.AantalVoorwerpen(); ++e) TekenVoorwerpOpDC(o.voorwerp(e), Formaat(), p, a);
+  TekenVoorwerpenOp(beeld_);
 }
 
 void EtiketBeeld::VerbergAlles() { --b_.Verborgen; }

@@ -44,11 +44,14 @@ class EtiketBeeld {
 
   // Full repaint from nothing: outline, then every element in table order.
   void TekenAlles();
+  // What a full repaint would give, leaving the kept image alone.
+  QImage Volledig() const;
 
   // The pixels where the design differs from `voor` (same format): the old
   // and new place of every element that changed, came, went or moved in
-  // the drawing order.
-  QRegion Verschil(const Ontwerp& voor) const;
+  // the drawing order. `veranderd` tells whether any did, also where its
+  // place is off the picture.
+  QRegion Verschil(const Ontwerp& voor, bool* veranderd = nullptr) const;
   // Paints the region again from the empty label and every element lying
   // there, in table order, so it equals a full repaint. Returns the part
   // of the image that was painted.
@@ -93,6 +96,9 @@ class EtiketBeeld {
   QRect PixelRechthoek(const Voorwerp& v) const;
 
  private:
+  void TekenVormOp(QImage& beeld) const;
+  void TekenVoorwerpenOp(QImage& beeld) const;
+
   Bewerking& b_;
   const FormatenTabel& formaten_;
   QImage beeld_;

@@ -65,8 +65,7 @@ void Etiket::NieuwOntwerp() {
 
 void Etiket::mnuNieuwEtiket_Click() {
   NieuwOntwerp();
-  geschiedenis_.Wis();
-  WerkGeschiedenisMenuBij();
+  WisGeschiedenis();
 }
 
 bool Etiket::LeesEtiketIn(const QString& fn) {
@@ -100,8 +99,7 @@ bool Etiket::LeesEtiketIn(const QString& fn) {
       gelezen = true;
     }
   }
-  geschiedenis_.Wis();
-  WerkGeschiedenisMenuBij();
+  WisGeschiedenis();
   return gelezen;
 }
 

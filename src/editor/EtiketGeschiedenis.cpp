@@ -6,22 +6,6 @@
 #include "editor/EtiketPlaatje.h"
 #include "editor/Wijziging.h"
 
-namespace {
-
-// Same format and the same elements in the same order. The file name and
-// version are not part of what undo takes back.
-bool ZelfdeOntwerp(const Ontwerp& a, const Ontwerp& b) {
-  if (a.HuidigFormaat != b.HuidigFormaat || a.AantalVoorwerpen() != b.AantalVoorwerpen()) return false;
-  for (int i = 1; i <= a.AantalVoorwerpen(); ++i) {
-    const Voorwerp& v = a.voorwerp(i);
-    const Voorwerp& w = b.voorwerp(i);
-    if (v.Id() != w.Id() || !v.ZelfdeAls(w)) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 Wijziging::Wijziging(Etiket& venster, const QString& samenvoegen) : venster_(venster) {
   venster_.BeginWijziging(samenvoegen);
 }
@@ -40,10 +24,7 @@ void Etiket::EindWijziging() noexcept {
   try {
     Stap voor = std::move(*wijzigingVoor_);
     wijzigingVoor_.reset();
-    // A deleted element leaves the selection.
-    bewerking_.HerstelSelectie(bewerking_.BewaarSelectie());
-    ToonVerschil(voor.ontwerp);
-    if (!ZelfdeOntwerp(voor.ontwerp, bewerking_.ontwerp())) geschiedenis_.Leg(std::move(voor), wijzigingSleutel_);
+    if (ToonVerschil(voor.ontwerp)) geschiedenis_.Leg(std::move(voor), wijzigingSleutel_);
     else if (wijzigingSleutel_.isEmpty()) geschiedenis_.Onderbreek();
     ToonAlles();
     WerkGeschiedenisMenuBij();
@@ -57,13 +38,20 @@ void Etiket::EindWijziging() noexcept {
   }
 }
 
-void Etiket::ToonVerschil(const Ontwerp& voor) {
+bool Etiket::ToonVerschil(const Ontwerp& voor) {
   if (voor.HuidigFormaat != bewerking_.ontwerp().HuidigFormaat) {
     BerekenSchaal();
     ToonAfdrukbaarGebied();
-    return;
+    return true;
   }
-  pictEtiket_->Toon(beeld_.Herteken(beeld_.Verschil(voor)));
+  bool veranderd = false;
+  pictEtiket_->Toon(beeld_.Herteken(beeld_.Verschil(voor, &veranderd)));
+  return veranderd;
+}
+
+void Etiket::WisGeschiedenis() {
+  geschiedenis_.Wis();
+  WerkGeschiedenisMenuBij();
 }
 
 void Etiket::WerkGeschiedenisMenuBij() {

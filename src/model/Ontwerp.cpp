@@ -93,6 +93,16 @@ bool Ontwerp::IsConsistent() const {
   return lijnen == lijnen_ && figuren == figuren_ && rond == rond_;
 }
 
+bool ZelfdeInhoud(const Ontwerp& a, const Ontwerp& b) {
+  if (a.HuidigFormaat != b.HuidigFormaat || a.AantalVoorwerpen() != b.AantalVoorwerpen()) return false;
+  for (int i = 1; i <= a.AantalVoorwerpen(); ++i) {
+    const Voorwerp& v = a.voorwerp(i);
+    const Voorwerp& w = b.voorwerp(i);
+    if (v.Id() != w.Id() || !v.ZelfdeAls(w)) return false;
+  }
+  return true;
+}
+
 bool Overlappen(const Gebied& a, const Gebied& b) {
   return std::max(a.Links, b.Links) < std::min(a.Links + a.Breedte, b.Links + b.Breedte) &&
          std::max(a.Boven, b.Boven) < std::min(a.Boven + a.Hoogte, b.Boven + b.Hoogte);

@@ -76,6 +76,11 @@ class Ontwerp {
   quint32 volgendeId_ = 1;
 };
 
+// Same format and the same elements, identities included, in the same
+// order. The file name and version are not compared: undo does not take
+// them back.
+bool ZelfdeInhoud(const Ontwerp& a, const Ontwerp& b);
+
 // An area of the label, mm.
 struct Gebied {
   float Links = 0;

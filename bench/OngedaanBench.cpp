@@ -1,0 +1,129 @@
+// Undo and redo in the main window on a design of 200 text lines and 20
+// figures of 1000 x 1000 dots: the time of one undo and of one redo (the
+// design swapped back, the changed area repainted, the controls updated),
+// and the memory that 100 steps of history hold.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include "editor/Etiket.h"
+#include "editor/Wijziging.h"
+#include "platform/MessageService.h"
+#include "platform/SettingsStore.h"
+
+namespace {
+
+struct Opstelling {
+  QTemporaryDir map;
+  platform::MemorySettingsStore instellingen;
+  platform::QtMessageService meldingen;
+  std::unique_ptr<Etiket> etiket;
+  QLineEdit* tekstlijn = nullptr;
+
+  Opstelling() {
+    const QString catalogus = map.filePath(QStringLiteral("all.eft"));
+    QFile f(catalogus);
+    f.open(QIODevice::WriteOnly);
+    f.write("1\n\"100 x 150\",0,100,150,103,153,1,1,106,153,3,1.5,1,1,1,1\n");
+    f.close();
+    EtiketOpties opties;
+    opties.instellingen = &instellingen;
+    opties.meldingen = &meldingen;
+    opties.catalogus = catalogus;
+    opties.welkomMs = 0;
+    etiket = std::make_unique<Etiket>(opties);
+    etiket->Form_Load();
+    etiket->show();
+    QApplication::processEvents();
+    etiket->LijnenToevoegen(200);
+    {
+      Wijziging wijziging(*etiket);
+      Ontwerp& o = etiket->ontwerp();
+      // Four columns of fifty lines, 6 pt, over the whole label.
+      for (int i = 1; i <= 200; ++i) {
+        Voorwerp& v = o.voorwerp(i);
+        v.Lettergrootte = 6;
+        float l = -48 + float((i - 1) % 4) * 24, b = -74 + float((i - 1) / 4) * 2.9f, br = 23,
+              h = 6 / 72.0f * 25.4f;
+        o.PlaatsVoorwerp(i, l, b, br, h);
+      }
+      // Twenty figures in a column down the right-hand side.
+      for (int k = 0; k < 20; ++k) {
+        auto beeld = std::make_shared<Beeld>();
+        beeld->raster = QImage(1000, 1000, QImage::Format_Mono);
+        beeld->raster.fill(k % 2);
+        const int i = etiket->bewerking().NieuwVoorwerp(Figuur);
+        o.voorwerp(i).ZetAfbeelding(std::move(beeld), 1000, 1000);
+        float l = 40, b = -74 + float(k) * 7.4f, br = 7, h = 7;
+        o.PlaatsVoorwerp(i, l, b, br, h);
+      }
+    }
+    etiket->DeSelekteerAlles();
+    etiket->SelecteerVoorwerp(101);
+    tekstlijn = etiket->findChild<QLineEdit*>(QStringLiteral("txtTekstlijn"));
+    QApplication::processEvents();
+  }
+
+  // One step: a line's text changed, as typing in it does.
+  void Stap(int lijn, int n) {
+    etiket->DeSelekteerAlles();
+    etiket->SelecteerVoorwerp(lijn);
+    tekstlijn->setText(QStringLiteral("Regel %1 versie %2").arg(lijn).arg(n));
+  }
+};
+
+Opstelling& Gedeeld() {
+  static Opstelling o;
+  return o;
+}
+
+void BM_Ongedaan(benchmark::State& state) {
+  Opstelling& o = Gedeeld();
+  o.Stap(101, 0);
+  for (auto _ : state) {
+    o.etiket->mnuOngedaan_Click();
+    state.PauseTiming();
+    o.etiket->mnuOpnieuw_Click();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_Ongedaan)->Unit(benchmark::kMicrosecond);
+
+void BM_Opnieuw(benchmark::State& state) {
+  Opstelling& o = Gedeeld();
+  o.Stap(102, 0);
+  for (auto _ : state) {
+    state.PauseTiming();
+    o.etiket->mnuOngedaan_Click();
+    state.ResumeTiming();
+    o.etiket->mnuOpnieuw_Click();
+  }
+}
+BENCHMARK(BM_Opnieuw)->Unit(benchmark::kMicrosecond);
+
+// The heap that 100 steps add: each step a different line's text, so none
+// of them joins the one before.
+void BM_Geheugen100Stappen(benchmark::State& state) {
+  Opstelling& o = Gedeeld();
+  double mb = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    o.etiket->WisGeschiedenis();
+    malloc_trim(0);
+    const size_t voor = mallinfo2().uordblks;
+    state.ResumeTiming();
+    for (int i = 0; i < 100; ++i) o.Stap(1 + (i * 7) % 200, i + 1);
+    state.PauseTiming();
+    const size_t na = mallinfo2().uordblks;
+    mb = (double(na) - double(voor)) / (1024.0 * 1024.0);
+    state.ResumeTiming();
+  }
+  state.counters["MB_100_stappen"] = mb;
+  state.counters["stappen"] = double(o.etiket->geschiedenis().AantalStappen());
+}
+BENCHMARK(BM_Geheugen100Stappen)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+}  // namespace
