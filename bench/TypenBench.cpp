@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "editor/Etiket.h"
-#include "editor/Wijziging.h"
-#include "platform/MessageService.h"
+#include "ui/Etiket.h"
+#include "ui/Wijziging.h"
+#include "platformwidgets/MessageService.h"
 #include "platform/SettingsStore.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "editor/Etiket.h"
-#include "platform/MessageService.h"
+#include "ui/Etiket.h"
+#include "platformwidgets/MessageService.h"
 #include "platform/SettingsStore.h"
 
 int main(int argc, char** argv) {

@@ -24,7 +24,6 @@
 #include "printing/Raster.h"
 #include "printing/Sbpl.h"
 #include "printing/Uitvoer.h"
-#include "printing/VerschuivingDialoog.h"
 #include "roundtext/RondeTekst.h"
 
 namespace {
@@ -161,8 +160,8 @@ int main(int argc, char** argv) {
   if (const auto grens = LabelRaster::Grenzen(formaat, ppm)) return Meld(kFout, *grens);
   Afdrukopdracht opdracht;
   opdracht.formaat = formaat;
-  opdracht.HorizontalShift = sx ? *sx : VerschuivingDialoog::Horizontaal(store, formaat.Naam);
-  opdracht.VerticalShift = sy ? *sy : VerschuivingDialoog::Verticaal(store, formaat.Naam);
+  opdracht.HorizontalShift = sx ? *sx : HorizontaleVerschuiving(store, formaat.Naam);
+  opdracht.VerticalShift = sy ? *sy : VerticaleVerschuiving(store, formaat.Naam);
   opdracht.PrintSpeed = inst.PrintSpeed;
   opdracht.Intensity = inst.Intensity;
   opdracht.Aantal = qint16(*aantalKopie);

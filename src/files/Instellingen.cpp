@@ -94,3 +94,25 @@ VensterPlaats KlemVenster(const VensterPlaats& o, double huidigeBreedte, double 
   v.Boven = std::min(schermHoogte - v.Hoogte, std::max(0.0, o.Boven));
   return v;
 }
+
+namespace {
+const QString kHorizontaal = QStringLiteral("HorizontalShift");
+const QString kVerticaal = QStringLiteral("VerticalShift");
+}  // namespace
+
+Verschuiving LeesVerschuiving(const platform::SettingsStore& s, const QString& formaat) {
+  return {s.read(formaat, kHorizontaal, QStringLiteral("0")), s.read(formaat, kVerticaal, QStringLiteral("0"))};
+}
+
+void BewaarVerschuiving(platform::SettingsStore& s, const QString& formaat, const Verschuiving& v) {
+  s.write(formaat, kHorizontaal, v.Horizontaal);
+  s.write(formaat, kVerticaal, v.Verticaal);
+}
+
+float HorizontaleVerschuiving(const platform::SettingsStore& s, const QString& formaat) {
+  return float(LeesGetal(LeesVerschuiving(s, formaat).Horizontaal));
+}
+
+float VerticaleVerschuiving(const platform::SettingsStore& s, const QString& formaat) {
+  return float(LeesGetal(LeesVerschuiving(s, formaat).Verticaal));
+}

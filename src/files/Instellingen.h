@@ -53,6 +53,18 @@ OpgeslagenStand LeesStand(const platform::SettingsStore& s, const QString& progr
 void BewaarStand(platform::SettingsStore& s, int formaat, const VensterPlaats& venster, bool spaarstand,
                  bool toonAfdrukbaarGebied, const Instellingen& i);
 
+// The print offset of one format, stored under the format's name exactly
+// as typed ("0" when absent).
+struct Verschuiving {
+  QString Horizontaal = QStringLiteral("0");
+  QString Verticaal = QStringLiteral("0");
+};
+Verschuiving LeesVerschuiving(const platform::SettingsStore& s, const QString& formaat);
+void BewaarVerschuiving(platform::SettingsStore& s, const QString& formaat, const Verschuiving& v);
+// The offsets in mm; text that is no number counts as 0.
+float HorizontaleVerschuiving(const platform::SettingsStore& s, const QString& formaat);
+float VerticaleVerschuiving(const platform::SettingsStore& s, const QString& formaat);
+
 // A stored integer: the leading number of the text, rounded, kept within 16 bits.
 qint16 LeesInteger(const QString& tekst);
 

@@ -1,7 +1,5 @@
 #include "roundtext/RondeTekst.h"
 
-#include <QCursor>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
@@ -10,26 +8,6 @@
 
 #include "model/Afronden.h"
 #include "platform/Cp1252.h"
-
-namespace {
-
-// The busy pointer while a round text is made, also when it returns early.
-class BezigeMuis {
- public:
-  BezigeMuis() : actief_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
-    if (actief_) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-  }
-  ~BezigeMuis() {
-    if (actief_) QGuiApplication::restoreOverrideCursor();
-  }
-  BezigeMuis(const BezigeMuis&) = delete;
-  BezigeMuis& operator=(const BezigeMuis&) = delete;
-
- private:
-  bool actief_;
-};
-
-}  // namespace
 
 platform::CellFont RondeLetter(const QString& lettertype, qint16 punten, bool vet, bool cursief, bool onderlijnd) {
   return platform::CellFont({lettertype, vet, cursief, onderlijnd}, RondeCelhoogte(punten));
@@ -83,7 +61,6 @@ QImage TekenRondeTekst(const RondeZetting& zetting, const platform::CellFont& fo
 bool MaakRondeTekst(Ontwerp& ontwerp, int index) { return MaakRondeTekst(ontwerp.voorwerp(index)); }
 
 bool MaakRondeTekst(Voorwerp& v) {
-  BezigeMuis muis;
   if (ZonderSlotspaties(v.Tekst).isEmpty()) return false;
 
   const platform::CellFont font = RondeLetter(v.Lettertype, v.Lettergrootte, v.Vet, v.Cursief, v.Onderlijnd);

@@ -8,10 +8,10 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "printing/NummeringDialoog.h"
-#include "printing/PrinterDialoog.h"
+#include "ui/NummeringDialoog.h"
+#include "ui/PrinterDialoog.h"
 #include "printing/Sbpl.h"
-#include "printing/VerschuivingDialoog.h"
+#include "ui/VerschuivingDialoog.h"
 #include "support/EtiketOpstelling.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "editor/Begroeting.h"
+#include "ui/Begroeting.h"
 #include "support/Tijdelijk.h"
 
 TEST(Begroeting, BuildStampFollowsTheFilesDate) {

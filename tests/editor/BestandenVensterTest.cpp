@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "files/FormaatDialoog.h"
+#include "ui/FormaatDialoog.h"
 #include "roundtext/RondeTekstOpdrachten.h"
 #include "support/EtiketOpstelling.h"
 

@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "editor/Begroeting.h"
-#include "editor/Etiket.h"
-#include "editor/EtiketPlaatje.h"
+#include "ui/Begroeting.h"
+#include "ui/Etiket.h"
+#include "ui/EtiketPlaatje.h"
 #include "platform/SettingsStore.h"
 #include "support/EtiketOpstelling.h"
 

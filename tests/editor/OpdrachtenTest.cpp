@@ -10,10 +10,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "editor/EtiketPlaatje.h"
-#include "editor/TekstlijnenDialoog.h"
-#include "files/FormaatDialoog.h"
-#include "roundtext/frmRondeTekst.h"
+#include "ui/EtiketPlaatje.h"
+#include "ui/TekstlijnenDialoog.h"
+#include "ui/FormaatDialoog.h"
+#include "ui/frmRondeTekst.h"
 #include "support/EtiketOpstelling.h"
 
 namespace {

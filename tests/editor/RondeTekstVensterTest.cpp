@@ -1,7 +1,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "roundtext/frmRondeTekst.h"
+#include "ui/frmRondeTekst.h"
 #include "support/EtiketOpstelling.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "editor/EtiketPlaatje.h"
+#include "ui/EtiketPlaatje.h"
 #include "support/EtiketOpstelling.h"
 
 namespace {

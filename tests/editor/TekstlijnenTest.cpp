@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "editor/TekstlijnenDialoog.h"
+#include "ui/TekstlijnenDialoog.h"
 #include "support/EtiketOpstelling.h"
 
 namespace {

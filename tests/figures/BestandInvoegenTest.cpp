@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "figures/BestandInvoegen.h"
+#include "ui/BestandInvoegen.h"
 #include "ZipHulp.h"
 #include "platform/ZipArchive.h"
 #include "support/FakeFileDialogs.h"

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "figures/Galerijen.h"
-#include "figures/frmGalerij.h"
-#include "figures/frmGalerijen.h"
+#include "ui/frmGalerij.h"
+#include "ui/frmGalerijen.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeMessageService.h"
 

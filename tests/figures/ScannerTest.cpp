@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "figures/Figuur.h"
-#include "figures/ScannerKiezen.h"
+#include "ui/ScannerKiezen.h"
 #include "platform/Scanner.h"
 #include "support/FakeMessageService.h"
 #include "support/FakeScanner.h"

@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "files/FormaatDialoog.h"
+#include "ui/FormaatDialoog.h"
 #include "support/TestCatalogus.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "roundtext/ReferentiepuntWijzer.h"
-#include "roundtext/frmRondeTekst.h"
+#include "ui/ReferentiepuntWijzer.h"
+#include "ui/frmRondeTekst.h"
 #include "support/FakeMessageService.h"
 
 namespace {

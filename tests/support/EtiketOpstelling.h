@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 
-#include "editor/Etiket.h"
-#include "editor/Wijziging.h"
+#include "ui/Etiket.h"
+#include "ui/Wijziging.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeClipboard.h"
 #include "support/FakeFileDialogs.h"

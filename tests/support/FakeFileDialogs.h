@@ -2,7 +2,7 @@
 #include <QString>
 #include <deque>
 
-#include "platform/FileDialogs.h"
+#include "platformwidgets/FileDialogs.h"
 
 // Answers file dialogs from a script; an empty script means Cancel.
 class FakeFileDialogs : public platform::FileDialogs {

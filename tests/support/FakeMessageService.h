@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <deque>
 
-#include "platform/MessageService.h"
+#include "platformwidgets/MessageService.h"
 
 // Records every message and answers from a script (OK when the script is empty).
 class FakeMessageService : public platform::MessageService {

@@ -1,0 +1,148 @@
+// The file commands (new, open, save, save as) and reading a design into
+// the window.
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/Etiket.h"
+#include "ui/Wijziging.h"
+#include "files/Bestandsnaam.h"
+#include "files/BewaarEtiket.h"
+#include "files/EtiketToepassen.h"
+#include "files/LeesEtiket.h"
+#include "platformwidgets/WidgetHelpers.h"
+#include "platformwidgets/FileDialogs.h"
+#include "platformwidgets/MessageService.h"
+#include "ui/NummeringDialoog.h"
+#include "roundtext/RondeTekst.h"
+
+namespace {
+
+const QString kOpenFilters = QStringLiteral("Vellora (*.VLO *.vlo);;Alle bestanden (*)");
+const QString kVersie1 = QStringLiteral("Vellora 2.1 (*.VLO *.vlo)");
+const QString kVersie2 = QStringLiteral("Vellora 3.0 (*.VLO *.vlo)");
+
+
+}  // namespace
+
+void Etiket::VerbindBestanden() {
+  connect(mnuNieuwEtiket_, &QAction::triggered, this, [this] { Opdracht([this] { mnuNieuwEtiket_Click(); }); });
+  connect(mnuOpenen_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpenen_Click(); }); });
+  connect(mnuOpslaan_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpslaan_Click(); }); });
+  connect(mnuOpslaanAls_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpslaanAls_Click(); }); });
+}
+
+void Etiket::ZetBestandsnaam(const QString& fn) {
+  ontwerp().Bestandsnaam = fn;
+  setWindowTitle(VensterTitel(fn));
+}
+
+void Etiket::NieuwOntwerp() {
+  Wijziging wijziging(*this);
+  DeSelekteerAlles();
+  VerwijderVoorwerpen();
+  VerbergHandvaten();
+  LeesKenmerken();
+  ZetBestandsnaam(QString());
+  ontwerp().BestType = 0;
+  txtAantal_->setText(QStringLiteral("1"));
+  chkAutomatischVerdelen_->setChecked(true);
+  // A list belongs to the design it was made for: a new one starts on the
+  // running number, whose values stay.
+  if (nummering_.GekozenTab == 1) {
+    nummering_.NummerLijst.clear();
+    nummering_.GekozenTab = 0;
+    nummeringDialoog_.reset();
+  }
+}
+
+void Etiket::mnuNieuwEtiket_Click() {
+  NieuwOntwerp();
+  WisGeschiedenis();
+}
+
+bool Etiket::LeesEtiketIn(const QString& fn) {
+  const LeesUitkomst uitkomst = LeesEtiket(fn, formaten_);
+  const auto* fout = std::get_if<LeesFout>(&uitkomst);
+  if (fout && fout->OntwerpBlijft()) {
+    opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), fout->Melding());
+    return false;
+  }
+  bool gelezen = false;
+  {
+    Wijziging wijziging(*this);
+    NieuwOntwerp();
+    chkAutomatischVerdelen_->setChecked(false);
+    platform::BusyCursor muis;
+    if (fout) {
+      if (fout->BestType) ontwerp().BestType = fout->BestType;
+      opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), fout->Melding());
+    } else {
+      // The whole file becomes a design before it takes the open one's place.
+      Ontwerp nieuw;
+      PasEtiketToe(std::get<GelezenEtiket>(uitkomst), nieuw, [](Ontwerp& o, int i) {
+        o.voorwerp(i).Spatiering = 100;  // the file does not keep it; the dialog's own default
+        MaakRondeTekst(o, i);
+      });
+      bewerking_.ZetOntwerp(std::move(nieuw));
+      if (ontwerp().AantalVoorwerpen() > 0) {
+        DeSelekteerAlles();
+        SelecteerVoorwerp(1);
+      }
+      gelezen = true;
+    }
+  }
+  WisGeschiedenis();
+  return gelezen;
+}
+
+void Etiket::mnuOpenen_Click() {
+  const QString pad = Bestanden().openFile(this, QStringLiteral("Openen"), instellingen_.FileFolder, kOpenFilters);
+  if (pad.isEmpty()) return;
+  instellingen_.FileFolder = MapVan(pad);
+  // A design that could not be read is not named after that file, so a
+  // later Save cannot overwrite it.
+  if (LeesEtiketIn(pad)) ZetBestandsnaam(pad);
+}
+
+bool Etiket::BewaarEtiketAls(const QString& fn, qint16 bestType) {
+  platform::BusyCursor muis;
+  const BewaarResultaat r = BewaarEtiket(fn, bestType, ontwerp(), HuidigEtiketFormaat().Naam);
+  if (!r.Gelukt()) {
+    opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), r.Melding());
+    return false;
+  }
+  if (r.TekstAangepast())
+    opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), r.Waarschuwing());
+  return true;
+}
+
+void Etiket::mnuOpslaan_Click() {
+  if (ontwerp().Bestandsnaam.isEmpty()) {
+    mnuOpslaanAls_Click();
+    return;
+  }
+  BewaarEtiketAls(ontwerp().Bestandsnaam, ontwerp().BestType);
+}
+
+void Etiket::mnuOpslaanAls_Click() {
+  QString filter = kVersie2;
+  const QString gekozen = Bestanden().saveFile(this, QStringLiteral("Opslaan als"), instellingen_.FileFolder,
+                                                kVersie1 + QStringLiteral(";;") + kVersie2, &filter);
+  if (gekozen.isEmpty()) return;
+  instellingen_.FileFolder = MapVan(gekozen);
+  const qint16 versie = filter == kVersie1 ? 1 : 2;
+  const QString naam = OntwerpNaam(gekozen);
+  // The dialog saw the typed name; the name saved under may have grown an
+  // extension, so the question comes here.
+  if (QFileInfo::exists(naam) &&
+      opties_.meldingen->show(platform::MessageService::Icon::Question, QStringLiteral("Opslaan als"),
+                              ZonderPad(naam) + QStringLiteral(" bestaat al.\nWilt u het vervangen?"),
+                              platform::MessageService::Buttons::YesNo) != platform::MessageService::Answer::Yes)
+    return;
+  if (!BewaarEtiketAls(naam, versie)) return;
+  ontwerp().BestType = versie;
+  ZetBestandsnaam(naam);
+}

@@ -1,0 +1,209 @@
+#include "ui/NummeringDialoog.h"
+#include "platformwidgets/WidgetHelpers.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "model/Getal.h"
+#include "platformwidgets/FileDialogs.h"
+#include "platformwidgets/MessageService.h"
+#include "printing/CsvLijst.h"
+
+namespace {
+QLineEdit* Vak(QWidget* ouder, const char* naam) {
+  auto* v = new QLineEdit(ouder);
+  v->setObjectName(QString::fromLatin1(naam));
+  return v;
+}
+QPushButton* Knop(QWidget* ouder, const char* naam, const QString& tekst) {
+  auto* k = new QPushButton(tekst, ouder);
+  k->setObjectName(QString::fromLatin1(naam));
+  return k;
+}
+}  // namespace
+
+NummeringDialoog::NummeringDialoog(Nummering& nummering, platform::MessageService& meldingen,
+                                   platform::FileDialogs& bestanden, QWidget* parent)
+    : QDialog(parent), nummering_(nummering), meldingen_(meldingen), bestanden_(bestanden) {
+  setObjectName(QStringLiteral("Nummering"));
+  setWindowTitle(QStringLiteral("Nummering"));
+  setModal(true);
+
+  tabNummering_ = new QTabWidget(this);
+  tabNummering_->setObjectName(QStringLiteral("tabNummering"));
+
+  auto* reeks = new QWidget;
+  auto* formulier = new QFormLayout(reeks);
+  txtVan_ = Vak(reeks, "txtVan");
+  txtTot_ = Vak(reeks, "txtTot");
+  txtInStappenVan_ = Vak(reeks, "txtInStappenVan");
+  formulier->addRow(QStringLiteral("Nummering &van:"), txtVan_);
+  formulier->addRow(QStringLiteral("&Tot:"), txtTot_);
+  formulier->addRow(QStringLiteral("In &stappen van:"), txtInStappenVan_);
+  for (QLineEdit* v : {txtVan_, txtTot_, txtInStappenVan_}) v->installEventFilter(this);
+  tabNummering_->addTab(reeks, QStringLiteral("Doornummeren"));
+
+  auto* lijst = new QWidget;
+  Grid1_ = new QTableWidget(0, 5, lijst);
+  Grid1_->setObjectName(QStringLiteral("Grid1"));
+  Grid1_->setHorizontalHeaderLabels({QStringLiteral("[A]"), QStringLiteral("[B]"), QStringLiteral("[C]"),
+                                     QStringLiteral("[D]"), QStringLiteral("[E]")});
+  Grid1_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  Grid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  Grid1_->horizontalHeader()->setSectionsClickable(true);
+  auto* toevoegen = Knop(lijst, "cmdRijToevoegen", QStringLiteral("Rij &toevoegen"));
+  auto* verwijderen = Knop(lijst, "cmdRijVerwijderen", QStringLiteral("Rij &verwijderen"));
+  auto* importeren = Knop(lijst, "cmdImporteren", QStringLiteral("&CSV importeren ..."));
+  auto* lijstKnoppen = new QHBoxLayout;
+  lijstKnoppen->addWidget(toevoegen);
+  lijstKnoppen->addWidget(verwijderen);
+  lijstKnoppen->addStretch();
+  lijstKnoppen->addWidget(importeren);
+  auto* lijstLayout = new QVBoxLayout(lijst);
+  lijstLayout->addWidget(Grid1_);
+  lijstLayout->addLayout(lijstKnoppen);
+  tabNummering_->addTab(lijst, QStringLiteral("Lijst"));
+
+  const auto [ok, annuleren, knoppen] = platform::makeOkCancel(this);
+  auto* hoofd = new QVBoxLayout(this);
+  hoofd->addWidget(tabNummering_);
+  hoofd->addLayout(knoppen);
+  resize(560, 360);
+
+  connect(ok, &QPushButton::clicked, this, &NummeringDialoog::cmdOK_Click);
+  connect(annuleren, &QPushButton::clicked, this, &NummeringDialoog::cmdAnnuleren_Click);
+  connect(toevoegen, &QPushButton::clicked, this, &NummeringDialoog::RijToevoegen);
+  connect(verwijderen, &QPushButton::clicked, this, &NummeringDialoog::RijVerwijderen);
+  connect(importeren, &QPushButton::clicked, this, &NummeringDialoog::Importeren);
+  // A column header chooses that column and acts as OK.
+  connect(Grid1_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int kolom) {
+    gekozenKolom_ = kolom;
+    cmdOK_Click();
+  });
+  connect(Grid1_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    if (vullen_) return;
+    const size_t rij = size_t(item->row()), kolom = size_t(item->column());
+    if (rij < nummering_.NummerLijst.size() && kolom < 5) nummering_.NummerLijst[rij][kolom] = item->text();
+  });
+  connect(Grid1_, &QTableWidget::currentCellChanged, this, [this](int, int kolom) {
+    if (kolom >= 0) gekozenKolom_ = kolom;
+  });
+  connect(tabNummering_, &QTabWidget::currentChanged, this, [this](int tab) {
+    nummering_.GekozenTab = tab;
+    if (tab == 1) Grid1_->setFocus();
+  });
+}
+
+std::optional<qint16> NummeringDialoog::GeldigVeld(const QString& tekst) {
+  const double w = std::nearbyint(LeesGetal(tekst));
+  if (w < -32768 || w > 32767) return std::nullopt;
+  const qint16 waarde = qint16(w);
+  if (QString::number(waarde) != tekst) return std::nullopt;
+  return waarde;
+}
+
+QString NummeringDialoog::Kies() {
+  if (nummering_.NummerStap == 0) nummering_.NummerVan = nummering_.NummerTot = nummering_.NummerStap = 1;
+  txtVan_->setText(QString::number(nummering_.NummerVan));
+  txtTot_->setText(QString::number(nummering_.NummerTot));
+  txtInStappenVan_->setText(QString::number(nummering_.NummerStap));
+  gekozenKolom_ = 0;
+  VulGrid();
+  tabNummering_->setCurrentIndex(nummering_.GekozenTab);
+  if (nummering_.GekozenTab == 1) Grid1_->setFocus();
+  tag_.clear();
+  exec();
+  return tag_;
+}
+
+void NummeringDialoog::VulGrid() {
+  vullen_ = true;
+  Grid1_->setRowCount(int(nummering_.NummerLijst.size()));
+  for (int r = 0; r < Grid1_->rowCount(); ++r)
+    for (int k = 0; k < 5; ++k) Grid1_->setItem(r, k, new QTableWidgetItem(nummering_.NummerLijst[size_t(r)][size_t(k)]));
+  vullen_ = false;
+}
+
+void NummeringDialoog::RijToevoegen() {
+  nummering_.NummerLijst.push_back({});
+  VulGrid();
+  Grid1_->setCurrentCell(Grid1_->rowCount() - 1, 0);
+}
+
+void NummeringDialoog::RijVerwijderen() {
+  const int rij = Grid1_->currentRow();
+  if (rij < 0 || size_t(rij) >= nummering_.NummerLijst.size()) return;
+  nummering_.NummerLijst.erase(nummering_.NummerLijst.begin() + rij);
+  VulGrid();
+}
+
+void NummeringDialoog::ImporteerCsv(const QString& pad) {
+  QFile f(pad);
+  if (!f.open(QIODevice::ReadOnly)) {
+    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
+                    QStringLiteral("Het bestand kan niet worden gelezen:\n") + pad);
+    return;
+  }
+  // A list of a million rows is no label run anyone prints; refuse it
+  // rather than filling the memory.
+  if (f.size() > 64 * 1024 * 1024) {
+    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
+                    QStringLiteral("Het bestand is te groot voor een lijst:\n") + pad);
+    return;
+  }
+  nummering_.NummerLijst = LeesCsvLijst(f.readAll());
+  VulGrid();
+}
+
+void NummeringDialoog::Importeren() {
+  const QString pad = bestanden_.openFile(this, QStringLiteral("Lijst importeren"), QString(),
+                                          QStringLiteral("Lijsten (*.csv *.txt);;Alle bestanden (*)"));
+  if (!pad.isEmpty()) ImporteerCsv(pad);
+}
+
+void NummeringDialoog::cmdOK_Click() {
+  if (tabNummering_->currentIndex() == 0) {
+    const auto van = GeldigVeld(txtVan_->text()), tot = GeldigVeld(txtTot_->text()),
+               stap = GeldigVeld(txtInStappenVan_->text());
+    if (!van || !tot || !stap || *stap == 0) {
+      meldingen_.show(platform::MessageService::Icon::Warning, QStringLiteral("Fout"),
+                      QStringLiteral("Eén of meer velden bevatten\rongeldige waarden"));
+      txtVan_->setFocus();
+      return;
+    }
+    nummering_.NummerVan = *van;
+    nummering_.NummerTot = *tot;
+    nummering_.NummerStap = *stap;
+    tag_ = QString::fromLatin1(kNummerCode);
+  } else {
+    tag_ = QStringLiteral("[%1]").arg(QChar(u'A' + gekozenKolom_));
+  }
+  nummering_.GekozenTab = tabNummering_->currentIndex();
+  // Leaving the current cell commits a value still being typed.
+  const int kolom = gekozenKolom_;
+  Grid1_->setCurrentCell(-1, -1);
+  gekozenKolom_ = kolom;
+  done(QDialog::Accepted);
+}
+
+void NummeringDialoog::cmdAnnuleren_Click() {
+  tag_.clear();
+  done(QDialog::Rejected);
+}
+
+bool NummeringDialoog::eventFilter(QObject* o, QEvent* e) {
+  if (e->type() == QEvent::FocusIn)
+    if (auto* vak = qobject_cast<QLineEdit*>(o)) QTimer::singleShot(0, vak, &QLineEdit::selectAll);
+  return QDialog::eventFilter(o, e);
+}

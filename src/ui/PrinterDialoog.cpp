@@ -1,0 +1,108 @@
+#include "ui/PrinterDialoog.h"
+#include "platformwidgets/WidgetHelpers.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+QRadioButton* Optie(QWidget* ouder, const QString& naam, const QString& tekst) {
+  auto* o = new QRadioButton(tekst, ouder);
+  o->setObjectName(naam);
+  return o;
+}
+}  // namespace
+
+PrinterDialoog::PrinterDialoog(Instellingen& instellingen, const QStringList& printers, QWidget* parent)
+    : QDialog(parent), instellingen_(instellingen) {
+  setObjectName(QStringLiteral("VLPrinter"));
+  setWindowTitle(QStringLiteral("Printerinstelling"));
+  setModal(true);
+
+  auto* model = new QGroupBox(QStringLiteral("Printer:"), this);
+  optVL200_ = Optie(model, QStringLiteral("optVL200"), QStringLiteral("Vellora VL&200"));
+  optVL300_ = Optie(model, QStringLiteral("optVL300"), QStringLiteral("Vellora VL&300"));
+  auto* ml = new QVBoxLayout(model);
+  ml->addWidget(optVL200_);
+  ml->addWidget(optVL300_);
+
+  auto* poort = new QGroupBox(QStringLiteral("Aangesloten op:"), this);
+  optAangeslotenOp_ = new QButtonGroup(this);
+  const QString namen[4] = {QStringLiteral("&LPT1"), QStringLiteral("L&PT2"), QStringLiteral("LP&T3"),
+                            QStringLiteral("&Windows printer:")};
+  auto* pl = new QGridLayout(poort);
+  for (int i = 1; i <= 4; ++i) {
+    auto* o = Optie(poort, QStringLiteral("optAangeslotenOp%1").arg(i), namen[i - 1]);
+    optAangeslotenOp_->addButton(o, i);
+    pl->addWidget(o, i - 1, 0);
+  }
+  cmbWindowsPrinter_ = new QComboBox(poort);
+  cmbWindowsPrinter_->setObjectName(QStringLiteral("cmbWindowsPrinter"));
+  cmbWindowsPrinter_->setEditable(true);
+  cmbWindowsPrinter_->setMinimumWidth(200);
+  pl->addWidget(cmbWindowsPrinter_, 3, 1);
+
+  auto* snelheid = new QGroupBox(QStringLiteral("&Afdruksnelheid:"), this);
+  cmbAfdrukSnelheid_ = new QComboBox(snelheid);
+  cmbAfdrukSnelheid_->setObjectName(QStringLiteral("cmbAfdrukSnelheid"));
+  auto* sl = new QHBoxLayout(snelheid);
+  sl->addWidget(cmbAfdrukSnelheid_);
+  sl->addWidget(new QLabel(QStringLiteral("mm/sec"), snelheid));
+  auto* intensiteit = new QGroupBox(QStringLiteral("&Intensiteit"), this);
+  cmbIntensiteit_ = new QComboBox(intensiteit);
+  cmbIntensiteit_->setObjectName(QStringLiteral("cmbIntensiteit"));
+  (new QHBoxLayout(intensiteit))->addWidget(cmbIntensiteit_);
+
+  const auto [ok, annuleren, knoppen] = platform::makeOkCancel(this);
+  auto* onder = new QHBoxLayout;
+  onder->addWidget(snelheid);
+  onder->addWidget(intensiteit);
+  auto* hoofd = new QVBoxLayout(this);
+  hoofd->addWidget(model);
+  hoofd->addWidget(poort);
+  hoofd->addLayout(onder);
+  hoofd->addLayout(knoppen);
+
+  for (int s = 50; s <= 150; s += 25) cmbAfdrukSnelheid_->addItem(QString::number(s));
+  for (int i = 1; i <= 5; ++i) cmbIntensiteit_->addItem(QString::number(i));
+  ZetControlWaarden();
+  // The stored name stays the box's text; the system's printers are offered.
+  const QString opgeslagen = cmbWindowsPrinter_->currentText();
+  cmbWindowsPrinter_->addItems(printers);
+  cmbWindowsPrinter_->setCurrentText(opgeslagen);
+
+  connect(optAangeslotenOp_, &QButtonGroup::idClicked, this,
+          [this](int index) { cmbWindowsPrinter_->setEnabled(index == 4); });
+  connect(ok, &QPushButton::clicked, this, &PrinterDialoog::cmdOK_Click);
+  connect(annuleren, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QStringList PrinterDialoog::SysteemPrinters() { return QPrinterInfo::availablePrinterNames(); }
+
+void PrinterDialoog::ZetControlWaarden() {
+  optVL200_->setChecked(instellingen_.Printer == 1);
+  optVL300_->setChecked(instellingen_.Printer == 2);
+  if (QAbstractButton* b = optAangeslotenOp_->button(instellingen_.PrinterPort)) b->setChecked(true);
+  cmbWindowsPrinter_->setCurrentText(instellingen_.WindowsPrinter);
+  // Stored values outside 1 to 5 select no item.
+  cmbAfdrukSnelheid_->setCurrentIndex(instellingen_.PrintSpeed >= 1 && instellingen_.PrintSpeed <= 5 ? instellingen_.PrintSpeed - 1 : -1);
+  cmbIntensiteit_->setCurrentIndex(instellingen_.Intensity >= 1 && instellingen_.Intensity <= 5 ? instellingen_.Intensity - 1 : -1);
+  cmbWindowsPrinter_->setEnabled(instellingen_.PrinterPort == 4);
+}
+
+void PrinterDialoog::cmdOK_Click() {
+  if (optVL200_->isChecked()) instellingen_.Printer = 1;
+  else if (optVL300_->isChecked()) instellingen_.Printer = 2;
+  if (optAangeslotenOp_->checkedId() > 0) instellingen_.PrinterPort = qint16(optAangeslotenOp_->checkedId());
+  instellingen_.PrintSpeed = qint16(cmbAfdrukSnelheid_->currentIndex() + 1);
+  instellingen_.Intensity = qint16(cmbIntensiteit_->currentIndex() + 1);
+  instellingen_.WindowsPrinter = cmbWindowsPrinter_->currentText();
+  accept();
+}

@@ -1,0 +1,25 @@
+#pragma once
+#include <QDialog>
+
+class QLineEdit;
+
+namespace platform {
+class SettingsStore;
+}
+
+// "Verschuiving afdruk": the print offset of one format, stored under the
+// format's name exactly as typed.
+class VerschuivingDialoog : public QDialog {
+  Q_OBJECT
+ public:
+  VerschuivingDialoog(platform::SettingsStore& instellingen, const QString& formaat, QWidget* parent = nullptr);
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+
+ private:
+  platform::SettingsStore& instellingen_;
+  QString formaat_;
+  QLineEdit* txtHorizontaleVerschuiving_;
+  QLineEdit* txtVertikaleVerschuiving_;
+};
