@@ -27,10 +27,24 @@ void Bewerking::ZetGeselecteerd(int index, bool waarde) {
 }
 
 int Bewerking::GeselecteerdVoorwerp() const {
-  if (selectie_.isEmpty()) return 0;
+  const std::vector<int> lijst = GeselecteerdeVoorwerpen();
+  return lijst.empty() ? 0 : lijst.front();
+}
+
+std::vector<int> Bewerking::GeselecteerdeVoorwerpen() const {
+  std::vector<int> lijst;
+  lijst.reserve(size_t(selectie_.size()));
+  // A few selected: look each one up, which is cheaper than a hash lookup
+  // for every element of a large design.
+  if (selectie_.size() <= 8) {
+    for (quint32 id : selectie_)
+      if (const int i = ontwerp_.IndexVan(id)) lijst.push_back(i);
+    std::sort(lijst.begin(), lijst.end());
+    return lijst;
+  }
   for (int i = 1; i <= ontwerp_.AantalVoorwerpen(); ++i)
-    if (Geselecteerd(i)) return i;
-  return 0;
+    if (Geselecteerd(i)) lijst.push_back(i);
+  return lijst;
 }
 
 SelectieStand Bewerking::BewaarSelectie() const {

@@ -47,6 +47,8 @@ class Bewerking {
   qint16 AantalGeselecteerd() const { return qint16(selectie_.size()); }
   // The lowest index of a selected element, 0 if none.
   int GeselecteerdVoorwerp() const;
+  // The indexes of the selected elements, in table order.
+  std::vector<int> GeselecteerdeVoorwerpen() const;
   void WisSelectie() { selectie_.clear(); }
 
   // The text line the line box edits, 0 for none.

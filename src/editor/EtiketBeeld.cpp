@@ -92,6 +92,7 @@ QRegion EtiketBeeld::Verschil(const Ontwerp& voor, bool* veranderd) const {
   const int samen = std::min(nu.AantalVoorwerpen(), voor.AantalVoorwerpen());
   int eerste = 1;
   for (; eerste <= samen; ++eerste) {
+    if (nu.Gedeeld(eerste, voor, eerste)) continue;
     const Voorwerp& v = nu.voorwerp(eerste);
     const Voorwerp& w = voor.voorwerp(eerste);
     if (v.Id() != w.Id()) break;
@@ -118,7 +119,7 @@ QRegion EtiketBeeld::Verschil(const Ontwerp& voor, bool* veranderd) const {
     }
     const int j = gevonden.value();
     const Voorwerp& w = voor.voorwerp(j);
-    if (j < vorige || !v.ZelfdeAls(w)) {
+    if (j < vorige || (!nu.Gedeeld(i, voor, j) && !v.ZelfdeAls(w))) {
       anders = true;
       vuil += PixelRechthoek(v);
       vuil += PixelRechthoek(w);
@@ -170,8 +171,7 @@ void EtiketBeeld::PlaatsHandvaten() {
   VerbergHandvaten();
   // Start inverted on the picture and widen by every selected element.
   selectie_ = {s.ScaleLeft + s.ScaleWidth, s.ScaleTop + s.ScaleHeight, s.ScaleLeft, s.ScaleTop};
-  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
-    if (!b_.Geselecteerd(i)) continue;
+  for (int i : b_.GeselecteerdeVoorwerpen()) {
     const Voorwerp& v = o.voorwerp(i);
     selectie_.Links = std::min(selectie_.Links, v.Links);
     selectie_.Rechts = std::max(selectie_.Rechts, v.Links + v.Breedte);

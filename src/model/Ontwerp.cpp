@@ -16,13 +16,13 @@ void Ontwerp::Tel(qint16 soort, int richting) {
 int Ontwerp::IndexVan(quint32 id) const {
   if (id == 0) return 0;
   for (size_t i = 0; i < tabel_.size(); ++i)
-    if (tabel_[i].id_ == id) return int(i + 1);
+    if (tabel_[i]->id_ == id) return int(i + 1);
   return 0;
 }
 
 int Ontwerp::NieuwVoorwerp(qint16 soort, float links, float boven) {
   if (AantalVoorwerpen() >= kMaxVoorwerpen) throw OverloopFout(kTeVeelVoorwerpen);
-  Voorwerp& v = tabel_.emplace_back(soort);
+  Voorwerp& v = *tabel_.emplace_back(std::make_shared<Voorwerp>(soort));
   v.id_ = volgendeId_++;
   Tel(soort, +1);
   v.Links = links;
@@ -45,7 +45,7 @@ void Ontwerp::PlaatsVoorwerp(int index, float& links, float& boven, float& breed
 
 void Ontwerp::VerwijderVoorwerp(int index) {
   const size_t s = slot(index);
-  Tel(tabel_[s].soort_, -1);
+  Tel(tabel_[s]->soort_, -1);
   tabel_.erase(tabel_.begin() + std::ptrdiff_t(s));
 }
 
@@ -82,8 +82,8 @@ int Ontwerp::ZoekVoorwerp(float x, float y) const {
 
 bool Ontwerp::IsConsistent() const {
   int lijnen = 0, figuren = 0, rond = 0;
-  for (const Voorwerp& v : tabel_) {
-    switch (v.soort_) {
+  for (const auto& v : tabel_) {
+    switch (v->soort_) {
       case Tekstlijn: ++lijnen; break;
       case Figuur: ++figuren; break;
       case RondeTekst: ++rond; break;
@@ -96,6 +96,7 @@ bool Ontwerp::IsConsistent() const {
 bool ZelfdeInhoud(const Ontwerp& a, const Ontwerp& b) {
   if (a.HuidigFormaat != b.HuidigFormaat || a.AantalVoorwerpen() != b.AantalVoorwerpen()) return false;
   for (int i = 1; i <= a.AantalVoorwerpen(); ++i) {
+    if (a.Gedeeld(i, b, i)) continue;
     const Voorwerp& v = a.voorwerp(i);
     const Voorwerp& w = b.voorwerp(i);
     if (v.Id() != w.Id() || !v.ZelfdeAls(w)) return false;

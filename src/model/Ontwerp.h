@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -14,9 +15,10 @@ class OverloopFout : public std::overflow_error {
 inline constexpr const char* kTeVeelVoorwerpen = "Overloop: een ontwerp kan niet meer dan 32767 elementen bevatten.";
 
 // A label design as a value: its format, its elements (1-based, table order
-// is drawing order), its file name and version. Copying it is cheap:
-// texts and pictures are shared. The counts of each kind follow the table;
-// nothing outside can set them.
+// is drawing order), its file name and version. Copying it is cheap: the
+// copies share every element until one of them changes it, and then only
+// that element is copied. The counts of each kind follow the table; nothing
+// outside can set them.
 class Ontwerp {
  public:
   static constexpr int kMaxVoorwerpen = 32767;
@@ -30,8 +32,18 @@ class Ontwerp {
   qint16 AantalFiguren() const { return figuren_; }
   qint16 AantalRondeTeksten() const { return rond_; }
 
-  Voorwerp& voorwerp(int index) { return tabel_.at(slot(index)); }
-  const Voorwerp& voorwerp(int index) const { return tabel_.at(slot(index)); }
+  // Changing access: an element shared with a copy is copied first.
+  Voorwerp& voorwerp(int index) {
+    std::shared_ptr<Voorwerp>& v = tabel_.at(slot(index));
+    if (v.use_count() > 1) v = std::make_shared<Voorwerp>(*v);
+    return *v;
+  }
+  const Voorwerp& voorwerp(int index) const { return *tabel_.at(slot(index)); }
+  // True when element `index` is still the very element `andere` of
+  // `ander`, shared and untouched since one was copied from the other.
+  bool Gedeeld(int index, const Ontwerp& ander, int andere) const {
+    return tabel_.at(slot(index)) == ander.tabel_.at(ander.slot(andere));
+  }
   // The index of the element with this identity, 0 when it is not there.
   int IndexVan(quint32 id) const;
 
@@ -69,7 +81,7 @@ class Ontwerp {
   }
   void Tel(qint16 soort, int richting);
 
-  std::vector<Voorwerp> tabel_;
+  std::vector<std::shared_ptr<Voorwerp>> tabel_;
   qint16 lijnen_ = 0;
   qint16 figuren_ = 0;
   qint16 rond_ = 0;

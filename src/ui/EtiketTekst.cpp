@@ -84,9 +84,11 @@ void Etiket::mnuMeerLijnen_Click() {
 
 void Etiket::txtTekstlijn_Change() {
   const int h = bewerking_.HuidigeLijn();
-  if (h == 0 || txtTekstlijn_->text() == ontwerp().voorwerp(h).Tekst) return;
+  if (h == 0) return;
+  const Voorwerp& lijn = std::as_const(bewerking_).ontwerp().voorwerp(h);
+  if (txtTekstlijn_->text() == lijn.Tekst) return;
   // Typing in one line is one step for undo.
-  Wijziging wijziging(*this, QStringLiteral("tekst %1").arg(ontwerp().voorwerp(h).Id()));
+  Wijziging wijziging(*this, QString::number(lijn.Id()));
   ontwerp().voorwerp(h).Tekst = txtTekstlijn_->text();
 }
 

@@ -147,10 +147,11 @@ TEST_F(Kenmerken, ShowingALinesAttributesNeverWritesThemBack) {
   EXPECT_TRUE(Knop("cmdUitlijning2")->isChecked());
   EXPECT_EQ(Grootte()->text(), QStringLiteral("12"));
   EXPECT_FALSE(Timer()->isActive());
-  EXPECT_TRUE(a.Vet);
-  EXPECT_EQ(a.Lettergrootte, 20);
-  EXPECT_EQ(a.Uitlijning, 1);
-  EXPECT_EQ(a.Lettertype, QStringLiteral("Liberation Sans"));
+  const Voorwerp& na = O().voorwerp(1);
+  EXPECT_TRUE(na.Vet);
+  EXPECT_EQ(na.Lettergrootte, 20);
+  EXPECT_EQ(na.Uitlijning, 1);
+  EXPECT_EQ(na.Lettertype, QStringLiteral("Liberation Sans"));
 }
 
 TEST_F(Kenmerken, TheBoldMenuMakesMixedLinesFollowItsNewCheckMark) {
