@@ -8,7 +8,10 @@
 #include <QEventLoop>
 #include <QFontDatabase>
 #include <QElapsedTimer>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,14 +45,21 @@
 
 namespace {
 
+// The width of the column of frames on the right.
+constexpr int kRechterKolom = 216;
+
 template <typename W>
-W* Maak(QWidget* ouder, const char* naam, QRect plaats) {
-  return platform::makeWidget<W>(ouder, naam, plaats);
+W* Nieuw(QWidget* ouder, const char* naam) {
+  auto* w = new W(ouder);
+  w->setObjectName(QString::fromLatin1(naam));
+  return w;
 }
 
-QPushButton* Knop(QWidget* ouder, const char* naam, const QString& tekst, QRect plaats) {
-  auto* k = Maak<QPushButton>(ouder, naam, plaats);
+// A push button; a small one (breedte > 0) keeps that width.
+QPushButton* Knop(QWidget* ouder, const char* naam, const QString& tekst, int breedte = 0) {
+  auto* k = Nieuw<QPushButton>(ouder, naam);
   k->setText(tekst);
+  if (breedte > 0) k->setFixedWidth(breedte);
   return k;
 }
 
@@ -65,7 +75,7 @@ Etiket::Etiket(EtiketOpties opties, QWidget* parent)
 
 Etiket::~Etiket() = default;
 
-QSize Etiket::OntwerpMaat() { return {840, 470}; }
+QSize Etiket::OntwerpMaat() { return {840, 500}; }
 
 QAction* Etiket::Menuregel(QMenu* menu, const char* naam, const QString& tekst, bool beschikbaar) {
   QAction* a = menu->addAction(tekst);
@@ -171,36 +181,52 @@ void Etiket::MaakBesturing() {
   centraal_ = new QWidget(this);
   centraal_->setObjectName(QStringLiteral("centraal"));
   setCentralWidget(centraal_);
-  const QSize maat = OntwerpMaat();
-  centraal_->setMinimumSize(560, 380);
-  centraal_->resize(maat);
-  VorigeBreedte_ = maat.width();
-  VorigeHoogte_ = maat.height();
 
   pictEtiket_ = new EtiketPlaatje(centraal_);
-  pictEtiket_->setGeometry(8, 8, 600, 420);
   pictEtiket_->ZetBeeld(&beeld_);
+  // Small enough for a small screen, large enough to work on a label.
+  pictEtiket_->setMinimumSize(240, 180);
+  pictEtiket_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   connect(pictEtiket_, &EtiketPlaatje::Vergroot, this, &Etiket::pictEtiket_Resize);
 
-  txtTekstlijn_ = Maak<QLineEdit>(centraal_, "txtTekstlijn", QRect(8, 436, 600, 26));
-  cmdNummering_ = Knop(centraal_, "cmdNummering", QStringLiteral("1,2,3,..."), QRect(616, 436, 216, 26));
+  txtTekstlijn_ = Nieuw<QLineEdit>(centraal_, "txtTekstlijn");
+  cmdNummering_ = Knop(centraal_, "cmdNummering", QStringLiteral("1,2,3,..."));
 
-  frmFormaat_ = Maak<QGroupBox>(centraal_, "frmFormaat", QRect(616, 2, 216, 78));
+  frmFormaat_ = Nieuw<QGroupBox>(centraal_, "frmFormaat");
   frmFormaat_->setTitle(QStringLiteral("Formaat"));
-  cmdKiezen_ = Knop(frmFormaat_, "cmdKiezen", QStringLiteral("Kiezen"), QRect(10, 24, 72, 28));
-  lblVorm_ = Maak<QLabel>(frmFormaat_, "lblVorm", QRect(94, 22, 114, 20));
-  lblAfmeting_ = Maak<QLabel>(frmFormaat_, "lblAfmeting", QRect(94, 46, 114, 20));
+  cmdKiezen_ = Knop(frmFormaat_, "cmdKiezen", QStringLiteral("Kiezen"));
+  lblVorm_ = Nieuw<QLabel>(frmFormaat_, "lblVorm");
+  lblAfmeting_ = Nieuw<QLabel>(frmFormaat_, "lblAfmeting");
+  {
+    auto* rij = new QHBoxLayout(frmFormaat_);
+    rij->addWidget(cmdKiezen_, 0, Qt::AlignTop);
+    auto* vorm = new QVBoxLayout;
+    vorm->addWidget(lblVorm_);
+    vorm->addWidget(lblAfmeting_);
+    rij->addLayout(vorm, 1);
+  }
 
-  frmTekst_ = Maak<QGroupBox>(centraal_, "frmTekst", QRect(616, 82, 216, 214));
+  frmTekst_ = Nieuw<QGroupBox>(centraal_, "frmTekst");
   frmTekst_->setTitle(QStringLiteral("Tekst"));
-  Maak<QLabel>(frmTekst_, "lblLijnen", QRect(10, 24, 48, 22))->setText(QStringLiteral("Lijnen:"));
-  for (int i = 0; i < 5; ++i)
-    cmdLijnen_[size_t(i)] = Knop(frmTekst_, QStringLiteral("cmdLijnen%1").arg(i).toLatin1().constData(),
-                                 QString::number(i + 1), QRect(58 + i * 30, 22, 28, 26));
-  cmbLettertype_ = Maak<QComboBox>(frmTekst_, "cmbLettertype", QRect(10, 54, 196, 26));
-  txtLettergrootte_ = Maak<QLineEdit>(frmTekst_, "txtLettergrootte", QRect(10, 86, 44, 26));
-  spinLettergrootte_ = Maak<QScrollBar>(frmTekst_, "spinLettergrootte", QRect(54, 86, 16, 26));
+  auto* lijnen = new QHBoxLayout;
+  lijnen->setSpacing(2);
+  auto* lblLijnen = Nieuw<QLabel>(frmTekst_, "lblLijnen");
+  lblLijnen->setText(QStringLiteral("Lijnen:"));
+  lijnen->addWidget(lblLijnen);
+  for (int i = 0; i < 5; ++i) {
+    cmdLijnen_[size_t(i)] =
+        Knop(frmTekst_, QStringLiteral("cmdLijnen%1").arg(i).toLatin1().constData(), QString::number(i + 1), 28);
+    lijnen->addWidget(cmdLijnen_[size_t(i)]);
+  }
+  lijnen->addStretch();
+  cmbLettertype_ = Nieuw<QComboBox>(frmTekst_, "cmbLettertype");
+  cmbLettertype_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  cmbLettertype_->setMinimumContentsLength(12);
+  txtLettergrootte_ = Nieuw<QLineEdit>(frmTekst_, "txtLettergrootte");
+  txtLettergrootte_->setFixedWidth(44);
+  spinLettergrootte_ = Nieuw<QScrollBar>(frmTekst_, "spinLettergrootte");
   spinLettergrootte_->setOrientation(Qt::Vertical);
+  spinLettergrootte_->setFixedSize(16, 26);
   // Kept at 500 between clicks: below means the upper arrow, above the lower.
   spinLettergrootte_->setRange(0, 1000);
   spinLettergrootte_->setSingleStep(1);
@@ -218,55 +244,130 @@ void Etiket::MaakBesturing() {
   const Stijl stijlen[3] = {{"cmdVet", "V", "Vet", &QFont::setBold},
                             {"cmdCursief", "C", "Cursief", &QFont::setItalic},
                             {"cmdOnderlijnd", "O", "Onderlijnd", &QFont::setUnderline}};
+  auto* grootte = new QHBoxLayout;
+  grootte->setSpacing(2);
+  grootte->addWidget(txtLettergrootte_);
+  grootte->addWidget(spinLettergrootte_);
+  grootte->addSpacing(6);
   for (int i = 0; i < 3; ++i) {
-    QPushButton* k = Knop(frmTekst_, stijlen[i].naam, QString::fromLatin1(stijlen[i].tekst), QRect(78 + i * 30, 86, 28, 26));
+    QPushButton* k = Knop(frmTekst_, stijlen[i].naam, QString::fromLatin1(stijlen[i].tekst), 28);
     QFont f = k->font();
     (f.*stijlen[i].zet)(true);
     k->setFont(f);
     k->setToolTip(QString::fromLatin1(stijlen[i].tip));
     k->setCheckable(true);
     stijlKnoppen_[size_t(i)] = k;
+    grootte->addWidget(k);
   }
+  grootte->addStretch();
   const char* uitlijnTips[3] = {"Links", "Rechts", "Gecentreerd"};
+  auto* uitlijnen = new QHBoxLayout;
+  uitlijnen->setSpacing(2);
   for (int i = 0; i < 3; ++i) {
-    QPushButton* k =
-        Knop(frmTekst_, QStringLiteral("cmdUitlijning%1").arg(i).toLatin1().constData(), QString(), QRect(10 + i * 30, 118, 28, 26));
+    QPushButton* k = Knop(frmTekst_, QStringLiteral("cmdUitlijning%1").arg(i).toLatin1().constData(), QString(), 28);
     k->setIcon(platform::alignmentIcon(i));
     k->setToolTip(QString::fromLatin1(uitlijnTips[i]));
     k->setCheckable(true);
     k->setAutoExclusive(true);
     cmdUitlijning_[size_t(i)] = k;
+    uitlijnen->addWidget(k);
   }
-  cmdCentreren_ = Knop(frmTekst_, "cmdCentreren", QStringLiteral("Centreren"), QRect(104, 118, 102, 26));
+  uitlijnen->addSpacing(4);
+  cmdCentreren_ = Knop(frmTekst_, "cmdCentreren", QStringLiteral("Centreren"));
   cmdCentreren_->setToolTip(QStringLiteral("De selectie op het midden van het etiket zetten"));
-  chkAutomatischVerdelen_ = Maak<QCheckBox>(frmTekst_, "chkAutomatischVerdelen", QRect(10, 150, 196, 22));
+  uitlijnen->addWidget(cmdCentreren_, 1);
+  chkAutomatischVerdelen_ = Nieuw<QCheckBox>(frmTekst_, "chkAutomatischVerdelen");
   chkAutomatischVerdelen_->setText(QStringLiteral("Automatisch schikken"));
   // The program starts on a new design, which arranges its lines itself.
   chkAutomatischVerdelen_->setChecked(true);
-  cmdRondeTekstToevoegen_ = Knop(frmTekst_, "cmdRondeTekstToevoegen", QStringLiteral("Ronde tekst"), QRect(10, 178, 96, 26));
+  cmdRondeTekstToevoegen_ = Knop(frmTekst_, "cmdRondeTekstToevoegen", QStringLiteral("Ronde tekst"));
   cmdRondeTekstToevoegen_->setToolTip(QStringLiteral("Ronde tekst toevoegen"));
-  cmdTekstConverteren_ = Knop(frmTekst_, "cmdTekstConverteren", QStringLiteral("Omzetten"), QRect(110, 178, 96, 26));
+  cmdTekstConverteren_ = Knop(frmTekst_, "cmdTekstConverteren", QStringLiteral("Omzetten"));
   cmdTekstConverteren_->setToolTip(QStringLiteral("Tekst omzetten naar ronde of rechte tekst"));
+  auto* rond = new QHBoxLayout;
+  rond->addWidget(cmdRondeTekstToevoegen_);
+  rond->addWidget(cmdTekstConverteren_);
+  {
+    auto* tekst = new QVBoxLayout(frmTekst_);
+    tekst->setSpacing(6);
+    tekst->addLayout(lijnen);
+    tekst->addWidget(cmbLettertype_);
+    tekst->addLayout(grootte);
+    tekst->addLayout(uitlijnen);
+    tekst->addWidget(chkAutomatischVerdelen_);
+    tekst->addLayout(rond);
+  }
 
-  frmFiguur_ = Maak<QGroupBox>(centraal_, "frmFiguur", QRect(616, 298, 216, 82));
+  frmFiguur_ = Nieuw<QGroupBox>(centraal_, "frmFiguur");
   frmFiguur_->setTitle(QStringLiteral("Figuur"));
-  cmdBestand_ = Knop(frmFiguur_, "cmdBestand", QStringLiteral("Bestand"), QRect(10, 22, 70, 24));
+  cmdBestand_ = Knop(frmFiguur_, "cmdBestand", QStringLiteral("Bestand"));
   cmdBestand_->setToolTip(QStringLiteral("Bestand invoegen"));
-  cmdPlakken_ = Knop(frmFiguur_, "cmdPlakken", QStringLiteral("Plakken"), QRect(10, 50, 70, 24));
+  cmdPlakken_ = Knop(frmFiguur_, "cmdPlakken", QStringLiteral("Plakken"));
   cmdPlakken_->setToolTip(QStringLiteral("Een afbeelding plakken"));
-  Knop(frmFiguur_, "cmdFiguurBoven", QStringLiteral("▲"), QRect(134, 20, 26, 20))->setEnabled(false);
-  Knop(frmFiguur_, "cmdFiguurLinks", QStringLiteral("◀"), QRect(106, 40, 26, 20))->setEnabled(false);
-  Knop(frmFiguur_, "cmdFiguurRechts", QStringLiteral("▶"), QRect(162, 40, 26, 20))->setEnabled(false);
-  Knop(frmFiguur_, "cmdFiguurOnder", QStringLiteral("▼"), QRect(134, 60, 26, 20))->setEnabled(false);
+  {
+    auto* figuur = new QHBoxLayout(frmFiguur_);
+    auto* bronnen = new QVBoxLayout;
+    bronnen->addWidget(cmdBestand_);
+    bronnen->addWidget(cmdPlakken_);
+    figuur->addLayout(bronnen);
+    figuur->addStretch();
+    // The four places of the picture, as a cross of arrows.
+    auto* pijlen = new QGridLayout;
+    pijlen->setSpacing(1);
+    const struct {
+      const char* naam;
+      const char* pijl;
+      int rij, kolom;
+    } plekken[4] = {{"cmdFiguurBoven", "▲", 0, 1},
+                    {"cmdFiguurLinks", "◀", 1, 0},
+                    {"cmdFiguurRechts", "▶", 1, 2},
+                    {"cmdFiguurOnder", "▼", 2, 1}};
+    for (const auto& p : plekken) {
+      QPushButton* k = Knop(frmFiguur_, p.naam, QString::fromUtf8(p.pijl), 26);
+      k->setFixedHeight(20);
+      k->setEnabled(false);
+      pijlen->addWidget(k, p.rij, p.kolom);
+    }
+    figuur->addLayout(pijlen);
+  }
 
-  frmAfdruk_ = Maak<QGroupBox>(centraal_, "frmAfdruk", QRect(616, 382, 216, 48));
+  frmAfdruk_ = Nieuw<QGroupBox>(centraal_, "frmAfdruk");
   frmAfdruk_->setTitle(QStringLiteral("Afdruk"));
-  txtAantal_ = Maak<QLineEdit>(frmAfdruk_, "txtAantal", QRect(10, 18, 44, 24));
+  txtAantal_ = Nieuw<QLineEdit>(frmAfdruk_, "txtAantal");
   txtAantal_->setText(QStringLiteral("1"));
-  cmdStartAfdrukken_ = Knop(frmAfdruk_, "cmdStartAfdrukken", QStringLiteral("Start afdrukken"), QRect(60, 18, 116, 24));
-  imgEco_ = Maak<QLabel>(frmAfdruk_, "imgEco", QRect(186, 22, 16, 16));
+  txtAantal_->setFixedWidth(44);
+  cmdStartAfdrukken_ = Knop(frmAfdruk_, "cmdStartAfdrukken", QStringLiteral("Start afdrukken"));
+  imgEco_ = Nieuw<QLabel>(frmAfdruk_, "imgEco");
+  imgEco_->setFixedSize(16, 16);
   imgEco_->setPixmap(SpaarstandLamp(0));
   imgEco_->setToolTip(QStringLiteral("Spaarstand"));
+  {
+    auto* afdruk = new QHBoxLayout(frmAfdruk_);
+    afdruk->addWidget(txtAantal_);
+    afdruk->addWidget(cmdStartAfdrukken_, 1);
+    afdruk->addWidget(imgEco_);
+  }
+
+  // The picture and the line box on the left grow with the window; the
+  // column of frames on the right keeps its width.
+  auto* rechts = new QVBoxLayout;
+  rechts->setSpacing(2);
+  for (QGroupBox* frame : {frmFormaat_, frmTekst_, frmFiguur_, frmAfdruk_}) rechts->addWidget(frame);
+  rechts->addStretch();
+  auto* rooster = new QGridLayout(centraal_);
+  rooster->setContentsMargins(8, 2, 8, 8);
+  rooster->setHorizontalSpacing(8);
+  rooster->addWidget(pictEtiket_, 0, 0);
+  rooster->addLayout(rechts, 0, 1);
+  rooster->addWidget(txtTekstlijn_, 1, 0);
+  rooster->addWidget(cmdNummering_, 1, 1);
+  rooster->setColumnStretch(0, 1);
+  rooster->setRowStretch(0, 1);
+  const int kolom = std::max(kRechterKolom, rechts->sizeHint().width());
+  for (QWidget* w : {static_cast<QWidget*>(frmFormaat_), static_cast<QWidget*>(frmTekst_),
+                     static_cast<QWidget*>(frmFiguur_), static_cast<QWidget*>(frmAfdruk_),
+                     static_cast<QWidget*>(cmdNummering_)})
+    w->setFixedWidth(kolom);
 
   VerbindTekst();
   VerbindSelectie();
@@ -280,7 +381,7 @@ void Etiket::MaakBesturing() {
   VerbindGalerijen();
   centraal_->installEventFilter(this);
   for (QLineEdit* vak : {txtTekstlijn_, txtLettergrootte_, txtAantal_}) vak->installEventFilter(this);
-  resize(maat.width(), maat.height() + menuBar()->sizeHint().height());
+  resize(OntwerpMaat().expandedTo(minimumSizeHint()));
 }
 
 bool Etiket::Form_Load() {
@@ -375,26 +476,13 @@ void Etiket::changeEvent(QEvent* e) {
 
 void Etiket::Form_Resize() {
   if (!geladen_) return;
+  // The layout has placed the controls; the picture follows its new size.
+  if (windowState() & Qt::WindowMinimized) return;
   VerbergAlles();
-  if (!(windowState() & Qt::WindowMinimized)) {
-    const int dW = centraal_->width() - VorigeBreedte_;
-    const int dH = centraal_->height() - VorigeHoogte_;
-    if (dW != 0 || dH != 0) {
-      pictEtiket_->resize(pictEtiket_->width() + dW, pictEtiket_->height() + dH);
-      for (QWidget* frame : {static_cast<QWidget*>(frmFormaat_), static_cast<QWidget*>(frmTekst_),
-                             static_cast<QWidget*>(frmFiguur_), static_cast<QWidget*>(frmAfdruk_)})
-        frame->move(frame->x() + dW, frame->y());
-      txtTekstlijn_->setGeometry(txtTekstlijn_->x(), txtTekstlijn_->y() + dH, txtTekstlijn_->width() + dW,
-                                 txtTekstlijn_->height());
-      cmdNummering_->move(cmdNummering_->x() + dW, cmdNummering_->y() + dH);
-    }
-    VorigeBreedte_ = centraal_->width();
-    VorigeHoogte_ = centraal_->height();
-    // A hidden picture gets its resize event only when shown: scale now.
-    pictEtiket_Resize();
-    HertekenAlles();
-    ToonAfdrukbaarGebied();
-  }
+  // A hidden picture gets its resize event only when shown: scale now.
+  pictEtiket_Resize();
+  HertekenAlles();
+  ToonAfdrukbaarGebied();
   ToonAlles();
 }
 

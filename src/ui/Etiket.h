@@ -271,8 +271,6 @@ class Etiket : public QMainWindow {
   std::optional<Stap> wijzigingVoor_;
   QString wijzigingSleutel_;
   Instellingen instellingen_;
-  int VorigeBreedte_ = 0;
-  int VorigeHoogte_ = 0;
   bool geladen_ = false;
   bool eindeZonderOpslaan_ = false;
   VelStand velStand_;

@@ -243,18 +243,51 @@ TEST_F(EtiketTest, ACommandThatPassesTheElementLimitShowsAMessageInsteadOfCrashi
   EXPECT_TRUE(meldingen.shown[0].text.contains(QStringLiteral("32767")));
 }
 
-TEST_F(EtiketTest, MinimisedMovesNothingAndRestoringAppliesTheWholeChange) {
+TEST_F(EtiketTest, RestoringFromMinimisedAppliesTheWholeChangeAndShowsEveryElement) {
   Etiket& e = Start();
+  Menu("mnuTekstLijnen3");
   QWidget* frame = Kind<QWidget>("frmFormaat");
-  const QRect f0 = frame->geometry();
+  QWidget* tekst = Kind<QWidget>("txtTekstlijn");
+  const QRect f0 = frame->geometry(), t0 = tekst->geometry();
   e.setWindowState(Qt::WindowMinimized);
   e.resize(e.width() + 60, e.height() + 30);
   QApplication::processEvents();
-  EXPECT_EQ(frame->geometry(), f0);
   e.setWindowState(Qt::WindowNoState);
   QApplication::processEvents();
   EXPECT_EQ(frame->geometry(), f0.translated(60, 0));
-  EXPECT_EQ(Kind<QWidget>("txtTekstlijn")->y(), 436 + 30);
+  EXPECT_EQ(tekst->y(), t0.y() + 30);
+  EXPECT_EQ(e.beeld().Beeld().size(), e.pictEtiket()->contentsRect().size());
+  EXPECT_EQ(e.beeld().Beeld(), e.beeld().Volledig());
+}
+
+TEST_F(EtiketTest, AtItsSmallestSizeEveryControlStaysVisibleAndApart) {
+  Etiket& e = Start();
+  e.resize(10, 10);
+  QApplication::processEvents();
+  EXPECT_GE(e.width(), e.minimumSizeHint().width());
+  QWidget* centraal = e.centralWidget();
+  const QRect binnen = centraal->rect();
+  std::vector<std::pair<QString, QRect>> plekken;
+  for (QWidget* w : centraal->findChildren<QWidget*>()) {
+    const QString naam = w->objectName();
+    if (!naam.startsWith(QStringLiteral("cmd")) && !naam.startsWith(QStringLiteral("txt")) &&
+        !naam.startsWith(QStringLiteral("frm")) && !naam.startsWith(QStringLiteral("cmb")) &&
+        !naam.startsWith(QStringLiteral("chk")) && naam != QStringLiteral("pictEtiket"))
+      continue;
+    ASSERT_TRUE(w->isVisible()) << naam.toStdString();
+    const QRect r(w->mapTo(centraal, QPoint(0, 0)), w->size());
+    EXPECT_TRUE(binnen.contains(r)) << naam.toStdString();
+    EXPECT_GT(r.width(), 8) << naam.toStdString();
+    EXPECT_GT(r.height(), 8) << naam.toStdString();
+    // Controls with the same parent never cover each other.
+    for (const auto& [ander, plek] : plekken) {
+      if (centraal->findChild<QWidget*>(ander)->parentWidget() == w->parentWidget()) {
+        EXPECT_FALSE(plek.intersects(r)) << naam.toStdString() << " over " << ander.toStdString();
+      }
+    }
+    plekken.emplace_back(naam, r);
+  }
+  EXPECT_GT(plekken.size(), 30u);
 }
 
 TEST_F(EtiketTest, TheWelcomeWindowStaysUpWhileStartingForItsTime) {
