@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 
 #include "ui/Etiket.h"
-#include "ui/Wijziging.h"
+#include "ui/EtiketPlaatje.h"
+#include "ui/TekstPaneel.h"
+#include "editor/Wijziging.h"
 #include "platformwidgets/MessageService.h"
 #include "platform/SettingsStore.h"
 
@@ -38,9 +40,9 @@ struct Opstelling {
     etiket->Form_Load();
     etiket->show();
     QApplication::processEvents();
-    etiket->LijnenToevoegen(200);
+    etiket->tekst().LijnenToevoegen(200);
     {
-      Wijziging wijziging(*etiket);
+      Wijziging wijziging(etiket->bewerker());
       Ontwerp& o = etiket->ontwerp();
       // Four columns of fifty lines, 6 pt, over the whole label.
       for (int i = 1; i <= 200; ++i) {
@@ -61,16 +63,16 @@ struct Opstelling {
         o.PlaatsVoorwerp(i, l, b, br, h);
       }
     }
-    etiket->DeSelekteerAlles();
-    etiket->SelecteerVoorwerp(101);
+    etiket->pictEtiket()->DeSelekteerAlles();
+    etiket->pictEtiket()->SelecteerVoorwerp(101);
     tekstlijn = etiket->findChild<QLineEdit*>(QStringLiteral("txtTekstlijn"));
     QApplication::processEvents();
   }
 
   // One step: a line's text changed, as typing in it does.
   void Stap(int lijn, int n) {
-    etiket->DeSelekteerAlles();
-    etiket->SelecteerVoorwerp(lijn);
+    etiket->pictEtiket()->DeSelekteerAlles();
+    etiket->pictEtiket()->SelecteerVoorwerp(lijn);
     tekstlijn->setText(QStringLiteral("Regel %1 versie %2").arg(lijn).arg(n));
   }
 };

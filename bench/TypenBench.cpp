@@ -8,7 +8,9 @@
 #include <QTemporaryDir>
 
 #include "ui/Etiket.h"
-#include "ui/Wijziging.h"
+#include "ui/EtiketPlaatje.h"
+#include "ui/TekstPaneel.h"
+#include "editor/Wijziging.h"
 #include "platformwidgets/MessageService.h"
 #include "platform/SettingsStore.h"
 
@@ -36,10 +38,10 @@ struct Opstelling {
     etiket->Form_Load();
     etiket->show();
     QApplication::processEvents();
-    etiket->LijnenToevoegen(200);
+    etiket->tekst().LijnenToevoegen(200);
     {
       // Four columns of fifty lines, 6 pt, over the whole label.
-      Wijziging wijziging(*etiket);
+      Wijziging wijziging(etiket->bewerker());
       Ontwerp& o = etiket->ontwerp();
       for (int i = 1; i <= 200; ++i) {
         Voorwerp& v = o.voorwerp(i);
@@ -48,8 +50,8 @@ struct Opstelling {
         o.PlaatsVoorwerp(i, l, b, br, h);
       }
     }
-    etiket->DeSelekteerAlles();
-    etiket->SelecteerVoorwerp(101);
+    etiket->pictEtiket()->DeSelekteerAlles();
+    etiket->pictEtiket()->SelecteerVoorwerp(101);
     tekstlijn = etiket->findChild<QLineEdit*>(QStringLiteral("txtTekstlijn"));
     QApplication::processEvents();
   }

@@ -7,7 +7,12 @@
 #include <QPushButton>
 
 #include "ui/Etiket.h"
-#include "ui/Wijziging.h"
+
+#include "ui/AfdrukPaneel.h"
+#include "ui/EtiketPlaatje.h"
+#include "ui/FormaatDialoog.h"
+#include "ui/TekstPaneel.h"
+#include "editor/Wijziging.h"
 #include "files/Bestandsnaam.h"
 #include "files/BewaarEtiket.h"
 #include "files/EtiketToepassen.h"
@@ -27,35 +32,30 @@ const QString kVersie2 = QStringLiteral("Vellora 3.0 (*.VLO *.vlo)");
 
 }  // namespace
 
-void Etiket::VerbindBestanden() {
-  connect(mnuNieuwEtiket_, &QAction::triggered, this, [this] { Opdracht([this] { mnuNieuwEtiket_Click(); }); });
-  connect(mnuOpenen_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpenen_Click(); }); });
-  connect(mnuOpslaan_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpslaan_Click(); }); });
-  connect(mnuOpslaanAls_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpslaanAls_Click(); }); });
-}
-
 void Etiket::ZetBestandsnaam(const QString& fn) {
   ontwerp().Bestandsnaam = fn;
   setWindowTitle(VensterTitel(fn));
 }
 
 void Etiket::NieuwOntwerp() {
-  Wijziging wijziging(*this);
-  DeSelekteerAlles();
-  VerwijderVoorwerpen();
-  VerbergHandvaten();
-  LeesKenmerken();
+  Wijziging wijziging(bewerker_);
+  pictEtiket_->DeSelekteerAlles();
+  bewerker_.bewerking().VerwijderVoorwerpen();
+  pictEtiket_->VerbergHandvaten();
+  tekst_->LeesKenmerken();
   ZetBestandsnaam(QString());
   ontwerp().BestType = 0;
-  txtAantal_->setText(QStringLiteral("1"));
-  chkAutomatischVerdelen_->setChecked(true);
-  // A list belongs to the design it was made for: a new one starts on the
-  // running number, whose values stay.
-  if (nummering_.GekozenTab == 1) {
-    nummering_.NummerLijst.clear();
-    nummering_.GekozenTab = 0;
-    nummeringDialoog_.reset();
-  }
+  tekst_->ZetAutomatischSchikken(true);
+  afdruk_->NieuwOntwerp();
+}
+
+void Etiket::cmdKiezen_Click() {
+  // Another format starts a new design; undo brings the old one back.
+  Wijziging wijziging(bewerker_);
+  NieuwOntwerp();
+  Ontwerp& o = ontwerp();
+  if (!formaatDialoog_) formaatDialoog_ = std::make_unique<Formaat>(formaten_, o.HuidigFormaat, this);
+  formaatDialoog_->Toon(o.HuidigFormaat);
 }
 
 void Etiket::mnuNieuwEtiket_Click() {
@@ -72,9 +72,9 @@ bool Etiket::LeesEtiketIn(const QString& fn) {
   }
   bool gelezen = false;
   {
-    Wijziging wijziging(*this);
+    Wijziging wijziging(bewerker_);
     NieuwOntwerp();
-    chkAutomatischVerdelen_->setChecked(false);
+    tekst_->ZetAutomatischSchikken(false);
     platform::BusyCursor muis;
     if (fout) {
       if (fout->BestType) ontwerp().BestType = fout->BestType;
@@ -86,10 +86,10 @@ bool Etiket::LeesEtiketIn(const QString& fn) {
         o.voorwerp(i).Spatiering = 100;  // the file does not keep it; the dialog's own default
         MaakRondeTekst(o, i);
       });
-      bewerking_.ZetOntwerp(std::move(nieuw));
+      bewerker_.bewerking().ZetOntwerp(std::move(nieuw));
       if (ontwerp().AantalVoorwerpen() > 0) {
-        DeSelekteerAlles();
-        SelecteerVoorwerp(1);
+        pictEtiket_->DeSelekteerAlles();
+        pictEtiket_->SelecteerVoorwerp(1);
       }
       gelezen = true;
     }

@@ -5,7 +5,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "editor/EtiketBeeld.h"
+#include "editor/Bewerker.h"
+#include "editor/Wijziging.h"
+#include "model/Kenmerken.h"
+#include "ui/Opdracht.h"
 
 namespace {
 // Pointer shapes of the handles, clockwise from the top-left corner.
@@ -14,7 +17,8 @@ constexpr Qt::CursorShape kVormen[8] = {Qt::SizeFDiagCursor, Qt::SizeVerCursor, 
                                         Qt::SizeBDiagCursor, Qt::SizeHorCursor};
 }  // namespace
 
-EtiketPlaatje::EtiketPlaatje(QWidget* parent) : QFrame(parent) {
+EtiketPlaatje::EtiketPlaatje(Bewerker& bewerker, platform::MessageService& meldingen, QWidget* parent)
+    : QFrame(parent), bewerker_(bewerker), meldingen_(meldingen) {
   setObjectName(QStringLiteral("pictEtiket"));
   setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   setLineWidth(1);
@@ -31,6 +35,43 @@ EtiketPlaatje::EtiketPlaatje(QWidget* parent) : QFrame(parent) {
     h->hide();
     handvatten_[size_t(i)] = h;
   }
+  connect(&bewerker_, &Bewerker::Getoond, this,
+          [this](const QRegion& gebied) { update(gebied.translated(contentsRect().topLeft())); });
+  connect(&bewerker_, &Bewerker::AllesGetoond, this, [this] { update(); });
+  connect(&bewerker_, &Bewerker::HandvattenGeplaatst, this, &EtiketPlaatje::PlaatsHandvatWidgets);
+
+  connect(this, &EtiketPlaatje::MuisNeer, this, [this](Qt::MouseButton knop, Qt::KeyboardModifiers toetsen, QPointF mm) {
+    Opdracht(meldingen_, [&] { pictEtiket_MouseDown(knop, toetsen, float(mm.x()), float(mm.y())); });
+  });
+  connect(this, &EtiketPlaatje::MuisBeweegt, this, [this](Qt::MouseButtons knoppen, QPointF mm) {
+    if (!verplaatsing_) return;
+    // Only the right button keeps the move going; any other state ends it.
+    if (knoppen == Qt::RightButton) ToonSchaduw(Verplaatsen(*verplaatsing_, float(mm.x()), float(mm.y())));
+    else Opdracht(meldingen_, [this] { EindVerplaatsen(true); });
+  });
+  connect(this, &EtiketPlaatje::MuisLos, this, [this](Qt::MouseButton, QPointF) {
+    if (verplaatsing_) Opdracht(meldingen_, [this] { EindVerplaatsen(true); });
+  });
+  connect(this, &EtiketPlaatje::HandvatNeer, this, [this](int index, Qt::MouseButton knop, Qt::KeyboardModifiers toetsen) {
+    Opdracht(meldingen_, [&] { picHandvat_MouseDown(index, knop, toetsen); });
+  });
+  connect(this, &EtiketPlaatje::HandvatSleept, this, [this](QPointF mm) {
+    if (rekking_) ToonSchaduw(Rekken(*rekking_, float(mm.x()), float(mm.y())));
+  });
+  connect(this, &EtiketPlaatje::HandvatLos, this, [this](int op, QPointF mm) {
+    if (!rekking_) return;
+    ToonSchaduw(Rekken(*rekking_, float(mm.x()), float(mm.y())));
+    // Let go on the picture or another handle: done; on the handle itself
+    // or outside everything: cancelled.
+    Opdracht(meldingen_, [&] { EindRekken(op == 0 || op == 2); });
+  });
+}
+
+void EtiketPlaatje::BerekenSchaal(bool altijd) {
+  const QSize px = PixelMaat();
+  const SchermSchaal& s = bewerker_.bewerking().Schaal;
+  if (!altijd && px.width() == s.PixelBreedte && px.height() == s.PixelHoogte) return;
+  bewerker_.BerekenSchaal(px, TwipsMaat());
 }
 
 QSizeF EtiketPlaatje::TwipsMaat() const {
@@ -40,13 +81,13 @@ QSizeF EtiketPlaatje::TwipsMaat() const {
 }
 
 void EtiketPlaatje::PlaatsHandvatWidgets() {
-  if (!beeld_) return;
+  const EtiketBeeld& beeld = bewerker_.beeld();
   const QPoint o = contentsRect().topLeft();
   for (int i = 0; i < 8; ++i) {
-    const Handvat& d = beeld_->Handvatten()[size_t(i)];
+    const Handvat& d = beeld.Handvatten()[size_t(i)];
     QWidget* w = handvatten_[size_t(i)];
     if (d.Zichtbaar) {
-      w->setGeometry(beeld_->Schaal().naarPixels(d.Rechthoek).translated(o));
+      w->setGeometry(beeld.Schaal().naarPixels(d.Rechthoek).translated(o));
       w->show();
     } else {
       w->hide();
@@ -54,19 +95,16 @@ void EtiketPlaatje::PlaatsHandvatWidgets() {
   }
 }
 
-void EtiketPlaatje::Toon(const QRegion& gebied) { update(gebied.translated(contentsRect().topLeft())); }
-
-void EtiketPlaatje::ToonAlles() { update(); }
-
 void EtiketPlaatje::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   const QRect binnen = contentsRect();
   p.fillRect(e->rect() & binnen, Qt::white);
-  if (beeld_ && !beeld_->Beeld().isNull()) {
+  const EtiketBeeld& beeld = bewerker_.beeld();
+  if (!beeld.Beeld().isNull()) {
     p.setClipRect(binnen & e->rect());
     p.translate(binnen.topLeft());
-    p.drawImage(0, 0, beeld_->Beeld());
-    beeld_->TekenBovenlaag(p);
+    p.drawImage(0, 0, beeld.Beeld());
+    beeld.TekenBovenlaag(p);
     p.resetTransform();
     p.setClipping(false);
   }
@@ -79,8 +117,7 @@ void EtiketPlaatje::resizeEvent(QResizeEvent* e) {
 }
 
 QPointF EtiketPlaatje::NaarMm(QPointF punt) const {
-  if (!beeld_) return {};
-  return beeld_->Schaal().naarMm(punt - contentsRect().topLeft());
+  return bewerker_.beeld().Schaal().naarMm(punt - contentsRect().topLeft());
 }
 
 void EtiketPlaatje::mousePressEvent(QMouseEvent* e) {
@@ -121,4 +158,181 @@ bool EtiketPlaatje::eventFilter(QObject* o, QEvent* e) {
     return true;
   }
   return QFrame::eventFilter(o, e);
+}
+
+// Selecting, the handles and moving the selection as a whole.
+
+void EtiketPlaatje::SelecteerVoorwerp(int index) {
+  Bewerking& b = bewerker_.bewerking();
+  if (b.ontwerp().voorwerp(index).Soort() == Tekstlijn) {
+    // Set first, so the line box finds the same text.
+    b.ZetHuidigeLijn(index);
+    emit LijnGekozen(index);
+  }
+  b.ZetGeselecteerd(index, true);
+  emit SelectieVeranderd();
+  if (!b.Bezig()) PlaatsHandvaten();
+  update();
+}
+
+void EtiketPlaatje::DeSelecteerVoorwerp(int index) {
+  Bewerking& b = bewerker_.bewerking();
+  b.ZetGeselecteerd(index, false);
+  if (b.HuidigeLijn() == index) b.ZetHuidigeLijn(0);
+  emit SelectieVeranderd();
+  if (!b.Bezig()) PlaatsHandvaten();
+  update();
+}
+
+void EtiketPlaatje::DeSelekteerAlles() {
+  Bewerking& b = bewerker_.bewerking();
+  b.WisSelectie();
+  b.ZetHuidigeLijn(0);
+  emit SelectieVeranderd();
+}
+
+void EtiketPlaatje::AllesSelecteren() {
+  Wijziging wijziging(bewerker_);
+  const Bewerking& b = bewerker_.bewerking();
+  for (int i = 1; i <= b.ontwerp().AantalVoorwerpen(); ++i)
+    if (!b.Geselecteerd(i)) SelecteerVoorwerp(i);
+}
+
+void EtiketPlaatje::PlaatsHandvaten() {
+  bewerker_.beeld().PlaatsHandvaten();
+  PlaatsHandvatWidgets();
+  update();
+}
+
+void EtiketPlaatje::VerbergHandvaten() {
+  bewerker_.beeld().VerbergHandvaten();
+  PlaatsHandvatWidgets();
+}
+
+void EtiketPlaatje::pictEtiket_MouseDown(Qt::MouseButton knop, Qt::KeyboardModifiers toetsen, float x, float y) {
+  const Bewerking& b = bewerker_.bewerking();
+  if (knop == Qt::RightButton) {
+    // The right button moves: the element under the pointer, or the
+    // selection as it is when the pointer is on nothing.
+    const int raak = b.ontwerp().ZoekVoorwerp(x, y);
+    if (raak != 0 && !b.Geselecteerd(raak)) {
+      Wijziging wijziging(bewerker_);
+      DeSelekteerAlles();
+      SelecteerVoorwerp(raak);
+    }
+    if (b.AantalGeselecteerd() == 0) return;
+    BeginVerplaatsen(x, y, toetsen & Qt::ControlModifier);
+    return;
+  }
+  if (knop != Qt::LeftButton) return;
+  const int raak = b.ontwerp().ZoekVoorwerp(x, y);
+  if (raak == 0) return;
+  Wijziging wijziging(bewerker_);
+  if (toetsen & Qt::ShiftModifier) {
+    if (!b.Geselecteerd(raak)) SelecteerVoorwerp(raak);
+    else if (b.AantalGeselecteerd() == 1) meldingen_.beep();
+    else DeSelecteerVoorwerp(raak);
+  } else {
+    DeSelekteerAlles();
+    SelecteerVoorwerp(raak);
+  }
+}
+
+void EtiketPlaatje::ToonSchaduw(const Kader& schaduw) {
+  EtiketBeeld& beeld = bewerker_.beeld();
+  beeld.Schaduw = schaduw;
+  beeld.SchaduwZichtbaar = true;
+  update();
+}
+
+void EtiketPlaatje::BeginVerplaatsen(float x, float y, bool eenRichting) {
+  EtiketBeeld& beeld = bewerker_.beeld();
+  beeld.PlaatsHandvaten();
+  verplaatsing_ = ::BeginVerplaatsen(beeld.Selectie(), x - beeld.Selectie().Links, y - beeld.Selectie().Boven,
+                                     eenRichting);
+  ToonSchaduw(beeld.Selectie());
+}
+
+void EtiketPlaatje::EindVerplaatsen(bool doeVerplaatsing) {
+  EtiketBeeld& beeld = bewerker_.beeld();
+  verplaatsing_.reset();
+  beeld.SchaduwZichtbaar = false;
+  update();
+  if (!doeVerplaatsing) return;
+  Wijziging wijziging(bewerker_);
+  const Kader sel = beeld.Selectie();
+  const Kader& schaduw = beeld.Schaduw;
+  Bewerking& b = bewerker_.bewerking();
+  Ontwerp& o = b.ontwerp();
+  for (int i : b.GeselecteerdeVoorwerpen()) {
+    const Voorwerp& v = std::as_const(o).voorwerp(i);
+    float l = v.Links - sel.Links + schaduw.Links, t = v.Boven - sel.Boven + schaduw.Boven;
+    float br = v.Breedte, h = v.Hoogte;
+    o.PlaatsVoorwerp(i, l, t, br, h);
+  }
+}
+
+void EtiketPlaatje::Centreren() {
+  if (bewerker_.bewerking().AantalGeselecteerd() == 0) return;
+  EtiketBeeld& beeld = bewerker_.beeld();
+  beeld.PlaatsHandvaten();
+  const Kader s = beeld.Selectie();
+  Kader& schaduw = beeld.Schaduw;
+  schaduw.Links = (s.Links - s.Rechts) / 2;
+  schaduw.Rechts = schaduw.Links + (s.Rechts - s.Links);
+  schaduw.Boven = (s.Boven - s.Onder) / 2;
+  schaduw.Onder = schaduw.Boven + (s.Onder - s.Boven);
+  beeld.SchaduwZichtbaar = true;
+  EindVerplaatsen(true);
+}
+
+void EtiketPlaatje::picHandvat_MouseDown(int index, Qt::MouseButton knop, Qt::KeyboardModifiers toetsen) {
+  const Bewerking& b = bewerker_.bewerking();
+  bool bijsnijden = false;
+  if (knop == Qt::RightButton) {
+    const int i = b.GeselecteerdVoorwerp();
+    if (b.AantalGeselecteerd() != 1 || b.ontwerp().voorwerp(i).Soort() != Figuur) {
+      meldingen_.show(platform::MessageService::Icon::Warning, QStringLiteral("Fout"),
+                      QStringLiteral("Bijsnijden werkt alleen indien\ner één figuur geselecteerd is"),
+                      platform::MessageService::Buttons::OkCancel);
+      return;
+    }
+    bijsnijden = true;
+  } else if (knop != Qt::LeftButton) {
+    return;
+  }
+  EtiketBeeld& beeld = bewerker_.beeld();
+  beeld.PlaatsHandvaten();
+  rekking_ = BeginRekken(beeld.Selectie(), index, toetsen & Qt::ShiftModifier, toetsen & Qt::ControlModifier,
+                         bijsnijden);
+  ToonSchaduw(beeld.Selectie());
+}
+
+void EtiketPlaatje::EindRekken(bool uitvoeren) {
+  EtiketBeeld& beeld = bewerker_.beeld();
+  const std::optional<Rekking> r = rekking_;
+  rekking_.reset();
+  const Kader schaduw = beeld.Schaduw;
+  beeld.SchaduwZichtbaar = false;
+  update();
+  if (!uitvoeren || !r) return;
+  Wijziging wijziging(bewerker_);
+  Bewerking& b = bewerker_.bewerking();
+  Ontwerp& o = b.ontwerp();
+  for (int i : b.GeselecteerdeVoorwerpen()) {
+    Voorwerp& v = o.voorwerp(i);
+    NieuwVak n = RekVoorwerp(v, *r, schaduw);
+    if (v.Soort() == Tekstlijn) {
+      ZetLettergrootte(o, i, n.Lettergrootte);
+      n.Hoogte = v.Hoogte;
+    }
+    if (r->Bijsnijden && v.Soort() == Figuur) {
+      v.BronX = n.BronX;
+      v.BronY = n.BronY;
+      v.BronBreedte = n.BronBreedte;
+      v.BronHoogte = n.BronHoogte;
+    }
+    o.PlaatsVoorwerp(i, n.Links, n.Boven, n.Breedte, n.Hoogte);
+  }
+  emit Gerekt();
 }

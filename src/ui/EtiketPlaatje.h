@@ -1,34 +1,63 @@
 #pragma once
 #include <QFrame>
 #include <array>
+#include <optional>
 
-class EtiketBeeld;
+#include "editor/Slepen.h"
+
+class Bewerker;
 class QWidget;
 
-// The label picture pictEtiket: shows the kept image of an EtiketBeeld with
-// the frames, handles and printable-area lines on top.
+namespace platform {
+class MessageService;
+}
+
+// The label picture pictEtiket: shows the kept image of the editor with the
+// frames, handles and printable-area lines on top, and owns everything the
+// mouse does there: selecting, moving the selection with the right button,
+// stretching it by a handle with the left one and cropping a figure by a
+// handle with the right one.
 class EtiketPlaatje : public QFrame {
   Q_OBJECT
  public:
-  explicit EtiketPlaatje(QWidget* parent = nullptr);
-  void ZetBeeld(EtiketBeeld* beeld) { beeld_ = beeld; }
+  EtiketPlaatje(Bewerker& bewerker, platform::MessageService& meldingen, QWidget* parent = nullptr);
 
   // Inner size in pixels and outer size in twips, as the scale needs them.
   QSize PixelMaat() const { return contentsRect().size(); }
   QSizeF TwipsMaat() const;
+  // A new scale when the picture's size changed (or always when asked).
+  void BerekenSchaal(bool altijd = false);
 
-  // Puts the eight handle widgets where the data says.
-  void PlaatsHandvatWidgets();
   QWidget* HandvatWidget(int index) const { return handvatten_.at(size_t(index)); }
-
-  // Shows a changed part of the image (image pixels), or all of it.
-  void Toon(const QRegion& gebied);
-  void ToonAlles();
   // A point of the widget in picture mm.
   QPointF NaarMm(QPointF punt) const;
 
+  // Selecting. Selecting a text line makes it the line being edited.
+  void SelecteerVoorwerp(int index);
+  void DeSelecteerVoorwerp(int index);
+  void DeSelekteerAlles();
+  void AllesSelecteren();
+  void PlaatsHandvaten();
+  void VerbergHandvaten();
+
+  // A button pressed on the picture at (x, y) mm.
+  void pictEtiket_MouseDown(Qt::MouseButton knop, Qt::KeyboardModifiers toetsen, float x, float y);
+  // Moving and stretching: the shadow follows the pointer; at the end the
+  // selected elements move so that the selection lands on the shadow.
+  void BeginVerplaatsen(float x, float y, bool eenRichting);
+  void EindVerplaatsen(bool doeVerplaatsing);
+  void picHandvat_MouseDown(int index, Qt::MouseButton knop, Qt::KeyboardModifiers toetsen);
+  void EindRekken(bool uitvoeren);
+  // The selection onto the label's centre.
+  void Centreren();
+
  signals:
-  void Vergroot();  // the size changed: the scale must be recomputed
+  void Vergroot();  // the size changed
+  // A text line became the line being edited.
+  void LijnGekozen(int index);
+  void SelectieVeranderd();
+  // The selection was stretched or cropped.
+  void Gerekt();
   // A mouse button went down at a point of the label, in picture mm.
   void MuisNeer(Qt::MouseButton knop, Qt::KeyboardModifiers toetsen, QPointF mm);
   void DubbelKlik(QPointF mm);
@@ -51,6 +80,12 @@ class EtiketPlaatje : public QFrame {
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
-  EtiketBeeld* beeld_ = nullptr;
+  void PlaatsHandvatWidgets();
+  void ToonSchaduw(const Kader& schaduw);
+
+  Bewerker& bewerker_;
+  platform::MessageService& meldingen_;
   std::array<QWidget*, 8> handvatten_{};
+  std::optional<Verplaatsing> verplaatsing_;
+  std::optional<Rekking> rekking_;
 };

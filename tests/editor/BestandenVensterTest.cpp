@@ -250,7 +250,7 @@ TEST_F(Bestanden, WithSeveralGalleriesThePictureMenuBecomesASubmenu) {
   Start();
   EXPECT_FALSE(Kind<QAction>("mnuBestandInvoegen")->isVisible());
   EXPECT_TRUE(Kind<QAction>("mnuBestandInvoegen2")->isVisible());
-  EXPECT_TRUE(venster->MeerdereGalerijen());
+  EXPECT_TRUE(venster->figuren().MeerdereGalerijen());
   EXPECT_EQ(Kind<QAction>("mnuGalerij0")->text(), QStringLiteral("Logo's"));
   Menu("mnuGalerij2");
   EXPECT_EQ(bestanden.lastFolder, QStringLiteral("/srv/vlaggen"));
@@ -274,13 +274,13 @@ TEST_F(Bestanden, DeletingGalleriesRebuildsTheMenuAndTheStore) {
   };
   // Three to two: the third submenu entry goes.
   verwijderEen();
-  EXPECT_TRUE(venster->MeerdereGalerijen());
+  EXPECT_TRUE(venster->figuren().MeerdereGalerijen());
   EXPECT_EQ(venster->findChildren<QAction*>(QStringLiteral("mnuGalerij2")).size(), 0);
   EXPECT_EQ(Kind<QAction>("mnuGalerij0")->text(), QStringLiteral("Twee"));
   // Two to one: the single entry is back.
   verwijderEen();
   EXPECT_EQ(meldingen.shown.size(), 2u);
-  EXPECT_FALSE(venster->MeerdereGalerijen());
+  EXPECT_FALSE(venster->figuren().MeerdereGalerijen());
   EXPECT_TRUE(Kind<QAction>("mnuBestandInvoegen")->isVisible());
   EXPECT_FALSE(Kind<QAction>("mnuBestandInvoegen2")->isVisible());
   const auto sectie = instellingen.readSection(QStringLiteral("Galleries"));

@@ -226,7 +226,7 @@ TEST_F(EtiketTest, InfoShowsTheWelcomeWindowModallyWithOk) {
 TEST_F(EtiketTest, ACommandThatPassesTheElementLimitShowsAMessageInsteadOfCrashing) {
   Etiket& e = Start();
   e.Opdracht([&] {
-    Wijziging wijziging(e);
+    Wijziging wijziging(e.bewerker());
     for (int i = 0; i <= Ontwerp::kMaxVoorwerpen; ++i) e.bewerking().NieuwVoorwerp(Tekstlijn);
   });
   EXPECT_EQ(e.ontwerp().AantalVoorwerpen(), 32767);

@@ -19,7 +19,7 @@ class Kenmerken : public EtiketOpstelling {
     Menu("mnuTekstLijnen2");
     Plaats(1, -40, -10, 30, 5);
     Plaats(2, -40, 0, 30, 5);
-    venster->pictEtiket_MouseDown(Qt::LeftButton, Qt::ShiftModifier, -30, 2);
+    venster->pictEtiket()->pictEtiket_MouseDown(Qt::LeftButton, Qt::ShiftModifier, -30, 2);
     ASSERT_EQ(B().AantalGeselecteerd(), 2);
   }
   void VuurTimer() {
@@ -66,11 +66,11 @@ TEST_F(Kenmerken, AnEmptySizeBoxChangesNothing) {
   Start();
   TweeGeselecteerd();
   Grootte()->setText(QString());
-  venster->tmrLettergrootte_Timer();
+  venster->tekst().tmrLettergrootte_Timer();
   EXPECT_EQ(O().voorwerp(1).Lettergrootte, 12);
   EXPECT_FALSE(Timer()->isActive());  // tried once; the next edit tries again
   Grootte()->setText(QStringLiteral("-8"));
-  venster->tmrLettergrootte_Timer();
+  venster->tekst().tmrLettergrootte_Timer();
   EXPECT_EQ(O().voorwerp(1).Lettergrootte, 12);
 }
 
@@ -113,13 +113,13 @@ TEST_F(Kenmerken, WithNoTextLineSelectedTheToolbarLeavesTheDesignAlone) {
   Start();
   Menu("mnuTekstLijnen1");
   NieuweFiguur(0, 0, 10, 10);
-  venster->pictEtiket_MouseDown(Qt::LeftButton, Qt::NoModifier, 5, 5);
+  venster->pictEtiket()->pictEtiket_MouseDown(Qt::LeftButton, Qt::NoModifier, 5, 5);
   ASSERT_TRUE(B().Geselecteerd(2));
   ASSERT_FALSE(B().Geselecteerd(1));
   Knop("cmdOnderlijnd")->click();
   Knop("cmdUitlijning1")->click();
   Grootte()->setText(QStringLiteral("30"));
-  venster->tmrLettergrootte_Timer();
+  venster->tekst().tmrLettergrootte_Timer();
   const Voorwerp& v = O().voorwerp(1);
   EXPECT_FALSE(v.Onderlijnd);
   EXPECT_EQ(v.Uitlijning, 2);
@@ -138,10 +138,10 @@ TEST_F(Kenmerken, ShowingALinesAttributesNeverWritesThemBack) {
   a.Uitlijning = 1;
   a.Lettertype = QStringLiteral("Liberation Sans");
   // Selecting line 2 shows its plain attributes; line 1 keeps its own.
-  venster->pictEtiket_MouseDown(Qt::LeftButton, Qt::NoModifier, -30, -8);
+  venster->pictEtiket()->pictEtiket_MouseDown(Qt::LeftButton, Qt::NoModifier, -30, -8);
   EXPECT_TRUE(Knop("cmdVet")->isChecked());
   EXPECT_EQ(Grootte()->text(), QStringLiteral("20"));
-  venster->pictEtiket_MouseDown(Qt::LeftButton, Qt::ShiftModifier, -30, 2);
+  venster->pictEtiket()->pictEtiket_MouseDown(Qt::LeftButton, Qt::ShiftModifier, -30, 2);
   EXPECT_FALSE(Knop("cmdVet")->isChecked());
   EXPECT_FALSE(Kind<QAction>("mnuVet")->isChecked());
   EXPECT_TRUE(Knop("cmdUitlijning2")->isChecked());

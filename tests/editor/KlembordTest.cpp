@@ -73,7 +73,7 @@ TEST_F(Klembord, OneLineGoesIntoTheBoxOrBecomesANewLine) {
   Bewerk("mnuPlakken");
   EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Prijs: € 2,50"));
   // Nothing being edited: a new line at the end.
-  venster->DeSelekteerAlles();
+  venster->pictEtiket()->DeSelekteerAlles();
   ASSERT_EQ(B().HuidigeLijn(), 0);
   Bewerk("mnuPlakken");
   ASSERT_EQ(O().AantalLijnen(), 2);

@@ -74,7 +74,7 @@ class Opdrachten : public EtiketOpstelling {
   }
   void KlikOp(int i, Qt::KeyboardModifiers toetsen = Qt::NoModifier) {
     const QPointF m = Midden(i);
-    venster->pictEtiket_MouseDown(Qt::LeftButton, toetsen, float(m.x()), float(m.y()));
+    venster->pictEtiket()->pictEtiket_MouseDown(Qt::LeftButton, toetsen, float(m.x()), float(m.y()));
   }
   void RondeTekstAntwoord(const QString& tekst) {
     BeantwoordDialoog<frmRondeTekst>([tekst](frmRondeTekst* d) {
@@ -172,8 +172,8 @@ TEST_F(Opdrachten, EveryCommandLeavesTheImageAsAFullRepaintAndUndoesExactly) {
     Klik("cmdTekstConverteren");
   });
   Doe("turn it straight again", [&] {
-    venster->DeSelekteerAlles();
-    venster->SelecteerVoorwerp(O().AantalVoorwerpen() - 1);
+    venster->pictEtiket()->DeSelekteerAlles();
+    venster->pictEtiket()->SelecteerVoorwerp(O().AantalVoorwerpen() - 1);
     Menu("mnuTekstOmzetten");
   });
   Doe("paste two lines", [&] {

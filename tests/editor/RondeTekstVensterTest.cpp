@@ -117,8 +117,8 @@ TEST_F(RondeTekstVenster, TheToolbarConversionWantsExactlyOneTextElement) {
 TEST_F(RondeTekstVenster, EditingAnUnselectedDesignBeeps) {
   Start();
   Menu("mnuTekstLijnen1");
-  venster->DeSelekteerAlles();
-  venster->mnuRondeTekstWijzigen_Click();
+  venster->pictEtiket()->DeSelekteerAlles();
+  venster->tekst().mnuRondeTekstWijzigen_Click();
   EXPECT_EQ(meldingen.beeps, 1);
   EXPECT_EQ(getoond, 0);
 }

@@ -9,7 +9,7 @@ namespace {
 class Selectie : public EtiketOpstelling {
  protected:
   void Klik(float x, float y, Qt::KeyboardModifiers toetsen = Qt::NoModifier) {
-    venster->pictEtiket_MouseDown(Qt::LeftButton, toetsen, x, y);
+    venster->pictEtiket()->pictEtiket_MouseDown(Qt::LeftButton, toetsen, x, y);
   }
   // Three text lines placed apart on the label.
   void DrieLijnen() {

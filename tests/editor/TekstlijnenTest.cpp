@@ -105,8 +105,8 @@ TEST_F(Tekstlijnen, EnterMovesToTheNextTextLineSkippingFigures) {
   O().voorwerp(3).Tekst = QStringLiteral("derde");
   // Back to the first line, then Enter.
   B().ZetHuidigeLijn(0);
-  venster->DeSelekteerAlles();
-  venster->SelecteerVoorwerp(1);
+  venster->pictEtiket()->DeSelekteerAlles();
+  venster->pictEtiket()->SelecteerVoorwerp(1);
   QTest::keyClick(Box(), Qt::Key_Return);
   EXPECT_EQ(B().HuidigeLijn(), 3);
   EXPECT_TRUE(B().Geselecteerd(3));

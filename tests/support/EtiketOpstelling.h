@@ -7,7 +7,10 @@
 #include <memory>
 
 #include "ui/Etiket.h"
-#include "ui/Wijziging.h"
+#include "ui/EtiketPlaatje.h"
+#include "ui/FiguurPaneel.h"
+#include "ui/TekstPaneel.h"
+#include "editor/Wijziging.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeClipboard.h"
 #include "support/FakeFileDialogs.h"
@@ -77,7 +80,7 @@ class EtiketOpstelling : public ::testing::Test {
   Bewerking& B() { return venster->bewerking(); }
   // A figure element of the given box, with a small black-on-white picture.
   int NieuweFiguur(float l, float b, float br, float h) {
-    Wijziging wijziging(*venster);
+    Wijziging wijziging(venster->bewerker());
     Ontwerp& o = O();
     const int i = B().NieuwVoorwerp(Figuur);
     auto beeld = std::make_shared<Beeld>();
@@ -88,7 +91,7 @@ class EtiketOpstelling : public ::testing::Test {
     return i;
   }
   void Plaats(int i, float l, float b, float br, float h) {
-    Wijziging wijziging(*venster);
+    Wijziging wijziging(venster->bewerker());
     O().PlaatsVoorwerp(i, l, b, br, h);
   }
 };

@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-class Etiket;
+class Bewerker;
 
 // Every command that changes the design runs inside one of these. It hides
 // the selection frames and handles when it starts and notes the design as
@@ -12,11 +12,11 @@ class Etiket;
 // another (typing in one line) make one undo step.
 class Wijziging {
  public:
-  explicit Wijziging(Etiket& venster, const QString& samenvoegen = {});
+  explicit Wijziging(Bewerker& bewerker, const QString& samenvoegen = {});
   ~Wijziging();
   Wijziging(const Wijziging&) = delete;
   Wijziging& operator=(const Wijziging&) = delete;
 
  private:
-  Etiket& venster_;
+  Bewerker& bewerker_;
 };

@@ -1,0 +1,104 @@
+#include "editor/Bewerker.h"
+
+#include "editor/Wijziging.h"
+
+Wijziging::Wijziging(Bewerker& bewerker, const QString& samenvoegen) : bewerker_(bewerker) {
+  bewerker_.BeginWijziging(samenvoegen);
+}
+
+Wijziging::~Wijziging() { bewerker_.EindWijziging(); }
+
+Bewerker::Bewerker(const FormatenTabel& formaten, QObject* parent)
+    : QObject(parent), formaten_(formaten), beeld_(bewerking_, formaten) {}
+
+void Bewerker::VerbergAlles() {
+  beeld_.VerbergAlles();
+  emit AllesGetoond();
+}
+
+void Bewerker::ToonAlles() {
+  beeld_.ToonAlles();
+  emit HandvattenGeplaatst();
+  emit AllesGetoond();
+}
+
+void Bewerker::BerekenSchaal(QSize pixels, QSizeF twips) {
+  beeld_.BerekenSchaal(pixels.width(), pixels.height(), twips.width(), twips.height());
+  HertekenAlles();
+}
+
+void Bewerker::HertekenAlles() {
+  beeld_.TekenAlles();
+  emit AllesGetoond();
+}
+
+void Bewerker::BeginWijziging(const QString& samenvoegen) {
+  if (diepte_++ > 0) return;
+  voor_ = Stap{bewerking_.ontwerp(), bewerking_.BewaarSelectie()};
+  sleutel_ = samenvoegen;
+  VerbergAlles();
+}
+
+void Bewerker::EindWijziging() noexcept {
+  if (--diepte_ > 0) return;
+  try {
+    Stap voor = std::move(*voor_);
+    voor_.reset();
+    if (ToonVerschil(voor.ontwerp)) geschiedenis_.Leg(std::move(voor), sleutel_);
+    else if (sleutel_.isEmpty()) geschiedenis_.Onderbreek();
+    ToonAlles();
+    emit GeschiedenisVeranderd();
+  } catch (...) {
+    // Leaving a command must not fail; at worst the picture is repainted whole.
+    try {
+      while (bewerking_.Verborgen < 0) ToonAlles();
+      HertekenAlles();
+    } catch (...) {
+    }
+  }
+}
+
+bool Bewerker::ToonVerschil(const Ontwerp& voor) {
+  if (voor.HuidigFormaat != bewerking_.ontwerp().HuidigFormaat) {
+    emit FormaatVeranderd();
+    return true;
+  }
+  bool veranderd = false;
+  emit Getoond(beeld_.Herteken(beeld_.Verschil(voor, &veranderd)));
+  return veranderd;
+}
+
+void Bewerker::ZetStap(Stap stap) {
+  VerbergAlles();
+  Ontwerp voor = bewerking_.ontwerp();
+  // The name it is saved under stays what it is now.
+  stap.ontwerp.Bestandsnaam = voor.Bestandsnaam;
+  stap.ontwerp.BestType = voor.BestType;
+  bewerking_.ZetOntwerp(std::move(stap.ontwerp));
+  bewerking_.HerstelSelectie(stap.selectie);
+  ToonVerschil(voor);
+  emit StapGezet();
+  ToonAlles();
+  emit GeschiedenisVeranderd();
+}
+
+bool Bewerker::Ongedaan() {
+  if (diepte_ > 0) return false;
+  auto stap = geschiedenis_.Ongedaan({bewerking_.ontwerp(), bewerking_.BewaarSelectie()});
+  if (!stap) return false;
+  ZetStap(std::move(*stap));
+  return true;
+}
+
+bool Bewerker::Opnieuw() {
+  if (diepte_ > 0) return false;
+  auto stap = geschiedenis_.Opnieuw({bewerking_.ontwerp(), bewerking_.BewaarSelectie()});
+  if (!stap) return false;
+  ZetStap(std::move(*stap));
+  return true;
+}
+
+void Bewerker::WisGeschiedenis() {
+  geschiedenis_.Wis();
+  emit GeschiedenisVeranderd();
+}

@@ -1,0 +1,71 @@
+#pragma once
+#include <QObject>
+#include <QRegion>
+#include <optional>
+
+#include "editor/Bewerking.h"
+#include "editor/EtiketBeeld.h"
+#include "editor/Geschiedenis.h"
+#include "model/EtiketFormaat.h"
+
+// The editor without its widgets: the design and the editor's state, the
+// kept picture, the history, and the one path every change takes (see
+// Wijziging). Windows and panels listen to its signals.
+class Bewerker : public QObject {
+  Q_OBJECT
+ public:
+  explicit Bewerker(const FormatenTabel& formaten, QObject* parent = nullptr);
+
+  Bewerking& bewerking() { return bewerking_; }
+  const Bewerking& bewerking() const { return bewerking_; }
+  Ontwerp& ontwerp() { return bewerking_.ontwerp(); }
+  const Ontwerp& ontwerp() const { return bewerking_.ontwerp(); }
+  EtiketBeeld& beeld() { return beeld_; }
+  const Geschiedenis& geschiedenis() const { return geschiedenis_; }
+  const EtiketFormaat& Formaat() const { return beeld_.Formaat(); }
+  bool InWijziging() const { return diepte_ > 0; }
+
+  // Hiding and showing the selection frames and handles, nested.
+  void VerbergAlles();
+  void ToonAlles();
+
+  // A new scale for a picture of this inner size in pixels and outer size
+  // in twips, and a full repaint.
+  void BerekenSchaal(QSize pixels, QSizeF twips);
+  void HertekenAlles();
+
+  // Undo and redo: false when there was nothing to take back or forward.
+  bool Ongedaan();
+  bool Opnieuw();
+  void WisGeschiedenis();
+
+ signals:
+  // Part of the kept image changed (image pixels).
+  void Getoond(const QRegion& gebied);
+  // The whole picture changed, or what is drawn over it.
+  void AllesGetoond();
+  // The handles moved or were hidden or shown.
+  void HandvattenGeplaatst();
+  // Another format: the scale must be computed anew (BerekenSchaal).
+  void FormaatVeranderd();
+  // Undo or redo put another design and selection in place.
+  void StapGezet();
+  void GeschiedenisVeranderd();
+
+ private:
+  friend class Wijziging;
+  void BeginWijziging(const QString& samenvoegen);
+  void EindWijziging() noexcept;
+  // Repaints what differs from `voor` (everything after another format);
+  // false when nothing differs.
+  bool ToonVerschil(const Ontwerp& voor);
+  void ZetStap(Stap stap);
+
+  const FormatenTabel& formaten_;
+  Bewerking bewerking_;
+  EtiketBeeld beeld_;
+  Geschiedenis geschiedenis_;
+  int diepte_ = 0;
+  std::optional<Stap> voor_;
+  QString sleutel_;
+};

@@ -1,0 +1,271 @@
+// Pictures as figures: files and galleries, the scanner, the clipboard,
+// and the place of the single figure beside the text.
+#include "ui/FiguurPaneel.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+
+#include "editor/Bewerker.h"
+#include "editor/Wijziging.h"
+#include "figures/Figuur.h"
+#include "figures/Galerijen.h"
+#include "figures/Schikken.h"
+#include "platform/Clipboard.h"
+#include "platform/Scanner.h"
+#include "platform/SettingsStore.h"
+#include "platformwidgets/MessageService.h"
+#include "ui/BestandInvoegen.h"
+#include "ui/EtiketPlaatje.h"
+#include "ui/Opdracht.h"
+#include "ui/ScannerKiezen.h"
+#include "ui/TekstPaneel.h"
+#include "ui/frmGalerij.h"
+#include "ui/frmGalerijen.h"
+
+namespace {
+// Dots per millimetre of label a pasted vector picture is drawn at.
+constexpr int kVectorDots = 40;
+}  // namespace
+
+FiguurPaneel::FiguurPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, TekstPaneel& tekst, Instellingen& instellingen,
+                           Omgeving omgeving, QWidget* parent)
+    : QGroupBox(parent),
+      bewerker_(bewerker),
+      b_(bewerker.bewerking()),
+      plaatje_(plaatje),
+      tekst_(tekst),
+      instellingen_(instellingen),
+      meldingen_(omgeving.meldingen),
+      store_(omgeving.store),
+      bestanden_(omgeving.bestanden),
+      klembord_(omgeving.klembord),
+      scanner_(omgeving.scanner) {
+  setObjectName(QStringLiteral("frmFiguur"));
+  setTitle(QStringLiteral("Figuur"));
+  cmdBestand_ = new QPushButton(QStringLiteral("Bestand"), this);
+  cmdBestand_->setObjectName(QStringLiteral("cmdBestand"));
+  cmdBestand_->setToolTip(QStringLiteral("Bestand invoegen"));
+  cmdPlakken_ = new QPushButton(QStringLiteral("Plakken"), this);
+  cmdPlakken_->setObjectName(QStringLiteral("cmdPlakken"));
+  cmdPlakken_->setToolTip(QStringLiteral("Een afbeelding plakken"));
+  auto* figuur = new QHBoxLayout(this);
+  auto* bronnen = new QVBoxLayout;
+  bronnen->addWidget(cmdBestand_);
+  bronnen->addWidget(cmdPlakken_);
+  figuur->addLayout(bronnen);
+  figuur->addStretch();
+  // The four places of the picture, as a cross of arrows.
+  auto* pijlen = new QGridLayout;
+  pijlen->setSpacing(1);
+  const struct {
+    const char* naam;
+    const char* pijl;
+    int rij, kolom;
+    FiguurPositie positie;
+  } plekken[4] = {{"cmdFiguurBoven", "▲", 0, 1, FiguurBoven},
+                  {"cmdFiguurLinks", "◀", 1, 0, FiguurLinks},
+                  {"cmdFiguurRechts", "▶", 1, 2, FiguurRechts},
+                  {"cmdFiguurOnder", "▼", 2, 1, FiguurOnder}};
+  for (const auto& p : plekken) {
+    auto* k = new QPushButton(QString::fromUtf8(p.pijl), this);
+    k->setObjectName(QString::fromLatin1(p.naam));
+    k->setFixedSize(26, 20);
+    pijlen->addWidget(k, p.rij, p.kolom);
+    connect(k, &QPushButton::clicked, this,
+            [this, positie = p.positie] { Opdracht(meldingen_, [this, positie] { cmdFiguur_Click(positie); }); });
+  }
+  figuur->addLayout(pijlen);
+  connect(cmdPlakken_, &QPushButton::clicked, this, [this] { Opdracht(meldingen_, [this] { cmdPlakken_Click(); }); });
+  connect(cmdBestand_, &QPushButton::clicked, this, [this] {
+    // With several galleries the button offers them, as the menu does.
+    if (meerdereGalerijen_ && menus_.bestandInvoegen2)
+      menus_.bestandInvoegen2->popup(cmdBestand_->mapToGlobal(QPoint(0, cmdBestand_->height())));
+    else Opdracht(meldingen_, [this] { BestandInvoegen(instellingen_.ImageFolder); });
+  });
+}
+
+FiguurPaneel::~FiguurPaneel() = default;
+
+void FiguurPaneel::ZetMenus(const Menus& m) {
+  menus_ = m;
+  mnuGalerij_ = {m.galerij0};
+  const auto opdracht = [this](QAction* a, void (FiguurPaneel::*f)()) {
+    connect(a, &QAction::triggered, this, [this, f] { Opdracht(meldingen_, [this, f] { (this->*f)(); }); });
+  };
+  opdracht(m.knippen, &FiguurPaneel::mnuKnippen_Click);
+  opdracht(m.copieren, &FiguurPaneel::mnuCopieren_Click);
+  opdracht(m.plakken, &FiguurPaneel::mnuPlakken_Click);
+  opdracht(m.galerijen, &FiguurPaneel::mnuGalerijen_Click);
+  opdracht(m.scannerSelecteren, &FiguurPaneel::mnuScannerSelecteren_Click);
+  opdracht(m.afbeeldingScannen, &FiguurPaneel::mnuAfbeeldingscannen_Click);
+  connect(m.bewerken, &QMenu::aboutToShow, this, &FiguurPaneel::mnuBewerken_Click);
+  connect(m.bestandInvoegen, &QAction::triggered, this,
+          [this] { Opdracht(meldingen_, [this] { BestandInvoegen(instellingen_.ImageFolder); }); });
+  connect(m.galerij0, &QAction::triggered, this,
+          [this] { Opdracht(meldingen_, [this] { BestandInvoegen(instellingen_.Galerijen.value(0).second); }); });
+}
+
+void FiguurPaneel::cmdFiguur_Click(qint16 positie) {
+  if (bewerker_.ontwerp().AantalFiguren() > 1) {
+    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), TeveelFigurenTekst());
+    return;
+  }
+  if (bewerker_.ontwerp().AantalFiguren() == 0) return;
+  Wijziging wijziging(bewerker_);
+  PlaatsFiguur(bewerker_.ontwerp(), bewerker_.Formaat(), FiguurPositie(positie));
+  b_.Figuurplaats = positie;
+  const int h = b_.HuidigeLijn();
+  if (h >= 1 && h <= bewerker_.ontwerp().AantalLijnen()) tekst_.ToonKenmerken(h);
+}
+
+void FiguurPaneel::BestandInvoegen(const QString& map) {
+  const GekozenPlaatje plaatje = ::BestandInvoegen(map, bestanden_, meldingen_, window());
+  if (plaatje.beeld.isNull()) return;
+  if (PlaatjeAlsFiguur(plaatje.beeld) > 0) instellingen_.ImageFolder = plaatje.map;
+}
+
+void FiguurPaneel::mnuBewerken_Click() {
+  const platform::Clipboard& k = klembord_;
+  menus_.plakken->setEnabled(k.hasText() || k.hasImage() || k.hasVector());
+  const bool selectie = !tekst_.Tekstvak()->selectedText().isEmpty();
+  menus_.knippen->setEnabled(selectie);
+  menus_.copieren->setEnabled(selectie);
+}
+
+void FiguurPaneel::mnuKnippen_Click() {
+  if (!tekst_.Tekstvak()->hasSelectedText()) return;
+  klembord_.setText(tekst_.Tekstvak()->selectedText());
+  tekst_.Tekstvak()->insert(QString());
+}
+
+void FiguurPaneel::mnuCopieren_Click() {
+  if (tekst_.Tekstvak()->hasSelectedText()) klembord_.setText(tekst_.Tekstvak()->selectedText());
+}
+
+void FiguurPaneel::mnuPlakken_Click() {
+  const platform::Clipboard& k = klembord_;
+  if (!k.hasText()) {
+    cmdPlakken_Click();
+    return;
+  }
+  const QString tekst = k.text();
+  // Lines end in CR LF on some systems and in LF alone here: both split.
+  static const QRegularExpression regeleinde(QStringLiteral("\r\n|\n|\r"));
+  QStringList stukken = tekst.split(regeleinde, Qt::SkipEmptyParts);
+  Ontwerp& o = bewerker_.ontwerp();
+  if (stukken.size() < 2) {
+    if (b_.HuidigeLijn() != 0) {
+      tekst_.Tekstvak()->insert(tekst);
+      return;
+    }
+    Wijziging wijziging(bewerker_);
+    tekst_.LijnenToevoegen(qint16(o.AantalLijnen() + 1));
+    const int laatste = o.AantalVoorwerpen();
+    o.voorwerp(laatste).Tekst = tekst;
+    plaatje_.DeSelekteerAlles();
+    plaatje_.SelecteerVoorwerp(laatste);
+    return;
+  }
+  if (stukken.size() > 32767) stukken.resize(32767);
+  Wijziging wijziging(bewerker_);
+  tekst_.LijnenToevoegen(qint16(stukken.size()));
+  int n = 0;
+  for (int i = 1; i <= o.AantalVoorwerpen() && n < stukken.size(); ++i) {
+    if (o.voorwerp(i).Soort() != Tekstlijn) continue;
+    o.voorwerp(i).Tekst = stukken[n++];
+  }
+  plaatje_.DeSelekteerAlles();
+  plaatje_.SelecteerVoorwerp(o.AantalVoorwerpen());
+}
+
+void FiguurPaneel::cmdPlakken_Click() {
+  const platform::Clipboard& k = klembord_;
+  QImage plaatje;
+  if (k.hasVector()) {
+    // A vector picture fills a raster of the label's proportions.
+    const EtiketFormaat& f = bewerker_.Formaat();
+    QSvgRenderer svg(k.vector());
+    if (svg.isValid()) {
+      plaatje = QImage(qRound(f.Breedte * kVectorDots), qRound(f.Hoogte * kVectorDots), QImage::Format_RGB32);
+      if (!plaatje.isNull()) {
+        plaatje.fill(Qt::white);
+        QPainter p(&plaatje);
+        svg.render(&p);
+      }
+    }
+  }
+  if (plaatje.isNull() && k.hasImage()) plaatje = k.image();
+  if (!plaatje.isNull()) PlaatjeAlsFiguur(plaatje);
+}
+
+int FiguurPaneel::PlaatjeAlsFiguur(const QImage& plaatje) {
+  Wijziging wijziging(bewerker_);
+  const int i = FiguurToevoegen(bewerker_.ontwerp(), bewerker_.Formaat(), bewerker_.bewerking().Schaal, plaatje);
+  if (i > 0) {
+    plaatje_.DeSelekteerAlles();
+    plaatje_.SelecteerVoorwerp(i);
+  }
+  return i;
+}
+
+void FiguurPaneel::mnuScannerSelecteren_Click() {
+  if (!scannerKiezen_) scannerKiezen_ = std::make_unique<ScannerKiezen>(window());
+  ScannerSelecteren(scanner_, meldingen_, *scannerKiezen_, scannerApparaat_);
+}
+
+void FiguurPaneel::mnuAfbeeldingscannen_Click() {
+  const std::optional<QImage> beeld = AfbeeldingScannen(scanner_, meldingen_, scannerApparaat_);
+  if (beeld) PlaatjeAlsFiguur(*beeld);
+}
+
+void FiguurPaneel::MenuAanpassen() {
+  const auto& lijst = instellingen_.Galerijen;
+  if (lijst.size() < 2) {
+    menus_.bestandInvoegen->setVisible(true);
+    menus_.bestandInvoegen2->menuAction()->setVisible(false);
+    if (lijst.size() == 1) instellingen_.ImageFolder = lijst.front().second;
+    meerdereGalerijen_ = false;
+    return;
+  }
+  // The entries made last time go; the template stays as entry 0.
+  while (mnuGalerij_.size() > 1) {
+    delete mnuGalerij_.back();
+    mnuGalerij_.pop_back();
+  }
+  menus_.bestandInvoegen2->menuAction()->setVisible(true);
+  menus_.bestandInvoegen->setVisible(false);
+  for (int i = 0; i < int(lijst.size()); ++i) {
+    QAction* a = i == 0 ? mnuGalerij_.front() : menus_.bestandInvoegen2->addAction(QString());
+    a->setText(lijst[i].first);
+    if (i > 0) {
+      a->setObjectName(QStringLiteral("mnuGalerij%1").arg(i));
+      connect(a, &QAction::triggered, this, [this, i] {
+        Opdracht(meldingen_, [this, i] { BestandInvoegen(instellingen_.Galerijen.value(i).second); });
+      });
+      mnuGalerij_.push_back(a);
+    }
+  }
+  meerdereGalerijen_ = true;
+}
+
+void FiguurPaneel::mnuGalerijen_Click() {
+  if (!frmGalerij_) frmGalerij_ = new frmGalerij(window());
+  {
+    frmGalerijen dialoog(instellingen_.Galerijen, *frmGalerij_, meldingen_, window());
+    dialoog.Toon();
+  }
+  MenuAanpassen();
+  BewaarGalerijen(store_, instellingen_.Galerijen);
+  // Saved now: ending the program from its menu skips the closing save.
+  if (!store_.flush())
+    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
+                            QStringLiteral("De instellingen konden niet worden bewaard."));
+}

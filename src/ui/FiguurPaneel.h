@@ -1,0 +1,98 @@
+#pragma once
+#include <QGroupBox>
+#include <QImage>
+#include <memory>
+#include <vector>
+
+#include "files/Instellingen.h"
+
+class Bewerker;
+class Bewerking;
+class EtiketPlaatje;
+class frmGalerij;
+class QAction;
+class QMenu;
+class QPushButton;
+class ScannerKiezen;
+class TekstPaneel;
+
+namespace platform {
+class Clipboard;
+class FileDialogs;
+class MessageService;
+class Scanner;
+class SettingsStore;
+}  // namespace platform
+
+// The frame "Figuur" and where pictures come from: picture files and the
+// galleries that offer them, the scanner, and the clipboard (text and
+// pictures); the four arrows put the single figure beside the text.
+class FiguurPaneel : public QGroupBox {
+  Q_OBJECT
+ public:
+  struct Omgeving {
+    platform::MessageService& meldingen;
+    platform::SettingsStore& store;
+    platform::FileDialogs& bestanden;
+    platform::Clipboard& klembord;
+    platform::Scanner& scanner;
+  };
+  // The menu entries this frame answers.
+  struct Menus {
+    QMenu* bewerken;
+    QAction* knippen;
+    QAction* copieren;
+    QAction* plakken;
+    QAction* bestandInvoegen;
+    QMenu* bestandInvoegen2;  // the galleries, when there are several
+    QAction* galerij0;        // its first entry, kept as the template
+    QAction* galerijen;
+    QAction* scannerSelecteren;
+    QAction* afbeeldingScannen;
+  };
+  FiguurPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, TekstPaneel& tekst, Instellingen& instellingen,
+               Omgeving omgeving, QWidget* parent = nullptr);
+  ~FiguurPaneel() override;
+  void ZetMenus(const Menus& menus);
+
+  void BestandInvoegen(const QString& map);
+  void cmdFiguur_Click(qint16 positie);
+  // A picture from any source becomes a new, selected figure; its index, or
+  // 0 when the picture cannot be one.
+  int PlaatjeAlsFiguur(const QImage& plaatje);
+
+  void mnuBewerken_Click();
+  void mnuKnippen_Click();
+  void mnuCopieren_Click();
+  void mnuPlakken_Click();
+  void cmdPlakken_Click();
+
+  void mnuScannerSelecteren_Click();
+  void mnuAfbeeldingscannen_Click();
+
+  // The picture-insert menu follows the list of galleries.
+  void MenuAanpassen();
+  void mnuGalerijen_Click();
+  bool MeerdereGalerijen() const { return meerdereGalerijen_; }
+
+ private:
+  Bewerker& bewerker_;
+  Bewerking& b_;
+  EtiketPlaatje& plaatje_;
+  TekstPaneel& tekst_;
+  Instellingen& instellingen_;
+  platform::MessageService& meldingen_;
+  platform::SettingsStore& store_;
+  platform::FileDialogs& bestanden_;
+  platform::Clipboard& klembord_;
+  platform::Scanner& scanner_;
+
+  QPushButton* cmdBestand_ = nullptr;
+  QPushButton* cmdPlakken_ = nullptr;
+  Menus menus_{};
+  std::vector<QAction*> mnuGalerij_;  // entry 0 is the template
+  bool meerdereGalerijen_ = false;
+  QString scannerApparaat_;
+  std::unique_ptr<ScannerKiezen> scannerKiezen_;
+  frmGalerij* frmGalerij_ = nullptr;  // owned by the window, kept after closing
+};

@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+#include <exception>
+
+#include "platformwidgets/MessageService.h"
+
+// Runs a command of the user. A failure inside it (such as a design that
+// would pass 32767 elements) is shown as a "Fout" message instead of
+// ending the program; what the command changed before it failed stays.
+template <typename F>
+void Opdracht(platform::MessageService& meldingen, F&& f) {
+  try {
+    f();
+  } catch (const std::exception& fout) {
+    meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), QString::fromUtf8(fout.what()));
+  }
+}

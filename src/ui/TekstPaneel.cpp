@@ -1,0 +1,528 @@
+// The text frame and the text-line box: lines, their text and attributes,
+// automatic arrangement and round texts.
+#include "ui/TekstPaneel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "editor/Bewerker.h"
+#include "editor/Wijziging.h"
+#include "figures/Schikken.h"
+#include "model/Getal.h"
+#include "model/Kenmerken.h"
+#include "platform/SettingsStore.h"
+#include "platformwidgets/MessageService.h"
+#include "platformwidgets/WidgetHelpers.h"
+#include "ui/EtiketPlaatje.h"
+#include "ui/Opdracht.h"
+#include "ui/TekstlijnenDialoog.h"
+#include "ui/frmRondeTekst.h"
+
+namespace {
+
+// The size of a new line when the size box holds no usable number.
+constexpr double kStandaardGrootte = 12;
+const QString kDefaults = QStringLiteral("Defaults");
+
+template <typename W>
+W* Nieuw(QWidget* ouder, const char* naam) {
+  auto* w = new W(ouder);
+  w->setObjectName(QString::fromLatin1(naam));
+  return w;
+}
+
+// A push button; a small one (breedte > 0) keeps that width.
+QPushButton* Knop(QWidget* ouder, const QString& naam, const QString& tekst, int breedte = 0) {
+  auto* k = new QPushButton(tekst, ouder);
+  k->setObjectName(naam);
+  if (breedte > 0) k->setFixedWidth(breedte);
+  return k;
+}
+
+}  // namespace
+
+TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::MessageService& meldingen,
+                         platform::SettingsStore& instellingen, QWidget* parent)
+    : QGroupBox(parent),
+      bewerker_(bewerker),
+      b_(bewerker.bewerking()),
+      plaatje_(plaatje),
+      meldingen_(meldingen),
+      instellingen_(instellingen) {
+  setObjectName(QStringLiteral("frmTekst"));
+  setTitle(QStringLiteral("Tekst"));
+  txtTekstlijn_ = Nieuw<QLineEdit>(parent, "txtTekstlijn");
+
+  auto* lijnen = new QHBoxLayout;
+  lijnen->setSpacing(2);
+  auto* lblLijnen = Nieuw<QLabel>(this, "lblLijnen");
+  lblLijnen->setText(QStringLiteral("Lijnen:"));
+  lijnen->addWidget(lblLijnen);
+  for (int i = 0; i < 5; ++i) {
+    cmdLijnen_[size_t(i)] = Knop(this, QStringLiteral("cmdLijnen%1").arg(i), QString::number(i + 1), 28);
+    lijnen->addWidget(cmdLijnen_[size_t(i)]);
+  }
+  lijnen->addStretch();
+  cmbLettertype_ = Nieuw<QComboBox>(this, "cmbLettertype");
+  cmbLettertype_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  cmbLettertype_->setMinimumContentsLength(12);
+  txtLettergrootte_ = Nieuw<QLineEdit>(this, "txtLettergrootte");
+  txtLettergrootte_->setFixedWidth(44);
+  spinLettergrootte_ = Nieuw<QScrollBar>(this, "spinLettergrootte");
+  spinLettergrootte_->setOrientation(Qt::Vertical);
+  spinLettergrootte_->setFixedSize(16, 26);
+  // Kept at 500 between clicks: below means the upper arrow, above the lower.
+  spinLettergrootte_->setRange(0, 1000);
+  spinLettergrootte_->setSingleStep(1);
+  spinLettergrootte_->setPageStep(1);
+  spinLettergrootte_->setValue(500);
+  tmrLettergrootte_ = new QTimer(this);
+  tmrLettergrootte_->setObjectName(QStringLiteral("tmrLettergrootte"));
+  tmrLettergrootte_->setInterval(500);
+  struct Stijl {
+    const char* naam;
+    const char* tekst;
+    const char* tip;
+    void (QFont::*zet)(bool);
+  };
+  const Stijl stijlen[3] = {{"cmdVet", "V", "Vet", &QFont::setBold},
+                            {"cmdCursief", "C", "Cursief", &QFont::setItalic},
+                            {"cmdOnderlijnd", "O", "Onderlijnd", &QFont::setUnderline}};
+  auto* grootte = new QHBoxLayout;
+  grootte->setSpacing(2);
+  grootte->addWidget(txtLettergrootte_);
+  grootte->addWidget(spinLettergrootte_);
+  grootte->addSpacing(6);
+  for (int i = 0; i < 3; ++i) {
+    QPushButton* k = Knop(this, QString::fromLatin1(stijlen[i].naam), QString::fromLatin1(stijlen[i].tekst), 28);
+    QFont f = k->font();
+    (f.*stijlen[i].zet)(true);
+    k->setFont(f);
+    k->setToolTip(QString::fromLatin1(stijlen[i].tip));
+    k->setCheckable(true);
+    stijlKnoppen_[size_t(i)] = k;
+    grootte->addWidget(k);
+  }
+  grootte->addStretch();
+  const char* uitlijnTips[3] = {"Links", "Rechts", "Gecentreerd"};
+  auto* uitlijnen = new QHBoxLayout;
+  uitlijnen->setSpacing(2);
+  for (int i = 0; i < 3; ++i) {
+    QPushButton* k = Knop(this, QStringLiteral("cmdUitlijning%1").arg(i), QString(), 28);
+    k->setIcon(platform::alignmentIcon(i));
+    k->setToolTip(QString::fromLatin1(uitlijnTips[i]));
+    k->setCheckable(true);
+    k->setAutoExclusive(true);
+    cmdUitlijning_[size_t(i)] = k;
+    uitlijnen->addWidget(k);
+  }
+  uitlijnen->addSpacing(4);
+  cmdCentreren_ = Knop(this, QStringLiteral("cmdCentreren"), QStringLiteral("Centreren"));
+  cmdCentreren_->setToolTip(QStringLiteral("De selectie op het midden van het etiket zetten"));
+  uitlijnen->addWidget(cmdCentreren_, 1);
+  chkAutomatischVerdelen_ = Nieuw<QCheckBox>(this, "chkAutomatischVerdelen");
+  chkAutomatischVerdelen_->setText(QStringLiteral("Automatisch schikken"));
+  // The program starts on a new design, which arranges its lines itself.
+  chkAutomatischVerdelen_->setChecked(true);
+  cmdRondeTekstToevoegen_ = Knop(this, QStringLiteral("cmdRondeTekstToevoegen"), QStringLiteral("Ronde tekst"));
+  cmdRondeTekstToevoegen_->setToolTip(QStringLiteral("Ronde tekst toevoegen"));
+  cmdTekstConverteren_ = Knop(this, QStringLiteral("cmdTekstConverteren"), QStringLiteral("Omzetten"));
+  cmdTekstConverteren_->setToolTip(QStringLiteral("Tekst omzetten naar ronde of rechte tekst"));
+  auto* rond = new QHBoxLayout;
+  rond->addWidget(cmdRondeTekstToevoegen_);
+  rond->addWidget(cmdTekstConverteren_);
+  auto* tekst = new QVBoxLayout(this);
+  tekst->setSpacing(6);
+  tekst->addLayout(lijnen);
+  tekst->addWidget(cmbLettertype_);
+  tekst->addLayout(grootte);
+  tekst->addLayout(uitlijnen);
+  tekst->addWidget(chkAutomatischVerdelen_);
+  tekst->addLayout(rond);
+
+  for (int i = 0; i < 5; ++i)
+    connect(cmdLijnen_[size_t(i)], &QPushButton::clicked, this,
+            [this, i] { Opdracht(meldingen_, [this, i] { LijnenToevoegen(qint16(i + 1)); }); });
+  connect(txtTekstlijn_, &QLineEdit::textChanged, this, [this] { Opdracht(meldingen_, [this] { txtTekstlijn_Change(); }); });
+  connect(txtTekstlijn_, &QLineEdit::returnPressed, this, [this] { Opdracht(meldingen_, [this] { txtTekstlijn_Enter(); }); });
+  connect(cmbLettertype_, &QComboBox::currentIndexChanged, this,
+          [this] { Opdracht(meldingen_, [this] { cmbLettertype_Click(); }); });
+  connect(txtLettergrootte_, &QLineEdit::textChanged, this, &TekstPaneel::txtLettergrootte_Change);
+  connect(tmrLettergrootte_, &QTimer::timeout, this, [this] { Opdracht(meldingen_, [this] { tmrLettergrootte_Timer(); }); });
+  connect(spinLettergrootte_, &QScrollBar::valueChanged, this,
+          [this] { Opdracht(meldingen_, [this] { spinLettergrootte_Change(); }); });
+  for (int i = 0; i < 3; ++i) {
+    connect(stijlKnoppen_[size_t(i)], &QPushButton::toggled, this,
+            [this, i] { Opdracht(meldingen_, [this, i] { StijlKnop_Click(i); }); });
+    connect(cmdUitlijning_[size_t(i)], &QPushButton::clicked, this,
+            [this, i] { Opdracht(meldingen_, [this, i] { cmdUitlijning_Click(i); }); });
+  }
+  connect(cmdCentreren_, &QPushButton::clicked, this, [this] { Opdracht(meldingen_, [this] { plaatje_.Centreren(); }); });
+  connect(chkAutomatischVerdelen_, &QCheckBox::clicked, this, [this](bool aan) {
+    if (aan) Opdracht(meldingen_, [this] { AutomatischVerdelen(); });
+  });
+  connect(cmdRondeTekstToevoegen_, &QPushButton::clicked, this,
+          [this] { Opdracht(meldingen_, [this] { mnuRondeTekstToevoegen_Click(); }); });
+  connect(cmdTekstConverteren_, &QPushButton::clicked, this,
+          [this] { Opdracht(meldingen_, [this] { cmdTekstConverteren_Click(); }); });
+
+  // The picture tells which line is edited and when the selection was stretched.
+  connect(&plaatje_, &EtiketPlaatje::LijnGekozen, this, [this](int index) {
+    txtTekstlijn_->setText(bewerker_.ontwerp().voorwerp(index).Tekst);
+    txtTekstlijn_->selectAll();
+    txtTekstlijn_->setFocus();
+    ToonKenmerken(index);
+  });
+  connect(&plaatje_, &EtiketPlaatje::Gerekt, this, [this] {
+    chkAutomatischVerdelen_->setChecked(false);
+    ToonKenmerken(b_.HuidigeLijn());
+  });
+  connect(&plaatje_, &EtiketPlaatje::DubbelKlik, this, [this] {
+    // A double click on a lone round text edits it.
+    const int i = b_.GeselecteerdVoorwerp();
+    if (b_.AantalGeselecteerd() == 1 && bewerker_.ontwerp().voorwerp(i).Soort() == RondeTekst)
+      Opdracht(meldingen_, [this] { mnuRondeTekstWijzigen_Click(); });
+  });
+  // After undo or redo the box and the controls show the line then current.
+  connect(&bewerker_, &Bewerker::StapGezet, this, [this] {
+    Bewerking::BezigBlok bezig(b_);
+    const int lijn = b_.HuidigeLijn();
+    txtTekstlijn_->setText(lijn != 0 ? bewerker_.ontwerp().voorwerp(lijn).Tekst : QString());
+    ToonKenmerken(lijn);
+  });
+  // Entering the size box selects all of it.
+  txtLettergrootte_->installEventFilter(this);
+}
+
+TekstPaneel::~TekstPaneel() = default;
+
+bool TekstPaneel::eventFilter(QObject* o, QEvent* e) {
+  if (o == txtLettergrootte_ && e->type() == QEvent::FocusIn)
+    QTimer::singleShot(0, txtLettergrootte_, &QLineEdit::selectAll);
+  return QGroupBox::eventFilter(o, e);
+}
+
+void TekstPaneel::ZetStijlMenus(const std::array<QAction*, 3>& menus) {
+  stijlMenus_ = menus;
+  for (int i = 0; i < 3; ++i)
+    connect(stijlMenus_[size_t(i)], &QAction::triggered, this,
+            [this, i] { Opdracht(meldingen_, [this, i] { StijlMenu_Click(i); }); });
+}
+
+bool TekstPaneel::AutomatischSchikken() const { return chkAutomatischVerdelen_->isChecked(); }
+void TekstPaneel::ZetAutomatischSchikken(bool aan) { chkAutomatischVerdelen_->setChecked(aan); }
+
+void TekstPaneel::AutomatischVerdelen() {
+  Wijziging wijziging(bewerker_);
+  ::AutomatischVerdelen(bewerker_.ontwerp(), bewerker_.Formaat(), b_.Figuurplaats);
+}
+
+void TekstPaneel::LeesLettertypes() {
+  cmbLettertype_->clear();
+  cmbLettertype_->addItems(QFontDatabase::families());
+}
+
+void TekstPaneel::LijnenToevoegen(qint16 nieuwAantal) {
+  if (nieuwAantal < 0) nieuwAantal = 0;
+  Ontwerp& o = bewerker_.ontwerp();
+  if (nieuwAantal == o.AantalLijnen()) return;
+  Wijziging wijziging(bewerker_);
+  if (o.AantalLijnen() < nieuwAantal) {
+    const int eerste = o.AantalVoorwerpen() + 1;
+    const double grootte = LeesGetal(txtLettergrootte_->text());
+    int uitlijning = 0;
+    for (int k = 0; k < 3; ++k)
+      if (cmdUitlijning_[size_t(k)]->isChecked()) uitlijning = k;
+    for (int n = o.AantalLijnen() + 1; n <= nieuwAantal; ++n) {
+      const int i = b_.NieuwVoorwerp(Tekstlijn);
+      o.voorwerp(i).Tekst = QStringLiteral("Lijn %1").arg(n);
+      ZetLettertype(o, i, cmbLettertype_->currentText());
+      ZetLettergrootte(o, i, grootte > 0 ? grootte : kStandaardGrootte);
+      for (int s = 0; s < 3; ++s) ZetStijl(s, i, stijlKnoppen_[size_t(s)]->isChecked());
+      ZetUitlijning(o, i, qint16(uitlijning));
+    }
+    if (AutomatischSchikken()) AutomatischVerdelen();
+    plaatje_.DeSelekteerAlles();
+    plaatje_.SelecteerVoorwerp(eerste);
+  } else {
+    // The lines at the end of the table go first.
+    for (int i = o.AantalVoorwerpen(); i >= 1 && o.AantalLijnen() > nieuwAantal; --i)
+      if (o.voorwerp(i).Soort() == Tekstlijn) b_.VerwijderVoorwerp(i);
+    if (AutomatischSchikken()) AutomatischVerdelen();
+    plaatje_.DeSelekteerAlles();
+    if (o.AantalLijnen() > 0 || o.AantalFiguren() > 0) plaatje_.SelecteerVoorwerp(1);
+    else plaatje_.VerbergHandvaten();
+  }
+}
+
+void TekstPaneel::mnuMeerLijnen_Click() {
+  if (!tekstlijnen_) tekstlijnen_ = std::make_unique<TekstlijnenDialoog>(window());
+  const QString tekst = tekstlijnen_->Vraag(bewerker_.ontwerp().AantalLijnen());
+  const double waarde = std::nearbyint(LeesGetal(tekst));
+  if (waarde > 32767 || waarde < -32768) throw OverloopFout("Overloop: zoveel lijnen kan een ontwerp niet bevatten.");
+  LijnenToevoegen(qint16(waarde));
+}
+
+void TekstPaneel::txtTekstlijn_Change() {
+  const int h = b_.HuidigeLijn();
+  if (h == 0) return;
+  const Voorwerp& lijn = std::as_const(b_).ontwerp().voorwerp(h);
+  if (txtTekstlijn_->text() == lijn.Tekst) return;
+  // Typing in one line is one step for undo.
+  Wijziging wijziging(bewerker_, QString::number(lijn.Id()));
+  bewerker_.ontwerp().voorwerp(h).Tekst = txtTekstlijn_->text();
+}
+
+void TekstPaneel::txtTekstlijn_Enter() {
+  const Ontwerp& o = bewerker_.ontwerp();
+  const int h = b_.HuidigeLijn();
+  if (h >= o.AantalVoorwerpen()) return;
+  for (int i = h + 1; i <= o.AantalVoorwerpen(); ++i) {
+    if (o.voorwerp(i).Soort() == Tekstlijn) {
+      Wijziging wijziging(bewerker_);
+      plaatje_.DeSelekteerAlles();
+      plaatje_.SelecteerVoorwerp(i);
+      return;
+    }
+  }
+}
+
+template <typename F>
+void TekstPaneel::VoorGeselecteerdeLijnen(F&& f) {
+  const Ontwerp& o = bewerker_.ontwerp();
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
+    if (o.voorwerp(i).Soort() == Tekstlijn && b_.Geselecteerd(i)) f(i);
+}
+
+void TekstPaneel::cmbLettertype_Click() {
+  if (b_.Bezig()) return;
+  Wijziging wijziging(bewerker_);
+  VoorGeselecteerdeLijnen([&](int i) { ZetLettertype(bewerker_.ontwerp(), i, cmbLettertype_->currentText()); });
+  if (AutomatischSchikken()) AutomatischVerdelen();
+}
+
+void TekstPaneel::txtLettergrootte_Change() {
+  if (b_.Bezig()) return;
+  // The size is applied half a second after the last keystroke.
+  tmrLettergrootte_->stop();
+  tmrLettergrootte_->setInterval(500);
+  tmrLettergrootte_->start();
+}
+
+void TekstPaneel::tmrLettergrootte_Timer() {
+  // One try per edit: a size that cannot be applied is reported once, not
+  // every half second.
+  tmrLettergrootte_->stop();
+  const double grootte = LeesGetal(txtLettergrootte_->text());
+  // No size (or a negative one, which would turn the box inside out):
+  // nothing happens until the next edit.
+  if (grootte <= 0) return;
+  Wijziging wijziging(bewerker_);
+  VoorGeselecteerdeLijnen([&](int i) { ZetLettergrootte(bewerker_.ontwerp(), i, grootte); });
+  if (AutomatischSchikken()) AutomatischVerdelen();
+}
+
+void TekstPaneel::spinLettergrootte_Change() {
+  if (b_.Bezig()) return;
+  const int stand = spinLettergrootte_->value();
+  {
+    Bewerking::BezigBlok bezig(b_);
+    bool getal = false;
+    const double grootte = LeesGetal(txtLettergrootte_->text(), &getal);
+    // Without a number in the box the arrows have nothing to count from.
+    if (getal && stand < 500) txtLettergrootte_->setText(QString::number(grootte + 1));
+    else if (getal && stand > 500 && grootte > 4) txtLettergrootte_->setText(QString::number(grootte - 1));
+    spinLettergrootte_->setValue(500);
+  }
+  tmrLettergrootte_Timer();
+}
+
+void TekstPaneel::ZetStijl(int welke, int index, bool waarde) {
+  using Zetter = bool (*)(Ontwerp&, int, bool);
+  static constexpr Zetter zetters[3] = {&::ZetVet, &::ZetCursief, &::ZetOnderlijnd};
+  if (!zetters[welke](bewerker_.ontwerp(), index, waarde)) return;
+  Bewerking::BezigBlok bezig(b_);
+  stijlMenus_[size_t(welke)]->setChecked(waarde);
+  stijlKnoppen_[size_t(welke)]->setChecked(waarde);
+}
+
+void TekstPaneel::StijlKnop_Click(int welke) {
+  if (b_.Bezig()) return;
+  Wijziging wijziging(bewerker_);
+  const bool waarde = stijlKnoppen_[size_t(welke)]->isChecked();
+  VoorGeselecteerdeLijnen([&](int i) { ZetStijl(welke, i, waarde); });
+}
+
+void TekstPaneel::StijlMenu_Click(int welke) {
+  if (b_.Bezig()) return;
+  // The entry has already changed its check mark; every selected line and
+  // the button follow it.
+  Wijziging wijziging(bewerker_);
+  const bool waarde = stijlMenus_[size_t(welke)]->isChecked();
+  {
+    Bewerking::BezigBlok bezig(b_);
+    stijlKnoppen_[size_t(welke)]->setChecked(waarde);
+  }
+  VoorGeselecteerdeLijnen([&](int i) { ZetStijl(welke, i, waarde); });
+}
+
+void TekstPaneel::cmdUitlijning_Click(int index) {
+  if (b_.Bezig()) return;
+  Wijziging wijziging(bewerker_);
+  VoorGeselecteerdeLijnen([&](int i) { ZetUitlijning(bewerker_.ontwerp(), i, qint16(index)); });
+}
+
+void TekstPaneel::LeesKenmerken() {
+  const platform::SettingsStore& s = instellingen_;
+  Bewerking::BezigBlok bezig(b_);
+  // A value a control cannot take is skipped; the control keeps its state.
+  // Without a stored font: a plain sans font where the system has one. The
+  // alphabetically first family is often a symbol or math font, whose tall
+  // metrics make text of a given size look tiny.
+  QString eersteLettertype = cmbLettertype_->count() > 0 ? cmbLettertype_->itemText(0) : QString();
+  for (const char* voorkeur : {"DejaVu Sans", "Liberation Sans"}) {
+    if (cmbLettertype_->findText(QString::fromLatin1(voorkeur)) >= 0) {
+      eersteLettertype = QString::fromLatin1(voorkeur);
+      break;
+    }
+  }
+  const int lettertype = cmbLettertype_->findText(s.read(kDefaults, QStringLiteral("Fontname"), eersteLettertype));
+  if (lettertype >= 0) cmbLettertype_->setCurrentIndex(lettertype);
+  txtLettergrootte_->setText(s.read(kDefaults, QStringLiteral("Fontsize"), QStringLiteral("12")));
+  const char* sleutels[3] = {"FontBold", "FontItalic", "FontUnderline"};
+  for (int i = 0; i < 3; ++i) {
+    bool getal = false;
+    const double w = LeesGetal(s.read(kDefaults, QString::fromLatin1(sleutels[i]), QStringLiteral("0")), &getal);
+    if (!getal || (w != 0 && w != 1)) continue;
+    stijlKnoppen_[size_t(i)]->setChecked(w == 1);
+    stijlMenus_[size_t(i)]->setChecked(w == 1);
+  }
+  bool getal = false;
+  const double u = LeesGetal(s.read(QStringLiteral("defaults"), QStringLiteral("Alignment"), QStringLiteral("2")), &getal);
+  if (getal && (u == 0 || u == 1 || u == 2)) cmdUitlijning_[size_t(u)]->setChecked(true);
+}
+
+void TekstPaneel::BewaarKenmerken() {
+  platform::SettingsStore& s = instellingen_;
+  s.write(kDefaults, QStringLiteral("Fontname"), cmbLettertype_->currentText());
+  s.write(kDefaults, QStringLiteral("Fontsize"), txtLettergrootte_->text());
+  const char* sleutels[3] = {"FontBold", "FontItalic", "FontUnderline"};
+  for (int i = 0; i < 3; ++i)
+    s.write(kDefaults, QString::fromLatin1(sleutels[i]), stijlKnoppen_[size_t(i)]->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+  for (int i = 0; i < 3; ++i)
+    if (cmdUitlijning_[size_t(i)]->isChecked())
+      s.write(QStringLiteral("defaults"), QStringLiteral("Alignment"), QString::number(i));
+  if (!s.flush())
+    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
+                            QStringLiteral("De instellingen konden niet worden bewaard."));
+}
+
+void TekstPaneel::ToonKenmerken(int lijn) {
+  if (lijn == 0 || bewerker_.ontwerp().AantalLijnen() == 0) return;
+  const Voorwerp& v = bewerker_.ontwerp().voorwerp(lijn);
+  Bewerking::BezigBlok bezig(b_);
+  int lettertype = cmbLettertype_->findText(v.Lettertype);
+  // A font this system lacks is still shown as the line's own.
+  if (lettertype < 0 && !v.Lettertype.isEmpty()) {
+    cmbLettertype_->addItem(v.Lettertype);
+    lettertype = cmbLettertype_->count() - 1;
+  }
+  if (lettertype >= 0) cmbLettertype_->setCurrentIndex(lettertype);
+  txtLettergrootte_->setText(QString::number(v.Lettergrootte));
+  const bool stijl[3] = {bool(v.Vet), bool(v.Cursief), bool(v.Onderlijnd)};
+  for (int i = 0; i < 3; ++i) {
+    stijlKnoppen_[size_t(i)]->setChecked(stijl[i]);
+    stijlMenus_[size_t(i)]->setChecked(stijl[i]);
+  }
+  if (v.Uitlijning >= 0 && v.Uitlijning <= 2) cmdUitlijning_[size_t(v.Uitlijning)]->setChecked(true);
+}
+
+frmRondeTekst& TekstPaneel::RondeTekstDialoog() {
+  if (!rondeTekst_) rondeTekst_ = std::make_unique<frmRondeTekst>(meldingen_, window());
+  return *rondeTekst_;
+}
+
+void TekstPaneel::mnuRondeTekstToevoegen_Click() {
+  platform::BusyCursor muis;
+  int uitlijning = 0;
+  for (int k = 0; k < 3; ++k)
+    if (cmdUitlijning_[size_t(k)]->isChecked()) uitlijning = k;
+  const double grootte = std::nearbyint(LeesGetal(txtLettergrootte_->text()));
+  frmRondeTekst& dialoog = RondeTekstDialoog();
+  dialoog.Vul(NieuweRondeTekst(bewerker_.Formaat(), cmbLettertype_->currentText(),
+                               qint16(grootte > 0 && grootte < 32768 ? grootte : 12), stijlKnoppen_[0]->isChecked(),
+                               stijlKnoppen_[1]->isChecked(), qint16(uitlijning)));
+  if (!dialoog.Toon()) return;
+  Wijziging wijziging(bewerker_);
+  const int i = VoegRondeTekstToe(bewerker_.ontwerp(), bewerker_.Formaat(), dialoog.Gegevens());
+  plaatje_.DeSelekteerAlles();
+  plaatje_.SelecteerVoorwerp(i);
+}
+
+bool TekstPaneel::WijzigRondeTekst(int index) {
+  frmRondeTekst& dialoog = RondeTekstDialoog();
+  dialoog.Vul(GegevensVan(bewerker_.ontwerp().voorwerp(index)));
+  bool ok = false;
+  {
+    platform::BusyCursor muis;
+    ok = dialoog.Toon();
+  }
+  if (!ok) return false;
+  Wijziging wijziging(bewerker_);
+  platform::BusyCursor muis;
+  ::WijzigRondeTekst(bewerker_.ontwerp(), index, bewerker_.Formaat(), dialoog.Gegevens());
+  return true;
+}
+
+void TekstPaneel::mnuRondeTekstWijzigen_Click() {
+  const int i = b_.GeselecteerdVoorwerp();
+  if (i == 0) {
+    meldingen_.beep();
+    return;
+  }
+  WijzigRondeTekst(i);
+}
+
+void TekstPaneel::mnuTekstOmzetten_Click() {
+  const int i = b_.GeselecteerdVoorwerp();
+  if (i == 0) {
+    meldingen_.beep();
+    return;
+  }
+  const qint16 soort = bewerker_.ontwerp().voorwerp(i).Soort();
+  Wijziging wijziging(bewerker_);
+  if (soort == Tekstlijn) {
+    BeginOmzettingNaarRond(bewerker_.ontwerp(), i, bewerker_.Formaat());
+    const bool ok = WijzigRondeTekst(i);
+    EindOmzettingNaarRond(bewerker_.ontwerp(), i, ok);
+    // A round text is not edited in the line box.
+    if (ok && b_.HuidigeLijn() == i) b_.ZetHuidigeLijn(0);
+    plaatje_.SelecteerVoorwerp(i);
+  } else if (soort == RondeTekst) {
+    ZetOmNaarRecht(bewerker_.ontwerp(), i);
+    ZetLettergrootte(bewerker_.ontwerp(), i, bewerker_.ontwerp().voorwerp(i).Lettergrootte);
+    plaatje_.SelecteerVoorwerp(i);
+  }
+}
+
+void TekstPaneel::cmdTekstConverteren_Click() {
+  const int i = b_.GeselecteerdVoorwerp();
+  if (b_.AantalGeselecteerd() == 1 && bewerker_.ontwerp().voorwerp(i).Soort() != Figuur) {
+    mnuTekstOmzetten_Click();
+    return;
+  }
+  meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
+                          QStringLiteral("Omzetten van tekst werkt alleen\nals er één tekstelement geselecteerd is."),
+                          platform::MessageService::Buttons::OkCancel);
+}

@@ -1,0 +1,108 @@
+#pragma once
+#include <QGroupBox>
+#include <array>
+#include <memory>
+
+#include "roundtext/RondeTekstOpdrachten.h"
+
+class Bewerker;
+class Bewerking;
+class EtiketPlaatje;
+class frmRondeTekst;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+class TekstlijnenDialoog;
+
+namespace platform {
+class MessageService;
+class SettingsStore;
+}  // namespace platform
+
+// The frame "Tekst" and the text-line box under the picture: how many lines
+// the label has, the text of the line being edited, the font, size, style
+// and alignment of the selected lines, automatic arrangement, and round
+// texts. The style entries of the Tekst menu follow it.
+class TekstPaneel : public QGroupBox {
+  Q_OBJECT
+ public:
+  TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::MessageService& meldingen,
+              platform::SettingsStore& instellingen, QWidget* parent = nullptr);
+  ~TekstPaneel() override;
+
+  // The text-line box; the window places it.
+  QLineEdit* Tekstvak() const { return txtTekstlijn_; }
+  QLineEdit* Lettergrootte() const { return txtLettergrootte_; }
+  // The Vet, Cursief and Onderlijnd entries of the menu, kept in step.
+  void ZetStijlMenus(const std::array<QAction*, 3>& menus);
+
+  void LijnenToevoegen(qint16 nieuwAantal);
+  void mnuMeerLijnen_Click();
+  void tmrLettergrootte_Timer();
+
+  // Automatic arrangement of the text lines (around the single figure).
+  bool AutomatischSchikken() const;
+  void ZetAutomatischSchikken(bool aan);
+  void AutomatischVerdelen();
+
+  // The fonts of this system in the font list.
+  void LeesLettertypes();
+  // The default text attributes of new lines, from and to the settings.
+  void LeesKenmerken();
+  void BewaarKenmerken();
+  // A line's attributes in the controls, without applying them.
+  void ToonKenmerken(int lijn);
+
+  // Round texts: add, edit the selected one, turn the selected line round
+  // or back.
+  void mnuRondeTekstToevoegen_Click();
+  void mnuRondeTekstWijzigen_Click();
+  void mnuTekstOmzetten_Click();
+  void cmdTekstConverteren_Click();
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+
+ private:
+  void txtTekstlijn_Change();
+  void txtTekstlijn_Enter();
+  void cmbLettertype_Click();
+  void txtLettergrootte_Change();
+  void spinLettergrootte_Change();
+  void ZetStijl(int welke, int index, bool waarde);
+  void StijlKnop_Click(int welke);
+  void StijlMenu_Click(int welke);
+  void cmdUitlijning_Click(int index);
+  // Applies a change to every selected text line.
+  template <typename F>
+  void VoorGeselecteerdeLijnen(F&& f);
+  frmRondeTekst& RondeTekstDialoog();
+  // Shows the round-text dialog for an element and applies it after OK.
+  bool WijzigRondeTekst(int index);
+
+  Bewerker& bewerker_;
+  Bewerking& b_;
+  EtiketPlaatje& plaatje_;
+  platform::MessageService& meldingen_;
+  platform::SettingsStore& instellingen_;
+
+  QLineEdit* txtTekstlijn_ = nullptr;
+  QComboBox* cmbLettertype_ = nullptr;
+  QLineEdit* txtLettergrootte_ = nullptr;
+  QScrollBar* spinLettergrootte_ = nullptr;
+  QTimer* tmrLettergrootte_ = nullptr;
+  std::array<QPushButton*, 3> stijlKnoppen_{};  // cmdVet, cmdCursief, cmdOnderlijnd
+  std::array<QAction*, 3> stijlMenus_{};        // mnuVet, mnuCursief, mnuOnderlijnd
+  std::array<QPushButton*, 3> cmdUitlijning_{};
+  std::array<QPushButton*, 5> cmdLijnen_{};
+  QPushButton* cmdCentreren_ = nullptr;
+  QCheckBox* chkAutomatischVerdelen_ = nullptr;
+  QPushButton* cmdRondeTekstToevoegen_ = nullptr;
+  QPushButton* cmdTekstConverteren_ = nullptr;
+  std::unique_ptr<TekstlijnenDialoog> tekstlijnen_;
+  std::unique_ptr<frmRondeTekst> rondeTekst_;
+};
