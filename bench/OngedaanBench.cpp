@@ -5,69 +5,25 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QTemporaryDir>
-
-#include "ui/Etiket.h"
-#include "ui/EtiketPlaatje.h"
-#include "ui/TekstPaneel.h"
-#include "editor/Wijziging.h"
-#include "platformwidgets/MessageService.h"
-#include "platform/SettingsStore.h"
+#include "Venster200Lijnen.h"
 
 namespace {
 
-struct Opstelling {
-  QTemporaryDir map;
-  platform::MemorySettingsStore instellingen;
-  platform::QtMessageService meldingen;
-  std::unique_ptr<Etiket> etiket;
-  QLineEdit* tekstlijn = nullptr;
-
-  Opstelling() {
-    const QString catalogus = map.filePath(QStringLiteral("all.eft"));
-    QFile f(catalogus);
-    f.open(QIODevice::WriteOnly);
-    f.write("1\n\"100 x 150\",0,100,150,103,153,1,1,106,153,3,1.5,1,1,1,1\n");
-    f.close();
-    EtiketOpties opties;
-    opties.instellingen = &instellingen;
-    opties.meldingen = &meldingen;
-    opties.catalogus = catalogus;
-    opties.welkomMs = 0;
-    etiket = std::make_unique<Etiket>(opties);
-    etiket->Form_Load();
-    etiket->show();
-    QApplication::processEvents();
-    etiket->tekst().LijnenToevoegen(200);
-    {
-      Wijziging wijziging(etiket->bewerker());
-      Ontwerp& o = etiket->ontwerp();
-      // Four columns of fifty lines, 6 pt, over the whole label.
-      for (int i = 1; i <= 200; ++i) {
-        Voorwerp& v = o.voorwerp(i);
-        v.Lettergrootte = 6;
-        float l = -48 + float((i - 1) % 4) * 24, b = -74 + float((i - 1) / 4) * 2.9f, br = 23,
-              h = 6 / 72.0f * 25.4f;
-        o.PlaatsVoorwerp(i, l, b, br, h);
-      }
-      // Twenty figures in a column down the right-hand side.
-      for (int k = 0; k < 20; ++k) {
-        auto beeld = std::make_shared<Beeld>();
-        beeld->raster = QImage(1000, 1000, QImage::Format_Mono);
-        beeld->raster.fill(k % 2);
-        const int i = etiket->bewerking().NieuwVoorwerp(Figuur);
-        o.voorwerp(i).ZetAfbeelding(std::move(beeld), 1000, 1000);
-        float l = 40, b = -74 + float(k) * 7.4f, br = 7, h = 7;
-        o.PlaatsVoorwerp(i, l, b, br, h);
-      }
-    }
-    etiket->pictEtiket()->DeSelekteerAlles();
-    etiket->pictEtiket()->SelecteerVoorwerp(101);
-    tekstlijn = etiket->findChild<QLineEdit*>(QStringLiteral("txtTekstlijn"));
-    QApplication::processEvents();
-  }
+struct Opstelling : Venster200Lijnen {
+  Opstelling()
+      : Venster200Lijnen([](Etiket& etiket) {
+          // Twenty figures in a column down the right-hand side.
+          Ontwerp& o = etiket.ontwerp();
+          for (int k = 0; k < 20; ++k) {
+            auto beeld = std::make_shared<Beeld>();
+            beeld->raster = QImage(1000, 1000, QImage::Format_Mono);
+            beeld->raster.fill(k % 2);
+            const int i = etiket.bewerking().NieuwVoorwerp(Figuur);
+            o.voorwerp(i).ZetAfbeelding(std::move(beeld), 1000, 1000);
+            float l = 40, b = -74 + float(k) * 7.4f, br = 7, h = 7;
+            o.PlaatsVoorwerp(i, l, b, br, h);
+          }
+        }) {}
 
   // One step: a line's text changed, as typing in it does.
   void Stap(int lijn, int n) {
@@ -111,13 +67,14 @@ BENCHMARK(BM_Opnieuw)->Unit(benchmark::kMicrosecond);
 void BM_Geheugen100Stappen(benchmark::State& state) {
   Opstelling& o = Gedeeld();
   double mb = 0;
+  int versie = 0;
   for (auto _ : state) {
     state.PauseTiming();
     o.etiket->WisGeschiedenis();
     malloc_trim(0);
     const size_t voor = mallinfo2().uordblks;
     state.ResumeTiming();
-    for (int i = 0; i < 100; ++i) o.Stap(1 + (i * 7) % 200, i + 1);
+    for (int i = 0; i < 100; ++i) o.Stap(1 + (i * 7) % 200, ++versie);
     state.PauseTiming();
     const size_t na = mallinfo2().uordblks;
     mb = (double(na) - double(voor)) / (1024.0 * 1024.0);

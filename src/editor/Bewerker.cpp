@@ -82,17 +82,13 @@ void Bewerker::ZetStap(Stap stap) {
   emit GeschiedenisVeranderd();
 }
 
-bool Bewerker::Ongedaan() {
-  if (diepte_ > 0) return false;
-  auto stap = geschiedenis_.Ongedaan({bewerking_.ontwerp(), bewerking_.BewaarSelectie()});
-  if (!stap) return false;
-  ZetStap(std::move(*stap));
-  return true;
-}
+bool Bewerker::Ongedaan() { return Wissel(&Geschiedenis::Ongedaan); }
+bool Bewerker::Opnieuw() { return Wissel(&Geschiedenis::Opnieuw); }
 
-bool Bewerker::Opnieuw() {
+bool Bewerker::Wissel(std::optional<Stap> (Geschiedenis::*richting)(Stap)) {
+  // Not in the middle of a change: its scope would record the swap as one.
   if (diepte_ > 0) return false;
-  auto stap = geschiedenis_.Opnieuw({bewerking_.ontwerp(), bewerking_.BewaarSelectie()});
+  auto stap = (geschiedenis_.*richting)({bewerking_.ontwerp(), bewerking_.BewaarSelectie()});
   if (!stap) return false;
   ZetStap(std::move(*stap));
   return true;

@@ -60,6 +60,7 @@ class Bewerker : public QObject {
   // false when nothing differs.
   bool ToonVerschil(const Ontwerp& voor);
   void ZetStap(Stap stap);
+  bool Wissel(std::optional<Stap> (Geschiedenis::*richting)(Stap));
 
   const FormatenTabel& formaten_;
   Bewerking bewerking_;

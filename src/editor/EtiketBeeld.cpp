@@ -80,8 +80,12 @@ Apparaat EtiketBeeld::SchermApparaat() const {
 QRect EtiketBeeld::PixelRechthoek(const Voorwerp& v) const {
   const Apparaat a = SchermApparaat();
   const EtiketFormaat& f = Formaat();
-  QRect r = v.Soort() == Tekstlijn ? TekstRechthoek(v, f, a) : FiguurRechthoek(v, f, a);
-  return r.adjusted(-1, -1, 1, 1);
+  if (v.Soort() == Tekstlijn) return TekstRechthoek(v, f, a);
+  const QRect r = FiguurRechthoek(v, f, a);
+  // Text is clipped to its rectangle and a raster fills its own exactly; a
+  // scaled vector picture may smear its edges one pixel further.
+  const bool vector = v.Afbeelding && v.Afbeelding->isVector;
+  return vector ? r.adjusted(-1, -1, 1, 1) : r;
 }
 
 QRegion EtiketBeeld::Verschil(const Ontwerp& voor, bool* veranderd) const {
@@ -146,8 +150,14 @@ QRegion EtiketBeeld::Herteken(QRegion vuil) {
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
   p.setRenderHint(QPainter::Antialiasing);
   const Apparaat a = SchermApparaat();
+  // A cheap first test in millimetres, two pixels wide of the region,
+  // before the exact one in pixels.
+  const SchermSchaal& s = b_.Schaal;
+  const QRect grens = vuil.boundingRect().adjusted(-2, -2, 2, 2);
+  const QPointF lb = s.naarMm(grens.topLeft()), ro = s.naarMm(grens.bottomRight() + QPoint(1, 1));
   for (int e = 1; e <= o.AantalVoorwerpen(); ++e) {
     const Voorwerp& v = o.voorwerp(e);
+    if (v.Links > ro.x() || v.Boven > ro.y() || v.Links + v.Breedte < lb.x() || v.Boven + v.Hoogte < lb.y()) continue;
     if (vuil.intersects(PixelRechthoek(v))) TekenVoorwerpOpDC(v, Formaat(), p, a);
   }
   return vuil;

@@ -91,8 +91,7 @@ class EtiketBeeld {
   const std::array<Handvat, 8>& Handvatten() const { return handvatten_; }
   Apparaat SchermApparaat() const;
   const SchermSchaal& Schaal() const { return b_.Schaal; }
-  // The pixel rectangle an element covers on screen, one pixel wider all
-  // round to absorb the rounding of the drawing routines.
+  // The pixel rectangle an element's drawing can touch on screen.
   QRect PixelRechthoek(const Voorwerp& v) const;
 
  private:

@@ -9,23 +9,17 @@ void Geschiedenis::Leg(Stap voor, const QString& sleutel) {
   while (ongedaan_.size() > kMaxStappen) ongedaan_.pop_front();
 }
 
-std::optional<Stap> Geschiedenis::Ongedaan(Stap nu) {
+std::optional<Stap> Geschiedenis::Wissel(std::deque<Stap>& van, std::deque<Stap>& naar, Stap nu) {
   laatsteSleutel_.clear();
-  if (ongedaan_.empty()) return std::nullopt;
-  Stap terug = std::move(ongedaan_.back());
-  ongedaan_.pop_back();
-  opnieuw_.push_back(std::move(nu));
-  return terug;
+  if (van.empty()) return std::nullopt;
+  Stap stap = std::move(van.back());
+  van.pop_back();
+  naar.push_back(std::move(nu));
+  return stap;
 }
 
-std::optional<Stap> Geschiedenis::Opnieuw(Stap nu) {
-  laatsteSleutel_.clear();
-  if (opnieuw_.empty()) return std::nullopt;
-  Stap vooruit = std::move(opnieuw_.back());
-  opnieuw_.pop_back();
-  ongedaan_.push_back(std::move(nu));
-  return vooruit;
-}
+std::optional<Stap> Geschiedenis::Ongedaan(Stap nu) { return Wissel(ongedaan_, opnieuw_, std::move(nu)); }
+std::optional<Stap> Geschiedenis::Opnieuw(Stap nu) { return Wissel(opnieuw_, ongedaan_, std::move(nu)); }
 
 void Geschiedenis::Wis() {
   ongedaan_.clear();

@@ -35,6 +35,9 @@ class Geschiedenis {
   size_t AantalStappen() const { return ongedaan_.size(); }
 
  private:
+  // Takes the last state of one list back and keeps `nu` on the other.
+  std::optional<Stap> Wissel(std::deque<Stap>& van, std::deque<Stap>& naar, Stap nu);
+
   std::deque<Stap> ongedaan_;
   std::deque<Stap> opnieuw_;
   QString laatsteSleutel_;
