@@ -71,9 +71,10 @@ bool Bewerker::ToonVerschil(const Ontwerp& voor) {
 void Bewerker::ZetStap(Stap stap) {
   VerbergAlles();
   Ontwerp voor = bewerking_.ontwerp();
-  // The name it is saved under stays what it is now.
+  // The name it is saved under and the numbering stay what they are now.
   stap.ontwerp.Bestandsnaam = voor.Bestandsnaam;
   stap.ontwerp.BestType = voor.BestType;
+  stap.ontwerp.nummering = voor.nummering;
   bewerking_.ZetOntwerp(std::move(stap.ontwerp));
   bewerking_.HerstelSelectie(stap.selectie);
   ToonVerschil(voor);

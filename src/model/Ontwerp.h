@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "model/Nummering.h"
 #include "model/Voorwerp.h"
 
 // Raised when a 16-bit number of the design would overflow; the text is
@@ -26,6 +27,7 @@ class Ontwerp {
   qint16 HuidigFormaat = 1;
   QString Bestandsnaam;
   qint16 BestType = 0;
+  Nummering nummering;
 
   qint16 AantalVoorwerpen() const { return qint16(tabel_.size()); }
   qint16 AantalLijnen() const { return lijnen_; }
@@ -89,8 +91,8 @@ class Ontwerp {
 };
 
 // Same format and the same elements, identities included, in the same
-// order. The file name and version are not compared: undo does not take
-// them back.
+// order. The file name and version and the numbering are not compared:
+// undo does not take them back.
 bool ZelfdeInhoud(const Ontwerp& a, const Ontwerp& b);
 
 // An area of the label, mm.

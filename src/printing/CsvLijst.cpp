@@ -16,13 +16,13 @@ QString Decodeer(QByteArray inhoud) {
 
 }  // namespace
 
-std::vector<std::array<QString, 5>> LeesCsvLijst(const QByteArray& inhoud) {
+QList<std::array<QString, 5>> LeesCsvLijst(const QByteArray& inhoud) {
   const QString tekst = Decodeer(inhoud);
   const qsizetype regelEinde = tekst.indexOf(u'\n');
   const QString eerste = tekst.left(regelEinde < 0 ? tekst.size() : regelEinde);
   const QChar scheiding = eerste.count(u';') > eerste.count(u',') ? u';' : u',';
 
-  std::vector<std::array<QString, 5>> rijen;
+  QList<std::array<QString, 5>> rijen;
   std::array<QString, 5> rij;
   int kolom = 0;
   QString veld;

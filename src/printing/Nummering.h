@@ -4,20 +4,9 @@
 #include <initializer_list>
 #include <vector>
 
+#include "model/Nummering.h"
+
 class Ontwerp;
-
-// The values that change from copy to copy: a running number ("[#]") and a
-// list of up to five columns ("[A]" to "[E]"), row n - 1 serving copy n.
-// They live as long as the program and are not part of the design file.
-struct Nummering {
-  qint16 NummerVan = 0;
-  qint16 NummerTot = 0;
-  qint16 NummerStap = 0;  // 0: never set; the dialog then starts at 1, 1, 1
-  std::vector<std::array<QString, 5>> NummerLijst;
-  int GekozenTab = 0;  // 0 running number, 1 list
-
-  qint32 AantalNummers() const { return qint32(NummerLijst.size()); }
-};
 
 inline constexpr const char* kNummerCode = "[#]";
 inline constexpr const char* kLijstCodes[5] = {"[A]", "[B]", "[C]", "[D]", "[E]"};

@@ -97,13 +97,15 @@ bool AfdrukPaneel::eventFilter(QObject* o, QEvent* e) {
   return QGroupBox::eventFilter(o, e);
 }
 
+Nummering& AfdrukPaneel::nummering() { return bewerker_.ontwerp().nummering; }
+
 void AfdrukPaneel::NieuwOntwerp() {
   txtAantal_->setText(QStringLiteral("1"));
   // A list belongs to the design it was made for: a new one starts on the
   // running number, whose values stay.
-  if (nummering_.GekozenTab == 1) {
-    nummering_.NummerLijst.clear();
-    nummering_.GekozenTab = 0;
+  if (nummering().GekozenTab == 1) {
+    nummering().NummerLijst.clear();
+    nummering().GekozenTab = 0;
     nummeringDialoog_.reset();
   }
 }
@@ -117,13 +119,13 @@ Afdrukopdracht AfdrukPaneel::MaakOpdracht() const {
   o.Intensity = instellingen_.Intensity;
   o.Aantal = qint16(std::nearbyint(LeesGetal(txtAantal_->text())));
   o.Spaarstand = mnuSpaarstand_->isChecked();
-  o.reeks = ReeksVoor(IsNummering(bewerker_.ontwerp()), nummering_);
+  o.reeks = ReeksVoor(IsNummering(bewerker_.ontwerp()), bewerker_.ontwerp().nummering);
   return o;
 }
 
 bool AfdrukPaneel::SchrijfJob(QIODevice& uit, const Afdrukopdracht& o) {
   const int ppm = instellingen_.Printer == 1 ? 8 : 12;
-  LabelRaster raster(bewerker_.ontwerp(), o.formaat, ppm, nummering_, [](Voorwerp& v) { MaakRondeTekst(v); });
+  LabelRaster raster(bewerker_.ontwerp(), o.formaat, ppm, nummering(), [](Voorwerp& v) { MaakRondeTekst(v); });
   const int aantalNummers = int(o.reeks.Nummers().size());
   if (!frmAfdrukken_) frmAfdrukken_ = std::make_unique<AfdrukVoortgang>(window());
   frmAfdrukken_->Begin(aantalNummers);
@@ -223,7 +225,7 @@ void AfdrukPaneel::cmdNummering_Click() {
   const Ontwerp& o = bewerker_.ontwerp();
   if (o.AantalLijnen() == 0 && o.AantalRondeTeksten() == 0) return;
   if (!nummeringDialoog_)
-    nummeringDialoog_ = std::make_unique<NummeringDialoog>(nummering_, meldingen_, bestanden_, window());
+    nummeringDialoog_ = std::make_unique<NummeringDialoog>(nummering(), meldingen_, bestanden_, window());
   const QString code = nummeringDialoog_->Kies();
   const int h = bewerker_.bewerking().HuidigeLijn();
   if (!code.isEmpty() && h != 0 && o.voorwerp(h).Soort() == Tekstlijn && bewerker_.bewerking().Geselecteerd(h)) {

@@ -53,7 +53,7 @@ class AfdrukPaneel : public QGroupBox {
   void ZetLedSpaarstand();
   bool BezigMetAfdrukken() const { return bezigMetAfdrukken_; }
 
-  Nummering& nummering() { return nummering_; }
+  Nummering& nummering();
   const VelStand& velStand() const { return velStand_; }
   // A new design: the copies box starts at 1 and a list goes with the old one.
   void NieuwOntwerp();
@@ -90,7 +90,6 @@ class AfdrukPaneel : public QGroupBox {
   QAction* mnuSpaarstand_ = nullptr;
 
   VelStand velStand_;
-  Nummering nummering_;
   bool spaarstandGemeld_ = false;
   bool bezigMetAfdrukken_ = false;
   std::unique_ptr<AfdrukVoortgang> frmAfdrukken_;

@@ -49,7 +49,7 @@ Etiket::~Etiket() = default;
 
 QSize Etiket::OntwerpMaat() { return {840, 500}; }
 
-Nummering& Etiket::nummering() { return afdruk_->nummering(); }
+Nummering& Etiket::nummering() { return ontwerp().nummering; }
 const VelStand& Etiket::velStand() const { return afdruk_->velStand(); }
 
 QAction* Etiket::Menuregel(QMenu* menu, const char* naam, const QString& tekst, bool beschikbaar) {

@@ -86,6 +86,8 @@ bool Etiket::LeesEtiketIn(const QString& fn) {
         o.voorwerp(i).Spatiering = 100;  // the file does not keep it; the dialog's own default
         MaakRondeTekst(o, i);
       });
+      // The running number and a list kept for new designs stay.
+      nieuw.nummering = ontwerp().nummering;
       bewerker_.bewerking().ZetOntwerp(std::move(nieuw));
       if (ontwerp().AantalVoorwerpen() > 0) {
         pictEtiket_->DeSelekteerAlles();

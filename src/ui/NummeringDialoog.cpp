@@ -93,8 +93,10 @@ NummeringDialoog::NummeringDialoog(Nummering& nummering, platform::MessageServic
   });
   connect(Grid1_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     if (vullen_) return;
-    const size_t rij = size_t(item->row()), kolom = size_t(item->column());
-    if (rij < nummering_.NummerLijst.size() && kolom < 5) nummering_.NummerLijst[rij][kolom] = item->text();
+    const qsizetype rij = item->row();
+    const int kolom = item->column();
+    if (rij >= 0 && rij < nummering_.NummerLijst.size() && kolom >= 0 && kolom < 5)
+      nummering_.NummerLijst[rij][size_t(kolom)] = item->text();
   });
   connect(Grid1_, &QTableWidget::currentCellChanged, this, [this](int, int kolom) {
     if (kolom >= 0) gekozenKolom_ = kolom;
@@ -143,7 +145,7 @@ void NummeringDialoog::RijToevoegen() {
 
 void NummeringDialoog::RijVerwijderen() {
   const int rij = Grid1_->currentRow();
-  if (rij < 0 || size_t(rij) >= nummering_.NummerLijst.size()) return;
+  if (rij < 0 || rij >= nummering_.NummerLijst.size()) return;
   nummering_.NummerLijst.erase(nummering_.NummerLijst.begin() + rij);
   VulGrid();
 }

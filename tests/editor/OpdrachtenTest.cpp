@@ -336,3 +336,22 @@ TEST_F(Opdrachten, ASizeTooLargeIsReportedOnceNotEveryHalfSecond) {
   EXPECT_EQ(O().voorwerp(1).Lettergrootte, 12);
   ControleerBeeld(QStringLiteral("after the refused size"));
 }
+
+TEST_F(Opdrachten, TheNumberingBelongsToTheDesignButUndoLeavesIt) {
+  Start();
+  Klik("cmdLijnen1");
+  venster->nummering().NummerLijst = {{QStringLiteral("a"), {}, {}, {}, {}}};
+  venster->nummering().GekozenTab = 1;
+  const Ontwerp kopie = O();
+  Klik("cmdLijnen2");
+  venster->nummering().NummerLijst.push_back({QStringLiteral("b"), {}, {}, {}, {}});
+  Menu("mnuOngedaan");
+  EXPECT_EQ(O().AantalLijnen(), 2);
+  EXPECT_EQ(venster->nummering().AantalNummers(), 2);
+  // A copy taken earlier kept its own list.
+  EXPECT_EQ(kopie.nummering.AantalNummers(), 1);
+  // A new design starts on the running number again.
+  Menu("mnuNieuwEtiket");
+  EXPECT_EQ(venster->nummering().GekozenTab, 0);
+  EXPECT_EQ(venster->nummering().AantalNummers(), 0);
+}
