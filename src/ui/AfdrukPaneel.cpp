@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <cmath>
 
@@ -172,12 +173,15 @@ void AfdrukPaneel::AfdrukkenSATO() {
     fout(*melding);
     return;
   }
-  bezigMetAfdrukken_ = true;
   const VelStand voor = velStand_;
-  bool gelukt = SchrijfJob(uit, opdracht);
-  uit.close();
-  gelukt = gelukt && uit.error() == QFileDevice::NoError;
-  bezigMetAfdrukken_ = false;
+  bool gelukt = false;
+  {
+    // Never a second job meanwhile, however this one ends.
+    const QScopedValueRollback<bool> bezig(bezigMetAfdrukken_, true);
+    gelukt = SchrijfJob(uit, opdracht);
+    uit.close();
+    gelukt = gelukt && uit.error() == QFileDevice::NoError;
+  }
   if (!gelukt) {
     velStand_ = voor;
     fout(QStringLiteral("Het schrijven naar de printer is mislukt:\n") + kanaal.naam + QStringLiteral("\n\n") +

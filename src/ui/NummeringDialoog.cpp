@@ -2,6 +2,7 @@
 #include "platformwidgets/WidgetHelpers.h"
 
 #include <QEvent>
+#include <QScopedValueRollback>
 #include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -130,11 +131,10 @@ QString NummeringDialoog::Kies() {
 }
 
 void NummeringDialoog::VulGrid() {
-  vullen_ = true;
+  const QScopedValueRollback<bool> vullen(vullen_, true);
   Grid1_->setRowCount(int(nummering_.NummerLijst.size()));
   for (int r = 0; r < Grid1_->rowCount(); ++r)
-    for (int k = 0; k < 5; ++k) Grid1_->setItem(r, k, new QTableWidgetItem(nummering_.NummerLijst[size_t(r)][size_t(k)]));
-  vullen_ = false;
+    for (int k = 0; k < 5; ++k) Grid1_->setItem(r, k, new QTableWidgetItem(nummering_.NummerLijst[r][size_t(k)]));
 }
 
 void NummeringDialoog::RijToevoegen() {

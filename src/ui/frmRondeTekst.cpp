@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <cmath>
 
@@ -298,7 +299,7 @@ void frmRondeTekst::cmdUitlijning_Click(int index) {
 
 void frmRondeTekst::spinLettergrootte_Change(int waarde) {
   if (bezig_) return;
-  bezig_ = true;
+  const QScopedValueRollback<bool> bezig(bezig_, true);
   double grootte = 0;
   // Without a number in the box the arrows have nothing to count from.
   if (LeesVeld(txtLettergrootte_->text(), grootte)) {
@@ -306,7 +307,6 @@ void frmRondeTekst::spinLettergrootte_Change(int waarde) {
     else if (waarde > 500 && grootte > 4) txtLettergrootte_->setText(Getaltekst(grootte - 1));
   }
   spinLettergrootte_->setValue(500);
-  bezig_ = false;
 }
 
 void frmRondeTekst::txtReferentiepunt_Change(const QString& tekst) {
