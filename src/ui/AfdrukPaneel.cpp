@@ -42,11 +42,7 @@ AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLine
       bewerker_(bewerker),
       instellingen_(instellingen),
       tekstlijn_(tekstlijn),
-      meldingen_(omgeving.meldingen),
-      store_(omgeving.store),
-      bestanden_(omgeving.bestanden),
-      processen_(omgeving.processen),
-      programmaMap_(omgeving.programmaMap) {
+      omgeving_(std::move(omgeving)) {
   setObjectName(QStringLiteral("frmAfdruk"));
   setTitle(QStringLiteral("Afdruk"));
   txtAantal_ = new QLineEdit(QStringLiteral("1"), this);
@@ -68,11 +64,11 @@ AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLine
 
   connect(cmdStartAfdrukken_, &QPushButton::clicked, this, [this] {
     platform::BusyCursor muis;
-    Opdracht(meldingen_, [this] { AfdrukkenSATO(); });
+    Opdracht(omgeving_.meldingen, [this] { AfdrukkenSATO(); });
   });
   // Enter in the copies box starts printing, as its default button would.
   connect(txtAantal_, &QLineEdit::returnPressed, cmdStartAfdrukken_, &QPushButton::click);
-  connect(cmdNummering_, &QPushButton::clicked, this, [this] { Opdracht(meldingen_, [this] { cmdNummering_Click(); }); });
+  connect(cmdNummering_, &QPushButton::clicked, this, [this] { Opdracht(omgeving_.meldingen, [this] { cmdNummering_Click(); }); });
   txtAantal_->installEventFilter(this);
   imgEco_->installEventFilter(this);
 }
@@ -82,8 +78,8 @@ AfdrukPaneel::~AfdrukPaneel() = default;
 void AfdrukPaneel::ZetMenus(QAction* afdrukken, QAction* spaarstand) {
   mnuAfdrukken_ = afdrukken;
   mnuSpaarstand_ = spaarstand;
-  connect(mnuAfdrukken_, &QAction::triggered, this, [this] { Opdracht(meldingen_, [this] { AfdrukkenSATO(); }); });
-  connect(mnuSpaarstand_, &QAction::triggered, this, [this] { Opdracht(meldingen_, [this] { mnuSpaarstand_Click(); }); });
+  connect(mnuAfdrukken_, &QAction::triggered, this, [this] { Opdracht(omgeving_.meldingen, [this] { AfdrukkenSATO(); }); });
+  connect(mnuSpaarstand_, &QAction::triggered, this, [this] { Opdracht(omgeving_.meldingen, [this] { mnuSpaarstand_Click(); }); });
 }
 
 bool AfdrukPaneel::eventFilter(QObject* o, QEvent* e) {
@@ -92,7 +88,7 @@ bool AfdrukPaneel::eventFilter(QObject* o, QEvent* e) {
   // The economy lamp works like its menu entry.
   if (o == imgEco_ && e->type() == QEvent::MouseButtonPress && mnuSpaarstand_) {
     mnuSpaarstand_->toggle();
-    Opdracht(meldingen_, [this] { mnuSpaarstand_Click(); });
+    Opdracht(omgeving_.meldingen, [this] { mnuSpaarstand_Click(); });
     return true;
   }
   return QGroupBox::eventFilter(o, e);
@@ -114,8 +110,8 @@ void AfdrukPaneel::NieuwOntwerp() {
 Afdrukopdracht AfdrukPaneel::MaakOpdracht() const {
   Afdrukopdracht o;
   o.formaat = bewerker_.Formaat();
-  o.HorizontalShift = HorizontaleVerschuiving(store_, o.formaat.Naam);
-  o.VerticalShift = VerticaleVerschuiving(store_, o.formaat.Naam);
+  o.HorizontalShift = HorizontaleVerschuiving(omgeving_.store, o.formaat.Naam);
+  o.VerticalShift = VerticaleVerschuiving(omgeving_.store, o.formaat.Naam);
   o.PrintSpeed = instellingen_.PrintSpeed;
   o.Intensity = instellingen_.Intensity;
   o.Aantal = qint16(std::nearbyint(LeesGetal(txtAantal_->text())));
@@ -146,7 +142,7 @@ void AfdrukPaneel::AfdrukkenSATO() {
   if (bezigMetAfdrukken_) return;
   const double aantal = std::nearbyint(LeesGetal(txtAantal_->text()));
   const auto fout = [this](const QString& tekst) {
-    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), tekst);
+    omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), tekst);
   };
   if (aantal < -32768 || aantal > 32767) {
     fout(QStringLiteral("Het aantal exemplaren moet tussen -32768 en 32767 liggen."));
@@ -167,7 +163,7 @@ void AfdrukPaneel::AfdrukkenSATO() {
     return;
   }
 
-  const Uitvoerkanaal kanaal = KiesKanaal(instellingen_, programmaMap_);
+  const Uitvoerkanaal kanaal = KiesKanaal(instellingen_, omgeving_.programmaMap);
   QFile uit;
   if (const auto melding = OpenKanaal(uit, kanaal)) {
     fout(*melding);
@@ -189,25 +185,25 @@ void AfdrukPaneel::AfdrukkenSATO() {
     return;
   }
   ZetLedSpaarstand();
-  NaDeJob(kanaal, instellingen_, programmaMap_, processen_);
+  NaDeJob(kanaal, instellingen_, omgeving_.programmaMap, omgeving_.processen);
 }
 
 void AfdrukPaneel::AfsluitenJobSATO() {
-  const Uitvoerkanaal kanaal = KiesKanaal(instellingen_, programmaMap_);
+  const Uitvoerkanaal kanaal = KiesKanaal(instellingen_, omgeving_.programmaMap);
   QFile uit;
   if (const auto melding = OpenKanaal(uit, kanaal)) {
-    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), *melding);
+    omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), *melding);
     return;
   }
   const QByteArray slot = AfsluitReeks();
   const bool gelukt = uit.write(slot) == slot.size() && uit.flush();
   uit.close();
   if (!gelukt) {
-    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
+    omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
                             QStringLiteral("Het schrijven naar de printer is mislukt:\n") + kanaal.naam);
     return;
   }
-  NaDeJob(kanaal, instellingen_, programmaMap_, processen_);
+  NaDeJob(kanaal, instellingen_, omgeving_.programmaMap, omgeving_.processen);
   velStand_ = {};
 }
 
@@ -229,7 +225,7 @@ void AfdrukPaneel::cmdNummering_Click() {
   const Ontwerp& o = bewerker_.ontwerp();
   if (o.AantalLijnen() == 0 && o.AantalRondeTeksten() == 0) return;
   if (!nummeringDialoog_)
-    nummeringDialoog_ = std::make_unique<NummeringDialoog>(nummering(), meldingen_, bestanden_, window());
+    nummeringDialoog_ = std::make_unique<NummeringDialoog>(nummering(), omgeving_.meldingen, omgeving_.bestanden, window());
   const QString code = nummeringDialoog_->Kies();
   const int h = bewerker_.bewerking().HuidigeLijn();
   if (!code.isEmpty() && h != 0 && o.voorwerp(h).Soort() == Tekstlijn && bewerker_.bewerking().Geselecteerd(h)) {
@@ -252,7 +248,7 @@ void AfdrukPaneel::mnuPrinterinstelling_Click() {
 }
 
 void AfdrukPaneel::mnuVerschuivenAfdruk_Click() {
-  VerschuivingDialoog dialoog(store_, bewerker_.Formaat().Naam, window());
+  VerschuivingDialoog dialoog(omgeving_.store, bewerker_.Formaat().Naam, window());
   dialoog.exec();
   emit VerschuivingVeranderd();
 }
@@ -262,7 +258,7 @@ void AfdrukPaneel::ZetLedSpaarstand() {
   imgEco_->setPixmap(SpaarstandLamp(stand));
   if (stand == 2 && !spaarstandGemeld_) {
     spaarstandGemeld_ = true;
-    meldingen_.show(platform::MessageService::Icon::Warning, QStringLiteral("Spaarstand"),
+    omgeving_.meldingen.show(platform::MessageService::Icon::Warning, QStringLiteral("Spaarstand"),
                             QStringLiteral("De spaarstand staat ingeschakeld.\n\nDe informatie werd doorgestuurd naar de\n"
                                            "printer, maar wordt nog niet afgedrukt"));
   }

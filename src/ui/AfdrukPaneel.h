@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "files/Instellingen.h"
+#include "ui/Omgeving.h"
 #include "printing/Afdrukjob.h"
 #include "printing/Nummering.h"
 
@@ -15,26 +16,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace platform {
-class FileDialogs;
-class MessageService;
-class ProcessStarter;
-class SettingsStore;
-}  // namespace platform
-
 // The frame "Afdruk" and everything printing does from the window: the
 // copies box, "Start afdrukken", economy mode and its lamp, the numbering
 // button and dialog, and the printer and offset dialogs.
 class AfdrukPaneel : public QGroupBox {
   Q_OBJECT
  public:
-  struct Omgeving {
-    platform::MessageService& meldingen;
-    platform::SettingsStore& store;
-    platform::FileDialogs& bestanden;
-    platform::ProcessStarter& processen;
-    QString programmaMap;  // where PrintFile and the spool file live
-  };
   AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLineEdit& tekstlijn, Omgeving omgeving,
                QWidget* parent = nullptr);
   ~AfdrukPaneel() override;
@@ -76,11 +63,7 @@ class AfdrukPaneel : public QGroupBox {
   Bewerker& bewerker_;
   Instellingen& instellingen_;
   QLineEdit& tekstlijn_;
-  platform::MessageService& meldingen_;
-  platform::SettingsStore& store_;
-  platform::FileDialogs& bestanden_;
-  platform::ProcessStarter& processen_;
-  QString programmaMap_;
+  Omgeving omgeving_;
 
   QLineEdit* txtAantal_ = nullptr;
   QPushButton* cmdStartAfdrukken_ = nullptr;

@@ -195,12 +195,11 @@ void Etiket::MaakBesturing() {
 
   tekst_ = new TekstPaneel(bewerker_, *pictEtiket_, meldingen, store, centraal_);
   tekst_->ZetStijlMenus(stijlMenus_);
-  figuren_ = new FiguurPaneel(bewerker_, *pictEtiket_, *tekst_, instellingen_,
-                              {meldingen, store, Bestanden(), Klembord(), Scanner()}, centraal_);
+  const Omgeving omgeving{meldingen, store, Bestanden(), Processen(), Klembord(), Scanner(), ProgrammaMap()};
+  figuren_ = new FiguurPaneel(bewerker_, *pictEtiket_, *tekst_, instellingen_, omgeving, centraal_);
   figuren_->ZetMenus({mnuBewerken_, mnuKnippen_, mnuCopieren_, mnuPlakken_, mnuBestandInvoegen_, mnuBestandInvoegen2_,
                       mnuGalerij0_, mnuGalerijen_, mnuScannerSelecteren_, mnuAfbeeldingscannen_});
-  afdruk_ = new AfdrukPaneel(bewerker_, instellingen_, *tekst_->Tekstvak(),
-                             {meldingen, store, Bestanden(), Processen(), ProgrammaMap()}, centraal_);
+  afdruk_ = new AfdrukPaneel(bewerker_, instellingen_, *tekst_->Tekstvak(), omgeving, centraal_);
   afdruk_->ZetMenus(mnuAfdrukken_, mnuSpaarstand_);
   connect(afdruk_, &AfdrukPaneel::InstellingenVeranderd, this, &Etiket::BewaarInstellingen);
   connect(afdruk_, &AfdrukPaneel::VerschuivingVeranderd, this, &Etiket::ToonAfdrukbaarGebied);

@@ -43,11 +43,7 @@ FiguurPaneel::FiguurPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, TekstPane
       plaatje_(plaatje),
       tekst_(tekst),
       instellingen_(instellingen),
-      meldingen_(omgeving.meldingen),
-      store_(omgeving.store),
-      bestanden_(omgeving.bestanden),
-      klembord_(omgeving.klembord),
-      scanner_(omgeving.scanner) {
+      omgeving_(std::move(omgeving)) {
   setObjectName(QStringLiteral("frmFiguur"));
   setTitle(QStringLiteral("Figuur"));
   cmdBestand_ = new QPushButton(QStringLiteral("Bestand"), this);
@@ -80,15 +76,15 @@ FiguurPaneel::FiguurPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, TekstPane
     k->setFixedSize(26, 20);
     pijlen->addWidget(k, p.rij, p.kolom);
     connect(k, &QPushButton::clicked, this,
-            [this, positie = p.positie] { Opdracht(meldingen_, [this, positie] { cmdFiguur_Click(positie); }); });
+            [this, positie = p.positie] { Opdracht(omgeving_.meldingen, [this, positie] { cmdFiguur_Click(positie); }); });
   }
   figuur->addLayout(pijlen);
-  connect(cmdPlakken_, &QPushButton::clicked, this, [this] { Opdracht(meldingen_, [this] { cmdPlakken_Click(); }); });
+  connect(cmdPlakken_, &QPushButton::clicked, this, [this] { Opdracht(omgeving_.meldingen, [this] { cmdPlakken_Click(); }); });
   connect(cmdBestand_, &QPushButton::clicked, this, [this] {
     // With several galleries the button offers them, as the menu does.
     if (meerdereGalerijen_ && menus_.bestandInvoegen2)
       menus_.bestandInvoegen2->popup(cmdBestand_->mapToGlobal(QPoint(0, cmdBestand_->height())));
-    else Opdracht(meldingen_, [this] { BestandInvoegen(instellingen_.ImageFolder); });
+    else Opdracht(omgeving_.meldingen, [this] { BestandInvoegen(instellingen_.ImageFolder); });
   });
 }
 
@@ -98,7 +94,7 @@ void FiguurPaneel::ZetMenus(const Menus& m) {
   menus_ = m;
   mnuGalerij_ = {m.galerij0};
   const auto opdracht = [this](QAction* a, void (FiguurPaneel::*f)()) {
-    connect(a, &QAction::triggered, this, [this, f] { Opdracht(meldingen_, [this, f] { (this->*f)(); }); });
+    connect(a, &QAction::triggered, this, [this, f] { Opdracht(omgeving_.meldingen, [this, f] { (this->*f)(); }); });
   };
   opdracht(m.knippen, &FiguurPaneel::mnuKnippen_Click);
   opdracht(m.copieren, &FiguurPaneel::mnuCopieren_Click);
@@ -108,14 +104,14 @@ void FiguurPaneel::ZetMenus(const Menus& m) {
   opdracht(m.afbeeldingScannen, &FiguurPaneel::mnuAfbeeldingscannen_Click);
   connect(m.bewerken, &QMenu::aboutToShow, this, &FiguurPaneel::mnuBewerken_Click);
   connect(m.bestandInvoegen, &QAction::triggered, this,
-          [this] { Opdracht(meldingen_, [this] { BestandInvoegen(instellingen_.ImageFolder); }); });
+          [this] { Opdracht(omgeving_.meldingen, [this] { BestandInvoegen(instellingen_.ImageFolder); }); });
   connect(m.galerij0, &QAction::triggered, this,
-          [this] { Opdracht(meldingen_, [this] { BestandInvoegen(instellingen_.Galerijen.value(0).second); }); });
+          [this] { Opdracht(omgeving_.meldingen, [this] { BestandInvoegen(instellingen_.Galerijen.value(0).second); }); });
 }
 
 void FiguurPaneel::cmdFiguur_Click(qint16 positie) {
   if (bewerker_.ontwerp().AantalFiguren() > 1) {
-    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), TeveelFigurenTekst());
+    omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), TeveelFigurenTekst());
     return;
   }
   if (bewerker_.ontwerp().AantalFiguren() == 0) return;
@@ -127,13 +123,13 @@ void FiguurPaneel::cmdFiguur_Click(qint16 positie) {
 }
 
 void FiguurPaneel::BestandInvoegen(const QString& map) {
-  const GekozenPlaatje plaatje = ::BestandInvoegen(map, bestanden_, meldingen_, window());
+  const GekozenPlaatje plaatje = ::BestandInvoegen(map, omgeving_.bestanden, omgeving_.meldingen, window());
   if (plaatje.beeld.isNull()) return;
   if (PlaatjeAlsFiguur(plaatje.beeld) > 0) instellingen_.ImageFolder = plaatje.map;
 }
 
 void FiguurPaneel::mnuBewerken_Click() {
-  const platform::Clipboard& k = klembord_;
+  const platform::Clipboard& k = omgeving_.klembord;
   menus_.plakken->setEnabled(k.hasText() || k.hasImage() || k.hasVector());
   const bool selectie = !tekst_.Tekstvak()->selectedText().isEmpty();
   menus_.knippen->setEnabled(selectie);
@@ -142,16 +138,16 @@ void FiguurPaneel::mnuBewerken_Click() {
 
 void FiguurPaneel::mnuKnippen_Click() {
   if (!tekst_.Tekstvak()->hasSelectedText()) return;
-  klembord_.setText(tekst_.Tekstvak()->selectedText());
+  omgeving_.klembord.setText(tekst_.Tekstvak()->selectedText());
   tekst_.Tekstvak()->insert(QString());
 }
 
 void FiguurPaneel::mnuCopieren_Click() {
-  if (tekst_.Tekstvak()->hasSelectedText()) klembord_.setText(tekst_.Tekstvak()->selectedText());
+  if (tekst_.Tekstvak()->hasSelectedText()) omgeving_.klembord.setText(tekst_.Tekstvak()->selectedText());
 }
 
 void FiguurPaneel::mnuPlakken_Click() {
-  const platform::Clipboard& k = klembord_;
+  const platform::Clipboard& k = omgeving_.klembord;
   if (!k.hasText()) {
     cmdPlakken_Click();
     return;
@@ -187,7 +183,7 @@ void FiguurPaneel::mnuPlakken_Click() {
 }
 
 void FiguurPaneel::cmdPlakken_Click() {
-  const platform::Clipboard& k = klembord_;
+  const platform::Clipboard& k = omgeving_.klembord;
   QImage plaatje;
   if (k.hasVector()) {
     // A vector picture fills a raster of the label's proportions.
@@ -218,11 +214,11 @@ int FiguurPaneel::PlaatjeAlsFiguur(const QImage& plaatje) {
 
 void FiguurPaneel::mnuScannerSelecteren_Click() {
   if (!scannerKiezen_) scannerKiezen_ = std::make_unique<ScannerKiezen>(window());
-  ScannerSelecteren(scanner_, meldingen_, *scannerKiezen_, scannerApparaat_);
+  ScannerSelecteren(omgeving_.scanner, omgeving_.meldingen, *scannerKiezen_, scannerApparaat_);
 }
 
 void FiguurPaneel::mnuAfbeeldingscannen_Click() {
-  const std::optional<QImage> beeld = AfbeeldingScannen(scanner_, meldingen_, scannerApparaat_);
+  const std::optional<QImage> beeld = AfbeeldingScannen(omgeving_.scanner, omgeving_.meldingen, scannerApparaat_);
   if (beeld) PlaatjeAlsFiguur(*beeld);
 }
 
@@ -248,7 +244,7 @@ void FiguurPaneel::MenuAanpassen() {
     if (i > 0) {
       a->setObjectName(QStringLiteral("mnuGalerij%1").arg(i));
       connect(a, &QAction::triggered, this, [this, i] {
-        Opdracht(meldingen_, [this, i] { BestandInvoegen(instellingen_.Galerijen.value(i).second); });
+        Opdracht(omgeving_.meldingen, [this, i] { BestandInvoegen(instellingen_.Galerijen.value(i).second); });
       });
       mnuGalerij_.push_back(a);
     }
@@ -259,13 +255,13 @@ void FiguurPaneel::MenuAanpassen() {
 void FiguurPaneel::mnuGalerijen_Click() {
   if (!frmGalerij_) frmGalerij_ = new frmGalerij(window());
   {
-    frmGalerijen dialoog(instellingen_.Galerijen, *frmGalerij_, meldingen_, window());
+    frmGalerijen dialoog(instellingen_.Galerijen, *frmGalerij_, omgeving_.meldingen, window());
     dialoog.Toon();
   }
   MenuAanpassen();
-  BewaarGalerijen(store_, instellingen_.Galerijen);
+  BewaarGalerijen(omgeving_.store, instellingen_.Galerijen);
   // Saved now: ending the program from its menu skips the closing save.
-  if (!store_.flush())
-    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
+  if (!omgeving_.store.flush())
+    omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
                             QStringLiteral("De instellingen konden niet worden bewaard."));
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files/Instellingen.h"
+#include "ui/Omgeving.h"
 
 class Bewerker;
 class Bewerking;
@@ -16,27 +17,12 @@ class QPushButton;
 class ScannerKiezen;
 class TekstPaneel;
 
-namespace platform {
-class Clipboard;
-class FileDialogs;
-class MessageService;
-class Scanner;
-class SettingsStore;
-}  // namespace platform
-
 // The frame "Figuur" and where pictures come from: picture files and the
 // galleries that offer them, the scanner, and the clipboard (text and
 // pictures); the four arrows put the single figure beside the text.
 class FiguurPaneel : public QGroupBox {
   Q_OBJECT
  public:
-  struct Omgeving {
-    platform::MessageService& meldingen;
-    platform::SettingsStore& store;
-    platform::FileDialogs& bestanden;
-    platform::Clipboard& klembord;
-    platform::Scanner& scanner;
-  };
   // The menu entries this frame answers.
   struct Menus {
     QMenu* bewerken;
@@ -81,11 +67,7 @@ class FiguurPaneel : public QGroupBox {
   EtiketPlaatje& plaatje_;
   TekstPaneel& tekst_;
   Instellingen& instellingen_;
-  platform::MessageService& meldingen_;
-  platform::SettingsStore& store_;
-  platform::FileDialogs& bestanden_;
-  platform::Clipboard& klembord_;
-  platform::Scanner& scanner_;
+  Omgeving omgeving_;
 
   QPushButton* cmdBestand_ = nullptr;
   QPushButton* cmdPlakken_ = nullptr;
