@@ -42,11 +42,11 @@ void Ontwerpen(Ontwerp& o) {
   for (int i = 0; i < 4; ++i) {
     const int n = o.NieuwVoorwerp(Tekstlijn);
     Voorwerp& v = o.voorwerp(n);
-    v.Tekst = QString::fromLatin1(teksten[i]);
-    v.Lettertype = QStringLiteral("DejaVu Sans");
-    v.Lettergrootte = qint16(i == 1 ? 20 : 12);
-    v.Uitlijning = 0;
-    float l = -45, b = -22 + float(i) * 9, br = 60, h = v.Lettergrootte / 72.0f * 25.4f;
+    v.tekst().Tekst = QString::fromLatin1(teksten[i]);
+    v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
+    v.tekst().Lettergrootte = qint16(i == 1 ? 20 : 12);
+    v.tekst().Uitlijning = 0;
+    float l = -45, b = -22 + float(i) * 9, br = 60, h = v.tekst().Lettergrootte / 72.0f * 25.4f;
     o.PlaatsVoorwerp(n, l, b, br, h);
   }
   const int fig = o.NieuwVoorwerp(Figuur);
@@ -55,17 +55,17 @@ void Ontwerpen(Ontwerp& o) {
   beeld->raster.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
   for (int y = 0; y < 300; ++y)
     for (int x = 0; x < 300; ++x) beeld->raster.setPixel(x, y, (x / 20 + y / 20) % 2);
-  o.voorwerp(fig).ZetAfbeelding(std::move(beeld), 300, 300);
+  o.voorwerp(fig).beeld().ZetAfbeelding(std::move(beeld), 300, 300);
   float l = 20, b = -20, br = 25, h = 25;
   o.PlaatsVoorwerp(fig, l, b, br, h);
   const int rond = o.NieuwVoorwerp(RondeTekst);
   Voorwerp& r = o.voorwerp(rond);
-  r.Tekst = QStringLiteral("Serie [#] - kwaliteit");
-  r.Lettertype = QStringLiteral("DejaVu Sans");
-  r.Lettergrootte = 10;
-  r.Straal = 20;
-  r.Wijzerzin = true;
-  r.Uitlijning = 2;
+  r.tekst().Tekst = QStringLiteral("Serie [#] - kwaliteit");
+  r.tekst().Lettertype = QStringLiteral("DejaVu Sans");
+  r.tekst().Lettergrootte = 10;
+  r.cirkel().Straal = 20;
+  r.cirkel().Wijzerzin = true;
+  r.tekst().Uitlijning = 2;
   MaakRondeTekst(o, rond);
 }
 

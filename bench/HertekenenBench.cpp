@@ -26,9 +26,9 @@ struct Opstelling {
     for (int i = 0; i < 50; ++i) {
       const int n = ontwerp.NieuwVoorwerp(Tekstlijn);
       Voorwerp& v = ontwerp.voorwerp(n);
-      v.Tekst = QStringLiteral("Lijn %1: artikel 4711-%2").arg(i + 1).arg(i * 37);
-      v.Lettertype = QStringLiteral("DejaVu Sans");
-      v.Lettergrootte = 8;
+      v.tekst().Tekst = QStringLiteral("Lijn %1: artikel 4711-%2").arg(i + 1).arg(i * 37);
+      v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
+      v.tekst().Lettergrootte = 8;
       float l = -48, b = -74 + i * 2.9f, br = 96, h = 8 / 72.0f * 25.4f;
       ontwerp.PlaatsVoorwerp(n, l, b, br, h);
     }
@@ -51,7 +51,7 @@ void BM_HertekenenNaTekstwijziging(benchmark::State& state) {
   for (auto _ : state) {
     // What typing one character in the text-line box does.
     const Ontwerp voor = o.ontwerp;
-    o.ontwerp.voorwerp(25).Tekst = QStringLiteral("Lijn 25: artikel %1").arg(++teller);
+    o.ontwerp.voorwerp(25).tekst().Tekst = QStringLiteral("Lijn 25: artikel %1").arg(++teller);
     benchmark::DoNotOptimize(o.beeld.Herteken(o.beeld.Verschil(voor)));
   }
 }

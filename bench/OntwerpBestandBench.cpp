@@ -39,10 +39,10 @@ Ontwerp Voorbeeld() {
   Ontwerp o;
   for (int i = 0; i < 200; ++i) {
     Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Tekstlijn));
-    v.Tekst = QStringLiteral("Regel %1: artikel 4711-%2, prijs € %3").arg(i + 1).arg(i * 37).arg(i * 0.25);
-    v.Lettertype = QStringLiteral("DejaVu Sans");
-    v.Lettergrootte = 8;
-    v.Vet = i % 3 == 0;
+    v.tekst().Tekst = QStringLiteral("Regel %1: artikel 4711-%2, prijs € %3").arg(i + 1).arg(i * 37).arg(i * 0.25);
+    v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
+    v.tekst().Lettergrootte = 8;
+    v.tekst().Vet = i % 3 == 0;
     v.Links = -48;
     v.Boven = -74 + i * 0.7f;
     v.Breedte = 96;
@@ -52,7 +52,7 @@ Ontwerp Voorbeeld() {
     Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Figuur));
     auto b = std::make_unique<Beeld>();
     b->raster = Plaatje(i);
-    v.ZetAfbeelding(std::move(b), 1000, 1000);
+    v.beeld().ZetAfbeelding(std::move(b), 1000, 1000);
     v.Links = -40 + (i % 4) * 20;
     v.Boven = -70 + (i / 4) * 28;
     v.Breedte = 18;

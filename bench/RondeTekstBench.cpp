@@ -14,14 +14,14 @@ struct Opstelling {
   explicit Opstelling(bool wijzerzin) {
     index = ontwerp.NieuwVoorwerp(RondeTekst);
     Voorwerp& v = ontwerp.voorwerp(index);
-    v.Tekst = QStringLiteral("Vellora etiketten: rond gezet, nr. 00471");  // 40 characters
-    v.Lettertype = QStringLiteral("DejaVu Sans");
-    v.Lettergrootte = 12;
-    v.Straal = 30;
-    v.Spatiering = 100;
-    v.Wijzerzin = wijzerzin;
-    v.Uitlijning = 2;
-    v.Referentiepunt = wijzerzin ? 0 : 180;
+    v.tekst().Tekst = QStringLiteral("Vellora etiketten: rond gezet, nr. 00471");  // 40 characters
+    v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
+    v.tekst().Lettergrootte = 12;
+    v.cirkel().Straal = 30;
+    v.cirkel().Spatiering = 100;
+    v.cirkel().Wijzerzin = wijzerzin;
+    v.tekst().Uitlijning = 2;
+    v.cirkel().Referentiepunt = wijzerzin ? 0 : 180;
   }
 };
 
@@ -31,12 +31,12 @@ void BM_MaakRondeTekst(benchmark::State& state) {
   for (auto _ : state) {
     // A new number each time, as while printing a numbered series.
     Voorwerp& v = o.ontwerp.voorwerp(o.index);
-    v.Tekst.replace(35, 5, QStringLiteral("%1").arg(++teller % 100000, 5, 10, QLatin1Char('0')));
+    v.tekst().Tekst.replace(35, 5, QStringLiteral("%1").arg(++teller % 100000, 5, 10, QLatin1Char('0')));
     benchmark::DoNotOptimize(MaakRondeTekst(o.ontwerp, o.index));
   }
   const Voorwerp& v = o.ontwerp.voorwerp(o.index);
-  state.counters["breedte"] = v.BeeldBreedte;
-  state.counters["hoogte"] = v.BeeldHoogte;
+  state.counters["breedte"] = v.beeld().BeeldBreedte;
+  state.counters["hoogte"] = v.beeld().BeeldHoogte;
 }
 BENCHMARK(BM_MaakRondeTekst)->Arg(1)->Arg(0)->ArgName("wijzerzin")->Unit(benchmark::kMicrosecond);
 

@@ -45,9 +45,8 @@ struct Venster200Lijnen {
       Ontwerp& o = etiket->ontwerp();
       for (int i = 1; i <= 200; ++i) {
         Voorwerp& v = o.voorwerp(i);
-        v.Lettergrootte = 6;
-        float l = -48 + float((i - 1) % 4) * 24, b = -74 + float((i - 1) / 4) * 2.9f, br = 23,
-              h = 6 / 72.0f * 25.4f;
+        v.tekst().Lettergrootte = 6;
+        float l = -48 + float((i - 1) % 4) * 24, b = -74 + float((i - 1) / 4) * 2.9f, br = 23, h = 6 / 72.0f * 25.4f;
         o.PlaatsVoorwerp(i, l, b, br, h);
       }
       if (meer) meer(*etiket);

@@ -1,8 +1,8 @@
 #include <QApplication>
 
-#include "ui/Etiket.h"
-#include "platformwidgets/MessageService.h"
 #include "platform/SettingsStore.h"
+#include "platformwidgets/MessageService.h"
+#include "ui/Etiket.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

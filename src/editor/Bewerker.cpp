@@ -44,8 +44,10 @@ void Bewerker::EindWijziging() noexcept {
   try {
     Stap voor = std::move(*voor_);
     voor_.reset();
-    if (ToonVerschil(voor.ontwerp)) geschiedenis_.Leg(std::move(voor), sleutel_);
-    else if (sleutel_.isEmpty()) geschiedenis_.Onderbreek();
+    if (ToonVerschil(voor.ontwerp))
+      geschiedenis_.Leg(std::move(voor), sleutel_);
+    else if (sleutel_.isEmpty())
+      geschiedenis_.Onderbreek();
     ToonAlles();
     emit GeschiedenisVeranderd();
   } catch (...) {

@@ -22,8 +22,10 @@ void Bewerking::VerwijderVoorwerpen() {
 
 void Bewerking::ZetGeselecteerd(int index, bool waarde) {
   const quint32 id = ontwerp_.voorwerp(index).Id();
-  if (waarde) selectie_.insert(id);
-  else selectie_.remove(id);
+  if (waarde)
+    selectie_.insert(id);
+  else
+    selectie_.remove(id);
 }
 
 int Bewerking::GeselecteerdVoorwerp() const {
@@ -69,8 +71,12 @@ void Bewerking::HerstelSelectie(const SelectieStand& s) {
 
 SelectieKader Bewerking::Kader(int index) const {
   const Voorwerp& v = ontwerp_.voorwerp(index);
-  return {v.Links - Schaal.MmPerPixelX, v.Boven - Schaal.MmPerPixelY, v.Breedte + 2 * Schaal.MmPerPixelX,
-          v.Hoogte + 2 * Schaal.MmPerPixelY, Verborgen == 0, Geselecteerd(index) ? 2 : 1};
+  return {v.Links - Schaal.MmPerPixelX,
+          v.Boven - Schaal.MmPerPixelY,
+          v.Breedte + 2 * Schaal.MmPerPixelX,
+          v.Hoogte + 2 * Schaal.MmPerPixelY,
+          Verborgen == 0,
+          Geselecteerd(index) ? 2 : 1};
 }
 
 bool Bewerking::IsConsistent() const {

@@ -4,8 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-EtiketBeeld::EtiketBeeld(Bewerking& bewerking, const FormatenTabel& formaten)
-    : b_(bewerking), formaten_(formaten) {}
+EtiketBeeld::EtiketBeeld(Bewerking& bewerking, const FormatenTabel& formaten) : b_(bewerking), formaten_(formaten) {}
 
 void EtiketBeeld::BerekenSchaal(qint32 pixelBreedte, qint32 pixelHoogte, double twipsBreedte,
                                 double twipsHoogte) {
@@ -84,7 +83,7 @@ QRect EtiketBeeld::PixelRechthoek(const Voorwerp& v) const {
   const QRect r = FiguurRechthoek(v, f, a);
   // Text is clipped to its rectangle and a raster fills its own exactly; a
   // scaled vector picture may smear its edges one pixel further.
-  const bool vector = v.Afbeelding && v.Afbeelding->isVector;
+  const bool vector = v.beeld().Afbeelding && v.beeld().Afbeelding->isVector;
   return vector ? r.adjusted(-1, -1, 1, 1) : r;
 }
 

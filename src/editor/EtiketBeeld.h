@@ -4,9 +4,9 @@
 #include <QString>
 #include <array>
 
+#include "editor/Bewerking.h"
 #include "model/AfdrukbaarGebied.h"
 #include "model/EtiketFormaat.h"
-#include "editor/Bewerking.h"
 #include "printing/Tekenen.h"
 
 // One of the eight black handles around the selection, in picture mm.

@@ -85,7 +85,7 @@ NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw) 
   const float sx = std::fabs(schaduw.Rechts - schaduw.Links) / (sel.Rechts - sel.Links);
   NieuwVak n;
   if (v.Soort() == Tekstlijn) {
-    n.Lettergrootte = qint16(std::floor(v.Lettergrootte * sy));
+    n.Lettergrootte = qint16(std::floor(v.tekst().Lettergrootte * sy));
     n.Hoogte = HoogteVoorPunten(n.Lettergrootte);
   } else {
     n.Hoogte = sy * v.Hoogte;
@@ -96,29 +96,29 @@ NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw) 
   if (!r.Bijsnijden || v.Soort() != Figuur || v.Breedte <= 0 || v.Hoogte <= 0) return n;
 
   // The picture keeps its scale on the label; the box cuts out another part.
-  qint32 bx = RondAf((n.Links - v.Links) / v.Breedte * v.BronBreedte + v.BronX);
-  qint32 by = RondAf((n.Boven - v.Boven) / v.Hoogte * v.BronHoogte + v.BronY);
+  qint32 bx = RondAf((n.Links - v.Links) / v.Breedte * v.beeld().BronBreedte + v.beeld().BronX);
+  qint32 by = RondAf((n.Boven - v.Boven) / v.Hoogte * v.beeld().BronHoogte + v.beeld().BronY);
   if (bx < 0) {
-    const float links = v.Links - float(v.BronX) / float(v.BronBreedte) * v.Breedte;
+    const float links = v.Links - float(v.beeld().BronX) / float(v.beeld().BronBreedte) * v.Breedte;
     n.Breedte += n.Links - links;
     n.Links = links;
     bx = 0;
   }
   if (by < 0) {
-    const float boven = v.Boven - float(v.BronY) / float(v.BronHoogte) * v.Hoogte;
+    const float boven = v.Boven - float(v.beeld().BronY) / float(v.beeld().BronHoogte) * v.Hoogte;
     n.Hoogte += n.Boven - boven;
     n.Boven = boven;
     by = 0;
   }
-  qint32 bw = RondAf(n.Breedte / v.Breedte * v.BronBreedte);
-  qint32 bh = RondAf(n.Hoogte / v.Hoogte * v.BronHoogte);
-  if (bx + bw > v.BeeldBreedte) {
-    bw = v.BeeldBreedte - bx;
-    n.Breedte = float(bw) / float(v.BronBreedte) * v.Breedte;
+  qint32 bw = RondAf(n.Breedte / v.Breedte * v.beeld().BronBreedte);
+  qint32 bh = RondAf(n.Hoogte / v.Hoogte * v.beeld().BronHoogte);
+  if (bx + bw > v.beeld().BeeldBreedte) {
+    bw = v.beeld().BeeldBreedte - bx;
+    n.Breedte = float(bw) / float(v.beeld().BronBreedte) * v.Breedte;
   }
-  if (by + bh > v.BeeldHoogte) {
-    bh = v.BeeldHoogte - by;
-    n.Hoogte = float(bh) / float(v.BronHoogte) * v.Hoogte;
+  if (by + bh > v.beeld().BeeldHoogte) {
+    bh = v.beeld().BeeldHoogte - by;
+    n.Hoogte = float(bh) / float(v.beeld().BronHoogte) * v.Hoogte;
   }
   n.BronX = bx;
   n.BronY = by;

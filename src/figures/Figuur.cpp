@@ -19,7 +19,7 @@ QImage MaakFiguurBitmap(const QImage& plaatje, QRgb achtergrond) {
 
 void SchaalFiguur(Ontwerp& ontwerp, int index, float b, float h) {
   Voorwerp& v = ontwerp.voorwerp(index);
-  const double pw = v.BeeldBreedte, ph = v.BeeldHoogte;
+  const double pw = v.beeld().BeeldBreedte, ph = v.beeld().BeeldHoogte;
   // A figure without a picture has no proportions to keep.
   if (pw <= 0 || ph <= 0) return;
   const double s = Minimum(b / pw, h / ph);
@@ -37,12 +37,12 @@ int FiguurToevoegen(Ontwerp& ontwerp, const EtiketFormaat& formaat, const Scherm
 
   const int index = ontwerp.NieuwVoorwerp(Figuur);
   Voorwerp& v = ontwerp.voorwerp(index);
-  v.ZetAfbeelding(std::move(beeld), breedte, hoogte);
+  v.beeld().ZetAfbeelding(std::move(beeld), breedte, hoogte);
 
   float links, boven;
   if (ontwerp.AantalLijnen() > 0) {
-    const float b = Minimum(float(v.BeeldBreedte) * s.MmPerPixelX, s.ScaleWidth / 3);
-    const float h = Minimum(float(v.BeeldHoogte) * s.MmPerPixelY, s.ScaleHeight / 3);
+    const float b = Minimum(float(v.beeld().BeeldBreedte) * s.MmPerPixelX, s.ScaleWidth / 3);
+    const float h = Minimum(float(v.beeld().BeeldHoogte) * s.MmPerPixelY, s.ScaleHeight / 3);
     SchaalFiguur(ontwerp, index, b, h);
     links = s.ScaleLeft;
     boven = s.ScaleTop;

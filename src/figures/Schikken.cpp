@@ -18,7 +18,7 @@ void AllesUitlijnen(Ontwerp& o, qint16 uitlijning) {
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     Voorwerp& v = o.voorwerp(i);
     if (v.Soort() != Tekstlijn) continue;
-    v.Uitlijning = uitlijning;
+    v.tekst().Uitlijning = uitlijning;
   }
 }
 

@@ -65,9 +65,10 @@ class Schrijver {
 // The size a figure is stored at: the recorded picture size, or, when
 // none was recorded, the picture's own; never empty.
 QSize OpslagMaat(const Voorwerp& v) {
-  if (v.BeeldBreedte > 0 && v.BeeldHoogte > 0) return {v.BeeldBreedte, v.BeeldHoogte};
+  if (v.beeld().BeeldBreedte > 0 && v.beeld().BeeldHoogte > 0) return {v.beeld().BeeldBreedte, v.beeld().BeeldHoogte};
   QSize maat;
-  if (const Beeld* b = v.Afbeelding.get()) maat = b->isVector ? b->vector.boundingRect().size() : b->raster.size();
+  if (const Beeld* b = v.beeld().Afbeelding.get())
+    maat = b->isVector ? b->vector.boundingRect().size() : b->raster.size();
   return maat.isEmpty() ? QSize(1, 1) : maat;
 }
 
@@ -78,13 +79,13 @@ bool PastInLimiet(QSize maat) {
 
 // The fields text lines and round texts both begin with.
 void TekstVeldenSchrijven(Schrijver& s, const Voorwerp& v) {
-  s.String(v.Tekst);
-  s.Integer(v.Lettergrootte);
-  s.String(v.Lettertype);
-  s.Boolean(v.Vet);
-  s.Boolean(v.Cursief);
-  s.Boolean(v.Onderlijnd);
-  s.Integer(v.Uitlijning);
+  s.String(v.tekst().Tekst);
+  s.Integer(v.tekst().Lettergrootte);
+  s.String(v.tekst().Lettertype);
+  s.Boolean(v.tekst().Vet);
+  s.Boolean(v.tekst().Cursief);
+  s.Boolean(v.tekst().Onderlijnd);
+  s.Integer(v.tekst().Uitlijning);
 }
 
 void TekstlijnRecordSchrijven(Schrijver& s, const Voorwerp& v) {
@@ -97,10 +98,10 @@ void TekstlijnRecordSchrijven(Schrijver& s, const Voorwerp& v) {
 
 void RondeTekstRecordSchrijven(Schrijver& s, const Voorwerp& v) {
   TekstVeldenSchrijven(s, v);
-  s.Single(v.Straal);
+  s.Single(v.cirkel().Straal);
   // In the file the direction follows the reference angle.
-  s.Single(v.Referentiepunt);
-  s.Boolean(v.Wijzerzin);
+  s.Single(v.cirkel().Referentiepunt);
+  s.Boolean(v.cirkel().Wijzerzin);
   s.Single(v.Links);
   s.Single(v.Boven);
   s.Single(v.Breedte);
@@ -135,7 +136,7 @@ QString BewaarResultaat::Waarschuwing() const {
 QImage OpslagBitmap(const Voorwerp& v) {
   const QSize maat = OpslagMaat(v);
   if (!PastInLimiet(maat)) return {};
-  const Beeld* b = v.Afbeelding.get();
+  const Beeld* b = v.beeld().Afbeelding.get();
   if (!b || (!b->isVector && b->raster.isNull())) return WitteBitmap(maat.width(), maat.height());
   if (b->isVector) return VectorNaarZwartWit(b->vector, maat.width(), maat.height());
   if (b->raster.size() == maat) return NaarZwartWit(b->raster);
@@ -162,8 +163,10 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
   qint64 punten = 0;
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
-    if (v.Soort() == Tekstlijn) ++lijnen;
-    else if (v.Soort() == RondeTekst) ++rond;
+    if (v.Soort() == Tekstlijn)
+      ++lijnen;
+    else if (v.Soort() == RondeTekst)
+      ++rond;
     else if (v.Soort() == Figuur) {
       ++figuren;
       const QSize maat = OpslagMaat(v);
@@ -193,10 +196,10 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
     s.Single(v.Breedte);
     s.Single(v.Hoogte);
     if (versie2) {
-      s.Long(v.BronX);
-      s.Long(v.BronY);
-      s.Long(v.BronBreedte);
-      s.Long(v.BronHoogte);
+      s.Long(v.beeld().BronX);
+      s.Long(v.beeld().BronY);
+      s.Long(v.beeld().BronBreedte);
+      s.Long(v.beeld().BronHoogte);
     }
     const QByteArray bmp = BmpBytes(OpslagBitmap(v));
     if (bmp.isEmpty()) {

@@ -18,12 +18,12 @@ void PasEtiketToe(const GelezenEtiket& g, Ontwerp& o, const std::function<void(O
   for (const FiguurRecord& r : g.Figuren) {
     const int i = o.NieuwVoorwerp(Figuur);
     Voorwerp& v = o.voorwerp(i);
-    v.ZetAfbeelding(FiguurBeeld(r), r.Afbeelding.width(), r.Afbeelding.height());
+    v.beeld().ZetAfbeelding(FiguurBeeld(r), r.Afbeelding.width(), r.Afbeelding.height());
     if (r.MetBron) {
-      v.BronX = r.BronX;
-      v.BronY = r.BronY;
-      v.BronBreedte = r.BronBreedte;
-      v.BronHoogte = r.BronHoogte;
+      v.beeld().BronX = r.BronX;
+      v.beeld().BronY = r.BronY;
+      v.beeld().BronBreedte = r.BronBreedte;
+      v.beeld().BronHoogte = r.BronHoogte;
     }
     Plaats(o, i, r.Links, r.Boven, r.Breedte, r.Hoogte);
   }

@@ -278,13 +278,13 @@ namespace {
 // The fields text lines and round texts both begin with.
 template <typename Record>
 void ZetTekstVelden(Voorwerp& v, const Record& r) {
-  v.Tekst = r.Tekst;
-  v.Lettergrootte = r.Lettergrootte;
-  v.Lettertype = r.Lettertype;
-  v.Vet = r.Vet;
-  v.Cursief = r.Cursief;
-  v.Onderlijnd = r.Onderlijnd;
-  v.Uitlijning = r.Uitlijning;
+  v.tekst().Tekst = r.Tekst;
+  v.tekst().Lettergrootte = r.Lettergrootte;
+  v.tekst().Lettertype = r.Lettertype;
+  v.tekst().Vet = r.Vet;
+  v.tekst().Cursief = r.Cursief;
+  v.tekst().Onderlijnd = r.Onderlijnd;
+  v.tekst().Uitlijning = r.Uitlijning;
 }
 }  // namespace
 
@@ -292,9 +292,9 @@ void ZetTekstlijn(Voorwerp& v, const TekstlijnRecord& r) { ZetTekstVelden(v, r);
 
 void ZetRondeTekst(Voorwerp& v, const RondeTekstRecord& r) {
   ZetTekstVelden(v, r);
-  v.Straal = r.Straal;
-  v.Referentiepunt = r.Referentiepunt;
-  v.Wijzerzin = r.Wijzerzin;
+  v.cirkel().Straal = r.Straal;
+  v.cirkel().Referentiepunt = r.Referentiepunt;
+  v.cirkel().Wijzerzin = r.Wijzerzin;
 }
 
 std::unique_ptr<Beeld> FiguurBeeld(const FiguurRecord& r) {

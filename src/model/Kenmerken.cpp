@@ -10,29 +10,31 @@ Voorwerp* Lijn(Ontwerp& o, int index) {
 }
 // One field of a text line; other kinds are left alone.
 template <typename T>
-bool Zet(Ontwerp& o, int index, T Voorwerp::*veld, T waarde) {
+bool Zet(Ontwerp& o, int index, T Tekstdeel::*veld, T waarde) {
   Voorwerp* v = Lijn(o, index);
-  if (v) v->*veld = waarde;
+  if (v) v->tekst().*veld = waarde;
   return v;
 }
 }  // namespace
 
-bool ZetLettertype(Ontwerp& o, int index, const QString& naam) { return Zet(o, index, &Voorwerp::Lettertype, naam); }
+bool ZetLettertype(Ontwerp& o, int index, const QString& naam) { return Zet(o, index, &Tekstdeel::Lettertype, naam); }
 
 bool ZetLettergrootte(Ontwerp& o, int index, double punten) {
   Voorwerp* v = Lijn(o, index);
   if (!v) return false;
   const double afgerond = std::nearbyint(punten);
   if (!(afgerond >= -32768 && afgerond <= 32767)) throw OverloopFout();
-  v->Lettergrootte = qint16(afgerond);
+  v->tekst().Lettergrootte = qint16(afgerond);
   v->Hoogte = HoogteVoorPunten(punten);
   return true;
 }
 
-bool ZetVet(Ontwerp& o, int index, bool waarde) { return Zet(o, index, &Voorwerp::Vet, Bool16(waarde)); }
+bool ZetVet(Ontwerp& o, int index, bool waarde) { return Zet(o, index, &Tekstdeel::Vet, Bool16(waarde)); }
 
-bool ZetCursief(Ontwerp& o, int index, bool waarde) { return Zet(o, index, &Voorwerp::Cursief, Bool16(waarde)); }
+bool ZetCursief(Ontwerp& o, int index, bool waarde) { return Zet(o, index, &Tekstdeel::Cursief, Bool16(waarde)); }
 
-bool ZetOnderlijnd(Ontwerp& o, int index, bool waarde) { return Zet(o, index, &Voorwerp::Onderlijnd, Bool16(waarde)); }
+bool ZetOnderlijnd(Ontwerp& o, int index, bool waarde) { return Zet(o, index, &Tekstdeel::Onderlijnd, Bool16(waarde)); }
 
-bool ZetUitlijning(Ontwerp& o, int index, qint16 uitlijning) { return Zet(o, index, &Voorwerp::Uitlijning, uitlijning); }
+bool ZetUitlijning(Ontwerp& o, int index, qint16 uitlijning) {
+  return Zet(o, index, &Tekstdeel::Uitlijning, uitlijning);
+}

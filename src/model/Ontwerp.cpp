@@ -24,7 +24,7 @@ int Ontwerp::NieuwVoorwerp(qint16 soort, float links, float boven) {
   if (AantalVoorwerpen() >= kMaxVoorwerpen) throw OverloopFout(kTeVeelVoorwerpen);
   Voorwerp& v = *tabel_.emplace_back(std::make_shared<Voorwerp>(soort));
   v.id_ = volgendeId_++;
-  Tel(soort, +1);
+  Tel(v.soort_, +1);
   v.Links = links;
   v.Boven = boven;
   v.Breedte = 10;
@@ -35,8 +35,8 @@ int Ontwerp::NieuwVoorwerp(qint16 soort, float links, float boven) {
 void Ontwerp::ZetSoort(int index, qint16 soort) {
   Voorwerp& v = voorwerp(index);
   Tel(v.soort_, -1);
-  v.soort_ = soort;
-  Tel(soort, +1);
+  v.ZetSoort(soort);
+  Tel(v.soort_, +1);
 }
 
 void Ontwerp::PlaatsVoorwerp(int index, float& links, float& boven, float& breedte, float& hoogte) {

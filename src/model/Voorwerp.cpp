@@ -1,8 +1,43 @@
 #include "model/Voorwerp.h"
 
 #include <cstring>
+#include <stdexcept>
 
-void Voorwerp::ZetAfbeelding(std::shared_ptr<const Beeld> beeld, qint32 breedte, qint32 hoogte) {
+namespace {
+
+// Bitwise, so that a NaN read from a file compares equal to itself.
+bool Gelijk(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+bool Gelijk(const Tekstdeel& a, const Tekstdeel& b) {
+  return a.Lettergrootte == b.Lettergrootte && a.Vet.raw() == b.Vet.raw() && a.Cursief.raw() == b.Cursief.raw() &&
+         a.Onderlijnd.raw() == b.Onderlijnd.raw() && a.Uitlijning == b.Uitlijning && a.Tekst == b.Tekst &&
+         a.Lettertype == b.Lettertype;
+}
+
+bool Gelijk(const Cirkeldeel& a, const Cirkeldeel& b) {
+  return Gelijk(a.Straal, b.Straal) && Gelijk(a.Spatiering, b.Spatiering) && a.Wijzerzin.raw() == b.Wijzerzin.raw() &&
+         Gelijk(a.Referentiepunt, b.Referentiepunt) && Gelijk(a.MiddenX, b.MiddenX) && Gelijk(a.MiddenY, b.MiddenY);
+}
+
+bool Gelijk(const Beelddeel& a, const Beelddeel& b) {
+  return a.Afbeelding == b.Afbeelding && a.BeeldBreedte == b.BeeldBreedte && a.BeeldHoogte == b.BeeldHoogte &&
+         a.BronX == b.BronX && a.BronY == b.BronY && a.BronBreedte == b.BronBreedte && a.BronHoogte == b.BronHoogte;
+}
+
+bool Gelijk(const TekstlijnDeel& a, const TekstlijnDeel& b) {
+  return Gelijk(static_cast<const Tekstdeel&>(a), b) && Gelijk(static_cast<const Cirkeldeel&>(a), b);
+}
+bool Gelijk(const FiguurDeel& a, const FiguurDeel& b) { return Gelijk(static_cast<const Beelddeel&>(a), b); }
+bool Gelijk(const RondeTekstDeel& a, const RondeTekstDeel& b) {
+  return Gelijk(static_cast<const Tekstdeel&>(a), b) && Gelijk(static_cast<const Cirkeldeel&>(a), b) &&
+         Gelijk(static_cast<const Beelddeel&>(a), b);
+}
+
+[[noreturn]] void GeenDeel(const char* deel) { throw std::logic_error(deel); }
+
+}  // namespace
+
+void Beelddeel::ZetAfbeelding(std::shared_ptr<const Beeld> beeld, qint32 breedte, qint32 hoogte) {
   Afbeelding = std::move(beeld);
   BeeldBreedte = breedte;
   BeeldHoogte = hoogte;
@@ -11,6 +46,56 @@ void Voorwerp::ZetAfbeelding(std::shared_ptr<const Beeld> beeld, qint32 breedte,
   BronBreedte = breedte;
   BronHoogte = hoogte;
 }
+
+Voorwerp::Voorwerp(qint16 soort) { ZetSoort(soort); }
+
+void Voorwerp::ZetSoort(qint16 soort) {
+  const Tekstdeel* t = alsTekst();
+  const Tekstdeel tekst = t ? *t : Tekstdeel{};
+  const Cirkeldeel* c = std::get_if<TekstlijnDeel>(&deel_);
+  if (!c) c = std::get_if<RondeTekstDeel>(&deel_);
+  const Cirkeldeel cirkel = c ? *c : Cirkeldeel{};
+  const Beelddeel* b = alsBeeld();
+  const Beelddeel beeld = b ? *b : Beelddeel{};
+  switch (soort) {
+    case Figuur: deel_ = FiguurDeel{beeld}; break;
+    case RondeTekst: deel_ = RondeTekstDeel{tekst, cirkel, beeld}; break;
+    default: deel_ = TekstlijnDeel{tekst, cirkel}; break;
+  }
+  soort_ = soort == Figuur || soort == RondeTekst ? soort : qint16(Tekstlijn);
+}
+
+Tekstdeel* Voorwerp::alsTekst() {
+  if (auto* t = std::get_if<TekstlijnDeel>(&deel_)) return t;
+  if (auto* r = std::get_if<RondeTekstDeel>(&deel_)) return r;
+  return nullptr;
+}
+const Tekstdeel* Voorwerp::alsTekst() const { return const_cast<Voorwerp*>(this)->alsTekst(); }
+
+const Beelddeel* Voorwerp::alsBeeld() const {
+  if (auto* f = std::get_if<FiguurDeel>(&deel_)) return f;
+  if (auto* r = std::get_if<RondeTekstDeel>(&deel_)) return r;
+  return nullptr;
+}
+
+Tekstdeel& Voorwerp::tekst() {
+  if (Tekstdeel* t = alsTekst()) return *t;
+  GeenDeel("a figure has no text");
+}
+const Tekstdeel& Voorwerp::tekst() const { return const_cast<Voorwerp*>(this)->tekst(); }
+
+Cirkeldeel& Voorwerp::cirkel() {
+  if (auto* t = std::get_if<TekstlijnDeel>(&deel_)) return *t;
+  if (auto* r = std::get_if<RondeTekstDeel>(&deel_)) return *r;
+  GeenDeel("a figure has no circle");
+}
+const Cirkeldeel& Voorwerp::cirkel() const { return const_cast<Voorwerp*>(this)->cirkel(); }
+
+Beelddeel& Voorwerp::beeld() {
+  if (const Beelddeel* b = alsBeeld()) return *const_cast<Beelddeel*>(b);
+  GeenDeel("a text line has no picture");
+}
+const Beelddeel& Voorwerp::beeld() const { return const_cast<Voorwerp*>(this)->beeld(); }
 
 void Voorwerp::Plaats(float& links, float& boven, float& breedte, float& hoogte) {
   if (!(breedte > 0)) breedte = 1;
@@ -21,18 +106,9 @@ void Voorwerp::Plaats(float& links, float& boven, float& breedte, float& hoogte)
   Hoogte = hoogte;
 }
 
-namespace {
-// Bitwise, so that a NaN read from a file compares equal to itself.
-bool Gelijk(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-}  // namespace
-
 bool Voorwerp::ZelfdeAls(const Voorwerp& w) const {
-  return soort_ == w.soort_ && Gelijk(Links, w.Links) && Gelijk(Boven, w.Boven) && Gelijk(Breedte, w.Breedte) &&
-         Gelijk(Hoogte, w.Hoogte) && Lettergrootte == w.Lettergrootte && Vet.raw() == w.Vet.raw() && Cursief.raw() == w.Cursief.raw() &&
-         Onderlijnd.raw() == w.Onderlijnd.raw() && Uitlijning == w.Uitlijning && Gelijk(Straal, w.Straal) &&
-         Gelijk(Spatiering, w.Spatiering) && Wijzerzin.raw() == w.Wijzerzin.raw() && Gelijk(Referentiepunt, w.Referentiepunt) &&
-         Gelijk(MiddenX, w.MiddenX) && Gelijk(MiddenY, w.MiddenY) && Afbeelding == w.Afbeelding &&
-         BeeldBreedte == w.BeeldBreedte && BeeldHoogte == w.BeeldHoogte && BronX == w.BronX && BronY == w.BronY &&
-         BronBreedte == w.BronBreedte && BronHoogte == w.BronHoogte && Tekst == w.Tekst &&
-         Lettertype == w.Lettertype;
+  if (soort_ != w.soort_ || deel_.index() != w.deel_.index() || !Gelijk(Links, w.Links) || !Gelijk(Boven, w.Boven) ||
+      !Gelijk(Breedte, w.Breedte) || !Gelijk(Hoogte, w.Hoogte))
+    return false;
+  return std::visit([&](const auto& a) { return Gelijk(a, std::get<std::decay_t<decltype(a)>>(w.deel_)); }, deel_);
 }

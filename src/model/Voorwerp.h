@@ -3,6 +3,7 @@
 #include <QPicture>
 #include <QString>
 #include <memory>
+#include <variant>
 
 #include "model/Bool16.h"
 
@@ -17,13 +18,53 @@ struct Beeld {
 
 enum SoortVoorwerp : qint16 { Tekstlijn = 1, Figuur = 2, RondeTekst = 3 };
 
+// The parts the kinds of element are made of.
+// The text and its font: text lines and round texts.
+struct Tekstdeel {
+  QString Tekst;
+  qint16 Lettergrootte = 0;
+  QString Lettertype;
+  Bool16 Vet;
+  Bool16 Cursief;
+  Bool16 Onderlijnd;
+  qint16 Uitlijning = 0;  // text: 0 left, 1 right, 2 centred; round text: reference mode
+};
+// The circle a round text is set along.
+struct Cirkeldeel {
+  float Straal = 0;
+  float Spatiering = 0;
+  Bool16 Wijzerzin;
+  float Referentiepunt = 0;
+  float MiddenX = 0;
+  float MiddenY = 0;
+};
+// A picture and the part of it that shows: figures and round texts.
+struct Beelddeel {
+  std::shared_ptr<const Beeld> Afbeelding;
+  qint32 BeeldBreedte = 0;
+  qint32 BeeldHoogte = 0;
+  qint32 BronX = 0;
+  qint32 BronY = 0;
+  qint32 BronBreedte = 0;
+  qint32 BronHoogte = 0;
+  // Gives the element a picture; the source rectangle becomes the whole picture.
+  void ZetAfbeelding(std::shared_ptr<const Beeld> beeld, qint32 breedte, qint32 hoogte);
+};
+
+// The kinds. A text line keeps the circle of the round text it may have
+// been, so that turning it round again starts from there.
+struct TekstlijnDeel : Tekstdeel, Cirkeldeel {};
+struct FiguurDeel : Beelddeel {};
+struct RondeTekstDeel : Tekstdeel, Cirkeldeel, Beelddeel {};
+
 class Ontwerp;
 
-// One element of the design. Geometry in millimetres, origin at the label's
-// centre, y downwards. A copy shares the picture, which is read-only. The
-// kind and the identity are set by the design, which counts its kinds.
+// One element of the design: its box in millimetres (origin at the label's
+// centre, y downwards) and the data of its kind. A copy shares the
+// picture, which is read-only. The kind and the identity are set by the
+// design, which counts its kinds.
 struct Voorwerp {
-  explicit Voorwerp(qint16 soort = 0) : soort_(soort) {}
+  explicit Voorwerp(qint16 soort = Tekstlijn);
 
   qint16 Soort() const { return soort_; }
   // Stays with the element for the life of the design, through moves,
@@ -34,31 +75,23 @@ struct Voorwerp {
   float Boven = 0;
   float Breedte = 0;
   float Hoogte = 0;
-  qint16 Lettergrootte = 0;
-  QString Lettertype;
-  Bool16 Vet;
-  Bool16 Cursief;
-  Bool16 Onderlijnd;
-  qint16 Uitlijning = 0;  // text: 0 left, 1 right, 2 centred; round text: reference mode
-  QString Tekst;
-  float Straal = 0;
-  float Spatiering = 0;
-  Bool16 Wijzerzin;
-  float Referentiepunt = 0;
-  float MiddenX = 0;
-  float MiddenY = 0;
-  std::shared_ptr<const Beeld> Afbeelding;
-  qint32 BeeldBreedte = 0;
-  qint32 BeeldHoogte = 0;
-  qint32 BronX = 0;
-  qint32 BronY = 0;
-  qint32 BronBreedte = 0;
-  qint32 BronHoogte = 0;
 
   float Rechts() const { return Links + Breedte; }
   float Onder() const { return Boven + Hoogte; }
-  // Gives the element a picture; the source rectangle becomes the whole picture.
-  void ZetAfbeelding(std::shared_ptr<const Beeld> beeld, qint32 breedte, qint32 hoogte);
+
+  // The parts of the element's kind. Asking a kind for a part it does not
+  // have is a fault of the program and throws std::logic_error; the
+  // pointer forms give nullptr instead.
+  Tekstdeel& tekst();
+  const Tekstdeel& tekst() const;
+  Cirkeldeel& cirkel();
+  const Cirkeldeel& cirkel() const;
+  Beelddeel& beeld();
+  const Beelddeel& beeld() const;
+  Tekstdeel* alsTekst();
+  const Tekstdeel* alsTekst() const;
+  const Beelddeel* alsBeeld() const;
+
   // Stores the box; a width or height not above 0 becomes 1, in the
   // caller's variable too.
   void Plaats(float& links, float& boven, float& breedte, float& hoogte);
@@ -67,6 +100,10 @@ struct Voorwerp {
 
  private:
   friend class Ontwerp;
-  qint16 soort_ = 0;
+  // Another kind: the parts both kinds have are kept.
+  void ZetSoort(qint16 soort);
+
+  qint16 soort_ = Tekstlijn;
   quint32 id_ = 0;
+  std::variant<TekstlijnDeel, FiguurDeel, RondeTekstDeel> deel_;
 };

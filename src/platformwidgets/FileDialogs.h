@@ -13,8 +13,8 @@ class FileDialogs {
   // receives the filter the user chose.
   virtual QString openFile(QWidget* parent, const QString& caption, const QString& folder, const QString& filters,
                            QString* selectedFilter = nullptr) = 0;
-  virtual QString saveFile(QWidget* parent, const QString& caption, const QString& pathOrFolder,
-                           const QString& filters, QString* selectedFilter = nullptr) = 0;
+  virtual QString saveFile(QWidget* parent, const QString& caption, const QString& pathOrFolder, const QString& filters,
+                           QString* selectedFilter = nullptr) = 0;
 };
 
 class QtFileDialogs : public FileDialogs {

@@ -1,6 +1,6 @@
-#include <QApplication>
 #include "platformwidgets/WidgetHelpers.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPixmap>

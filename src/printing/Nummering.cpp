@@ -22,7 +22,7 @@ int ZoekCode(const QString& tekst, std::initializer_list<const char*> codes) {
 int ZoekCode(const Ontwerp& o, int index, std::initializer_list<const char*> codes) {
   const Voorwerp& v = o.voorwerp(index);
   if (v.Soort() != Tekstlijn && v.Soort() != RondeTekst) return 0;
-  return ZoekCode(v.Tekst, codes);
+  return ZoekCode(v.tekst().Tekst, codes);
 }
 
 bool HeeftCode(const QString& tekst) {

@@ -13,9 +13,12 @@ int CanvasMaat(float mm, int ppm) { return int(std::floor(mm + 0.99f)) * ppm; }
 int OpNaar(int waarde, int veelvoud) { return (waarde + veelvoud - 1) / veelvoud * veelvoud; }
 }  // namespace
 
-LabelRaster::LabelRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
-                         RondeTekstMaker maakRondeTekst)
-    : ontwerp_(ontwerp), formaat_(formaat), ppm_(puntenPerMm), nummering_(nummering),
+LabelRaster::LabelRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm,
+                         const Nummering& nummering, RondeTekstMaker maakRondeTekst)
+    : ontwerp_(ontwerp),
+      formaat_(formaat),
+      ppm_(puntenPerMm),
+      nummering_(nummering),
       maakRondeTekst_(std::move(maakRondeTekst)) {}
 
 std::optional<QString> LabelRaster::Grenzen(const EtiketFormaat& f, int ppm) {
@@ -41,29 +44,29 @@ const QImage& LabelRaster::Teken(float dX, float dY, int nummer) {
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
     if (v.Soort() == Tekstlijn) {
-      const QString tekst = VervangNummering(v.Tekst, nummer, nummering_);
-      if (tekst == v.Tekst) {
+      const QString tekst = VervangNummering(v.tekst().Tekst, nummer, nummering_);
+      if (tekst == v.tekst().Tekst) {
         TekstOpDC(v, f, p, a);
         continue;
       }
       Voorwerp kopie = v;
-      kopie.Tekst = tekst;
+      kopie.tekst().Tekst = tekst;
       TekstOpDC(kopie, f, p, a);
     } else if (v.Soort() == Figuur) {
       FiguurOpDC(v, f, p, a);
     } else if (v.Soort() == RondeTekst) {
-      const QString tekst = VervangNummering(v.Tekst, nummer, nummering_);
-      if (tekst == v.Tekst || !maakRondeTekst_) {
+      const QString tekst = VervangNummering(v.tekst().Tekst, nummer, nummering_);
+      if (tekst == v.tekst().Tekst || !maakRondeTekst_) {
         FiguurOpDC(v, f, p, a);
         continue;
       }
       // This copy's text, rendered with the circle's centre where the
       // element has it.
       Voorwerp kopie = v;
-      kopie.Tekst = tekst;
+      kopie.tekst().Tekst = tekst;
       maakRondeTekst_(kopie);
-      kopie.Links = kopie.Links - kopie.MiddenX + v.MiddenX;
-      kopie.Boven = kopie.Boven - kopie.MiddenY + v.MiddenY;
+      kopie.Links = kopie.Links - kopie.cirkel().MiddenX + v.cirkel().MiddenX;
+      kopie.Boven = kopie.Boven - kopie.cirkel().MiddenY + v.cirkel().MiddenY;
       FiguurOpDC(kopie, f, p, a);
     }
   }

@@ -35,16 +35,19 @@ QRect FiguurRechthoek(const Voorwerp& v, const EtiketFormaat& f, const Apparaat&
 void TekstOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {
   const QRect r = TekstRechthoek(v, f, a);
   if (r.isEmpty()) return;
-  const int cel = platform::CellFont::cellForPoints(a.PixelsPerMMy, v.Lettergrootte);
+  const int cel = platform::CellFont::cellForPoints(a.PixelsPerMMy, v.tekst().Lettergrootte);
   if (cel <= 0) return;
-  const platform::CellFont font({v.Lettertype, bool(v.Vet), bool(v.Cursief), bool(v.Onderlijnd)}, cel);
+  const platform::CellFont font(
+      {v.tekst().Lettertype, bool(v.tekst().Vet), bool(v.tekst().Cursief), bool(v.tekst().Onderlijnd)}, cel);
   if (!font.isValid()) return;
   // The text as the design file and the printer hold it.
-  const QString tekst = platform::throughCp1252(v.Tekst);
+  const QString tekst = platform::throughCp1252(v.tekst().Tekst);
   const double breedte = font.width(tekst);
   double x = r.left();
-  if (v.Uitlijning == 1) x = r.left() + r.width() - breedte;
-  else if (v.Uitlijning == 2) x = r.left() + (r.width() - breedte) / 2;
+  if (v.tekst().Uitlijning == 1)
+    x = r.left() + r.width() - breedte;
+  else if (v.tekst().Uitlijning == 2)
+    x = r.left() + (r.width() - breedte) / 2;
   const double y = r.top() + (r.height() - cel) / 2 + font.ascent();
   hdc.save();
   hdc.setClipRect(r, Qt::IntersectClip);
@@ -55,10 +58,10 @@ void TekstOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const A
 }
 
 void FiguurOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {
-  if (!v.Afbeelding) return;
+  if (!v.beeld().Afbeelding) return;
   const QRect r = FiguurRechthoek(v, f, a);
   if (r.width() <= 0 || r.height() <= 0) return;
-  const Beeld& b = *v.Afbeelding;
+  const Beeld& b = *v.beeld().Afbeelding;
   hdc.save();
   if (b.isVector) {
     const QRect bron = b.vector.boundingRect();
@@ -69,7 +72,7 @@ void FiguurOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const 
       hdc.drawPicture(0, 0, b.vector);
     }
   } else if (!b.raster.isNull()) {
-    const QRect bron(v.BronX, v.BronY, v.BronBreedte, v.BronHoogte);
+    const QRect bron(v.beeld().BronX, v.beeld().BronY, v.beeld().BronBreedte, v.beeld().BronHoogte);
     const QImage uit = RekUit(b.raster, bron, r.width(), r.height());
     if (!uit.isNull()) {
       hdc.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
@@ -80,8 +83,10 @@ void FiguurOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const 
 }
 
 void TekenVoorwerpOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {
-  if (v.Soort() == Tekstlijn) TekstOpDC(v, f, hdc, a);
-  else if (v.Soort() == Figuur || v.Soort() == RondeTekst) FiguurOpDC(v, f, hdc, a);
+  if (v.Soort() == Tekstlijn)
+    TekstOpDC(v, f, hdc, a);
+  else if (v.Soort() == Figuur || v.Soort() == RondeTekst)
+    FiguurOpDC(v, f, hdc, a);
 }
 
 void TekenOpDC(const Ontwerp& o, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {

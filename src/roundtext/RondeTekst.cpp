@@ -61,19 +61,21 @@ QImage TekenRondeTekst(const RondeZetting& zetting, const platform::CellFont& fo
 bool MaakRondeTekst(Ontwerp& ontwerp, int index) { return MaakRondeTekst(ontwerp.voorwerp(index)); }
 
 bool MaakRondeTekst(Voorwerp& v) {
-  if (ZonderSlotspaties(v.Tekst).isEmpty()) return false;
+  if (ZonderSlotspaties(v.tekst().Tekst).isEmpty()) return false;
 
-  const platform::CellFont font = RondeLetter(v.Lettertype, v.Lettergrootte, v.Vet, v.Cursief, v.Onderlijnd);
+  const platform::CellFont font = RondeLetter(v.tekst().Lettertype, v.tekst().Lettergrootte, v.tekst().Vet,
+                                              v.tekst().Cursief, v.tekst().Onderlijnd);
   if (!font.isValid()) return false;
   const LetterMaten maten = MatenVan(font);
-  const double r = Werkstraal(v.Straal, maten);
+  const double r = Werkstraal(v.cirkel().Straal, maten);
   // Nothing sensible can be drawn for these; keep what the element had.
-  if (!std::isfinite(v.Straal) || !std::isfinite(v.Referentiepunt) || !(r > 0) || v.Straal > GrootsteStraal)
+  if (!std::isfinite(v.cirkel().Straal) || !std::isfinite(v.cirkel().Referentiepunt) || !(r > 0) ||
+      v.cirkel().Straal > GrootsteStraal)
     return false;
 
-  v.Tekst = ZonderSlotspaties(v.Tekst);
+  v.tekst().Tekst = ZonderSlotspaties(v.tekst().Tekst);
   // Measured and drawn as the printer's code page holds it.
-  const QString tekens = platform::throughCp1252(v.Tekst);
+  const QString tekens = platform::throughCp1252(v.tekst().Tekst);
   std::vector<double> advances;
   advances.reserve(size_t(tekens.size()));
   for (double w : font.advances(tekens)) advances.push_back(RondAf(w));
@@ -81,10 +83,11 @@ bool MaakRondeTekst(Voorwerp& v) {
   // The advances of the turned outlines equal the upright ones, so the
   // layout needs no measuring function: it settles in one pass.
   const RondeZetting zetting =
-      ZetRondeTekst({v.Straal, bool(v.Wijzerzin), v.Uitlijning, v.Referentiepunt}, maten, advances);
+      ZetRondeTekst({v.cirkel().Straal, bool(v.cirkel().Wijzerzin), v.tekst().Uitlijning, v.cirkel().Referentiepunt},
+                    maten, advances);
   const RondKader& k = zetting.Kader;
-  v.MiddenX = float(k.MiddenX / double(RondeResolutie));
-  v.MiddenY = float(k.MiddenY / double(RondeResolutie));
+  v.cirkel().MiddenX = float(k.MiddenX / double(RondeResolutie));
+  v.cirkel().MiddenY = float(k.MiddenY / double(RondeResolutie));
 
   auto beeld = std::make_shared<Beeld>();
   beeld->raster = TekenRondeTekst(zetting, font, tekens);
@@ -92,6 +95,6 @@ bool MaakRondeTekst(Voorwerp& v) {
   float links = v.Links, boven = v.Boven;
   float breedte = float(k.Breedte / double(RondeResolutie)), hoogte = float(k.Hoogte / double(RondeResolutie));
   v.Plaats(links, boven, breedte, hoogte);
-  v.ZetAfbeelding(std::move(beeld), k.Breedte, k.Hoogte);
+  v.beeld().ZetAfbeelding(std::move(beeld), k.Breedte, k.Hoogte);
   return true;
 }

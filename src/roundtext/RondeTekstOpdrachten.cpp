@@ -23,38 +23,38 @@ RondeTekstGegevens NieuweRondeTekst(const EtiketFormaat& formaat, const QString&
 
 RondeTekstGegevens GegevensVan(const Voorwerp& v) {
   RondeTekstGegevens g;
-  g.Tekst = v.Tekst;
-  g.Lettertype = v.Lettertype;
-  g.Lettergrootte = v.Lettergrootte;
-  g.Vet = v.Vet;
-  g.Cursief = v.Cursief;
-  g.Uitlijning = v.Uitlijning;
-  g.Straal = v.Straal;
+  g.Tekst = v.tekst().Tekst;
+  g.Lettertype = v.tekst().Lettertype;
+  g.Lettergrootte = v.tekst().Lettergrootte;
+  g.Vet = v.tekst().Vet;
+  g.Cursief = v.tekst().Cursief;
+  g.Uitlijning = v.tekst().Uitlijning;
+  g.Straal = v.cirkel().Straal;
   g.Spatiering = 100;
-  g.Wijzerzin = v.Wijzerzin;
-  g.Referentiepunt = v.Referentiepunt;
+  g.Wijzerzin = v.cirkel().Wijzerzin;
+  g.Referentiepunt = v.cirkel().Referentiepunt;
   return g;
 }
 
 void SchrijfGegevens(const RondeTekstGegevens& g, Voorwerp& v) {
-  v.Tekst = g.Tekst;
-  v.Lettertype = g.Lettertype;
-  v.Lettergrootte = g.Lettergrootte;
-  v.Vet = g.Vet;
-  v.Cursief = g.Cursief;
-  v.Uitlijning = g.Uitlijning;
-  v.Straal = g.Straal;
-  v.Spatiering = g.Spatiering;
-  v.Wijzerzin = g.Wijzerzin;
-  v.Referentiepunt = g.Referentiepunt;
+  v.tekst().Tekst = g.Tekst;
+  v.tekst().Lettertype = g.Lettertype;
+  v.tekst().Lettergrootte = g.Lettergrootte;
+  v.tekst().Vet = g.Vet;
+  v.tekst().Cursief = g.Cursief;
+  v.tekst().Uitlijning = g.Uitlijning;
+  v.cirkel().Straal = g.Straal;
+  v.cirkel().Spatiering = g.Spatiering;
+  v.cirkel().Wijzerzin = g.Wijzerzin;
+  v.cirkel().Referentiepunt = g.Referentiepunt;
 }
 
 void PlaatsRondeTekst(Ontwerp& ontwerp, int index, const EtiketFormaat& formaat) {
   const Voorwerp& v = ontwerp.voorwerp(index);
   const float W = formaat.Breedte, H = formaat.Hoogte;
   float breedte = v.Breedte, hoogte = v.Hoogte;
-  float links = Maximum(Minimum(-v.MiddenX, W / 2 - breedte), -W / 2);
-  float boven = Maximum(Minimum(-v.MiddenY, H / 2 - hoogte), -H / 2);
+  float links = Maximum(Minimum(-v.cirkel().MiddenX, W / 2 - breedte), -W / 2);
+  float boven = Maximum(Minimum(-v.cirkel().MiddenY, H / 2 - hoogte), -H / 2);
   ontwerp.PlaatsVoorwerp(index, links, boven, breedte, hoogte);
 }
 
@@ -75,9 +75,9 @@ bool BeginOmzettingNaarRond(Ontwerp& ontwerp, int index, const EtiketFormaat& fo
   Voorwerp& v = ontwerp.voorwerp(index);
   if (v.Soort() != Tekstlijn) return false;
   ontwerp.ZetSoort(index, RondeTekst);
-  v.Straal = StandaardStraal(formaat);
-  v.Referentiepunt = 0;
-  v.Wijzerzin = true;
+  v.cirkel().Straal = StandaardStraal(formaat);
+  v.cirkel().Referentiepunt = 0;
+  v.cirkel().Wijzerzin = true;
   return true;
 }
 

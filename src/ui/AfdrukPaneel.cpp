@@ -68,7 +68,8 @@ AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLine
   });
   // Enter in the copies box starts printing, as its default button would.
   connect(txtAantal_, &QLineEdit::returnPressed, cmdStartAfdrukken_, &QPushButton::click);
-  connect(cmdNummering_, &QPushButton::clicked, this, [this] { Opdracht(omgeving_.meldingen, [this] { cmdNummering_Click(); }); });
+  connect(cmdNummering_, &QPushButton::clicked, this,
+          [this] { Opdracht(omgeving_.meldingen, [this] { cmdNummering_Click(); }); });
   txtAantal_->installEventFilter(this);
   imgEco_->installEventFilter(this);
 }
@@ -78,8 +79,10 @@ AfdrukPaneel::~AfdrukPaneel() = default;
 void AfdrukPaneel::ZetMenus(QAction* afdrukken, QAction* spaarstand) {
   mnuAfdrukken_ = afdrukken;
   mnuSpaarstand_ = spaarstand;
-  connect(mnuAfdrukken_, &QAction::triggered, this, [this] { Opdracht(omgeving_.meldingen, [this] { AfdrukkenSATO(); }); });
-  connect(mnuSpaarstand_, &QAction::triggered, this, [this] { Opdracht(omgeving_.meldingen, [this] { mnuSpaarstand_Click(); }); });
+  connect(mnuAfdrukken_, &QAction::triggered, this,
+          [this] { Opdracht(omgeving_.meldingen, [this] { AfdrukkenSATO(); }); });
+  connect(mnuSpaarstand_, &QAction::triggered, this,
+          [this] { Opdracht(omgeving_.meldingen, [this] { mnuSpaarstand_Click(); }); });
 }
 
 bool AfdrukPaneel::eventFilter(QObject* o, QEvent* e) {
@@ -200,7 +203,7 @@ void AfdrukPaneel::AfsluitenJobSATO() {
   uit.close();
   if (!gelukt) {
     omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
-                            QStringLiteral("Het schrijven naar de printer is mislukt:\n") + kanaal.naam);
+                             QStringLiteral("Het schrijven naar de printer is mislukt:\n") + kanaal.naam);
     return;
   }
   NaDeJob(kanaal, instellingen_, omgeving_.programmaMap, omgeving_.processen);
@@ -225,7 +228,8 @@ void AfdrukPaneel::cmdNummering_Click() {
   const Ontwerp& o = bewerker_.ontwerp();
   if (o.AantalLijnen() == 0 && o.AantalRondeTeksten() == 0) return;
   if (!nummeringDialoog_)
-    nummeringDialoog_ = std::make_unique<NummeringDialoog>(nummering(), omgeving_.meldingen, omgeving_.bestanden, window());
+    nummeringDialoog_ =
+        std::make_unique<NummeringDialoog>(nummering(), omgeving_.meldingen, omgeving_.bestanden, window());
   const QString code = nummeringDialoog_->Kies();
   const int h = bewerker_.bewerking().HuidigeLijn();
   if (!code.isEmpty() && h != 0 && o.voorwerp(h).Soort() == Tekstlijn && bewerker_.bewerking().Geselecteerd(h)) {
@@ -258,8 +262,9 @@ void AfdrukPaneel::ZetLedSpaarstand() {
   imgEco_->setPixmap(SpaarstandLamp(stand));
   if (stand == 2 && !spaarstandGemeld_) {
     spaarstandGemeld_ = true;
-    omgeving_.meldingen.show(platform::MessageService::Icon::Warning, QStringLiteral("Spaarstand"),
-                            QStringLiteral("De spaarstand staat ingeschakeld.\n\nDe informatie werd doorgestuurd naar de\n"
-                                           "printer, maar wordt nog niet afgedrukt"));
+    omgeving_.meldingen.show(
+        platform::MessageService::Icon::Warning, QStringLiteral("Spaarstand"),
+        QStringLiteral("De spaarstand staat ingeschakeld.\n\nDe informatie werd doorgestuurd naar de\n"
+                       "printer, maar wordt nog niet afgedrukt"));
   }
 }

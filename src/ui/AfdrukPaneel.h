@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "files/Instellingen.h"
-#include "ui/Omgeving.h"
 #include "printing/Afdrukjob.h"
 #include "printing/Nummering.h"
+#include "ui/Omgeving.h"
 
 class AfdrukVoortgang;
 class Bewerker;

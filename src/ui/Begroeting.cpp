@@ -56,10 +56,9 @@ Begroeting::Begroeting(Rol rol, QWidget* parent, const QString& programmaBestand
   lblBuild_->setObjectName(QStringLiteral("lblBuild"));
 
   auto* belangrijk = new QGroupBox(QStringLiteral("Belangrijk:"), this);
-  auto* melding = new QLabel(
-      QStringLiteral("Controleer een nieuw ontwerp altijd met één proefafdruk\n"
-                     "voordat u een grote reeks etiketten afdrukt."),
-      belangrijk);
+  auto* melding = new QLabel(QStringLiteral("Controleer een nieuw ontwerp altijd met één proefafdruk\n"
+                                            "voordat u een grote reeks etiketten afdrukt."),
+                             belangrijk);
   QFont klein = melding->font();
   klein.setPointSizeF(klein.pointSizeF() * 0.85);
   melding->setFont(klein);

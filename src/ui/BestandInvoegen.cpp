@@ -2,15 +2,15 @@
 
 #include <QFileInfo>
 
+#include "platform/ZipArchive.h"
 #include "platformwidgets/FileDialogs.h"
 #include "platformwidgets/MessageService.h"
-#include "platform/ZipArchive.h"
 
 GekozenPlaatje BestandInvoegen(const QString& map, platform::FileDialogs& dialogen, platform::MessageService& meldingen,
                                QWidget* ouder, platform::ZipReader& zip, const PlaatjeGrenzen& grenzen) {
   QString filter = QString::fromLatin1(kPlaatjeFilter);
-  const QString pad = dialogen.openFile(ouder, QString::fromLatin1(kBestandInvoegenTitel), map.trimmed(),
-                                        PlaatjeFilters(), &filter);
+  const QString pad =
+      dialogen.openFile(ouder, QString::fromLatin1(kBestandInvoegenTitel), map.trimmed(), PlaatjeFilters(), &filter);
   if (pad.isEmpty()) return {};
   GeladenPlaatje plaatje = LeesPlaatje(pad, zip, grenzen);
   if (!plaatje.gelukt()) {

@@ -23,12 +23,11 @@ struct GekozenPlaatje {
 // cannot be read is reported under "Fout" with an exclamation icon. On
 // success the caller adds the picture with FiguurToevoegen and makes `map`
 // of the result its picture folder.
-GekozenPlaatje BestandInvoegen(const QString& map, platform::FileDialogs& dialogen,
-                               platform::MessageService& meldingen, QWidget* ouder = nullptr);
+GekozenPlaatje BestandInvoegen(const QString& map, platform::FileDialogs& dialogen, platform::MessageService& meldingen,
+                               QWidget* ouder = nullptr);
 // The same with another archive reader and other bounds.
-GekozenPlaatje BestandInvoegen(const QString& map, platform::FileDialogs& dialogen,
-                               platform::MessageService& meldingen, QWidget* ouder, platform::ZipReader& zip,
-                               const PlaatjeGrenzen& grenzen);
+GekozenPlaatje BestandInvoegen(const QString& map, platform::FileDialogs& dialogen, platform::MessageService& meldingen,
+                               QWidget* ouder, platform::ZipReader& zip, const PlaatjeGrenzen& grenzen);
 
 // The caption of the picture file dialog.
 constexpr const char* kBestandInvoegenTitel = "Bestand invoegen";

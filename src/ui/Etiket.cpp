@@ -121,9 +121,11 @@ void Etiket::MaakMenus() {
     stijlMenus_[size_t(i)]->setCheckable(true);
   }
   tekst->addSeparator();
-  mnuRondeTekstToevoegen_ = Menuregel(tekst, "mnuRondeTekstToevoegen", QStringLiteral("&Ronde tekst toevoegen ..."), true);
+  mnuRondeTekstToevoegen_ =
+      Menuregel(tekst, "mnuRondeTekstToevoegen", QStringLiteral("&Ronde tekst toevoegen ..."), true);
   // These two follow the selection; they start disabled.
-  mnuRondeTekstWijzigen_ = Menuregel(tekst, "mnuRondeTekstWijzigen", QStringLiteral("Ronde tekst &wijzigen ..."), false);
+  mnuRondeTekstWijzigen_ =
+      Menuregel(tekst, "mnuRondeTekstWijzigen", QStringLiteral("Ronde tekst &wijzigen ..."), false);
   mnuTekstOmzetten_ = Menuregel(tekst, "mnuTekstOmzetten", QStringLiteral("Om&zetten naar ronde tekst ..."), false);
 
   QMenu* figuur = menuBar()->addMenu(QStringLiteral("&Figuur"));
@@ -146,7 +148,8 @@ void Etiket::MaakMenus() {
   opties->addSeparator();
   mnuSpaarstand_ = Menuregel(opties, "mnuSpaarstand", QStringLiteral("S&paarstand"), true);
   mnuSpaarstand_->setCheckable(true);
-  mnuToonAfdrukbaargebied_ = Menuregel(opties, "mnuToonAfdrukbaargebied", QStringLiteral("&Toon afdrukbaar gebied"), true);
+  mnuToonAfdrukbaargebied_ =
+      Menuregel(opties, "mnuToonAfdrukbaargebied", QStringLiteral("&Toon afdrukbaar gebied"), true);
   mnuToonAfdrukbaargebied_->setCheckable(true);
   // Qt toggles the check mark itself before the handler runs.
   connect(mnuToonAfdrukbaargebied_, &QAction::triggered, this, [this] { ToonAfdrukbaarGebied(); });
@@ -206,8 +209,7 @@ void Etiket::MaakBesturing() {
 
   // The menu entries whose commands live in the parts.
   const auto menu = [this](const char* naam, auto doe) {
-    connect(findChild<QAction*>(QString::fromLatin1(naam)), &QAction::triggered, this,
-            [this, doe] { Opdracht(doe); });
+    connect(findChild<QAction*>(QString::fromLatin1(naam)), &QAction::triggered, this, [this, doe] { Opdracht(doe); });
   };
   for (int i = 1; i <= 5; ++i)
     connect(mnuTekstLijnen_[size_t(i - 1)], &QAction::triggered, this,
@@ -255,9 +257,8 @@ void Etiket::MaakBesturing() {
   rooster->setColumnStretch(0, 1);
   rooster->setRowStretch(0, 1);
   const int kolom = std::max(kRechterKolom, rechts->sizeHint().width());
-  for (QWidget* w : {static_cast<QWidget*>(frmFormaat_), static_cast<QWidget*>(tekst_),
-                     static_cast<QWidget*>(figuren_), static_cast<QWidget*>(afdruk_),
-                     static_cast<QWidget*>(cmdNummering)})
+  for (QWidget* w : {static_cast<QWidget*>(frmFormaat_), static_cast<QWidget*>(tekst_), static_cast<QWidget*>(figuren_),
+                     static_cast<QWidget*>(afdruk_), static_cast<QWidget*>(cmdNummering)})
     w->setFixedWidth(kolom);
 
   centraal_->installEventFilter(this);
@@ -408,8 +409,10 @@ void Etiket::mnuInfo_Click() {
 void Etiket::mnuEindeProgramma_Click() {
   // Ends at once: no closing steps, the settings stay as they were.
   eindeZonderOpslaan_ = true;
-  if (opties_.beeindig) opties_.beeindig();
-  else QCoreApplication::exit(0);
+  if (opties_.beeindig)
+    opties_.beeindig();
+  else
+    QCoreApplication::exit(0);
 }
 
 void Etiket::closeEvent(QCloseEvent* e) {

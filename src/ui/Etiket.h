@@ -38,14 +38,14 @@ struct EtiketOpties {
   platform::SettingsStore* instellingen = nullptr;  // required
   platform::MessageService* meldingen = nullptr;    // required
   QString catalogus;                                // all.eft; empty: the data folder's
-  int welkomMs = 5000;  // how long the welcome window stays at least; tests use 0
+  int welkomMs = 5000;                              // how long the welcome window stays at least; tests use 0
   // Ends the program at once; empty: leave the application's event loop.
   std::function<void()> beeindig;
-  platform::FileDialogs* bestanden = nullptr;   // empty: the real dialogs
+  platform::FileDialogs* bestanden = nullptr;     // empty: the real dialogs
   platform::ProcessStarter* processen = nullptr;  // empty: real processes
   platform::Clipboard* klembord = nullptr;        // empty: the system's
   platform::Scanner* scanner = nullptr;           // empty: SANE
-  QString programmaMap;  // where PrintFile and the spool file live; empty: the executable's
+  QString programmaMap;                           // where PrintFile and the spool file live; empty: the executable's
 };
 
 // The main window: the menus, the catalogue, the file commands and the

@@ -6,29 +6,27 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/Etiket.h"
-
-#include "ui/AfdrukPaneel.h"
-#include "ui/EtiketPlaatje.h"
-#include "ui/FormaatDialoog.h"
-#include "ui/TekstPaneel.h"
 #include "editor/Wijziging.h"
 #include "files/Bestandsnaam.h"
 #include "files/BewaarEtiket.h"
 #include "files/EtiketToepassen.h"
 #include "files/LeesEtiket.h"
-#include "platformwidgets/WidgetHelpers.h"
 #include "platformwidgets/FileDialogs.h"
 #include "platformwidgets/MessageService.h"
-#include "ui/NummeringDialoog.h"
+#include "platformwidgets/WidgetHelpers.h"
 #include "roundtext/RondeTekst.h"
+#include "ui/AfdrukPaneel.h"
+#include "ui/Etiket.h"
+#include "ui/EtiketPlaatje.h"
+#include "ui/FormaatDialoog.h"
+#include "ui/NummeringDialoog.h"
+#include "ui/TekstPaneel.h"
 
 namespace {
 
 const QString kOpenFilters = QStringLiteral("Vellora (*.VLO *.vlo);;Alle bestanden (*)");
 const QString kVersie1 = QStringLiteral("Vellora 2.1 (*.VLO *.vlo)");
 const QString kVersie2 = QStringLiteral("Vellora 3.0 (*.VLO *.vlo)");
-
 
 }  // namespace
 
@@ -83,7 +81,7 @@ bool Etiket::LeesEtiketIn(const QString& fn) {
       // The whole file becomes a design before it takes the open one's place.
       Ontwerp nieuw;
       PasEtiketToe(std::get<GelezenEtiket>(uitkomst), nieuw, [](Ontwerp& o, int i) {
-        o.voorwerp(i).Spatiering = 100;  // the file does not keep it; the dialog's own default
+        o.voorwerp(i).cirkel().Spatiering = 100;  // the file does not keep it; the dialog's own default
         MaakRondeTekst(o, i);
       });
       // The running number and a list kept for new designs stay.
@@ -132,7 +130,7 @@ void Etiket::mnuOpslaan_Click() {
 void Etiket::mnuOpslaanAls_Click() {
   QString filter = kVersie2;
   const QString gekozen = Bestanden().saveFile(this, QStringLiteral("Opslaan als"), instellingen_.FileFolder,
-                                                kVersie1 + QStringLiteral(";;") + kVersie2, &filter);
+                                               kVersie1 + QStringLiteral(";;") + kVersie2, &filter);
   if (gekozen.isEmpty()) return;
   instellingen_.FileFolder = MapVan(gekozen);
   const qint16 versie = filter == kVersie1 ? 1 : 2;

@@ -7,14 +7,14 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "ui/Etiket.h"
-#include "ui/AfdrukPaneel.h"
-#include "ui/FiguurPaneel.h"
-#include "ui/Pictogrammen.h"
 #include "model/Getal.h"
 #include "platform/AppInfo.h"
-#include "platformwidgets/MessageService.h"
 #include "platform/SettingsStore.h"
+#include "platformwidgets/MessageService.h"
+#include "ui/AfdrukPaneel.h"
+#include "ui/Etiket.h"
+#include "ui/FiguurPaneel.h"
+#include "ui/Pictogrammen.h"
 
 namespace {
 
@@ -76,4 +76,3 @@ void Etiket::BewaarInstellingen() {
     opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
                             QStringLiteral("De instellingen konden niet worden bewaard."));
 }
-

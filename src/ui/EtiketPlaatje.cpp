@@ -1,9 +1,9 @@
 #include "ui/EtiketPlaatje.h"
 
 #include <QMouseEvent>
-#include <algorithm>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "editor/Bewerker.h"
 #include "editor/Wijziging.h"
@@ -12,9 +12,8 @@
 
 namespace {
 // Pointer shapes of the handles, clockwise from the top-left corner.
-constexpr Qt::CursorShape kVormen[8] = {Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor,
-                                        Qt::SizeHorCursor,  Qt::SizeFDiagCursor, Qt::SizeVerCursor,
-                                        Qt::SizeBDiagCursor, Qt::SizeHorCursor};
+constexpr Qt::CursorShape kVormen[8] = {Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeHorCursor,
+                                        Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeHorCursor};
 }  // namespace
 
 EtiketPlaatje::EtiketPlaatje(Bewerker& bewerker, platform::MessageService& meldingen, QWidget* parent)
@@ -40,21 +39,25 @@ EtiketPlaatje::EtiketPlaatje(Bewerker& bewerker, platform::MessageService& meldi
   connect(&bewerker_, &Bewerker::AllesGetoond, this, [this] { update(); });
   connect(&bewerker_, &Bewerker::HandvattenGeplaatst, this, &EtiketPlaatje::PlaatsHandvatWidgets);
 
-  connect(this, &EtiketPlaatje::MuisNeer, this, [this](Qt::MouseButton knop, Qt::KeyboardModifiers toetsen, QPointF mm) {
-    Opdracht(meldingen_, [&] { pictEtiket_MouseDown(knop, toetsen, float(mm.x()), float(mm.y())); });
-  });
+  connect(this, &EtiketPlaatje::MuisNeer, this,
+          [this](Qt::MouseButton knop, Qt::KeyboardModifiers toetsen, QPointF mm) {
+            Opdracht(meldingen_, [&] { pictEtiket_MouseDown(knop, toetsen, float(mm.x()), float(mm.y())); });
+          });
   connect(this, &EtiketPlaatje::MuisBeweegt, this, [this](Qt::MouseButtons knoppen, QPointF mm) {
     if (!verplaatsing_) return;
     // Only the right button keeps the move going; any other state ends it.
-    if (knoppen == Qt::RightButton) ToonSchaduw(Verplaatsen(*verplaatsing_, float(mm.x()), float(mm.y())));
-    else Opdracht(meldingen_, [this] { EindVerplaatsen(true); });
+    if (knoppen == Qt::RightButton)
+      ToonSchaduw(Verplaatsen(*verplaatsing_, float(mm.x()), float(mm.y())));
+    else
+      Opdracht(meldingen_, [this] { EindVerplaatsen(true); });
   });
   connect(this, &EtiketPlaatje::MuisLos, this, [this](Qt::MouseButton, QPointF) {
     if (verplaatsing_) Opdracht(meldingen_, [this] { EindVerplaatsen(true); });
   });
-  connect(this, &EtiketPlaatje::HandvatNeer, this, [this](int index, Qt::MouseButton knop, Qt::KeyboardModifiers toetsen) {
-    Opdracht(meldingen_, [&] { picHandvat_MouseDown(index, knop, toetsen); });
-  });
+  connect(this, &EtiketPlaatje::HandvatNeer, this,
+          [this](int index, Qt::MouseButton knop, Qt::KeyboardModifiers toetsen) {
+            Opdracht(meldingen_, [&] { picHandvat_MouseDown(index, knop, toetsen); });
+          });
   connect(this, &EtiketPlaatje::HandvatSleept, this, [this](QPointF mm) {
     if (rekking_) ToonSchaduw(Rekken(*rekking_, float(mm.x()), float(mm.y())));
   });
@@ -229,9 +232,12 @@ void EtiketPlaatje::pictEtiket_MouseDown(Qt::MouseButton knop, Qt::KeyboardModif
   if (raak == 0) return;
   Wijziging wijziging(bewerker_);
   if (toetsen & Qt::ShiftModifier) {
-    if (!b.Geselecteerd(raak)) SelecteerVoorwerp(raak);
-    else if (b.AantalGeselecteerd() == 1) meldingen_.beep();
-    else DeSelecteerVoorwerp(raak);
+    if (!b.Geselecteerd(raak))
+      SelecteerVoorwerp(raak);
+    else if (b.AantalGeselecteerd() == 1)
+      meldingen_.beep();
+    else
+      DeSelecteerVoorwerp(raak);
   } else {
     DeSelekteerAlles();
     SelecteerVoorwerp(raak);
@@ -248,8 +254,8 @@ void EtiketPlaatje::ToonSchaduw(const Kader& schaduw) {
 void EtiketPlaatje::BeginVerplaatsen(float x, float y, bool eenRichting) {
   EtiketBeeld& beeld = bewerker_.beeld();
   beeld.PlaatsHandvaten();
-  verplaatsing_ = ::BeginVerplaatsen(beeld.Selectie(), x - beeld.Selectie().Links, y - beeld.Selectie().Boven,
-                                     eenRichting);
+  verplaatsing_ =
+      ::BeginVerplaatsen(beeld.Selectie(), x - beeld.Selectie().Links, y - beeld.Selectie().Boven, eenRichting);
   ToonSchaduw(beeld.Selectie());
 }
 
@@ -303,8 +309,8 @@ void EtiketPlaatje::picHandvat_MouseDown(int index, Qt::MouseButton knop, Qt::Ke
   }
   EtiketBeeld& beeld = bewerker_.beeld();
   beeld.PlaatsHandvaten();
-  rekking_ = BeginRekken(beeld.Selectie(), index, toetsen & Qt::ShiftModifier, toetsen & Qt::ControlModifier,
-                         bijsnijden);
+  rekking_ =
+      BeginRekken(beeld.Selectie(), index, toetsen & Qt::ShiftModifier, toetsen & Qt::ControlModifier, bijsnijden);
   ToonSchaduw(beeld.Selectie());
 }
 
@@ -327,10 +333,10 @@ void EtiketPlaatje::EindRekken(bool uitvoeren) {
       n.Hoogte = v.Hoogte;
     }
     if (r->Bijsnijden && v.Soort() == Figuur) {
-      v.BronX = n.BronX;
-      v.BronY = n.BronY;
-      v.BronBreedte = n.BronBreedte;
-      v.BronHoogte = n.BronHoogte;
+      v.beeld().BronX = n.BronX;
+      v.beeld().BronY = n.BronY;
+      v.beeld().BronBreedte = n.BronBreedte;
+      v.beeld().BronHoogte = n.BronHoogte;
     }
     o.PlaatsVoorwerp(i, n.Links, n.Boven, n.Breedte, n.Hoogte);
   }

@@ -75,16 +75,19 @@ FiguurPaneel::FiguurPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, TekstPane
     k->setObjectName(QString::fromLatin1(p.naam));
     k->setFixedSize(26, 20);
     pijlen->addWidget(k, p.rij, p.kolom);
-    connect(k, &QPushButton::clicked, this,
-            [this, positie = p.positie] { Opdracht(omgeving_.meldingen, [this, positie] { cmdFiguur_Click(positie); }); });
+    connect(k, &QPushButton::clicked, this, [this, positie = p.positie] {
+      Opdracht(omgeving_.meldingen, [this, positie] { cmdFiguur_Click(positie); });
+    });
   }
   figuur->addLayout(pijlen);
-  connect(cmdPlakken_, &QPushButton::clicked, this, [this] { Opdracht(omgeving_.meldingen, [this] { cmdPlakken_Click(); }); });
+  connect(cmdPlakken_, &QPushButton::clicked, this,
+          [this] { Opdracht(omgeving_.meldingen, [this] { cmdPlakken_Click(); }); });
   connect(cmdBestand_, &QPushButton::clicked, this, [this] {
     // With several galleries the button offers them, as the menu does.
     if (meerdereGalerijen_ && menus_.bestandInvoegen2)
       menus_.bestandInvoegen2->popup(cmdBestand_->mapToGlobal(QPoint(0, cmdBestand_->height())));
-    else Opdracht(omgeving_.meldingen, [this] { BestandInvoegen(instellingen_.ImageFolder); });
+    else
+      Opdracht(omgeving_.meldingen, [this] { BestandInvoegen(instellingen_.ImageFolder); });
   });
 }
 
@@ -105,8 +108,9 @@ void FiguurPaneel::ZetMenus(const Menus& m) {
   connect(m.bewerken, &QMenu::aboutToShow, this, &FiguurPaneel::mnuBewerken_Click);
   connect(m.bestandInvoegen, &QAction::triggered, this,
           [this] { Opdracht(omgeving_.meldingen, [this] { BestandInvoegen(instellingen_.ImageFolder); }); });
-  connect(m.galerij0, &QAction::triggered, this,
-          [this] { Opdracht(omgeving_.meldingen, [this] { BestandInvoegen(instellingen_.Galerijen.value(0).second); }); });
+  connect(m.galerij0, &QAction::triggered, this, [this] {
+    Opdracht(omgeving_.meldingen, [this] { BestandInvoegen(instellingen_.Galerijen.value(0).second); });
+  });
 }
 
 void FiguurPaneel::cmdFiguur_Click(qint16 positie) {
@@ -165,7 +169,7 @@ void FiguurPaneel::mnuPlakken_Click() {
     Wijziging wijziging(bewerker_);
     tekst_.LijnenToevoegen(qint16(o.AantalLijnen() + 1));
     const int laatste = o.AantalVoorwerpen();
-    o.voorwerp(laatste).Tekst = tekst;
+    o.voorwerp(laatste).tekst().Tekst = tekst;
     plaatje_.DeSelekteerAlles();
     plaatje_.SelecteerVoorwerp(laatste);
     return;
@@ -176,7 +180,7 @@ void FiguurPaneel::mnuPlakken_Click() {
   int n = 0;
   for (int i = 1; i <= o.AantalVoorwerpen() && n < stukken.size(); ++i) {
     if (o.voorwerp(i).Soort() != Tekstlijn) continue;
-    o.voorwerp(i).Tekst = stukken[n++];
+    o.voorwerp(i).tekst().Tekst = stukken[n++];
   }
   plaatje_.DeSelekteerAlles();
   plaatje_.SelecteerVoorwerp(o.AantalVoorwerpen());
@@ -263,5 +267,5 @@ void FiguurPaneel::mnuGalerijen_Click() {
   // Saved now: ending the program from its menu skips the closing save.
   if (!omgeving_.store.flush())
     omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
-                            QStringLiteral("De instellingen konden niet worden bewaard."));
+                             QStringLiteral("De instellingen konden niet worden bewaard."));
 }

@@ -58,8 +58,10 @@ class PictogramVak : public QWidget {
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
     const double w = formaat_.Breedte, h = formaat_.Hoogte;
-    if (formaat_.Vorm == 0) p.drawRect(QRectF(-w / 2, -h / 2, w, h));
-    else if (formaat_.Vorm == 1) p.drawEllipse(QPointF(0, 0), w / 2, w / 2);
+    if (formaat_.Vorm == 0)
+      p.drawRect(QRectF(-w / 2, -h / 2, w, h));
+    else if (formaat_.Vorm == 1)
+      p.drawEllipse(QPointF(0, 0), w / 2, w / 2);
   }
   void mousePressEvent(QMouseEvent* e) override {
     if (e->button() == Qt::LeftButton) klikken_.klik();

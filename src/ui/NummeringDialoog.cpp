@@ -1,8 +1,6 @@
 #include "ui/NummeringDialoog.h"
-#include "platformwidgets/WidgetHelpers.h"
 
 #include <QEvent>
-#include <QScopedValueRollback>
 #include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -10,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -19,6 +18,7 @@
 #include "model/Getal.h"
 #include "platformwidgets/FileDialogs.h"
 #include "platformwidgets/MessageService.h"
+#include "platformwidgets/WidgetHelpers.h"
 #include "printing/CsvLijst.h"
 
 namespace {

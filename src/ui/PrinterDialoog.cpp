@@ -1,5 +1,4 @@
 #include "ui/PrinterDialoog.h"
-#include "platformwidgets/WidgetHelpers.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -11,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include "platformwidgets/WidgetHelpers.h"
 
 namespace {
 QRadioButton* Optie(QWidget* ouder, const QString& naam, const QString& tekst) {
@@ -92,14 +93,18 @@ void PrinterDialoog::ZetControlWaarden() {
   if (QAbstractButton* b = optAangeslotenOp_->button(instellingen_.PrinterPort)) b->setChecked(true);
   cmbWindowsPrinter_->setCurrentText(instellingen_.WindowsPrinter);
   // Stored values outside 1 to 5 select no item.
-  cmbAfdrukSnelheid_->setCurrentIndex(instellingen_.PrintSpeed >= 1 && instellingen_.PrintSpeed <= 5 ? instellingen_.PrintSpeed - 1 : -1);
-  cmbIntensiteit_->setCurrentIndex(instellingen_.Intensity >= 1 && instellingen_.Intensity <= 5 ? instellingen_.Intensity - 1 : -1);
+  cmbAfdrukSnelheid_->setCurrentIndex(
+      instellingen_.PrintSpeed >= 1 && instellingen_.PrintSpeed <= 5 ? instellingen_.PrintSpeed - 1 : -1);
+  cmbIntensiteit_->setCurrentIndex(
+      instellingen_.Intensity >= 1 && instellingen_.Intensity <= 5 ? instellingen_.Intensity - 1 : -1);
   cmbWindowsPrinter_->setEnabled(instellingen_.PrinterPort == 4);
 }
 
 void PrinterDialoog::cmdOK_Click() {
-  if (optVL200_->isChecked()) instellingen_.Printer = 1;
-  else if (optVL300_->isChecked()) instellingen_.Printer = 2;
+  if (optVL200_->isChecked())
+    instellingen_.Printer = 1;
+  else if (optVL300_->isChecked())
+    instellingen_.Printer = 2;
   if (optAangeslotenOp_->checkedId() > 0) instellingen_.PrinterPort = qint16(optAangeslotenOp_->checkedId());
   instellingen_.PrintSpeed = qint16(cmbAfdrukSnelheid_->currentIndex() + 1);
   instellingen_.Intensity = qint16(cmbIntensiteit_->currentIndex() + 1);

@@ -12,8 +12,8 @@ namespace {
 QRectF Vierkantje(QSizeF maat, double graden, double zijde) {
   const double a = graden / 180 * RondePi;
   const double rho = maat.height() / 2 - 5;
-  return QRectF((maat.width() - zijde) / 2 - rho * std::sin(a), (maat.height() - zijde) / 2 - rho * std::cos(a),
-                zijde, zijde);
+  return QRectF((maat.width() - zijde) / 2 - rho * std::sin(a), (maat.height() - zijde) / 2 - rho * std::cos(a), zijde,
+                zijde);
 }
 
 }  // namespace

@@ -42,8 +42,7 @@ ScannerKiezen::ScannerKiezen(QWidget* parent) : QDialog(parent) {
     lstScanners_->setCurrentItem(regel);
     accept();
   });
-  connect(lstScanners_, &QListWidget::currentRowChanged, this,
-          [this](int rij) { cmdOK_->setEnabled(rij >= 0); });
+  connect(lstScanners_, &QListWidget::currentRowChanged, this, [this](int rij) { cmdOK_->setEnabled(rij >= 0); });
 
   auto* kolom = new QVBoxLayout(this);
   kolom->addWidget(lblUitleg_);
@@ -58,9 +57,8 @@ void ScannerKiezen::ZetBronnen(const QList<platform::ScanSource>& bronnen, const
   lstScanners_->clear();
   int gekozen = 0;
   for (const platform::ScanSource& bron : bronnen) {
-    const QString tekst = bron.description.isEmpty()
-                              ? bron.device
-                              : bron.description + QStringLiteral("  (") + bron.device + u')';
+    const QString tekst =
+        bron.description.isEmpty() ? bron.device : bron.description + QStringLiteral("  (") + bron.device + u')';
     auto* regel = new QListWidgetItem(tekst, lstScanners_);
     regel->setData(Qt::UserRole, bron.device);
     if (bron.device == huidig) gekozen = lstScanners_->count() - 1;

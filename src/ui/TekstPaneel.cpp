@@ -154,12 +154,15 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
   for (int i = 0; i < 5; ++i)
     connect(cmdLijnen_[size_t(i)], &QPushButton::clicked, this,
             [this, i] { Opdracht(meldingen_, [this, i] { LijnenToevoegen(qint16(i + 1)); }); });
-  connect(txtTekstlijn_, &QLineEdit::textChanged, this, [this] { Opdracht(meldingen_, [this] { txtTekstlijn_Change(); }); });
-  connect(txtTekstlijn_, &QLineEdit::returnPressed, this, [this] { Opdracht(meldingen_, [this] { txtTekstlijn_Enter(); }); });
+  connect(txtTekstlijn_, &QLineEdit::textChanged, this,
+          [this] { Opdracht(meldingen_, [this] { txtTekstlijn_Change(); }); });
+  connect(txtTekstlijn_, &QLineEdit::returnPressed, this,
+          [this] { Opdracht(meldingen_, [this] { txtTekstlijn_Enter(); }); });
   connect(cmbLettertype_, &QComboBox::currentIndexChanged, this,
           [this] { Opdracht(meldingen_, [this] { cmbLettertype_Click(); }); });
   connect(txtLettergrootte_, &QLineEdit::textChanged, this, &TekstPaneel::txtLettergrootte_Change);
-  connect(tmrLettergrootte_, &QTimer::timeout, this, [this] { Opdracht(meldingen_, [this] { tmrLettergrootte_Timer(); }); });
+  connect(tmrLettergrootte_, &QTimer::timeout, this,
+          [this] { Opdracht(meldingen_, [this] { tmrLettergrootte_Timer(); }); });
   connect(spinLettergrootte_, &QScrollBar::valueChanged, this,
           [this] { Opdracht(meldingen_, [this] { spinLettergrootte_Change(); }); });
   for (int i = 0; i < 3; ++i) {
@@ -168,7 +171,8 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
     connect(cmdUitlijning_[size_t(i)], &QPushButton::clicked, this,
             [this, i] { Opdracht(meldingen_, [this, i] { cmdUitlijning_Click(i); }); });
   }
-  connect(cmdCentreren_, &QPushButton::clicked, this, [this] { Opdracht(meldingen_, [this] { plaatje_.Centreren(); }); });
+  connect(cmdCentreren_, &QPushButton::clicked, this,
+          [this] { Opdracht(meldingen_, [this] { plaatje_.Centreren(); }); });
   connect(chkAutomatischVerdelen_, &QCheckBox::clicked, this, [this](bool aan) {
     if (aan) Opdracht(meldingen_, [this] { AutomatischVerdelen(); });
   });
@@ -179,7 +183,7 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
 
   // The picture tells which line is edited and when the selection was stretched.
   connect(&plaatje_, &EtiketPlaatje::LijnGekozen, this, [this](int index) {
-    txtTekstlijn_->setText(bewerker_.ontwerp().voorwerp(index).Tekst);
+    txtTekstlijn_->setText(bewerker_.ontwerp().voorwerp(index).tekst().Tekst);
     txtTekstlijn_->selectAll();
     txtTekstlijn_->setFocus();
     ToonKenmerken(index);
@@ -198,7 +202,7 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
   connect(&bewerker_, &Bewerker::StapGezet, this, [this] {
     Bewerking::BezigBlok bezig(b_);
     const int lijn = b_.HuidigeLijn();
-    txtTekstlijn_->setText(lijn != 0 ? bewerker_.ontwerp().voorwerp(lijn).Tekst : QString());
+    txtTekstlijn_->setText(lijn != 0 ? bewerker_.ontwerp().voorwerp(lijn).tekst().Tekst : QString());
     ToonKenmerken(lijn);
   });
   // Entering the size box selects all of it.
@@ -246,7 +250,7 @@ void TekstPaneel::LijnenToevoegen(qint16 nieuwAantal) {
       if (cmdUitlijning_[size_t(k)]->isChecked()) uitlijning = k;
     for (int n = o.AantalLijnen() + 1; n <= nieuwAantal; ++n) {
       const int i = b_.NieuwVoorwerp(Tekstlijn);
-      o.voorwerp(i).Tekst = QStringLiteral("Lijn %1").arg(n);
+      o.voorwerp(i).tekst().Tekst = QStringLiteral("Lijn %1").arg(n);
       ZetLettertype(o, i, cmbLettertype_->currentText());
       ZetLettergrootte(o, i, grootte > 0 ? grootte : kStandaardGrootte);
       for (int s = 0; s < 3; ++s) ZetStijl(s, i, stijlKnoppen_[size_t(s)]->isChecked());
@@ -261,8 +265,10 @@ void TekstPaneel::LijnenToevoegen(qint16 nieuwAantal) {
       if (o.voorwerp(i).Soort() == Tekstlijn) b_.VerwijderVoorwerp(i);
     if (AutomatischSchikken()) AutomatischVerdelen();
     plaatje_.DeSelekteerAlles();
-    if (o.AantalLijnen() > 0 || o.AantalFiguren() > 0) plaatje_.SelecteerVoorwerp(1);
-    else plaatje_.VerbergHandvaten();
+    if (o.AantalLijnen() > 0 || o.AantalFiguren() > 0)
+      plaatje_.SelecteerVoorwerp(1);
+    else
+      plaatje_.VerbergHandvaten();
   }
 }
 
@@ -278,10 +284,10 @@ void TekstPaneel::txtTekstlijn_Change() {
   const int h = b_.HuidigeLijn();
   if (h == 0) return;
   const Voorwerp& lijn = std::as_const(b_).ontwerp().voorwerp(h);
-  if (txtTekstlijn_->text() == lijn.Tekst) return;
+  if (txtTekstlijn_->text() == lijn.tekst().Tekst) return;
   // Typing in one line is one step for undo.
   Wijziging wijziging(bewerker_, QString::number(lijn.Id()));
-  bewerker_.ontwerp().voorwerp(h).Tekst = txtTekstlijn_->text();
+  bewerker_.ontwerp().voorwerp(h).tekst().Tekst = txtTekstlijn_->text();
 }
 
 void TekstPaneel::txtTekstlijn_Enter() {
@@ -341,8 +347,10 @@ void TekstPaneel::spinLettergrootte_Change() {
     bool getal = false;
     const double grootte = LeesGetal(txtLettergrootte_->text(), &getal);
     // Without a number in the box the arrows have nothing to count from.
-    if (getal && stand < 500) txtLettergrootte_->setText(QString::number(grootte + 1));
-    else if (getal && stand > 500 && grootte > 4) txtLettergrootte_->setText(QString::number(grootte - 1));
+    if (getal && stand < 500)
+      txtLettergrootte_->setText(QString::number(grootte + 1));
+    else if (getal && stand > 500 && grootte > 4)
+      txtLettergrootte_->setText(QString::number(grootte - 1));
     spinLettergrootte_->setValue(500);
   }
   tmrLettergrootte_Timer();
@@ -409,7 +417,8 @@ void TekstPaneel::LeesKenmerken() {
     stijlMenus_[size_t(i)]->setChecked(w == 1);
   }
   bool getal = false;
-  const double u = LeesGetal(s.read(QStringLiteral("defaults"), QStringLiteral("Alignment"), QStringLiteral("2")), &getal);
+  const double u =
+      LeesGetal(s.read(QStringLiteral("defaults"), QStringLiteral("Alignment"), QStringLiteral("2")), &getal);
   if (getal && (u == 0 || u == 1 || u == 2)) cmdUitlijning_[size_t(u)]->setChecked(true);
 }
 
@@ -419,33 +428,35 @@ void TekstPaneel::BewaarKenmerken() {
   s.write(kDefaults, QStringLiteral("Fontsize"), txtLettergrootte_->text());
   const char* sleutels[3] = {"FontBold", "FontItalic", "FontUnderline"};
   for (int i = 0; i < 3; ++i)
-    s.write(kDefaults, QString::fromLatin1(sleutels[i]), stijlKnoppen_[size_t(i)]->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    s.write(kDefaults, QString::fromLatin1(sleutels[i]),
+            stijlKnoppen_[size_t(i)]->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
   for (int i = 0; i < 3; ++i)
     if (cmdUitlijning_[size_t(i)]->isChecked())
       s.write(QStringLiteral("defaults"), QStringLiteral("Alignment"), QString::number(i));
   if (!s.flush())
     meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
-                            QStringLiteral("De instellingen konden niet worden bewaard."));
+                    QStringLiteral("De instellingen konden niet worden bewaard."));
 }
 
 void TekstPaneel::ToonKenmerken(int lijn) {
   if (lijn == 0 || bewerker_.ontwerp().AantalLijnen() == 0) return;
   const Voorwerp& v = bewerker_.ontwerp().voorwerp(lijn);
   Bewerking::BezigBlok bezig(b_);
-  int lettertype = cmbLettertype_->findText(v.Lettertype);
+  int lettertype = cmbLettertype_->findText(v.tekst().Lettertype);
   // A font this system lacks is still shown as the line's own.
-  if (lettertype < 0 && !v.Lettertype.isEmpty()) {
-    cmbLettertype_->addItem(v.Lettertype);
+  if (lettertype < 0 && !v.tekst().Lettertype.isEmpty()) {
+    cmbLettertype_->addItem(v.tekst().Lettertype);
     lettertype = cmbLettertype_->count() - 1;
   }
   if (lettertype >= 0) cmbLettertype_->setCurrentIndex(lettertype);
-  txtLettergrootte_->setText(QString::number(v.Lettergrootte));
-  const bool stijl[3] = {bool(v.Vet), bool(v.Cursief), bool(v.Onderlijnd)};
+  txtLettergrootte_->setText(QString::number(v.tekst().Lettergrootte));
+  const bool stijl[3] = {bool(v.tekst().Vet), bool(v.tekst().Cursief), bool(v.tekst().Onderlijnd)};
   for (int i = 0; i < 3; ++i) {
     stijlKnoppen_[size_t(i)]->setChecked(stijl[i]);
     stijlMenus_[size_t(i)]->setChecked(stijl[i]);
   }
-  if (v.Uitlijning >= 0 && v.Uitlijning <= 2) cmdUitlijning_[size_t(v.Uitlijning)]->setChecked(true);
+  if (v.tekst().Uitlijning >= 0 && v.tekst().Uitlijning <= 2)
+    cmdUitlijning_[size_t(v.tekst().Uitlijning)]->setChecked(true);
 }
 
 frmRondeTekst& TekstPaneel::RondeTekstDialoog() {
@@ -511,7 +522,7 @@ void TekstPaneel::mnuTekstOmzetten_Click() {
     plaatje_.SelecteerVoorwerp(i);
   } else if (soort == RondeTekst) {
     ZetOmNaarRecht(bewerker_.ontwerp(), i);
-    ZetLettergrootte(bewerker_.ontwerp(), i, bewerker_.ontwerp().voorwerp(i).Lettergrootte);
+    ZetLettergrootte(bewerker_.ontwerp(), i, bewerker_.ontwerp().voorwerp(i).tekst().Lettergrootte);
     plaatje_.SelecteerVoorwerp(i);
   }
 }
@@ -523,6 +534,6 @@ void TekstPaneel::cmdTekstConverteren_Click() {
     return;
   }
   meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
-                          QStringLiteral("Omzetten van tekst werkt alleen\nals er één tekstelement geselecteerd is."),
-                          platform::MessageService::Buttons::OkCancel);
+                  QStringLiteral("Omzetten van tekst werkt alleen\nals er één tekstelement geselecteerd is."),
+                  platform::MessageService::Buttons::OkCancel);
 }

@@ -1,5 +1,4 @@
 #include "ui/TekstlijnenDialoog.h"
-#include "platformwidgets/WidgetHelpers.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -8,6 +7,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include "platformwidgets/WidgetHelpers.h"
 
 TekstlijnenDialoog::TekstlijnenDialoog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Tekstlijnen"));

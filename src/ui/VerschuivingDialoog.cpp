@@ -1,5 +1,4 @@
 #include "ui/VerschuivingDialoog.h"
-#include "platformwidgets/WidgetHelpers.h"
 
 #include <QEvent>
 #include <QFormLayout>
@@ -11,6 +10,7 @@
 
 #include "files/Instellingen.h"
 #include "platform/SettingsStore.h"
+#include "platformwidgets/WidgetHelpers.h"
 
 VerschuivingDialoog::VerschuivingDialoog(platform::SettingsStore& instellingen, const QString& formaat, QWidget* parent)
     : QDialog(parent), instellingen_(instellingen), formaat_(formaat) {
@@ -31,7 +31,8 @@ VerschuivingDialoog::VerschuivingDialoog(platform::SettingsStore& instellingen, 
   hoofd->addLayout(formulier);
   hoofd->addLayout(knoppen);
   connect(ok, &QPushButton::clicked, this, [this] {
-    BewaarVerschuiving(instellingen_, formaat_, {txtHorizontaleVerschuiving_->text(), txtVertikaleVerschuiving_->text()});
+    BewaarVerschuiving(instellingen_, formaat_,
+                       {txtHorizontaleVerschuiving_->text(), txtVertikaleVerschuiving_->text()});
     instellingen_.flush();
     accept();
   });

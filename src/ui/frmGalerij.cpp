@@ -52,6 +52,8 @@ void frmGalerij::reject() { Sluit(QString()); }
 
 void frmGalerij::Sluit(const QString& tag) {
   tag_ = tag;
-  if (tag_.isEmpty()) QDialog::reject();
-  else QDialog::accept();
+  if (tag_.isEmpty())
+    QDialog::reject();
+  else
+    QDialog::accept();
 }

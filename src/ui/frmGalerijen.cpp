@@ -1,14 +1,13 @@
 #include "ui/frmGalerijen.h"
 
-#include <algorithm>
-
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "ui/frmGalerij.h"
 #include "platformwidgets/MessageService.h"
+#include "ui/frmGalerij.h"
 
 namespace {
 
@@ -68,9 +67,7 @@ int frmGalerijen::Selectie() const {
   return gekozen.isEmpty() ? -1 : lstGalerijen_->row(gekozen.first());
 }
 
-void frmGalerijen::Selecteer(int rij) {
-  lstGalerijen_->setCurrentRow(rij, QItemSelectionModel::ClearAndSelect);
-}
+void frmGalerijen::Selecteer(int rij) { lstGalerijen_->setCurrentRow(rij, QItemSelectionModel::ClearAndSelect); }
 
 void frmGalerijen::cmdToevoegen_Click() {
   galerij_.Vul(QString(), QString());

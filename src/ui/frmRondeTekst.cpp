@@ -1,7 +1,5 @@
 #include "ui/frmRondeTekst.h"
 
-#include "platformwidgets/WidgetHelpers.h"
-
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -18,8 +16,9 @@
 
 #include "model/Afronden.h"
 #include "platformwidgets/MessageService.h"
-#include "ui/ReferentiepuntWijzer.h"
+#include "platformwidgets/WidgetHelpers.h"
 #include "roundtext/RondeTekst.h"
+#include "ui/ReferentiepuntWijzer.h"
 
 namespace {
 
@@ -234,12 +233,15 @@ bool frmRondeTekst::LeesVelden(RondeTekstGegevens& uit, QString& melding, QLineE
   if (g.Lettertype.trimmed().isEmpty()) return fout(QStringLiteral("Er is geen lettertype gekozen."), nullptr);
 
   double grootte = 0, straal = 0, spatiering = 0, hoek = 0;
-  if (!LeesVeld(txtLettergrootte_->text(), grootte)) return geenGetal(QStringLiteral("Lettergrootte"), txtLettergrootte_);
+  if (!LeesVeld(txtLettergrootte_->text(), grootte))
+    return geenGetal(QStringLiteral("Lettergrootte"), txtLettergrootte_);
   if (!LeesVeld(txtStraal_->text(), straal)) return geenGetal(QStringLiteral("Straal"), txtStraal_);
   if (!LeesVeld(txtSpatiering_->text(), spatiering)) return geenGetal(QStringLiteral("Spatiëring"), txtSpatiering_);
-  if (!LeesVeld(txtReferentiepunt_->text(), hoek)) return geenGetal(QStringLiteral("Referentiepunt"), txtReferentiepunt_);
+  if (!LeesVeld(txtReferentiepunt_->text(), hoek))
+    return geenGetal(QStringLiteral("Referentiepunt"), txtReferentiepunt_);
   // The size is kept in 16 bits, rounded like every other conversion.
-  if (grootte >= 32767.5) return fout(QStringLiteral("De lettergrootte mag niet groter zijn dan 32767 punten."), txtLettergrootte_);
+  if (grootte >= 32767.5)
+    return fout(QStringLiteral("De lettergrootte mag niet groter zijn dan 32767 punten."), txtLettergrootte_);
   if (!(grootte > 0.5)) return fout(QStringLiteral("De lettergrootte moet minstens 1 punt zijn."), txtLettergrootte_);
   g.Lettergrootte = qint16(RondAf(grootte));
   g.Vet = cmdVet_->isChecked();
@@ -261,7 +263,8 @@ bool frmRondeTekst::LeesVelden(RondeTekstGegevens& uit, QString& melding, QLineE
                     .arg(QString::number(grens, 'f', 2)),
                 txtStraal_);
   if (g.Straal > GrootsteStraal)
-    return fout(QStringLiteral("De straal mag niet groter zijn dan %1 mm.").arg(Getaltekst(GrootsteStraal)), txtStraal_);
+    return fout(QStringLiteral("De straal mag niet groter zijn dan %1 mm.").arg(Getaltekst(GrootsteStraal)),
+                txtStraal_);
   uit = g;
   return true;
 }
@@ -289,8 +292,10 @@ void frmRondeTekst::reject() { Sluit(false); }
 void frmRondeTekst::Sluit(bool bevestigd) {
   bevestigd_ = bevestigd;
   txtTekst_->setFocus();
-  if (bevestigd) QDialog::accept();
-  else QDialog::reject();
+  if (bevestigd)
+    QDialog::accept();
+  else
+    QDialog::reject();
 }
 
 void frmRondeTekst::cmdUitlijning_Click(int index) {
@@ -303,16 +308,20 @@ void frmRondeTekst::spinLettergrootte_Change(int waarde) {
   double grootte = 0;
   // Without a number in the box the arrows have nothing to count from.
   if (LeesVeld(txtLettergrootte_->text(), grootte)) {
-    if (waarde < 500) txtLettergrootte_->setText(Getaltekst(grootte + 1));
-    else if (waarde > 500 && grootte > 4) txtLettergrootte_->setText(Getaltekst(grootte - 1));
+    if (waarde < 500)
+      txtLettergrootte_->setText(Getaltekst(grootte + 1));
+    else if (waarde > 500 && grootte > 4)
+      txtLettergrootte_->setText(Getaltekst(grootte - 1));
   }
   spinLettergrootte_->setValue(500);
 }
 
 void frmRondeTekst::txtReferentiepunt_Change(const QString& tekst) {
   double hoek = 0;
-  if (LeesVeld(tekst, hoek)) picReferentiepunt_->ZetHoek(hoek);
-  else meldingen_.beep();
+  if (LeesVeld(tekst, hoek))
+    picReferentiepunt_->ZetHoek(hoek);
+  else
+    meldingen_.beep();
 }
 
 void frmRondeTekst::picReferentiepunt_Gekozen(int graden) { txtReferentiepunt_->setText(QString::number(graden)); }

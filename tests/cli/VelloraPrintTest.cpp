@@ -42,8 +42,8 @@ class VelloraPrint : public EtiketOpstelling {
     instellingen.write(QStringLiteral("Defaults"), QStringLiteral("Form"), QStringLiteral(" 5"));
     Start();
     Menu("mnuTekstLijnen2");
-    O().voorwerp(1).Tekst = QStringLiteral("Doos [#]");
-    O().voorwerp(2).Tekst = QStringLiteral("Vellora");
+    O().voorwerp(1).tekst().Tekst = QStringLiteral("Doos [#]");
+    O().voorwerp(2).tekst().Tekst = QStringLiteral("Vellora");
     float l = -20, b = -10, br = 40, h = 6;
     O().PlaatsVoorwerp(1, l, b, br, h);
     RondeTekstGegevens g = NieuweRondeTekst(venster->HuidigEtiketFormaat(), QStringLiteral("DejaVu Sans"), 10, false,
@@ -77,7 +77,7 @@ TEST_F(VelloraPrint, TheStreamEqualsTheEditorsForTheSameDesignAndSettings) {
   Kind<QPushButton>("cmdStartAfdrukken")->click();
   const QByteArray editor = Lees(poort);
   ASSERT_FALSE(editor.isEmpty());
-  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Doos [#]"));
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Doos [#]"));
 
   const QString cli = tmp.path(QStringLiteral("cli.prn"));
   const Uitkomst u = Draai({QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("-n"),
@@ -119,7 +119,7 @@ TEST_F(VelloraPrint, TheListGivesOneCopyPerRowAndThePreviewDrawsTheSheets) {
   instellingen.write(QStringLiteral("Defaults"), QStringLiteral("Form"), QStringLiteral(" 5"));
   Start();
   Menu("mnuTekstLijnen1");
-  O().voorwerp(1).Tekst = QStringLiteral("[A] [B]");
+  O().voorwerp(1).tekst().Tekst = QStringLiteral("[A] [B]");
   float l = -24, b = -10, br = 48, h = 8;
   O().PlaatsVoorwerp(1, l, b, br, h);
   const QString ontwerp = tmp.path(QStringLiteral("lijst.VLO"));

@@ -8,11 +8,11 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "printing/Sbpl.h"
+#include "support/EtiketOpstelling.h"
 #include "ui/NummeringDialoog.h"
 #include "ui/PrinterDialoog.h"
-#include "printing/Sbpl.h"
 #include "ui/VerschuivingDialoog.h"
-#include "support/EtiketOpstelling.h"
 
 namespace {
 class Afdrukken : public EtiketOpstelling {
@@ -43,7 +43,7 @@ TEST_F(Afdrukken, AJobGoesToThePortFileAsSheets) {
   Zet("UseStartPosition", QStringLiteral("False"));
   Start();
   Menu("mnuTekstLijnen1");
-  O().voorwerp(1).Tekst = QStringLiteral("Nr [#]");
+  O().voorwerp(1).tekst().Tekst = QStringLiteral("Nr [#]");
   Druk(QStringLiteral("7"));
   const sbpl::Lezing l = Lees();
   ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
@@ -58,7 +58,7 @@ TEST_F(Afdrukken, AJobGoesToThePortFileAsSheets) {
   EXPECT_EQ(l.vellen[0].labels[0].beeld.width(), 400);
   EXPECT_EQ(l.vellen[0].labels[1].H, 53 * 8 + 3 * 8);
   EXPECT_FALSE(venster->velStand().VelOpen);
-  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Nr [#]"));
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Nr [#]"));
   EXPECT_TRUE(meldingen.shown.empty());
   EXPECT_TRUE(processen.started.empty());
 }
@@ -197,14 +197,14 @@ TEST_F(Afdrukken, TheNumberingDialogInsertsTheChosenCode) {
     d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
   });
   Kind<QPushButton>("cmdNummering")->click();
-  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Doos [#]"));
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Doos [#]"));
   EXPECT_EQ(lijn->selectedText(), QStringLiteral("[#]"));
   EXPECT_EQ(venster->nummering().NummerVan, 10);
   EXPECT_EQ(venster->nummering().NummerTot, 12);
   // Already there: not inserted again.
   BeantwoordDialoog<NummeringDialoog>([](NummeringDialoog* d) { d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click(); });
   Kind<QPushButton>("cmdNummering")->click();
-  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Doos [#]"));
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Doos [#]"));
 }
 
 TEST_F(Afdrukken, TheNumberingDialogRefusesFieldsThatDoNotReadAsTheirValue) {
@@ -258,7 +258,7 @@ TEST_F(Afdrukken, TheListTabTakesACsvAndAHeaderClickChoosesItsColumn) {
   EXPECT_EQ(n.GekozenTab, 1);
   // A list run prints one copy per row with that row's values.
   Menu("mnuTekstLijnen1");
-  O().voorwerp(1).Tekst = QStringLiteral("[A]");
+  O().voorwerp(1).tekst().Tekst = QStringLiteral("[A]");
   Zet("UseStartPosition", QStringLiteral("False"));
   Druk(QStringLiteral("1"));
   EXPECT_EQ(Lees().vellen.at(0).labels.size(), 3u);

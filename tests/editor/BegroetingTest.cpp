@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/Begroeting.h"
 #include "support/Tijdelijk.h"
+#include "ui/Begroeting.h"
 
 TEST(Begroeting, BuildStampFollowsTheFilesDate) {
   TempFolder tmp;

@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/FormaatDialoog.h"
 #include "roundtext/RondeTekstOpdrachten.h"
 #include "support/EtiketOpstelling.h"
+#include "ui/FormaatDialoog.h"
 
 namespace {
 class Bestanden : public EtiketOpstelling {
@@ -22,8 +22,8 @@ class Bestanden : public EtiketOpstelling {
   // Two text lines, a figure and a round text.
   void VulOntwerp() {
     Menu("mnuTekstLijnen2");
-    O().voorwerp(1).Tekst = QStringLiteral("Eerste");
-    O().voorwerp(2).Vet = true;
+    O().voorwerp(1).tekst().Tekst = QStringLiteral("Eerste");
+    O().voorwerp(2).tekst().Vet = true;
     Plaats(1, -30, -10, 40, 5);
     NieuweFiguur(10, -5, 8, 8);
     RondeTekstGegevens g = NieuweRondeTekst(venster->HuidigEtiketFormaat(), QStringLiteral("DejaVu Sans"), 9, false, false, 2);
@@ -44,7 +44,7 @@ TEST_F(Bestanden, SaveOnANewDesignAsksAndVersionOneStaysVersionOne) {
   EXPECT_EQ(O().BestType, 1);
   EXPECT_TRUE(Inhoud(pad).startsWith(QByteArray("US\0\0", 4)));
   // A plain save keeps the version, without a dialog.
-  O().voorwerp(1).Tekst = QStringLiteral("Tweede");
+  O().voorwerp(1).tekst().Tekst = QStringLiteral("Tweede");
   Menu("mnuOpslaan");
   EXPECT_TRUE(bestanden.answers.empty());
   EXPECT_TRUE(Inhoud(pad).startsWith(QByteArray("US\0\0", 4)));
@@ -83,10 +83,10 @@ TEST_F(Bestanden, ADesignReadBackIsTheSameDesign) {
   EXPECT_EQ(O().AantalLijnen(), 2);
   EXPECT_EQ(O().AantalFiguren(), 1);
   EXPECT_EQ(O().AantalRondeTeksten(), 1);
-  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Eerste"));
-  EXPECT_TRUE(O().voorwerp(2).Vet);
-  EXPECT_EQ(O().voorwerp(4).Tekst, QStringLiteral("Rondom"));
-  ASSERT_NE(O().voorwerp(4).Afbeelding, nullptr);
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Eerste"));
+  EXPECT_TRUE(O().voorwerp(2).tekst().Vet);
+  EXPECT_EQ(O().voorwerp(4).tekst().Tekst, QStringLiteral("Rondom"));
+  ASSERT_NE(O().voorwerp(4).beeld().Afbeelding, nullptr);
   EXPECT_TRUE(B().Geselecteerd(1));
   EXPECT_EQ(O().BestType, 2);
   EXPECT_TRUE(O().IsConsistent());
@@ -144,8 +144,8 @@ TEST_F(Bestanden, AFailedSaveNamesTheFileAndChangesNothing) {
 TEST_F(Bestanden, CharactersTheFileCannotHoldAreReportedOncePerSave) {
   Start();
   Menu("mnuTekstLijnen2");
-  O().voorwerp(1).Tekst = QStringLiteral("Ω 1");
-  O().voorwerp(2).Tekst = QStringLiteral("✓ 2");
+  O().voorwerp(1).tekst().Tekst = QStringLiteral("Ω 1");
+  O().voorwerp(2).tekst().Tekst = QStringLiteral("✓ 2");
   bestanden.answers.push_back({tmp.path(QStringLiteral("tekens.VLO")), versie2});
   Menu("mnuOpslaanAls");
   ASSERT_EQ(meldingen.shown.size(), 1u);
@@ -205,7 +205,7 @@ TEST_F(Bestanden, AnInsertedPictureBecomesASelectedFigure) {
   Kind<QPushButton>("cmdBestand")->click();
   ASSERT_EQ(O().AantalFiguren(), 1);
   const Voorwerp& v = O().voorwerp(1);
-  EXPECT_EQ(v.BeeldBreedte, 300);
+  EXPECT_EQ(v.beeld().BeeldBreedte, 300);
   // No text lines: 90 % of the 89 mm label across.
   EXPECT_NEAR(v.Breedte, 0.9 * 89, 1e-3);
   EXPECT_TRUE(B().Geselecteerd(1));
@@ -227,14 +227,14 @@ TEST_F(Bestanden, TheFigureButtonsPutTheOnlyFigureBesideTheText) {
   const Voorwerp& fig = O().voorwerp(f);
   EXPECT_NEAR(fig.Links + fig.Breedte, 22.5, 1e-3);
   EXPECT_NEAR(O().voorwerp(1).Links + O().voorwerp(1).Breedte, fig.Links - 2.5, 1e-3);
-  EXPECT_EQ(O().voorwerp(2).Uitlijning, 1);
+  EXPECT_EQ(O().voorwerp(2).tekst().Uitlijning, 1);
   EXPECT_TRUE(meldingen.shown.empty());
   // A second figure: the buttons only warn.
   NieuweFiguur(5, 5, 3, 3);
   Kind<QPushButton>("cmdFiguurBoven")->click();
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_TRUE(meldingen.shown[0].text.startsWith(QStringLiteral("U kunt automatische combinatie van\r")));
-  EXPECT_EQ(O().voorwerp(2).Uitlijning, 1);
+  EXPECT_EQ(O().voorwerp(2).tekst().Uitlijning, 1);
 }
 
 namespace {

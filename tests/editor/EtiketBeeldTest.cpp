@@ -21,9 +21,9 @@ struct Opstelling {
   int Lijn(const QString& tekst, float links, float boven, float breedte = 40) {
     const int i = bewerking.NieuwVoorwerp(Tekstlijn);
     Voorwerp& v = ontwerp.voorwerp(i);
-    v.Tekst = tekst;
-    v.Lettertype = QStringLiteral("DejaVu Sans");
-    v.Lettergrootte = 12;
+    v.tekst().Tekst = tekst;
+    v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
+    v.tekst().Lettergrootte = 12;
     float h = 12 / 72.0f * 25.4f;
     ontwerp.PlaatsVoorwerp(i, links, boven, breedte, h);
     return i;
@@ -130,7 +130,7 @@ TEST(Herteken, IncrementalRepaintEqualsAFullRepaint) {
   o.beeld.TekenAlles();
   const Ontwerp voor = o.ontwerp;
   // Change one text, move another onto its neighbours, as commands do.
-  o.ontwerp.voorwerp(5).Tekst = QStringLiteral("Veranderd!");
+  o.ontwerp.voorwerp(5).tekst().Tekst = QStringLiteral("Veranderd!");
   float l = -20, b = -40, br = 60, h = 12 / 72.0f * 25.4f;
   o.ontwerp.PlaatsVoorwerp(9, l, b, br, h);
   const QRegion veranderd = o.beeld.Herteken(o.beeld.Verschil(voor));
@@ -140,7 +140,7 @@ TEST(Herteken, IncrementalRepaintEqualsAFullRepaint) {
   Opstelling vol(3);
   for (int i = 1; i <= o.ontwerp.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.ontwerp.voorwerp(i);
-    vol.Lijn(v.Tekst, v.Links, v.Boven, v.Breedte);
+    vol.Lijn(v.tekst().Tekst, v.Links, v.Boven, v.Breedte);
   }
   vol.beeld.TekenAlles();
   EXPECT_EQ(o.beeld.Beeld(), vol.beeld.Beeld());

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QElapsedTimer>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,11 +11,11 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "platform/SettingsStore.h"
+#include "support/EtiketOpstelling.h"
 #include "ui/Begroeting.h"
 #include "ui/Etiket.h"
 #include "ui/EtiketPlaatje.h"
-#include "platform/SettingsStore.h"
-#include "support/EtiketOpstelling.h"
 
 class EtiketTest : public EtiketOpstelling {
  protected:

@@ -47,10 +47,10 @@ TEST_F(VensterInstellingen, StoredDefaultsFillTheToolbarAndBadValuesAreSkipped) 
   EXPECT_TRUE(Kind<QPushButton>("cmdUitlijning0")->isChecked());
   // A new line takes them.
   Menu("mnuTekstLijnen1");
-  EXPECT_EQ(O().voorwerp(1).Lettertype, QStringLiteral("Liberation Sans"));
-  EXPECT_EQ(O().voorwerp(1).Lettergrootte, 9);
-  EXPECT_TRUE(O().voorwerp(1).Vet);
-  EXPECT_EQ(O().voorwerp(1).Uitlijning, 0);
+  EXPECT_EQ(O().voorwerp(1).tekst().Lettertype, QStringLiteral("Liberation Sans"));
+  EXPECT_EQ(O().voorwerp(1).tekst().Lettergrootte, 9);
+  EXPECT_TRUE(O().voorwerp(1).tekst().Vet);
+  EXPECT_EQ(O().voorwerp(1).tekst().Uitlijning, 0);
 }
 
 TEST_F(VensterInstellingen, StandaardVastleggenWritesTheToolbar) {

@@ -39,13 +39,13 @@ TEST_F(Kenmerken, TypedSizeIsAppliedOnceHalfASecondAfterTheLastKey) {
   EXPECT_TRUE(Timer()->isActive());
   EXPECT_EQ(Timer()->interval(), 500);
   QTest::keyClicks(Grootte(), QStringLiteral("2"));
-  EXPECT_EQ(O().voorwerp(1).Lettergrootte, 12);  // nothing applied yet (12 was the default)
-  O().voorwerp(1).Lettergrootte = 30;             // so that applying 12 shows
+  EXPECT_EQ(O().voorwerp(1).tekst().Lettergrootte, 12);  // nothing applied yet (12 was the default)
+  O().voorwerp(1).tekst().Lettergrootte = 30;            // so that applying 12 shows
   ASSERT_TRUE(vuren.wait(2000));
   EXPECT_EQ(vuren.count(), 1);
   EXPECT_FALSE(Timer()->isActive());
-  EXPECT_EQ(O().voorwerp(1).Lettergrootte, 12);
-  EXPECT_EQ(O().voorwerp(2).Lettergrootte, 12);
+  EXPECT_EQ(O().voorwerp(1).tekst().Lettergrootte, 12);
+  EXPECT_EQ(O().voorwerp(2).tekst().Lettergrootte, 12);
   QTest::qWait(700);
   EXPECT_EQ(vuren.count(), 1);
 }
@@ -55,11 +55,11 @@ TEST_F(Kenmerken, HalfSizesRoundToEvenButTheHeightFollowsTheTypedValue) {
   TweeGeselecteerd();
   Grootte()->setText(QStringLiteral("10.5"));
   VuurTimer();
-  EXPECT_EQ(O().voorwerp(1).Lettergrootte, 10);
+  EXPECT_EQ(O().voorwerp(1).tekst().Lettergrootte, 10);
   EXPECT_NEAR(O().voorwerp(1).Hoogte, 3.704, 1e-3);
   Grootte()->setText(QStringLiteral("11.5"));
   VuurTimer();
-  EXPECT_EQ(O().voorwerp(2).Lettergrootte, 12);
+  EXPECT_EQ(O().voorwerp(2).tekst().Lettergrootte, 12);
 }
 
 TEST_F(Kenmerken, AnEmptySizeBoxChangesNothing) {
@@ -67,11 +67,11 @@ TEST_F(Kenmerken, AnEmptySizeBoxChangesNothing) {
   TweeGeselecteerd();
   Grootte()->setText(QString());
   venster->tekst().tmrLettergrootte_Timer();
-  EXPECT_EQ(O().voorwerp(1).Lettergrootte, 12);
+  EXPECT_EQ(O().voorwerp(1).tekst().Lettergrootte, 12);
   EXPECT_FALSE(Timer()->isActive());  // tried once; the next edit tries again
   Grootte()->setText(QStringLiteral("-8"));
   venster->tekst().tmrLettergrootte_Timer();
-  EXPECT_EQ(O().voorwerp(1).Lettergrootte, 12);
+  EXPECT_EQ(O().voorwerp(1).tekst().Lettergrootte, 12);
 }
 
 TEST_F(Kenmerken, SpinArrowsStepByOneAndStopAtFour) {
@@ -80,13 +80,13 @@ TEST_F(Kenmerken, SpinArrowsStepByOneAndStopAtFour) {
   Grootte()->setText(QStringLiteral("5"));
   Spin()->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // the lower arrow
   EXPECT_EQ(Grootte()->text(), QStringLiteral("4"));
-  EXPECT_EQ(O().voorwerp(1).Lettergrootte, 4);
+  EXPECT_EQ(O().voorwerp(1).tekst().Lettergrootte, 4);
   EXPECT_EQ(Spin()->value(), 500);
   Spin()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   EXPECT_EQ(Grootte()->text(), QStringLiteral("4"));
   Spin()->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the upper arrow
   EXPECT_EQ(Grootte()->text(), QStringLiteral("5"));
-  EXPECT_EQ(O().voorwerp(2).Lettergrootte, 5);
+  EXPECT_EQ(O().voorwerp(2).tekst().Lettergrootte, 5);
   EXPECT_FALSE(B().Bezig());
 }
 
@@ -94,18 +94,18 @@ TEST_F(Kenmerken, ToolbarChangesApplyToEverySelectedLine) {
   Start();
   TweeGeselecteerd();
   Knop("cmdVet")->click();
-  EXPECT_TRUE(O().voorwerp(1).Vet);
-  EXPECT_TRUE(O().voorwerp(2).Vet);
+  EXPECT_TRUE(O().voorwerp(1).tekst().Vet);
+  EXPECT_TRUE(O().voorwerp(2).tekst().Vet);
   EXPECT_TRUE(Kind<QAction>("mnuVet")->isChecked());
   Knop("cmdUitlijning0")->click();
-  EXPECT_EQ(O().voorwerp(1).Uitlijning, 0);
-  EXPECT_EQ(O().voorwerp(2).Uitlijning, 0);
+  EXPECT_EQ(O().voorwerp(1).tekst().Uitlijning, 0);
+  EXPECT_EQ(O().voorwerp(2).tekst().Uitlijning, 0);
   QComboBox* fonts = Kind<QComboBox>("cmbLettertype");
   const int liberation = fonts->findText(QStringLiteral("Liberation Sans"));
   ASSERT_GE(liberation, 0);
   fonts->setCurrentIndex(liberation);
-  EXPECT_EQ(O().voorwerp(1).Lettertype, QStringLiteral("Liberation Sans"));
-  EXPECT_EQ(O().voorwerp(2).Lettertype, QStringLiteral("Liberation Sans"));
+  EXPECT_EQ(O().voorwerp(1).tekst().Lettertype, QStringLiteral("Liberation Sans"));
+  EXPECT_EQ(O().voorwerp(2).tekst().Lettertype, QStringLiteral("Liberation Sans"));
   EXPECT_EQ(B().Verborgen, 0);
 }
 
@@ -121,9 +121,9 @@ TEST_F(Kenmerken, WithNoTextLineSelectedTheToolbarLeavesTheDesignAlone) {
   Grootte()->setText(QStringLiteral("30"));
   venster->tekst().tmrLettergrootte_Timer();
   const Voorwerp& v = O().voorwerp(1);
-  EXPECT_FALSE(v.Onderlijnd);
-  EXPECT_EQ(v.Uitlijning, 2);
-  EXPECT_EQ(v.Lettergrootte, 12);
+  EXPECT_FALSE(v.tekst().Onderlijnd);
+  EXPECT_EQ(v.tekst().Uitlijning, 2);
+  EXPECT_EQ(v.tekst().Lettergrootte, 12);
   EXPECT_FLOAT_EQ(O().voorwerp(2).Hoogte, 10);
 }
 
@@ -133,10 +133,10 @@ TEST_F(Kenmerken, ShowingALinesAttributesNeverWritesThemBack) {
   Plaats(1, -40, -10, 30, 5);
   Plaats(2, -40, 0, 30, 5);
   Voorwerp& a = O().voorwerp(1);
-  a.Vet = true;
-  a.Lettergrootte = 20;
-  a.Uitlijning = 1;
-  a.Lettertype = QStringLiteral("Liberation Sans");
+  a.tekst().Vet = true;
+  a.tekst().Lettergrootte = 20;
+  a.tekst().Uitlijning = 1;
+  a.tekst().Lettertype = QStringLiteral("Liberation Sans");
   // Selecting line 2 shows its plain attributes; line 1 keeps its own.
   venster->pictEtiket()->pictEtiket_MouseDown(Qt::LeftButton, Qt::NoModifier, -30, -8);
   EXPECT_TRUE(Knop("cmdVet")->isChecked());
@@ -148,24 +148,24 @@ TEST_F(Kenmerken, ShowingALinesAttributesNeverWritesThemBack) {
   EXPECT_EQ(Grootte()->text(), QStringLiteral("12"));
   EXPECT_FALSE(Timer()->isActive());
   const Voorwerp& na = O().voorwerp(1);
-  EXPECT_TRUE(na.Vet);
-  EXPECT_EQ(na.Lettergrootte, 20);
-  EXPECT_EQ(na.Uitlijning, 1);
-  EXPECT_EQ(na.Lettertype, QStringLiteral("Liberation Sans"));
+  EXPECT_TRUE(na.tekst().Vet);
+  EXPECT_EQ(na.tekst().Lettergrootte, 20);
+  EXPECT_EQ(na.tekst().Uitlijning, 1);
+  EXPECT_EQ(na.tekst().Lettertype, QStringLiteral("Liberation Sans"));
 }
 
 TEST_F(Kenmerken, TheBoldMenuMakesMixedLinesFollowItsNewCheckMark) {
   Start();
   TweeGeselecteerd();
-  O().voorwerp(1).Vet = true;  // line 2, the current one, is not bold
+  O().voorwerp(1).tekst().Vet = true;  // line 2, the current one, is not bold
   QAction* vet = Kind<QAction>("mnuVet");
   ASSERT_FALSE(vet->isChecked());
   vet->trigger();
   EXPECT_TRUE(vet->isChecked());
-  EXPECT_TRUE(O().voorwerp(1).Vet);
-  EXPECT_TRUE(O().voorwerp(2).Vet);
+  EXPECT_TRUE(O().voorwerp(1).tekst().Vet);
+  EXPECT_TRUE(O().voorwerp(2).tekst().Vet);
   EXPECT_TRUE(Knop("cmdVet")->isChecked());
   vet->trigger();
-  EXPECT_FALSE(O().voorwerp(1).Vet);
-  EXPECT_FALSE(O().voorwerp(2).Vet);
+  EXPECT_FALSE(O().voorwerp(1).tekst().Vet);
+  EXPECT_FALSE(O().voorwerp(2).tekst().Vet);
 }

@@ -44,7 +44,7 @@ TEST_F(Klembord, CutAndCopyTakeTheSelectedTextOfTheLine) {
   Bewerk("mnuCopieren");
   EXPECT_EQ(klembord.tekst, QStringLiteral("500"));
   Bewerk("mnuKnippen");
-  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Kaas  g"));
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Kaas  g"));
 }
 
 TEST_F(Klembord, SeveralLinesBecomeExactlyThatManyTextLines) {
@@ -53,14 +53,14 @@ TEST_F(Klembord, SeveralLinesBecomeExactlyThatManyTextLines) {
   klembord.tekst = QStringLiteral("Appels\r\n\r\nPeren\r\n");
   Bewerk("mnuPlakken");
   ASSERT_EQ(O().AantalLijnen(), 2);
-  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Appels"));
-  EXPECT_EQ(O().voorwerp(2).Tekst, QStringLiteral("Peren"));
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Appels"));
+  EXPECT_EQ(O().voorwerp(2).tekst().Tekst, QStringLiteral("Peren"));
   EXPECT_TRUE(B().Geselecteerd(2));
   // Line ends of this system split too.
   klembord.tekst = QStringLiteral("a\nb\nc");
   Bewerk("mnuPlakken");
   EXPECT_EQ(O().AantalLijnen(), 3);
-  EXPECT_EQ(O().voorwerp(3).Tekst, QStringLiteral("c"));
+  EXPECT_EQ(O().voorwerp(3).tekst().Tekst, QStringLiteral("c"));
 }
 
 TEST_F(Klembord, OneLineGoesIntoTheBoxOrBecomesANewLine) {
@@ -71,13 +71,13 @@ TEST_F(Klembord, OneLineGoesIntoTheBoxOrBecomesANewLine) {
   box->setCursorPosition(7);
   klembord.tekst = QStringLiteral("€ 2,50");
   Bewerk("mnuPlakken");
-  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Prijs: € 2,50"));
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Prijs: € 2,50"));
   // Nothing being edited: a new line at the end.
   venster->pictEtiket()->DeSelekteerAlles();
   ASSERT_EQ(B().HuidigeLijn(), 0);
   Bewerk("mnuPlakken");
   ASSERT_EQ(O().AantalLijnen(), 2);
-  EXPECT_EQ(O().voorwerp(2).Tekst, QStringLiteral("€ 2,50"));
+  EXPECT_EQ(O().voorwerp(2).tekst().Tekst, QStringLiteral("€ 2,50"));
   EXPECT_TRUE(B().Geselecteerd(2));
 }
 
@@ -91,13 +91,13 @@ TEST_F(Klembord, PicturesBecomeFiguresAndAVectorFillsTheLabelsProportions) {
   Kind<QPushButton>("cmdPlakken")->click();
   ASSERT_EQ(O().AantalFiguren(), 1);
   // The vector picture wins and is drawn at 40 dots a millimetre.
-  EXPECT_EQ(O().voorwerp(1).BeeldBreedte, 2000);
-  EXPECT_EQ(O().voorwerp(1).BeeldHoogte, 1200);
+  EXPECT_EQ(O().voorwerp(1).beeld().BeeldBreedte, 2000);
+  EXPECT_EQ(O().voorwerp(1).beeld().BeeldHoogte, 1200);
   klembord.svg.clear();
   klembord.tekst = QStringLiteral("tekst telt hier niet");
   Kind<QPushButton>("cmdPlakken")->click();
   ASSERT_EQ(O().AantalFiguren(), 2);
-  EXPECT_EQ(O().voorwerp(2).BeeldBreedte, 20);
+  EXPECT_EQ(O().voorwerp(2).beeld().BeeldBreedte, 20);
   EXPECT_EQ(O().AantalLijnen(), 0);
 }
 
@@ -114,7 +114,7 @@ TEST_F(Klembord, AScannedPictureBecomesAFigureAndACancelledScanChangesNothing) {
   EXPECT_EQ(scanner.scannedDevices, QStringList{QStringLiteral("test:0")});
   EXPECT_TRUE(B().Geselecteerd(1));
   // A grey picture prints black: nothing of it is the exact background.
-  const QImage& b = O().voorwerp(1).Afbeelding->raster;
+  const QImage& b = O().voorwerp(1).beeld().Afbeelding->raster;
   EXPECT_EQ(b.pixelIndex(78, 98), 1);
   scanner.scanStatus = platform::Scanner::Status::NoResult;
   Menu("mnuAfbeeldingscannen");

@@ -10,11 +10,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ui/EtiketPlaatje.h"
-#include "ui/TekstlijnenDialoog.h"
-#include "ui/FormaatDialoog.h"
-#include "ui/frmRondeTekst.h"
 #include "support/EtiketOpstelling.h"
+#include "ui/EtiketPlaatje.h"
+#include "ui/FormaatDialoog.h"
+#include "ui/TekstlijnenDialoog.h"
+#include "ui/frmRondeTekst.h"
 
 namespace {
 
@@ -228,8 +228,10 @@ TEST_F(Opdrachten, EveryCommandLeavesTheImageAsAFullRepaintAndUndoesExactly) {
   EXPECT_EQ(venster->geschiedenis().AantalStappen(), 0u);
   ControleerBeeld(QStringLiteral("all undone"));
   for (int i = 0; i < terug; ++i) {
-    if (i % 2) Toets(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    else Toets(Qt::Key_Y, Qt::ControlModifier);
+    if (i % 2)
+      Toets(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    else
+      Toets(Qt::Key_Y, Qt::ControlModifier);
   }
   EXPECT_TRUE(ZelfdeInhoud(O(), eind));
   EXPECT_FALSE(Kind<QAction>("mnuOpnieuw")->isEnabled());
@@ -272,17 +274,17 @@ TEST_F(Opdrachten, TypingInOneLineIsOneStepUntilAnotherCommandComesBetween) {
   QTest::keyClicks(Box(), QStringLiteral("de"));
   EXPECT_EQ(venster->geschiedenis().AantalStappen(), basis + 2);
   Toets(Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(O().voorwerp(2).Tekst, QStringLiteral("Lijn 2"));
+  EXPECT_EQ(O().voorwerp(2).tekst().Tekst, QStringLiteral("Lijn 2"));
   EXPECT_EQ(Box()->text(), QStringLiteral("Lijn 2"));
   Toets(Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Lijn 1"));
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Lijn 1"));
   // The box edits the line that was current then.
   EXPECT_EQ(B().HuidigeLijn(), 1);
   EXPECT_EQ(Box()->text(), QStringLiteral("Lijn 1"));
   EXPECT_TRUE(B().Geselecteerd(1));
   // Redo comes back with the selection of that moment: line 2 was current.
   Toets(Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("abc"));
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("abc"));
   EXPECT_EQ(B().HuidigeLijn(), 2);
   EXPECT_EQ(Box()->text(), QStringLiteral("Lijn 2"));
 }
@@ -293,9 +295,9 @@ TEST_F(Opdrachten, UndoShowsTheRestoredAttributesInTheToolbar) {
   QPushButton* vet = Kind<QPushButton>("cmdVet");
   ASSERT_FALSE(vet->isChecked());
   vet->click();
-  ASSERT_TRUE(O().voorwerp(1).Vet);
+  ASSERT_TRUE(O().voorwerp(1).tekst().Vet);
   Menu("mnuOngedaan");
-  EXPECT_FALSE(O().voorwerp(1).Vet);
+  EXPECT_FALSE(O().voorwerp(1).tekst().Vet);
   EXPECT_FALSE(vet->isChecked());
   EXPECT_FALSE(Kind<QAction>("mnuVet")->isChecked());
   Menu("mnuOpnieuw");
@@ -333,7 +335,7 @@ TEST_F(Opdrachten, ASizeTooLargeIsReportedOnceNotEveryHalfSecond) {
   QTest::qWait(1700);
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
-  EXPECT_EQ(O().voorwerp(1).Lettergrootte, 12);
+  EXPECT_EQ(O().voorwerp(1).tekst().Lettergrootte, 12);
   ControleerBeeld(QStringLiteral("after the refused size"));
 }
 

@@ -1,8 +1,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/frmRondeTekst.h"
 #include "support/EtiketOpstelling.h"
+#include "ui/frmRondeTekst.h"
 
 namespace {
 class RondeTekstVenster : public EtiketOpstelling {
@@ -35,9 +35,9 @@ TEST_F(RondeTekstVenster, AddingStartsFromTheDefaultsAndCentresTheCircle) {
   ASSERT_EQ(O().AantalRondeTeksten(), 1);
   const Voorwerp& v = O().voorwerp(1);
   EXPECT_EQ(v.Soort(), RondeTekst);
-  EXPECT_EQ(v.Tekst, QStringLiteral("Rondom het etiket"));
-  ASSERT_NE(v.Afbeelding, nullptr);
-  EXPECT_NEAR(v.Links + v.MiddenX, 0, 0.01);
+  EXPECT_EQ(v.tekst().Tekst, QStringLiteral("Rondom het etiket"));
+  ASSERT_NE(v.beeld().Afbeelding, nullptr);
+  EXPECT_NEAR(v.Links + v.cirkel().MiddenX, 0, 0.01);
   EXPECT_TRUE(B().Geselecteerd(1));
   EXPECT_TRUE(Kind<QAction>("mnuRondeTekstWijzigen")->isEnabled());
   // It is drawn on the label like a figure.
@@ -61,17 +61,17 @@ TEST_F(RondeTekstVenster, ConvertingALineAndCancellingKeepsALineWithTheCircleDef
   OpFormaat50x30();
   Start();
   Menu("mnuTekstLijnen1");
-  O().voorwerp(1).Tekst = QStringLiteral("Bewaar mij");
+  O().voorwerp(1).tekst().Tekst = QStringLiteral("Bewaar mij");
   Beantwoord(false);
   Menu("mnuTekstOmzetten");
   EXPECT_EQ(getoond, 1);
   EXPECT_EQ(gezienTekst, QStringLiteral("Bewaar mij"));
   const Voorwerp& v = O().voorwerp(1);
   EXPECT_EQ(v.Soort(), Tekstlijn);
-  EXPECT_EQ(v.Tekst, QStringLiteral("Bewaar mij"));
-  EXPECT_FLOAT_EQ(v.Straal, 13);
-  EXPECT_FLOAT_EQ(v.Referentiepunt, 0);
-  EXPECT_TRUE(v.Wijzerzin);
+  EXPECT_EQ(v.tekst().Tekst, QStringLiteral("Bewaar mij"));
+  EXPECT_FLOAT_EQ(v.cirkel().Straal, 13);
+  EXPECT_FLOAT_EQ(v.cirkel().Referentiepunt, 0);
+  EXPECT_TRUE(v.cirkel().Wijzerzin);
   EXPECT_EQ(O().AantalLijnen(), 1);
   EXPECT_EQ(O().AantalRondeTeksten(), 0);
   EXPECT_TRUE(O().IsConsistent());
@@ -95,7 +95,7 @@ TEST_F(RondeTekstVenster, ConvertingALineWithOkMakesARoundTextAndBackWithoutADia
   EXPECT_EQ(getoond, 1);
   const Voorwerp& v = O().voorwerp(1);
   EXPECT_EQ(v.Soort(), Tekstlijn);
-  EXPECT_NEAR(v.Hoogte, v.Lettergrootte / 72.0 * 25.4, 1e-4);
+  EXPECT_NEAR(v.Hoogte, v.tekst().Lettergrootte / 72.0 * 25.4, 1e-4);
   EXPECT_EQ(O().AantalLijnen(), 1);
   EXPECT_EQ(O().AantalRondeTeksten(), 0);
   EXPECT_EQ(B().HuidigeLijn(), 1);

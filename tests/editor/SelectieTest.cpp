@@ -2,8 +2,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/EtiketPlaatje.h"
 #include "support/EtiketOpstelling.h"
+#include "ui/EtiketPlaatje.h"
 
 namespace {
 class Selectie : public EtiketOpstelling {
@@ -148,7 +148,7 @@ TEST_F(Selectie, DeletingTheOnlySelectedOfThreeSelectsTheNewFirst) {
   Klik(-30, -13);
   Menu("mnuVerwijderen");
   EXPECT_EQ(O().AantalVoorwerpen(), 2);
-  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Lijn 2"));
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Lijn 2"));
   EXPECT_TRUE(B().Geselecteerd(1));
   EXPECT_EQ(B().AantalGeselecteerd(), 1);
   EXPECT_EQ(B().HuidigeLijn(), 1);

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/TekstlijnenDialoog.h"
 #include "support/EtiketOpstelling.h"
+#include "ui/TekstlijnenDialoog.h"
 
 namespace {
 class Tekstlijnen : public EtiketOpstelling {
@@ -32,13 +32,13 @@ TEST_F(Tekstlijnen, ThreeLinesOnAnEmptyDesignTakeTheToolbarsAttributes) {
   EXPECT_EQ(O().AantalLijnen(), 3);
   for (int i = 1; i <= 3; ++i) {
     const Voorwerp& v = O().voorwerp(i);
-    EXPECT_EQ(v.Tekst, QStringLiteral("Lijn %1").arg(i));
-    EXPECT_EQ(v.Lettertype, Kind<QComboBox>("cmbLettertype")->currentText());
-    EXPECT_EQ(v.Lettergrootte, 14);
+    EXPECT_EQ(v.tekst().Tekst, QStringLiteral("Lijn %1").arg(i));
+    EXPECT_EQ(v.tekst().Lettertype, Kind<QComboBox>("cmbLettertype")->currentText());
+    EXPECT_EQ(v.tekst().Lettergrootte, 14);
     EXPECT_NEAR(v.Hoogte, 14 / 72.0 * 25.4, 1e-4);
-    EXPECT_TRUE(v.Cursief);
-    EXPECT_FALSE(v.Vet);
-    EXPECT_EQ(v.Uitlijning, 1);
+    EXPECT_TRUE(v.tekst().Cursief);
+    EXPECT_FALSE(v.tekst().Vet);
+    EXPECT_EQ(v.tekst().Uitlijning, 1);
     // Without automatic arrangement they wait at the picture's corner.
     EXPECT_FLOAT_EQ(v.Links, B().Schaal.ScaleLeft);
   }
@@ -56,8 +56,8 @@ TEST_F(Tekstlijnen, FewerLinesRemoveTheLastLinesAndKeepAFigureAfterThem) {
   ASSERT_EQ(fig, 4);
   Menu("mnuTekstLijnen2");
   ASSERT_EQ(O().AantalVoorwerpen(), 3);
-  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Lijn 1"));
-  EXPECT_EQ(O().voorwerp(2).Tekst, QStringLiteral("Lijn 2"));
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Lijn 1"));
+  EXPECT_EQ(O().voorwerp(2).tekst().Tekst, QStringLiteral("Lijn 2"));
   EXPECT_EQ(O().voorwerp(3).Soort(), Figuur);
   EXPECT_FLOAT_EQ(O().voorwerp(3).Breedte, 10);
   EXPECT_TRUE(B().Geselecteerd(1));
@@ -67,11 +67,11 @@ TEST_F(Tekstlijnen, FewerLinesRemoveTheLastLinesAndKeepAFigureAfterThem) {
 TEST_F(Tekstlijnen, NewLinesCountTextLinesWhateverTheEarlierOnesSay) {
   Start();
   Menu("mnuTekstLijnen2");
-  O().voorwerp(1).Tekst = QStringLiteral("Adres");
-  O().voorwerp(2).Tekst = QStringLiteral("Lijn 9");
+  O().voorwerp(1).tekst().Tekst = QStringLiteral("Adres");
+  O().voorwerp(2).tekst().Tekst = QStringLiteral("Lijn 9");
   Menu("mnuTekstLijnen4");
-  EXPECT_EQ(O().voorwerp(3).Tekst, QStringLiteral("Lijn 3"));
-  EXPECT_EQ(O().voorwerp(4).Tekst, QStringLiteral("Lijn 4"));
+  EXPECT_EQ(O().voorwerp(3).tekst().Tekst, QStringLiteral("Lijn 3"));
+  EXPECT_EQ(O().voorwerp(4).tekst().Tekst, QStringLiteral("Lijn 4"));
   EXPECT_TRUE(B().Geselecteerd(3));  // the first new line
 }
 
@@ -89,12 +89,12 @@ TEST_F(Tekstlijnen, TypingChangesTheCurrentLineOnly) {
   Etiket& e = Start();
   Menu("mnuTekstLijnen2");
   Box()->setText(QStringLiteral("Kaas 500 g"));
-  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Kaas 500 g"));
-  EXPECT_EQ(O().voorwerp(2).Tekst, QStringLiteral("Lijn 2"));
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Kaas 500 g"));
+  EXPECT_EQ(O().voorwerp(2).tekst().Tekst, QStringLiteral("Lijn 2"));
   Q_UNUSED(e);
   B().ZetHuidigeLijn(0);
   Box()->setText(QStringLiteral("nergens"));
-  EXPECT_EQ(O().voorwerp(1).Tekst, QStringLiteral("Kaas 500 g"));
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Kaas 500 g"));
 }
 
 TEST_F(Tekstlijnen, EnterMovesToTheNextTextLineSkippingFigures) {
@@ -102,7 +102,7 @@ TEST_F(Tekstlijnen, EnterMovesToTheNextTextLineSkippingFigures) {
   Menu("mnuTekstLijnen1");
   NieuweFiguur(0, 0, 5, 5);
   Menu("mnuTekstLijnen2");  // the new line is element 3
-  O().voorwerp(3).Tekst = QStringLiteral("derde");
+  O().voorwerp(3).tekst().Tekst = QStringLiteral("derde");
   // Back to the first line, then Enter.
   B().ZetHuidigeLijn(0);
   venster->pictEtiket()->DeSelekteerAlles();

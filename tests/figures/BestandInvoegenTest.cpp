@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "ui/BestandInvoegen.h"
 #include "ZipHulp.h"
 #include "platform/ZipArchive.h"
 #include "support/FakeFileDialogs.h"
 #include "support/FakeMessageService.h"
 #include "support/Tijdelijk.h"
+#include "ui/BestandInvoegen.h"
 
 namespace {
 

@@ -98,7 +98,7 @@ TEST(FiguurBitmap, FollowsTheHolderBackgroundAndEveryPixelFormat) {
 TEST(SchaalFiguur, FitsTheBoxKeepingProportions) {
   Ontwerp o;
   const int i = o.NieuwVoorwerp(Figuur, -30, -20);
-  o.voorwerp(i).ZetAfbeelding(std::make_shared<Beeld>(), 300, 100);
+  o.voorwerp(i).beeld().ZetAfbeelding(std::make_shared<Beeld>(), 300, 100);
   SchaalFiguur(o, i, 20, 10);  // the width limits: 20 / 300 < 10 / 100
   EXPECT_NEAR(o.voorwerp(i).Breedte, 20.0f, 1e-4);
   EXPECT_NEAR(o.voorwerp(i).Hoogte, 6.6667f, 1e-3);
@@ -121,11 +121,12 @@ TEST(FiguurToevoegen, WithTextLinesAtScreenSizeInTheTopLeftCorner) {
   EXPECT_FLOAT_EQ(v.Links, -30.0f);
   EXPECT_FLOAT_EQ(v.Boven, -20.0f);
   EXPECT_EQ(v.Soort(), Figuur);
-  EXPECT_EQ(v.BeeldBreedte, 300);
-  EXPECT_EQ(v.BeeldHoogte, 100);
-  EXPECT_EQ(QRect(v.BronX, v.BronY, v.BronBreedte, v.BronHoogte), QRect(0, 0, 300, 100));
-  ASSERT_TRUE(v.Afbeelding);
-  EXPECT_EQ(v.Afbeelding->raster.size(), QSize(300, 100));
+  EXPECT_EQ(v.beeld().BeeldBreedte, 300);
+  EXPECT_EQ(v.beeld().BeeldHoogte, 100);
+  EXPECT_EQ(QRect(v.beeld().BronX, v.beeld().BronY, v.beeld().BronBreedte, v.beeld().BronHoogte),
+            QRect(0, 0, 300, 100));
+  ASSERT_TRUE(v.beeld().Afbeelding);
+  EXPECT_EQ(v.beeld().Afbeelding->raster.size(), QSize(300, 100));
   EXPECT_EQ(o.AantalFiguren(), 1);
   EXPECT_TRUE(o.IsConsistent());
 }

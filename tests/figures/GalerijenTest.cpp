@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "figures/Galerijen.h"
-#include "ui/frmGalerij.h"
-#include "ui/frmGalerijen.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeMessageService.h"
+#include "ui/frmGalerij.h"
+#include "ui/frmGalerijen.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 #include <functional>
 
 #include "figures/Figuur.h"
-#include "ui/ScannerKiezen.h"
 #include "platform/Scanner.h"
 #include "support/FakeMessageService.h"
 #include "support/FakeScanner.h"
 #include "support/Tijdelijk.h"
+#include "ui/ScannerKiezen.h"
 
 namespace {
 

@@ -17,7 +17,7 @@ EtiketFormaat Label(float w, float h, qint16 vorm = 0) {
 
 int Lijn(Ontwerp& o, qint16 punten = 12) {
   const int i = o.NieuwVoorwerp(Tekstlijn);
-  o.voorwerp(i).Lettergrootte = punten;
+  o.voorwerp(i).tekst().Lettergrootte = punten;
   o.voorwerp(i).Hoogte = HoogteVoorPunten(punten);
   return i;
 }
@@ -26,7 +26,7 @@ int Fig(Ontwerp& o, int w, int h) {
   const int i = o.NieuwVoorwerp(Figuur);
   auto b = std::make_unique<Beeld>();
   b->raster = QImage(w, h, QImage::Format_Mono);
-  o.voorwerp(i).ZetAfbeelding(std::move(b), w, h);
+  o.voorwerp(i).beeld().ZetAfbeelding(std::move(b), w, h);
   return i;
 }
 
@@ -77,7 +77,7 @@ TEST(PlaatsFiguur, LeftOfTheTextLinesStartPastItsGap) {
   for (int i = 1; i <= 2; ++i) {
     EXPECT_NEAR(o.voorwerp(i).Links, fig.Links + fig.Breedte + 2.5f, 1e-4);
     EXPECT_NEAR(o.voorwerp(i).Links + o.voorwerp(i).Breedte, 25, 1e-4);
-    EXPECT_EQ(o.voorwerp(i).Uitlijning, 0);
+    EXPECT_EQ(o.voorwerp(i).tekst().Uitlijning, 0);
   }
 }
 
@@ -87,7 +87,7 @@ TEST(PlaatsFiguur, AboveCentresTheLinesBelowIt) {
   const int f = Fig(o, 300, 100);
   ASSERT_TRUE(PlaatsFiguur(o, Label(50, 30), FiguurBoven));
   EXPECT_FLOAT_EQ(o.voorwerp(f).Boven, -13.5f);
-  EXPECT_EQ(o.voorwerp(1).Uitlijning, 2);
+  EXPECT_EQ(o.voorwerp(1).tekst().Uitlijning, 2);
   EXPECT_GT(o.voorwerp(1).Boven, o.voorwerp(f).Boven + o.voorwerp(f).Hoogte);
 }
 

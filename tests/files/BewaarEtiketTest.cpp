@@ -73,10 +73,10 @@ TEST(BewaarEtiket, ATextLineRecordHoldsItsFieldsInFileOrderWithBooleansAsStored)
   Ontwerp o;
   const int n = NieuweTekstlijn(o, QStringLiteral("Prijs € 5,-"), -20.5f, 3.25f);
   Voorwerp& v = o.voorwerp(n);
-  v.Vet = true;
-  v.Cursief = Bool16::fromRaw(1);  // as some files hold it
-  v.Uitlijning = 2;
-  v.Lettergrootte = 14;
+  v.tekst().Vet = true;
+  v.tekst().Cursief = Bool16::fromRaw(1);  // as some files hold it
+  v.tekst().Uitlijning = 2;
+  v.tekst().Lettergrootte = 14;
   v.Hoogte = 4.9388f;
 
   BewaarResultaat r;
@@ -98,10 +98,10 @@ TEST(BewaarEtiket, TextLinesComeFirstThenFiguresThenRoundTextsEachInTableOrder) 
   NieuweRondeTekst(o, QStringLiteral("Rondom"));
   NieuweTekstlijn(o, QStringLiteral("B"), -40, 0);
   Voorwerp& f = o.voorwerp(fig);
-  f.BronX = 1;
-  f.BronY = 0;
-  f.BronBreedte = 2;
-  f.BronHoogte = 2;
+  f.beeld().BronX = 1;
+  f.beeld().BronY = 0;
+  f.beeld().BronBreedte = 2;
+  f.beeld().BronHoogte = 2;
 
   const QByteArray bmp = Bmp1Bit(3, 2, {QByteArray::fromHex("40000000"), QByteArray::fromHex("a0000000")});
   Bytes v2;
@@ -143,7 +143,7 @@ TEST(BewaarEtiket, CharactersOutsideTheCodePageBecomeAQuestionMarkAndAreReported
 
   // Font names go through the same code page.
   Ontwerp o2;
-  o2.voorwerp(NieuweRondeTekst(o2, QStringLiteral("x"))).Lettertype = QStringLiteral("Ꮪans");
+  o2.voorwerp(NieuweRondeTekst(o2, QStringLiteral("x"))).tekst().Lettertype = QStringLiteral("Ꮪans");
   Bewaar(o2, 2, &r);
   EXPECT_TRUE(r.TekensVervangen);
 }
@@ -175,7 +175,7 @@ TEST(BewaarEtiket, EveryFigureIsStoredAsAOneBitBitmapOfItsRecordedSize) {
     p.fillRect(QRect(0, 0, 25, 50), Qt::blue);
     p.end();
     b->isVector = true;
-    o.voorwerp(vec).ZetAfbeelding(std::move(b), 40, 8);
+    o.voorwerp(vec).beeld().ZetAfbeelding(std::move(b), 40, 8);
   }
   // Colours: only exact white stays white.
   QImage kleur(3, 1, QImage::Format_RGB32);
@@ -185,12 +185,12 @@ TEST(BewaarEtiket, EveryFigureIsStoredAsAOneBitBitmapOfItsRecordedSize) {
   NieuweFiguur(o, kleur, 0, 0);
   // A figure whose picture is gone keeps its size, all white.
   const int leeg = o.NieuwVoorwerp(Figuur);
-  o.voorwerp(leeg).BeeldBreedte = 7;
-  o.voorwerp(leeg).BeeldHoogte = 3;
+  o.voorwerp(leeg).beeld().BeeldBreedte = 7;
+  o.voorwerp(leeg).beeld().BeeldHoogte = 3;
   // A picture smaller than recorded lies on a white box of that size.
   const int klein = NieuweFiguur(o, Bitmap(2, 2, [](int, int) { return true; }), 0, 0);
-  o.voorwerp(klein).BeeldBreedte = 4;
-  o.voorwerp(klein).BronBreedte = 4;
+  o.voorwerp(klein).beeld().BeeldBreedte = 4;
+  o.voorwerp(klein).beeld().BronBreedte = 4;
 
   const GelezenEtiket e = Lees(Bewaar(o, 2));
   ASSERT_EQ(e.Figuren.size(), 4u);
@@ -202,8 +202,8 @@ TEST(BewaarEtiket, EveryFigureIsStoredAsAOneBitBitmapOfItsRecordedSize) {
   EXPECT_EQ(e.Figuren[3].Afbeelding.size(), QSize(4, 2));
   EXPECT_TRUE(Toont(e.Figuren[3].Afbeelding, [](int x, int) { return x < 2; }));
   // Saving changes nothing in the design.
-  EXPECT_TRUE(o.voorwerp(vec).Afbeelding->isVector);
-  EXPECT_EQ(o.voorwerp(klein).Afbeelding->raster.size(), QSize(2, 2));
+  EXPECT_TRUE(o.voorwerp(vec).beeld().Afbeelding->isVector);
+  EXPECT_EQ(o.voorwerp(klein).beeld().Afbeelding->raster.size(), QSize(2, 2));
 }
 
 TEST(BewaarEtiket, SavingTheSameDesignTwiceGivesTheSameBytes) {
@@ -248,8 +248,8 @@ TEST(BewaarEtiketBestand, AFailedSaveNamesTheFileAndLeavesTheOldOneAsItWas) {
   const QByteArray oud = Bewaar(o, 1);
   const QString bestaand = tmp.write(QStringLiteral("etiket.VLO"), oud);
   const int reus = o.NieuwVoorwerp(Figuur);
-  o.voorwerp(reus).BeeldBreedte = 10000;
-  o.voorwerp(reus).BeeldHoogte = 10000;
+  o.voorwerp(reus).beeld().BeeldBreedte = 10000;
+  o.voorwerp(reus).beeld().BeeldHoogte = 10000;
   r = BewaarEtiket(bestaand, 2, o, kFormaat);
   EXPECT_EQ(r.fout, BewaarResultaat::FiguurTeGroot);
   EXPECT_EQ(r.Melding(), QStringLiteral("Een figuur in dit ontwerp is te groot om te bewaren.\n"

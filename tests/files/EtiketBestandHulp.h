@@ -78,9 +78,9 @@ inline bool Toont(const QImage& img, const std::function<bool(int, int)>& zwart)
 inline int NieuweTekstlijn(Ontwerp& o, const QString& tekst, float links, float boven) {
   const int n = o.NieuwVoorwerp(Tekstlijn);
   Voorwerp& v = o.voorwerp(n);
-  v.Tekst = tekst;
-  v.Lettergrootte = 12;
-  v.Lettertype = QStringLiteral("DejaVu Sans");
+  v.tekst().Tekst = tekst;
+  v.tekst().Lettergrootte = 12;
+  v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
   v.Links = links;
   v.Boven = boven;
   v.Breedte = 30;
@@ -93,7 +93,7 @@ inline int NieuweFiguur(Ontwerp& o, const QImage& beeld, float links, float bove
   Voorwerp& v = o.voorwerp(n);
   auto b = std::make_unique<Beeld>();
   b->raster = beeld;
-  v.ZetAfbeelding(std::move(b), beeld.width(), beeld.height());
+  v.beeld().ZetAfbeelding(std::move(b), beeld.width(), beeld.height());
   v.Links = links;
   v.Boven = boven;
   v.Breedte = 20;
@@ -104,14 +104,14 @@ inline int NieuweFiguur(Ontwerp& o, const QImage& beeld, float links, float bove
 inline int NieuweRondeTekst(Ontwerp& o, const QString& tekst) {
   const int n = o.NieuwVoorwerp(RondeTekst);
   Voorwerp& v = o.voorwerp(n);
-  v.Tekst = tekst;
-  v.Lettergrootte = 10;
-  v.Lettertype = QStringLiteral("Liberation Sans");
-  v.Uitlijning = 2;
-  v.Straal = 15.5f;
-  v.Spatiering = 100;
-  v.Wijzerzin = true;
-  v.Referentiepunt = 90;
+  v.tekst().Tekst = tekst;
+  v.tekst().Lettergrootte = 10;
+  v.tekst().Lettertype = QStringLiteral("Liberation Sans");
+  v.tekst().Uitlijning = 2;
+  v.cirkel().Straal = 15.5f;
+  v.cirkel().Spatiering = 100;
+  v.cirkel().Wijzerzin = true;
+  v.cirkel().Referentiepunt = 90;
   v.Links = -16;
   v.Boven = -16;
   v.Breedte = 32;

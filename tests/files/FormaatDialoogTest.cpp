@@ -11,8 +11,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "ui/FormaatDialoog.h"
 #include "support/TestCatalogus.h"
+#include "ui/FormaatDialoog.h"
 
 namespace {
 

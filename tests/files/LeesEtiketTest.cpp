@@ -47,20 +47,20 @@ Ontwerp Voorbeeld() {
   Ontwerp o;
   NieuweFiguur(o, Bitmap(21, 9, [](int x, int y) { return x % 3 == 0 || y == 4; }), -30, -12);
   const int a = NieuweTekstlijn(o, QStringLiteral("Appels één € 1,-"), -40, -15);
-  o.voorwerp(a).Vet = true;
-  o.voorwerp(a).Cursief = Bool16::fromRaw(1);
-  o.voorwerp(a).Uitlijning = 1;
+  o.voorwerp(a).tekst().Vet = true;
+  o.voorwerp(a).tekst().Cursief = Bool16::fromRaw(1);
+  o.voorwerp(a).tekst().Uitlijning = 1;
   NieuweRondeTekst(o, QStringLiteral("Vers van het land"));
   const int f = NieuweFiguur(o, Bitmap(40, 40, [](int x, int y) { return x > y; }), 10, -5);
-  o.voorwerp(f).BronX = 5;
-  o.voorwerp(f).BronY = 10;
-  o.voorwerp(f).BronBreedte = 30;
-  o.voorwerp(f).BronHoogte = 20;
+  o.voorwerp(f).beeld().BronX = 5;
+  o.voorwerp(f).beeld().BronY = 10;
+  o.voorwerp(f).beeld().BronBreedte = 30;
+  o.voorwerp(f).beeld().BronHoogte = 20;
   NieuweTekstlijn(o, QString(), -40, 10);  // an empty line is kept
   const int r = NieuweRondeTekst(o, QStringLiteral("Tegen de klok"));
-  o.voorwerp(r).Wijzerzin = false;
-  o.voorwerp(r).Referentiepunt = -45.5f;
-  o.voorwerp(r).Onderlijnd = true;
+  o.voorwerp(r).cirkel().Wijzerzin = false;
+  o.voorwerp(r).cirkel().Referentiepunt = -45.5f;
+  o.voorwerp(r).tekst().Onderlijnd = true;
   return o;
 }
 
@@ -181,7 +181,8 @@ TEST(LeesEtiket, AVersion1SaveLosesRoundTextsAndCropsAndShowsWholePictures) {
   ASSERT_EQ(e.Figuren.size(), 2u);
   EXPECT_FALSE(e.Figuren[1].MetBron);
   const Ontwerp o = Toepassen(e);
-  EXPECT_EQ(QRect(o.voorwerp(4).BronX, o.voorwerp(4).BronY, o.voorwerp(4).BronBreedte, o.voorwerp(4).BronHoogte),
+  EXPECT_EQ(QRect(o.voorwerp(4).beeld().BronX, o.voorwerp(4).beeld().BronY, o.voorwerp(4).beeld().BronBreedte,
+                  o.voorwerp(4).beeld().BronHoogte),
             QRect(0, 0, 40, 40));
 }
 

@@ -38,8 +38,12 @@ TEST(NieuwVoorwerp, AppendsAtThePicturesCornerAndCountsPerKind) {
   // Every element has an identity of its own.
   EXPECT_NE(o.voorwerp(1).Id(), o.voorwerp(2).Id());
   EXPECT_EQ(o.IndexVan(o.voorwerp(3).Id()), 3);
-  EXPECT_TRUE(v.Tekst.isEmpty());
-  EXPECT_EQ(v.Afbeelding, nullptr);
+  // A figure has a picture part and no text: asking for one is refused.
+  EXPECT_EQ(v.beeld().Afbeelding, nullptr);
+  EXPECT_EQ(v.alsTekst(), nullptr);
+  EXPECT_THROW(v.tekst(), std::logic_error);
+  EXPECT_TRUE(o.voorwerp(1).tekst().Tekst.isEmpty());
+  EXPECT_EQ(o.voorwerp(1).alsBeeld(), nullptr);
 }
 
 TEST(NieuwVoorwerp, IndexesOutsideTheTableAreRefused) {
@@ -97,17 +101,17 @@ TEST(Ontwerp, ACopyIsAValueThatSharesItsPictures) {
   const int i = o.NieuwVoorwerp(Figuur);
   auto beeld = std::make_shared<Beeld>();
   beeld->raster = QImage(1000, 1000, QImage::Format_Mono);
-  o.voorwerp(i).ZetAfbeelding(beeld, 1000, 1000);
+  o.voorwerp(i).beeld().ZetAfbeelding(beeld, 1000, 1000);
   const int lijn = o.NieuwVoorwerp(Tekstlijn);
-  o.voorwerp(lijn).Tekst = QStringLiteral("voor");
+  o.voorwerp(lijn).tekst().Tekst = QStringLiteral("voor");
   const Ontwerp kopie = o;
-  EXPECT_EQ(kopie.voorwerp(i).Afbeelding.get(), o.voorwerp(i).Afbeelding.get());
+  EXPECT_EQ(kopie.voorwerp(i).beeld().Afbeelding.get(), o.voorwerp(i).beeld().Afbeelding.get());
   EXPECT_TRUE(kopie.voorwerp(i).ZelfdeAls(o.voorwerp(i)));
   // Changing the design leaves the copy as it was, counts included.
-  o.voorwerp(lijn).Tekst = QStringLiteral("na");
+  o.voorwerp(lijn).tekst().Tekst = QStringLiteral("na");
   o.ZetSoort(lijn, RondeTekst);
   o.VerwijderVoorwerp(i);
-  EXPECT_EQ(kopie.voorwerp(lijn).Tekst, QStringLiteral("voor"));
+  EXPECT_EQ(kopie.voorwerp(lijn).tekst().Tekst, QStringLiteral("voor"));
   EXPECT_EQ(kopie.AantalFiguren(), 1);
   EXPECT_EQ(kopie.AantalLijnen(), 1);
   EXPECT_EQ(o.AantalRondeTeksten(), 1);

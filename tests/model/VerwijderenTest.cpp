@@ -18,7 +18,7 @@ TEST(VerwijderVoorwerp, LaterElementsMoveDownWithTheirSelectionAndFrames) {
   Ontwerp& o = b.ontwerp();
   for (int i = 0; i < 4; ++i) {
     const int n = o.NieuwVoorwerp(i == 1 ? Figuur : Tekstlijn);
-    o.voorwerp(n).Tekst = QStringLiteral("e%1").arg(n);
+    if (Tekstdeel* t = o.voorwerp(n).alsTekst()) t->Tekst = QStringLiteral("e%1").arg(n);
     Plaats(o, n, float(n * 5), 0, 4, 3);
   }
   b.ZetGeselecteerd(4, true);
@@ -27,7 +27,7 @@ TEST(VerwijderVoorwerp, LaterElementsMoveDownWithTheirSelectionAndFrames) {
   EXPECT_EQ(o.AantalVoorwerpen(), 3);
   EXPECT_EQ(o.AantalFiguren(), 0);
   EXPECT_EQ(o.AantalLijnen(), 3);
-  EXPECT_EQ(o.voorwerp(3).Tekst, QStringLiteral("e4"));
+  EXPECT_EQ(o.voorwerp(3).tekst().Tekst, QStringLiteral("e4"));
   EXPECT_TRUE(b.Geselecteerd(3));
   EXPECT_EQ(b.AantalGeselecteerd(), 1);
   EXPECT_EQ(b.HuidigeLijn(), 3);  // still the same line
@@ -82,7 +82,7 @@ TEST(VerwijderVoorwerp, PicturesAreReleasedExactlyOnce) {
     const int i = o.NieuwVoorwerp(Figuur);
     auto b = std::make_shared<Beeld>();
     b->raster = bewaakt;  // shares the pixels: the copy here sees when they are let go
-    o.voorwerp(i).ZetAfbeelding(std::move(b), 8, 8);
+    o.voorwerp(i).beeld().ZetAfbeelding(std::move(b), 8, 8);
     return i;
   };
   maakFiguur();
@@ -113,7 +113,7 @@ TEST(VerwijderVoorwerpen, EmptiesTheDesignAndTheSelection) {
   EXPECT_TRUE(b.IsConsistent());
   // The next element starts afresh at index 1 with nothing of the old ones.
   EXPECT_EQ(o.NieuwVoorwerp(Figuur), 1);
-  EXPECT_EQ(o.voorwerp(1).Afbeelding, nullptr);
+  EXPECT_EQ(o.voorwerp(1).beeld().Afbeelding, nullptr);
   EXPECT_FALSE(b.Geselecteerd(1));
 }
 
@@ -152,9 +152,9 @@ TEST(Kenmerken, SettersTouchTextLinesOnly) {
   const int lijn = o.NieuwVoorwerp(Tekstlijn);
   const int fig = o.NieuwVoorwerp(Figuur);
   EXPECT_TRUE(ZetVet(o, lijn, true));
-  EXPECT_EQ(o.voorwerp(lijn).Vet.raw(), -1);
+  EXPECT_EQ(o.voorwerp(lijn).tekst().Vet.raw(), -1);
   EXPECT_FALSE(ZetVet(o, fig, true));
-  EXPECT_FALSE(o.voorwerp(fig).Vet);
+  EXPECT_EQ(o.voorwerp(fig).alsTekst(), nullptr);
   EXPECT_FALSE(ZetLettergrootte(o, fig, 20));
   EXPECT_FLOAT_EQ(o.voorwerp(fig).Hoogte, 5);
 }
@@ -163,10 +163,10 @@ TEST(Kenmerken, SizeRoundsHalvesToEvenWhileTheHeightFollowsTheTypedSize) {
   Ontwerp o = MaakOntwerp();
   const int i = o.NieuwVoorwerp(Tekstlijn);
   ZetLettergrootte(o, i, 10.5);
-  EXPECT_EQ(o.voorwerp(i).Lettergrootte, 10);
+  EXPECT_EQ(o.voorwerp(i).tekst().Lettergrootte, 10);
   EXPECT_NEAR(o.voorwerp(i).Hoogte, 3.704f, 0.001f);
   ZetLettergrootte(o, i, 11.5);
-  EXPECT_EQ(o.voorwerp(i).Lettergrootte, 12);
+  EXPECT_EQ(o.voorwerp(i).tekst().Lettergrootte, 12);
   EXPECT_THROW(ZetLettergrootte(o, i, 40000), OverloopFout);
-  EXPECT_EQ(o.voorwerp(i).Lettergrootte, 12);
+  EXPECT_EQ(o.voorwerp(i).tekst().Lettergrootte, 12);
 }

@@ -55,17 +55,16 @@ TEST(VervangNummering, TheRestAfterACodeIsCutAt999Characters) {
 TEST(IsNummering, TheFirstCodedElementDecides) {
   Ontwerp o;
   EXPECT_EQ(IsNummering(o), 0);
-  const int fig = o.NieuwVoorwerp(Figuur);
-  o.voorwerp(fig).Tekst = QStringLiteral("[A]");  // figures hold no text that counts
+  const int fig = o.NieuwVoorwerp(Figuur);  // figures hold no text
   const int a = o.NieuwVoorwerp(Tekstlijn);
-  o.voorwerp(a).Tekst = QStringLiteral("geen");
+  o.voorwerp(a).tekst().Tekst = QStringLiteral("geen");
   EXPECT_EQ(IsNummering(o), 0);
   const int b = o.NieuwVoorwerp(RondeTekst);
-  o.voorwerp(b).Tekst = QStringLiteral("nr [#]");
+  o.voorwerp(b).tekst().Tekst = QStringLiteral("nr [#]");
   const int c = o.NieuwVoorwerp(Tekstlijn);
-  o.voorwerp(c).Tekst = QStringLiteral("[B]");
+  o.voorwerp(c).tekst().Tekst = QStringLiteral("[B]");
   EXPECT_EQ(IsNummering(o), 1);
-  o.voorwerp(b).Tekst = QStringLiteral("[#] en [E]");
+  o.voorwerp(b).tekst().Tekst = QStringLiteral("[#] en [E]");
   EXPECT_EQ(IsNummering(o), 2);
   EXPECT_EQ(ZoekCode(o, fig, {"[A]"}), 0);
   EXPECT_EQ(ZoekCode(o, b, {"[E]", "[#]"}), 8);

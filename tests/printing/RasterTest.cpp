@@ -21,7 +21,7 @@ int ZwarteFiguur(Ontwerp& o, float l, float b, float br, float h, QRgb kleur = q
   auto beeld = std::make_unique<Beeld>();
   beeld->raster = QImage(4, 4, QImage::Format_RGB32);
   beeld->raster.fill(kleur);
-  o.voorwerp(i).ZetAfbeelding(std::move(beeld), 4, 4);
+  o.voorwerp(i).beeld().ZetAfbeelding(std::move(beeld), 4, 4);
   o.PlaatsVoorwerp(i, l, b, br, h);
   return i;
 }
@@ -127,17 +127,17 @@ TEST(LabelRaster, RunningNumbersChangePerCopyWhileTheDesignKeepsItsText) {
   const EtiketFormaat f = Label(40, 12);
   const int i = o.NieuwVoorwerp(Tekstlijn);
   Voorwerp& v = o.voorwerp(i);
-  v.Tekst = QStringLiteral("[#]");
-  v.Lettertype = QStringLiteral("DejaVu Sans");
-  v.Lettergrootte = 20;
+  v.tekst().Tekst = QStringLiteral("[#]");
+  v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
+  v.tekst().Lettergrootte = 20;
   float l = -18, b = -5, br = 36, h = 10;
   o.PlaatsVoorwerp(i, l, b, br, h);
   LabelRaster r(o, f, 8, {}, {});
   const QImage zeven = r.Teken(0, 0, 7), acht = r.Teken(0, 0, 8);
   EXPECT_NE(zeven, acht);
-  EXPECT_EQ(o.voorwerp(i).Tekst, QStringLiteral("[#]"));
+  EXPECT_EQ(o.voorwerp(i).tekst().Tekst, QStringLiteral("[#]"));
   // The same as drawing the digit itself.
-  o.voorwerp(i).Tekst = QStringLiteral("7");
+  o.voorwerp(i).tekst().Tekst = QStringLiteral("7");
   EXPECT_EQ(r.Teken(0, 0, 99), zeven);
 }
 
@@ -145,19 +145,19 @@ TEST(LabelRaster, RoundTextsAreRenderedAgainOnlyWhenTheirTextChanges) {
   Ontwerp o;
   const EtiketFormaat f = Label(40, 40);
   const int i = o.NieuwVoorwerp(RondeTekst);
-  o.voorwerp(i).Tekst = QStringLiteral("vast");
+  o.voorwerp(i).tekst().Tekst = QStringLiteral("vast");
   int gemaakt = 0;
   // A stand-in renderer: a picture whose width follows the text.
   auto maker = [&](Voorwerp& v) {
     ++gemaakt;
-    const int breedte = int(v.Tekst.size()) * 12;
+    const int breedte = int(v.tekst().Tekst.size()) * 12;
     auto beeld = std::make_shared<Beeld>();
     beeld->raster = QImage(breedte, 12, QImage::Format_RGB32);
     beeld->raster.fill(Qt::black);
-    v.ZetAfbeelding(std::move(beeld), breedte, 12);
-    v.MiddenX = v.Tekst.size() / 2.0f;
-    v.MiddenY = 0.5f;
-    float l = v.Links, b = v.Boven, br = v.BeeldBreedte / 12.0f, h = 1;
+    v.beeld().ZetAfbeelding(std::move(beeld), breedte, 12);
+    v.cirkel().MiddenX = v.tekst().Tekst.size() / 2.0f;
+    v.cirkel().MiddenY = 0.5f;
+    float l = v.Links, b = v.Boven, br = v.beeld().BeeldBreedte / 12.0f, h = 1;
     v.Plaats(l, b, br, h);
   };
   maker(o.voorwerp(i));
@@ -165,21 +165,21 @@ TEST(LabelRaster, RoundTextsAreRenderedAgainOnlyWhenTheirTextChanges) {
   LabelRaster r(o, f, 12, {}, maker);
   r.Teken(0, 0, 1);
   EXPECT_EQ(gemaakt, 0);
-  o.voorwerp(i).Tekst = QStringLiteral("nr [#]");
+  o.voorwerp(i).tekst().Tekst = QStringLiteral("nr [#]");
   maker(o.voorwerp(i));
-  const float links = o.voorwerp(i).Links, midden = o.voorwerp(i).MiddenX;
+  const float links = o.voorwerp(i).Links, midden = o.voorwerp(i).cirkel().MiddenX;
   gemaakt = 0;
   const Ontwerp voor = o;
   const QImage kopie = r.Teken(0, 0, 12345);
   EXPECT_EQ(gemaakt, 1);
   // Drawing never changes the design: the element is as it was, picture and all.
   EXPECT_TRUE(o.voorwerp(i).ZelfdeAls(voor.voorwerp(i)));
-  EXPECT_EQ(o.voorwerp(i).Tekst, QStringLiteral("nr [#]"));
+  EXPECT_EQ(o.voorwerp(i).tekst().Tekst, QStringLiteral("nr [#]"));
   EXPECT_FLOAT_EQ(o.voorwerp(i).Links, links);
-  EXPECT_FLOAT_EQ(o.voorwerp(i).MiddenX, midden);
-  EXPECT_EQ(o.voorwerp(i).BeeldBreedte, 6 * 12);
-  ASSERT_NE(o.voorwerp(i).Afbeelding, nullptr);
-  EXPECT_EQ(o.voorwerp(i).Afbeelding->raster.width(), 6 * 12);
+  EXPECT_FLOAT_EQ(o.voorwerp(i).cirkel().MiddenX, midden);
+  EXPECT_EQ(o.voorwerp(i).beeld().BeeldBreedte, 6 * 12);
+  ASSERT_NE(o.voorwerp(i).beeld().Afbeelding, nullptr);
+  EXPECT_EQ(o.voorwerp(i).beeld().Afbeelding->raster.width(), 6 * 12);
   // The copy's picture ("nr 12345", 8 characters) is 2 mm wider and kept
   // its centre: it starts 1 mm further left.
   int zwartLinks = kopie.width();

@@ -18,14 +18,14 @@ EtiketFormaat Label(float w, float h) {
 
 Voorwerp Tekst(const QString& tekst, float links, float boven, float breedte, qint16 punten, qint16 uitlijning = 0) {
   Voorwerp v(Tekstlijn);
-  v.Tekst = tekst;
-  v.Lettertype = QStringLiteral("DejaVu Sans");
-  v.Lettergrootte = punten;
+  v.tekst().Tekst = tekst;
+  v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
+  v.tekst().Lettergrootte = punten;
   v.Links = links;
   v.Boven = boven;
   v.Breedte = breedte;
   v.Hoogte = punten / 72.0f * 25.4f;
-  v.Uitlijning = uitlijning;
+  v.tekst().Uitlijning = uitlijning;
   return v;
 }
 
@@ -73,7 +73,7 @@ std::unique_ptr<Beeld> Plaatje(int w, int h, F zwart) {
 Voorwerp Fig(std::unique_ptr<Beeld> b, float links, float boven, float breedte, float hoogte) {
   Voorwerp v(Figuur);
   const int w = b->raster.width(), h = b->raster.height();
-  v.ZetAfbeelding(std::move(b), w, h);
+  v.beeld().ZetAfbeelding(std::move(b), w, h);
   v.Links = links;
   v.Boven = boven;
   v.Breedte = breedte;
@@ -116,7 +116,7 @@ TEST(TekstOpDC, CentresTheCellVertically) {
   QImage img = Canvas(f, 8);
   Teken(img, v, f, {8, 8, 0, 0});
   const QRect box = TekstRechthoek(v, f, {8, 8, 0, 0});
-  const platform::CellFont font({v.Lettertype, false, false, false}, 28);
+  const platform::CellFont font({v.tekst().Lettertype, false, false, false}, 28);
   const double basislijn = box.top() + (box.height() - 28) / 2 + font.ascent();
   const QRect ink = Inkt(img);
   EXPECT_NEAR(ink.bottom() + 1, basislijn, 1.0);
@@ -224,12 +224,12 @@ TEST(FiguurOpDC, ShowsTheSourceRectangleOnly) {
   const EtiketFormaat f = Label(20, 20);
   // Left half black, right half white; show only the right half.
   Voorwerp v = Fig(Plaatje(20, 10, [](int x, int) { return x < 10; }), -5, -5, 10, 10);
-  v.BronX = 10;
-  v.BronBreedte = 10;
+  v.beeld().BronX = 10;
+  v.beeld().BronBreedte = 10;
   QImage img = Canvas(f, 8);
   Teken(img, v, f, {8, 8, 0, 0});
   EXPECT_TRUE(Inkt(img).isEmpty());
-  v.BronX = 5;
+  v.beeld().BronX = 5;
   QImage half = Canvas(f, 8);
   Teken(half, v, f, {8, 8, 0, 0});
   EXPECT_EQ(Inkt(half), QRect(40, 40, 40, 80));

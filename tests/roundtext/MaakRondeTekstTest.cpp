@@ -13,13 +13,13 @@ class MaakRondeTekstTest : public ::testing::Test {
   int Rond(const QString& tekst, float straal, bool wijzerzin, qint16 modus, float hoek) {
     const int i = ontwerp.NieuwVoorwerp(RondeTekst);
     Voorwerp& v = ontwerp.voorwerp(i);
-    v.Tekst = tekst;
-    v.Lettertype = QStringLiteral("DejaVu Sans");
-    v.Lettergrootte = 12;
-    v.Straal = straal;
-    v.Wijzerzin = wijzerzin;
-    v.Uitlijning = modus;
-    v.Referentiepunt = hoek;
+    v.tekst().Tekst = tekst;
+    v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
+    v.tekst().Lettergrootte = 12;
+    v.cirkel().Straal = straal;
+    v.cirkel().Wijzerzin = wijzerzin;
+    v.tekst().Uitlijning = modus;
+    v.cirkel().Referentiepunt = hoek;
     return i;
   }
 };
@@ -29,11 +29,12 @@ struct Inkt {
   int zwart = 0;
   double minAfstand = 1e9, maxAfstand = 0, sx = 0, sy = 0;
   explicit Inkt(const Voorwerp& v) {
-    const QImage& img = v.Afbeelding->raster;
+    const QImage& img = v.beeld().Afbeelding->raster;
     for (int y = 0; y < img.height(); ++y)
       for (int x = 0; x < img.width(); ++x) {
         if (img.pixel(x, y) != qRgb(0, 0, 0)) continue;
-        const double dx = x + 0.5 - v.MiddenX * 12, dy = y + 0.5 - v.MiddenY * 12, d = std::hypot(dx, dy);
+        const double dx = x + 0.5 - v.cirkel().MiddenX * 12, dy = y + 0.5 - v.cirkel().MiddenY * 12,
+                     d = std::hypot(dx, dy);
         ++zwart;
         minAfstand = std::min(minAfstand, d);
         maxAfstand = std::max(maxAfstand, d);
@@ -58,18 +59,19 @@ TEST_F(MaakRondeTekstTest, ElementGetsAOneBitPictureAndItsSizeButKeepsItsCorner)
   ontwerp.PlaatsVoorwerp(i, links, boven, b, h);
   ASSERT_TRUE(MaakRondeTekst(ontwerp, i));
   const Voorwerp& v = ontwerp.voorwerp(i);
-  ASSERT_TRUE(v.Afbeelding);
-  const QImage& img = v.Afbeelding->raster;
+  ASSERT_TRUE(v.beeld().Afbeelding);
+  const QImage& img = v.beeld().Afbeelding->raster;
   EXPECT_EQ(img.format(), QImage::Format_Mono);
   EXPECT_EQ(img.colorTable(), (QList<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0)}));
   EXPECT_GT(Inkt(v).zwart, 500);
-  EXPECT_EQ(QRect(v.BronX, v.BronY, v.BronBreedte, v.BronHoogte), QRect(0, 0, v.BeeldBreedte, v.BeeldHoogte));
-  EXPECT_EQ(QSize(v.BeeldBreedte, v.BeeldHoogte), img.size());
+  EXPECT_EQ(QRect(v.beeld().BronX, v.beeld().BronY, v.beeld().BronBreedte, v.beeld().BronHoogte),
+            QRect(0, 0, v.beeld().BeeldBreedte, v.beeld().BeeldHoogte));
+  EXPECT_EQ(QSize(v.beeld().BeeldBreedte, v.beeld().BeeldHoogte), img.size());
   EXPECT_FLOAT_EQ(v.Breedte, img.width() / 12.0f);
   EXPECT_FLOAT_EQ(v.Hoogte, img.height() / 12.0f);
   EXPECT_EQ(QPointF(v.Links, v.Boven), QPointF(-7, -3));
-  EXPECT_FLOAT_EQ(v.MiddenY, 20);  // over the top: the centre is R below the top edge
-  EXPECT_NEAR(v.MiddenX, v.Breedte / 2, 1.0 / 12);
+  EXPECT_FLOAT_EQ(v.cirkel().MiddenY, 20);  // over the top: the centre is R below the top edge
+  EXPECT_NEAR(v.cirkel().MiddenX, v.Breedte / 2, 1.0 / 12);
 }
 
 TEST_F(MaakRondeTekstTest, LetteringLiesOnItsRingAtItsAngle) {
@@ -100,32 +102,32 @@ TEST_F(MaakRondeTekstTest, TrailingBlanksAreRemovedInTheElement) {
   const int b = Rond(QStringLiteral("  Rond"), 20, true, 0, 30);
   ASSERT_TRUE(MaakRondeTekst(ontwerp, a));
   ASSERT_TRUE(MaakRondeTekst(ontwerp, b));
-  EXPECT_EQ(ontwerp.voorwerp(a).Tekst, QStringLiteral("  Rond"));
-  EXPECT_EQ(ontwerp.voorwerp(a).Afbeelding->raster, ontwerp.voorwerp(b).Afbeelding->raster);
+  EXPECT_EQ(ontwerp.voorwerp(a).tekst().Tekst, QStringLiteral("  Rond"));
+  EXPECT_EQ(ontwerp.voorwerp(a).beeld().Afbeelding->raster, ontwerp.voorwerp(b).beeld().Afbeelding->raster);
 }
 
 TEST_F(MaakRondeTekstTest, EmptyTextOrUnusableRadiusChangesNothing) {
   const int i = Rond(QStringLiteral("Eerst"), 20, true, 2, 0);
   ASSERT_TRUE(MaakRondeTekst(ontwerp, i));
   Voorwerp& v = ontwerp.voorwerp(i);
-  const Beeld* eerder = v.Afbeelding.get();
-  const float breedte = v.Breedte, middenX = v.MiddenX;
+  const Beeld* eerder = v.beeld().Afbeelding.get();
+  const float breedte = v.Breedte, middenX = v.cirkel().MiddenX;
   // At 3.6 mm the working circle is 43.2 + 7 - 51 < 0 dots.
   const std::pair<QString, float> gevallen[] = {{QString(), 20},          {QStringLiteral("   "), 20},
                                                 {QStringLiteral("x"), 3.6f}, {QStringLiteral("x"), -20},
                                                 {QStringLiteral("x"), 501},  {QStringLiteral("x"), std::nanf("")}};
   for (const auto& [tekst, straal] : gevallen) {
     SCOPED_TRACE(::testing::Message() << "'" << tekst.toStdString() << "' " << straal);
-    v.Tekst = tekst;
-    v.Straal = straal;
+    v.tekst().Tekst = tekst;
+    v.cirkel().Straal = straal;
     const Voorwerp voor = v;
     EXPECT_FALSE(MaakRondeTekst(ontwerp, i));
-    EXPECT_EQ(v.Tekst, tekst);
-    EXPECT_EQ(v.Afbeelding.get(), eerder);
+    EXPECT_EQ(v.tekst().Tekst, tekst);
+    EXPECT_EQ(v.beeld().Afbeelding.get(), eerder);
     EXPECT_FLOAT_EQ(v.Breedte, breedte);
-    EXPECT_FLOAT_EQ(v.MiddenX, middenX);
+    EXPECT_FLOAT_EQ(v.cirkel().MiddenX, middenX);
     EXPECT_TRUE(v.ZelfdeAls(voor));
   }
-  v.Straal = 4;  // a working circle of 4 dots is still drawn
+  v.cirkel().Straal = 4;  // a working circle of 4 dots is still drawn
   EXPECT_TRUE(MaakRondeTekst(ontwerp, i));
 }

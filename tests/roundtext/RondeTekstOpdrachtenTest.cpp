@@ -22,15 +22,15 @@ TEST(RondeTekstOpdrachten, RoundTextGoesToTheLabelCentreWithinItsEdges) {
   const Voorwerp& v = o.voorwerp(i);
   EXPECT_EQ(v.Soort(), RondeTekst);
   EXPECT_TRUE(o.IsConsistent());
-  ASSERT_TRUE(v.Afbeelding);
-  EXPECT_EQ(QPointF(v.Links + v.MiddenX, v.Boven + v.MiddenY), QPointF(0, 0));
+  ASSERT_TRUE(v.beeld().Afbeelding);
+  EXPECT_EQ(QPointF(v.Links + v.cirkel().MiddenX, v.Boven + v.cirkel().MiddenY), QPointF(0, 0));
 
   auto plaats = [&](const EtiketFormaat& f, float breedte, float hoogte, float mx, float my) {
     Voorwerp& w = o.voorwerp(i);
     w.Breedte = breedte;
     w.Hoogte = hoogte;
-    w.MiddenX = mx;
-    w.MiddenY = my;
+    w.cirkel().MiddenX = mx;
+    w.cirkel().MiddenY = my;
     PlaatsRondeTekst(o, i, f);
     return QPointF(w.Links, w.Boven);
   };
@@ -46,17 +46,17 @@ TEST(RondeTekstOpdrachten, ConvertingKeepsTheCountersInStepEitherWay) {
   const EtiketFormaat f = Label(50, 30);
   const int i = o.NieuwVoorwerp(Tekstlijn);
   const int fig = o.NieuwVoorwerp(Figuur);
-  o.voorwerp(i).Tekst = QStringLiteral("Regel");
-  o.voorwerp(i).Wijzerzin = false;
+  o.voorwerp(i).tekst().Tekst = QStringLiteral("Regel");
+  o.voorwerp(i).cirkel().Wijzerzin = false;
 
   // Annuleren: a text line with its text, but the round-text defaults stay behind.
   ASSERT_TRUE(BeginOmzettingNaarRond(o, i, f));
   EXPECT_EQ(o.voorwerp(i).Soort(), RondeTekst);
   EindOmzettingNaarRond(o, i, false);
   EXPECT_EQ(o.voorwerp(i).Soort(), Tekstlijn);
-  EXPECT_EQ(o.voorwerp(i).Tekst, QStringLiteral("Regel"));
-  EXPECT_FLOAT_EQ(o.voorwerp(i).Straal, 13);
-  EXPECT_TRUE(o.voorwerp(i).Wijzerzin);
+  EXPECT_EQ(o.voorwerp(i).tekst().Tekst, QStringLiteral("Regel"));
+  EXPECT_FLOAT_EQ(o.voorwerp(i).cirkel().Straal, 13);
+  EXPECT_TRUE(o.voorwerp(i).cirkel().Wijzerzin);
   EXPECT_TRUE(o.IsConsistent());
 
   ASSERT_TRUE(BeginOmzettingNaarRond(o, i, f));

@@ -10,9 +10,9 @@
 #include <QTimer>
 #include <functional>
 
+#include "support/FakeMessageService.h"
 #include "ui/ReferentiepuntWijzer.h"
 #include "ui/frmRondeTekst.h"
-#include "support/FakeMessageService.h"
 
 namespace {
 

@@ -1,15 +1,12 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <functional>
 #include <memory>
 
-#include "ui/Etiket.h"
-#include "ui/EtiketPlaatje.h"
-#include "ui/FiguurPaneel.h"
-#include "ui/TekstPaneel.h"
 #include "editor/Wijziging.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeClipboard.h"
@@ -19,6 +16,10 @@
 #include "support/FakeScanner.h"
 #include "support/TestCatalogus.h"
 #include "support/Tijdelijk.h"
+#include "ui/Etiket.h"
+#include "ui/EtiketPlaatje.h"
+#include "ui/FiguurPaneel.h"
+#include "ui/TekstPaneel.h"
 
 // The main window on the small test catalogue, an in-memory settings store
 // and scripted message boxes.
@@ -86,7 +87,7 @@ class EtiketOpstelling : public ::testing::Test {
     auto beeld = std::make_shared<Beeld>();
     beeld->raster = QImage(4, 4, QImage::Format_Mono);
     beeld->raster.fill(1);
-    o.voorwerp(i).ZetAfbeelding(std::move(beeld), 4, 4);
+    o.voorwerp(i).beeld().ZetAfbeelding(std::move(beeld), 4, 4);
     o.PlaatsVoorwerp(i, l, b, br, h);
     return i;
   }
