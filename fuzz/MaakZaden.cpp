@@ -23,12 +23,12 @@ QImage Bitmap(int w, int h, int stap) {
 
 void NieuweLijn(Ontwerp& o, const QString& tekst, float boven) {
   Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Tekstlijn));
-  v.Tekst = tekst;
-  v.Lettergrootte = 10;
-  v.Lettertype = QStringLiteral("Arial");
-  v.Vet = true;
-  v.Cursief = Bool16::fromRaw(1);
-  v.Uitlijning = 2;
+  v.tekst().Tekst = tekst;
+  v.tekst().Lettergrootte = 10;
+  v.tekst().Lettertype = QStringLiteral("Arial");
+  v.tekst().Vet = true;
+  v.tekst().Cursief = Bool16::fromRaw(1);
+  v.tekst().Uitlijning = 2;
   v.Links = -40;
   v.Boven = boven;
   v.Breedte = 80;
@@ -39,12 +39,12 @@ void NieuweFiguur(Ontwerp& o, const QImage& beeld, bool bijsnijden) {
   Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Figuur));
   auto b = std::make_unique<Beeld>();
   b->raster = beeld;
-  v.ZetAfbeelding(std::move(b), beeld.width(), beeld.height());
+  v.beeld().ZetAfbeelding(std::move(b), beeld.width(), beeld.height());
   if (bijsnijden) {
-    v.BronX = 1;
-    v.BronY = 2;
-    v.BronBreedte = beeld.width() - 1;
-    v.BronHoogte = beeld.height() - 2;
+    v.beeld().BronX = 1;
+    v.beeld().BronY = 2;
+    v.beeld().BronBreedte = beeld.width() - 1;
+    v.beeld().BronHoogte = beeld.height() - 2;
   }
   v.Links = 5;
   v.Boven = -10;
@@ -54,13 +54,13 @@ void NieuweFiguur(Ontwerp& o, const QImage& beeld, bool bijsnijden) {
 
 void NieuweRondeTekst(Ontwerp& o, const QString& tekst, bool wijzerzin) {
   Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(RondeTekst));
-  v.Tekst = tekst;
-  v.Lettergrootte = 9;
-  v.Lettertype = QStringLiteral("Arial");
-  v.Uitlijning = 1;
-  v.Straal = 17.5f;
-  v.Wijzerzin = wijzerzin;
-  v.Referentiepunt = 270;
+  v.tekst().Tekst = tekst;
+  v.tekst().Lettergrootte = 9;
+  v.tekst().Lettertype = QStringLiteral("Arial");
+  v.tekst().Uitlijning = 1;
+  v.cirkel().Straal = 17.5f;
+  v.cirkel().Wijzerzin = wijzerzin;
+  v.cirkel().Referentiepunt = 270;
   v.Links = -18;
   v.Boven = -18;
   v.Breedte = 36;
@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
     p.fillRect(QRect(5, 5, 10, 10), Qt::black);
     p.end();
     b->isVector = true;
-    v.ZetAfbeelding(std::move(b), 30, 20);
+    v.beeld().ZetAfbeelding(std::move(b), 30, 20);
   }
   schrijf("vector-v2.VLO", 2, vector, QStringLiteral("89 x 36"));
   return 0;
