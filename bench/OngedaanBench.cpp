@@ -33,9 +33,11 @@ struct Opstelling : Venster200Lijnen {
   }
 };
 
+// Made once and kept to the end: a window must not outlive the application
+// object, which static destruction would make it do.
 Opstelling& Gedeeld() {
-  static Opstelling o;
-  return o;
+  static Opstelling* o = new Opstelling;
+  return *o;
 }
 
 void BM_Ongedaan(benchmark::State& state) {

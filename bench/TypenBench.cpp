@@ -9,9 +9,11 @@ namespace {
 
 using Opstelling = Venster200Lijnen;
 
+// Made once and kept to the end: a window must not outlive the application
+// object, which static destruction would make it do.
 Opstelling& Gedeeld() {
-  static Opstelling o;
-  return o;
+  static Opstelling* o = new Opstelling;
+  return *o;
 }
 
 void BM_TypenInTekstlijn(benchmark::State& state) {
