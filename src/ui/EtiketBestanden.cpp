@@ -48,12 +48,14 @@ void Etiket::NieuwOntwerp() {
 }
 
 void Etiket::cmdKiezen_Click() {
+  // The choice comes first: cancelling keeps the design as it is.
+  qint16 gekozen = ontwerp().HuidigFormaat;
+  if (!formaatDialoog_) formaatDialoog_ = std::make_unique<Formaat>(formaten_, gekozen, this);
+  if (!formaatDialoog_->Toon(gekozen)) return;
   // Another format starts a new design; undo brings the old one back.
   Wijziging wijziging(bewerker_);
   NieuwOntwerp();
-  Ontwerp& o = ontwerp();
-  if (!formaatDialoog_) formaatDialoog_ = std::make_unique<Formaat>(formaten_, o.HuidigFormaat, this);
-  formaatDialoog_->Toon(o.HuidigFormaat);
+  ontwerp().HuidigFormaat = gekozen;
 }
 
 void Etiket::mnuNieuwEtiket_Click() {
@@ -62,40 +64,35 @@ void Etiket::mnuNieuwEtiket_Click() {
 }
 
 bool Etiket::LeesEtiketIn(const QString& fn) {
+  // The whole file becomes a design before it takes the open one's place:
+  // a file that cannot be read leaves the open design as it was.
   const LeesUitkomst uitkomst = LeesEtiket(fn, formaten_);
-  const auto* fout = std::get_if<LeesFout>(&uitkomst);
-  if (fout && fout->OntwerpBlijft()) {
+  if (const auto* fout = std::get_if<LeesFout>(&uitkomst)) {
     opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), fout->Melding());
     return false;
   }
-  bool gelezen = false;
+  Ontwerp nieuw;
+  {
+    platform::BusyCursor muis;
+    PasEtiketToe(std::get<GelezenEtiket>(uitkomst), nieuw, [](Ontwerp& o, int i) {
+      o.voorwerp(i).cirkel().Spatiering = 100;  // the file does not keep it; the dialog's own default
+      MaakRondeTekst(o, i);
+    });
+  }
   {
     Wijziging wijziging(bewerker_);
     NieuwOntwerp();
     tekst_->ZetAutomatischSchikken(false);
-    platform::BusyCursor muis;
-    if (fout) {
-      if (fout->BestType) ontwerp().BestType = fout->BestType;
-      opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), fout->Melding());
-    } else {
-      // The whole file becomes a design before it takes the open one's place.
-      Ontwerp nieuw;
-      PasEtiketToe(std::get<GelezenEtiket>(uitkomst), nieuw, [](Ontwerp& o, int i) {
-        o.voorwerp(i).cirkel().Spatiering = 100;  // the file does not keep it; the dialog's own default
-        MaakRondeTekst(o, i);
-      });
-      // The running number and a list kept for new designs stay.
-      nieuw.nummering = ontwerp().nummering;
-      bewerker_.bewerking().ZetOntwerp(std::move(nieuw));
-      if (ontwerp().AantalVoorwerpen() > 0) {
-        pictEtiket_->DeSelekteerAlles();
-        pictEtiket_->SelecteerVoorwerp(1);
-      }
-      gelezen = true;
+    // The running number and a list kept for new designs stay.
+    nieuw.nummering = ontwerp().nummering;
+    bewerker_.bewerking().ZetOntwerp(std::move(nieuw));
+    if (ontwerp().AantalVoorwerpen() > 0) {
+      pictEtiket_->DeSelekteerAlles();
+      pictEtiket_->SelecteerVoorwerp(1);
     }
   }
   WisGeschiedenis();
-  return gelezen;
+  return true;
 }
 
 void Etiket::mnuOpenen_Click() {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "roundtext/RondeTekstOpdrachten.h"
 #include "support/EtiketOpstelling.h"
@@ -110,18 +111,33 @@ TEST_F(Bestanden, AMissingFileLeavesTheDesignAndItsName) {
   EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora - bestaat.VLO"));
 }
 
-TEST_F(Bestanden, ADamagedFileGivesAnEmptyDesignThatIsNotNamedAfterIt) {
+TEST_F(Bestanden, AFileThatCannotBeReadLeavesTheOpenDesignAsItWas) {
   Etiket& e = Start();
   Menu("mnuTekstLijnen2");
+  Kind<QPushButton>("cmdVet")->click();
+  const Ontwerp voor = O();
+  const size_t stappen = e.geschiedenis().AantalStappen();
   const QString kapot = tmp.write(QStringLiteral("kapot.VLO"), QByteArray("VS\0\0\x07\0" "89 x", 10));
-  bestanden.answers.push_back({kapot, {}});
-  Menu("mnuOpenen");
-  ASSERT_EQ(meldingen.shown.size(), 1u);
-  EXPECT_TRUE(meldingen.shown[0].text.contains(QStringLiteral("beschadigd")));
-  EXPECT_EQ(O().AantalVoorwerpen(), 0);
-  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora"));
-  EXPECT_EQ(B().Verborgen, 0);
-  // So Save asks for a name instead of overwriting the damaged file.
+  const QString ruis = tmp.write(QStringLiteral("ruis.VLO"), QByteArray("\x13\x37\xfe\x01 geen ontwerp \x00\x7f", 20));
+  for (const QString& pad : {kapot, ruis}) {
+    meldingen.shown.clear();
+    bestanden.answers.push_back({pad, {}});
+    Menu("mnuOpenen");
+    ASSERT_EQ(meldingen.shown.size(), 1u);
+    EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
+    if (pad == kapot) {
+      EXPECT_TRUE(meldingen.shown[0].text.contains(QStringLiteral("beschadigd")));
+    }
+    // Elements, name, version and history as they were.
+    EXPECT_TRUE(ZelfdeInhoud(O(), voor));
+    EXPECT_EQ(O().Bestandsnaam, voor.Bestandsnaam);
+    EXPECT_EQ(O().BestType, voor.BestType);
+    EXPECT_EQ(e.geschiedenis().AantalStappen(), stappen);
+    EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora"));
+    EXPECT_EQ(B().Verborgen, 0);
+    EXPECT_EQ(e.beeld().Beeld(), e.beeld().Volledig());
+  }
+  // Save still asks for a name: the damaged file is never overwritten.
   Menu("mnuOpslaan");
   EXPECT_EQ(bestanden.lastCaption, QStringLiteral("Opslaan als"));
   EXPECT_EQ(Inhoud(kapot).size(), 10);
@@ -182,15 +198,22 @@ TEST_F(Bestanden, KiezenStartsANewDesignOnTheChosenFormat) {
   EXPECT_EQ(O().AantalVoorwerpen(), 0);
   EXPECT_EQ(Kind<QLabel>("lblVorm")->text(), QStringLiteral("Rond"));
   EXPECT_FLOAT_EQ(e.bewerking().Schaal.ScaleHeight, 40 * 1.1f);
-  // Annuleren keeps the format, but the design is new all the same.
+  // Annuleren (or Escape) keeps the format and the design.
   Menu("mnuTekstLijnen1");
+  const Ontwerp voor = O();
   BeantwoordDialoog<Formaat>([](Formaat* d) {
     d->KiesFormaat(3);
     d->findChild<QPushButton*>(QStringLiteral("cmdAnnuleren"))->click();
   });
   Kind<QPushButton>("cmdKiezen")->click();
   EXPECT_EQ(O().HuidigFormaat, 2);
-  EXPECT_EQ(O().AantalVoorwerpen(), 0);
+  EXPECT_TRUE(ZelfdeInhoud(O(), voor));
+  BeantwoordDialoog<Formaat>([](Formaat* d) {
+    d->KiesFormaat(3);
+    QTest::keyClick(d, Qt::Key_Escape);
+  });
+  Kind<QPushButton>("cmdKiezen")->click();
+  EXPECT_TRUE(ZelfdeInhoud(O(), voor));
 }
 
 TEST_F(Bestanden, AnInsertedPictureBecomesASelectedFigure) {
