@@ -23,7 +23,6 @@ class Bewerker : public QObject {
   EtiketBeeld& beeld() { return beeld_; }
   const Geschiedenis& geschiedenis() const { return geschiedenis_; }
   const EtiketFormaat& Formaat() const { return beeld_.Formaat(); }
-  bool InWijziging() const { return diepte_ > 0; }
 
   // Hiding and showing the selection frames and handles, nested.
   void VerbergAlles();

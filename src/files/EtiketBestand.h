@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/Bool16.h"
+#include "model/Voorwerp.h"
 
 // The label design file (".VLO"): little-endian fields without padding.
 // Version 1 knows text lines and figures; version 2 adds round texts and
@@ -27,15 +28,9 @@ constexpr int kMaxBeeldZijde = 32767;
 constexpr float kMaxMaat = 1.0e6f;
 
 // The records of a design file as read, before they become elements of the
-// open design. Field names and widths are those of Voorwerp.
-struct TekstlijnRecord {
-  QString Tekst;
-  qint16 Lettergrootte = 0;
-  QString Lettertype;
-  Bool16 Vet;
-  Bool16 Cursief;
-  Bool16 Onderlijnd;
-  qint16 Uitlijning = 0;
+// open design. Field names and widths are those of Voorwerp; the text and
+// its font are the element's own text part.
+struct TekstlijnRecord : Tekstdeel {
   float Links = 0;
   float Boven = 0;
   float Breedte = 0;
@@ -59,14 +54,7 @@ struct FiguurRecord {
   QImage Afbeelding;
 };
 
-struct RondeTekstRecord {
-  QString Tekst;
-  qint16 Lettergrootte = 0;
-  QString Lettertype;
-  Bool16 Vet;
-  Bool16 Cursief;
-  Bool16 Onderlijnd;
-  qint16 Uitlijning = 0;  // reference mode
+struct RondeTekstRecord : Tekstdeel {  // Uitlijning: the reference mode
   float Straal = 0;
   float Referentiepunt = 0;
   Bool16 Wijzerzin;

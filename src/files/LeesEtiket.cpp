@@ -274,24 +274,10 @@ LeesUitkomst LeesEtiket(const QString& fn, const FormatenTabel& formaten) {
   return LeesEtiketUit(bytes, formaten, fn);
 }
 
-namespace {
-// The fields text lines and round texts both begin with.
-template <typename Record>
-void ZetTekstVelden(Voorwerp& v, const Record& r) {
-  v.tekst().Tekst = r.Tekst;
-  v.tekst().Lettergrootte = r.Lettergrootte;
-  v.tekst().Lettertype = r.Lettertype;
-  v.tekst().Vet = r.Vet;
-  v.tekst().Cursief = r.Cursief;
-  v.tekst().Onderlijnd = r.Onderlijnd;
-  v.tekst().Uitlijning = r.Uitlijning;
-}
-}  // namespace
-
-void ZetTekstlijn(Voorwerp& v, const TekstlijnRecord& r) { ZetTekstVelden(v, r); }
+void ZetTekstlijn(Voorwerp& v, const TekstlijnRecord& r) { v.tekst() = r; }
 
 void ZetRondeTekst(Voorwerp& v, const RondeTekstRecord& r) {
-  ZetTekstVelden(v, r);
+  v.tekst() = r;
   v.cirkel().Straal = r.Straal;
   v.cirkel().Referentiepunt = r.Referentiepunt;
   v.cirkel().Wijzerzin = r.Wijzerzin;

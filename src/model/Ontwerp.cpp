@@ -1,6 +1,5 @@
 #include "model/Ontwerp.h"
 
-#include <algorithm>
 
 OverloopFout::OverloopFout(const char* tekst) : std::overflow_error(tekst) {}
 
@@ -103,10 +102,3 @@ bool ZelfdeInhoud(const Ontwerp& a, const Ontwerp& b) {
   }
   return true;
 }
-
-bool Overlappen(const Gebied& a, const Gebied& b) {
-  return std::max(a.Links, b.Links) < std::min(a.Links + a.Breedte, b.Links + b.Breedte) &&
-         std::max(a.Boven, b.Boven) < std::min(a.Boven + a.Hoogte, b.Boven + b.Hoogte);
-}
-
-Gebied GebiedVan(const Voorwerp& v) { return {v.Links, v.Boven, v.Breedte, v.Hoogte}; }

@@ -94,14 +94,3 @@ class Ontwerp {
 // order. The file name and version and the numbering are not compared:
 // undo does not take them back.
 bool ZelfdeInhoud(const Ontwerp& a, const Ontwerp& b);
-
-// An area of the label, mm.
-struct Gebied {
-  float Links = 0;
-  float Boven = 0;
-  float Breedte = 0;
-  float Hoogte = 0;
-};
-// Strict overlap of two areas: touching edges do not overlap.
-bool Overlappen(const Gebied& a, const Gebied& b);
-Gebied GebiedVan(const Voorwerp& v);

@@ -35,6 +35,13 @@ OkAnnuleren makeOkCancel(QWidget* dialog) {
   return {ok, annuleren, rij};
 }
 
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, int fixedWidth) {
+  auto* k = new QPushButton(text, parent);
+  k->setObjectName(name);
+  if (fixedWidth > 0) k->setFixedWidth(fixedWidth);
+  return k;
+}
+
 BusyCursor::BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 BusyCursor::~BusyCursor() { QApplication::restoreOverrideCursor(); }
 

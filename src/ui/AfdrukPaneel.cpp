@@ -45,13 +45,11 @@ AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLine
       omgeving_(std::move(omgeving)) {
   setObjectName(QStringLiteral("frmAfdruk"));
   setTitle(QStringLiteral("Afdruk"));
-  txtAantal_ = new QLineEdit(QStringLiteral("1"), this);
-  txtAantal_->setObjectName(QStringLiteral("txtAantal"));
+  txtAantal_ = platform::makeWidget<QLineEdit>(this, QStringLiteral("txtAantal"));
+  txtAantal_->setText(QStringLiteral("1"));
   txtAantal_->setFixedWidth(44);
-  cmdStartAfdrukken_ = new QPushButton(QStringLiteral("Start afdrukken"), this);
-  cmdStartAfdrukken_->setObjectName(QStringLiteral("cmdStartAfdrukken"));
-  imgEco_ = new QLabel(this);
-  imgEco_->setObjectName(QStringLiteral("imgEco"));
+  cmdStartAfdrukken_ = platform::makeButton(this, QStringLiteral("cmdStartAfdrukken"), QStringLiteral("Start afdrukken"));
+  imgEco_ = platform::makeWidget<QLabel>(this, QStringLiteral("imgEco"));
   imgEco_->setFixedSize(16, 16);
   imgEco_->setPixmap(SpaarstandLamp(0));
   imgEco_->setToolTip(QStringLiteral("Spaarstand"));
@@ -59,8 +57,7 @@ AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLine
   rij->addWidget(txtAantal_);
   rij->addWidget(cmdStartAfdrukken_, 1);
   rij->addWidget(imgEco_);
-  cmdNummering_ = new QPushButton(QStringLiteral("1,2,3,..."), parent);
-  cmdNummering_->setObjectName(QStringLiteral("cmdNummering"));
+  cmdNummering_ = platform::makeButton(parent, QStringLiteral("cmdNummering"), QStringLiteral("1,2,3,..."));
 
   connect(cmdStartAfdrukken_, &QPushButton::clicked, this, [this] {
     platform::BusyCursor muis;

@@ -25,6 +25,7 @@
 #include "platform/SettingsStore.h"
 #include "platformwidgets/FileDialogs.h"
 #include "platformwidgets/MessageService.h"
+#include "platformwidgets/WidgetHelpers.h"
 #include "ui/AfdrukPaneel.h"
 #include "ui/Begroeting.h"
 #include "ui/EtiketPlaatje.h"
@@ -180,12 +181,9 @@ void Etiket::MaakBesturing() {
 
   frmFormaat_ = new QGroupBox(QStringLiteral("Formaat"), centraal_);
   frmFormaat_->setObjectName(QStringLiteral("frmFormaat"));
-  cmdKiezen_ = new QPushButton(QStringLiteral("Kiezen"), frmFormaat_);
-  cmdKiezen_->setObjectName(QStringLiteral("cmdKiezen"));
-  lblVorm_ = new QLabel(frmFormaat_);
-  lblVorm_->setObjectName(QStringLiteral("lblVorm"));
-  lblAfmeting_ = new QLabel(frmFormaat_);
-  lblAfmeting_->setObjectName(QStringLiteral("lblAfmeting"));
+  cmdKiezen_ = platform::makeButton(frmFormaat_, QStringLiteral("cmdKiezen"), QStringLiteral("Kiezen"));
+  lblVorm_ = platform::makeWidget<QLabel>(frmFormaat_, QStringLiteral("lblVorm"));
+  lblAfmeting_ = platform::makeWidget<QLabel>(frmFormaat_, QStringLiteral("lblAfmeting"));
   {
     auto* rij = new QHBoxLayout(frmFormaat_);
     rij->addWidget(cmdKiezen_, 0, Qt::AlignTop);
@@ -227,9 +225,7 @@ void Etiket::MaakBesturing() {
   // The editor core tells when the picture needs a new scale and when the
   // history changed.
   connect(&bewerker_, &Bewerker::FormaatVeranderd, this, [this] {
-    pictEtiket_->BerekenSchaal(true);
-    lblVorm_->setText(beeld().Vorm());
-    lblAfmeting_->setText(beeld().Afmeting());
+    BerekenSchaal();
     ToonAfdrukbaarGebied();
   });
   connect(&bewerker_, &Bewerker::GeschiedenisVeranderd, this, [this] {
@@ -335,12 +331,17 @@ bool Etiket::Form_Load() {
 
 void Etiket::BerekenSchaal() {
   if (!geladen_) return;
+  // A new scale repaints the whole label once.
   pictEtiket_->BerekenSchaal(true);
-  HertekenAlles();
+  ToonVorm();
 }
 
 void Etiket::HertekenAlles() {
   bewerker_.HertekenAlles();
+  ToonVorm();
+}
+
+void Etiket::ToonVorm() {
   lblVorm_->setText(beeld().Vorm());
   lblAfmeting_->setText(beeld().Afmeting());
 }
@@ -371,9 +372,10 @@ void Etiket::Form_Resize() {
   // The layout has placed the controls; the picture follows its new size.
   if (windowState() & Qt::WindowMinimized) return;
   bewerker_.VerbergAlles();
-  // A hidden picture gets its resize event only when shown: scale now.
+  // A hidden picture gets its resize event only when shown: scale now. A
+  // new size repaints the label; the same size keeps its image, which
+  // minimising leaves as it was.
   pictEtiket_->BerekenSchaal();
-  HertekenAlles();
   ToonAfdrukbaarGebied();
   bewerker_.ToonAlles();
 }

@@ -133,6 +133,8 @@ class Etiket : public QMainWindow {
   void mnuEindeProgramma_Click();
   // The round-text entries follow the selection.
   void ZetMenusVoorSelectie();
+  // The shape and size of the format beside the "Kiezen" button.
+  void ToonVorm();
   QAction* Menuregel(QMenu* menu, const char* naam, const QString& tekst, bool beschikbaar);
 
   EtiketOpties opties_;

@@ -22,6 +22,7 @@
 #include "platform/Scanner.h"
 #include "platform/SettingsStore.h"
 #include "platformwidgets/MessageService.h"
+#include "platformwidgets/WidgetHelpers.h"
 #include "ui/BestandInvoegen.h"
 #include "ui/EtiketPlaatje.h"
 #include "ui/Opdracht.h"
@@ -46,11 +47,9 @@ FiguurPaneel::FiguurPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, TekstPane
       omgeving_(std::move(omgeving)) {
   setObjectName(QStringLiteral("frmFiguur"));
   setTitle(QStringLiteral("Figuur"));
-  cmdBestand_ = new QPushButton(QStringLiteral("Bestand"), this);
-  cmdBestand_->setObjectName(QStringLiteral("cmdBestand"));
+  cmdBestand_ = platform::makeButton(this, QStringLiteral("cmdBestand"), QStringLiteral("Bestand"));
   cmdBestand_->setToolTip(QStringLiteral("Bestand invoegen"));
-  cmdPlakken_ = new QPushButton(QStringLiteral("Plakken"), this);
-  cmdPlakken_->setObjectName(QStringLiteral("cmdPlakken"));
+  cmdPlakken_ = platform::makeButton(this, QStringLiteral("cmdPlakken"), QStringLiteral("Plakken"));
   cmdPlakken_->setToolTip(QStringLiteral("Een afbeelding plakken"));
   auto* figuur = new QHBoxLayout(this);
   auto* bronnen = new QVBoxLayout;
@@ -71,9 +70,8 @@ FiguurPaneel::FiguurPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, TekstPane
                   {"cmdFiguurRechts", "▶", 1, 2, FiguurRechts},
                   {"cmdFiguurOnder", "▼", 2, 1, FiguurOnder}};
   for (const auto& p : plekken) {
-    auto* k = new QPushButton(QString::fromUtf8(p.pijl), this);
-    k->setObjectName(QString::fromLatin1(p.naam));
-    k->setFixedSize(26, 20);
+    QPushButton* k = platform::makeButton(this, QString::fromLatin1(p.naam), QString::fromUtf8(p.pijl), 26);
+    k->setFixedHeight(20);
     pijlen->addWidget(k, p.rij, p.kolom);
     connect(k, &QPushButton::clicked, this, [this, positie = p.positie] {
       Opdracht(omgeving_.meldingen, [this, positie] { cmdFiguur_Click(positie); });

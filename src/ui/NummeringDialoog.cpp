@@ -27,11 +27,6 @@ QLineEdit* Vak(QWidget* ouder, const char* naam) {
   v->setObjectName(QString::fromLatin1(naam));
   return v;
 }
-QPushButton* Knop(QWidget* ouder, const char* naam, const QString& tekst) {
-  auto* k = new QPushButton(tekst, ouder);
-  k->setObjectName(QString::fromLatin1(naam));
-  return k;
-}
 }  // namespace
 
 NummeringDialoog::NummeringDialoog(Nummering& nummering, platform::MessageService& meldingen,
@@ -63,9 +58,9 @@ NummeringDialoog::NummeringDialoog(Nummering& nummering, platform::MessageServic
   Grid1_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
   Grid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   Grid1_->horizontalHeader()->setSectionsClickable(true);
-  auto* toevoegen = Knop(lijst, "cmdRijToevoegen", QStringLiteral("Rij &toevoegen"));
-  auto* verwijderen = Knop(lijst, "cmdRijVerwijderen", QStringLiteral("Rij &verwijderen"));
-  auto* importeren = Knop(lijst, "cmdImporteren", QStringLiteral("&CSV importeren ..."));
+  auto* toevoegen = platform::makeButton(lijst, QStringLiteral("cmdRijToevoegen"), QStringLiteral("Rij &toevoegen"));
+  auto* verwijderen = platform::makeButton(lijst, QStringLiteral("cmdRijVerwijderen"), QStringLiteral("Rij &verwijderen"));
+  auto* importeren = platform::makeButton(lijst, QStringLiteral("cmdImporteren"), QStringLiteral("&CSV importeren ..."));
   auto* lijstKnoppen = new QHBoxLayout;
   lijstKnoppen->addWidget(toevoegen);
   lijstKnoppen->addWidget(verwijderen);

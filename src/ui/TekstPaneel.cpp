@@ -35,21 +35,6 @@ namespace {
 constexpr double kStandaardGrootte = 12;
 const QString kDefaults = QStringLiteral("Defaults");
 
-template <typename W>
-W* Nieuw(QWidget* ouder, const char* naam) {
-  auto* w = new W(ouder);
-  w->setObjectName(QString::fromLatin1(naam));
-  return w;
-}
-
-// A push button; a small one (breedte > 0) keeps that width.
-QPushButton* Knop(QWidget* ouder, const QString& naam, const QString& tekst, int breedte = 0) {
-  auto* k = new QPushButton(tekst, ouder);
-  k->setObjectName(naam);
-  if (breedte > 0) k->setFixedWidth(breedte);
-  return k;
-}
-
 }  // namespace
 
 TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::MessageService& meldingen,
@@ -62,24 +47,24 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
       instellingen_(instellingen) {
   setObjectName(QStringLiteral("frmTekst"));
   setTitle(QStringLiteral("Tekst"));
-  txtTekstlijn_ = Nieuw<QLineEdit>(parent, "txtTekstlijn");
+  txtTekstlijn_ = platform::makeWidget<QLineEdit>(parent, QStringLiteral("txtTekstlijn"));
 
   auto* lijnen = new QHBoxLayout;
   lijnen->setSpacing(2);
-  auto* lblLijnen = Nieuw<QLabel>(this, "lblLijnen");
+  auto* lblLijnen = platform::makeWidget<QLabel>(this, QStringLiteral("lblLijnen"));
   lblLijnen->setText(QStringLiteral("Lijnen:"));
   lijnen->addWidget(lblLijnen);
   for (int i = 0; i < 5; ++i) {
-    cmdLijnen_[size_t(i)] = Knop(this, QStringLiteral("cmdLijnen%1").arg(i), QString::number(i + 1), 28);
+    cmdLijnen_[size_t(i)] = platform::makeButton(this, QStringLiteral("cmdLijnen%1").arg(i), QString::number(i + 1), 28);
     lijnen->addWidget(cmdLijnen_[size_t(i)]);
   }
   lijnen->addStretch();
-  cmbLettertype_ = Nieuw<QComboBox>(this, "cmbLettertype");
+  cmbLettertype_ = platform::makeWidget<QComboBox>(this, QStringLiteral("cmbLettertype"));
   cmbLettertype_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   cmbLettertype_->setMinimumContentsLength(12);
-  txtLettergrootte_ = Nieuw<QLineEdit>(this, "txtLettergrootte");
+  txtLettergrootte_ = platform::makeWidget<QLineEdit>(this, QStringLiteral("txtLettergrootte"));
   txtLettergrootte_->setFixedWidth(44);
-  spinLettergrootte_ = Nieuw<QScrollBar>(this, "spinLettergrootte");
+  spinLettergrootte_ = platform::makeWidget<QScrollBar>(this, QStringLiteral("spinLettergrootte"));
   spinLettergrootte_->setOrientation(Qt::Vertical);
   spinLettergrootte_->setFixedSize(16, 26);
   // Kept at 500 between clicks: below means the upper arrow, above the lower.
@@ -105,7 +90,7 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
   grootte->addWidget(spinLettergrootte_);
   grootte->addSpacing(6);
   for (int i = 0; i < 3; ++i) {
-    QPushButton* k = Knop(this, QString::fromLatin1(stijlen[i].naam), QString::fromLatin1(stijlen[i].tekst), 28);
+    QPushButton* k = platform::makeButton(this, QString::fromLatin1(stijlen[i].naam), QString::fromLatin1(stijlen[i].tekst), 28);
     QFont f = k->font();
     (f.*stijlen[i].zet)(true);
     k->setFont(f);
@@ -119,7 +104,7 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
   auto* uitlijnen = new QHBoxLayout;
   uitlijnen->setSpacing(2);
   for (int i = 0; i < 3; ++i) {
-    QPushButton* k = Knop(this, QStringLiteral("cmdUitlijning%1").arg(i), QString(), 28);
+    QPushButton* k = platform::makeButton(this, QStringLiteral("cmdUitlijning%1").arg(i), QString(), 28);
     k->setIcon(platform::alignmentIcon(i));
     k->setToolTip(QString::fromLatin1(uitlijnTips[i]));
     k->setCheckable(true);
@@ -128,16 +113,16 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
     uitlijnen->addWidget(k);
   }
   uitlijnen->addSpacing(4);
-  cmdCentreren_ = Knop(this, QStringLiteral("cmdCentreren"), QStringLiteral("Centreren"));
+  cmdCentreren_ = platform::makeButton(this, QStringLiteral("cmdCentreren"), QStringLiteral("Centreren"));
   cmdCentreren_->setToolTip(QStringLiteral("De selectie op het midden van het etiket zetten"));
   uitlijnen->addWidget(cmdCentreren_, 1);
-  chkAutomatischVerdelen_ = Nieuw<QCheckBox>(this, "chkAutomatischVerdelen");
+  chkAutomatischVerdelen_ = platform::makeWidget<QCheckBox>(this, QStringLiteral("chkAutomatischVerdelen"));
   chkAutomatischVerdelen_->setText(QStringLiteral("Automatisch schikken"));
   // The program starts on a new design, which arranges its lines itself.
   chkAutomatischVerdelen_->setChecked(true);
-  cmdRondeTekstToevoegen_ = Knop(this, QStringLiteral("cmdRondeTekstToevoegen"), QStringLiteral("Ronde tekst"));
+  cmdRondeTekstToevoegen_ = platform::makeButton(this, QStringLiteral("cmdRondeTekstToevoegen"), QStringLiteral("Ronde tekst"));
   cmdRondeTekstToevoegen_->setToolTip(QStringLiteral("Ronde tekst toevoegen"));
-  cmdTekstConverteren_ = Knop(this, QStringLiteral("cmdTekstConverteren"), QStringLiteral("Omzetten"));
+  cmdTekstConverteren_ = platform::makeButton(this, QStringLiteral("cmdTekstConverteren"), QStringLiteral("Omzetten"));
   cmdTekstConverteren_->setToolTip(QStringLiteral("Tekst omzetten naar ronde of rechte tekst"));
   auto* rond = new QHBoxLayout;
   rond->addWidget(cmdRondeTekstToevoegen_);

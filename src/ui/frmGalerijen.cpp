@@ -7,15 +7,11 @@
 #include <algorithm>
 
 #include "platformwidgets/MessageService.h"
+#include "platformwidgets/WidgetHelpers.h"
 #include "ui/frmGalerij.h"
 
 namespace {
 
-QPushButton* Knop(QWidget* ouder, const char* naam, const QString& tekst) {
-  auto* k = new QPushButton(tekst, ouder);
-  k->setObjectName(QString::fromLatin1(naam));
-  return k;
-}
 
 }  // namespace
 
@@ -28,11 +24,11 @@ frmGalerijen::frmGalerijen(GalerijLijst& galerijen, frmGalerij& galerij, platfor
   lstGalerijen_ = new QListWidget(this);
   lstGalerijen_->setObjectName(QStringLiteral("lstGalerijen"));
   lstGalerijen_->setSelectionMode(QAbstractItemView::SingleSelection);
-  cmdToevoegen_ = Knop(this, "cmdToevoegen", QStringLiteral("Add ..."));
-  cmdWijzigen_ = Knop(this, "cmdWijzigen", QStringLiteral("Edit ..."));
-  cmdVerwijder_ = Knop(this, "cmdVerwijder", QStringLiteral("Delete ..."));
-  cmdSluiten_ = Knop(this, "cmdSluiten", QStringLiteral("Close"));
-  cmdAnnuleren_ = Knop(this, "cmdAnnuleren", QStringLiteral("Cancel"));
+  cmdToevoegen_ = platform::makeButton(this, QStringLiteral("cmdToevoegen"), QStringLiteral("Add ..."));
+  cmdWijzigen_ = platform::makeButton(this, QStringLiteral("cmdWijzigen"), QStringLiteral("Edit ..."));
+  cmdVerwijder_ = platform::makeButton(this, QStringLiteral("cmdVerwijder"), QStringLiteral("Delete ..."));
+  cmdSluiten_ = platform::makeButton(this, QStringLiteral("cmdSluiten"), QStringLiteral("Close"));
+  cmdAnnuleren_ = platform::makeButton(this, QStringLiteral("cmdAnnuleren"), QStringLiteral("Cancel"));
 
   auto* knoppen = new QVBoxLayout;
   for (QPushButton* k : {cmdToevoegen_, cmdWijzigen_, cmdVerwijder_}) knoppen->addWidget(k);

@@ -123,15 +123,6 @@ TEST(Ontwerp, ACopyIsAValueThatSharesItsPictures) {
   EXPECT_NE(o.voorwerp(o.NieuwVoorwerp(Figuur)).Id(), kopie.voorwerp(i).Id());
 }
 
-TEST(Overlappen, IsStrictOnBothAxes) {
-  const Gebied a{0, 0, 10, 10};
-  EXPECT_FALSE(Overlappen(a, Gebied{10, 0, 5, 5}));  // shares the right edge
-  EXPECT_FALSE(Overlappen(a, Gebied{0, 10, 5, 5}));  // shares the bottom edge
-  EXPECT_FALSE(Overlappen(a, Gebied{10, 10, 5, 5}));  // shares a corner
-  EXPECT_TRUE(Overlappen(a, Gebied{9.99f, 9.99f, 5, 5}));
-  EXPECT_TRUE(Overlappen(a, Gebied{2, 2, 1, 1}));  // inside
-}
-
 TEST(MinMax, TakeTheFirstOfEqualValues) {
   EXPECT_EQ(Minimum(7), 7);
   EXPECT_EQ(Maximum(-3, 5, 5), 5);
