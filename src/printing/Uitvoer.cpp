@@ -46,7 +46,7 @@ Uitvoerkanaal KiesKanaal(const Instellingen& i, const QString& programmaMap) {
   return k;
 }
 
-std::optional<QString> OpenKanaal(QFile& bestand, const Uitvoerkanaal& kanaal) {
+std::optional<QString> OpenKanaal(QFile& bestand, const Uitvoerkanaal& kanaal, Schrijfwijze wijze) {
   const QFileInfo info(kanaal.pad);
   bestand.setFileName(kanaal.pad);
   if (kanaal.apparaat) {
@@ -59,8 +59,9 @@ std::optional<QString> OpenKanaal(QFile& bestand, const Uitvoerkanaal& kanaal) {
              bestand.errorString();
     return std::nullopt;
   }
-  if (info.isFile()) QFile::remove(kanaal.pad);  // a failure shows when opening
-  if (!bestand.open(QIODevice::WriteOnly))
+  const bool aanvullen = wijze == Schrijfwijze::Aanvullen && kanaal.poort != 4 && info.isFile();
+  if (info.isFile() && !aanvullen) QFile::remove(kanaal.pad);  // a failure shows when opening
+  if (!bestand.open(aanvullen ? QIODevice::WriteOnly | QIODevice::Append : QIODevice::WriteOnly))
     return QStringLiteral("De printer kan niet worden bereikt:\n") + kanaal.naam + QStringLiteral("\n\n") +
            bestand.errorString();
   return std::nullopt;

@@ -29,9 +29,18 @@ QString SpoolMap(const QString& programmaMap);
 
 Uitvoerkanaal KiesKanaal(const Instellingen& i, const QString& programmaMap);
 
-// Opens the channel for writing: an ordinary file that is there is deleted
-// first (a device never is). The message to show when that fails.
-std::optional<QString> OpenKanaal(QFile& bestand, const Uitvoerkanaal& kanaal);
+// How a job meets what an ordinary file at a port already holds.
+enum class Schrijfwijze {
+  Vervangen,  // a fresh sheet: the file starts anew
+  Aanvullen,  // the rest of a sheet held open: it belongs after what is there
+};
+
+// Opens the channel for writing. An ordinary file at port 1 to 3 is
+// replaced or added to as asked; the spool file of port 4 always starts
+// anew, since each job is handed on by itself; a device is opened as it
+// is. The message to show when that fails.
+std::optional<QString> OpenKanaal(QFile& bestand, const Uitvoerkanaal& kanaal,
+                                  Schrijfwijze wijze = Schrijfwijze::Vervangen);
 
 // After the channel is closed: port 4 hands the spool file to the spooling
 // program ("PrintFile" beside this program) with the printer's name; ports

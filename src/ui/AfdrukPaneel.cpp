@@ -165,7 +165,9 @@ void AfdrukPaneel::AfdrukkenSATO() {
 
   const Uitvoerkanaal kanaal = KiesKanaal(instellingen_, omgeving_.programmaMap);
   QFile uit;
-  if (const auto melding = OpenKanaal(uit, kanaal)) {
+  // What continues a sheet held open goes into the same file as its start.
+  if (const auto melding =
+          OpenKanaal(uit, kanaal, velStand_.VelOpen ? Schrijfwijze::Aanvullen : Schrijfwijze::Vervangen)) {
     fout(*melding);
     return;
   }
@@ -191,7 +193,7 @@ void AfdrukPaneel::AfdrukkenSATO() {
 void AfdrukPaneel::AfsluitenJobSATO() {
   const Uitvoerkanaal kanaal = KiesKanaal(instellingen_, omgeving_.programmaMap);
   QFile uit;
-  if (const auto melding = OpenKanaal(uit, kanaal)) {
+  if (const auto melding = OpenKanaal(uit, kanaal, Schrijfwijze::Aanvullen)) {
     omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), *melding);
     return;
   }

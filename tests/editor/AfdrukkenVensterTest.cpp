@@ -63,7 +63,7 @@ TEST_F(Afdrukken, AJobGoesToThePortFileAsSheets) {
   EXPECT_TRUE(processen.started.empty());
 }
 
-TEST_F(Afdrukken, EconomyModeHoldsTheSheetTellsOnceAndClosesItWhenSwitchedOff) {
+TEST_F(Afdrukken, EconomyModeHoldsTheSheetInOneFileTellsOnceAndClosesItWhenSwitchedOff) {
   Start();
   ASSERT_TRUE(Kind<QAction>("mnuSpaarstand")->isChecked());
   Menu("mnuTekstLijnen1");
@@ -77,20 +77,36 @@ TEST_F(Afdrukken, EconomyModeHoldsTheSheetTellsOnceAndClosesItWhenSwitchedOff) {
                                                     "doorgestuurd naar de\nprinter, maar wordt nog niet afgedrukt"));
   Druk(QStringLiteral("1"));
   EXPECT_EQ(meldingen.shown.size(), 1u);  // once per run
-  EXPECT_FALSE(Uitvoer().startsWith("\x1b" "A"));  // continues the held sheet
   Menu("mnuSpaarstand");
-  EXPECT_EQ(Uitvoer(), QByteArray("\x1bQ000001\x1bZ"));
   EXPECT_FALSE(venster->velStand().VelOpen);
   EXPECT_FALSE(Kind<QAction>("mnuSpaarstand")->isChecked());
+  // The held sheet's start, its continuation and its closing are one job.
+  sbpl::Lezing l = Lees();
+  ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
+  ASSERT_EQ(l.vellen.size(), 1u);
+  EXPECT_EQ(l.vellen[0].labels.size(), 3u);
+  EXPECT_EQ(l.vellen[0].aantal, 1);
+  EXPECT_TRUE(l.vellen[0].gesloten);
+  EXPECT_TRUE(Uitvoer().endsWith("\x1bQ000001\x1bZ"));
+  // A job on a fresh sheet starts the file anew.
+  Druk(QStringLiteral("1"));
+  l = Lees();
+  ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
+  ASSERT_EQ(l.vellen.size(), 1u);
+  EXPECT_EQ(l.vellen[0].labels.size(), 1u);
 }
 
-TEST_F(Afdrukken, ClosingTheWindowFinishesAHeldSheet) {
+TEST_F(Afdrukken, ClosingTheWindowFinishesAHeldSheetInItsFile) {
   Etiket& e = Start();
   Menu("mnuTekstLijnen1");
   Druk(QStringLiteral("1"));
   ASSERT_TRUE(e.velStand().VelOpen);
   e.close();
-  EXPECT_EQ(Uitvoer(), QByteArray("\x1bQ000001\x1bZ"));
+  const sbpl::Lezing l = Lees();
+  ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
+  ASSERT_EQ(l.vellen.size(), 1u);
+  EXPECT_EQ(l.vellen[0].labels.size(), 1u);
+  EXPECT_TRUE(l.vellen[0].gesloten);
 }
 
 TEST_F(Afdrukken, APortThatCannotBeWrittenIsNamedAndNothingChanges) {

@@ -51,6 +51,14 @@ TEST(Uitvoer, AFilePortIsReplacedAndTheSpoolFileGoesWhereItCanBeWritten) {
   EXPECT_EQ(lees.readAll(), QByteArray("nieuw"));
   i.PrinterPort = 4;
   EXPECT_EQ(KiesKanaal(i, tmp.root()).pad, tmp.path(QStringLiteral("data.prn")));
+  // The spool file is handed on after every job, so it never grows on.
+  tmp.write(QStringLiteral("data.prn"), "vorige job");
+  ASSERT_FALSE(OpenKanaal(f, KiesKanaal(i, tmp.root()), Schrijfwijze::Aanvullen).has_value());
+  f.write("job");
+  f.close();
+  QFile spool(tmp.path(QStringLiteral("data.prn")));
+  ASSERT_TRUE(spool.open(QIODevice::ReadOnly));
+  EXPECT_EQ(spool.readAll(), QByteArray("job"));
   // A program folder that cannot be written sends it to the user's folder.
   const QString anders = KiesKanaal(i, tmp.path(QStringLiteral("bestaat-niet"))).pad;
   EXPECT_TRUE(anders.endsWith(QStringLiteral("/data.prn")));
