@@ -34,7 +34,7 @@ void Bewerker::HertekenAlles() {
 
 void Bewerker::BeginWijziging(const QString& samenvoegen) {
   if (diepte_++ > 0) return;
-  voor_ = Stap{bewerking_.ontwerp(), bewerking_.BewaarSelectie()};
+  voor_ = Stap{bewerking_.ontwerp(), bewerking_.BewaarSelectie(), stand_};
   sleutel_ = samenvoegen;
   VerbergAlles();
 }
@@ -44,9 +44,10 @@ void Bewerker::EindWijziging() noexcept {
   try {
     Stap voor = std::move(*voor_);
     voor_.reset();
-    if (ToonVerschil(voor.ontwerp))
+    if (ToonVerschil(voor.ontwerp)) {
+      stand_ = ++laatsteStand_;
       geschiedenis_.Leg(std::move(voor), sleutel_);
-    else if (sleutel_.isEmpty())
+    } else if (sleutel_.isEmpty())
       geschiedenis_.Onderbreek();
     ToonAlles();
     emit GeschiedenisVeranderd();
@@ -79,6 +80,7 @@ void Bewerker::ZetStap(Stap stap) {
   stap.ontwerp.nummering = voor.nummering;
   bewerking_.ZetOntwerp(std::move(stap.ontwerp));
   bewerking_.HerstelSelectie(stap.selectie);
+  stand_ = stap.stand;
   ToonVerschil(voor);
   emit StapGezet();
   ToonAlles();
@@ -91,7 +93,7 @@ bool Bewerker::Opnieuw() { return Wissel(&Geschiedenis::Opnieuw); }
 bool Bewerker::Wissel(std::optional<Stap> (Geschiedenis::*richting)(Stap)) {
   // Not in the middle of a change: its scope would record the swap as one.
   if (diepte_ > 0) return false;
-  auto stap = (geschiedenis_.*richting)({bewerking_.ontwerp(), bewerking_.BewaarSelectie()});
+  auto stap = (geschiedenis_.*richting)({bewerking_.ontwerp(), bewerking_.BewaarSelectie(), stand_});
   if (!stap) return false;
   ZetStap(std::move(*stap));
   return true;
@@ -99,5 +101,15 @@ bool Bewerker::Wissel(std::optional<Stap> (Geschiedenis::*richting)(Stap)) {
 
 void Bewerker::WisGeschiedenis() {
   geschiedenis_.Wis();
+  emit GeschiedenisVeranderd();
+}
+
+void Bewerker::ZetBewaard() {
+  bewaardeStand_ = stand_;
+  emit GeschiedenisVeranderd();
+}
+
+void Bewerker::ZetGewijzigd() {
+  bewaardeStand_ = 0;
   emit GeschiedenisVeranderd();
 }

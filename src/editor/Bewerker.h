@@ -38,6 +38,15 @@ class Bewerker : public QObject {
   bool Opnieuw();
   void WisGeschiedenis();
 
+  // Whether the design differs from what was last saved or opened. Undo
+  // back to that state makes it unchanged again.
+  bool Gewijzigd() const { return stand_ != bewaardeStand_; }
+  // The design as it is now was saved, opened or started anew.
+  void ZetBewaard();
+  // The design as it is now was saved nowhere (a design brought back from a
+  // recovery copy): no state of it counts as saved.
+  void ZetGewijzigd();
+
  signals:
   // Part of the kept image changed (image pixels).
   void Getoond(const QRegion& gebied);
@@ -49,6 +58,7 @@ class Bewerker : public QObject {
   void FormaatVeranderd();
   // Undo or redo put another design and selection in place.
   void StapGezet();
+  // The history or the changed flag moved.
   void GeschiedenisVeranderd();
 
  private:
@@ -68,4 +78,7 @@ class Bewerker : public QObject {
   int diepte_ = 0;
   std::optional<Stap> voor_;
   QString sleutel_;
+  quint64 stand_ = 1;
+  quint64 bewaardeStand_ = 1;
+  quint64 laatsteStand_ = 1;  // 0 never names a state
 };

@@ -9,6 +9,9 @@
 struct Stap {
   Ontwerp ontwerp;
   SelectieStand selectie;
+  // Which state of the design this is: every change makes a new one, so a
+  // state that was saved is known again after undo or redo.
+  quint64 stand = 0;
 };
 
 // Undo and redo as a list of design snapshots. A snapshot shares its texts

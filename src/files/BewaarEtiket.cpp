@@ -219,6 +219,17 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
   return r;
 }
 
+bool VersieEenVerliest(const Ontwerp& o) {
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
+    const Voorwerp& v = o.voorwerp(i);
+    if (v.Soort() == RondeTekst) return true;
+    if (v.Soort() != Figuur) continue;
+    const Beelddeel& b = v.beeld();
+    if (b.BronX != 0 || b.BronY != 0 || b.BronBreedte != b.BeeldBreedte || b.BronHoogte != b.BeeldHoogte) return true;
+  }
+  return false;
+}
+
 BewaarResultaat BewaarEtiket(const QString& fn, qint16 bestType, const Ontwerp& o, const QString& formaatNaam) {
   // Written beside the old file and renamed over it only when complete, so
   // a failed save (no room, no permission, no folder) keeps the old file.

@@ -37,6 +37,10 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& on
 QByteArray EtiketBytes(qint16 bestType, const Ontwerp& ontwerp, const QString& formaatNaam,
                        BewaarResultaat* resultaat = nullptr);
 
+// Whether the design holds what a version 1 file cannot keep: round texts,
+// or figures that show only part of their picture.
+bool VersieEenVerliest(const Ontwerp& ontwerp);
+
 // The bitmap a figure is stored as: its picture (a vector picture drawn
 // first) at BeeldBreedte by BeeldHoogte, one bit, black on white. Null when
 // that would pass the limits the reader accepts.

@@ -18,6 +18,7 @@
 
 #include "editor/Wijziging.h"
 #include "files/Catalogus.h"
+#include "files/Herstelkopie.h"
 #include "platform/AppInfo.h"
 #include "platform/Clipboard.h"
 #include "platform/ProcessStarter.h"
@@ -41,9 +42,15 @@ constexpr int kRechterKolom = 216;
 Etiket::Etiket(EtiketOpties opties, QWidget* parent)
     : QMainWindow(parent), opties_(std::move(opties)), bewerker_(formaten_) {
   setObjectName(QStringLiteral("Etiket"));
-  setWindowTitle(QStringLiteral("Vellora"));
+  setWindowTitle(QStringLiteral("Vellora[*]"));
   MaakMenus();
   MaakBesturing();
+  herstel_ =
+      std::make_unique<Herstelkopie>(opties_.herstelMap.isEmpty() ? Herstelkopie::StandaardMap() : opties_.herstelMap);
+  herstelKlok_ = new QTimer(this);
+  herstelKlok_->setSingleShot(true);
+  herstelKlok_->setInterval(opties_.herstelMs);
+  connect(herstelKlok_, &QTimer::timeout, this, &Etiket::BewaarHerstelkopie);
 }
 
 Etiket::~Etiket() = default;
@@ -231,6 +238,7 @@ void Etiket::MaakBesturing() {
   connect(&bewerker_, &Bewerker::GeschiedenisVeranderd, this, [this] {
     mnuOngedaan_->setEnabled(geschiedenis().KanOngedaan());
     mnuOpnieuw_->setEnabled(geschiedenis().KanOpnieuw());
+    VolgWijzigingen();
   });
   connect(&bewerker_, &Bewerker::StapGezet, this, &Etiket::ZetMenusVoorSelectie);
 
@@ -299,8 +307,6 @@ bool Etiket::Form_Load() {
     welkom->show();
     QCoreApplication::processEvents();
   }
-  setWindowTitle(QStringLiteral("Vellora"));
-
   const QString pad = opties_.catalogus.isEmpty()
                           ? platform::appinfo::dataFolder() + u'/' + QString::fromLatin1(kCatalogusNaam)
                           : opties_.catalogus;
@@ -326,6 +332,7 @@ bool Etiket::Form_Load() {
   welkom.reset();
   geladen_ = true;
   BerekenSchaal();
+  BiedHerstelAan();
   return true;
 }
 
@@ -409,7 +416,9 @@ void Etiket::mnuInfo_Click() {
 }
 
 void Etiket::mnuEindeProgramma_Click() {
+  if (!WijzigingenBewaren()) return;
   // Ends at once: no closing steps, the settings stay as they were.
+  herstel_->Wis();
   eindeZonderOpslaan_ = true;
   if (opties_.beeindig)
     opties_.beeindig();
@@ -418,6 +427,11 @@ void Etiket::mnuEindeProgramma_Click() {
 }
 
 void Etiket::closeEvent(QCloseEvent* e) {
+  if (!eindeZonderOpslaan_ && geladen_ && !WijzigingenBewaren()) {
+    e->ignore();
+    return;
+  }
+  herstel_->Wis();
   if (!eindeZonderOpslaan_ && geladen_) {
     // A sheet held open in the printer is finished before the program goes.
     if (afdruk_->velStand().VelOpen) Opdracht([this] { afdruk_->AfsluitenJobSATO(); });

@@ -22,6 +22,8 @@ class AfdrukPaneel;
 class EtiketPlaatje;
 class FiguurPaneel;
 class Formaat;
+class Herstelkopie;
+class QTimer;
 class TekstPaneel;
 
 namespace platform {
@@ -46,6 +48,8 @@ struct EtiketOpties {
   platform::Clipboard* klembord = nullptr;        // empty: the system's
   platform::Scanner* scanner = nullptr;           // empty: SANE
   QString programmaMap;                           // where PrintFile and the spool file live; empty: the executable's
+  QString herstelMap;                             // recovery copies; empty: the user's data folder
+  int herstelMs = 30000;                          // the least time between two recovery copies
 };
 
 // The main window: the menus, the catalogue, the file commands and the
@@ -94,8 +98,12 @@ class Etiket : public QMainWindow {
   // Empties the design for a new one; the history stays (see cmdKiezen).
   void NieuwOntwerp();
   void mnuOpenen_Click();
-  void mnuOpslaan_Click();
-  void mnuOpslaanAls_Click();
+  // Both true when the design was saved.
+  bool mnuOpslaan_Click();
+  bool mnuOpslaanAls_Click();
+  // Before a command that would drop a changed design: asks whether to save
+  // it. False when the command must not go on (cancelled, or the save failed).
+  bool WijzigingenBewaren();
   void ZetBestandsnaam(const QString& fn);
   // Reads a design file into the window; false (and the message shown)
   // when it could not be read.
@@ -115,6 +123,11 @@ class Etiket : public QMainWindow {
 
   // The size the window starts at.
   static QSize OntwerpMaat();
+
+  // Crash recovery: writes the recovery copy of a changed design now (it is
+  // otherwise written at most every herstelMs), and the copy's folder.
+  void BewaarHerstelkopie();
+  Herstelkopie& herstelkopie() { return *herstel_; }
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -136,6 +149,13 @@ class Etiket : public QMainWindow {
   // The shape and size of the format beside the "Kiezen" button.
   void ToonVorm();
   QAction* Menuregel(QMenu* menu, const char* naam, const QString& tekst, bool beschikbaar);
+  // The version a save writes: version 1 asks first when it would lose
+  // round texts or crops. 0 when the user cancelled.
+  qint16 KiesVersie(qint16 versie, const QString& titel);
+  // The changed flag in the title, and the recovery copy that goes with it.
+  void VolgWijzigingen();
+  // At start-up: offers a design left behind by a program that ended abnormally.
+  void BiedHerstelAan();
 
   EtiketOpties opties_;
   FormatenTabel formaten_;
@@ -185,4 +205,6 @@ class Etiket : public QMainWindow {
   QAction* mnuSpaarstand_ = nullptr;
   QAction* mnuToonAfdrukbaargebied_ = nullptr;
   std::unique_ptr<Formaat> formaatDialoog_;
+  std::unique_ptr<Herstelkopie> herstel_;
+  QTimer* herstelKlok_ = nullptr;
 };

@@ -5,11 +5,13 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "editor/Wijziging.h"
 #include "files/Bestandsnaam.h"
 #include "files/BewaarEtiket.h"
 #include "files/EtiketToepassen.h"
+#include "files/Herstelkopie.h"
 #include "files/LeesEtiket.h"
 #include "platformwidgets/FileDialogs.h"
 #include "platformwidgets/MessageService.h"
@@ -28,11 +30,71 @@ const QString kOpenFilters = QStringLiteral("Vellora (*.VLO *.vlo);;Alle bestand
 const QString kVersie1 = QStringLiteral("Vellora 2.1 (*.VLO *.vlo)");
 const QString kVersie2 = QStringLiteral("Vellora 3.0 (*.VLO *.vlo)");
 
+const QString kVersieVraag = QStringLiteral(
+    "Dit ontwerp bevat ronde tekst of bijgesneden figuren. Die kunnen in een bestand van Vellora 2.1 niet bewaard "
+    "worden. Bewaren als Vellora 3.0?");
+
+QString OntwerpNoemer(const QString& bestandsnaam) {
+  return bestandsnaam.isEmpty() ? QStringLiteral("het nieuwe ontwerp") : ZonderPad(bestandsnaam);
+}
+
 }  // namespace
 
 void Etiket::ZetBestandsnaam(const QString& fn) {
   ontwerp().Bestandsnaam = fn;
-  setWindowTitle(VensterTitel(fn));
+  setWindowTitle(VensterTitel(fn) + QStringLiteral("[*]"));
+}
+
+bool Etiket::WijzigingenBewaren() {
+  if (!bewerker_.Gewijzigd()) return true;
+  const QString vraag =
+      QStringLiteral("Wijzigingen in ") + OntwerpNoemer(ontwerp().Bestandsnaam) + QStringLiteral(" bewaren?");
+  switch (opties_.meldingen->show(platform::MessageService::Icon::Question, QStringLiteral("Vellora"), vraag,
+                                  platform::MessageService::Buttons::YesNoCancel)) {
+    case platform::MessageService::Answer::Yes: return mnuOpslaan_Click();
+    case platform::MessageService::Answer::No: herstel_->Wis(); return true;
+    default: return false;
+  }
+}
+
+void Etiket::VolgWijzigingen() {
+  const bool gewijzigd = bewerker_.Gewijzigd();
+  if (gewijzigd != isWindowModified()) setWindowModified(gewijzigd);
+  if (!gewijzigd) {
+    herstelKlok_->stop();
+    herstel_->Wis();
+  } else if (!herstelKlok_->isActive()) {
+    // Typing only starts the clock; the copy is written when it runs out.
+    herstelKlok_->start();
+  }
+}
+
+void Etiket::BewaarHerstelkopie() {
+  if (geladen_ && bewerker_.Gewijzigd()) herstel_->Schrijf(ontwerp(), HuidigEtiketFormaat().Naam);
+}
+
+void Etiket::BiedHerstelAan() {
+  for (const Herstelkopie::Achtergelaten& kopie : herstel_->Zoek()) {
+    const QString vraag = QStringLiteral("Vellora is niet normaal afgesloten. Er is een herstelkopie van ") +
+                          OntwerpNoemer(kopie.bestandsnaam) + QStringLiteral(" van ") +
+                          kopie.tijd.toString(QStringLiteral("dd-MM-yyyy HH:mm")) +
+                          QStringLiteral(".\nWilt u die herstellen?");
+    if (opties_.meldingen->show(platform::MessageService::Icon::Question, QStringLiteral("Vellora"), vraag,
+                                platform::MessageService::Buttons::YesNo) != platform::MessageService::Answer::Yes) {
+      Herstelkopie::Verwijder(kopie);
+      continue;
+    }
+    if (LeesEtiketIn(kopie.ontwerpPad)) {
+      // Back as it was: under its own name and version, and still to be saved.
+      ZetBestandsnaam(kopie.bestandsnaam);
+      ontwerp().BestType = kopie.BestType;
+      bewerker_.ZetGewijzigd();
+      // This run's copy takes over before the old one goes.
+      BewaarHerstelkopie();
+    }
+    Herstelkopie::Verwijder(kopie);
+    return;  // one design at a time; any other copy is offered next time
+  }
 }
 
 void Etiket::NieuwOntwerp() {
@@ -48,19 +110,25 @@ void Etiket::NieuwOntwerp() {
 }
 
 void Etiket::cmdKiezen_Click() {
-  // The choice comes first: cancelling keeps the design as it is.
+  if (!WijzigingenBewaren()) return;
+  // The choice comes next: cancelling keeps the design as it is.
   qint16 gekozen = ontwerp().HuidigFormaat;
   if (!formaatDialoog_) formaatDialoog_ = std::make_unique<Formaat>(formaten_, gekozen, this);
   if (!formaatDialoog_->Toon(gekozen)) return;
   // Another format starts a new design; undo brings the old one back.
-  Wijziging wijziging(bewerker_);
-  NieuwOntwerp();
-  ontwerp().HuidigFormaat = gekozen;
+  {
+    Wijziging wijziging(bewerker_);
+    NieuwOntwerp();
+    ontwerp().HuidigFormaat = gekozen;
+  }
+  bewerker_.ZetBewaard();
 }
 
 void Etiket::mnuNieuwEtiket_Click() {
+  if (!WijzigingenBewaren()) return;
   NieuwOntwerp();
   WisGeschiedenis();
+  bewerker_.ZetBewaard();
 }
 
 bool Etiket::LeesEtiketIn(const QString& fn) {
@@ -92,10 +160,12 @@ bool Etiket::LeesEtiketIn(const QString& fn) {
     }
   }
   WisGeschiedenis();
+  bewerker_.ZetBewaard();
   return true;
 }
 
 void Etiket::mnuOpenen_Click() {
+  if (!WijzigingenBewaren()) return;
   const QString pad = Bestanden().openFile(this, QStringLiteral("Openen"), instellingen_.FileFolder, kOpenFilters);
   if (pad.isEmpty()) return;
   instellingen_.FileFolder = MapVan(pad);
@@ -116,21 +186,31 @@ bool Etiket::BewaarEtiketAls(const QString& fn, qint16 bestType) {
   return true;
 }
 
-void Etiket::mnuOpslaan_Click() {
-  if (ontwerp().Bestandsnaam.isEmpty()) {
-    mnuOpslaanAls_Click();
-    return;
+qint16 Etiket::KiesVersie(qint16 versie, const QString& titel) {
+  if (versie == 2 || !VersieEenVerliest(ontwerp())) return versie;
+  switch (opties_.meldingen->show(platform::MessageService::Icon::Question, titel, kVersieVraag,
+                                  platform::MessageService::Buttons::YesNoCancel)) {
+    case platform::MessageService::Answer::Yes: return 2;
+    case platform::MessageService::Answer::No: return 1;
+    default: return 0;
   }
-  BewaarEtiketAls(ontwerp().Bestandsnaam, ontwerp().BestType);
 }
 
-void Etiket::mnuOpslaanAls_Click() {
+bool Etiket::mnuOpslaan_Click() {
+  if (ontwerp().Bestandsnaam.isEmpty()) return mnuOpslaanAls_Click();
+  const qint16 versie = KiesVersie(ontwerp().BestType == 2 ? 2 : 1, QStringLiteral("Opslaan"));
+  if (versie == 0 || !BewaarEtiketAls(ontwerp().Bestandsnaam, versie)) return false;
+  ontwerp().BestType = versie;
+  bewerker_.ZetBewaard();
+  return true;
+}
+
+bool Etiket::mnuOpslaanAls_Click() {
   QString filter = kVersie2;
   const QString gekozen = Bestanden().saveFile(this, QStringLiteral("Opslaan als"), instellingen_.FileFolder,
                                                kVersie1 + QStringLiteral(";;") + kVersie2, &filter);
-  if (gekozen.isEmpty()) return;
+  if (gekozen.isEmpty()) return false;
   instellingen_.FileFolder = MapVan(gekozen);
-  const qint16 versie = filter == kVersie1 ? 1 : 2;
   const QString naam = OntwerpNaam(gekozen);
   // The dialog saw the typed name; the name saved under may have grown an
   // extension, so the question comes here.
@@ -138,8 +218,11 @@ void Etiket::mnuOpslaanAls_Click() {
       opties_.meldingen->show(platform::MessageService::Icon::Question, QStringLiteral("Opslaan als"),
                               ZonderPad(naam) + QStringLiteral(" bestaat al.\nWilt u het vervangen?"),
                               platform::MessageService::Buttons::YesNo) != platform::MessageService::Answer::Yes)
-    return;
-  if (!BewaarEtiketAls(naam, versie)) return;
+    return false;
+  const qint16 versie = KiesVersie(filter == kVersie1 ? 1 : 2, QStringLiteral("Opslaan als"));
+  if (versie == 0 || !BewaarEtiketAls(naam, versie)) return false;
   ontwerp().BestType = versie;
   ZetBestandsnaam(naam);
+  bewerker_.ZetBewaard();
+  return true;
 }

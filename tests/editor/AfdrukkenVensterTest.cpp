@@ -101,6 +101,7 @@ TEST_F(Afdrukken, ClosingTheWindowFinishesAHeldSheetInItsFile) {
   Menu("mnuTekstLijnen1");
   Druk(QStringLiteral("1"));
   ASSERT_TRUE(e.velStand().VelOpen);
+  ZonderBewaren();
   e.close();
   const sbpl::Lezing l = Lees();
   ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();

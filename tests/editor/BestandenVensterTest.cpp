@@ -20,39 +20,174 @@ class Bestanden : public EtiketOpstelling {
     QFile f(pad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
-  // Two text lines, a figure and a round text.
-  void VulOntwerp() {
+  // Two text lines and a figure, all a version 1 file can hold.
+  void VulVersie1() {
     Menu("mnuTekstLijnen2");
     O().voorwerp(1).tekst().Tekst = QStringLiteral("Eerste");
     O().voorwerp(2).tekst().Vet = true;
     Plaats(1, -30, -10, 40, 5);
     NieuweFiguur(10, -5, 8, 8);
+  }
+  // The same and a round text.
+  void VulOntwerp() {
+    VulVersie1();
+    VoegRondeTekstToe();
+  }
+  void VoegRondeTekstToe() {
     RondeTekstGegevens g = NieuweRondeTekst(venster->HuidigEtiketFormaat(), QStringLiteral("DejaVu Sans"), 9, false, false, 2);
     g.Tekst = QStringLiteral("Rondom");
-    VoegRondeTekstToe(O(), venster->HuidigEtiketFormaat(), g);
+    Wijziging wijziging(venster->bewerker());
+    ::VoegRondeTekstToe(O(), venster->HuidigEtiketFormaat(), g);
   }
+  void Antwoord(platform::MessageService::Answer a) { meldingen.answers.push_back(a); }
 };
 }  // namespace
 
 TEST_F(Bestanden, SaveOnANewDesignAsksAndVersionOneStaysVersionOne) {
   Etiket& e = Start();
-  VulOntwerp();
+  VulVersie1();
   const QString pad = tmp.path(QStringLiteral("adres.VLO"));
   bestanden.answers.push_back({pad, versie1});
   Menu("mnuOpslaan");
   EXPECT_EQ(bestanden.lastPreselected, versie2);
-  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora - adres.VLO"));
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora - adres.VLO[*]"));
+  EXPECT_FALSE(e.isWindowModified());
   EXPECT_EQ(O().BestType, 1);
   EXPECT_TRUE(Inhoud(pad).startsWith(QByteArray("US\0\0", 4)));
-  // A plain save keeps the version, without a dialog.
-  O().voorwerp(1).tekst().Tekst = QStringLiteral("Tweede");
+  // A plain save keeps the version, without a dialog or a question.
+  Kind<QLineEdit>("txtTekstlijn")->setText(QStringLiteral("Tweede"));
+  EXPECT_TRUE(e.isWindowModified());
   Menu("mnuOpslaan");
+  EXPECT_FALSE(e.isWindowModified());
   EXPECT_TRUE(bestanden.answers.empty());
+  EXPECT_TRUE(meldingen.shown.empty());
   EXPECT_TRUE(Inhoud(pad).startsWith(QByteArray("US\0\0", 4)));
   EXPECT_TRUE(Inhoud(pad).contains("Tweede"));
   EXPECT_EQ(instellingen.read(QStringLiteral("Defaults"), QStringLiteral("FileFolder"), QStringLiteral("-")),
             QStringLiteral("-"));
   EXPECT_EQ(e.instellingen().FileFolder, tmp.root() + u'/');
+}
+
+TEST_F(Bestanden, VersionOneAsksBeforeItWouldDropRoundTextsAndCrops) {
+  using A = platform::MessageService::Answer;
+  const QString vraag = QStringLiteral(
+      "Dit ontwerp bevat ronde tekst of bijgesneden figuren. Die kunnen in een bestand van Vellora 2.1 niet bewaard "
+      "worden. Bewaren als Vellora 3.0?");
+  Etiket& e = Start();
+  // A cropped figure alone asks; Annuleren writes nothing.
+  VulVersie1();
+  {
+    Wijziging wijziging(e.bewerker());
+    O().voorwerp(3).beeld().BronBreedte = 2;
+  }
+  const QString pad = tmp.path(QStringLiteral("oud.VLO"));
+  bestanden.answers.push_back({pad, versie1});
+  Antwoord(A::Cancel);
+  Menu("mnuOpslaanAls");
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Opslaan als"));
+  EXPECT_EQ(meldingen.shown[0].text, vraag);
+  EXPECT_EQ(meldingen.shown[0].buttons, platform::MessageService::Buttons::YesNoCancel);
+  EXPECT_FALSE(QFile::exists(pad));
+  EXPECT_TRUE(O().Bestandsnaam.isEmpty());
+  EXPECT_TRUE(e.isWindowModified());
+  // A round text asks too. Nee: the user chose version 1.
+  VoegRondeTekstToe();
+  bestanden.answers.push_back({pad, versie1});
+  Antwoord(A::No);
+  Menu("mnuOpslaanAls");
+  EXPECT_TRUE(Inhoud(pad).startsWith(QByteArray("US\0\0", 4)));
+  EXPECT_EQ(O().BestType, 1);
+  EXPECT_FALSE(e.isWindowModified());
+  // A plain save asks again; Ja writes version 2 from then on.
+  Kind<QLineEdit>("txtTekstlijn")->setText(QStringLiteral("Anders"));
+  Antwoord(A::Yes);
+  Menu("mnuOpslaan");
+  ASSERT_EQ(meldingen.shown.size(), 3u);
+  EXPECT_EQ(meldingen.shown[2].title, QStringLiteral("Opslaan"));
+  EXPECT_EQ(meldingen.shown[2].text, vraag);
+  EXPECT_TRUE(Inhoud(pad).startsWith(QByteArray("VS\0\0", 4)));
+  EXPECT_EQ(O().BestType, 2);
+  Kind<QLineEdit>("txtTekstlijn")->setText(QStringLiteral("Verder"));
+  Menu("mnuOpslaan");
+  EXPECT_EQ(meldingen.shown.size(), 3u);
+  EXPECT_TRUE(Inhoud(pad).contains("Verder"));
+}
+
+TEST_F(Bestanden, ChangesAreAskedForBeforeAnyCommandDropsThem) {
+  using A = platform::MessageService::Answer;
+  Etiket& e = Start();
+  EXPECT_FALSE(e.isWindowModified());
+  Menu("mnuTekstLijnen1");
+  EXPECT_TRUE(e.isWindowModified());
+  // Undo back to the saved state is no change; redo is.
+  Menu("mnuOngedaan");
+  EXPECT_FALSE(e.isWindowModified());
+  Menu("mnuOpnieuw");
+  EXPECT_TRUE(e.isWindowModified());
+  // Annuleren stops the command with nothing changed.
+  Antwoord(A::Cancel);
+  Menu("mnuNieuwEtiket");
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Wijzigingen in het nieuwe ontwerp bewaren?"));
+  EXPECT_EQ(meldingen.shown[0].buttons, platform::MessageService::Buttons::YesNoCancel);
+  EXPECT_EQ(O().AantalLijnen(), 1);
+  // Ja goes on only when the save succeeded: Save as cancelled stops it.
+  Antwoord(A::Yes);
+  Menu("mnuOpenen");
+  EXPECT_EQ(bestanden.lastCaption, QStringLiteral("Opslaan als"));
+  EXPECT_EQ(O().AantalLijnen(), 1);
+  EXPECT_TRUE(e.isWindowModified());
+  // Ja with a name saves, and the command goes on.
+  const QString pad = tmp.path(QStringLiteral("eerste.VLO"));
+  bestanden.answers.push_back({pad, versie2});
+  Antwoord(A::Yes);
+  Menu("mnuNieuwEtiket");
+  EXPECT_TRUE(QFile::exists(pad));
+  EXPECT_EQ(O().AantalVoorwerpen(), 0);
+  EXPECT_FALSE(e.isWindowModified());
+  // A saved design is asked for by its name; Nee opens without saving.
+  bestanden.answers.push_back({pad, {}});
+  Menu("mnuOpenen");
+  Menu("mnuTekstLijnen2");
+  const QString andere = tmp.write(QStringLiteral("andere.VLO"), Inhoud(pad));
+  bestanden.answers.push_back({andere, {}});
+  meldingen.shown.clear();
+  ZonderBewaren();
+  Menu("mnuOpenen");
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Wijzigingen in eerste.VLO bewaren?"));
+  EXPECT_EQ(O().Bestandsnaam, andere);
+  EXPECT_EQ(O().AantalLijnen(), 1);
+  EXPECT_EQ(Inhoud(pad), Inhoud(andere));
+  // Choosing a format asks before its dialog: Annuleren never shows it.
+  Menu("mnuTekstLijnen3");
+  Antwoord(A::Cancel);
+  Kind<QPushButton>("cmdKiezen")->click();
+  EXPECT_EQ(O().AantalLijnen(), 3);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  // Closing the window: Annuleren keeps it open, Nee closes it.
+  Antwoord(A::Cancel);
+  EXPECT_FALSE(e.close());
+  EXPECT_TRUE(e.isVisible());
+  ZonderBewaren();
+  EXPECT_TRUE(e.close());
+}
+
+TEST_F(Bestanden, EndProgramAsksAndStillLeavesTheSettingsAlone) {
+  using A = platform::MessageService::Answer;
+  Etiket& e = Start();
+  Menu("mnuTekstLijnen1");
+  e.instellingen().FileFolder = QStringLiteral("/nergens/");
+  Antwoord(A::Cancel);
+  Menu("mnuEindeProgramma");
+  EXPECT_EQ(beeindigd, 0);
+  ZonderBewaren();
+  Menu("mnuEindeProgramma");
+  EXPECT_EQ(beeindigd, 1);
+  EXPECT_EQ(meldingen.shown.size(), 2u);
+  EXPECT_EQ(instellingen.read(QStringLiteral("Defaults"), QStringLiteral("FileFolder"), QStringLiteral("-")),
+            QStringLiteral("-"));
 }
 
 TEST_F(Bestanden, ANameWithoutAPeriodGetsTheExtensionInCapitals) {
@@ -76,10 +211,12 @@ TEST_F(Bestanden, ADesignReadBackIsTheSameDesign) {
   const QByteArray bewaard = Inhoud(pad);
   Menu("mnuNieuwEtiket");
   EXPECT_EQ(O().AantalVoorwerpen(), 0);
-  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora"));
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora[*]"));
   bestanden.answers.push_back({pad, {}});
   Menu("mnuOpenen");
-  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora - rond.VLO"));
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora - rond.VLO[*]"));
+  EXPECT_FALSE(e.isWindowModified());
+  EXPECT_TRUE(meldingen.shown.empty());
   ASSERT_EQ(O().AantalVoorwerpen(), 4);
   EXPECT_EQ(O().AantalLijnen(), 2);
   EXPECT_EQ(O().AantalFiguren(), 1);
@@ -108,7 +245,7 @@ TEST_F(Bestanden, AMissingFileLeavesTheDesignAndItsName) {
   EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
   EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Vellora kan het bestand\nniet vinden.\n\n") + weg);
   EXPECT_EQ(O().AantalLijnen(), 1);
-  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora - bestaat.VLO"));
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora - bestaat.VLO[*]"));
 }
 
 TEST_F(Bestanden, AFileThatCannotBeReadLeavesTheOpenDesignAsItWas) {
@@ -122,18 +259,20 @@ TEST_F(Bestanden, AFileThatCannotBeReadLeavesTheOpenDesignAsItWas) {
   for (const QString& pad : {kapot, ruis}) {
     meldingen.shown.clear();
     bestanden.answers.push_back({pad, {}});
+    ZonderBewaren();
     Menu("mnuOpenen");
-    ASSERT_EQ(meldingen.shown.size(), 1u);
-    EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
+    ASSERT_EQ(meldingen.shown.size(), 2u);
+    EXPECT_EQ(meldingen.shown[1].title, QStringLiteral("Fout"));
     if (pad == kapot) {
-      EXPECT_TRUE(meldingen.shown[0].text.contains(QStringLiteral("beschadigd")));
+      EXPECT_TRUE(meldingen.shown[1].text.contains(QStringLiteral("beschadigd")));
     }
     // Elements, name, version and history as they were.
     EXPECT_TRUE(ZelfdeInhoud(O(), voor));
     EXPECT_EQ(O().Bestandsnaam, voor.Bestandsnaam);
     EXPECT_EQ(O().BestType, voor.BestType);
     EXPECT_EQ(e.geschiedenis().AantalStappen(), stappen);
-    EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora"));
+    EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora[*]"));
+    EXPECT_TRUE(e.isWindowModified());
     EXPECT_EQ(B().Verborgen, 0);
     EXPECT_EQ(e.beeld().Beeld(), e.beeld().Volledig());
   }
@@ -152,7 +291,8 @@ TEST_F(Bestanden, AFailedSaveNamesTheFileAndChangesNothing) {
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
   EXPECT_TRUE(meldingen.shown[0].text.contains(QStringLiteral("ontwerp.VLO")));
-  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora"));
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora[*]"));
+  EXPECT_TRUE(e.isWindowModified());
   EXPECT_EQ(O().BestType, 0);
   EXPECT_TRUE(O().Bestandsnaam.isEmpty());
 }
@@ -177,6 +317,7 @@ TEST_F(Bestanden, NewClearsTheDesignTheCopiesAndAList) {
   venster->nummering().GekozenTab = 1;
   venster->nummering().NummerLijst.resize(4);
   venster->nummering().NummerVan = 7;
+  ZonderBewaren();
   Menu("mnuNieuwEtiket");
   EXPECT_EQ(O().AantalVoorwerpen(), 0);
   EXPECT_EQ(Kind<QLineEdit>("txtAantal")->text(), QStringLiteral("1"));
@@ -193,6 +334,7 @@ TEST_F(Bestanden, KiezenStartsANewDesignOnTheChosenFormat) {
     d->KiesFormaat(2);
     d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
   });
+  ZonderBewaren();
   Kind<QPushButton>("cmdKiezen")->click();
   EXPECT_EQ(O().HuidigFormaat, 2);
   EXPECT_EQ(O().AantalVoorwerpen(), 0);
@@ -205,6 +347,7 @@ TEST_F(Bestanden, KiezenStartsANewDesignOnTheChosenFormat) {
     d->KiesFormaat(3);
     d->findChild<QPushButton*>(QStringLiteral("cmdAnnuleren"))->click();
   });
+  ZonderBewaren();
   Kind<QPushButton>("cmdKiezen")->click();
   EXPECT_EQ(O().HuidigFormaat, 2);
   EXPECT_TRUE(ZelfdeInhoud(O(), voor));
@@ -212,6 +355,7 @@ TEST_F(Bestanden, KiezenStartsANewDesignOnTheChosenFormat) {
     d->KiesFormaat(3);
     QTest::keyClick(d, Qt::Key_Escape);
   });
+  ZonderBewaren();
   Kind<QPushButton>("cmdKiezen")->click();
   EXPECT_TRUE(ZelfdeInhoud(O(), voor));
 }

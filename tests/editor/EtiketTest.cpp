@@ -24,7 +24,8 @@ class EtiketTest : public EtiketOpstelling {
 
 TEST_F(EtiketTest, OpensOnTheFirstFormatWithItsOutline) {
   Etiket& e = Start();
-  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora"));
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora[*]"));
+  EXPECT_FALSE(e.isWindowModified());
   EXPECT_EQ(e.ontwerp().HuidigFormaat, 1);
   EXPECT_EQ(Tekst("lblVorm"), QStringLiteral("Rechth."));
   EXPECT_EQ(Tekst("lblAfmeting"), QStringLiteral("89x36"));

@@ -213,6 +213,7 @@ TEST_F(Opdrachten, EveryCommandLeavesTheImageAsAFullRepaintAndUndoesExactly) {
       d->KiesFormaat(2);
       d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
     });
+    ZonderBewaren();
     Klik("cmdKiezen");
   });
   EXPECT_GT(veranderd, 25);
@@ -237,7 +238,10 @@ TEST_F(Opdrachten, EveryCommandLeavesTheImageAsAFullRepaintAndUndoesExactly) {
   EXPECT_FALSE(Kind<QAction>("mnuOpnieuw")->isEnabled());
   ControleerBeeld(QStringLiteral("all redone"));
 
-  Doe("new design", [&] { Menu("mnuNieuwEtiket"); });
+  Doe("new design", [&] {
+    ZonderBewaren();
+    Menu("mnuNieuwEtiket");
+  });
   EXPECT_FALSE(Kind<QAction>("mnuOngedaan")->isEnabled());
 }
 
@@ -322,6 +326,7 @@ TEST_F(Opdrachten, TheHistoryKeepsTheLastHundredStepsAndOpeningClearsIt) {
   Menu("mnuOpslaanAls");
   Klik("cmdLijnen2");
   bestanden.answers.push_back({pad, {}});
+  ZonderBewaren();
   Menu("mnuOpenen");
   EXPECT_EQ(O().AantalLijnen(), 1);
   EXPECT_FALSE(Kind<QAction>("mnuOngedaan")->isEnabled());
@@ -353,6 +358,7 @@ TEST_F(Opdrachten, TheNumberingBelongsToTheDesignButUndoLeavesIt) {
   // A copy taken earlier kept its own list.
   EXPECT_EQ(kopie.nummering.AantalNummers(), 1);
   // A new design starts on the running number again.
+  ZonderBewaren();
   Menu("mnuNieuwEtiket");
   EXPECT_EQ(venster->nummering().GekozenTab, 0);
   EXPECT_EQ(venster->nummering().AantalNummers(), 0);

@@ -165,6 +165,7 @@ TEST_F(Tekstlijnen, WithAutomaticArrangementNewLinesAreSpreadOverTheLabel) {
   EXPECT_FLOAT_EQ(O().voorwerp(1).Breedte, 50);
   // A manual stretch switches it off, a new design on again.
   Kind<QCheckBox>("chkAutomatischVerdelen")->setChecked(false);
+  ZonderBewaren();
   Menu("mnuNieuwEtiket");
   EXPECT_TRUE(Kind<QCheckBox>("chkAutomatischVerdelen")->isChecked());
 }

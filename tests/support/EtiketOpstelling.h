@@ -48,6 +48,7 @@ class EtiketOpstelling : public ::testing::Test {
     opties.klembord = &klembord;
     opties.scanner = &scanner;
     opties.programmaMap = tmp.root();
+    opties.herstelMap = tmp.path(QStringLiteral("herstel"));
     return opties;
   }
 
@@ -68,6 +69,8 @@ class EtiketOpstelling : public ::testing::Test {
   template <typename T>
   T* Kind(const char* naam) { return Kind<T>(QString::fromLatin1(naam)); }
   void Menu(const char* naam) { Kind<QAction>(naam)->trigger(); }
+  // The next question whether to save the changes is answered Nee.
+  void ZonderBewaren() { meldingen.answers.push_back(platform::MessageService::Answer::No); }
 
   // Answers the next modal dialog of the given name through its controls.
   template <typename D>
