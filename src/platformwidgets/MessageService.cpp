@@ -1,5 +1,6 @@
 #include "platformwidgets/MessageService.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -25,6 +26,13 @@ MessageService::Answer QtMessageService::show(Icon icon, const QString& title, c
     case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case Buttons::YesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
   }
+  // The program speaks Dutch, its buttons too.
+  const std::pair<QMessageBox::StandardButton, const char*> opschriften[] = {{QMessageBox::Ok, "OK"},
+                                                                             {QMessageBox::Cancel, "Annuleren"},
+                                                                             {QMessageBox::Yes, "&Ja"},
+                                                                             {QMessageBox::No, "&Nee"}};
+  for (const auto& [knop, tekst] : opschriften)
+    if (QAbstractButton* b = box.button(knop)) b->setText(QString::fromLatin1(tekst));
   switch (box.exec()) {
     case QMessageBox::Cancel: return Answer::Cancel;
     case QMessageBox::Yes: return Answer::Yes;
