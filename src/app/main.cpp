@@ -2,11 +2,13 @@
 
 #include "platform/SettingsStore.h"
 #include "platformwidgets/MessageService.h"
+#include "platformwidgets/Translations.h"
 #include "ui/Etiket.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vellora"));
+  platform::installDutchQtTranslations();
 
   platform::IniSettingsStore instellingen(platform::IniSettingsStore::defaultPath());
   platform::QtMessageService meldingen;

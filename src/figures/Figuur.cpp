@@ -12,6 +12,13 @@ bool PastAlsFiguur(qint64 breedte, qint64 hoogte) {
          breedte * hoogte <= kMaxFiguurPunten;
 }
 
+QString TeGrootMelding(qint64 breedte, qint64 hoogte, qint64 grens) {
+  return QStringLiteral("De afbeelding is te groot: %1 x %2 beeldpunten, ten hoogste %3 beeldpunten.")
+      .arg(breedte)
+      .arg(hoogte)
+      .arg(grens);
+}
+
 QImage MaakFiguurBitmap(const QImage& plaatje, QRgb achtergrond) {
   if (plaatje.isNull() || !PastAlsFiguur(plaatje.width(), plaatje.height())) return {};
   return NaarZwartWit(plaatje, achtergrond);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QImage>
+#include <QString>
 #include <QtGlobal>
 
 #include "model/EtiketFormaat.h"
@@ -15,6 +16,8 @@ constexpr int kMaxFiguurZijde = 32767;
 
 // True when a picture of this size may become a figure.
 bool PastAlsFiguur(qint64 breedte, qint64 hoogte);
+// Why a picture of this size cannot become a figure.
+QString TeGrootMelding(qint64 breedte, qint64 hoogte, qint64 grens = kMaxFiguurPunten);
 
 // The figure's own bitmap from a picture as the picture holder shows it:
 // the picture is laid over the holder's background colour, then every dot

@@ -33,10 +33,7 @@ bool Past(QSize maat, const PlaatjeGrenzen& g) {
 
 GeladenPlaatje TeGroot(const QString& pad, QSize maat, const PlaatjeGrenzen& g) {
   const qint64 grens = std::min(g.maxPunten, kMaxFiguurPunten);
-  return Mislukt(LeesFout(pad, QStringLiteral("De afbeelding is te groot: %1 x %2 beeldpunten, ten hoogste %3 beeldpunten.")
-                                   .arg(maat.width())
-                                   .arg(maat.height())
-                                   .arg(grens)));
+  return Mislukt(LeesFout(pad, TeGrootMelding(maat.width(), maat.height(), grens)));
 }
 
 // Only these types; anything else the toolkit could read is no figure.

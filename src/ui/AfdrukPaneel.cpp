@@ -140,12 +140,15 @@ bool AfdrukPaneel::SchrijfJob(QIODevice& uit, const Afdrukopdracht& o) {
 
 void AfdrukPaneel::AfdrukkenSATO() {
   if (bezigMetAfdrukken_) return;
-  const double aantal = std::nearbyint(LeesGetal(txtAantal_->text()));
+  bool getal = false;
+  const double aantal = std::nearbyint(LeesGetal(txtAantal_->text(), &getal));
   const auto fout = [this](const QString& tekst) {
     omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), tekst);
   };
-  if (aantal < -32768 || aantal > 32767) {
-    fout(QStringLiteral("Het aantal exemplaren moet tussen -32768 en 32767 liggen."));
+  // A typed 0 keeps its own meaning; no number, a negative one or one too
+  // large for the printer is refused before anything is opened.
+  if (!getal || aantal < 0 || aantal > 32767) {
+    fout(QStringLiteral("Geef een aantal exemplaren van 1 tot 32767."));
     return;
   }
   // A label or sheet the printer's commands cannot describe is refused

@@ -168,10 +168,12 @@ void Etiket::mnuOpenen_Click() {
   if (!WijzigingenBewaren()) return;
   const QString pad = Bestanden().openFile(this, QStringLiteral("Openen"), instellingen_.FileFolder, kOpenFilters);
   if (pad.isEmpty()) return;
-  instellingen_.FileFolder = MapVan(pad);
   // A design that could not be read is not named after that file, so a
-  // later Save cannot overwrite it.
-  if (LeesEtiketIn(pad)) ZetBestandsnaam(pad);
+  // later Save cannot overwrite it; nor does its folder become the one the
+  // next dialog starts in.
+  if (!LeesEtiketIn(pad)) return;
+  ZetBestandsnaam(pad);
+  instellingen_.FileFolder = MapVan(pad);
 }
 
 bool Etiket::BewaarEtiketAls(const QString& fn, qint16 bestType) {
@@ -210,7 +212,6 @@ bool Etiket::mnuOpslaanAls_Click() {
   const QString gekozen = Bestanden().saveFile(this, QStringLiteral("Opslaan als"), instellingen_.FileFolder,
                                                kVersie1 + QStringLiteral(";;") + kVersie2, &filter);
   if (gekozen.isEmpty()) return false;
-  instellingen_.FileFolder = MapVan(gekozen);
   const QString naam = OntwerpNaam(gekozen);
   // The dialog saw the typed name; the name saved under may have grown an
   // extension, so the question comes here.
@@ -221,6 +222,7 @@ bool Etiket::mnuOpslaanAls_Click() {
     return false;
   const qint16 versie = KiesVersie(filter == kVersie1 ? 1 : 2, QStringLiteral("Opslaan als"));
   if (versie == 0 || !BewaarEtiketAls(naam, versie)) return false;
+  instellingen_.FileFolder = MapVan(gekozen);
   ontwerp().BestType = versie;
   ZetBestandsnaam(naam);
   bewerker_.ZetBewaard();

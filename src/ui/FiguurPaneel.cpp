@@ -133,19 +133,21 @@ void FiguurPaneel::BestandInvoegen(const QString& map) {
 void FiguurPaneel::mnuBewerken_Click() {
   const platform::Clipboard& k = omgeving_.klembord;
   menus_.plakken->setEnabled(k.hasText() || k.hasImage() || k.hasVector());
-  const bool selectie = !tekst_.Tekstvak()->selectedText().isEmpty();
+  const bool selectie = !tekst_.TekstvakSelectie().isEmpty();
   menus_.knippen->setEnabled(selectie);
   menus_.copieren->setEnabled(selectie);
 }
 
 void FiguurPaneel::mnuKnippen_Click() {
-  if (!tekst_.Tekstvak()->hasSelectedText()) return;
-  omgeving_.klembord.setText(tekst_.Tekstvak()->selectedText());
-  tekst_.Tekstvak()->insert(QString());
+  const QString selectie = tekst_.TekstvakSelectie();
+  if (selectie.isEmpty()) return;
+  omgeving_.klembord.setText(selectie);
+  tekst_.KnipTekstvakSelectie();
 }
 
 void FiguurPaneel::mnuCopieren_Click() {
-  if (tekst_.Tekstvak()->hasSelectedText()) omgeving_.klembord.setText(tekst_.Tekstvak()->selectedText());
+  const QString selectie = tekst_.TekstvakSelectie();
+  if (!selectie.isEmpty()) omgeving_.klembord.setText(selectie);
 }
 
 void FiguurPaneel::mnuPlakken_Click() {
@@ -205,6 +207,12 @@ void FiguurPaneel::cmdPlakken_Click() {
 }
 
 int FiguurPaneel::PlaatjeAlsFiguur(const QImage& plaatje) {
+  // A pasted or scanned picture is told the same as a file that is too large.
+  if (!PastAlsFiguur(plaatje.width(), plaatje.height())) {
+    omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
+                             TeGrootMelding(plaatje.width(), plaatje.height()));
+    return 0;
+  }
   Wijziging wijziging(bewerker_);
   const int i = FiguurToevoegen(bewerker_.ontwerp(), bewerker_.Formaat(), bewerker_.bewerking().Schaal, plaatje);
   if (i > 0) {
@@ -255,7 +263,7 @@ void FiguurPaneel::MenuAanpassen() {
 }
 
 void FiguurPaneel::mnuGalerijen_Click() {
-  if (!frmGalerij_) frmGalerij_ = new frmGalerij(window());
+  if (!frmGalerij_) frmGalerij_ = new frmGalerij(omgeving_.meldingen, window());
   {
     frmGalerijen dialoog(instellingen_.Galerijen, *frmGalerij_, omgeving_.meldingen, window());
     dialoog.Toon();

@@ -149,6 +149,9 @@ void Formaat::Form_Load(int huidigFormaat) {
     auto* afmeting = new Onderschrift(AfmetingTekst(f), k, frmPictogrammen_);
     afmeting->setObjectName(Naam("lblAfmeting", i));
     afmeting->setGeometry(kAfmeting.translated(dx, dy));
+    // Formats of one shape and size differ only in their name.
+    for (QWidget* w : {static_cast<QWidget*>(pic), static_cast<QWidget*>(vorm), static_cast<QWidget*>(afmeting)})
+      w->setToolTip(f.Naam);
   }
 
   // Only its colour is used: the highlight of the selected pictogram.

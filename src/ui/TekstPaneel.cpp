@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -143,7 +144,9 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
           [this] { Opdracht(meldingen_, [this] { txtTekstlijn_Change(); }); });
   connect(txtTekstlijn_, &QLineEdit::returnPressed, this,
           [this] { Opdracht(meldingen_, [this] { txtTekstlijn_Enter(); }); });
-  connect(cmbLettertype_, &QComboBox::currentIndexChanged, this,
+  // The user's choice, also of the font already shown: it then goes to every
+  // selected line.
+  connect(cmbLettertype_, &QComboBox::activated, this,
           [this] { Opdracht(meldingen_, [this] { cmbLettertype_Click(); }); });
   connect(txtLettergrootte_, &QLineEdit::textChanged, this, &TekstPaneel::txtLettergrootte_Change);
   connect(tmrLettergrootte_, &QTimer::timeout, this,
@@ -168,6 +171,7 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
 
   // The picture tells which line is edited and when the selection was stretched.
   connect(&plaatje_, &EtiketPlaatje::LijnGekozen, this, [this](int index) {
+    txtTekstlijn_->setEnabled(true);
     txtTekstlijn_->setText(bewerker_.ontwerp().voorwerp(index).tekst().Tekst);
     txtTekstlijn_->selectAll();
     txtTekstlijn_->setFocus();
@@ -186,12 +190,16 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
   // After undo or redo the box and the controls show the line then current.
   connect(&bewerker_, &Bewerker::StapGezet, this, [this] {
     Bewerking::BezigBlok bezig(b_);
-    const int lijn = b_.HuidigeLijn();
-    txtTekstlijn_->setText(lijn != 0 ? bewerker_.ontwerp().voorwerp(lijn).tekst().Tekst : QString());
-    ToonKenmerken(lijn);
+    ToonHuidigeLijn();
+    ToonKenmerken(b_.HuidigeLijn());
   });
+  // So does the box after any change or other selection.
+  connect(&bewerker_, &Bewerker::GeschiedenisVeranderd, this, &TekstPaneel::ToonHuidigeLijn);
+  connect(&plaatje_, &EtiketPlaatje::SelectieVeranderd, this, &TekstPaneel::ToonHuidigeLijn);
+  ToonHuidigeLijn();
   // Entering the size box selects all of it.
   txtLettergrootte_->installEventFilter(this);
+  txtTekstlijn_->installEventFilter(this);
 }
 
 TekstPaneel::~TekstPaneel() = default;
@@ -199,7 +207,37 @@ TekstPaneel::~TekstPaneel() = default;
 bool TekstPaneel::eventFilter(QObject* o, QEvent* e) {
   if (o == txtLettergrootte_ && e->type() == QEvent::FocusIn)
     QTimer::singleShot(0, txtLettergrootte_, &QLineEdit::selectAll);
+  // Opening a menu from the keyboard gives the menu bar the focus, and the
+  // box drops its selection then: it is kept here for cut and copy, and
+  // shown again when the focus comes back.
+  if (o == txtTekstlijn_ && (e->type() == QEvent::FocusOut || e->type() == QEvent::FocusIn)) {
+    const Qt::FocusReason reden = static_cast<QFocusEvent*>(e)->reason();
+    if (e->type() == QEvent::FocusOut && reden == Qt::MenuBarFocusReason && txtTekstlijn_->hasSelectedText())
+      menuSelectie_ =
+          Selectie{int(txtTekstlijn_->selectionStart()), int(txtTekstlijn_->selectionLength()), txtTekstlijn_->text()};
+    else if (e->type() == QEvent::FocusIn && menuSelectie_) {
+      if (menuSelectie_->tekst == txtTekstlijn_->text())
+        QTimer::singleShot(0, this, [this, s = *menuSelectie_] {
+          if (txtTekstlijn_->text() == s.tekst) txtTekstlijn_->setSelection(s.begin, s.lengte);
+        });
+      menuSelectie_.reset();
+    }
+  }
   return QGroupBox::eventFilter(o, e);
+}
+
+QString TekstPaneel::TekstvakSelectie() {
+  if (txtTekstlijn_->hasSelectedText()) return txtTekstlijn_->selectedText();
+  if (menuSelectie_ && menuSelectie_->tekst == txtTekstlijn_->text())
+    return txtTekstlijn_->text().mid(menuSelectie_->begin, menuSelectie_->lengte);
+  return {};
+}
+
+void TekstPaneel::KnipTekstvakSelectie() {
+  if (!txtTekstlijn_->hasSelectedText() && menuSelectie_ && menuSelectie_->tekst == txtTekstlijn_->text())
+    txtTekstlijn_->setSelection(menuSelectie_->begin, menuSelectie_->lengte);
+  menuSelectie_.reset();
+  if (txtTekstlijn_->hasSelectedText()) txtTekstlijn_->insert(QString());
 }
 
 void TekstPaneel::ZetStijlMenus(const std::array<QAction*, 3>& menus) {
@@ -260,9 +298,26 @@ void TekstPaneel::LijnenToevoegen(qint16 nieuwAantal) {
 void TekstPaneel::mnuMeerLijnen_Click() {
   if (!tekstlijnen_) tekstlijnen_ = std::make_unique<TekstlijnenDialoog>(window());
   const QString tekst = tekstlijnen_->Vraag(bewerker_.ontwerp().AantalLijnen());
-  const double waarde = std::nearbyint(LeesGetal(tekst));
+  bool getal = false;
+  const double waarde = std::nearbyint(LeesGetal(tekst, &getal));
+  // An emptied box means no lines; words without a number mean nothing.
+  if (!getal && !tekst.trimmed().isEmpty()) {
+    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
+                    QStringLiteral("Geef het aantal lijnen als een getal."));
+    return;
+  }
   if (waarde > 32767 || waarde < -32768) throw OverloopFout("Overloop: zoveel lijnen kan een ontwerp niet bevatten.");
   LijnenToevoegen(qint16(waarde));
+}
+
+void TekstPaneel::ToonHuidigeLijn() {
+  const Ontwerp& o = bewerker_.ontwerp();
+  const int lijn = b_.HuidigeLijn();
+  const bool er = lijn >= 1 && lijn <= o.AantalVoorwerpen() && o.voorwerp(lijn).Soort() == Tekstlijn;
+  const QString tekst = er ? o.voorwerp(lijn).tekst().Tekst : QString();
+  // While typing the box already holds the line's text: nothing to do.
+  if (txtTekstlijn_->text() != tekst) txtTekstlijn_->setText(tekst);
+  txtTekstlijn_->setEnabled(er);
 }
 
 void TekstPaneel::txtTekstlijn_Change() {

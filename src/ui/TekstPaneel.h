@@ -2,6 +2,7 @@
 #include <QGroupBox>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "roundtext/RondeTekstOpdrachten.h"
 
@@ -36,6 +37,11 @@ class TekstPaneel : public QGroupBox {
 
   // The text-line box; the window places it.
   QLineEdit* Tekstvak() const { return txtTekstlijn_; }
+  // The box's selected text, also while the menu bar holds the keyboard
+  // (the box then shows no selection). Cut and copy take it from here.
+  QString TekstvakSelectie();
+  // Replaces that selection with nothing.
+  void KnipTekstvakSelectie();
   QLineEdit* Lettergrootte() const { return txtLettergrootte_; }
   // The Vet, Cursief and Onderlijnd entries of the menu, kept in step.
   void ZetStijlMenus(const std::array<QAction*, 3>& menus);
@@ -56,6 +62,9 @@ class TekstPaneel : public QGroupBox {
   void BewaarKenmerken();
   // A line's attributes in the controls, without applying them.
   void ToonKenmerken(int lijn);
+  // The line box shows the current line; with none it is empty and cannot
+  // be typed in.
+  void ToonHuidigeLijn();
 
   // Round texts: add, edit the selected one, turn the selected line round
   // or back.
@@ -105,4 +114,10 @@ class TekstPaneel : public QGroupBox {
   QPushButton* cmdTekstConverteren_ = nullptr;
   std::unique_ptr<TekstlijnenDialoog> tekstlijnen_;
   std::unique_ptr<frmRondeTekst> rondeTekst_;
+  // The selection the box had when the menu bar took the keyboard.
+  struct Selectie {
+    int begin = 0, lengte = 0;
+    QString tekst;  // the box's text then: a selection of another text is void
+  };
+  std::optional<Selectie> menuSelectie_;
 };

@@ -5,9 +5,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platformwidgets/MessageService.h"
 #include "platformwidgets/WidgetHelpers.h"
 
-frmGalerij::frmGalerij(QWidget* parent) : QDialog(parent) {
+frmGalerij::frmGalerij(platform::MessageService& meldingen, QWidget* parent) : QDialog(parent), meldingen_(meldingen) {
   setObjectName(QStringLiteral("frmGalerij"));
   setWindowTitle(QStringLiteral("Galerij"));
   setModal(true);
@@ -25,7 +26,16 @@ frmGalerij::frmGalerij(QWidget* parent) : QDialog(parent) {
   auto* hoofd = new QVBoxLayout(this);
   hoofd->addLayout(formulier);
   hoofd->addLayout(knoppen);
-  connect(cmdOK_, &QPushButton::clicked, this, [this] { Sluit(QStringLiteral("OK")); });
+  connect(cmdOK_, &QPushButton::clicked, this, [this] {
+    // A gallery without a name would be a blank menu entry.
+    if (txtBeschrijving_->text().trimmed().isEmpty()) {
+      meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
+                      QStringLiteral("Geef de galerij een naam."));
+      txtBeschrijving_->setFocus();
+      return;
+    }
+    Sluit(QStringLiteral("OK"));
+  });
   connect(cmdAnnuleren_, &QPushButton::clicked, this, &frmGalerij::reject);
 }
 

@@ -4,13 +4,18 @@
 class QLineEdit;
 class QPushButton;
 
+namespace platform {
+class MessageService;
+}
+
 // "Galerij": the name and folder of one gallery. Made once and only hidden
 // after OK or Annuleren, so it is reused for every addition and change.
 // Controls carry their names as objectName.
 class frmGalerij : public QDialog {
   Q_OBJECT
  public:
-  explicit frmGalerij(QWidget* parent = nullptr);
+  // A name left empty is refused with a message through `meldingen`.
+  explicit frmGalerij(platform::MessageService& meldingen, QWidget* parent = nullptr);
 
   void Vul(const QString& beschrijving, const QString& pad);
   QString Beschrijving() const;
@@ -29,6 +34,7 @@ class frmGalerij : public QDialog {
  private:
   void Sluit(const QString& tag);
 
+  platform::MessageService& meldingen_;
   QString tag_;
   QLineEdit* txtBeschrijving_ = nullptr;
   QLineEdit* txtPad_ = nullptr;

@@ -124,12 +124,19 @@ TEST_F(Afdrukken, APortThatCannotBeWrittenIsNamedAndNothingChanges) {
   EXPECT_TRUE(voortgang == nullptr || !voortgang->isVisible());
 }
 
-TEST_F(Afdrukken, CopiesOutsideSixteenBitsAreRefused) {
+TEST_F(Afdrukken, ACopiesBoxWithoutACountFromOneTo32767IsRefusedBeforeAnythingIsWritten) {
   Start();
-  Druk(QStringLiteral("40000"));
-  ASSERT_EQ(meldingen.shown.size(), 1u);
-  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
-  EXPECT_TRUE(Uitvoer().isEmpty());
+  for (const char* tekst : {"40000", "abc", "-3", "", "x5"}) {
+    meldingen.shown.clear();
+    Druk(QString::fromLatin1(tekst));
+    ASSERT_EQ(meldingen.shown.size(), 1u) << tekst;
+    EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
+    EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Geef een aantal exemplaren van 1 tot 32767."));
+    EXPECT_FALSE(QFile::exists(poort)) << tekst;
+  }
+  // A count that leads the text still counts.
+  Druk(QStringLiteral("2 stuks"));
+  EXPECT_TRUE(QFile::exists(poort));
 }
 
 TEST_F(Afdrukken, EnterInTheCopiesBoxStartsPrinting) {

@@ -293,6 +293,14 @@ TEST_F(Bestanden, AFailedSaveNamesTheFileAndChangesNothing) {
   EXPECT_TRUE(meldingen.shown[0].text.contains(QStringLiteral("ontwerp.VLO")));
   EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora[*]"));
   EXPECT_TRUE(e.isWindowModified());
+  // The next dialog does not start in the folder that failed.
+  EXPECT_NE(e.instellingen().FileFolder, blokkade + u'/');
+  bestanden.answers.push_back({tmp.path(QStringLiteral("kapot.VLO")), {}});
+  tmp.write(QStringLiteral("kapot.VLO"), "VS");
+  const QString voor = e.instellingen().FileFolder;
+  ZonderBewaren();
+  Menu("mnuOpenen");
+  EXPECT_EQ(e.instellingen().FileFolder, voor);
   EXPECT_EQ(O().BestType, 0);
   EXPECT_TRUE(O().Bestandsnaam.isEmpty());
 }

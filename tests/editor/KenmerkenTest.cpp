@@ -104,9 +104,21 @@ TEST_F(Kenmerken, ToolbarChangesApplyToEverySelectedLine) {
   const int liberation = fonts->findText(QStringLiteral("Liberation Sans"));
   ASSERT_GE(liberation, 0);
   fonts->setCurrentIndex(liberation);
+  emit fonts->activated(liberation);
   EXPECT_EQ(O().voorwerp(1).tekst().Lettertype, QStringLiteral("Liberation Sans"));
   EXPECT_EQ(O().voorwerp(2).tekst().Lettertype, QStringLiteral("Liberation Sans"));
   EXPECT_EQ(B().Verborgen, 0);
+  // Picking the font the box already shows gives it to every selected line.
+  {
+    Wijziging wijziging(venster->bewerker());
+    O().voorwerp(2).tekst().Lettertype = QStringLiteral("DejaVu Sans");
+  }
+  ASSERT_EQ(fonts->currentIndex(), liberation);
+  emit fonts->activated(liberation);
+  EXPECT_EQ(O().voorwerp(2).tekst().Lettertype, QStringLiteral("Liberation Sans"));
+  // Showing a line's font in the box is no choice.
+  fonts->setCurrentIndex(fonts->findText(QStringLiteral("DejaVu Sans")));
+  EXPECT_EQ(O().voorwerp(1).tekst().Lettertype, QStringLiteral("Liberation Sans"));
 }
 
 TEST_F(Kenmerken, WithNoTextLineSelectedTheToolbarLeavesTheDesignAlone) {

@@ -1,6 +1,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include "support/EtiketOpstelling.h"
@@ -43,6 +44,30 @@ TEST_F(Klembord, CutAndCopyTakeTheSelectedTextOfTheLine) {
   box->setSelection(5, 3);
   Bewerk("mnuCopieren");
   EXPECT_EQ(klembord.tekst, QStringLiteral("500"));
+  Bewerk("mnuKnippen");
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Kaas  g"));
+}
+
+TEST_F(Klembord, CutAndCopyFromAMenuOpenedByKeyboardTakeTheSelectionTheBoxHad) {
+  Start();
+  Menu("mnuTekstLijnen1");
+  QApplication::setActiveWindow(venster.get());
+  QLineEdit* box = Kind<QLineEdit>("txtTekstlijn");
+  box->setFocus();
+  box->setText(QStringLiteral("Kaas 500 g"));
+  box->setSelection(5, 3);
+  // Alt gives the menu bar the keyboard; the box loses its selection then.
+  venster->menuBar()->setFocus(Qt::MenuBarFocusReason);
+  ASSERT_FALSE(box->hasSelectedText());
+  OpenBewerken();
+  EXPECT_TRUE(Aan("mnuCopieren"));
+  Menu("mnuCopieren");
+  EXPECT_EQ(klembord.tekst, QStringLiteral("500"));
+  // Back in the box, the selection shows again.
+  box->setFocus(Qt::MenuBarFocusReason);
+  QApplication::processEvents();
+  EXPECT_EQ(box->selectedText(), QStringLiteral("500"));
+  venster->menuBar()->setFocus(Qt::MenuBarFocusReason);
   Bewerk("mnuKnippen");
   EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Kaas  g"));
 }
@@ -125,4 +150,52 @@ TEST_F(Klembord, AScannedPictureBecomesAFigureAndACancelledScanChangesNothing) {
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout."));
   EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Het scanner-programma kan\nniet gestart worden."));
+}
+
+TEST_F(Klembord, APictureTooLargeIsToldWhetherPastedOrScanned) {
+  Start();
+  const QString melding =
+      QStringLiteral("De afbeelding is te groot: %1 x %2 beeldpunten, ten hoogste 33554432 beeldpunten.");
+  klembord.beeld = QImage(6000, 6000, QImage::Format_Mono);
+  Kind<QPushButton>("cmdPlakken")->click();
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
+  EXPECT_EQ(meldingen.shown[0].text, melding.arg(6000).arg(6000));
+  // An A4 page scanned at 600 dots per inch.
+  scanner.picture = QImage(4960, 7016, QImage::Format_Mono);
+  Menu("mnuAfbeeldingscannen");
+  ASSERT_EQ(meldingen.shown.size(), 2u);
+  EXPECT_EQ(meldingen.shown[1].text, melding.arg(4960).arg(7016));
+  EXPECT_EQ(O().AantalFiguren(), 0);
+  EXPECT_FALSE(venster->isWindowModified());
+}
+
+TEST_F(Klembord, TheLineBoxShowsTheCurrentLineOrIsEmptyAndClosed) {
+  Etiket& e = Start();
+  QLineEdit* box = Kind<QLineEdit>("txtTekstlijn");
+  EXPECT_FALSE(box->isEnabled());
+  Menu("mnuTekstLijnen3");
+  NieuweFiguur(0, 0, 5, 5);
+  EXPECT_TRUE(box->isEnabled());
+  // Pasting several lines ends on the figure after them: no line to type in.
+  klembord.tekst = QStringLiteral("a\nb");
+  Bewerk("mnuPlakken");
+  ASSERT_EQ(B().HuidigeLijn(), 0);
+  EXPECT_TRUE(box->text().isEmpty());
+  EXPECT_FALSE(box->isEnabled());
+  // Choosing a line opens the box on it; a file that cannot be read keeps it.
+  venster->pictEtiket()->SelecteerVoorwerp(2);
+  EXPECT_EQ(box->text(), QStringLiteral("b"));
+  EXPECT_TRUE(box->isEnabled());
+  bestanden.answers.push_back({tmp.write(QStringLiteral("kapot.VLO"), "VS"), {}});
+  ZonderBewaren();
+  Menu("mnuOpenen");
+  EXPECT_EQ(box->text(), QStringLiteral("b"));
+  EXPECT_TRUE(box->isEnabled());
+  // A new design has no line.
+  ZonderBewaren();
+  Menu("mnuNieuwEtiket");
+  EXPECT_TRUE(box->text().isEmpty());
+  EXPECT_FALSE(box->isEnabled());
+  EXPECT_FALSE(e.isWindowModified());
 }

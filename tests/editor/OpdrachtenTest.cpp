@@ -123,6 +123,7 @@ TEST_F(Opdrachten, EveryCommandLeavesTheImageAsAFullRepaintAndUndoesExactly) {
   Doe("font", [&] {
     QComboBox* c = Kind<QComboBox>("cmbLettertype");
     c->setCurrentIndex(c->findText(QStringLiteral("Liberation Sans")));
+    emit c->activated(c->currentIndex());
   });
   Doe("size", [&] {
     Kind<QLineEdit>("txtLettergrootte")->setText(QStringLiteral("20"));

@@ -131,6 +131,13 @@ TEST_F(Tekstlijnen, MoreLinesDialogReadsTheBoxLeniently) {
   EXPECT_EQ(O().AantalLijnen(), 0);
   EXPECT_EQ(B().HuidigeLijn(), 0);
   EXPECT_TRUE(meldingen.shown.empty());
+  // Words without a number are refused and delete nothing.
+  MeerLijnen(QStringLiteral("2"));
+  MeerLijnen(QStringLiteral("abc"));
+  EXPECT_EQ(O().AantalLijnen(), 2);
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Geef het aantal lijnen als een getal."));
 }
 
 TEST_F(Tekstlijnen, ACountBeyondSixteenBitsIsAnOverflowAndChangesNothing) {

@@ -20,7 +20,7 @@ using Answer = platform::MessageService::Answer;
 class GalerijenTest : public ::testing::Test {
  protected:
   FakeMessageService meldingen;
-  frmGalerij galerij;
+  frmGalerij galerij{meldingen};
   GalerijLijst lijst{{"Dieren", "/plaatjes/dieren"}, {"Bloemen", "/plaatjes/bloemen"}, {"Logo's", "/logo"}};
   std::unique_ptr<frmGalerijen> dlg;
   int getoond = 0;       // times the gallery dialog was answered
@@ -55,7 +55,8 @@ class GalerijenTest : public ::testing::Test {
       Veld("txtPad")->setText(pad);
       Veld("txtPad")->setFocus();  // the user's last field
       if (*knop) Klik(&galerij, knop);
-      else galerij.reject();
+      // Refused, it stays up: the user then gives up.
+      if (galerij.isVisible()) galerij.reject();
     });
   }
   void Klik(const char* knop, const QString& naam, const QString& pad, const char* antwoord = "cmdOK") {
@@ -105,6 +106,10 @@ TEST_F(GalerijenTest, AddNeedsOkAndBothFields) {
   Klik("cmdToevoegen", "Geannuleerd", "/a", "cmdAnnuleren");
   EXPECT_EQ(lijst.size(), 3);
   EXPECT_EQ(Namen().size(), 3);
+  // A name left empty is refused while the dialog is up; a missing folder
+  // only makes the addition come to nothing.
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Geef de galerij een naam."));
   Klik("cmdToevoegen", "Vlaggen", "/vlaggen");
   EXPECT_EQ(gevuldNaam, QString());  // cleared, not the last values typed
   EXPECT_EQ(gevuldPad, QString());
@@ -124,8 +129,11 @@ TEST_F(GalerijenTest, EditStoresBothFieldsAsTypedAndRenamesInPlace) {
   EXPECT_EQ(lijst[1], (QPair<QString, QString>{"Planten", "/planten"}));
   Klik("cmdWijzigen", "Niet", "/niet", "cmdAnnuleren");
   EXPECT_EQ(lijst[1].first, QStringLiteral("Planten"));
-  Klik("cmdWijzigen", "Planten", "");  // no check for emptiness on a change
+  Klik("cmdWijzigen", "Planten", "");  // a folder may be emptied on a change
   EXPECT_EQ(lijst[1], (QPair<QString, QString>{"Planten", ""}));
+  Klik("cmdWijzigen", " ", "/planten");  // a name may not
+  EXPECT_EQ(lijst[1], (QPair<QString, QString>{"Planten", ""}));
+  EXPECT_EQ(Namen()[1], QStringLiteral("Planten"));
   EXPECT_EQ(lijst.size(), 3);
 }
 

@@ -125,6 +125,19 @@ TEST_F(FormaatTest, CaptionsGiveShapeAndSize) {
   EXPECT_EQ(Kind<QLabel>(QStringLiteral("lblSelektie"))->text(), QStringLiteral("Selektie"));
 }
 
+TEST_F(FormaatTest, TilesOfTheSameSizeAreToldApartByTheirNames) {
+  std::vector<EtiketFormaat> f{Rechthoek(40, 30), Rechthoek(40, 30)};
+  f[0].Naam = QStringLiteral("Rol 40x30");
+  f[1].Naam = QStringLiteral("Vel 40x30 A4");
+  Open(FormatenTabel(f), 1);
+  ASSERT_EQ(Label("lblAfmeting", 1)->text(), Label("lblAfmeting", 2)->text());
+  for (int i : {1, 2}) {
+    EXPECT_EQ(Pic(i)->toolTip(), f[size_t(i - 1)].Naam);
+    EXPECT_EQ(Label("lblVorm", i)->toolTip(), f[size_t(i - 1)].Naam);
+    EXPECT_EQ(Label("lblAfmeting", i)->toolTip(), f[size_t(i - 1)].Naam);
+  }
+}
+
 TEST_F(FormaatTest, AllPictogramsShareOneScale) {
   Open(FormatenTabel({Rechthoek(120, 60), Rechthoek(60, 30), Rechthoek(30, 120)}), 1);
   dlg->KiesFormaat(3);  // no highlight behind the first two

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "platformwidgets/MessageService.h"
+#include "platformwidgets/Translations.h"
 
 // The real message box: Dutch buttons, and the one clicked is the answer.
 TEST(QtMessageService, AsksWithDutchButtonsAndAnswersWhatWasClicked) {
@@ -22,4 +23,11 @@ TEST(QtMessageService, AsksWithDutchButtonsAndAnswersWhatWasClicked) {
   EXPECT_EQ(antwoord, platform::MessageService::Answer::No);
   opschriften.sort();
   EXPECT_EQ(opschriften, QStringList({QStringLiteral("&Ja"), QStringLiteral("&Nee"), QStringLiteral("Annuleren")}));
+}
+
+TEST(QtVertaling, QtsOwnTextsSpeakDutch) {
+  ASSERT_TRUE(platform::installDutchQtTranslations());
+  // The file dialog's and the standard buttons' texts come from these.
+  EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Openen"));
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuleren"));
 }
