@@ -216,10 +216,9 @@ bool TekstPaneel::eventFilter(QObject* o, QEvent* e) {
       menuSelectie_ =
           Selectie{int(txtTekstlijn_->selectionStart()), int(txtTekstlijn_->selectionLength()), txtTekstlijn_->text()};
     else if (e->type() == QEvent::FocusIn && menuSelectie_) {
+      // The menu closes, and the focus comes back, before its command runs.
       if (menuSelectie_->tekst == txtTekstlijn_->text())
-        QTimer::singleShot(0, this, [this, s = *menuSelectie_] {
-          if (txtTekstlijn_->text() == s.tekst) txtTekstlijn_->setSelection(s.begin, s.lengte);
-        });
+        txtTekstlijn_->setSelection(menuSelectie_->begin, menuSelectie_->lengte);
       menuSelectie_.reset();
     }
   }
