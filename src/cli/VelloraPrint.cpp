@@ -83,6 +83,8 @@ int main(int argc, char** argv) {
   const QCommandLineOption tot(QStringLiteral("to"), QStringLiteral("Last running number (default 1)."), QStringLiteral("B"), QStringLiteral("1"));
   const QCommandLineOption stap(QStringLiteral("step"), QStringLiteral("Step of the running number, not 0 (default 1)."), QStringLiteral("S"), QStringLiteral("1"));
   const QCommandLineOption lijst(QStringLiteral("list"), QStringLiteral("Values for [A]..[E], one row per number."), QStringLiteral("FILE.csv"));
+  const QCommandLineOption kopregel(QStringLiteral("skip-header"),
+                                    QStringLiteral("The list's first line names its columns: no row."));
   const QCommandLineOption model(QStringLiteral("model"), QStringLiteral("VL200 (8 dots/mm) or VL300 (12 dots/mm)."), QStringLiteral("MODEL"));
   const QCommandLineOption snelheid(QStringLiteral("speed"), QStringLiteral("Print speed 1-5."), QStringLiteral("1-5"));
   const QCommandLineOption donkerte(QStringLiteral("darkness"), QStringLiteral("Print darkness 1-5."), QStringLiteral("1-5"));
@@ -91,7 +93,8 @@ int main(int argc, char** argv) {
   const QCommandLineOption catalogus(QStringLiteral("catalog"), QStringLiteral("The label format catalogue (default: the installed all.eft)."), QStringLiteral("FILE"));
   const QCommandLineOption voorbeeld(QStringLiteral("preview"), QStringLiteral("Also draw every sheet of the stream as sheet-0001.png, ... in DIR."), QStringLiteral("DIR"));
   const QCommandLineOption stil({QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("No progress on standard error."));
-  p.addOptions({uitvoer, aantal, van, tot, stap, lijst, model, snelheid, donkerte, schuifX, schuifY, catalogus, voorbeeld, stil});
+  p.addOptions({uitvoer, aantal, van, tot, stap, lijst, kopregel, model, snelheid, donkerte, schuifX, schuifY,
+                catalogus, voorbeeld, stil});
 
   if (!p.parse(QCoreApplication::arguments())) return Meld(kGebruik, p.errorText());
   if (p.isSet(QStringLiteral("help"))) {
@@ -153,8 +156,16 @@ int main(int argc, char** argv) {
   if (p.isSet(lijst)) {
     QFile csv(p.value(lijst));
     if (!csv.open(QIODevice::ReadOnly)) return Meld(kFout, QStringLiteral("cannot read the list ") + p.value(lijst));
-    nummering.NummerLijst = LeesCsvLijst(csv.readAll());
+    const std::optional<CsvRijen> rijen = LeesCsvLijst(csv.readAll(), p.isSet(kopregel));
+    if (!rijen)
+      return Meld(kFout, QStringLiteral("the list ") + p.value(lijst) + QStringLiteral(" is not a text file"));
+    nummering.NummerLijst = *rijen;
   }
+  // A list design without its list would print nothing and look done.
+  if (IsNummering(ontwerp) == 2 && nummering.NummerLijst.isEmpty())
+    return Meld(kFout, p.isSet(lijst)
+                           ? QStringLiteral("the list ") + p.value(lijst) + QStringLiteral(" has no rows")
+                           : QStringLiteral("the design uses list values [A] to [E]: give the list with --list"));
 
   const int ppm = inst.Printer == 1 ? 8 : 12;
   if (const auto grens = LabelRaster::Grenzen(formaat, ppm)) return Meld(kFout, *grens);

@@ -1,6 +1,7 @@
 #include "files/Catalogus.h"
 
 #include <QFile>
+#include <cmath>
 
 #include "files/ItemLezer.h"
 
@@ -21,6 +22,10 @@ std::variant<FormatenTabel, CatalogusFout> LeesFormaten(const QString& pad) {
   if (f.error() != QFileDevice::NoError) return CatalogusFout{CatalogusFout::Lezen, pad};
   return LeesFormatenUit(tekst, pad);
 }
+
+namespace {
+constexpr double kGrootsteMaat = 32767.0 / 12;
+}  // namespace
 
 std::variant<FormatenTabel, CatalogusFout> LeesFormatenUit(const QByteArray& tekst, const QString& pad) {
   const CatalogusFout leesfout{CatalogusFout::Lezen, pad};
@@ -48,6 +53,10 @@ std::variant<FormatenTabel, CatalogusFout> LeesFormatenUit(const QByteArray& tek
     // A label without size or a sheet without labels cannot be drawn or
     // printed; such an entry is as bad as a missing one.
     if (!(*breedte > 0) || !(*hoogte > 0) || *kolommen < 1 || *rijen < 1) return leesfout;
+    // Every length must be one the printer can address: a dot position has
+    // 16 bits, at up to 12 dots a millimetre.
+    for (const auto& maat : {breedte, hoogte, hSteek, vSteek, velB, velH, lOff, bOff, lM, bM, rM, oM})
+      if (!(std::fabs(*maat) <= kGrootsteMaat)) return leesfout;
     f.Naam = *naam;
     f.Vorm = *vorm;
     f.Breedte = float(*breedte);

@@ -1,5 +1,6 @@
 #include "ui/NummeringDialoog.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QFile>
 #include <QFormLayout>
@@ -61,10 +62,13 @@ NummeringDialoog::NummeringDialoog(Nummering& nummering, platform::MessageServic
   auto* toevoegen = platform::makeButton(lijst, QStringLiteral("cmdRijToevoegen"), QStringLiteral("Rij &toevoegen"));
   auto* verwijderen = platform::makeButton(lijst, QStringLiteral("cmdRijVerwijderen"), QStringLiteral("Rij &verwijderen"));
   auto* importeren = platform::makeButton(lijst, QStringLiteral("cmdImporteren"), QStringLiteral("&CSV importeren ..."));
+  chkKopregel_ = platform::makeWidget<QCheckBox>(lijst, QStringLiteral("chkKopregel"));
+  chkKopregel_->setText(QStringLiteral("Eerste regel bevat namen"));
   auto* lijstKnoppen = new QHBoxLayout;
   lijstKnoppen->addWidget(toevoegen);
   lijstKnoppen->addWidget(verwijderen);
   lijstKnoppen->addStretch();
+  lijstKnoppen->addWidget(chkKopregel_);
   lijstKnoppen->addWidget(importeren);
   auto* lijstLayout = new QVBoxLayout(lijst);
   lijstLayout->addWidget(Grid1_);
@@ -159,7 +163,13 @@ void NummeringDialoog::ImporteerCsv(const QString& pad) {
                     QStringLiteral("Het bestand is te groot voor een lijst:\n") + pad);
     return;
   }
-  nummering_.NummerLijst = LeesCsvLijst(f.readAll());
+  const std::optional<CsvRijen> rijen = LeesCsvLijst(f.readAll(), chkKopregel_->isChecked());
+  if (!rijen) {
+    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
+                    QStringLiteral("Het bestand is geen lijst: het bevat geen tekst.\n") + pad);
+    return;
+  }
+  nummering_.NummerLijst = *rijen;
   VulGrid();
 }
 

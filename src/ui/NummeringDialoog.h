@@ -5,6 +5,7 @@
 #include "printing/Nummering.h"
 
 class QLineEdit;
+class QCheckBox;
 class QTabWidget;
 class QTableWidget;
 
@@ -52,6 +53,7 @@ class NummeringDialoog : public QDialog {
   QLineEdit* txtTot_;
   QLineEdit* txtInStappenVan_;
   QTableWidget* Grid1_;
+  QCheckBox* chkKopregel_ = nullptr;
   int gekozenKolom_ = 0;
   bool vullen_ = false;
   QString tag_;

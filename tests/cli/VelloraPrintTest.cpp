@@ -138,6 +138,26 @@ TEST_F(VelloraPrint, TheListGivesOneCopyPerRowAndThePreviewDrawsTheSheets) {
     for (int x = 0; x < vel.width(); ++x) zwart += qGray(vel.pixel(x, y)) < 128;
   EXPECT_GT(zwart, 500);
   EXPECT_EQ(sbpl::Lees(Lees(tmp.path(QStringLiteral("x.prn")))).vellen.at(1).labels.size(), 1u);
+
+  // A header goes, a blank line keeps its copy, so later values stay in place.
+  const QString metKop = tmp.write(QStringLiteral("kop.csv"), "Naam;Nr\nJan;1\n\nKees;3\n\n");
+  const QString y = tmp.path(QStringLiteral("y.prn"));
+  ASSERT_EQ(Draai({QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("--list"), metKop,
+                   QStringLiteral("--skip-header"), QStringLiteral("-o"), y, ontwerp})
+                .code,
+            0);
+  EXPECT_EQ(sbpl::Lees(Lees(y)).vellen.at(0).labels.size(), 3u);
+  // Without a list, or with one that is no text, nothing is written.
+  const QString geenTekst = tmp.write(QStringLiteral("b.csv"), QByteArray("PK\x03\x04\0\0Jan", 9));
+  for (const QStringList& extra : {QStringList{}, QStringList{QStringLiteral("--list"), geenTekst}}) {
+    const QString z = tmp.path(QStringLiteral("z.prn"));
+    const Uitkomst w =
+        Draai(QStringList{QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("-o"), z} +
+              extra + QStringList{ontwerp});
+    EXPECT_EQ(w.code, 1);
+    EXPECT_EQ(w.fout.count('\n'), 1) << w.fout.toStdString();
+    EXPECT_FALSE(QFile::exists(z));
+  }
 }
 
 TEST_F(VelloraPrint, ExitCodesAndOneClearLine) {

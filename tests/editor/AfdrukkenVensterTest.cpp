@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -262,6 +263,33 @@ TEST_F(Afdrukken, TheNumberingDialogRefusesFieldsThatDoNotReadAsTheirValue) {
   EXPECT_EQ(meldingen.shown.size(), 6u);
   EXPECT_EQ(n.NummerVan, -5);
   EXPECT_EQ(n.NummerStap, 2);
+}
+
+TEST_F(Afdrukken, AListImportSkipsANamedFirstLineKeepsBlankRowsAndRefusesWhatIsNoText) {
+  Start();
+  Nummering& n = venster->nummering();
+  NummeringDialoog d(n, meldingen, bestanden);
+  const auto importeer = [&](const QString& pad, bool kopregel) {
+    bestanden.answers.push_back({pad, {}});
+    BeantwoordDialoog<NummeringDialoog>([kopregel](NummeringDialoog* dlg) {
+      dlg->findChild<QTabWidget*>(QStringLiteral("tabNummering"))->setCurrentIndex(1);
+      QCheckBox* kop = dlg->findChild<QCheckBox*>(QStringLiteral("chkKopregel"));
+      EXPECT_EQ(kop->text(), QStringLiteral("Eerste regel bevat namen"));
+      kop->setChecked(kopregel);
+      dlg->findChild<QPushButton*>(QStringLiteral("cmdImporteren"))->click();
+      dlg->findChild<QTableWidget*>(QStringLiteral("Grid1"))->horizontalHeader()->sectionClicked(0);
+    });
+    d.Kies();
+  };
+  importeer(tmp.write(QStringLiteral("a.txt"), "Naam\nAppel\n\nPeer\n\n\n"), true);
+  ASSERT_EQ(n.AantalNummers(), 3);
+  EXPECT_EQ(n.NummerLijst[0][0], QStringLiteral("Appel"));
+  EXPECT_EQ(n.NummerLijst[1][0], QString());
+  EXPECT_EQ(n.NummerLijst[2][0], QStringLiteral("Peer"));
+  importeer(tmp.write(QStringLiteral("b.csv"), QByteArray("Appel\0\x01\x02Peer", 12)), false);
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_TRUE(meldingen.shown[0].text.startsWith(QStringLiteral("Het bestand is geen lijst")));
+  EXPECT_EQ(n.AantalNummers(), 3);
 }
 
 TEST_F(Afdrukken, TheListTabTakesACsvAndAHeaderClickChoosesItsColumn) {

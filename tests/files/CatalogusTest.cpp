@@ -84,6 +84,10 @@ TEST(LeesFormaten, MissingOrBadItemsEndWithTheReadingMessage) {
       "1\n\"X\",0,50,30,53,33,1,99999,54,33,2,1,1,1,1,1\n",   // rows beyond 16 bits
       "1\n\"X\",0,0,30,53,33,1,1,54,33,2,1,1,1,1,1\n",        // a label without width
       "1\n\"X\",0,50,30,53,33,0,1,54,33,2,1,1,1,1,1\n",       // no columns
+      "1\n\"X\",0,1e30,30,53,33,1,1,54,33,2,1,1,1,1,1\n",     // a width no printer could address
+      "1\n\"X\",0,50,2731,53,33,1,1,54,33,2,1,1,1,1,1\n",     // past 32767 dots at 12 dots/mm
+      "1\n\"X\",0,50,30,53,33,1,1,1e30,33,2,1,1,1,1,1\n",     // nor a sheet
+      "1\n\"X\",0,50,30,53,33,1,1,54,33,2,1,1,-1e30,1,1\n",   // nor a margin
       "twee\n" + kEen,                                        // the count is no number
       "",                                                     // nothing at all
   };
