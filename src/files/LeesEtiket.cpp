@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 #include "files/FiguurBitmap.h"
 #include "model/Ontwerp.h"
@@ -140,7 +141,11 @@ QImage LeesPlaatje(const QByteArray& bytes, qint64& puntenOver) {
   QImageReader reader(&buffer, soort);
   reader.setDecideFormatFromContent(false);
   reader.setAutoTransform(false);
-  if (!BinnenLimiet(reader.size(), puntenOver)) throw BeschadigdBestand{};
+  QSize kop = reader.size();
+  // A bitmap stored from its top row down says so with a negative height.
+  if (soort == "bmp" && kop.height() < 0 && kop.height() > std::numeric_limits<int>::min())
+    kop.setHeight(-kop.height());
+  if (!BinnenLimiet(kop, puntenOver)) throw BeschadigdBestand{};
   if (soort == "bmp" && !BmpVolledig(bytes)) throw BeschadigdBestand{};
   QImage beeld;
   if (!reader.read(&beeld) || !BinnenLimiet(beeld.size(), puntenOver)) throw BeschadigdBestand{};
@@ -226,8 +231,8 @@ QString LeesFout::Melding() const {
 }
 
 LeesUitkomst LeesEtiketUit(const QByteArray& bytes, const FormatenTabel& formaten, const QString& fn) {
-  // Too short for the magic number: a design file that ends early.
-  if (bytes.size() < 4) return LeesFout{LeesFout::Beschadigd, fn, 0};
+  // Too short for the magic number: nothing says it is a design file.
+  if (bytes.size() < 4) return LeesFout{LeesFout::GeenVellora, fn, 0};
   Lezer l(bytes);
   GelezenEtiket e;
   const qint32 magie = l.Long();

@@ -25,9 +25,6 @@ struct LeesFout {
   qint16 BestType = 0;
 
   QString Melding() const;
-  // A missing file leaves the open design alone; for every other failure
-  // the design was already discarded as by the New command.
-  bool OntwerpBlijft() const { return soort == NietGevonden; }
 };
 
 using LeesUitkomst = std::variant<GelezenEtiket, LeesFout>;

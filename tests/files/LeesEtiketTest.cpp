@@ -238,6 +238,36 @@ TEST(LeesEtiket, AnyPictureTypeIsReadByTheFigureRule) {
   }
 }
 
+TEST(LeesEtiket, ATopDownBitmapKeepsItsTopRowOnTop) {
+  // 3 x 2, one bit, rows stored from the top (a negative height): the top
+  // row black, the bottom one white.
+  V2 v;
+  v.plaatje = Bytes()
+                  .raw("BM")
+                  .i32(70)
+                  .i32(0)
+                  .i32(62)
+                  .i32(40)
+                  .i32(3)
+                  .i32(-2)
+                  .i16(1)
+                  .i16(1)
+                  .i32(0)
+                  .i32(8)
+                  .i32(0)
+                  .i32(0)
+                  .i32(2)
+                  .i32(2)
+                  .i32(0x00FFFFFF)
+                  .i32(0)
+                  .raw(QByteArray("\xE0\0\0\0\0\0\0\0", 8));
+  const GelezenEtiket e = Lees(v.bytes());
+  ASSERT_EQ(e.Figuren.size(), 1u);
+  const QImage& a = e.Figuren[0].Afbeelding;
+  ASSERT_EQ(a.size(), QSize(3, 2));
+  EXPECT_TRUE(Toont(a, [](int, int y) { return y == 0; }));
+}
+
 TEST(LeesEtiketFouten, EachFailureHasItsOwnMessage) {
   EXPECT_STREQ(kFoutTitel, "Fout");
   TempFolder tmp;
@@ -246,18 +276,18 @@ TEST(LeesEtiketFouten, EachFailureHasItsOwnMessage) {
   LeesFout f = Fout(LeesEtiket(nergens, TestCatalogus()));
   EXPECT_EQ(f.soort, LeesFout::NietGevonden);
   EXPECT_EQ(f.Melding(), QStringLiteral("Vellora kan het bestand\nniet vinden.\n\n") + nergens);
-  EXPECT_TRUE(f.OntwerpBlijft());
 
   QDir(tmp.root()).mkdir(QStringLiteral("map.VLO"));
   f = Fout(LeesEtiket(tmp.path(QStringLiteral("map.VLO")), TestCatalogus()));
   EXPECT_EQ(f.soort, LeesFout::NietTeOpenen);
   EXPECT_EQ(f.Melding(), QStringLiteral("Vellora kan het\nbestand niet openen"));
-  EXPECT_FALSE(f.OntwerpBlijft());
 
   const QString geenVellora = QStringLiteral("Het bestand is geen Vellora\nbestand of is beschadigd.\n"
                                              "Vellora kan het bestand niet openen");
+  // An empty file, or one too short for the magic number, is no design file either.
   for (const QByteArray& b : {QByteArray("Beste klant,\r\n"), Bytes().i32(21335).str("89 x 36").i16(0).i16(0).bytes(),
-                              Bytes().i32(21333 + 65536).str("89 x 36").i16(0).i16(0).bytes()}) {
+                              Bytes().i32(21333 + 65536).str("89 x 36").i16(0).i16(0).bytes(), QByteArray(),
+                              QByteArray("VS"), QByteArray("VS\0", 3)}) {
     f = Fout(LeesEtiket(tmp.write(QStringLiteral("brief.VLO"), b), TestCatalogus()));
     EXPECT_EQ(f.soort, LeesFout::GeenVellora);
     EXPECT_EQ(f.Melding(), geenVellora);
@@ -269,7 +299,6 @@ TEST(LeesEtiketFouten, EachFailureHasItsOwnMessage) {
   EXPECT_EQ(f.soort, LeesFout::OnbekendFormaat);
   EXPECT_EQ(f.Melding(), QStringLiteral("Het formaat dat in dit ontwerp\nwordt gebruikt, is onbekend."));
   EXPECT_EQ(f.BestType, 2);
-  EXPECT_FALSE(f.OntwerpBlijft());
   // The format is looked up before the records are.
   EXPECT_EQ(Fout(Bytes().i32(21333).str("Onbekend").i16(-1)).soort, LeesFout::OnbekendFormaat);
 
@@ -280,15 +309,16 @@ TEST(LeesEtiketFouten, EachFailureHasItsOwnMessage) {
 
   const QString goed = tmp.write(QStringLiteral("goed.VLO"), V2().bytes());
   EXPECT_TRUE(std::holds_alternative<GelezenEtiket>(LeesEtiket(goed, TestCatalogus())));
-  EXPECT_EQ(Fout(LeesEtiket(tmp.write(QStringLiteral("leeg.VLO"), {}), TestCatalogus())).soort, LeesFout::Beschadigd);
+  EXPECT_EQ(Fout(LeesEtiket(tmp.write(QStringLiteral("leeg.VLO"), {}), TestCatalogus())).soort, LeesFout::GeenVellora);
 }
 
+// Past the magic number, a file cut short is a damaged design file.
 TEST(LeesEtiketFouten, EveryPrefixOfAValidFileIsDamaged) {
   Ontwerp o = Voorbeeld();
   for (const QByteArray& geldig : {V2().bytes(), EtiketBytes(1, o, QStringLiteral("89 x 36")),
                                    EtiketBytes(2, o, QStringLiteral("89 x 36"))}) {
     ASSERT_TRUE(std::holds_alternative<GelezenEtiket>(LeesEtiketUit(geldig, TestCatalogus())));
-    for (qsizetype n = 0; n < geldig.size(); ++n) {
+    for (qsizetype n = 4; n < geldig.size(); ++n) {
       const LeesFout f = Fout(geldig.left(n));
       ASSERT_EQ(f.soort, LeesFout::Beschadigd) << "prefix of " << n << " bytes";
     }
