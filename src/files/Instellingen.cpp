@@ -36,10 +36,10 @@ OpgeslagenStand LeesStand(const platform::SettingsStore& s, const QString& progr
   Instellingen& i = st.instellingen;
   i.ImageFolder = programmaMap;
   i.FileFolder = Lees(s, "FileFolder", programmaMap);
-  for (const auto& [naam, waarde] : s.readSection(QStringLiteral("Galleries"))) {
-    const qsizetype puntkomma = waarde.indexOf(u';');
-    i.Galerijen.append({naam, puntkomma < 0 ? waarde : waarde.left(puntkomma)});
-  }
+  // A gallery may list several folders; the first is the one it opens.
+  const QString galerijen = QStringLiteral("Galleries");
+  for (const auto& galerij : s.readSection(galerijen))
+    i.Galerijen.append({galerij.first, s.readList(galerijen, galerij.first).value(0)});
   i.Printer = LeesInteger(Lees(s, "Printer", QStringLiteral("1")));
   i.PrinterPort = LeesInteger(Lees(s, "PrinterPort", QStringLiteral("1")));
   i.PrintSpeed = LeesInteger(Lees(s, "PrintSpeed", QStringLiteral("1")));

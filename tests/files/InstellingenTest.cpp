@@ -66,20 +66,19 @@ TEST(Instellingen, SavedValuesReadBackAsTheyWere) {
   EXPECT_EQ(s.read(QStringLiteral("Defaults"), QStringLiteral("Printer1"), QStringLiteral("-")), QStringLiteral("-"));
 }
 
-TEST(Instellingen, IntegersAreLeadingNumbersAndGalleriesStopAtTheSemicolon) {
+TEST(Instellingen, IntegersAreLeadingNumbersAndAGalleryOpensItsFirstFolder) {
   platform::MemorySettingsStore s;
-  s.write(QStringLiteral("Defaults"), QStringLiteral("Printer"), QStringLiteral("geen"));
   s.write(QStringLiteral("Defaults"), QStringLiteral("PrintSpeed"), QStringLiteral("2.5x"));
-  s.write(QStringLiteral("Defaults"), QStringLiteral("Intensity"), QStringLiteral("99999"));
-  s.write(QStringLiteral("Galleries"), QStringLiteral("Logo's"), QStringLiteral("/data/logo;extra"));
-  s.write(QStringLiteral("Galleries"), QStringLiteral("Pijlen"), QStringLiteral("/data/pijlen"));
+  s.write(QStringLiteral("Defaults"), QStringLiteral("Intensity"), QStringLiteral(" 3"));
+  s.writeList(QStringLiteral("Galleries"), QStringLiteral("Logo's"),
+              {QStringLiteral("/data/lo;go"), QStringLiteral("/extra")});
+  s.writeList(QStringLiteral("Galleries"), QStringLiteral("Leeg"), {});
   const OpgeslagenStand st = LeesStand(s, QString(), 0);
-  EXPECT_EQ(st.instellingen.Printer, 0);
   EXPECT_EQ(st.instellingen.PrintSpeed, 2);  // 2.5 rounds to even
-  EXPECT_EQ(st.instellingen.Intensity, 32767);
+  EXPECT_EQ(st.instellingen.Intensity, 3);
   ASSERT_EQ(st.instellingen.Galerijen.size(), 2);
-  EXPECT_EQ(st.instellingen.Galerijen[0].second, QStringLiteral("/data/logo"));
-  EXPECT_EQ(st.instellingen.Galerijen[1].first, QStringLiteral("Pijlen"));
+  EXPECT_EQ(st.instellingen.Galerijen[0].second, QStringLiteral("/data/lo;go"));
+  EXPECT_EQ(st.instellingen.Galerijen[1], (QPair<QString, QString>{QStringLiteral("Leeg"), QString()}));
 }
 
 TEST(Instellingen, TheWindowIsRestoredOnlyWhenNormalAndEveryNumberAboveZero) {
