@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -140,6 +141,7 @@ void MemorySettingsStore::deleteSection(const QString& section) {
 IniSettingsStore::IniSettingsStore(QString path) : path_(std::move(path)) {
   QFile f(path_);
   if (f.open(QIODevice::ReadOnly)) sections_ = parse(f.readAll());
+  base_ = sections_;
 }
 
 QString IniSettingsStore::defaultPath() {
@@ -191,16 +193,65 @@ IniSettingsStore::Sections IniSettingsStore::parse(const QByteArray& text) {
   return sections;
 }
 
+IniSettingsStore::Sections IniSettingsStore::merge(const Sections& base, const Sections& own, const Sections& file) {
+  // What an entry becomes: the program's, where it changed it; else the file's.
+  auto outcome = [&](const QString& section, const QString& key) -> const Entry* {
+    const Entry* b = findEntry(base, section, key);
+    const Entry* o = findEntry(own, section, key);
+    const bool changed = (b == nullptr) != (o == nullptr) || (b && b->items != o->items);
+    return changed ? o : findEntry(file, section, key);
+  };
+  Sections out;
+  for (const Section& s : own) {
+    Section merged{s.name, {}};
+    for (const Entry& e : s.entries)
+      if (const Entry* r = outcome(s.name, e.key)) merged.entries.push_back(*r);
+    out.push_back(std::move(merged));
+  }
+  // What only the file holds, each after the entry it follows there, so
+  // that the program's order stands and the file's additions keep their
+  // place beside it.
+  size_t sectionAt = 0;
+  for (const Section& f : file) {
+    auto s = std::find_if(out.begin(), out.end(), [&](const Section& o) { return same(o.name, f.name); });
+    if (s == out.end()) s = out.insert(out.begin() + qsizetype(sectionAt), Section{f.name, {}});
+    sectionAt = size_t(s - out.begin()) + 1;
+    size_t at = 0;
+    for (const Entry& e : f.entries) {
+      auto has = std::find_if(s->entries.begin(), s->entries.end(), [&](const Entry& o) { return same(o.key, e.key); });
+      if (has != s->entries.end()) {
+        at = size_t(has - s->entries.begin()) + 1;
+      } else if (!findEntry(base, f.name, e.key) && !findEntry(own, f.name, e.key)) {
+        s->entries.insert(s->entries.begin() + qsizetype(at), e);
+        ++at;
+      }
+    }
+  }
+  std::erase_if(out, [](const Section& s) { return s.entries.empty(); });
+  return out;
+}
+
 bool IniSettingsStore::flush() {
+  // Unchanged, the file stays as it is, with whatever others wrote into it.
+  if (serialize(sections_) == serialize(base_)) return true;
+  QFile now(path_);
+  Sections file;
+  if (now.open(QIODevice::ReadOnly)) {
+    file = parse(now.readAll());
+  } else if (now.exists()) {
+    file = base_;  // not readable now: nothing known to have changed
+  }
   QDir().mkpath(QFileInfo(path_).absolutePath());
   QSaveFile f(path_);
   if (!f.open(QIODevice::WriteOnly)) return false;
-  const QByteArray data = serialize(sections_);
+  const QByteArray data = serialize(merge(base_, sections_, file));
   if (f.write(data) != data.size()) {
     f.cancelWriting();
     return false;
   }
-  return f.commit();
+  if (!f.commit()) return false;
+  base_ = sections_;
+  return true;
 }
 
 }  // namespace platform

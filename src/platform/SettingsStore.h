@@ -55,10 +55,25 @@ class MemorySettingsStore : public SettingsStore {
   Sections sections_;
 };
 
-// An INI file in the user's configuration folder. It is read once when
-// opened and rewritten whole on flush, through a temporary file that is
-// renamed over the old one, so a crash never leaves half a file behind.
-// A damaged or unreadable file simply yields the defaults.
+// An INI file in the user's configuration folder, read once when opened.
+//
+// A save merges: the file is read again and only what this program changed
+// since it read the file is applied to it, so an entry someone else changed
+// or added meanwhile (Printer1 set by hand, say) stays as they left it. A
+// key this program changed, added or removed gets its value, or stays
+// removed, even when the file changed it too: the program's last word
+// counts for what it touched. What it did not touch follows the file, even
+// when the file no longer has it. Writing back the value read is no change,
+// and deleting a section removes the keys the program knew in it, not those
+// others added since.
+// Reads answer with what the program read and wrote: the file's later
+// changes are merged on disk, not brought into the running program, whose
+// stale copy would otherwise count as a change at the next save.
+//
+// The file is written through a temporary file that is renamed over the old
+// one, so a crash never leaves half a file behind. Nothing is written while
+// nothing was changed. A damaged or unreadable file simply yields the
+// defaults.
 //
 // The file's text: "[section]" lines, then "key=value" lines; lines that
 // are empty or start with ";" are skipped. A backslash escapes the
@@ -77,7 +92,11 @@ class IniSettingsStore : public MemorySettingsStore {
  private:
   static Sections parse(const QByteArray& text);
   static QByteArray serialize(const Sections& sections);
+  static Sections merge(const Sections& base, const Sections& own, const Sections& file);
   QString path_;
+  // What the file held when this store read it, with what the store wrote
+  // to it since: the program's changes are how its entries differ.
+  Sections base_;
 };
 
 }  // namespace platform

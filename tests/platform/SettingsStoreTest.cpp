@@ -159,6 +159,81 @@ TEST(IniSettingsStore, ABackslashTypedByHandBeforeAnOrdinaryCharacterStays) {
   EXPECT_EQ(s.read(QStringLiteral("Defaults"), QStringLiteral("Printer2")), QStringLiteral("\\"));
 }
 
+TEST(IniSettingsStore, SavingKeepsWhatOthersChangedUnlessTheProgramChangedItToo) {
+  TempFolder tmp;
+  const QString pad = tmp.write(QStringLiteral("Vellora.ini"),
+                                "[Defaults]\nForm= 1\nPrintSpeed=2\nPrinter1=lpt1:\nStyle=0\nShowArea=False\n");
+  IniSettingsStore s(pad);
+  const QString d = QStringLiteral("Defaults");
+  // Meanwhile the user edits the file by hand.
+  tmp.write(QStringLiteral("Vellora.ini"),
+            "; mine\n[Defaults]\nForm= 5\nPrintSpeed=3\nPrinter1=/tmp/etiket.prn\nShell1=lp\nShowArea=False\n"
+            "[Rond 40]\nHorizontalShift=1\n");
+  s.write(d, QStringLiteral("Form"), QStringLiteral(" 2"));        // changed by the program
+  s.write(d, QStringLiteral("PrintSpeed"), QStringLiteral("2"));   // written, but as it was read
+  s.write(d, QStringLiteral("Fontname"), QStringLiteral("Sans"));  // new
+  ASSERT_TRUE(s.flush());
+  IniSettingsStore na(pad);
+  EXPECT_EQ(na.read(d, QStringLiteral("Form")), QStringLiteral(" 2"));
+  EXPECT_EQ(na.read(d, QStringLiteral("PrintSpeed")), QStringLiteral("3"));
+  EXPECT_EQ(na.read(d, QStringLiteral("Printer1")), QStringLiteral("/tmp/etiket.prn"));
+  EXPECT_EQ(na.read(d, QStringLiteral("Shell1")), QStringLiteral("lp"));
+  EXPECT_EQ(na.read(d, QStringLiteral("Fontname")), QStringLiteral("Sans"));
+  EXPECT_EQ(na.read(d, QStringLiteral("Style"), QStringLiteral("weg")), QStringLiteral("weg"));  // removed by the user
+  EXPECT_EQ(na.read(QStringLiteral("Rond 40"), QStringLiteral("HorizontalShift")), QStringLiteral("1"));
+  // The program's view is what it read and wrote.
+  EXPECT_EQ(s.read(d, QStringLiteral("Printer1")), QStringLiteral("lpt1:"));
+
+  // Once saved, the program's value is the one it read: a later hand edit
+  // of it is kept by the next save too.
+  QByteArray tekst = Inhoud(pad);
+  tekst.replace("Form= 2", "Form= 7");
+  tmp.write(QStringLiteral("Vellora.ini"), tekst);
+  s.write(d, QStringLiteral("ShowArea"), QStringLiteral("True"));
+  ASSERT_TRUE(s.flush());
+  IniSettingsStore later(pad);
+  EXPECT_EQ(later.read(d, QStringLiteral("Form")), QStringLiteral(" 7"));
+  EXPECT_EQ(later.read(d, QStringLiteral("ShowArea")), QStringLiteral("True"));
+  EXPECT_EQ(later.read(d, QStringLiteral("Printer1")), QStringLiteral("/tmp/etiket.prn"));
+  EXPECT_EQ(QDir(tmp.root()).entryList(QDir::Files), QStringList(QStringLiteral("Vellora.ini")));
+}
+
+TEST(IniSettingsStore, WhatTheProgramRemovedStaysRemovedAndOthersAdditionsKeepTheirPlace) {
+  TempFolder tmp;
+  const QString pad = tmp.write(QStringLiteral("Vellora.ini"), "[Galleries]\nA=/a\nB=/b\nC=/c\n[Oud]\nX=1\n");
+  IniSettingsStore s(pad);
+  const QString g = QStringLiteral("Galleries");
+  tmp.write(QStringLiteral("Vellora.ini"), "[Galleries]\nA=/a2\nB=/b2\nD=/d\nC=/c\n[Oud]\nX=2\nY=1\n");
+  // The program drops B and the section Oud, and adds E.
+  s.deleteSection(g);
+  for (const QString naam : {"A", "C", "E"}) s.write(g, naam, u'/' + naam.toLower());
+  s.deleteSection(QStringLiteral("Oud"));
+  ASSERT_TRUE(s.flush());
+  IniSettingsStore na(pad);
+  const auto galerijen = na.readSection(g);
+  QStringList namen, mappen;
+  for (const auto& [naam, map] : galerijen) {
+    namen << naam;
+    mappen << map;
+  }
+  EXPECT_EQ(namen, QStringList({"A", "D", "C", "E"}));
+  // A was written again as it was read: the user's folder stays.
+  EXPECT_EQ(mappen, QStringList({"/a2", "/d", "/c", "/e"}));
+  const auto oud = na.readSection(QStringLiteral("Oud"));
+  ASSERT_EQ(oud.size(), 1);
+  EXPECT_EQ(oud[0].first, QStringLiteral("Y"));
+}
+
+TEST(IniSettingsStore, WithoutChangesTheFileIsLeftAsItIs) {
+  TempFolder tmp;
+  const QByteArray tekst("; kept\n[Defaults]\nForm= 1\n");
+  const QString pad = tmp.write(QStringLiteral("Vellora.ini"), tekst);
+  IniSettingsStore s(pad);
+  s.write(QStringLiteral("Defaults"), QStringLiteral("Form"), QStringLiteral(" 1"));
+  ASSERT_TRUE(s.flush());
+  EXPECT_EQ(Inhoud(pad), tekst);
+}
+
 TEST(IniSettingsStore, DamagedFileGivesDefaultsAndIsReplacedWhole) {
   TempFolder tmp;
   QByteArray rommel("\x00\xff[[[=\n=no key\nkey outside=1\n[Defaults\n", 40);
