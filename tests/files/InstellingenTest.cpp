@@ -81,6 +81,39 @@ TEST(Instellingen, IntegersAreLeadingNumbersAndAGalleryOpensItsFirstFolder) {
   EXPECT_EQ(st.instellingen.Galerijen[1], (QPair<QString, QString>{QStringLiteral("Leeg"), QString()}));
 }
 
+TEST(Instellingen, PrinterSettingsOutsideTheirRangeComeToTheNearestEnd) {
+  struct Geval {
+    const char* sleutel;
+    const char* tekst;
+    qint16 Instellingen::*veld;
+    qint16 verwacht;
+  };
+  const Geval gevallen[] = {
+      {"Printer", "geen", &Instellingen::Printer, 1},      {"Printer", "3", &Instellingen::Printer, 2},
+      {"PrinterPort", "0", &Instellingen::PrinterPort, 1}, {"PrinterPort", "9", &Instellingen::PrinterPort, 4},
+      {"PrintSpeed", "-2", &Instellingen::PrintSpeed, 1},  {"PrintSpeed", "10", &Instellingen::PrintSpeed, 5},
+      {"Intensity", "0", &Instellingen::Intensity, 1},     {"Intensity", "99999", &Instellingen::Intensity, 5},
+      {"PrinterPort", "4", &Instellingen::PrinterPort, 4}, {"PrintSpeed", "1", &Instellingen::PrintSpeed, 1},
+  };
+  for (const Geval& g : gevallen) {
+    platform::MemorySettingsStore s;
+    s.write(QStringLiteral("Defaults"), QString::fromLatin1(g.sleutel), QString::fromLatin1(g.tekst));
+    EXPECT_EQ(LeesStand(s, QString(), 0).instellingen.*g.veld, g.verwacht) << g.sleutel << "=" << g.tekst;
+  }
+}
+
+TEST(Instellingen, AnOffsetBeyondReachIsKeptToTheLargestOne) {
+  platform::MemorySettingsStore s;
+  BewaarVerschuiving(s, QStringLiteral("Rond 40"), {QStringLiteral("1e39"), QStringLiteral("-1e300")});
+  EXPECT_EQ(HorizontaleVerschuiving(s, QStringLiteral("Rond 40")), float(kGrootsteVerschuiving));
+  EXPECT_EQ(VerticaleVerschuiving(s, QStringLiteral("Rond 40")), -float(kGrootsteVerschuiving));
+  // The dialog still shows what was typed.
+  EXPECT_EQ(LeesVerschuiving(s, QStringLiteral("Rond 40")).Horizontaal, QStringLiteral("1e39"));
+  BewaarVerschuiving(s, QStringLiteral("Rond 40"), {QStringLiteral("-2.5"), QStringLiteral("9999")});
+  EXPECT_EQ(HorizontaleVerschuiving(s, QStringLiteral("Rond 40")), -2.5f);
+  EXPECT_EQ(VerticaleVerschuiving(s, QStringLiteral("Rond 40")), 9999.0f);
+}
+
 TEST(Instellingen, TheWindowIsRestoredOnlyWhenNormalAndEveryNumberAboveZero) {
   EXPECT_TRUE(HerstelVenster({10, 10, 100, 100, 0}));
   EXPECT_FALSE(HerstelVenster({0, 10, 100, 100, 0}));
