@@ -16,6 +16,10 @@ QString Lees(const platform::SettingsStore& s, const char* sleutel, const QStrin
 QString Getal(double v) { return QString::number(v, 'g', 12); }
 QString Bool(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
 
+qint16 LeesBinnen(const QString& tekst, qint16 laagste, qint16 hoogste) {
+  return std::clamp(LeesInteger(tekst), laagste, hoogste);
+}
+
 bool LeesBool(const QString& tekst) {
   if (tekst.trimmed().compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0) return true;
   bool getal = false;
@@ -36,14 +40,14 @@ OpgeslagenStand LeesStand(const platform::SettingsStore& s, const QString& progr
   Instellingen& i = st.instellingen;
   i.ImageFolder = programmaMap;
   i.FileFolder = Lees(s, "FileFolder", programmaMap);
-  for (const auto& [naam, waarde] : s.readSection(QStringLiteral("Galleries"))) {
-    const qsizetype puntkomma = waarde.indexOf(u';');
-    i.Galerijen.append({naam, puntkomma < 0 ? waarde : waarde.left(puntkomma)});
-  }
-  i.Printer = LeesInteger(Lees(s, "Printer", QStringLiteral("1")));
-  i.PrinterPort = LeesInteger(Lees(s, "PrinterPort", QStringLiteral("1")));
-  i.PrintSpeed = LeesInteger(Lees(s, "PrintSpeed", QStringLiteral("1")));
-  i.Intensity = LeesInteger(Lees(s, "Intensity", QStringLiteral("5")));
+  // A gallery may list several folders; the first is the one it opens.
+  const QString galerijen = QStringLiteral("Galleries");
+  for (const auto& galerij : s.readSection(galerijen))
+    i.Galerijen.append({galerij.first, s.readList(galerijen, galerij.first).value(0)});
+  i.Printer = LeesBinnen(Lees(s, "Printer", QStringLiteral("1")), 1, 2);
+  i.PrinterPort = LeesBinnen(Lees(s, "PrinterPort", QStringLiteral("1")), 1, 4);
+  i.PrintSpeed = LeesBinnen(Lees(s, "PrintSpeed", QStringLiteral("1")), 1, 5);
+  i.Intensity = LeesBinnen(Lees(s, "Intensity", QStringLiteral("5")), 1, 5);
   i.WindowsPrinter = Lees(s, "WindowsPrinter", QString());
   st.ToonAfdrukbaarGebied = Lees(s, "ShowArea", QStringLiteral("False")) == QStringLiteral("True");
   i.Printer1 = Lees(s, "Printer1", QStringLiteral("lpt1:"));
@@ -109,10 +113,16 @@ void BewaarVerschuiving(platform::SettingsStore& s, const QString& formaat, cons
   s.write(formaat, kVerticaal, v.Verticaal);
 }
 
+namespace {
+float Millimeters(const QString& tekst) {
+  return float(std::clamp(LeesGetal(tekst), -kGrootsteVerschuiving, kGrootsteVerschuiving));
+}
+}  // namespace
+
 float HorizontaleVerschuiving(const platform::SettingsStore& s, const QString& formaat) {
-  return float(LeesGetal(LeesVerschuiving(s, formaat).Horizontaal));
+  return Millimeters(LeesVerschuiving(s, formaat).Horizontaal);
 }
 
 float VerticaleVerschuiving(const platform::SettingsStore& s, const QString& formaat) {
-  return float(LeesGetal(LeesVerschuiving(s, formaat).Verticaal));
+  return Millimeters(LeesVerschuiving(s, formaat).Verticaal);
 }

@@ -45,8 +45,11 @@ struct OpgeslagenStand {
 };
 
 // Reads the stored state; missing entries give the defaults, a stored
-// integer that is no number gives 0. programmaMap is the default of
-// FileFolder; ontwerpStijl the window state used when none is stored.
+// integer that is no number gives 0. The printer's settings are brought
+// within the ranges above, to the nearest end: a value edited by hand must
+// not reach the printer as a command it does not know. programmaMap is the
+// default of FileFolder; ontwerpStijl the window state used when none is
+// stored.
 OpgeslagenStand LeesStand(const platform::SettingsStore& s, const QString& programmaMap, int ontwerpStijl);
 
 // Writes what every save writes, in its order.
@@ -61,7 +64,10 @@ struct Verschuiving {
 };
 Verschuiving LeesVerschuiving(const platform::SettingsStore& s, const QString& formaat);
 void BewaarVerschuiving(platform::SettingsStore& s, const QString& formaat, const Verschuiving& v);
-// The offsets in mm; text that is no number counts as 0.
+// The offsets in mm; text that is no number counts as 0, and an offset is
+// at most kGrootsteVerschuiving either way: further off than any printer
+// reaches, yet a number the dot arithmetic can hold.
+inline constexpr double kGrootsteVerschuiving = 10000;
 float HorizontaleVerschuiving(const platform::SettingsStore& s, const QString& formaat);
 float VerticaleVerschuiving(const platform::SettingsStore& s, const QString& formaat);
 

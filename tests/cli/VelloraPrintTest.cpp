@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
@@ -113,6 +114,25 @@ TEST_F(VelloraPrint, StoredSettingsAndOffsetsApplyWhenNotGiven) {
                             QStringLiteral("-"), ontwerp});
   ASSERT_EQ(v.code, 0);
   EXPECT_EQ(sbpl::Lees(v.uit).vellen.at(0).labels.at(0).H, 16);
+}
+
+TEST_F(VelloraPrint, SettingsEditedBeyondTheirRangeNeverReachThePrinter) {
+  const QString ontwerp = BewaardOntwerp();
+  const QString ini = tmp.path(QStringLiteral("config/Vellora/Vellora.ini"));
+  QDir().mkpath(QFileInfo(ini).absolutePath());
+  tmp.write(QStringLiteral("config/Vellora/Vellora.ini"), "[Defaults]\nPrintSpeed=10\nIntensity=0\n");
+  const QStringList argumenten = {QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus,
+                                  QStringLiteral("-o"), QStringLiteral("-"),         ontwerp};
+  const Uitkomst u = Draai(argumenten);
+  ASSERT_EQ(u.code, 0) << u.fout.toStdString();
+  EXPECT_TRUE(u.uit.startsWith("\033A\033CS5\033#E1")) << u.uit.left(12).toStdString();
+  // An offset no number of dots can hold is the largest one, which no sheet
+  // fits: refused, not sent somewhere.
+  tmp.write(QStringLiteral("config/Vellora/Vellora.ini"), "[50 x 30]\nHorizontalShift=1e39\n");
+  const Uitkomst v = Draai(argumenten);
+  EXPECT_EQ(v.code, 1);
+  EXPECT_TRUE(v.fout.contains("beyond the printer's 9999 dots")) << v.fout.toStdString();
+  EXPECT_TRUE(v.uit.isEmpty());
 }
 
 TEST_F(VelloraPrint, TheListGivesOneCopyPerRowAndThePreviewDrawsTheSheets) {

@@ -40,6 +40,20 @@ class Bestanden : public EtiketOpstelling {
     ::VoegRondeTekstToe(O(), venster->HuidigEtiketFormaat(), g);
   }
   void Antwoord(platform::MessageService::Answer a) { meldingen.answers.push_back(a); }
+  // Closes the window before the store it was started on goes.
+  struct Sluiter {
+    std::unique_ptr<Etiket>& venster;
+    ~Sluiter() { venster.reset(); }
+  };
+  // The window on a store of its own, such as one read from a file.
+  void StartMet(platform::SettingsStore& store) {
+    EtiketOpties opties = Opties();
+    opties.instellingen = &store;
+    venster = std::make_unique<Etiket>(opties);
+    ASSERT_TRUE(venster->Form_Load());
+    venster->show();
+    QApplication::processEvents();
+  }
 };
 }  // namespace
 
@@ -413,15 +427,15 @@ TEST_F(Bestanden, TheFigureButtonsPutTheOnlyFigureBesideTheText) {
 }
 
 namespace {
-void Galerij(platform::MemorySettingsStore& s, const char* naam, const QString& map) {
-  s.write(QStringLiteral("Galleries"), QString::fromLatin1(naam), map);
+void Galerij(platform::MemorySettingsStore& s, const char* naam, const QStringList& mappen) {
+  s.writeList(QStringLiteral("Galleries"), QString::fromLatin1(naam), mappen);
 }
 }  // namespace
 
 TEST_F(Bestanden, WithSeveralGalleriesThePictureMenuBecomesASubmenu) {
-  Galerij(instellingen, "Logo's", QStringLiteral("/srv/logo"));
-  Galerij(instellingen, "Pijlen", QStringLiteral("/srv/pijlen;oud"));
-  Galerij(instellingen, "Vlaggen", QStringLiteral("/srv/vlaggen"));
+  Galerij(instellingen, "Logo's", {QStringLiteral("/srv/logo")});
+  Galerij(instellingen, "Pijlen", {QStringLiteral("/srv/pijlen"), QStringLiteral("/srv/oud")});
+  Galerij(instellingen, "Vlaggen", {QStringLiteral("/srv/vlaggen")});
   Start();
   EXPECT_FALSE(Kind<QAction>("mnuBestandInvoegen")->isVisible());
   EXPECT_TRUE(Kind<QAction>("mnuBestandInvoegen2")->isVisible());
@@ -430,14 +444,14 @@ TEST_F(Bestanden, WithSeveralGalleriesThePictureMenuBecomesASubmenu) {
   Menu("mnuGalerij2");
   EXPECT_EQ(bestanden.lastFolder, QStringLiteral("/srv/vlaggen"));
   Menu("mnuGalerij1");
-  EXPECT_EQ(bestanden.lastFolder, QStringLiteral("/srv/pijlen"));  // cut at the ";"
+  EXPECT_EQ(bestanden.lastFolder, QStringLiteral("/srv/pijlen"));  // the first of its folders
   EXPECT_EQ(bestanden.lastCaption, QStringLiteral("Bestand invoegen"));
 }
 
 TEST_F(Bestanden, DeletingGalleriesRebuildsTheMenuAndTheStore) {
-  Galerij(instellingen, "Een", QStringLiteral("/srv/een"));
-  Galerij(instellingen, "Twee", QStringLiteral("/srv/twee"));
-  Galerij(instellingen, "Drie", QStringLiteral("/srv/drie"));
+  Galerij(instellingen, "Een", {QStringLiteral("/srv/een")});
+  Galerij(instellingen, "Twee", {QStringLiteral("/srv/twee")});
+  Galerij(instellingen, "Drie", {QStringLiteral("/srv/drie")});
   Start();
   auto verwijderEen = [this] {
     meldingen.answers = {platform::MessageService::Answer::Yes};
@@ -465,4 +479,53 @@ TEST_F(Bestanden, DeletingGalleriesRebuildsTheMenuAndTheStore) {
   EXPECT_EQ(venster->instellingen().ImageFolder, QStringLiteral("/srv/drie"));
   Kind<QPushButton>("cmdBestand")->click();
   EXPECT_EQ(bestanden.lastFolder, QStringLiteral("/srv/drie"));
+}
+
+TEST_F(Bestanden, GalleriesKeepEveryCharacterOfTheirNamesAndFoldersThroughTheSettingsFile) {
+  // One gallery the user wrote by hand, with two folders.
+  const QString pad = tmp.write(QStringLiteral("Vellora.ini"), "[Galleries]\nPijlen=/srv/pijlen;/srv/oud\n");
+  const QList<QPair<QString, QString>> nieuw = {
+      {QStringLiteral(";Logo's"), QStringLiteral("/srv/;logo's")},
+      {QStringLiteral("[Oud]"), QStringLiteral("/srv/[oud]")},
+      {QStringLiteral("a=b]"), QStringLiteral("/srv/a=b;c;")},
+      {QStringLiteral("Twee\nregels\r"), QStringLiteral("/srv/x\r\ny\nz")},
+      {QStringLiteral("C:\\Plaatjes\\"), QStringLiteral("C:\\Plaatjes\\;D:\\")},
+      {QStringLiteral("Ünïcødé ✓"), QStringLiteral("/srv/日本")},
+  };
+  {
+    platform::IniSettingsStore ini(pad);
+    Sluiter sluit{venster};
+    StartMet(ini);
+    BeantwoordDialoog<QDialog>([&](QDialog* d) {
+      for (const auto& [naam, map] : nieuw) {
+        QTimer::singleShot(0, [naam, map] {
+          QWidget* g = QApplication::activeModalWidget();
+          if (!g || g->objectName() != QStringLiteral("frmGalerij")) return;
+          g->findChild<QLineEdit*>(QStringLiteral("txtBeschrijving"))->setText(naam);
+          g->findChild<QLineEdit*>(QStringLiteral("txtPad"))->setText(map);
+          g->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        });
+        d->findChild<QPushButton*>(QStringLiteral("cmdToevoegen"))->click();
+      }
+      d->findChild<QPushButton*>(QStringLiteral("cmdSluiten"))->click();
+    });
+    Menu("mnuGalerijen");
+    ASSERT_EQ(venster->instellingen().Galerijen.size(), 1 + nieuw.size());
+  }
+  // The next run sees every gallery as it was typed.
+  platform::IniSettingsStore ini(pad);
+  Sluiter sluit{venster};
+  StartMet(ini);
+  const QList<QPair<QString, QString>> verwacht = QList<QPair<QString, QString>>{{"Pijlen", "/srv/pijlen"}} + nieuw;
+  EXPECT_EQ(venster->instellingen().Galerijen, verwacht);
+  for (qsizetype i = 0; i < verwacht.size(); ++i) {
+    QAction* actie = Kind<QAction>(QStringLiteral("mnuGalerij%1").arg(i));
+    ASSERT_NE(actie, nullptr);
+    EXPECT_EQ(actie->text(), verwacht[i].first);
+    actie->trigger();
+    EXPECT_EQ(bestanden.lastFolder, verwacht[i].second);
+  }
+  // The hand-written gallery still lists both its folders.
+  EXPECT_EQ(ini.readList(QStringLiteral("Galleries"), QStringLiteral("Pijlen")),
+            QStringList({QStringLiteral("/srv/pijlen"), QStringLiteral("/srv/oud")}));
 }

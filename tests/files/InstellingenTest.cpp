@@ -66,20 +66,52 @@ TEST(Instellingen, SavedValuesReadBackAsTheyWere) {
   EXPECT_EQ(s.read(QStringLiteral("Defaults"), QStringLiteral("Printer1"), QStringLiteral("-")), QStringLiteral("-"));
 }
 
-TEST(Instellingen, IntegersAreLeadingNumbersAndGalleriesStopAtTheSemicolon) {
+TEST(Instellingen, IntegersAreLeadingNumbersAndAGalleryOpensItsFirstFolder) {
   platform::MemorySettingsStore s;
-  s.write(QStringLiteral("Defaults"), QStringLiteral("Printer"), QStringLiteral("geen"));
   s.write(QStringLiteral("Defaults"), QStringLiteral("PrintSpeed"), QStringLiteral("2.5x"));
-  s.write(QStringLiteral("Defaults"), QStringLiteral("Intensity"), QStringLiteral("99999"));
-  s.write(QStringLiteral("Galleries"), QStringLiteral("Logo's"), QStringLiteral("/data/logo;extra"));
-  s.write(QStringLiteral("Galleries"), QStringLiteral("Pijlen"), QStringLiteral("/data/pijlen"));
+  s.write(QStringLiteral("Defaults"), QStringLiteral("Intensity"), QStringLiteral(" 3"));
+  s.writeList(QStringLiteral("Galleries"), QStringLiteral("Logo's"),
+              {QStringLiteral("/data/lo;go"), QStringLiteral("/extra")});
+  s.writeList(QStringLiteral("Galleries"), QStringLiteral("Leeg"), {});
   const OpgeslagenStand st = LeesStand(s, QString(), 0);
-  EXPECT_EQ(st.instellingen.Printer, 0);
   EXPECT_EQ(st.instellingen.PrintSpeed, 2);  // 2.5 rounds to even
-  EXPECT_EQ(st.instellingen.Intensity, 32767);
+  EXPECT_EQ(st.instellingen.Intensity, 3);
   ASSERT_EQ(st.instellingen.Galerijen.size(), 2);
-  EXPECT_EQ(st.instellingen.Galerijen[0].second, QStringLiteral("/data/logo"));
-  EXPECT_EQ(st.instellingen.Galerijen[1].first, QStringLiteral("Pijlen"));
+  EXPECT_EQ(st.instellingen.Galerijen[0].second, QStringLiteral("/data/lo;go"));
+  EXPECT_EQ(st.instellingen.Galerijen[1], (QPair<QString, QString>{QStringLiteral("Leeg"), QString()}));
+}
+
+TEST(Instellingen, PrinterSettingsOutsideTheirRangeComeToTheNearestEnd) {
+  struct Geval {
+    const char* sleutel;
+    const char* tekst;
+    qint16 Instellingen::*veld;
+    qint16 verwacht;
+  };
+  const Geval gevallen[] = {
+      {"Printer", "geen", &Instellingen::Printer, 1},      {"Printer", "3", &Instellingen::Printer, 2},
+      {"PrinterPort", "0", &Instellingen::PrinterPort, 1}, {"PrinterPort", "9", &Instellingen::PrinterPort, 4},
+      {"PrintSpeed", "-2", &Instellingen::PrintSpeed, 1},  {"PrintSpeed", "10", &Instellingen::PrintSpeed, 5},
+      {"Intensity", "0", &Instellingen::Intensity, 1},     {"Intensity", "99999", &Instellingen::Intensity, 5},
+      {"PrinterPort", "4", &Instellingen::PrinterPort, 4}, {"PrintSpeed", "1", &Instellingen::PrintSpeed, 1},
+  };
+  for (const Geval& g : gevallen) {
+    platform::MemorySettingsStore s;
+    s.write(QStringLiteral("Defaults"), QString::fromLatin1(g.sleutel), QString::fromLatin1(g.tekst));
+    EXPECT_EQ(LeesStand(s, QString(), 0).instellingen.*g.veld, g.verwacht) << g.sleutel << "=" << g.tekst;
+  }
+}
+
+TEST(Instellingen, AnOffsetBeyondReachIsKeptToTheLargestOne) {
+  platform::MemorySettingsStore s;
+  BewaarVerschuiving(s, QStringLiteral("Rond 40"), {QStringLiteral("1e39"), QStringLiteral("-1e300")});
+  EXPECT_EQ(HorizontaleVerschuiving(s, QStringLiteral("Rond 40")), float(kGrootsteVerschuiving));
+  EXPECT_EQ(VerticaleVerschuiving(s, QStringLiteral("Rond 40")), -float(kGrootsteVerschuiving));
+  // The dialog still shows what was typed.
+  EXPECT_EQ(LeesVerschuiving(s, QStringLiteral("Rond 40")).Horizontaal, QStringLiteral("1e39"));
+  BewaarVerschuiving(s, QStringLiteral("Rond 40"), {QStringLiteral("-2.5"), QStringLiteral("9999")});
+  EXPECT_EQ(HorizontaleVerschuiving(s, QStringLiteral("Rond 40")), -2.5f);
+  EXPECT_EQ(VerticaleVerschuiving(s, QStringLiteral("Rond 40")), 9999.0f);
 }
 
 TEST(Instellingen, TheWindowIsRestoredOnlyWhenNormalAndEveryNumberAboveZero) {
