@@ -309,8 +309,10 @@ void EtiketPlaatje::picHandvat_MouseDown(int index, Qt::MouseButton knop, Qt::Ke
   }
   EtiketBeeld& beeld = bewerker_.beeld();
   beeld.PlaatsHandvaten();
-  rekking_ =
-      BeginRekken(beeld.Selectie(), index, toetsen & Qt::ShiftModifier, toetsen & Qt::ControlModifier, bijsnijden);
+  const bool shift = toetsen & Qt::ShiftModifier, ctrl = toetsen & Qt::ControlModifier;
+  rekking_ = bijsnijden
+                 ? BeginBijsnijden(beeld.Selectie(), index, shift, ctrl, b.ontwerp().voorwerp(b.GeselecteerdVoorwerp()))
+                 : BeginRekken(beeld.Selectie(), index, shift, ctrl, false);
   ToonSchaduw(beeld.Selectie());
 }
 
