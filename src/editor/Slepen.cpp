@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/EtiketBestand.h"
 #include "model/Afronden.h"
 #include "model/Kenmerken.h"
 
@@ -135,7 +136,7 @@ NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw) 
   const float sx = std::fabs(schaduw.Rechts - schaduw.Links) / (sel.Rechts - sel.Links);
   NieuwVak n;
   if (v.Soort() == Tekstlijn) {
-    n.Lettergrootte = qint16(std::floor(v.tekst().Lettergrootte * sy));
+    n.Lettergrootte = std::floor(v.tekst().Lettergrootte * double(sy));
     n.Hoogte = HoogteVoorPunten(n.Lettergrootte);
   } else {
     n.Hoogte = sy * v.Hoogte;
@@ -157,3 +158,10 @@ NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw) 
   SnijAs(v.Boven, v.Hoogte, b.BronY, b.BronHoogte, b.BeeldHoogte, n.Boven, n.Hoogte, n.BronY, n.BronHoogte);
   return n;
 }
+
+bool KanBewaren(const NieuwVak& n, qint16 soort) {
+  if (soort == Tekstlijn && !(n.Lettergrootte >= -32768 && n.Lettergrootte <= 32767)) return false;
+  return KanBewaren(n.Links, n.Boven) && MaatPast(n.Breedte) && MaatPast(n.Hoogte);
+}
+
+bool KanBewaren(float links, float boven) { return MaatPast(links) && MaatPast(boven); }

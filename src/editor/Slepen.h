@@ -48,7 +48,13 @@ Kader Rekken(const Rekking& r, float x, float y);
 // within the picture, whatever the shadow.
 struct NieuwVak {
   float Links = 0, Boven = 0, Breedte = 0, Hoogte = 0;
-  qint16 Lettergrootte = 0;  // text lines only
+  double Lettergrootte = 0;                                      // text lines only, whole points
   qint32 BronX = 0, BronY = 0, BronBreedte = 0, BronHoogte = 0;  // cropping only
 };
 NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw);
+
+// True when a design file can hold the new box and, for a text line, the
+// size fits its 16 bits. A stretch or move that would take one element
+// past that is not made, so that the design can always be saved.
+bool KanBewaren(const NieuwVak& n, qint16 soort);
+bool KanBewaren(float links, float boven);
