@@ -1,7 +1,9 @@
 #include "editor/Slepen.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "files/EtiketBestand.h"
 #include "model/Afronden.h"
 #include "model/Kenmerken.h"
 
@@ -55,6 +57,14 @@ Rekking BeginRekken(const Kader& s, int handvat, bool shift, bool ctrl, bool bij
   return r;
 }
 
+Rekking BeginBijsnijden(const Kader& selectie, int handvat, bool shift, bool ctrl, const Voorwerp& figuur) {
+  Rekking r = BeginRekken(selectie, handvat, shift, ctrl, true);
+  const Beelddeel& b = figuur.beeld();
+  if (b.BronBreedte > 0) r.KleinsteBreedte = figuur.Breedte / float(b.BronBreedte);
+  if (b.BronHoogte > 0) r.KleinsteHoogte = figuur.Hoogte / float(b.BronHoogte);
+  return r;
+}
+
 Kader Rekken(const Rekking& r, float muisX, float muisY) {
   float x = muisX, y = muisY;
   if (r.Evenredig) {
@@ -65,19 +75,60 @@ Kader Rekken(const Rekking& r, float muisX, float muisY) {
     y = teken * t + r.AnkerY;
     x = (y - r.AnkerY) * r.Verhouding + r.AnkerX;
   }
+  // The shadow's size is the selection's times the factor, so a crop's
+  // factor keeps above the smallest size (and never turns negative).
+  auto factor = [&](float f, float lengte, float kleinste) {
+    return r.Bijsnijden && lengte > 0 ? std::max(f, kleinste / lengte) : f;
+  };
   Kader s = r.selectie;
   if (!r.AlleenHorizontaal && r.StartY != r.AnkerY) {
-    const float fy = (y - r.AnkerY) / (r.StartY - r.AnkerY);
+    const float fy =
+        factor((y - r.AnkerY) / (r.StartY - r.AnkerY), r.selectie.Onder - r.selectie.Boven, r.KleinsteHoogte);
     s.Boven = r.AnkerY + (r.selectie.Boven - r.AnkerY) * fy;
     s.Onder = r.AnkerY + (r.selectie.Onder - r.AnkerY) * fy;
   }
   if (!r.AlleenVerticaal && r.StartX != r.AnkerX) {
-    const float fx = (x - r.AnkerX) / (r.StartX - r.AnkerX);
+    const float fx =
+        factor((x - r.AnkerX) / (r.StartX - r.AnkerX), r.selectie.Rechts - r.selectie.Links, r.KleinsteBreedte);
     s.Links = r.AnkerX + (r.selectie.Links - r.AnkerX) * fx;
     s.Rechts = r.AnkerX + (r.selectie.Rechts - r.AnkerX) * fx;
   }
   return s;
 }
+
+namespace {
+
+// One direction of a crop: the box's new start and length (mm) become the
+// part of the picture they cover at the figure's scale (oud: the box, bron:
+// the part shown now, beeld: the whole picture, in dots). The part is kept
+// within the picture and at least one dot long, and where that stops it the
+// box follows.
+void SnijAs(float oudBegin, float oudLengte, qint32 bron, qint32 bronLengte, qint32 beeldLengte, float& begin,
+            float& lengte, qint32& nieuwBron, qint32& nieuwLengte) {
+  qint32 x = RondAf((begin - oudBegin) / oudLengte * bronLengte + bron);
+  if (x < 0) {
+    const float rand = oudBegin - float(bron) / float(bronLengte) * oudLengte;
+    lengte += begin - rand;
+    begin = rand;
+    x = 0;
+  } else if (x > beeldLengte - 1) {
+    x = beeldLengte - 1;
+    begin = oudBegin + float(x - bron) / float(bronLengte) * oudLengte;
+  }
+  qint32 w = RondAf(lengte / oudLengte * bronLengte);
+  if (w < 1) {
+    w = 1;
+    lengte = oudLengte / float(bronLengte);
+  }
+  if (x + w > beeldLengte) {
+    w = beeldLengte - x;
+    lengte = float(w) / float(bronLengte) * oudLengte;
+  }
+  nieuwBron = x;
+  nieuwLengte = w;
+}
+
+}  // namespace
 
 NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw) {
   const Kader& sel = r.selectie;
@@ -85,7 +136,7 @@ NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw) 
   const float sx = std::fabs(schaduw.Rechts - schaduw.Links) / (sel.Rechts - sel.Links);
   NieuwVak n;
   if (v.Soort() == Tekstlijn) {
-    n.Lettergrootte = qint16(std::floor(v.tekst().Lettergrootte * sy));
+    n.Lettergrootte = std::floor(v.tekst().Lettergrootte * double(sy));
     n.Hoogte = HoogteVoorPunten(n.Lettergrootte);
   } else {
     n.Hoogte = sy * v.Hoogte;
@@ -93,36 +144,24 @@ NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw) 
   n.Boven = (v.Boven - sel.Boven) * sy + schaduw.Boven;
   n.Links = (v.Links - sel.Links) * sx + schaduw.Links;
   n.Breedte = sx * v.Breedte;
-  if (!r.Bijsnijden || v.Soort() != Figuur || v.Breedte <= 0 || v.Hoogte <= 0) return n;
+  if (!r.Bijsnijden || v.Soort() != Figuur) return n;
 
+  const Beelddeel& b = v.beeld();
+  if (!(v.Breedte > 0) || !(v.Hoogte > 0) || b.BronBreedte <= 0 || b.BronHoogte <= 0 || b.BeeldBreedte <= 0 ||
+      b.BeeldHoogte <= 0) {
+    // No part of a picture shows: there is nothing to crop.
+    n = {v.Links, v.Boven, v.Breedte, v.Hoogte, 0, b.BronX, b.BronY, b.BronBreedte, b.BronHoogte};
+    return n;
+  }
   // The picture keeps its scale on the label; the box cuts out another part.
-  qint32 bx = RondAf((n.Links - v.Links) / v.Breedte * v.beeld().BronBreedte + v.beeld().BronX);
-  qint32 by = RondAf((n.Boven - v.Boven) / v.Hoogte * v.beeld().BronHoogte + v.beeld().BronY);
-  if (bx < 0) {
-    const float links = v.Links - float(v.beeld().BronX) / float(v.beeld().BronBreedte) * v.Breedte;
-    n.Breedte += n.Links - links;
-    n.Links = links;
-    bx = 0;
-  }
-  if (by < 0) {
-    const float boven = v.Boven - float(v.beeld().BronY) / float(v.beeld().BronHoogte) * v.Hoogte;
-    n.Hoogte += n.Boven - boven;
-    n.Boven = boven;
-    by = 0;
-  }
-  qint32 bw = RondAf(n.Breedte / v.Breedte * v.beeld().BronBreedte);
-  qint32 bh = RondAf(n.Hoogte / v.Hoogte * v.beeld().BronHoogte);
-  if (bx + bw > v.beeld().BeeldBreedte) {
-    bw = v.beeld().BeeldBreedte - bx;
-    n.Breedte = float(bw) / float(v.beeld().BronBreedte) * v.Breedte;
-  }
-  if (by + bh > v.beeld().BeeldHoogte) {
-    bh = v.beeld().BeeldHoogte - by;
-    n.Hoogte = float(bh) / float(v.beeld().BronHoogte) * v.Hoogte;
-  }
-  n.BronX = bx;
-  n.BronY = by;
-  n.BronBreedte = bw;
-  n.BronHoogte = bh;
+  SnijAs(v.Links, v.Breedte, b.BronX, b.BronBreedte, b.BeeldBreedte, n.Links, n.Breedte, n.BronX, n.BronBreedte);
+  SnijAs(v.Boven, v.Hoogte, b.BronY, b.BronHoogte, b.BeeldHoogte, n.Boven, n.Hoogte, n.BronY, n.BronHoogte);
   return n;
 }
+
+bool KanBewaren(const NieuwVak& n, qint16 soort) {
+  if (soort == Tekstlijn && !(n.Lettergrootte >= -32768 && n.Lettergrootte <= 32767)) return false;
+  return KanBewaren(n.Links, n.Boven) && MaatPast(n.Breedte) && MaatPast(n.Hoogte);
+}
+
+bool KanBewaren(float links, float boven) { return MaatPast(links) && MaatPast(boven); }

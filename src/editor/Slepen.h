@@ -26,20 +26,35 @@ struct Rekking {
   bool Evenredig = false;  // Ctrl on a corner: keep the proportions
   float Verhouding = 0;
   bool Bijsnijden = false;  // the right button on one figure: crop it
+  // Cropping: the smallest shadow, one dot of the picture each way in mm.
+  float KleinsteBreedte = 0;
+  float KleinsteHoogte = 0;
 };
 
 // shift: the anchor becomes the box's centre; ctrl: proportional (corners).
 Rekking BeginRekken(const Kader& selectie, int handvat, bool shift, bool ctrl, bool bijsnijden);
-// The shadow for the pointer at (x, y).
+// Cropping `figuur` by a handle: the dragged edge stops one dot of the
+// picture short of the opposite edge (or the centre, with shift), so that
+// some of the picture always shows.
+Rekking BeginBijsnijden(const Kader& selectie, int handvat, bool shift, bool ctrl, const Voorwerp& figuur);
+// The shadow for the pointer at (x, y). While stretching, a pointer past
+// the anchor gives a box of the absolute size; a crop never turns over.
 Kader Rekken(const Rekking& r, float x, float y);
 
 // An element's new box after a stretch from the selection onto the shadow.
 // Text lines get a new font size (floor of size x the vertical factor) and
 // the height that size gives; figures being cropped keep their scale and
-// show another part of their picture.
+// show another part of their picture: whole dots, at least one each way,
+// within the picture, whatever the shadow.
 struct NieuwVak {
   float Links = 0, Boven = 0, Breedte = 0, Hoogte = 0;
-  qint16 Lettergrootte = 0;  // text lines only
+  double Lettergrootte = 0;                                      // text lines only, whole points
   qint32 BronX = 0, BronY = 0, BronBreedte = 0, BronHoogte = 0;  // cropping only
 };
 NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw);
+
+// True when a design file can hold the new box and, for a text line, the
+// size fits its 16 bits. A stretch or move that would take one element
+// past that is not made, so that the design can always be saved.
+bool KanBewaren(const NieuwVak& n, qint16 soort);
+bool KanBewaren(float links, float boven);

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QtEndian>
 #include <cstring>
+#include <vector>
 
 #include "files/EtiketBestand.h"
 #include "files/FiguurBitmap.h"
@@ -72,9 +73,66 @@ QSize OpslagMaat(const Voorwerp& v) {
   return maat.isEmpty() ? QSize(1, 1) : maat;
 }
 
-bool PastInLimiet(QSize maat) {
-  return maat.width() <= kMaxBeeldZijde && maat.height() <= kMaxBeeldZijde &&
-         qint64(maat.width()) * maat.height() <= kMaxBeeldPunten;
+bool PastInLimiet(QSize maat) { return BeeldPast(maat.width(), maat.height()); }
+
+// How an element is named in a message: its kind, its number among the
+// elements of that kind, and the start of its text.
+QString Benaming(const Voorwerp& v, int nummer) {
+  const char* soort = v.Soort() == Figuur ? "Figuur" : v.Soort() == RondeTekst ? "Ronde tekst" : "Tekstlijn";
+  QString naam = QStringLiteral("%1 %2").arg(QString::fromLatin1(soort)).arg(nummer);
+  if (const Tekstdeel* t = v.alsTekst()) {
+    constexpr int kKort = 30;
+    const QString tekst = t->Tekst.size() > kKort ? t->Tekst.left(kKort) + QStringLiteral("...") : t->Tekst;
+    naam += QStringLiteral(" (\"%1\")").arg(tekst);
+  }
+  return naam;
+}
+
+// Finds the first value the reader would refuse and names it in the
+// result: the format's name (which must come back as it is to be found in
+// the catalogue), then the elements in table order. Only what the version
+// holds is looked at: version 1 keeps no round texts and no crop rectangles.
+bool ZoekWaardeBuitenGrens(const Ontwerp& o, bool versie2, const QString& formaatNaam, BewaarResultaat& r) {
+  bool verlies = false;
+  if (platform::toCp1252(formaatNaam, &verlies).size() > kMaxTekstLengte || verlies) {
+    r.VoorwerpNaam = QStringLiteral("Het formaat \"%1\"").arg(formaatNaam);
+    r.Waarde = QStringLiteral("de naam past niet in een Vellora bestand");
+    return true;
+  }
+  const QString grens = QStringLiteral(" is geen getal tussen %1 en %2")
+                            .arg(QString::number(-double(kMaxMaat), 'f', 0), QString::number(double(kMaxMaat), 'f', 0));
+  int nummers[RondeTekst + 1] = {};
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
+    const Voorwerp& v = o.voorwerp(i);
+    const int nummer = ++nummers[v.Soort()];
+    if (v.Soort() == RondeTekst && !versie2) continue;
+    struct Maat {
+      const char* naam;
+      float waarde;
+    };
+    std::vector<Maat> maten = {
+        {"de linkerkant", v.Links}, {"de bovenkant", v.Boven}, {"de breedte", v.Breedte}, {"de hoogte", v.Hoogte}};
+    if (v.Soort() == RondeTekst) {
+      maten.push_back({"de straal", v.cirkel().Straal});
+      maten.push_back({"het referentiepunt", v.cirkel().Referentiepunt});
+    }
+    for (const Maat& m : maten) {
+      if (MaatPast(m.waarde)) continue;
+      r.VoorwerpNaam = Benaming(v, nummer);
+      r.Waarde = QString::fromLatin1(m.naam) + grens;
+      return true;
+    }
+    if (v.Soort() == Figuur && versie2) {
+      const Beelddeel& b = v.beeld();
+      const QSize maat = OpslagMaat(v);
+      if (!BronPast(b.BronX, b.BronY, b.BronBreedte, b.BronHoogte, maat.width(), maat.height())) {
+        r.VoorwerpNaam = Benaming(v, nummer);
+        r.Waarde = QStringLiteral("het bijgesneden deel ligt niet binnen de figuur");
+        return true;
+      }
+    }
+  }
+  return false;
 }
 
 // The fields text lines and round texts both begin with.
@@ -119,6 +177,10 @@ QString BewaarResultaat::Melding() const {
       return QStringLiteral("Een figuur in dit ontwerp is te groot om te bewaren.\n"
                             "Vellora kan het bestand niet bewaren.\n\n") +
              pad;
+    case WaardeBuitenGrens:
+      return QStringLiteral("%1 kan niet worden bewaard:\n%2.\nVellora kan het bestand niet bewaren.\n\n")
+                 .arg(VoorwerpNaam, Waarde) +
+             pad;
   }
   return {};
 }
@@ -157,8 +219,12 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
   const bool versie2 = bestType == 2;
 
   // The counts follow the table itself, so the header always matches the
-  // records behind it. Pictures that the reader would refuse stop the
-  // save before anything is written.
+  // records behind it. Pictures and values that the reader would refuse
+  // stop the save before anything is written.
+  if (ZoekWaardeBuitenGrens(o, versie2, formaatNaam, r)) {
+    r.fout = BewaarResultaat::WaardeBuitenGrens;
+    return r;
+  }
   qint16 lijnen = 0, figuren = 0, rond = 0;
   qint64 punten = 0;
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {

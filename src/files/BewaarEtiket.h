@@ -8,9 +8,14 @@
 // How a save went. A failed save has left any earlier file at the path as
 // it was; the design itself is never changed by saving.
 struct BewaarResultaat {
-  enum Fout { Geen, Schrijven, FiguurTeGroot };
+  // WaardeBuitenGrens: a value the reader would refuse; nothing was written.
+  enum Fout { Geen, Schrijven, FiguurTeGroot, WaardeBuitenGrens };
   Fout fout = Geen;
   QString pad;
+  // With WaardeBuitenGrens: the element ("Ronde tekst 1 ("Rondom")") and
+  // what is wrong with it ("het referentiepunt is ...").
+  QString VoorwerpNaam;
+  QString Waarde;
   // Characters Windows-1252 cannot hold were written as "?".
   bool TekensVervangen = false;
   // A text longer than a String can hold was cut to 32767 characters.

@@ -1,6 +1,7 @@
 #pragma once
 #include <QImage>
 #include <QString>
+#include <cmath>
 #include <vector>
 
 #include "model/Bool16.h"
@@ -26,6 +27,21 @@ constexpr int kMaxBeeldZijde = 32767;
 // Lengths and positions beyond a kilometre are no label; they only come
 // from damage, and would overflow the pixel arithmetic of the drawing.
 constexpr float kMaxMaat = 1.0e6f;
+
+// The bounds of the values a design file holds, in one place: the reader
+// refuses a file that passes one, and the writer refuses to write a design
+// that would, so that whatever is saved can be read back.
+// A length, position or angle (a Single): a number, and a sane one.
+inline bool MaatPast(float maat) { return std::isfinite(maat) && std::fabs(maat) <= kMaxMaat; }
+// One stored picture of this size in dots.
+inline bool BeeldPast(qint64 breedte, qint64 hoogte) {
+  return breedte > 0 && hoogte > 0 && breedte <= kMaxBeeldZijde && hoogte <= kMaxBeeldZijde &&
+         breedte * hoogte <= kMaxBeeldPunten;
+}
+// A crop rectangle: a part of the stored picture, which cropping is.
+inline bool BronPast(qint64 x, qint64 y, qint64 breedte, qint64 hoogte, qint64 beeldBreedte, qint64 beeldHoogte) {
+  return x >= 0 && y >= 0 && breedte >= 0 && hoogte >= 0 && x + breedte <= beeldBreedte && y + hoogte <= beeldHoogte;
+}
 
 // The records of a design file as read, before they become elements of the
 // open design. Field names and widths are those of Voorwerp; the text and

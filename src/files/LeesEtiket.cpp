@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -47,7 +46,7 @@ class Lezer {
     const quint32 bits = quint32(Long());
     float f;
     std::memcpy(&f, &bits, 4);
-    if (!std::isfinite(f) || std::fabs(f) > kMaxMaat) throw BeschadigdBestand{};
+    if (!MaatPast(f)) throw BeschadigdBestand{};
     return f;
   }
   QString String() {
@@ -83,10 +82,7 @@ class Lezer {
 };
 
 bool BinnenLimiet(QSize maat, qint64 puntenOver) {
-  if (maat.width() <= 0 || maat.height() <= 0) return false;
-  if (maat.width() > kMaxBeeldZijde || maat.height() > kMaxBeeldZijde) return false;
-  const qint64 punten = qint64(maat.width()) * maat.height();
-  return punten <= kMaxBeeldPunten && punten <= puntenOver;
+  return BeeldPast(maat.width(), maat.height()) && qint64(maat.width()) * maat.height() <= puntenOver;
 }
 
 // The picture file types a picture loader of the program's kind reads,
@@ -193,11 +189,9 @@ FiguurRecord LeesFiguur(Lezer& l, bool versie2, qint64& puntenOver) {
   r.Afbeelding = LeesPlaatje(l.PictureBytes(), puntenOver);
   // The crop rectangle is a part of the stored picture; anything else
   // cannot come from cropping and would overflow the drawing's arithmetic.
-  if (r.MetBron) {
-    const qint64 x = r.BronX, y = r.BronY, b = r.BronBreedte, h = r.BronHoogte;
-    if (x < 0 || y < 0 || b < 0 || h < 0 || x + b > r.Afbeelding.width() || y + h > r.Afbeelding.height())
-      throw BeschadigdBestand{};
-  }
+  if (r.MetBron &&
+      !BronPast(r.BronX, r.BronY, r.BronBreedte, r.BronHoogte, r.Afbeelding.width(), r.Afbeelding.height()))
+    throw BeschadigdBestand{};
   return r;
 }
 

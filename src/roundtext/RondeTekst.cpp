@@ -5,6 +5,7 @@
 #include <QTransform>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "model/Afronden.h"
 #include "platform/Cp1252.h"
@@ -36,24 +37,44 @@ QImage TekenRondeTekst(const RondeZetting& zetting, const platform::CellFont& fo
   const int dpm = RondAf(RondeResolutie * 1000.0);
   beeld.setDotsPerMeterX(dpm);
   beeld.setDotsPerMeterY(dpm);
-  QPainter p(&beeld);
-  // Filled outlines without antialiasing stay pure black and white.
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setPen(Qt::NoPen);
-  p.setBrush(Qt::black);
+  // One character per font turned by its escapement about the cell's
+  // top-left corner; the underline, if any, goes under each character.
   const QPointF basislijn(0, font.ascent());
   const size_t n = std::min(zetting.Plekken.size(), size_t(tekens.size()));
-  for (size_t i = 0; i < n; ++i) {
-    const KarakterPlek& plek = zetting.Plekken[i];
-    // One character per font turned by its escapement about the cell's
-    // top-left corner; the underline, if any, goes under each character.
-    const QPainterPath omtrek = font.path(QString(tekens[qsizetype(i)]), basislijn);
-    if (omtrek.isEmpty()) continue;
-    QTransform t;
-    t.translate(plek.X, plek.Y);
-    t.rotate(-plek.Escapement / 10.0);  // counter-clockwise on a y-down surface
-    p.setTransform(t);
-    p.drawPath(omtrek);
+  std::vector<QPainterPath> omtrekken(n);
+  for (size_t i = 0; i < n; ++i) omtrekken[i] = font.path(QString(tekens[qsizetype(i)]), basislijn);
+  // Filled straight onto a one-bit picture, an outline now and then lacks
+  // a short run of dots, so the same text would not always give the same
+  // picture (and one read back from a file would differ from the one
+  // saved). Grey bands, filled the same way, give the same dots every time;
+  // a band at a time keeps a large circle's picture small.
+  constexpr int kBand = 1024;
+  for (int y0 = 0; y0 < beeld.height(); y0 += kBand) {
+    QImage band(beeld.width(), std::min(kBand, beeld.height() - y0), QImage::Format_Grayscale8);
+    if (band.isNull()) return {};
+    band.fill(255);
+    {
+      QPainter p(&band);
+      // Filled outlines without antialiasing stay pure black and white.
+      p.setRenderHint(QPainter::Antialiasing, false);
+      p.setPen(Qt::NoPen);
+      p.setBrush(Qt::black);
+      for (size_t i = 0; i < n; ++i) {
+        if (omtrekken[i].isEmpty()) continue;
+        const KarakterPlek& plek = zetting.Plekken[i];
+        QTransform t;
+        t.translate(plek.X, plek.Y - y0);
+        t.rotate(-plek.Escapement / 10.0);  // counter-clockwise on a y-down surface
+        p.setTransform(t);
+        p.drawPath(omtrekken[i]);
+      }
+    }
+    for (int r = 0; r < band.height(); ++r) {
+      const uchar* grijs = band.constScanLine(r);
+      uchar* regel = beeld.scanLine(y0 + r);
+      for (int x = 0; x < band.width(); ++x)
+        if (grijs[x] < 128) regel[x >> 3] |= uchar(0x80 >> (x & 7));
+    }
   }
   return beeld;
 }

@@ -15,7 +15,7 @@ RondeTekstGegevens NieuweRondeTekst(const EtiketFormaat& formaat, const QString&
   g.Cursief = cursief;
   g.Uitlijning = uitlijning;
   g.Straal = StandaardStraal(formaat);
-  g.Spatiering = 100;
+  g.Spatiering = kStandaardSpatiering;
   g.Wijzerzin = true;
   g.Referentiepunt = 0;
   return g;
@@ -30,7 +30,7 @@ RondeTekstGegevens GegevensVan(const Voorwerp& v) {
   g.Cursief = v.tekst().Cursief;
   g.Uitlijning = v.tekst().Uitlijning;
   g.Straal = v.cirkel().Straal;
-  g.Spatiering = 100;
+  g.Spatiering = kStandaardSpatiering;
   g.Wijzerzin = v.cirkel().Wijzerzin;
   g.Referentiepunt = v.cirkel().Referentiepunt;
   return g;
@@ -44,7 +44,7 @@ void SchrijfGegevens(const RondeTekstGegevens& g, Voorwerp& v) {
   v.tekst().Cursief = g.Cursief;
   v.tekst().Uitlijning = g.Uitlijning;
   v.cirkel().Straal = g.Straal;
-  v.cirkel().Spatiering = g.Spatiering;
+  v.cirkel().Spatiering = kStandaardSpatiering;
   v.cirkel().Wijzerzin = g.Wijzerzin;
   v.cirkel().Referentiepunt = g.Referentiepunt;
 }

@@ -4,6 +4,11 @@
 #include "model/EtiketFormaat.h"
 #include "model/Ontwerp.h"
 
+// The spacing a round text has. The dialog shows it and takes a typed
+// one, but nothing is laid out by it and a design file keeps none: every
+// element keeps this one, which is also what opening a file gives.
+inline constexpr float kStandaardSpatiering = 100;
+
 // The description of a round text as the dialog shows it and gives it back.
 // Underline is not part of it: a new round text has none, a converted text
 // line keeps its own.
@@ -15,7 +20,7 @@ struct RondeTekstGegevens {
   bool Cursief = false;
   qint16 Uitlijning = 0;  // reference mode: 0 start, 1 end, 2 middle
   float Straal = 0;       // mm
-  float Spatiering = 100; // percent
+  float Spatiering = kStandaardSpatiering;  // percent
   bool Wijzerzin = true;
   float Referentiepunt = 0;  // degrees
 };
@@ -27,10 +32,11 @@ float StandaardStraal(const EtiketFormaat& formaat);
 // the standard radius, angle 0, clockwise, spacing 100 and a sample text.
 RondeTekstGegevens NieuweRondeTekst(const EtiketFormaat& formaat, const QString& lettertype, qint16 lettergrootte,
                                     bool vet, bool cursief, qint16 uitlijning);
-// What the dialog shows for an existing element. The stored spacing is not
-// shown: the dialog always offers 100.
+// What the dialog shows for an existing element, the standard spacing
+// included.
 RondeTekstGegevens GegevensVan(const Voorwerp& v);
-// Writes the description into the element; its underline stays as it was.
+// Writes the description into the element; its underline stays as it was,
+// and its spacing is always the standard one.
 void SchrijfGegevens(const RondeTekstGegevens& g, Voorwerp& v);
 
 // Puts the circle's centre on the label's centre, moved up or left just

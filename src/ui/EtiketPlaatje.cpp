@@ -265,14 +265,24 @@ void EtiketPlaatje::EindVerplaatsen(bool doeVerplaatsing) {
   beeld.SchaduwZichtbaar = false;
   update();
   if (!doeVerplaatsing) return;
-  Wijziging wijziging(bewerker_);
   const Kader sel = beeld.Selectie();
   const Kader& schaduw = beeld.Schaduw;
   Bewerking& b = bewerker_.bewerking();
   Ontwerp& o = b.ontwerp();
-  for (int i : b.GeselecteerdeVoorwerpen()) {
+  auto links = [&](const Voorwerp& v) { return v.Links - sel.Links + schaduw.Links; };
+  auto boven = [&](const Voorwerp& v) { return v.Boven - sel.Boven + schaduw.Boven; };
+  const std::vector<int> selectie = b.GeselecteerdeVoorwerpen();
+  for (int i : selectie) {
     const Voorwerp& v = std::as_const(o).voorwerp(i);
-    float l = v.Links - sel.Links + schaduw.Links, t = v.Boven - sel.Boven + schaduw.Boven;
+    // A design file holds no element beyond a kilometre: such a move is not made.
+    if (KanBewaren(links(v), boven(v))) continue;
+    meldingen_.beep();
+    return;
+  }
+  Wijziging wijziging(bewerker_);
+  for (int i : selectie) {
+    const Voorwerp& v = std::as_const(o).voorwerp(i);
+    float l = links(v), t = boven(v);
     float br = v.Breedte, h = v.Hoogte;
     o.PlaatsVoorwerp(i, l, t, br, h);
   }
@@ -309,8 +319,10 @@ void EtiketPlaatje::picHandvat_MouseDown(int index, Qt::MouseButton knop, Qt::Ke
   }
   EtiketBeeld& beeld = bewerker_.beeld();
   beeld.PlaatsHandvaten();
-  rekking_ =
-      BeginRekken(beeld.Selectie(), index, toetsen & Qt::ShiftModifier, toetsen & Qt::ControlModifier, bijsnijden);
+  const bool shift = toetsen & Qt::ShiftModifier, ctrl = toetsen & Qt::ControlModifier;
+  rekking_ = bijsnijden
+                 ? BeginBijsnijden(beeld.Selectie(), index, shift, ctrl, b.ontwerp().voorwerp(b.GeselecteerdVoorwerp()))
+                 : BeginRekken(beeld.Selectie(), index, shift, ctrl, false);
   ToonSchaduw(beeld.Selectie());
 }
 
@@ -322,12 +334,19 @@ void EtiketPlaatje::EindRekken(bool uitvoeren) {
   beeld.SchaduwZichtbaar = false;
   update();
   if (!uitvoeren || !r) return;
-  Wijziging wijziging(bewerker_);
   Bewerking& b = bewerker_.bewerking();
   Ontwerp& o = b.ontwerp();
+  std::vector<std::pair<int, NieuwVak>> vakken;
   for (int i : b.GeselecteerdeVoorwerpen()) {
+    const Voorwerp& v = std::as_const(o).voorwerp(i);
+    vakken.emplace_back(i, RekVoorwerp(v, *r, schaduw));
+    if (KanBewaren(vakken.back().second, v.Soort())) continue;
+    meldingen_.beep();
+    return;
+  }
+  Wijziging wijziging(bewerker_);
+  for (auto& [i, n] : vakken) {
     Voorwerp& v = o.voorwerp(i);
-    NieuwVak n = RekVoorwerp(v, *r, schaduw);
     if (v.Soort() == Tekstlijn) {
       ZetLettergrootte(o, i, n.Lettergrootte);
       n.Hoogte = v.Hoogte;

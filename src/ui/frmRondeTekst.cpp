@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <cmath>
 
+#include "files/EtiketBestand.h"
 #include "model/Afronden.h"
 #include "platformwidgets/MessageService.h"
 #include "platformwidgets/WidgetHelpers.h"
@@ -265,6 +266,12 @@ bool frmRondeTekst::LeesVelden(RondeTekstGegevens& uit, QString& melding, QLineE
   if (g.Straal > GrootsteStraal)
     return fout(QStringLiteral("De straal mag niet groter zijn dan %1 mm.").arg(Getaltekst(GrootsteStraal)),
                 txtStraal_);
+  // The angle is saved as it is; a design file holds no larger one.
+  if (!MaatPast(g.Referentiepunt))
+    return fout(QStringLiteral("Het referentiepunt moet tussen %1 en %2 graden liggen.")
+                    .arg(Getaltekst(-kMaxMaat), Getaltekst(kMaxMaat)),
+                txtReferentiepunt_);
+  static_assert(GrootsteStraal <= kMaxMaat, "every radius the dialog takes fits a design file");
   uit = g;
   return true;
 }

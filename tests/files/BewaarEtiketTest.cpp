@@ -4,10 +4,13 @@
 #include <QFile>
 #include <QPainter>
 #include <QPicture>
+#include <cmath>
+#include <functional>
+#include <limits>
 
 #include "files/BewaarEtiket.h"
-#include "files/LeesEtiket.h"
 #include "files/EtiketBestandHulp.h"
+#include "files/LeesEtiket.h"
 #include "support/TestCatalogus.h"
 #include "support/Tijdelijk.h"
 
@@ -263,4 +266,124 @@ TEST(BewaarEtiketBestand, AFailedSaveNamesTheFileAndLeavesTheOldOneAsItWas) {
   r = BewaarEtiket(tmp.path(QStringLiteral("map.VLO")), 2, Ontwerp(), kFormaat);
   EXPECT_EQ(r.fout, BewaarResultaat::Schrijven);
   EXPECT_TRUE(QFileInfo(tmp.path(QStringLiteral("map.VLO"))).isDir());
+}
+
+namespace {
+
+// A design of one element of each kind, all within the bounds, and a way
+// to spoil one of its values.
+struct Grensgeval {
+  const char* naam;
+  std::function<void(Ontwerp&)> bederf;
+  QString voorwerp;
+  QString waarde;
+};
+
+Ontwerp GeldigOntwerp() {
+  Ontwerp o;
+  NieuweTekstlijn(o, QStringLiteral("Kaas"), -40, -15);
+  NieuweFiguur(o, Bitmap(8, 4, [](int x, int) { return x < 4; }), 1, 2);
+  NieuweRondeTekst(o, QStringLiteral("Rondom"));
+  NieuweTekstlijn(o, QStringLiteral("Een regel die langer is dan dertig tekens"), -40, 0);
+  return o;
+}
+
+}  // namespace
+
+TEST(BewaarEtiketGrenzen, EveryValueTheReaderRefusesStopsTheSaveNamesTheElementAndKeepsTheOldFile) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float inf = std::numeric_limits<float>::infinity();
+  const float netTeVeel = std::nextafter(kMaxMaat, inf);
+  const QString buiten = QStringLiteral(" is geen getal tussen -1000000 en 1000000");
+  const QString kaas = QStringLiteral("Tekstlijn 1 (\"Kaas\")");
+  const QString figuur = QStringLiteral("Figuur 1");
+  const QString rond = QStringLiteral("Ronde tekst 1 (\"Rondom\")");
+  const QString bijgesneden = QStringLiteral("het bijgesneden deel ligt niet binnen de figuur");
+  auto v = [](Ontwerp& o, int i) -> Voorwerp& { return o.voorwerp(i); };
+  const Grensgeval gevallen[] = {
+      {"left not a number", [&](Ontwerp& o) { v(o, 1).Links = nan; }, kaas, "de linkerkant" + buiten},
+      {"top infinite", [&](Ontwerp& o) { v(o, 1).Boven = -inf; }, kaas, "de bovenkant" + buiten},
+      {"width just past the bound", [&](Ontwerp& o) { v(o, 2).Breedte = netTeVeel; }, figuur, "de breedte" + buiten},
+      {"height far below", [&](Ontwerp& o) { v(o, 2).Hoogte = -2e6f; }, figuur, "de hoogte" + buiten},
+      {"crop left of the picture", [&](Ontwerp& o) { v(o, 2).beeld().BronX = -1; }, figuur, bijgesneden},
+      {"crop past the picture", [&](Ontwerp& o) { v(o, 2).beeld().BronY = 1; }, figuur, bijgesneden},
+      {"crop of negative width",
+       [&](Ontwerp& o) {
+         v(o, 2).beeld().BronX = 6;
+         v(o, 2).beeld().BronBreedte = -3;
+       },
+       figuur, bijgesneden},
+      {"radius", [&](Ontwerp& o) { v(o, 3).cirkel().Straal = 1e30f; }, rond, "de straal" + buiten},
+      {"reference angle", [&](Ontwerp& o) { v(o, 3).cirkel().Referentiepunt = 2e6f; }, rond,
+       "het referentiepunt" + buiten},
+      {"round text box", [&](Ontwerp& o) { v(o, 3).Links = nan; }, rond, "de linkerkant" + buiten},
+      {"the second line, its text shortened", [&](Ontwerp& o) { v(o, 4).Breedte = inf; },
+       QStringLiteral("Tekstlijn 2 (\"Een regel die langer is dan de...\")"), "de breedte" + buiten},
+  };
+
+  TempFolder tmp;
+  const QByteArray oud = Bewaar(GeldigOntwerp(), 2);
+  const QString pad = tmp.write(QStringLiteral("etiket.VLO"), oud);
+  for (const Grensgeval& g : gevallen) {
+    SCOPED_TRACE(g.naam);
+    Ontwerp o = GeldigOntwerp();
+    g.bederf(o);
+    const BewaarResultaat r = BewaarEtiket(pad, 2, o, kFormaat);
+    EXPECT_EQ(r.fout, BewaarResultaat::WaardeBuitenGrens);
+    EXPECT_EQ(r.VoorwerpNaam.toStdString(), g.voorwerp.toStdString());
+    EXPECT_EQ(r.Waarde.toStdString(), g.waarde.toStdString());
+    EXPECT_EQ(Bestand(pad), oud);
+    EXPECT_EQ(QDir(tmp.root()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("etiket.VLO")});
+  }
+
+  Ontwerp o = GeldigOntwerp();
+  o.voorwerp(3).cirkel().Referentiepunt = 2e6f;
+  const BewaarResultaat r = BewaarEtiket(pad, 2, o, kFormaat);
+  EXPECT_EQ(r.Melding(), QStringLiteral("Ronde tekst 1 (\"Rondom\") kan niet worden bewaard:\n"
+                                        "het referentiepunt is geen getal tussen -1000000 en 1000000.\n"
+                                        "Vellora kan het bestand niet bewaren.\n\n") +
+                             pad);
+
+  // Version 1 writes neither round texts nor crop rectangles, so their
+  // values do not stop it.
+  o.voorwerp(2).beeld().BronX = -1;
+  BewaarResultaat v1;
+  const QByteArray b1 = EtiketBytes(1, o, kFormaat, &v1);
+  EXPECT_TRUE(v1.Gelukt()) << v1.Melding().toStdString();
+  EXPECT_EQ(Lees(b1).Figuren.size(), 1u);
+
+  // A format name that would not come back as it is cannot be found again.
+  EtiketBytes(2, GeldigOntwerp(), QStringLiteral("89 × 36 →"), &v1);
+  EXPECT_EQ(v1.fout, BewaarResultaat::WaardeBuitenGrens);
+  EXPECT_EQ(v1.VoorwerpNaam, QStringLiteral("Het formaat \"89 × 36 →\""));
+  EXPECT_EQ(v1.Waarde, QStringLiteral("de naam past niet in een Vellora bestand"));
+}
+
+TEST(BewaarEtiketGrenzen, TheWriterAndTheReaderDrawTheLineAtTheSameValue) {
+  // The extremes themselves are written and read back.
+  Ontwerp o = GeldigOntwerp();
+  o.voorwerp(1).Links = -kMaxMaat;
+  o.voorwerp(3).cirkel().Referentiepunt = kMaxMaat;
+  Voorwerp& f = o.voorwerp(2);
+  f.beeld().BronX = 8;  // a crop of no width at the picture's right edge
+  f.beeld().BronBreedte = 0;
+  const QByteArray b = Bewaar(o, 2);
+  const GelezenEtiket e = Lees(b);
+  ASSERT_EQ(e.RondeTeksten.size(), 1u);
+  EXPECT_EQ(e.RondeTeksten[0].Referentiepunt, kMaxMaat);
+  EXPECT_EQ(e.Lijnen[0].Links, -kMaxMaat);
+  EXPECT_EQ(e.Figuren[0].BronX, 8);
+
+  // One step further is refused by both: the writer before it writes, the
+  // reader in the bytes of the file above with that one value changed.
+  const float verder = std::nextafter(kMaxMaat, std::numeric_limits<float>::infinity());
+  o.voorwerp(3).cirkel().Referentiepunt = verder;
+  BewaarResultaat r;
+  EXPECT_TRUE(EtiketBytes(2, o, kFormaat, &r).isEmpty());
+  EXPECT_EQ(r.fout, BewaarResultaat::WaardeBuitenGrens);
+  QByteArray bedorven = b;
+  const QByteArray grens = Bytes().f32(kMaxMaat).bytes();
+  ASSERT_EQ(bedorven.count(grens), 1);
+  bedorven.replace(grens, Bytes().f32(verder).bytes());
+  EXPECT_TRUE(std::holds_alternative<LeesFout>(LeesEtiketUit(bedorven, TestCatalogus())));
 }

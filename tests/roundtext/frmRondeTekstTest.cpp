@@ -150,6 +150,7 @@ TEST_F(frmRondeTekstTest, SpinArrowsStepTheSizeButNotBelowFour) {
 TEST_F(frmRondeTekstTest, WrongFieldsAreRefusedAndTheDialogStaysOpen) {
   const QString getal = QStringLiteral(" een getal in.\nGebruik een punt als decimaalteken.");
   const QString straal = QStringLiteral("De straal moet groter zijn dan de hoogte van de letters:\n");
+  const QString hoek = QStringLiteral("Het referentiepunt moet tussen -1000000 en 1000000 graden liggen.");
   const struct {
     const char* veld;
     QString tekst, melding;
@@ -158,7 +159,8 @@ TEST_F(frmRondeTekstTest, WrongFieldsAreRefusedAndTheDialogStaysOpen) {
       {"txtLettergrootte", QString(), QStringLiteral("Vul bij Lettergrootte") + getal},
       {"txtLettergrootte", QStringLiteral("twaalf"), QStringLiteral("Vul bij Lettergrootte") + getal},
       {"txtLettergrootte", QStringLiteral("0.4"), QStringLiteral("De lettergrootte moet minstens 1 punt zijn.")},
-      {"txtLettergrootte", QStringLiteral("40000"), QStringLiteral("De lettergrootte mag niet groter zijn dan 32767 punten.")},
+      {"txtLettergrootte", QStringLiteral("40000"),
+       QStringLiteral("De lettergrootte mag niet groter zijn dan 32767 punten.")},
       {"txtLettergrootte", QStringLiteral("100"), straal + QStringLiteral("bij 100 punten meer dan 35.25 mm.")},
       {"txtStraal", QString(), QStringLiteral("Vul bij Straal") + getal},
       {"txtStraal", QStringLiteral("12,5"), QStringLiteral("Vul bij Straal") + getal},
@@ -168,6 +170,9 @@ TEST_F(frmRondeTekstTest, WrongFieldsAreRefusedAndTheDialogStaysOpen) {
       {"txtStraal", QStringLiteral("501"), QStringLiteral("De straal mag niet groter zijn dan 500 mm.")},
       {"txtSpatiering", QStringLiteral("veel"), QStringLiteral("Vul bij Spatiëring") + getal},
       {"txtReferentiepunt", QString(), QStringLiteral("Vul bij Referentiepunt") + getal},
+      {"txtReferentiepunt", QStringLiteral("2000000"), hoek},
+      {"txtReferentiepunt", QStringLiteral("-1000000.5"), hoek},
+      {"txtReferentiepunt", QStringLiteral("1e30"), hoek},
   };
   for (const auto& g : gevallen) {
     SCOPED_TRACE(::testing::Message() << g.veld << " '" << g.tekst.toStdString() << "'");
