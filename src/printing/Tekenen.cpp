@@ -49,11 +49,18 @@ void TekstOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const A
   else if (v.tekst().Uitlijning == 2)
     x = r.left() + (r.width() - breedte) / 2;
   const double y = r.top() + (r.height() - cel) / 2 + font.ascent();
+  // Only the characters that can reach the box: a line of thousands of
+  // characters draws the few it shows, with the same pixels. Under a
+  // scaling or turning transform the whole line goes, as it always did.
+  const QPointF begin(x, y);
+  const bool verschuiving = hdc.combinedTransform().type() <= QTransform::TxTranslate;
+  const QPainterPath omtrek = verschuiving ? font.pathWithin(tekst, begin, QRectF(r)) : font.path(tekst, begin);
+  if (omtrek.isEmpty()) return;
   hdc.save();
   hdc.setClipRect(r, Qt::IntersectClip);
   hdc.setPen(Qt::NoPen);
   hdc.setBrush(Qt::black);
-  hdc.drawPath(font.path(tekst, QPointF(x, y)));
+  hdc.drawPath(omtrek);
   hdc.restore();
 }
 

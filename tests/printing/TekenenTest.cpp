@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "platform/CellFont.h"
+#include "platform/Cp1252.h"
 #include "printing/Tekenen.h"
 #include "printing/Uitrekken.h"
 
@@ -251,4 +252,131 @@ TEST(RekUit, ShrinkingKeepsThinDarkLines) {
   EXPECT_EQ(groot.pixel(19, 0), qRgb(0, 0, 0));
   EXPECT_EQ(groot.pixel(20, 0), qRgb(255, 255, 255));
   EXPECT_TRUE(RekUit(bron, bron.rect(), 0, 5).isNull());
+}
+
+namespace {
+
+// The whole line as one outline clipped to its box, the way every line was
+// drawn before only the characters that can reach the box were: the
+// reference the drawing must equal pixel for pixel.
+void VolledigeLijn(const Voorwerp& v, const EtiketFormaat& f, QPainter& p, const Apparaat& a) {
+  const QRect r = TekstRechthoek(v, f, a);
+  const int cel = platform::CellFont::cellForPoints(a.PixelsPerMMy, v.tekst().Lettergrootte);
+  const platform::CellFont font(
+      {v.tekst().Lettertype, bool(v.tekst().Vet), bool(v.tekst().Cursief), bool(v.tekst().Onderlijnd)}, cel);
+  const QString tekst = platform::throughCp1252(v.tekst().Tekst);
+  const double breedte = font.width(tekst);
+  double x = r.left();
+  if (v.tekst().Uitlijning == 1) x = r.left() + r.width() - breedte;
+  if (v.tekst().Uitlijning == 2) x = r.left() + (r.width() - breedte) / 2;
+  const double y = r.top() + (r.height() - cel) / 2 + font.ascent();
+  p.save();
+  p.setClipRect(r, Qt::IntersectClip);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::black);
+  p.drawPath(font.path(tekst, QPointF(x, y)));
+  p.restore();
+}
+
+// Both drawings of one line on a grey canvas (so that antialiased edges
+// show), with the screen's antialiasing or the printer's pure black.
+struct Vergelijking {
+  QImage leeg, snel, volledig;
+};
+Vergelijking Vergelijk(const Voorwerp& v, const EtiketFormaat& f, const Apparaat& a, bool antialiased) {
+  Vergelijking u;
+  u.leeg =
+      QImage(int(f.Breedte * a.PixelsPerMMx + 0.99f), int(f.Hoogte * a.PixelsPerMMy + 0.99f), QImage::Format_RGB32);
+  u.leeg.fill(antialiased ? qRgb(192, 192, 192) : qRgb(255, 255, 255));
+  u.snel = u.leeg.copy();
+  u.volledig = u.leeg.copy();
+  for (auto [img, volledig] : {std::pair{&u.snel, false}, std::pair{&u.volledig, true}}) {
+    QPainter p(img);
+    p.setRenderHint(QPainter::Antialiasing, antialiased);
+    if (volledig)
+      VolledigeLijn(v, f, p, a);
+    else
+      TekstOpDC(v, f, p, a);
+  }
+  return u;
+}
+
+QString Herhaald(const QString& stuk, int lengte) {
+  QString s;
+  while (s.size() < lengte) s += stuk;
+  s.truncate(lengte);
+  return s;
+}
+
+}  // namespace
+
+TEST(TekstOpDC, DrawsTheSamePixelsAsTheWholeLineForEveryFontStyleAndAlignment) {
+  const EtiketFormaat f = Label(60, 30);
+  // A screen scale that is no whole number, shifted by a fraction, and the printer's.
+  const Apparaat scherm{3.71f, 3.71f, 0.37f, 0}, printer{8, 8, 0, 0};
+  const QString kort = QStringLiteral("Ågj Hallo, wereld!");
+  const QString lang = Herhaald(QStringLiteral("Vellora etiket Wij fffi 0123 ÅÉÏõ %&@ "), 3000);
+  struct Stijl {
+    const char* lettertype;
+    bool vet, cursief, onderlijnd;
+  };
+  const Stijl stijlen[] = {{"DejaVu Sans", false, false, false},
+                           {"DejaVu Serif", true, true, true},
+                           {"Liberation Sans", false, true, false},
+                           {"Liberation Mono", true, false, true},
+                           {"Geen Bestaand Lettertype", false, false, true}};
+  int getekend = 0;
+  for (const Stijl& s : stijlen)
+    for (qint16 uitlijning = 0; uitlijning < 3; ++uitlijning)
+      for (const QString* tekst : {&kort, &lang})
+        for (const bool antialiased : {true, false}) {
+          Voorwerp v = Tekst(*tekst, -25, -6, 40, 14, uitlijning);
+          v.tekst().Lettertype = QString::fromLatin1(s.lettertype);
+          v.tekst().Vet = s.vet;
+          v.tekst().Cursief = s.cursief;
+          v.tekst().Onderlijnd = s.onderlijnd;
+          const Vergelijking u = Vergelijk(v, f, antialiased ? scherm : printer, antialiased);
+          ASSERT_EQ(u.snel, u.volledig) << s.lettertype << " uitlijning " << uitlijning << " lengte " << tekst->size()
+                                        << (antialiased ? " scherm" : " printer");
+          getekend += u.snel != u.leeg;
+        }
+  // Every one of them shows something.
+  EXPECT_EQ(getekend, 5 * 3 * 2 * 2);
+}
+
+TEST(TekstOpDC, DrawsTheSamePixelsWhereTheBoxLeavesTheLabelAndForAnUnderlineAlone) {
+  const EtiketFormaat f = Label(40, 20);
+  const Apparaat a{6.3f, 6.3f, -1.7f, 0.4f};
+  // Boxes over the left and right edge of the label, and one reaching above it.
+  for (const QRectF& kader : {QRectF(-26, -5, 20, 6), QRectF(8, -4, 20, 6), QRectF(-10, -13, 20, 8)})
+    for (qint16 uitlijning = 0; uitlijning < 3; ++uitlijning)
+      for (const bool antialiased : {true, false}) {
+        Voorwerp v = Tekst(Herhaald(QStringLiteral("Mijn lange regel "), 2000), float(kader.left()), float(kader.top()),
+                           float(kader.width()), 18, uitlijning);
+        v.tekst().Onderlijnd = true;
+        v.tekst().Cursief = true;
+        const Vergelijking u = Vergelijk(v, f, a, antialiased);
+        EXPECT_EQ(u.snel, u.volledig) << kader.left() << "," << kader.top() << " uitlijning " << uitlijning;
+      }
+  // Only the underline shows: the characters lie on either side of the box.
+  for (const bool antialiased : {true, false}) {
+    Voorwerp v = Tekst(QStringLiteral("W") + QString(1500, u' ') + QStringLiteral("W"), -15, -3, 30, 14, 2);
+    v.tekst().Onderlijnd = true;
+    const Vergelijking u = Vergelijk(v, f, a, antialiased);
+    EXPECT_EQ(u.snel, u.volledig);
+    EXPECT_NE(u.snel, u.leeg) << "the underline shows";
+  }
+}
+
+TEST(TekstOpDC, DrawsTheSamePixelsForALineOfTheLongestTextAtThePrintersResolution) {
+  // 32767 characters at 72 pt on 12 dots per mm: the whole line is over
+  // eight million dots long.
+  const EtiketFormaat f = Label(100, 40);
+  for (qint16 uitlijning = 0; uitlijning < 3; ++uitlijning) {
+    Voorwerp v = Tekst(QString(32767, u'W'), -48, -15, 96, 72, uitlijning);
+    v.tekst().Onderlijnd = uitlijning == 2;
+    const Vergelijking u = Vergelijk(v, f, {12, 12, 0, 0}, false);
+    EXPECT_EQ(u.snel, u.volledig) << "uitlijning " << uitlijning;
+    EXPECT_NE(u.snel, u.leeg);
+  }
 }
