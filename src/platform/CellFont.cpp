@@ -9,6 +9,7 @@
 #include <cmath>
 #include <map>
 #include <tuple>
+#include <unordered_map>
 
 namespace platform {
 namespace {
@@ -80,13 +81,15 @@ struct CellFont::Sized {
   struct Outline {
     QPainterPath path;
     QRectF bounds;  // of the control points: the outline never leaves it
+    bool empty = true;
   };
-  QHash<quint32, Outline> outlines;
+  std::unordered_map<quint32, Outline> outlines;       // stays put: the table below points into it
   QHash<char16_t, std::pair<quint32, double>> glyphs;  // character -> glyph, advance
   // The first 256 characters, which nearly every text is made of, without
   // hashing: long lines ask for every character twice.
   std::array<std::pair<quint32, double>, 256> latin{};
   std::bitset<256> latinKnown;
+  std::array<const Outline*, 256> latinOutline{};
 
   std::pair<quint32, double> glyph(QChar c) {
     const char16_t u = c.unicode();
@@ -109,9 +112,22 @@ struct CellFont::Sized {
     auto it = outlines.find(g);
     if (it == outlines.end()) {
       const QPainterPath p = raw.pathForGlyph(g);
-      it = outlines.insert(g, {p, p.controlPointRect()});
+      it = outlines.emplace(g, Outline{p, p.controlPointRect(), p.isEmpty()}).first;
     }
-    return *it;
+    return it->second;
+  }
+  // The glyph, its advance and its outline of one character.
+  const Outline& outlineOf(QChar c, double* advance) {
+    const char16_t u = c.unicode();
+    if (u < 256 && latinOutline[u]) {
+      *advance = latin[u].second;
+      return *latinOutline[u];
+    }
+    const auto [g, adv] = glyph(c);
+    *advance = adv;
+    const Outline& o = outlineFor(g);
+    if (u < 256) latinOutline[u] = &o;
+    return o;
   }
   const QPainterPath& pathFor(quint32 g) { return outlineFor(g).path; }
 };
@@ -152,8 +168,9 @@ QList<double> CellFont::advances(const QString& text) const {
 }
 
 double CellFont::width(const QString& text) const {
+  // The advances summed in order, as advances() gives them.
   double w = 0;
-  for (double a : advances(text)) w += a;
+  for (QChar c : text) w += sized_ ? sized_->glyph(c).second : 0.0;
   return w;
 }
 
@@ -192,11 +209,11 @@ QPainterPath CellFont::pathWithin(const QString& text, QPointF origin, const QRe
   // character, so the outlines kept land on the same coordinates.
   double x = origin.x();
   for (QChar c : text) {
-    auto [g, adv] = sized_->glyph(c);
-    const Sized::Outline& o = sized_->outlineFor(g);
+    double adv = 0;
+    const Sized::Outline& o = sized_->outlineOf(c, &adv);
     const QRectF& b = o.bounds;
     // Compared edge by edge: a flat outline still counts.
-    if (!o.path.isEmpty() && x + b.left() <= reach.right() && x + b.right() >= reach.left() &&
+    if (!o.empty && x + b.left() <= reach.right() && x + b.right() >= reach.left() &&
         origin.y() + b.top() <= reach.bottom() && origin.y() + b.bottom() >= reach.top())
       out.addPath(o.path.translated(x, origin.y()));
     x += adv;
