@@ -1,6 +1,7 @@
 #include "printing/Tekenen.h"
 
 #include <QPainter>
+#include <cmath>
 
 #include "model/Afronden.h"
 #include "platform/CellFont.h"
@@ -16,6 +17,40 @@ struct Hoek {
 Hoek LinksBoven(const Voorwerp& v, const EtiketFormaat& f, const Apparaat& a) {
   return {RondAf((f.Breedte / 2 + v.Links + a.dX) * a.PixelsPerMMx),
           RondAf((f.Hoogte / 2 + v.Boven + a.dY) * a.PixelsPerMMy)};
+}
+
+// The part of box r (relative to its top-left corner) that can change a
+// pixel: what lies on the device and inside the clip. Under any transform
+// but whole-pixel shifts, all of it.
+QRect ZichtbaarDeel(const QPainter& hdc, const QRect& r) {
+  const QRect alles(QPoint(0, 0), r.size());
+  const QTransform t = hdc.combinedTransform();
+  const QPaintDevice* apparaat = hdc.device();
+  if (!apparaat || t.type() > QTransform::TxTranslate || t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy()) ||
+      apparaat->devicePixelRatio() != 1)
+    return alles;
+  QRect zicht = QRect(0, 0, apparaat->width(), apparaat->height()).translated(-int(t.dx()), -int(t.dy()));
+  if (hdc.hasClipping()) zicht &= hdc.clipBoundingRect().toAlignedRect();
+  return alles & zicht.translated(-r.topLeft());
+}
+
+// A black-on-white picture ANDed straight into the image the painter draws
+// on, where it can be: an RGB32 image of its own, no transform but
+// whole-pixel shifts, full opacity. The clip is read as the region it is;
+// the drawing here clips with rectangles and regions only. Thousands of
+// overlapping pictures then cost their black pixels, not their boxes.
+bool ZwartInBeeld(QPainter& hdc, const QRect& r, const QImage& raster, const QRect& bron) {
+  QPaintDevice* apparaat = hdc.device();
+  if (!apparaat || apparaat->devType() != QInternal::Image) return false;
+  QImage& beeld = *static_cast<QImage*>(apparaat);
+  const QTransform t = hdc.combinedTransform();
+  // A shared image would be copied by writing to it, away from the painter.
+  if (!beeld.isDetached() || beeld.devicePixelRatio() != 1 || hdc.opacity() != 1 ||
+      t.type() > QTransform::TxTranslate || t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy()))
+    return false;
+  const QPoint verschuiving(int(t.dx()), int(t.dy()));
+  const QRegion gebied = hdc.hasClipping() ? hdc.clipRegion().translated(verschuiving) : QRegion(beeld.rect());
+  return RekZwartIn(beeld, r.translated(verschuiving), gebied, raster, bron);
 }
 
 }  // namespace
@@ -80,10 +115,15 @@ void FiguurOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const 
     }
   } else if (!b.raster.isNull()) {
     const QRect bron(v.beeld().BronX, v.beeld().BronY, v.beeld().BronBreedte, v.beeld().BronHoogte);
-    const QImage uit = RekUit(b.raster, bron, r.width(), r.height());
+    if (ZwartInBeeld(hdc, r, b.raster, bron)) {
+      hdc.restore();
+      return;
+    }
+    const QRect deel = ZichtbaarDeel(hdc, r);
+    const QImage uit = RekUitDeel(b.raster, bron, r.width(), r.height(), deel);
     if (!uit.isNull()) {
       hdc.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-      hdc.drawImage(r.topLeft(), uit);
+      hdc.drawImage(r.topLeft() + deel.topLeft(), uit);
     }
   }
   hdc.restore();
