@@ -1,6 +1,7 @@
 #include "printing/Uitrekken.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -124,6 +125,8 @@ bool RekZwartIn(QImage& doel, const QRect& doelRect, const QRegion& gebied, cons
   if (bronRect.isEmpty()) return true;  // all white
   const QRgb zwart = bron.color(1) | 0xFF000000u;
   const int breedte = doelRect.width(), hoogte = doelRect.height();
+  // Column for column, as a picture printed at its own resolution is.
+  const bool eenOpEen = bronRect.width() == breedte;
   std::vector<uchar> ergens;
   std::vector<int> eersteKol, laatsteKol;
   for (const QRect& stuk : gebied& doelRect& doel.rect()) {
@@ -133,9 +136,9 @@ bool RekZwartIn(QImage& doel, const QRect& doelRect, const QRegion& gebied, cons
     // Source columns [s0, s1) lie under the part; for each, the target
     // columns whose span holds it (several when enlarging).
     const int s0 = kol.front().first, s1 = kol.back().second;
-    eersteKol.assign(size_t(s1 - s0), -1);
-    laatsteKol.assign(size_t(s1 - s0), -1);
-    for (size_t x = 0; x < kol.size(); ++x)
+    eersteKol.assign(eenOpEen ? 0 : size_t(s1 - s0), -1);
+    laatsteKol.assign(eenOpEen ? 0 : size_t(s1 - s0), -1);
+    for (size_t x = 0; !eenOpEen && x < kol.size(); ++x)
       for (int s = kol[x].first; s < kol[x].second; ++s) {
         if (eersteKol[size_t(s - s0)] < 0) eersteKol[size_t(s - s0)] = deel.left() + int(x);
         laatsteKol[size_t(s - s0)] = deel.left() + int(x);
@@ -157,12 +160,21 @@ bool RekZwartIn(QImage& doel, const QRect& doelRect, const QRegion& gebied, cons
       }
       QRgb* uit = reinterpret_cast<QRgb*>(doel.scanLine(doelRect.top() + deel.top() + int(y))) + doelRect.left();
       for (int i = 0; i < bytes; ++i) {
-        if (!regel[i]) continue;
+        // Runs of white pass eight bytes at a time.
+        quint64 acht = 0;
+        while (i + 8 <= bytes && (std::memcpy(&acht, regel + i, 8), acht == 0)) i += 8;
+        if (i >= bytes || !regel[i]) continue;
+        // Source column of the byte's first pixel, relative to the source rectangle.
+        const int basis = (byte0 + i) * 8 - bronRect.left();
         for (int k = 0; k < 8; ++k) {
           if (!((regel[i] >> (lsb ? k : 7 - k)) & 1)) continue;
-          const int s = (byte0 + i) * 8 + k - bronRect.left();
+          const int s = basis + k;
           if (s < s0 || s >= s1) continue;
-          for (int x = eersteKol[size_t(s - s0)]; x <= laatsteKol[size_t(s - s0)]; ++x) uit[x] &= zwart;
+          if (eenOpEen) {
+            uit[s] &= zwart;  // the same column in the target
+          } else {
+            for (int x = eersteKol[size_t(s - s0)]; x <= laatsteKol[size_t(s - s0)]; ++x) uit[x] &= zwart;
+          }
         }
       }
     }
