@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QPainter>
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 EtiketBeeld::EtiketBeeld(Bewerking& bewerking, const FormatenTabel& formaten) : b_(bewerking), formaten_(formaten) {}
@@ -59,9 +60,10 @@ void EtiketBeeld::TekenVormOp(QImage& beeld) const {
 void EtiketBeeld::TekenVoorwerpenOp(QImage& beeld) const {
   QPainter p(&beeld);
   p.setRenderHint(QPainter::Antialiasing);
-  const Apparaat a = SchermApparaat();
   const Ontwerp& o = b_.ontwerp();
-  for (int e = 1; e <= o.AantalVoorwerpen(); ++e) TekenVoorwerpOpDC(o.voorwerp(e), Formaat(), p, a);
+  std::vector<int> alle(size_t(o.AantalVoorwerpen()));
+  std::iota(alle.begin(), alle.end(), 1);
+  TekenVoorwerpenOpDC(o, alle, Formaat(), p, SchermApparaat());
 }
 
 QImage EtiketBeeld::Volledig() const {
@@ -187,11 +189,13 @@ QRegion EtiketBeeld::Herteken(QRegion vuil) {
   const SchermSchaal& s = b_.Schaal;
   const QRect grens = vuil.boundingRect().adjusted(-2, -2, 2, 2);
   const QPointF lb = s.naarMm(grens.topLeft()), ro = s.naarMm(grens.bottomRight() + QPoint(1, 1));
+  std::vector<int> hier;
   for (int e = 1; e <= o.AantalVoorwerpen(); ++e) {
     const Voorwerp& v = o.voorwerp(e);
     if (v.Links > ro.x() || v.Boven > ro.y() || v.Links + v.Breedte < lb.x() || v.Boven + v.Hoogte < lb.y()) continue;
-    if (vuil.intersects(PixelRechthoek(v))) TekenVoorwerpOpDC(v, Formaat(), p, a);
+    if (vuil.intersects(PixelRechthoek(v))) hier.push_back(e);
   }
+  TekenVoorwerpenOpDC(o, hier, Formaat(), p, a);
   return vuil;
 }
 

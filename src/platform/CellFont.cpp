@@ -90,6 +90,8 @@ struct CellFont::Sized {
   std::array<std::pair<quint32, double>, 256> latin{};
   std::bitset<256> latinKnown;
   std::array<const Outline*, 256> latinOutline{};
+  // cellPath() by character and underline, with the ascent it was made for.
+  std::unordered_map<quint32, std::pair<double, QPainterPath>> cellPaths;
 
   std::pair<quint32, double> glyph(QChar c) {
     const char16_t u = c.unicode();
@@ -177,6 +179,17 @@ double CellFont::width(const QString& text) const {
 QPainterPath CellFont::charPath(QChar c) const {
   if (!sized_) return {};
   return sized_->pathFor(sized_->glyph(c).first);
+}
+
+QPainterPath CellFont::cellPath(QChar c) const {
+  if (!sized_) return {};
+  const double a = ascent();
+  auto& [voor, pad] = sized_->cellPaths[quint32(c.unicode()) | (underline_ ? 0x10000u : 0u)];
+  if (pad.isEmpty() || voor != a) {
+    voor = a;
+    pad = path(QString(c), QPointF(0, a));
+  }
+  return pad;
 }
 
 QPainterPath CellFont::path(const QString& text, QPointF origin) const {

@@ -49,6 +49,9 @@ class CellFont {
   QPainterPath pathWithin(const QString& text, QPointF origin, const QRectF& window) const;
   // Outline of one character with its baseline origin at (0, 0).
   QPainterPath charPath(QChar c) const;
+  // path(QString(c), QPointF(0, ascent())): one character on the baseline
+  // of its cell, as round text turns it, made once per size and character.
+  QPainterPath cellPath(QChar c) const;
 
   // Cell height for a size in points at a device resolution, as the
   // drawing routines ask for it: round(pixels per mm * 25.4 / 72 * points),

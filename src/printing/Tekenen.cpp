@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/Afronden.h"
+#include "model/GetekendBeeld.h"
 #include "platform/CellFont.h"
 #include "platform/Cp1252.h"
 #include "printing/Uitrekken.h"
@@ -113,17 +114,17 @@ void FiguurOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const 
       hdc.translate(-bron.topLeft());
       hdc.drawPicture(0, 0, b.vector);
     }
-  } else if (!b.raster.isNull()) {
-    const QRect bron(v.beeld().BronX, v.beeld().BronY, v.beeld().BronBreedte, v.beeld().BronHoogte);
-    if (ZwartInBeeld(hdc, r, b.raster, bron)) {
-      hdc.restore();
-      return;
-    }
+  } else if (b.teken || !b.raster.isNull()) {
+    // A picture that has to be drawn first is drawn only when it shows.
     const QRect deel = ZichtbaarDeel(hdc, r);
-    const QImage uit = RekUitDeel(b.raster, bron, r.width(), r.height(), deel);
-    if (!uit.isNull()) {
-      hdc.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-      hdc.drawImage(r.topLeft() + deel.topLeft(), uit);
+    const QImage raster = deel.isEmpty() ? QImage() : b.Raster();
+    const QRect bron(v.beeld().BronX, v.beeld().BronY, v.beeld().BronBreedte, v.beeld().BronHoogte);
+    if (!raster.isNull() && !ZwartInBeeld(hdc, r, raster, bron)) {
+      const QImage uit = RekUitDeel(raster, bron, r.width(), r.height(), deel);
+      if (!uit.isNull()) {
+        hdc.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+        hdc.drawImage(r.topLeft() + deel.topLeft(), uit);
+      }
     }
   }
   hdc.restore();
@@ -134,6 +135,23 @@ void TekenVoorwerpOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc,
     TekstOpDC(v, f, hdc, a);
   else if (v.Soort() == Figuur || v.Soort() == RondeTekst)
     FiguurOpDC(v, f, hdc, a);
+}
+
+void TekenVoorwerpenOpDC(const Ontwerp& o, const std::vector<int>& indexen, const EtiketFormaat& f, QPainter& hdc,
+                         const Apparaat& a) {
+  const auto getekend = [&](int i) -> std::shared_ptr<const Beeld> {
+    const Beelddeel* b = o.voorwerp(i).alsBeeld();
+    return b && b->Afbeelding && b->Afbeelding->teken ? b->Afbeelding : nullptr;
+  };
+  std::vector<std::shared_ptr<const Beeld>> vooruit;
+  for (int i : indexen)
+    if (auto b = getekend(i)) vooruit.push_back(std::move(b));
+  BeeldenVooruit tekenaars(std::move(vooruit));
+  size_t k = 0;
+  for (int i : indexen) {
+    if (getekend(i)) tekenaars.Bij(k++);
+    TekenVoorwerpOpDC(o.voorwerp(i), f, hdc, a);
+  }
 }
 
 void TekenOpDC(const Ontwerp& o, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {
