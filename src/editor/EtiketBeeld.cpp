@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QPainter>
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 EtiketBeeld::EtiketBeeld(Bewerking& bewerking, const FormatenTabel& formaten) : b_(bewerking), formaten_(formaten) {}
 
@@ -58,9 +60,10 @@ void EtiketBeeld::TekenVormOp(QImage& beeld) const {
 void EtiketBeeld::TekenVoorwerpenOp(QImage& beeld) const {
   QPainter p(&beeld);
   p.setRenderHint(QPainter::Antialiasing);
-  const Apparaat a = SchermApparaat();
   const Ontwerp& o = b_.ontwerp();
-  for (int e = 1; e <= o.AantalVoorwerpen(); ++e) TekenVoorwerpOpDC(o.voorwerp(e), Formaat(), p, a);
+  std::vector<int> alle(size_t(o.AantalVoorwerpen()));
+  std::iota(alle.begin(), alle.end(), 1);
+  TekenVoorwerpenOpDC(o, alle, Formaat(), p, SchermApparaat());
 }
 
 QImage EtiketBeeld::Volledig() const {
@@ -87,9 +90,41 @@ QRect EtiketBeeld::PixelRechthoek(const Voorwerp& v) const {
   return vector ? r.adjusted(-1, -1, 1, 1) : r;
 }
 
+namespace {
+
+// The places to paint again, added up. A region's union and every test
+// against it grow with its rectangles, so thousands of scattered places
+// (a design of thousands of elements opened or moved) would cost time
+// squared in their number: beyond a few dozen the box around them all is
+// painted again instead, which gives the same image.
+class Vuil {
+ public:
+  Vuil& operator+=(const QRect& r) {
+    if (r.isEmpty()) return *this;
+    if (plekken_.size() < kMaxPlekken) plekken_.push_back(r);
+    ++aantal_;
+    omvang_ |= r;
+    return *this;
+  }
+  QRegion Gebied() const {
+    if (aantal_ > kMaxPlekken) return QRegion(omvang_);
+    QRegion g;
+    for (const QRect& r : plekken_) g += r;
+    return g;
+  }
+
+ private:
+  static constexpr size_t kMaxPlekken = 64;
+  std::vector<QRect> plekken_;
+  size_t aantal_ = 0;
+  QRect omvang_;
+};
+
+}  // namespace
+
 QRegion EtiketBeeld::Verschil(const Ontwerp& voor, bool* veranderd) const {
   const Ontwerp& nu = b_.ontwerp();
-  QRegion vuil;
+  Vuil vuil;
   bool anders = false;
   // Mostly the same elements stand in the same places: compare them pairwise.
   const int samen = std::min(nu.AantalVoorwerpen(), voor.AantalVoorwerpen());
@@ -135,7 +170,7 @@ QRegion EtiketBeeld::Verschil(const Ontwerp& voor, bool* veranderd) const {
     vuil += PixelRechthoek(voor.voorwerp(it.value()));
   }
   if (veranderd) *veranderd = anders;
-  return vuil;
+  return vuil.Gebied();
 }
 
 QRegion EtiketBeeld::Herteken(QRegion vuil) {
@@ -154,11 +189,13 @@ QRegion EtiketBeeld::Herteken(QRegion vuil) {
   const SchermSchaal& s = b_.Schaal;
   const QRect grens = vuil.boundingRect().adjusted(-2, -2, 2, 2);
   const QPointF lb = s.naarMm(grens.topLeft()), ro = s.naarMm(grens.bottomRight() + QPoint(1, 1));
+  std::vector<int> hier;
   for (int e = 1; e <= o.AantalVoorwerpen(); ++e) {
     const Voorwerp& v = o.voorwerp(e);
     if (v.Links > ro.x() || v.Boven > ro.y() || v.Links + v.Breedte < lb.x() || v.Boven + v.Hoogte < lb.y()) continue;
-    if (vuil.intersects(PixelRechthoek(v))) TekenVoorwerpOpDC(v, Formaat(), p, a);
+    if (vuil.intersects(PixelRechthoek(v))) hier.push_back(e);
   }
+  TekenVoorwerpenOpDC(o, hier, Formaat(), p, a);
   return vuil;
 }
 

@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QPicture>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <variant>
 
@@ -14,7 +15,24 @@ struct Beeld {
   QImage raster;
   QPicture vector;
   bool isVector = false;
+  // A picture cheaper to draw again than to keep (a round text's, from its
+  // layout): `teken` draws it and `raster` stays empty. Of the pictures
+  // drawn this way only the most recently used are kept, within a fixed
+  // budget of memory, so that thousands of them cost their descriptions.
+  std::function<QImage()> teken;
+
+  Beeld() = default;
+  Beeld(const Beeld&) = default;
+  Beeld& operator=(const Beeld&) = delete;
+  ~Beeld();
+
+  // The raster: the kept one, or the one `teken` draws (or drew lately).
+  QImage Raster() const;
 };
+
+// How many bytes the pictures drawn again are kept within at most; a
+// single larger one is still drawn, and let go when another comes.
+inline constexpr qint64 kGetekendeBeeldenBudget = qint64(32) << 20;
 
 enum SoortVoorwerp : qint16 { Tekstlijn = 1, Figuur = 2, RondeTekst = 3 };
 

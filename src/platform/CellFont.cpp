@@ -4,9 +4,12 @@
 #include <QHash>
 #include <QRawFont>
 #include <QtEndian>
+#include <array>
+#include <bitset>
 #include <cmath>
 #include <map>
 #include <tuple>
+#include <unordered_map>
 
 namespace platform {
 namespace {
@@ -75,24 +78,60 @@ struct CellFont::Sized {
   const Face* face = nullptr;
   QRawFont raw;
   double scale = 0;  // pixels per design unit
-  QHash<quint32, QPainterPath> glyphPaths;
+  struct Outline {
+    QPainterPath path;
+    QRectF bounds;  // of the control points: the outline never leaves it
+    bool empty = true;
+  };
+  std::unordered_map<quint32, Outline> outlines;       // stays put: the table below points into it
   QHash<char16_t, std::pair<quint32, double>> glyphs;  // character -> glyph, advance
+  // The first 256 characters, which nearly every text is made of, without
+  // hashing: long lines ask for every character twice.
+  std::array<std::pair<quint32, double>, 256> latin{};
+  std::bitset<256> latinKnown;
+  std::array<const Outline*, 256> latinOutline{};
+  // cellPath() by character and underline, with the ascent it was made for.
+  std::unordered_map<quint32, std::pair<double, QPainterPath>> cellPaths;
 
   std::pair<quint32, double> glyph(QChar c) {
-    auto it = glyphs.constFind(c.unicode());
+    const char16_t u = c.unicode();
+    if (u < 256 && latinKnown[u]) return latin[u];
+    auto it = glyphs.constFind(u);
     if (it != glyphs.constEnd()) return *it;
     QList<quint32> idx = raw.glyphIndexesForString(QString(c));
     quint32 g = idx.isEmpty() ? 0 : idx.first();
     QList<QPointF> adv = raw.advancesForGlyphIndexes(QList<quint32>{g}, QRawFont::UseDesignMetrics);
     std::pair<quint32, double> r{g, adv.isEmpty() ? 0.0 : adv.first().x()};
-    glyphs.insert(c.unicode(), r);
+    if (u < 256) {
+      latin[u] = r;
+      latinKnown[u] = true;
+    } else {
+      glyphs.insert(u, r);
+    }
     return r;
   }
-  const QPainterPath& pathFor(quint32 g) {
-    auto it = glyphPaths.find(g);
-    if (it == glyphPaths.end()) it = glyphPaths.insert(g, raw.pathForGlyph(g));
-    return *it;
+  const Outline& outlineFor(quint32 g) {
+    auto it = outlines.find(g);
+    if (it == outlines.end()) {
+      const QPainterPath p = raw.pathForGlyph(g);
+      it = outlines.emplace(g, Outline{p, p.controlPointRect(), p.isEmpty()}).first;
+    }
+    return it->second;
   }
+  // The glyph, its advance and its outline of one character.
+  const Outline& outlineOf(QChar c, double* advance) {
+    const char16_t u = c.unicode();
+    if (u < 256 && latinOutline[u]) {
+      *advance = latin[u].second;
+      return *latinOutline[u];
+    }
+    const auto [g, adv] = glyph(c);
+    *advance = adv;
+    const Outline& o = outlineFor(g);
+    if (u < 256) latinOutline[u] = &o;
+    return o;
+  }
+  const QPainterPath& pathFor(quint32 g) { return outlineFor(g).path; }
 };
 
 CellFont::CellFont(const Key& key, double cellHeight) : cell_(cellHeight), underline_(key.underline) {
@@ -131,14 +170,26 @@ QList<double> CellFont::advances(const QString& text) const {
 }
 
 double CellFont::width(const QString& text) const {
+  // The advances summed in order, as advances() gives them.
   double w = 0;
-  for (double a : advances(text)) w += a;
+  for (QChar c : text) w += sized_ ? sized_->glyph(c).second : 0.0;
   return w;
 }
 
 QPainterPath CellFont::charPath(QChar c) const {
   if (!sized_) return {};
   return sized_->pathFor(sized_->glyph(c).first);
+}
+
+QPainterPath CellFont::cellPath(QChar c) const {
+  if (!sized_) return {};
+  const double a = ascent();
+  auto& [voor, pad] = sized_->cellPaths[quint32(c.unicode()) | (underline_ ? 0x10000u : 0u)];
+  if (pad.isEmpty() || voor != a) {
+    voor = a;
+    pad = path(QString(c), QPointF(0, a));
+  }
+  return pad;
 }
 
 QPainterPath CellFont::path(const QString& text, QPointF origin) const {
@@ -155,6 +206,50 @@ QPainterPath CellFont::path(const QString& text, QPointF origin) const {
     const double thick = std::max(1.0, sized_->raw.lineThickness());
     const double pos = sized_->raw.underlinePosition();
     out.addRect(QRectF(origin.x(), origin.y() + pos - thick / 2, x - origin.x(), thick));
+  }
+  out.setFillRule(Qt::WindingFill);
+  return out;
+}
+
+QPainterPath CellFont::pathWithin(const QString& text, QPointF origin, const QRectF& window) const {
+  QPainterPath out;
+  if (!sized_) return out;
+  // An outline two pixels or more away from the window covers none of its
+  // pixels, not even partly, and adds nothing to the winding inside it: a
+  // closed contour wholly to one side adds as much as it takes away.
+  const QRectF reach = window.adjusted(-2, -2, 2, 2);
+  // The positions are summed exactly as path() sums them, character by
+  // character, so the outlines kept land on the same coordinates.
+  double x = origin.x();
+  for (QChar c : text) {
+    double adv = 0;
+    const Sized::Outline& o = sized_->outlineOf(c, &adv);
+    const QRectF& b = o.bounds;
+    // Compared edge by edge: a flat outline still counts.
+    if (!o.empty && x + b.left() <= reach.right() && x + b.right() >= reach.left() &&
+        origin.y() + b.top() <= reach.bottom() && origin.y() + b.bottom() >= reach.top())
+      out.addPath(o.path.translated(x, origin.y()));
+    x += adv;
+  }
+  if (underline_ && x > origin.x()) {
+    // The rectangle path() adds; an end far outside the window moves to
+    // just outside it, which changes no pixel inside.
+    const double thick = std::max(1.0, sized_->raw.lineThickness());
+    const double pos = sized_->raw.underlinePosition();
+    const QRectF r(origin.x(), origin.y() + pos - thick / 2, x - origin.x(), thick);
+    const double left = r.x(), right = r.x() + r.width(), top = r.y(), bottom = r.y() + r.height();
+    const double l = std::max(left, reach.left()), rr = std::min(right, reach.right());
+    if (l < rr && bottom > reach.top() && top < reach.bottom()) {
+      if (l == left && rr == right) {
+        out.addRect(r);
+      } else {
+        out.moveTo(l, top);
+        out.lineTo(rr, top);
+        out.lineTo(rr, bottom);
+        out.lineTo(l, bottom);
+        out.lineTo(l, top);
+      }
+    }
   }
   out.setFillRule(Qt::WindingFill);
   return out;

@@ -41,8 +41,17 @@ class CellFont {
   // Outline of the text with its baseline starting at origin; the underline
   // is part of the path when the font asks for it.
   QPainterPath path(const QString& text, QPointF origin) const;
+  // The part of path() that can reach `window` (pixels): the characters
+  // whose outlines come near it, and the underline cut a little outside it.
+  // Filled and clipped to the window it gives the very pixels path() gives,
+  // antialiased or not, but it costs what the window shows, not what the
+  // text holds: a line of thousands of characters draws a handful.
+  QPainterPath pathWithin(const QString& text, QPointF origin, const QRectF& window) const;
   // Outline of one character with its baseline origin at (0, 0).
   QPainterPath charPath(QChar c) const;
+  // path(QString(c), QPointF(0, ascent())): one character on the baseline
+  // of its cell, as round text turns it, made once per size and character.
+  QPainterPath cellPath(QChar c) const;
 
   // Cell height for a size in points at a device resolution, as the
   // drawing routines ask for it: round(pixels per mm * 25.4 / 72 * points),

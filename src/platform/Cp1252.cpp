@@ -32,8 +32,11 @@ int encode(char16_t u) {
 }  // namespace
 
 QByteArray toCp1252(const QString& text, bool* lossy) {
-  QByteArray out;
-  out.reserve(text.size());
+  // Written in place: texts run to 32767 characters, and every line of a
+  // design passes here each time it is drawn.
+  QByteArray out(text.size(), Qt::Uninitialized);
+  char* uit = out.data();
+  qsizetype n = 0;
   bool lost = false;
   for (qsizetype i = 0; i < text.size(); ++i) {
     char16_t u = text.at(i).unicode();
@@ -44,8 +47,9 @@ QByteArray toCp1252(const QString& text, bool* lossy) {
       if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ++i;
       b = '?';
     }
-    out.append(char(b));
+    uit[n++] = char(b);
   }
+  out.truncate(n);
   if (lossy) *lossy = lost;
   return out;
 }
@@ -59,6 +63,16 @@ QString fromCp1252(const char* bytes, qsizetype length) {
 
 QString fromCp1252(const QByteArray& bytes) { return fromCp1252(bytes.constData(), bytes.size()); }
 
-QString throughCp1252(const QString& text) { return fromCp1252(toCp1252(text)); }
+QString throughCp1252(const QString& text) {
+  // Nearly every text holds only characters the code page keeps as they
+  // are: then it is its own result, and nothing is copied.
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) continue;
+    const int b = encode(u);
+    if (b < 0 || decode(static_cast<unsigned char>(b)) != u) return fromCp1252(toCp1252(text));
+  }
+  return text;
+}
 
 }  // namespace platform

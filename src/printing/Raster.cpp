@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/Afronden.h"
+#include "model/GetekendBeeld.h"
 #include "model/Ontwerp.h"
 #include "printing/Sbpl.h"
 #include "printing/Tekenen.h"
@@ -41,8 +42,25 @@ const QImage& LabelRaster::Teken(float dX, float dY, int nummer) {
   QPainter p(&canvas);
   const Apparaat a{float(ppm_), float(ppm_), dX, dY};
   const Ontwerp& o = ontwerp_;
+  // The round texts whose own picture goes on the label, drawn ahead on
+  // the other cores; a copy with its own number gets a picture of its own.
+  const auto eigenBeeld = [&](const Voorwerp& v) -> std::shared_ptr<const Beeld> {
+    if (v.Soort() != RondeTekst || !v.beeld().Afbeelding || !v.beeld().Afbeelding->teken) return nullptr;
+    if (maakRondeTekst_ && VervangNummering(v.tekst().Tekst, nummer, nummering_) != v.tekst().Tekst) return nullptr;
+    return v.beeld().Afbeelding;
+  };
+  std::vector<std::shared_ptr<const Beeld>> vooruit;
+  std::vector<bool> metVooruit(size_t(o.AantalVoorwerpen()) + 1);
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
+    if (auto b = eigenBeeld(o.voorwerp(i))) {
+      vooruit.push_back(std::move(b));
+      metVooruit[size_t(i)] = true;
+    }
+  BeeldenVooruit tekenaars(std::move(vooruit));
+  size_t k = 0;
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
+    if (metVooruit[size_t(i)]) tekenaars.Bij(k++);
     if (v.Soort() == Tekstlijn) {
       const QString tekst = VervangNummering(v.tekst().Tekst, nummer, nummering_);
       if (tekst == v.tekst().Tekst) {

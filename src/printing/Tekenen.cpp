@@ -1,8 +1,10 @@
 #include "printing/Tekenen.h"
 
 #include <QPainter>
+#include <cmath>
 
 #include "model/Afronden.h"
+#include "model/GetekendBeeld.h"
 #include "platform/CellFont.h"
 #include "platform/Cp1252.h"
 #include "printing/Uitrekken.h"
@@ -16,6 +18,40 @@ struct Hoek {
 Hoek LinksBoven(const Voorwerp& v, const EtiketFormaat& f, const Apparaat& a) {
   return {RondAf((f.Breedte / 2 + v.Links + a.dX) * a.PixelsPerMMx),
           RondAf((f.Hoogte / 2 + v.Boven + a.dY) * a.PixelsPerMMy)};
+}
+
+// The part of box r (relative to its top-left corner) that can change a
+// pixel: what lies on the device and inside the clip. Under any transform
+// but whole-pixel shifts, all of it.
+QRect ZichtbaarDeel(const QPainter& hdc, const QRect& r) {
+  const QRect alles(QPoint(0, 0), r.size());
+  const QTransform t = hdc.combinedTransform();
+  const QPaintDevice* apparaat = hdc.device();
+  if (!apparaat || t.type() > QTransform::TxTranslate || t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy()) ||
+      apparaat->devicePixelRatio() != 1)
+    return alles;
+  QRect zicht = QRect(0, 0, apparaat->width(), apparaat->height()).translated(-int(t.dx()), -int(t.dy()));
+  if (hdc.hasClipping()) zicht &= hdc.clipBoundingRect().toAlignedRect();
+  return alles & zicht.translated(-r.topLeft());
+}
+
+// A black-on-white picture ANDed straight into the image the painter draws
+// on, where it can be: an RGB32 image of its own, no transform but
+// whole-pixel shifts, full opacity. The clip is read as the region it is;
+// the drawing here clips with rectangles and regions only. Thousands of
+// overlapping pictures then cost their black pixels, not their boxes.
+bool ZwartInBeeld(QPainter& hdc, const QRect& r, const QImage& raster, const QRect& bron) {
+  QPaintDevice* apparaat = hdc.device();
+  if (!apparaat || apparaat->devType() != QInternal::Image) return false;
+  QImage& beeld = *static_cast<QImage*>(apparaat);
+  const QTransform t = hdc.combinedTransform();
+  // A shared image would be copied by writing to it, away from the painter.
+  if (!beeld.isDetached() || beeld.devicePixelRatio() != 1 || hdc.opacity() != 1 ||
+      t.type() > QTransform::TxTranslate || t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy()))
+    return false;
+  const QPoint verschuiving(int(t.dx()), int(t.dy()));
+  const QRegion gebied = hdc.hasClipping() ? hdc.clipRegion().translated(verschuiving) : QRegion(beeld.rect());
+  return RekZwartIn(beeld, r.translated(verschuiving), gebied, raster, bron);
 }
 
 }  // namespace
@@ -49,11 +85,18 @@ void TekstOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const A
   else if (v.tekst().Uitlijning == 2)
     x = r.left() + (r.width() - breedte) / 2;
   const double y = r.top() + (r.height() - cel) / 2 + font.ascent();
+  // Only the characters that can reach the box: a line of thousands of
+  // characters draws the few it shows, with the same pixels. Under a
+  // scaling or turning transform the whole line goes, as it always did.
+  const QPointF begin(x, y);
+  const bool verschuiving = hdc.combinedTransform().type() <= QTransform::TxTranslate;
+  const QPainterPath omtrek = verschuiving ? font.pathWithin(tekst, begin, QRectF(r)) : font.path(tekst, begin);
+  if (omtrek.isEmpty()) return;
   hdc.save();
   hdc.setClipRect(r, Qt::IntersectClip);
   hdc.setPen(Qt::NoPen);
   hdc.setBrush(Qt::black);
-  hdc.drawPath(font.path(tekst, QPointF(x, y)));
+  hdc.drawPath(omtrek);
   hdc.restore();
 }
 
@@ -71,12 +114,17 @@ void FiguurOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const 
       hdc.translate(-bron.topLeft());
       hdc.drawPicture(0, 0, b.vector);
     }
-  } else if (!b.raster.isNull()) {
+  } else if (b.teken || !b.raster.isNull()) {
+    // A picture that has to be drawn first is drawn only when it shows.
+    const QRect deel = ZichtbaarDeel(hdc, r);
+    const QImage raster = deel.isEmpty() ? QImage() : b.Raster();
     const QRect bron(v.beeld().BronX, v.beeld().BronY, v.beeld().BronBreedte, v.beeld().BronHoogte);
-    const QImage uit = RekUit(b.raster, bron, r.width(), r.height());
-    if (!uit.isNull()) {
-      hdc.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-      hdc.drawImage(r.topLeft(), uit);
+    if (!raster.isNull() && !ZwartInBeeld(hdc, r, raster, bron)) {
+      const QImage uit = RekUitDeel(raster, bron, r.width(), r.height(), deel);
+      if (!uit.isNull()) {
+        hdc.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+        hdc.drawImage(r.topLeft() + deel.topLeft(), uit);
+      }
     }
   }
   hdc.restore();
@@ -87,6 +135,23 @@ void TekenVoorwerpOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc,
     TekstOpDC(v, f, hdc, a);
   else if (v.Soort() == Figuur || v.Soort() == RondeTekst)
     FiguurOpDC(v, f, hdc, a);
+}
+
+void TekenVoorwerpenOpDC(const Ontwerp& o, const std::vector<int>& indexen, const EtiketFormaat& f, QPainter& hdc,
+                         const Apparaat& a) {
+  const auto getekend = [&](int i) -> std::shared_ptr<const Beeld> {
+    const Beelddeel* b = o.voorwerp(i).alsBeeld();
+    return b && b->Afbeelding && b->Afbeelding->teken ? b->Afbeelding : nullptr;
+  };
+  std::vector<std::shared_ptr<const Beeld>> vooruit;
+  for (int i : indexen)
+    if (auto b = getekend(i)) vooruit.push_back(std::move(b));
+  BeeldenVooruit tekenaars(std::move(vooruit));
+  size_t k = 0;
+  for (int i : indexen) {
+    if (getekend(i)) tekenaars.Bij(k++);
+    TekenVoorwerpOpDC(o.voorwerp(i), f, hdc, a);
+  }
 }
 
 void TekenOpDC(const Ontwerp& o, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {

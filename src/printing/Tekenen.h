@@ -1,5 +1,6 @@
 #pragma once
 #include <QRect>
+#include <vector>
 
 #include "model/EtiketFormaat.h"
 #include "model/Ontwerp.h"
@@ -33,3 +34,8 @@ void FiguurOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const 
 void TekenOpDC(const Ontwerp& o, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a);
 // One element of any kind.
 void TekenVoorwerpOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a);
+// The elements of the given indexes, in that order, as TekenVoorwerpOpDC
+// draws them; the pictures drawn on demand among them are drawn ahead on
+// the processor's other cores.
+void TekenVoorwerpenOpDC(const Ontwerp& o, const std::vector<int>& indexen, const EtiketFormaat& f, QPainter& hdc,
+                         const Apparaat& a);

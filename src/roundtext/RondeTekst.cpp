@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -29,25 +30,30 @@ QString ZonderSlotspaties(const QString& tekst) {
   return tekst.left(n);
 }
 
-QImage TekenRondeTekst(const RondeZetting& zetting, const platform::CellFont& font, const QString& tekens) {
-  QImage beeld(zetting.Kader.Breedte, zetting.Kader.Hoogte, QImage::Format_Mono);
+namespace {
+
+// A character's outline and as much of its place as the drawing needs.
+struct Plaatsing {
+  qint32 X, Y, Escapement;
+  QPainterPath omtrek;
+};
+
+// Draws the characters. Only reads what it is given: other threads may
+// draw the pictures of other elements with the same outlines meanwhile.
+QImage TekenOp(QSize maat, const std::vector<Plaatsing>& plekken) {
+  QImage beeld(maat, QImage::Format_Mono);
   if (beeld.isNull()) return beeld;
   beeld.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
   beeld.fill(0);
   const int dpm = RondAf(RondeResolutie * 1000.0);
   beeld.setDotsPerMeterX(dpm);
   beeld.setDotsPerMeterY(dpm);
-  // One character per font turned by its escapement about the cell's
-  // top-left corner; the underline, if any, goes under each character.
-  const QPointF basislijn(0, font.ascent());
-  const size_t n = std::min(zetting.Plekken.size(), size_t(tekens.size()));
-  std::vector<QPainterPath> omtrekken(n);
-  for (size_t i = 0; i < n; ++i) omtrekken[i] = font.path(QString(tekens[qsizetype(i)]), basislijn);
   // Filled straight onto a one-bit picture, an outline now and then lacks
   // a short run of dots, so the same text would not always give the same
   // picture (and one read back from a file would differ from the one
   // saved). Grey bands, filled the same way, give the same dots every time;
-  // a band at a time keeps a large circle's picture small.
+  // a band at a time keeps a large circle's picture small. No painter stays
+  // with the picture kept.
   constexpr int kBand = 1024;
   for (int y0 = 0; y0 < beeld.height(); y0 += kBand) {
     QImage band(beeld.width(), std::min(kBand, beeld.height() - y0), QImage::Format_Grayscale8);
@@ -59,14 +65,19 @@ QImage TekenRondeTekst(const RondeZetting& zetting, const platform::CellFont& fo
       p.setRenderHint(QPainter::Antialiasing, false);
       p.setPen(Qt::NoPen);
       p.setBrush(Qt::black);
-      for (size_t i = 0; i < n; ++i) {
-        if (omtrekken[i].isEmpty()) continue;
-        const KarakterPlek& plek = zetting.Plekken[i];
+      for (const Plaatsing& plek : plekken) {
+        // One character per font turned by its escapement about the cell's
+        // top-left corner; the underline, if any, goes under each character.
+        // Drawn from a copy of its own: drawing leaves data behind in a
+        // path, which a shared outline must not get from two threads at once.
+        QPainterPath omtrek;
+        omtrek.setFillRule(plek.omtrek.fillRule());
+        omtrek.addPath(plek.omtrek);
         QTransform t;
         t.translate(plek.X, plek.Y - y0);
         t.rotate(-plek.Escapement / 10.0);  // counter-clockwise on a y-down surface
         p.setTransform(t);
-        p.drawPath(omtrekken[i]);
+        p.drawPath(omtrek);
       }
     }
     for (int r = 0; r < band.height(); ++r) {
@@ -77,6 +88,26 @@ QImage TekenRondeTekst(const RondeZetting& zetting, const platform::CellFont& fo
     }
   }
   return beeld;
+}
+
+// The characters that show, with their outlines from the font (made on the
+// thread that owns the font).
+std::vector<Plaatsing> Plaatsingen(const RondeZetting& zetting, const platform::CellFont& font, const QString& tekens) {
+  std::vector<Plaatsing> p;
+  const size_t n = std::min(zetting.Plekken.size(), size_t(tekens.size()));
+  p.reserve(n);
+  for (size_t i = 0; i < n; ++i) {
+    const KarakterPlek& k = zetting.Plekken[i];
+    QPainterPath omtrek = font.cellPath(tekens[qsizetype(i)]);
+    if (!omtrek.isEmpty()) p.push_back({k.X, k.Y, k.Escapement, std::move(omtrek)});
+  }
+  return p;
+}
+
+}  // namespace
+
+QImage TekenRondeTekst(const RondeZetting& zetting, const platform::CellFont& font, const QString& tekens) {
+  return TekenOp(QSize(zetting.Kader.Breedte, zetting.Kader.Hoogte), Plaatsingen(zetting, font, tekens));
 }
 
 bool MaakRondeTekst(Ontwerp& ontwerp, int index) { return MaakRondeTekst(ontwerp.voorwerp(index)); }
@@ -110,8 +141,11 @@ bool MaakRondeTekst(Voorwerp& v) {
   v.cirkel().MiddenX = float(k.MiddenX / double(RondeResolutie));
   v.cirkel().MiddenY = float(k.MiddenY / double(RondeResolutie));
 
+  // The picture is drawn from the layout whenever it is needed, not kept.
   auto beeld = std::make_shared<Beeld>();
-  beeld->raster = TekenRondeTekst(zetting, font, tekens);
+  beeld->teken = [maat = QSize(k.Breedte, k.Hoogte), plekken = Plaatsingen(zetting, font, tekens)] {
+    return TekenOp(maat, plekken);
+  };
 
   float links = v.Links, boven = v.Boven;
   float breedte = float(k.Breedte / double(RondeResolutie)), hoogte = float(k.Hoogte / double(RondeResolutie));

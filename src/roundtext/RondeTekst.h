@@ -19,9 +19,10 @@ QString ZonderSlotspaties(const QString& tekst);
 // picture of the box's size: black on white (colour 0 white, 1 black).
 QImage TekenRondeTekst(const RondeZetting& zetting, const platform::CellFont& font, const QString& tekens);
 
-// Renders the round text of element `index` into its picture and sets its
-// width and height from it, keeping its left and top edge; the trailing
-// blanks of its text are removed in the element. An empty or blank text
+// Lays out the round text of element `index`, gives it the picture of that
+// layout and sets its width and height from it, keeping its left and top
+// edge; the trailing blanks of its text are removed in the element. The
+// picture is drawn whenever it is needed (Beeld::Raster), not kept. An empty or blank text
 // changes nothing. Neither does a description that cannot be drawn: a
 // radius not above the letters' height (the working circle would be empty),
 // beyond GrootsteStraal, or not a number. True when a new picture was made.

@@ -196,3 +196,20 @@ TEST(Bovenlaag, FramesAndPrintableAreaAreDrawnOverTheImage) {
   o.beeld.VerbergAlles();
   EXPECT_EQ(o.beeld.Samengesteld(), o.beeld.Beeld());
 }
+
+TEST(Herteken, ThousandsOfScatteredChangesStillEqualAFullRepaint) {
+  Opstelling o(3);
+  for (int i = 0; i < 30; ++i) o.Lijn(QStringLiteral("Vast %1").arg(i), -45 + i % 4 * 20, -70 + i * 4.5f, 18);
+  o.beeld.TekenAlles();
+  const Ontwerp voor = o.ontwerp;
+  // Small elements all over the label, as a design of thousands opens.
+  for (int i = 0; i < 3000; ++i)
+    o.Lijn(QStringLiteral("%1").arg(i), -50 + float((i * 37) % 97), -76 + float((i * 53) % 149), 1.5f);
+  bool veranderd = false;
+  const QRegion vuil = o.beeld.Verschil(voor, &veranderd);
+  EXPECT_TRUE(veranderd);
+  for (int i = 31; i <= o.ontwerp.AantalVoorwerpen(); i += 97)
+    EXPECT_TRUE(vuil.contains(o.beeld.PixelRechthoek(o.ontwerp.voorwerp(i))));
+  o.beeld.Herteken(vuil);
+  EXPECT_EQ(o.beeld.Beeld(), o.beeld.Volledig());
+}

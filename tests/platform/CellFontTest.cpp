@@ -77,3 +77,21 @@ TEST(CellFont, ZeroCellOrUnknownFamilyIsHandled) {
   ASSERT_TRUE(f.isValid());
   EXPECT_DOUBLE_EQ(f.ascent() + f.descent(), 30.0);
 }
+
+TEST(CellFont, PathWithinHoldsOnlyWhatCanReachTheWindow) {
+  const CellFont f = dejavu(42, true);
+  const QString tekst(32767, u'a');
+  const QPointF begin(-600000, 33);
+  const QRectF venster(100, 0, 200, 42);
+  const QPainterPath deel = f.pathWithin(tekst, begin, venster);
+  const QPainterPath een = f.path(QStringLiteral("a"), QPointF(0, 33));
+  // The few characters over the window, each whole, and the underline cut
+  // just outside it.
+  EXPECT_LE(deel.elementCount(), 20 * een.elementCount());
+  EXPECT_GT(deel.elementCount(), een.elementCount());
+  const QRectF omvang = deel.controlPointRect();
+  EXPECT_GE(omvang.left(), venster.left() - f.width(QStringLiteral("a")) - 2);
+  EXPECT_LE(omvang.right(), venster.right() + f.width(QStringLiteral("a")) + 2);
+  // Nothing near the window: nothing at all.
+  EXPECT_TRUE(f.pathWithin(tekst, begin, QRectF(100, 200, 200, 42)).isEmpty());
+}

@@ -5,6 +5,8 @@
 #include "model/Ontwerp.h"
 #include "printing/Raster.h"
 #include "printing/Sbpl.h"
+#include "printing/Tekenen.h"
+#include "roundtext/RondeTekst.h"
 
 namespace {
 
@@ -179,7 +181,7 @@ TEST(LabelRaster, RoundTextsAreRenderedAgainOnlyWhenTheirTextChanges) {
   EXPECT_FLOAT_EQ(o.voorwerp(i).cirkel().MiddenX, midden);
   EXPECT_EQ(o.voorwerp(i).beeld().BeeldBreedte, 6 * 12);
   ASSERT_NE(o.voorwerp(i).beeld().Afbeelding, nullptr);
-  EXPECT_EQ(o.voorwerp(i).beeld().Afbeelding->raster.width(), 6 * 12);
+  EXPECT_EQ(o.voorwerp(i).beeld().Afbeelding->Raster().width(), 6 * 12);
   // The copy's picture ("nr 12345", 8 characters) is 2 mm wider and kept
   // its centre: it starts 1 mm further left.
   int zwartLinks = kopie.width();
@@ -196,4 +198,46 @@ TEST(LabelRaster, LimitsOfTheCommandLanguage) {
   EXPECT_TRUE(LabelRaster::Grenzen(Label(342, 100), 12).has_value());
   EXPECT_TRUE(LabelRaster::Grenzen(Label(100, 1000), 8).has_value());
   EXPECT_FALSE(LabelRaster::Grenzen(Label(100, 999), 8).has_value());
+}
+
+TEST(LabelRaster, HundredsOfRoundTextsPrintAsWhenEachIsDrawnInTurn) {
+  // Their pictures are drawn ahead on other threads while the label is put
+  // together: the label must be the one drawn element after element.
+  Ontwerp o;
+  const EtiketFormaat f = Label(60, 40);
+  for (int i = 0; i < 300; ++i) {
+    const int n = o.NieuwVoorwerp(RondeTekst);
+    Voorwerp& v = o.voorwerp(n);
+    v.tekst().Tekst = i == 150 ? QStringLiteral("Nummer [#]") : QStringLiteral("Rond %1").arg(i);
+    v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
+    v.tekst().Lettergrootte = qint16(6 + i % 7);
+    v.cirkel().Straal = 5 + float(i % 13);
+    v.cirkel().Wijzerzin = i % 2 == 0;
+    v.cirkel().Referentiepunt = float(i * 29 % 360);
+    ASSERT_TRUE(MaakRondeTekst(v));
+    float l = -30 + float(i * 7 % 40), b = -20 + float(i * 11 % 25), br = v.Breedte, h = v.Hoogte;
+    o.PlaatsVoorwerp(n, l, b, br, h);
+    if (i % 100 == 50) ZwarteFiguur(o, -10, -5, 3, 2);
+  }
+  Nummering nummering;
+  LabelRaster r(o, f, 12, nummering, [](Voorwerp& v) { MaakRondeTekst(v); });
+  const QImage label = r.Teken(0, 0, 7).copy();
+
+  QImage los(label.size(), QImage::Format_RGB32);
+  los.fill(Qt::white);
+  {
+    QPainter p(&los);
+    for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
+      Voorwerp v = o.voorwerp(i);
+      if (v.Soort() == RondeTekst && v.tekst().Tekst.contains(QStringLiteral("[#]"))) {
+        const float mx = v.cirkel().MiddenX, my = v.cirkel().MiddenY;
+        v.tekst().Tekst = QStringLiteral("Nummer 7");
+        MaakRondeTekst(v);
+        v.Links += mx - v.cirkel().MiddenX;
+        v.Boven += my - v.cirkel().MiddenY;
+      }
+      TekenVoorwerpOpDC(v, f, p, {12, 12, 0, 0});
+    }
+  }
+  EXPECT_EQ(label, los);
 }

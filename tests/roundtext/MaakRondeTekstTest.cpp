@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <cmath>
 
+#include "model/Afronden.h"
+#include "platform/Cp1252.h"
 #include "roundtext/RondeTekst.h"
 
 namespace {
@@ -29,7 +32,7 @@ struct Inkt {
   int zwart = 0;
   double minAfstand = 1e9, maxAfstand = 0, sx = 0, sy = 0;
   explicit Inkt(const Voorwerp& v) {
-    const QImage& img = v.beeld().Afbeelding->raster;
+    const QImage img = v.beeld().Afbeelding->Raster();
     for (int y = 0; y < img.height(); ++y)
       for (int x = 0; x < img.width(); ++x) {
         if (img.pixel(x, y) != qRgb(0, 0, 0)) continue;
@@ -60,7 +63,7 @@ TEST_F(MaakRondeTekstTest, ElementGetsAOneBitPictureAndItsSizeButKeepsItsCorner)
   ASSERT_TRUE(MaakRondeTekst(ontwerp, i));
   const Voorwerp& v = ontwerp.voorwerp(i);
   ASSERT_TRUE(v.beeld().Afbeelding);
-  const QImage& img = v.beeld().Afbeelding->raster;
+  const QImage img = v.beeld().Afbeelding->Raster();
   EXPECT_EQ(img.format(), QImage::Format_Mono);
   EXPECT_EQ(img.colorTable(), (QList<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0)}));
   EXPECT_GT(Inkt(v).zwart, 500);
@@ -103,7 +106,7 @@ TEST_F(MaakRondeTekstTest, TrailingBlanksAreRemovedInTheElement) {
   ASSERT_TRUE(MaakRondeTekst(ontwerp, a));
   ASSERT_TRUE(MaakRondeTekst(ontwerp, b));
   EXPECT_EQ(ontwerp.voorwerp(a).tekst().Tekst, QStringLiteral("  Rond"));
-  EXPECT_EQ(ontwerp.voorwerp(a).beeld().Afbeelding->raster, ontwerp.voorwerp(b).beeld().Afbeelding->raster);
+  EXPECT_EQ(ontwerp.voorwerp(a).beeld().Afbeelding->Raster(), ontwerp.voorwerp(b).beeld().Afbeelding->Raster());
 }
 
 TEST_F(MaakRondeTekstTest, EmptyTextOrUnusableRadiusChangesNothing) {
@@ -130,4 +133,68 @@ TEST_F(MaakRondeTekstTest, EmptyTextOrUnusableRadiusChangesNothing) {
   }
   v.cirkel().Straal = 4;  // a working circle of 4 dots is still drawn
   EXPECT_TRUE(MaakRondeTekst(ontwerp, i));
+}
+
+namespace {
+
+// The picture as it was always drawn, straight after the layout: every
+// character's outline made from the font and turned onto the picture.
+QImage TekenZoAlsAltijd(const Voorwerp& v) {
+  const platform::CellFont font = RondeLetter(v.tekst().Lettertype, v.tekst().Lettergrootte, v.tekst().Vet,
+                                              v.tekst().Cursief, v.tekst().Onderlijnd);
+  const QString tekens = platform::throughCp1252(v.tekst().Tekst);
+  std::vector<double> advances;
+  for (double w : font.advances(tekens)) advances.push_back(RondAf(w));
+  const RondeZetting z =
+      ZetRondeTekst({v.cirkel().Straal, bool(v.cirkel().Wijzerzin), v.tekst().Uitlijning, v.cirkel().Referentiepunt},
+                    MatenVan(font), advances);
+  QImage beeld(z.Kader.Breedte, z.Kader.Hoogte, QImage::Format_Mono);
+  beeld.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+  beeld.fill(0);
+  beeld.setDotsPerMeterX(12000);
+  beeld.setDotsPerMeterY(12000);
+  QPainter p(&beeld);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::black);
+  for (qsizetype i = 0; i < tekens.size(); ++i) {
+    const QPainterPath omtrek = font.path(QString(tekens[i]), QPointF(0, font.ascent()));
+    if (omtrek.isEmpty()) continue;
+    QTransform t;
+    t.translate(z.Plekken[size_t(i)].X, z.Plekken[size_t(i)].Y);
+    t.rotate(-z.Plekken[size_t(i)].Escapement / 10.0);
+    p.setTransform(t);
+    p.drawPath(omtrek);
+  }
+  return beeld;
+}
+
+}  // namespace
+
+TEST_F(MaakRondeTekstTest, ThePictureDrawnWhenNeededIsThePictureDrawnStraightAfterTheLayout) {
+  struct Geval {
+    const char* tekst;
+    const char* lettertype;
+    bool vet, cursief, onderlijnd, wijzerzin;
+    qint16 modus;
+    float straal, hoek;
+  };
+  const Geval gevallen[] = {
+      {"Vellora etiketten", "DejaVu Sans", false, false, false, true, 0, 20, 0},
+      {"Ågj, 2 blanco's  en meer", "DejaVu Serif", true, true, true, false, 2, 14, 135},
+      {"Rondom rondom rondom rondom rondom rondom", "Liberation Sans", false, true, false, true, 1, 8, 300},
+      {"  x  ", "Liberation Mono", true, false, true, false, 0, 30, 45.5f},
+  };
+  for (const Geval& g : gevallen) {
+    SCOPED_TRACE(g.tekst);
+    const int i = Rond(QString::fromUtf8(g.tekst), g.straal, g.wijzerzin, g.modus, g.hoek);
+    Voorwerp& v = ontwerp.voorwerp(i);
+    v.tekst().Lettertype = QString::fromLatin1(g.lettertype);
+    v.tekst().Vet = g.vet;
+    v.tekst().Cursief = g.cursief;
+    v.tekst().Onderlijnd = g.onderlijnd;
+    ASSERT_TRUE(MaakRondeTekst(ontwerp, i));
+    const QImage getekend = v.beeld().Afbeelding->Raster();
+    EXPECT_EQ(getekend, TekenZoAlsAltijd(v));
+    EXPECT_GT(Inkt(v).zwart, 50);
+  }
 }

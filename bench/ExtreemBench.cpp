@@ -1,0 +1,323 @@
+// Designs at the limits a design file allows: text lines of 32767
+// characters at 72 pt, and 32767 elements of one kind (round texts, tiny
+// figures, text lines). Each measurement runs in a fresh process of this
+// program, as a user starts the editor or the command-line printer: the
+// child times its own work (after the application is up) and reports its
+// peak resident memory, which is the whole process's.
+//
+//   open:  the editor window reads the file and shows it (LeesEtiketIn,
+//          then the pending paint), as Bestand > Openen does;
+//   print: what vellora-print does for one label at 12 dots per mm:
+//          read, build the design, draw the label and encode its block.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "files/BewaarEtiket.h"
+#include "files/EtiketToepassen.h"
+#include "files/LeesEtiket.h"
+#include "platform/SettingsStore.h"
+#include "platformwidgets/MessageService.h"
+#include "printing/Raster.h"
+#include "roundtext/RondeTekst.h"
+#include "ui/Etiket.h"
+
+extern char** environ;
+
+namespace {
+
+const QString kFormaat = QStringLiteral("100 x 150");
+const char* const kCatalogus = "1\n\"100 x 150\",0,100,150,103,153,1,1,106,153,3,1.5,1,1,1,1\n";
+
+enum Soort { LangeLijnen = 0, RondeTeksten = 1, Figuren = 2, KorteLijnen = 3 };
+
+// A spread of places over the label that never falls into a grid.
+float Verspreid(int i, float van, float breedte, double stap) {
+  return van + float(std::fmod(i * stap, 1.0)) * breedte;
+}
+
+// Lines of 32767 characters at 72 pt on the 96 mm wide label: every
+// alignment and style, each line thousands of times wider than its box.
+Ontwerp MetLangeLijnen(int aantal) {
+  Ontwerp o;
+  const QString stuk = QStringLiteral("Vellora etiket 0123456789 WMQ ijl, ");
+  QString tekst;
+  while (tekst.size() < 32767) tekst += stuk;
+  tekst.truncate(32767);
+  for (int i = 0; i < aantal; ++i) {
+    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Tekstlijn));
+    v.tekst().Tekst = tekst;
+    v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
+    v.tekst().Lettergrootte = 72;
+    v.tekst().Uitlijning = qint16(i % 3);
+    v.tekst().Vet = i % 2 == 1;
+    v.tekst().Cursief = i % 4 >= 2;
+    v.tekst().Onderlijnd = i % 5 == 0;
+    v.Links = -48;
+    v.Boven = -74 + float(i % 12) * 11;
+    v.Breedte = 96;
+    v.Hoogte = 72 / 72.0f * 25.4f;
+  }
+  return o;
+}
+
+// Round texts as the dialog makes them, each with its own text, radius,
+// direction and angle, so that no two pictures are alike.
+Ontwerp MetRondeTeksten(int aantal) {
+  Ontwerp o;
+  for (int i = 0; i < aantal; ++i) {
+    const int n = o.NieuwVoorwerp(RondeTekst);
+    Voorwerp& v = o.voorwerp(n);
+    v.tekst().Tekst = QStringLiteral("Typ hier uw tekst %1").arg(i + 1);
+    v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
+    v.tekst().Lettergrootte = qint16(10 + i % 5);
+    v.tekst().Uitlijning = qint16(i % 3);
+    v.cirkel().Straal = 15 + float(i % 20);
+    v.cirkel().Spatiering = 100;
+    v.cirkel().Wijzerzin = i % 2 == 0;
+    v.cirkel().Referentiepunt = float((i * 37) % 360);
+    MaakRondeTekst(o, n);
+    float l = Verspreid(i, -50, 70, 0.6180339887), b = Verspreid(i, -75, 120, 0.7548776662);
+    float br = v.Breedte, h = v.Hoogte;
+    o.PlaatsVoorwerp(n, l, b, br, h);
+  }
+  return o;
+}
+
+// Tiny pictures of 12 x 12 dots in boxes of 2 x 2 mm all over the label.
+Ontwerp MetFiguren(int aantal) {
+  Ontwerp o;
+  for (int i = 0; i < aantal; ++i) {
+    const int n = o.NieuwVoorwerp(Figuur);
+    auto b = std::make_shared<Beeld>();
+    b->raster = QImage(12, 12, QImage::Format_Mono);
+    b->raster.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    b->raster.fill(0);
+    for (int k = 0; k < 12; ++k) b->raster.setPixel(k, (k + i) % 12, 1);
+    o.voorwerp(n).beeld().ZetAfbeelding(std::move(b), 12, 12);
+    float l = Verspreid(i, -50, 98, 0.6180339887), b2 = Verspreid(i, -75, 148, 0.7548776662), br = 2, h = 2;
+    o.PlaatsVoorwerp(n, l, b2, br, h);
+  }
+  return o;
+}
+
+// Short lines of 12 pt in boxes of 20 x 4 mm all over the label.
+Ontwerp MetKorteLijnen(int aantal) {
+  Ontwerp o;
+  for (int i = 0; i < aantal; ++i) {
+    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Tekstlijn));
+    v.tekst().Tekst = QStringLiteral("Lijn %1").arg(i + 1);
+    v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
+    v.tekst().Lettergrootte = 12;
+    v.Links = Verspreid(i, -50, 80, 0.6180339887);
+    v.Boven = Verspreid(i, -75, 145, 0.7548776662);
+    v.Breedte = 20;
+    v.Hoogte = 12 / 72.0f * 25.4f;
+  }
+  return o;
+}
+
+bool SchrijfOntwerp(Soort soort, int aantal, const QString& naam) {
+  Ontwerp o;
+  switch (soort) {
+    case LangeLijnen: o = MetLangeLijnen(aantal); break;
+    case RondeTeksten: o = MetRondeTeksten(aantal); break;
+    case Figuren: o = MetFiguren(aantal); break;
+    case KorteLijnen: o = MetKorteLijnen(aantal); break;
+  }
+  return BewaarEtiket(naam, 2, o, kFormaat).Gelukt();
+}
+
+// The design file of a kind and size, written once per run.
+QString OntwerpBestand(Soort soort, int aantal) {
+  static QTemporaryDir map;
+  static std::map<std::pair<int, int>, QString> gemaakt;
+  auto& pad = gemaakt[{soort, aantal}];
+  if (!pad.isEmpty()) return pad;
+  const QString naam = map.filePath(QStringLiteral("extreem-%1-%2.VLO").arg(int(soort)).arg(aantal));
+  if (SchrijfOntwerp(soort, aantal, naam)) pad = naam;
+  return pad;
+}
+
+// ---- The child: one measured task; its time in seconds and its peak
+// resident memory in KiB on standard output. The peak is read here: the
+// kernel's figure for a spawned child may still count the parent's pages.
+
+long PiekKiB() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& regel : status.readAll().split('\n'))
+    if (regel.startsWith("VmHWM:")) return regel.mid(6).trimmed().split(' ').value(0).toLong();
+  return -1;
+}
+
+int OpenInVenster(const QString& pad) {
+  QTemporaryDir map;
+  const QString catalogus = map.filePath(QStringLiteral("all.eft"));
+  QFile f(catalogus);
+  if (!f.open(QIODevice::WriteOnly) || f.write(kCatalogus) < 0) return 1;
+  f.close();
+  platform::MemorySettingsStore instellingen;
+  platform::QtMessageService meldingen;
+  EtiketOpties opties;
+  opties.instellingen = &instellingen;
+  opties.meldingen = &meldingen;
+  opties.catalogus = catalogus;
+  opties.welkomMs = 0;
+  opties.herstelMap = map.filePath(QStringLiteral("herstel"));
+  auto etiket = std::make_unique<Etiket>(opties);
+  if (!etiket->Form_Load()) return 1;
+  etiket->show();
+  QApplication::processEvents();
+  QElapsedTimer klok;
+  klok.start();
+  if (!etiket->LeesEtiketIn(pad)) return 1;
+  // What the event loop does next: paint the window.
+  QApplication::processEvents();
+  const double tijd = double(klok.nsecsElapsed()) / 1e9;
+  std::printf("%.6f %ld %d\n", tijd, PiekKiB(), int(etiket->ontwerp().AantalVoorwerpen()));
+  return 0;
+}
+
+int DrukEenEtiket(const QString& pad) {
+  FormatenTabel formaten({[] {
+    EtiketFormaat f;
+    f.Naam = kFormaat;
+    f.Breedte = 100;
+    f.Hoogte = 150;
+    f.HorizontaleSteek = 103;
+    f.VerticaleSteek = 153;
+    return f;
+  }()});
+  QElapsedTimer klok;
+  klok.start();
+  const LeesUitkomst gelezen = LeesEtiket(pad, formaten);
+  if (!std::holds_alternative<GelezenEtiket>(gelezen)) return 1;
+  Ontwerp ontwerp;
+  PasEtiketToe(std::get<GelezenEtiket>(gelezen), ontwerp, [](Ontwerp& o, int i) { MaakRondeTekst(o, i); });
+  Nummering nummering;
+  LabelRaster raster(ontwerp, formaten.formaat(1), 12, nummering, [](Voorwerp& v) { MaakRondeTekst(v); });
+  const QByteArray blok = raster.DrukEenExemplaarSATO(0, 0, 1);
+  const double tijd = double(klok.nsecsElapsed()) / 1e9;
+  std::printf("%.6f %ld %d\n", tijd, PiekKiB(), int(blok.size()));
+  return 0;
+}
+
+// ---- The parent: runs the child and collects what it reports.
+
+struct Meting {
+  bool gelukt = false;
+  double tijd = 0;      // s, the child's own measurement
+  double piekMiB = 0;   // the child's peak resident memory, as it read it
+  double totaal = 0;    // s, start to end of the child process
+};
+
+Meting Draai(const char* taak, const QString& pad) {
+  Meting m;
+  int pijp[2];
+  if (pipe(pijp) != 0) return m;
+  posix_spawn_file_actions_t acties;
+  posix_spawn_file_actions_init(&acties);
+  posix_spawn_file_actions_adddup2(&acties, pijp[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addclose(&acties, pijp[0]);
+  const std::string padTekst = pad.toStdString();
+  std::vector<char*> argv = {const_cast<char*>("/proc/self/exe"), const_cast<char*>("--kind"),
+                             const_cast<char*>(taak), const_cast<char*>(padTekst.c_str()), nullptr};
+  QElapsedTimer klok;
+  klok.start();
+  pid_t kind = 0;
+  const int fout = posix_spawn(&kind, "/proc/self/exe", &acties, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&acties);
+  close(pijp[1]);
+  if (fout != 0) {
+    close(pijp[0]);
+    return m;
+  }
+  std::string uit;
+  char buf[256];
+  for (ssize_t n; (n = read(pijp[0], buf, sizeof buf)) > 0;) uit.append(buf, size_t(n));
+  close(pijp[0]);
+  int status = 0;
+  if (waitpid(kind, &status, 0) != kind) return m;
+  m.totaal = double(klok.nsecsElapsed()) / 1e9;
+  long piek = -1;
+  m.gelukt = WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
+             std::sscanf(uit.c_str(), "%lf %ld", &m.tijd, &piek) == 2 && piek > 0;
+  m.piekMiB = double(piek) / 1024.0;
+  return m;
+}
+
+void Meet(benchmark::State& state, const char* taak) {
+  const Soort soort = Soort(state.range(0));
+  const int aantal = int(state.range(1));
+  const QString pad = OntwerpBestand(soort, aantal);
+  if (pad.isEmpty()) {
+    state.SkipWithError("the design could not be written");
+    return;
+  }
+  double piek = 0, totaal = 0;
+  for (auto _ : state) {
+    const Meting m = Draai(taak, pad);
+    if (!m.gelukt) {
+      state.SkipWithError("the child process failed");
+      return;
+    }
+    state.SetIterationTime(m.tijd);
+    piek = std::max(piek, m.piekMiB);
+    totaal = std::max(totaal, m.totaal);
+  }
+  state.counters["piek_MiB"] = piek;
+  state.counters["proces_s"] = totaal;
+}
+
+void BM_Openen(benchmark::State& state) { Meet(state, "open"); }
+void BM_EenEtiketAfdrukken(benchmark::State& state) { Meet(state, "print"); }
+
+void Gevallen(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"soort", "aantal"});
+  b->Args({LangeLijnen, 1});
+  b->Args({LangeLijnen, 10});
+  b->Args({LangeLijnen, 300});
+  b->Args({RondeTeksten, 32767});
+  b->Args({Figuren, 32767});
+  b->Args({KorteLijnen, 32767});
+  b->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+}
+BENCHMARK(BM_Openen)->Apply(Gevallen);
+BENCHMARK(BM_EenEtiketAfdrukken)->Apply(Gevallen);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  // For profiling by hand: --write KIND COUNT FILE writes a design, and
+  // --kind open|print FILE runs one measurement on it.
+  if (argc == 5 && std::strcmp(argv[1], "--write") == 0)
+    return SchrijfOntwerp(Soort(std::atoi(argv[2])), std::atoi(argv[3]), QString::fromLocal8Bit(argv[4])) ? 0 : 1;
+  if (argc == 4 && std::strcmp(argv[1], "--kind") == 0) {
+    const QString pad = QString::fromLocal8Bit(argv[3]);
+    if (std::strcmp(argv[2], "open") == 0) return OpenInVenster(pad);
+    if (std::strcmp(argv[2], "print") == 0) return DrukEenEtiket(pad);
+    return 2;
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
