@@ -48,7 +48,7 @@ std::optional<int> Geheel(const QString& tekst, int van, int tot) {
 std::optional<float> Millimeter(const QString& tekst) {
   bool ok = false;
   const double w = tekst.trimmed().toDouble(&ok);
-  if (!ok || !std::isfinite(w) || std::fabs(w) > 10000) return std::nullopt;
+  if (!ok || !std::isfinite(w) || std::fabs(w) > kGrootsteVerschuiving) return std::nullopt;
   return float(w);
 }
 

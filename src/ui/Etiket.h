@@ -152,6 +152,9 @@ class Etiket : public QMainWindow {
   // The version a save writes: version 1 asks first when it would lose
   // round texts or crops. 0 when the user cancelled.
   qint16 KiesVersie(qint16 versie, const QString& titel);
+  // Saves under this name in this version (after that question), and the
+  // design is then that file's. False when cancelled or failed.
+  bool Bewaar(const QString& naam, qint16 versie, const QString& titel);
   // The changed flag in the title, and the recovery copy that goes with it.
   void VolgWijzigingen();
   // At start-up: offers a design left behind by a program that ended abnormally.

@@ -198,13 +198,18 @@ qint16 Etiket::KiesVersie(qint16 versie, const QString& titel) {
   }
 }
 
-bool Etiket::mnuOpslaan_Click() {
-  if (ontwerp().Bestandsnaam.isEmpty()) return mnuOpslaanAls_Click();
-  const qint16 versie = KiesVersie(ontwerp().BestType == 2 ? 2 : 1, QStringLiteral("Opslaan"));
-  if (versie == 0 || !BewaarEtiketAls(ontwerp().Bestandsnaam, versie)) return false;
+bool Etiket::Bewaar(const QString& naam, qint16 versie, const QString& titel) {
+  versie = KiesVersie(versie, titel);
+  if (versie == 0 || !BewaarEtiketAls(naam, versie)) return false;
   ontwerp().BestType = versie;
+  ZetBestandsnaam(naam);
   bewerker_.ZetBewaard();
   return true;
+}
+
+bool Etiket::mnuOpslaan_Click() {
+  if (ontwerp().Bestandsnaam.isEmpty()) return mnuOpslaanAls_Click();
+  return Bewaar(ontwerp().Bestandsnaam, ontwerp().BestType == 2 ? 2 : 1, QStringLiteral("Opslaan"));
 }
 
 bool Etiket::mnuOpslaanAls_Click() {
@@ -220,11 +225,7 @@ bool Etiket::mnuOpslaanAls_Click() {
                               ZonderPad(naam) + QStringLiteral(" bestaat al.\nWilt u het vervangen?"),
                               platform::MessageService::Buttons::YesNo) != platform::MessageService::Answer::Yes)
     return false;
-  const qint16 versie = KiesVersie(filter == kVersie1 ? 1 : 2, QStringLiteral("Opslaan als"));
-  if (versie == 0 || !BewaarEtiketAls(naam, versie)) return false;
+  if (!Bewaar(naam, filter == kVersie1 ? 1 : 2, QStringLiteral("Opslaan als"))) return false;
   instellingen_.FileFolder = MapVan(gekozen);
-  ontwerp().BestType = versie;
-  ZetBestandsnaam(naam);
-  bewerker_.ZetBewaard();
   return true;
 }

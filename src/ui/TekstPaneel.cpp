@@ -215,26 +215,29 @@ bool TekstPaneel::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::FocusOut && reden == Qt::MenuBarFocusReason && txtTekstlijn_->hasSelectedText())
       menuSelectie_ =
           Selectie{int(txtTekstlijn_->selectionStart()), int(txtTekstlijn_->selectionLength()), txtTekstlijn_->text()};
-    else if (e->type() == QEvent::FocusIn && menuSelectie_) {
-      // The menu closes, and the focus comes back, before its command runs.
-      if (menuSelectie_->tekst == txtTekstlijn_->text())
-        txtTekstlijn_->setSelection(menuSelectie_->begin, menuSelectie_->lengte);
-      menuSelectie_.reset();
-    }
+    else if (e->type() == QEvent::FocusIn)
+      HerstelMenuSelectie();  // the menu closes, and the focus comes back, before its command runs
   }
   return QGroupBox::eventFilter(o, e);
 }
 
+const TekstPaneel::Selectie* TekstPaneel::MenuSelectie() const {
+  return menuSelectie_ && menuSelectie_->tekst == txtTekstlijn_->text() ? &*menuSelectie_ : nullptr;
+}
+
+void TekstPaneel::HerstelMenuSelectie() {
+  if (const Selectie* s = MenuSelectie()) txtTekstlijn_->setSelection(s->begin, s->lengte);
+  menuSelectie_.reset();
+}
+
 QString TekstPaneel::TekstvakSelectie() {
   if (txtTekstlijn_->hasSelectedText()) return txtTekstlijn_->selectedText();
-  if (menuSelectie_ && menuSelectie_->tekst == txtTekstlijn_->text())
-    return txtTekstlijn_->text().mid(menuSelectie_->begin, menuSelectie_->lengte);
+  if (const Selectie* s = MenuSelectie()) return s->tekst.mid(s->begin, s->lengte);
   return {};
 }
 
 void TekstPaneel::KnipTekstvakSelectie() {
-  if (!txtTekstlijn_->hasSelectedText() && menuSelectie_ && menuSelectie_->tekst == txtTekstlijn_->text())
-    txtTekstlijn_->setSelection(menuSelectie_->begin, menuSelectie_->lengte);
+  if (!txtTekstlijn_->hasSelectedText()) HerstelMenuSelectie();
   menuSelectie_.reset();
   if (txtTekstlijn_->hasSelectedText()) txtTekstlijn_->insert(QString());
 }

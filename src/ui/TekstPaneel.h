@@ -120,4 +120,8 @@ class TekstPaneel : public QGroupBox {
     QString tekst;  // the box's text then: a selection of another text is void
   };
   std::optional<Selectie> menuSelectie_;
+  // That selection while the box still holds the text it was made in.
+  const Selectie* MenuSelectie() const;
+  // Shows it in the box again, and forgets it.
+  void HerstelMenuSelectie();
 };

@@ -7,12 +7,7 @@
 #include <cstdio>
 
 #include "files/Herstelkopie.h"
-#include "platform/SettingsStore.h"
-#include "support/FakeClipboard.h"
-#include "support/FakeFileDialogs.h"
-#include "support/FakeMessageService.h"
-#include "support/FakeProcessStarter.h"
-#include "support/FakeScanner.h"
+#include "support/NepOmgeving.h"
 #include "ui/Etiket.h"
 
 int main(int argc, char** argv) {
@@ -20,27 +15,14 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QStringList args = app.arguments();
   if (args.size() != 5) return 2;  // catalogue, recovery folder, design, text to type
-  platform::MemorySettingsStore instellingen;
-  FakeMessageService meldingen;
-  FakeFileDialogs bestanden;
-  FakeProcessStarter processen;
-  FakeClipboard klembord;
-  FakeScanner scanner;
-  EtiketOpties opties;
-  opties.instellingen = &instellingen;
-  opties.meldingen = &meldingen;
-  opties.catalogus = args[1];
-  opties.welkomMs = 0;
-  opties.bestanden = &bestanden;
-  opties.processen = &processen;
-  opties.klembord = &klembord;
-  opties.scanner = &scanner;
+  NepOmgeving omgeving;
+  EtiketOpties opties = omgeving.NepOpties(args[1]);
   opties.herstelMap = args[2];
   opties.herstelMs = 100;
   Etiket e(opties);
   if (!e.Form_Load()) return 3;
   e.show();
-  bestanden.answers.push_back({args[3], {}});
+  omgeving.bestanden.answers.push_back({args[3], {}});
   e.findChild<QAction*>(QStringLiteral("mnuOpenen"))->trigger();
   e.findChild<QAction*>(QStringLiteral("mnuTekstLijnen2"))->trigger();
   e.findChild<QLineEdit*>(QStringLiteral("txtTekstlijn"))->setText(args[4]);

@@ -8,12 +8,7 @@
 #include <memory>
 
 #include "editor/Wijziging.h"
-#include "platform/SettingsStore.h"
-#include "support/FakeClipboard.h"
-#include "support/FakeFileDialogs.h"
-#include "support/FakeMessageService.h"
-#include "support/FakeProcessStarter.h"
-#include "support/FakeScanner.h"
+#include "support/NepOmgeving.h"
 #include "support/TestCatalogus.h"
 #include "support/Tijdelijk.h"
 #include "ui/Etiket.h"
@@ -23,30 +18,16 @@
 
 // The main window on the small test catalogue, an in-memory settings store
 // and scripted message boxes.
-class EtiketOpstelling : public ::testing::Test {
+class EtiketOpstelling : public ::testing::Test, protected NepOmgeving {
  protected:
   TempFolder tmp;
-  platform::MemorySettingsStore instellingen;
-  FakeMessageService meldingen;
-  FakeFileDialogs bestanden;
-  FakeProcessStarter processen;
-  FakeClipboard klembord;
-  FakeScanner scanner;
   QString catalogus = tmp.write(QStringLiteral("all.eft"), TestCatalogusTekst());
   std::unique_ptr<Etiket> venster;
   int beeindigd = 0;
 
   EtiketOpties Opties(int welkomMs = 0) {
-    EtiketOpties opties;
-    opties.instellingen = &instellingen;
-    opties.meldingen = &meldingen;
-    opties.catalogus = catalogus;
-    opties.welkomMs = welkomMs;
+    EtiketOpties opties = NepOpties(catalogus, welkomMs);
     opties.beeindig = [this] { ++beeindigd; };
-    opties.bestanden = &bestanden;
-    opties.processen = &processen;
-    opties.klembord = &klembord;
-    opties.scanner = &scanner;
     opties.programmaMap = tmp.root();
     opties.herstelMap = tmp.path(QStringLiteral("herstel"));
     return opties;
