@@ -129,7 +129,8 @@ bool RekZwartIn(QImage& doel, const QRect& doelRect, const QRegion& gebied, cons
   const bool eenOpEen = bronRect.width() == breedte;
   std::vector<uchar> ergens;
   std::vector<int> eersteKol, laatsteKol;
-  for (const QRect& stuk : gebied& doelRect& doel.rect()) {
+  const QRegion binnen = gebied & doelRect & doel.rect();
+  for (const QRect& stuk : binnen) {
     const QRect deel = stuk.translated(-doelRect.topLeft());
     const auto kol = Spannen(bronRect.width(), breedte, deel.left(), deel.right());
     const auto rij = Spannen(bronRect.height(), hoogte, deel.top(), deel.bottom());
@@ -159,6 +160,9 @@ bool RekZwartIn(QImage& doel, const QRect& doelRect, const QRegion& gebied, cons
         regel = ergens.data();
       }
       QRgb* uit = reinterpret_cast<QRgb*>(doel.scanLine(doelRect.top() + deel.top() + int(y))) + doelRect.left();
+      // Shrunk, several black pixels fall on one target pixel: it is done
+      // once (the columns come in order).
+      int gedaan = -1;
       for (int i = 0; i < bytes; ++i) {
         // Runs of white pass eight bytes at a time.
         quint64 acht = 0;
@@ -173,7 +177,9 @@ bool RekZwartIn(QImage& doel, const QRect& doelRect, const QRegion& gebied, cons
           if (eenOpEen) {
             uit[s] &= zwart;  // the same column in the target
           } else {
-            for (int x = eersteKol[size_t(s - s0)]; x <= laatsteKol[size_t(s - s0)]; ++x) uit[x] &= zwart;
+            const int laatste = laatsteKol[size_t(s - s0)];
+            for (int x = std::max(eersteKol[size_t(s - s0)], gedaan + 1); x <= laatste; ++x) uit[x] &= zwart;
+            gedaan = std::max(gedaan, laatste);
           }
         }
       }
