@@ -1,6 +1,8 @@
 #include "printing/Uitrekken.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -72,6 +74,15 @@ void RekEenBit(const QImage& bron, QRect bronRect, const std::vector<std::pair<i
     }
   }
 }
+
+// Every byte with its bits in the opposite order.
+constexpr std::array<uchar, 256> kOmgekeerd = [] {
+  std::array<uchar, 256> t{};
+  for (int b = 0; b < 256; ++b)
+    for (int k = 0; k < 8; ++k)
+      if (b & (1 << k)) t[size_t(b)] |= uchar(0x80 >> k);
+  return t;
+}();
 
 }  // namespace
 
@@ -170,9 +181,9 @@ bool RekZwartIn(QImage& doel, const QRect& doelRect, const QRegion& gebied, cons
         if (i >= bytes || !regel[i]) continue;
         // Source column of the byte's first pixel, relative to the source rectangle.
         const int basis = (byte0 + i) * 8 - bronRect.left();
-        for (int k = 0; k < 8; ++k) {
-          if (!((regel[i] >> (lsb ? k : 7 - k)) & 1)) continue;
-          const int s = basis + k;
+        // Only the black pixels, first pixel in the lowest bit.
+        for (unsigned m = lsb ? regel[i] : kOmgekeerd[regel[i]]; m; m &= m - 1) {
+          const int s = basis + std::countr_zero(m);
           if (s < s0 || s >= s1) continue;
           if (eenOpEen) {
             uit[s] &= zwart;  // the same column in the target
