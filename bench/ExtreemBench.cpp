@@ -224,9 +224,9 @@ int DrukEenEtiket(const QString& pad) {
 
 struct Meting {
   bool gelukt = false;
-  double tijd = 0;      // s, the child's own measurement
-  double piekMiB = 0;   // the child's peak resident memory, as it read it
-  double totaal = 0;    // s, start to end of the child process
+  double tijd = 0;     // s, the child's own measurement
+  double piekMiB = 0;  // the child's peak resident memory, as it read it
+  double totaal = 0;   // s, start to end of the child process
 };
 
 Meting Draai(const char* taak, const QString& pad) {
@@ -238,8 +238,8 @@ Meting Draai(const char* taak, const QString& pad) {
   posix_spawn_file_actions_adddup2(&acties, pijp[1], STDOUT_FILENO);
   posix_spawn_file_actions_addclose(&acties, pijp[0]);
   const std::string padTekst = pad.toStdString();
-  std::vector<char*> argv = {const_cast<char*>("/proc/self/exe"), const_cast<char*>("--kind"),
-                             const_cast<char*>(taak), const_cast<char*>(padTekst.c_str()), nullptr};
+  std::vector<char*> argv = {const_cast<char*>("/proc/self/exe"), const_cast<char*>("--kind"), const_cast<char*>(taak),
+                             const_cast<char*>(padTekst.c_str()), nullptr};
   QElapsedTimer klok;
   klok.start();
   pid_t kind = 0;
