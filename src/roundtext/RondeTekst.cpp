@@ -46,7 +46,12 @@ QImage TekenOp(QSize maat, const std::vector<Plaatsing>& plekken) {
   const int dpm = RondAf(RondeResolutie * 1000.0);
   beeld.setDotsPerMeterX(dpm);
   beeld.setDotsPerMeterY(dpm);
-  QPainter p(&beeld);
+  // The painter's engine stays with the image it draws on, buffers and
+  // all, as long as that image lives: it draws on a second image over the
+  // same pixels, which goes when the drawing is done.
+  QImage doek(beeld.bits(), beeld.width(), beeld.height(), beeld.bytesPerLine(), QImage::Format_Mono);
+  doek.setColorTable(beeld.colorTable());
+  QPainter p(&doek);
   // Filled outlines without antialiasing stay pure black and white.
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(Qt::NoPen);
@@ -66,9 +71,7 @@ QImage TekenOp(QSize maat, const std::vector<Plaatsing>& plekken) {
     p.drawPath(omtrek);
   }
   p.end();
-  // The painter's engine stays with the image it drew on, buffers and all,
-  // as long as the image lives: the copy kept is the pixels alone.
-  return beeld.copy();
+  return beeld;
 }
 
 // The characters that show, with their outlines from the font (made on the
