@@ -98,18 +98,19 @@ Ontwerp MetRondeTeksten(int aantal) {
   return o;
 }
 
-// Tiny pictures of 12 x 12 dots in boxes of 2 x 2 mm all over the label.
+// Tiny pictures of 6 x 6 dots in boxes of half a millimetre, scattered
+// over the label: each a place of its own on the screen.
 Ontwerp MetFiguren(int aantal) {
   Ontwerp o;
   for (int i = 0; i < aantal; ++i) {
     const int n = o.NieuwVoorwerp(Figuur);
     auto b = std::make_shared<Beeld>();
-    b->raster = QImage(12, 12, QImage::Format_Mono);
+    b->raster = QImage(6, 6, QImage::Format_Mono);
     b->raster.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     b->raster.fill(0);
-    for (int k = 0; k < 12; ++k) b->raster.setPixel(k, (k + i) % 12, 1);
-    o.voorwerp(n).beeld().ZetAfbeelding(std::move(b), 12, 12);
-    float l = Verspreid(i, -50, 98, 0.6180339887), b2 = Verspreid(i, -75, 148, 0.7548776662), br = 2, h = 2;
+    for (int k = 0; k < 6; ++k) b->raster.setPixel(k, (k + i) % 6, 1);
+    o.voorwerp(n).beeld().ZetAfbeelding(std::move(b), 6, 6);
+    float l = Verspreid(i, -50, 99, 0.6180339887), b2 = Verspreid(i, -75, 149, 0.7548776662), br = 0.5f, h = 0.5f;
     o.PlaatsVoorwerp(n, l, b2, br, h);
   }
   return o;
@@ -181,6 +182,8 @@ int OpenInVenster(const QString& pad) {
   opties.herstelMap = map.filePath(QStringLiteral("herstel"));
   auto etiket = std::make_unique<Etiket>(opties);
   if (!etiket->Form_Load()) return 1;
+  // The window as large as on a common desktop screen.
+  etiket->resize(1600, 1000);
   etiket->show();
   QApplication::processEvents();
   QElapsedTimer klok;
@@ -221,9 +224,9 @@ int DrukEenEtiket(const QString& pad) {
 
 struct Meting {
   bool gelukt = false;
-  double tijd = 0;      // s, the child's own measurement
-  double piekMiB = 0;   // the child's peak resident memory, as it read it
-  double totaal = 0;    // s, start to end of the child process
+  double tijd = 0;     // s, the child's own measurement
+  double piekMiB = 0;  // the child's peak resident memory, as it read it
+  double totaal = 0;   // s, start to end of the child process
 };
 
 Meting Draai(const char* taak, const QString& pad) {
@@ -235,8 +238,8 @@ Meting Draai(const char* taak, const QString& pad) {
   posix_spawn_file_actions_adddup2(&acties, pijp[1], STDOUT_FILENO);
   posix_spawn_file_actions_addclose(&acties, pijp[0]);
   const std::string padTekst = pad.toStdString();
-  std::vector<char*> argv = {const_cast<char*>("/proc/self/exe"), const_cast<char*>("--kind"),
-                             const_cast<char*>(taak), const_cast<char*>(padTekst.c_str()), nullptr};
+  std::vector<char*> argv = {const_cast<char*>("/proc/self/exe"), const_cast<char*>("--kind"), const_cast<char*>(taak),
+                             const_cast<char*>(padTekst.c_str()), nullptr};
   QElapsedTimer klok;
   klok.start();
   pid_t kind = 0;

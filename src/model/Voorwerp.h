@@ -19,6 +19,8 @@ struct Beeld {
   // layout): `teken` draws it and `raster` stays empty. Of the pictures
   // drawn this way only the most recently used are kept, within a fixed
   // budget of memory, so that thousands of them cost their descriptions.
+  // It may run on any thread, for several pictures at once: it only reads
+  // what it holds.
   std::function<QImage()> teken;
 
   Beeld() = default;

@@ -1,6 +1,8 @@
 #include "printing/Uitrekken.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -73,6 +75,15 @@ void RekEenBit(const QImage& bron, QRect bronRect, const std::vector<std::pair<i
   }
 }
 
+// Every byte with its bits in the opposite order.
+constexpr std::array<uchar, 256> kOmgekeerd = [] {
+  std::array<uchar, 256> t{};
+  for (int b = 0; b < 256; ++b)
+    for (int k = 0; k < 8; ++k)
+      if (b & (1 << k)) t[size_t(b)] |= uchar(0x80 >> k);
+  return t;
+}();
+
 }  // namespace
 
 QImage RekUit(const QImage& bron, QRect bronRect, int breedte, int hoogte) {
@@ -129,7 +140,8 @@ bool RekZwartIn(QImage& doel, const QRect& doelRect, const QRegion& gebied, cons
   const bool eenOpEen = bronRect.width() == breedte;
   std::vector<uchar> ergens;
   std::vector<int> eersteKol, laatsteKol;
-  for (const QRect& stuk : gebied& doelRect& doel.rect()) {
+  const QRegion binnen = gebied & doelRect & doel.rect();
+  for (const QRect& stuk : binnen) {
     const QRect deel = stuk.translated(-doelRect.topLeft());
     const auto kol = Spannen(bronRect.width(), breedte, deel.left(), deel.right());
     const auto rij = Spannen(bronRect.height(), hoogte, deel.top(), deel.bottom());
@@ -159,6 +171,9 @@ bool RekZwartIn(QImage& doel, const QRect& doelRect, const QRegion& gebied, cons
         regel = ergens.data();
       }
       QRgb* uit = reinterpret_cast<QRgb*>(doel.scanLine(doelRect.top() + deel.top() + int(y))) + doelRect.left();
+      // Shrunk, several black pixels fall on one target pixel: it is done
+      // once (the columns come in order).
+      int gedaan = -1;
       for (int i = 0; i < bytes; ++i) {
         // Runs of white pass eight bytes at a time.
         quint64 acht = 0;
@@ -166,14 +181,16 @@ bool RekZwartIn(QImage& doel, const QRect& doelRect, const QRegion& gebied, cons
         if (i >= bytes || !regel[i]) continue;
         // Source column of the byte's first pixel, relative to the source rectangle.
         const int basis = (byte0 + i) * 8 - bronRect.left();
-        for (int k = 0; k < 8; ++k) {
-          if (!((regel[i] >> (lsb ? k : 7 - k)) & 1)) continue;
-          const int s = basis + k;
+        // Only the black pixels, first pixel in the lowest bit.
+        for (unsigned m = lsb ? regel[i] : kOmgekeerd[regel[i]]; m; m &= m - 1) {
+          const int s = basis + std::countr_zero(m);
           if (s < s0 || s >= s1) continue;
           if (eenOpEen) {
             uit[s] &= zwart;  // the same column in the target
           } else {
-            for (int x = eersteKol[size_t(s - s0)]; x <= laatsteKol[size_t(s - s0)]; ++x) uit[x] &= zwart;
+            const int laatste = laatsteKol[size_t(s - s0)];
+            for (int x = std::max(eersteKol[size_t(s - s0)], gedaan + 1); x <= laatste; ++x) uit[x] &= zwart;
+            gedaan = std::max(gedaan, laatste);
           }
         }
       }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QPainter>
 #include <QRandomGenerator>
 
@@ -343,6 +344,26 @@ TEST(TekstOpDC, DrawsTheSamePixelsAsTheWholeLineForEveryFontStyleAndAlignment) {
         }
   // Every one of them shows something.
   EXPECT_EQ(getekend, 5 * 3 * 2 * 2);
+}
+
+TEST(TekstOpDC, DrawsTheSamePixelsAsTheWholeLineInEveryInstalledFont) {
+  const EtiketFormaat f = Label(60, 20);
+  const QString lang = Herhaald(QStringLiteral("Wij maken etiketten: 0123 ÅÉÏõ ß %&@ "), 1500);
+  int n = 0;
+  for (const QString& familie : QFontDatabase::families()) {
+    ++n;
+    Voorwerp v = Tekst(lang, -25, -5, 40, 16, qint16(n % 3));
+    v.tekst().Lettertype = familie;
+    v.tekst().Vet = n % 2 == 0;
+    v.tekst().Cursief = n % 4 < 2;
+    v.tekst().Onderlijnd = n % 3 == 0;
+    for (const bool antialiased : {true, false}) {
+      const Vergelijking u =
+          Vergelijk(v, f, antialiased ? Apparaat{4.2f, 4.2f, 0, 0} : Apparaat{8, 8, 0, 0}, antialiased);
+      EXPECT_EQ(u.snel, u.volledig) << familie.toStdString() << (antialiased ? " scherm" : " printer");
+    }
+  }
+  EXPECT_GT(n, 0);
 }
 
 TEST(TekstOpDC, DrawsTheSamePixelsWhereTheBoxLeavesTheLabelAndForAnUnderlineAlone) {
