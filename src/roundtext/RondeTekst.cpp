@@ -3,8 +3,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
+#include <QtEndian>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -38,6 +40,14 @@ struct Plaatsing {
   QPainterPath omtrek;
 };
 
+// Eight grey dots, the leftmost in the lowest byte, as one byte of a
+// one-bit row: the leftmost dot in the top bit, set where the dot is dark.
+inline uchar Donker(quint64 grijs) {
+  const quint64 hoog = ~grijs & 0x8080808080808080ULL;  // top bit of each dark byte
+  // Reversed, byte i's top bit lands on bit i of the top byte; no carries.
+  return uchar((qbswap(hoog) * 0x0002040810204081ULL) >> 56);
+}
+
 // Draws the characters. Only reads what it is given: other threads may
 // draw the pictures of other elements with the same outlines meanwhile.
 QImage TekenOp(QSize maat, const std::vector<Plaatsing>& plekken) {
@@ -48,45 +58,72 @@ QImage TekenOp(QSize maat, const std::vector<Plaatsing>& plekken) {
   const int dpm = RondAf(RondeResolutie * 1000.0);
   beeld.setDotsPerMeterX(dpm);
   beeld.setDotsPerMeterY(dpm);
+
   // Filled straight onto a one-bit picture, an outline now and then lacks
   // a short run of dots, so the same text would not always give the same
   // picture (and one read back from a file would differ from the one
-  // saved). Grey bands, filled the same way, give the same dots every time;
-  // a band at a time keeps a large circle's picture small. No painter stays
-  // with the picture kept.
-  constexpr int kBand = 1024;
-  for (int y0 = 0; y0 < beeld.height(); y0 += kBand) {
-    QImage band(beeld.width(), std::min(kBand, beeld.height() - y0), QImage::Format_Grayscale8);
-    if (band.isNull()) return {};
-    band.fill(255);
-    {
-      QPainter p(&band);
-      // Filled outlines without antialiasing stay pure black and white.
-      p.setRenderHint(QPainter::Antialiasing, false);
-      p.setPen(Qt::NoPen);
-      p.setBrush(Qt::black);
-      for (const Plaatsing& plek : plekken) {
-        // One character per font turned by its escapement about the cell's
-        // top-left corner; the underline, if any, goes under each character.
-        // Drawn from a copy of its own: drawing leaves data behind in a
-        // path, which a shared outline must not get from two threads at once.
-        QPainterPath omtrek;
-        omtrek.setFillRule(plek.omtrek.fillRule());
-        omtrek.addPath(plek.omtrek);
-        QTransform t;
-        t.translate(plek.X, plek.Y - y0);
-        t.rotate(-plek.Escapement / 10.0);  // counter-clockwise on a y-down surface
-        p.setTransform(t);
-        p.drawPath(omtrek);
+  // saved). Filled on grey, the dots are the same every time. Each
+  // character is filled on a grey patch of its own size and copied in, so
+  // the work follows the characters, not the circle they stand on.
+  struct Plek {
+    QTransform t;
+    QRect vak;  // the dots the character can cover, within the picture
+  };
+  std::vector<Plek> vakken;
+  vakken.reserve(plekken.size());
+  int grootsteB = 0, grootsteH = 0;
+  for (const Plaatsing& plek : plekken) {
+    QTransform t;
+    t.translate(plek.X, plek.Y);
+    t.rotate(-plek.Escapement / 10.0);  // counter-clockwise on a y-down surface
+    // A dot is filled when its centre is inside, so a dot around the
+    // bounds is margin enough.
+    const QRect vak = t.mapRect(plek.omtrek.boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1) & beeld.rect();
+    vakken.push_back({t, vak});
+    grootsteB = std::max(grootsteB, vak.width());
+    grootsteH = std::max(grootsteH, vak.height());
+  }
+  if (grootsteB == 0 || grootsteH == 0) return beeld;
+
+  // Room for eight dots past the widest patch, so a row is read eight at a time.
+  const int regelBytes = (grootsteB + 8 + 3) & ~3;
+  std::vector<uchar> grijs(size_t(regelBytes) * size_t(grootsteH));
+  QImage doek(grijs.data(), regelBytes, grootsteH, regelBytes, QImage::Format_Grayscale8);
+  QPainter p(&doek);
+  // Filled outlines without antialiasing stay pure black and white.
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::black);
+  for (size_t i = 0; i < plekken.size(); ++i) {
+    const QRect& vak = vakken[i].vak;
+    if (vak.isEmpty()) continue;
+    const int b = vak.width(), h = vak.height();
+    for (int r = 0; r < h; ++r) std::memset(&grijs[size_t(r) * size_t(regelBytes)], 255, size_t(b + 8));
+    // Drawn from a copy of its own: drawing leaves data behind in a path,
+    // which a shared outline must not get from two threads at once.
+    QPainterPath omtrek;
+    omtrek.setFillRule(plekken[i].omtrek.fillRule());
+    omtrek.addPath(plekken[i].omtrek);
+    p.setTransform(vakken[i].t * QTransform::fromTranslate(-vak.x(), -vak.y()));
+    p.drawPath(omtrek);
+    // The painter draws straight into the patch's pixels, which are read here.
+    const int bytesBeeld = int(beeld.bytesPerLine());
+    for (int r = 0; r < h; ++r) {
+      const uchar* bron = &grijs[size_t(r) * size_t(regelBytes)];
+      uchar* regel = beeld.scanLine(vak.y() + r);
+      for (int x = 0; x < b; x += 8) {
+        quint64 acht;
+        std::memcpy(&acht, bron + x, 8);
+        uchar bits = Donker(qFromLittleEndian(acht));
+        if (b - x < 8) bits &= uchar(0xFF << (8 - (b - x)));  // the dots past the patch stay white
+        if (!bits) continue;
+        const int kolom = vak.x() + x, byte = kolom >> 3, schuif = kolom & 7;
+        regel[byte] |= uchar(bits >> schuif);
+        if (schuif && byte + 1 < bytesBeeld) regel[byte + 1] |= uchar(bits << (8 - schuif));
       }
     }
-    for (int r = 0; r < band.height(); ++r) {
-      const uchar* grijs = band.constScanLine(r);
-      uchar* regel = beeld.scanLine(y0 + r);
-      for (int x = 0; x < band.width(); ++x)
-        if (grijs[x] < 128) regel[x >> 3] |= uchar(0x80 >> (x & 7));
-    }
   }
+  p.end();
   return beeld;
 }
 
