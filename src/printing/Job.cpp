@@ -1,0 +1,40 @@
+#include "printing/Job.h"
+
+#include "printing/Raster.h"
+#include "roundtext/RondeTekst.h"
+
+namespace {
+// Positions go to the printer as four digits.
+constexpr int kGrootstePositie = 9999;
+}  // namespace
+
+std::variant<Job, QString> MaakJob(const JobGegevens& g) {
+  Job job{g.ontwerp, {}, g.instellingen.Printer == 1 ? 8 : 12};
+  if (const auto grens = LabelRaster::Grenzen(g.formaat, job.puntenPerMm)) return *grens;
+  Afdrukopdracht& o = job.opdracht;
+  o.formaat = g.formaat;
+  o.HorizontalShift = g.HorizontalShift;
+  o.VerticalShift = g.VerticalShift;
+  o.PrintSpeed = g.instellingen.PrintSpeed;
+  o.Intensity = g.instellingen.Intensity;
+  o.Aantal = g.aantal;
+  o.Spaarstand = g.spaarstand;
+  const qint16 modus = IsNummering(job.ontwerp);
+  // A list design without its list would print nothing and look done.
+  if (modus == 2 && job.ontwerp.nummering.NummerLijst.isEmpty())
+    return QStringLiteral("Het ontwerp gebruikt lijstwaarden [A] tot [E], maar er is geen lijst met waarden.");
+  o.reeks = ReeksVoor(modus, job.ontwerp.nummering);
+  if (GrootstePositie(o, job.puntenPerMm) > kGrootstePositie)
+    return QStringLiteral("Een etiket van dit vel ligt verder dan %1 punten van het begin van de printer.")
+        .arg(kGrootstePositie);
+  return job;
+}
+
+Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voortgang& voortgang, int werkers) {
+  (void)werkers;  // one thread draws every label for now
+  LabelRaster raster(job.ontwerp, job.opdracht.formaat, job.puntenPerMm, job.ontwerp.nummering,
+                     [](Voorwerp& v) { MaakRondeTekst(v); });
+  return AfdrukkenSATO(
+      job.opdracht, stand, [&](float x, float y, int n) { return raster.DrukEenExemplaarSATO(x, y, n); }, uit,
+      voortgang);
+}

@@ -1,0 +1,43 @@
+#pragma once
+#include <QString>
+#include <variant>
+
+#include "files/Instellingen.h"
+#include "model/EtiketFormaat.h"
+#include "model/Ontwerp.h"
+#include "printing/Afdrukjob.h"
+
+class QIODevice;
+
+// A print job settled before it starts: the job holds its own copy of the
+// design (numbering and list included), so the window may go on while it
+// runs and nothing the user does reaches it.
+struct Job {
+  Ontwerp ontwerp;
+  Afdrukopdracht opdracht;
+  int puntenPerMm = 12;
+};
+
+// What a job is made from, as the window or the command line has it.
+struct JobGegevens {
+  const Ontwerp& ontwerp;
+  const EtiketFormaat& formaat;
+  const Instellingen& instellingen;  // printer model, speed and darkness
+  float HorizontalShift = 0;         // mm
+  float VerticalShift = 0;
+  qint16 aantal = 1;  // copies of every number
+  bool spaarstand = false;
+};
+
+// The job, or the message that tells the user why it cannot be printed:
+// a label the printer's commands cannot describe, a label beyond the
+// printer's positions, a list design without a list.
+std::variant<Job, QString> MaakJob(const JobGegevens& gegevens);
+
+// Runs the job onto the output, the labels drawn by `werkers` threads (0:
+// one per core); the stream is the same for any number. The progress is
+// called on the calling thread, before every number of the series; true
+// stops the job there. The sheet state changes only when everything was
+// written, as with AfdrukkenSATO.
+Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voortgang& voortgang = {},
+                    int werkers = 0);
