@@ -33,6 +33,8 @@ Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const LabelB
   int q = 1;
   bool gestopt = false;
   const int perVel = std::max(1, int(f.Rijen) * int(f.Kolommen));
+  // A sheet held open counts as the first one.
+  int vellen = stand.VelOpen ? 1 : 0;
   for (int n : o.reeks.Nummers()) {
     if (voortgang && voortgang(n, o.reeks.tot)) {
       gestopt = true;
@@ -40,6 +42,11 @@ Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const LabelB
     }
     for (int gedaan = 0; gedaan < o.Aantal && !schrijf.fout;) {
       if (rij == 1 && kolom == 1) {
+        if (o.GrootsteVellen > 0 && vellen == o.GrootsteVellen) {
+          gestopt = true;
+          break;
+        }
+        ++vellen;
         q = std::max(1, (o.Aantal - gedaan) / perVel);
         schrijf(sbpl::StartVel() + sbpl::Snelheid(o.PrintSpeed) + sbpl::Intensiteit(o.Intensity));
       }
@@ -61,7 +68,7 @@ Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const LabelB
         y = y0;
       }
     }
-    if (schrijf.fout) break;
+    if (schrijf.fout || gestopt) break;
   }
   if (gestopt) q = 1;
   VelStand nieuw;

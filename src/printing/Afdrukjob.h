@@ -25,6 +25,9 @@ struct Afdrukopdracht {
   qint16 Aantal = 1;      // copies of every number
   bool Spaarstand = false;  // economy mode: keep a partly filled sheet open
   Reeks reeks;
+  // At most this many sheets, a preview's worth; 0: the whole job. A job
+  // cut off there ends as stopped, after its last whole sheet.
+  int GrootsteVellen = 0;
 };
 
 // Writes one label block for the label's corner at (links, boven) mm and copy n.

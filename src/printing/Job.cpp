@@ -1,6 +1,9 @@
 #include "printing/Job.h"
 
+#include <QBuffer>
+
 #include "printing/Raster.h"
+#include "printing/Sbpl.h"
 #include "roundtext/RondeTekst.h"
 
 namespace {
@@ -37,4 +40,13 @@ Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voort
   return AfdrukkenSATO(
       job.opdracht, stand, [&](float x, float y, int n) { return raster.DrukEenExemplaarSATO(x, y, n); }, uit,
       voortgang);
+}
+
+int TelVellen(const Job& job, const VelStand& stand) {
+  // The layout alone: every label an empty block, read back as sheets.
+  QBuffer stroom;
+  stroom.open(QIODevice::WriteOnly);
+  VelStand kopie = stand;
+  AfdrukkenSATO(job.opdracht, kopie, [](float, float, int) { return QByteArray(); }, stroom);
+  return int(sbpl::Lees(stroom.data()).vellen.size());
 }

@@ -41,3 +41,7 @@ std::variant<Job, QString> MaakJob(const JobGegevens& gegevens);
 // written, as with AfdrukkenSATO.
 Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voortgang& voortgang = {},
                     int werkers = 0);
+
+// The sheets the job's stream holds (each from its start to its end, with
+// its quantity), counted without drawing a label.
+int TelVellen(const Job& job, const VelStand& stand);

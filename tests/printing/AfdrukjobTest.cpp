@@ -97,6 +97,31 @@ TEST(AfdrukkenSATO, NumbersCountDownInSteps) {
                      "[L1 2,1]" + Slot(1));
 }
 
+TEST(AfdrukkenSATO, APreviewsWorthOfSheetsEndsAfterItsLastWholeSheet) {
+  // 2 labels a sheet, 5 numbers of 3 copies: sheets of 2 labels, the held
+  // sheet counting as the first.
+  Afdrukopdracht o = Opdracht(2, 1, 3);
+  o.reeks = {1, 5, 1};
+  VelStand heel;
+  const QByteArray alles = Job(o, heel);
+  o.GrootsteVellen = 3;
+  VelStand stand;
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  EXPECT_EQ(AfdrukkenSATO(o, stand, Blok, buffer), Jobuitkomst::Gestopt);
+  EXPECT_EQ(buffer.data(), kKop + "[L1 2,1][L1 45,1]" + Slot(1) + kKop + "[L1 2,1][L2 45,1]" + Slot(1) + kKop +
+                               "[L2 2,1][L2 45,1]" + Slot(1));
+  EXPECT_TRUE(alles.startsWith(buffer.data()));
+  EXPECT_FALSE(stand.VelOpen);
+
+  VelStand open{true, 1, 2};
+  o.GrootsteVellen = 1;
+  QBuffer rest;
+  rest.open(QIODevice::WriteOnly);
+  EXPECT_EQ(AfdrukkenSATO(o, open, Blok, rest), Jobuitkomst::Gestopt);
+  EXPECT_EQ(rest.data(), "[L1 45,1]" + Slot(1));
+}
+
 TEST(AfdrukkenSATO, NoCopiesWritesNothingButStillReportsProgress) {
   VelStand stand;
   int gemeld = 0;
