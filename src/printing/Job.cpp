@@ -47,6 +47,7 @@ int TelVellen(const Job& job, const VelStand& stand) {
   QBuffer stroom;
   stroom.open(QIODevice::WriteOnly);
   VelStand kopie = stand;
-  AfdrukkenSATO(job.opdracht, kopie, [](float, float, int) { return QByteArray(); }, stroom);
+  AfdrukkenSATO(
+      job.opdracht, kopie, [](float, float, int) { return QByteArray(); }, stroom);
   return int(sbpl::Lees(stroom.data()).vellen.size());
 }

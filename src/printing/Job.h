@@ -39,8 +39,7 @@ std::variant<Job, QString> MaakJob(const JobGegevens& gegevens);
 // called on the calling thread, before every number of the series; true
 // stops the job there. The sheet state changes only when everything was
 // written, as with AfdrukkenSATO.
-Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voortgang& voortgang = {},
-                    int werkers = 0);
+Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voortgang& voortgang = {}, int werkers = 0);
 
 // The sheets the job's stream holds (each from its start to its end, with
 // its quantity), counted without drawing a label.
