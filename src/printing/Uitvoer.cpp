@@ -67,12 +67,17 @@ std::optional<QString> OpenKanaal(QFile& bestand, const Uitvoerkanaal& kanaal, S
   return std::nullopt;
 }
 
+QString SpoolProgramma(const QString& programmaMap) {
+  const QString naast = programmaMap + QStringLiteral("/PrintFile");
+  const QString geinstalleerd = QDir::cleanPath(programmaMap + QStringLiteral("/../libexec/vellora/PrintFile"));
+  return !QFileInfo::exists(naast) && QFileInfo::exists(geinstalleerd) ? geinstalleerd : naast;
+}
+
 void NaDeJob(const Uitvoerkanaal& kanaal, const Instellingen& i, const QString& programmaMap,
              platform::ProcessStarter& starter) {
   if (kanaal.poort == 4) {
     const QFileInfo spool(kanaal.pad);
-    starter.startDetached(programmaMap + QStringLiteral("/PrintFile"), {spool.fileName(), i.WindowsPrinter},
-                          spool.absolutePath());
+    starter.startDetached(SpoolProgramma(programmaMap), {spool.fileName(), i.WindowsPrinter}, spool.absolutePath());
     return;
   }
   const QString& opdracht = kanaal.poort == 2 ? i.Shell2 : kanaal.poort == 3 ? i.Shell3 : i.Shell1;

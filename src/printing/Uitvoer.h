@@ -42,8 +42,12 @@ enum class Schrijfwijze {
 std::optional<QString> OpenKanaal(QFile& bestand, const Uitvoerkanaal& kanaal,
                                   Schrijfwijze wijze = Schrijfwijze::Vervangen);
 
+// The spooling program: beside this program (the build tree), else in the
+// installed tree's libexec/vellora.
+QString SpoolProgramma(const QString& programmaMap);
+
 // After the channel is closed: port 4 hands the spool file to the spooling
-// program ("PrintFile" beside this program) with the printer's name; ports
+// program (see SpoolProgramma) with the printer's name; ports
 // 1 to 3 run their after-job command, if any. Nothing waits for them.
 void NaDeJob(const Uitvoerkanaal& kanaal, const Instellingen& i, const QString& programmaMap,
              platform::ProcessStarter& starter);

@@ -98,6 +98,12 @@ class Etiket : public QMainWindow {
   // Empties the design for a new one; the history stays (see cmdKiezen).
   void NieuwOntwerp();
   void mnuOpenen_Click();
+  // Opens a design file as Openen does once a file is chosen; false (and
+  // the message shown) when it could not be read.
+  bool OpenBestand(const QString& pad);
+  // The design named when the program was started: a file that cannot be
+  // read gets its message and the empty design stays.
+  void OpenBijStart(const QString& pad);
   // Both true when the design was saved.
   bool mnuOpslaan_Click();
   bool mnuOpslaanAls_Click();

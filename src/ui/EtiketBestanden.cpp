@@ -168,12 +168,23 @@ void Etiket::mnuOpenen_Click() {
   if (!WijzigingenBewaren()) return;
   const QString pad = Bestanden().openFile(this, QStringLiteral("Openen"), instellingen_.FileFolder, kOpenFilters);
   if (pad.isEmpty()) return;
+  OpenBestand(pad);
+}
+
+bool Etiket::OpenBestand(const QString& pad) {
   // A design that could not be read is not named after that file, so a
   // later Save cannot overwrite it; nor does its folder become the one the
   // next dialog starts in.
-  if (!LeesEtiketIn(pad)) return;
+  if (!LeesEtiketIn(pad)) return false;
   ZetBestandsnaam(pad);
   instellingen_.FileFolder = MapVan(pad);
+  return true;
+}
+
+void Etiket::OpenBijStart(const QString& pad) {
+  // A restored recovery copy is asked about first, as Openen would.
+  if (!WijzigingenBewaren()) return;
+  OpenBestand(QFileInfo(pad).absoluteFilePath());
 }
 
 bool Etiket::BewaarEtiketAls(const QString& fn, qint16 bestType) {

@@ -1,6 +1,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -294,6 +295,47 @@ TEST_F(Bestanden, AFileThatCannotBeReadLeavesTheOpenDesignAsItWas) {
   Menu("mnuOpslaan");
   EXPECT_EQ(bestanden.lastCaption, QStringLiteral("Opslaan als"));
   EXPECT_EQ(Inhoud(kapot).size(), 10);
+}
+
+TEST_F(Bestanden, ADesignNamedAtStartUpIsOpenedAndADamagedOneLeavesTheEmptyDesign) {
+  Etiket& e = Start();
+  VulVersie1();
+  const QString pad = tmp.path(QStringLiteral("start.VLO"));
+  bestanden.answers.push_back({pad, versie2});
+  Menu("mnuOpslaanAls");
+  Menu("mnuNieuwEtiket");
+  meldingen.shown.clear();
+
+  // Named relative to the folder the program was started in.
+  const QString werkmap = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(tmp.root()));
+  e.OpenBijStart(QStringLiteral("start.VLO"));
+  QDir::setCurrent(werkmap);
+  EXPECT_TRUE(meldingen.shown.empty());
+  EXPECT_EQ(O().AantalLijnen(), 2);
+  EXPECT_EQ(O().Bestandsnaam, QFileInfo(pad).absoluteFilePath());
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora - start.VLO[*]"));
+  EXPECT_FALSE(e.isWindowModified());
+
+  Menu("mnuNieuwEtiket");
+  const QString kapot = tmp.write(QStringLiteral("kapot.VLO"), QByteArray("VS\0\0\x07\0"
+                                                                          "89 x",
+                                                                          10));
+  e.OpenBijStart(kapot);
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
+  EXPECT_TRUE(meldingen.shown[0].text.contains(QStringLiteral("beschadigd")));
+  EXPECT_EQ(O().AantalVoorwerpen(), 0);
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora[*]"));
+
+  // A changed design (a restored recovery copy, say) is asked about first;
+  // Annuleren keeps it and opens nothing.
+  Menu("mnuTekstLijnen1");
+  meldingen.shown.clear();
+  meldingen.answers.push_back(platform::MessageService::Answer::Cancel);
+  e.OpenBijStart(pad);
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(O().AantalLijnen(), 1);
 }
 
 TEST_F(Bestanden, AFailedSaveNamesTheFileAndChangesNothing) {

@@ -64,3 +64,16 @@ TEST(Uitvoer, AFilePortIsReplacedAndTheSpoolFileGoesWhereItCanBeWritten) {
   EXPECT_TRUE(anders.endsWith(QStringLiteral("/data.prn")));
   EXPECT_FALSE(anders.startsWith(tmp.path(QStringLiteral("bestaat-niet"))));
 }
+
+TEST(Uitvoer, TheSpoolingProgramIsFoundBesideTheProgramOrInTheInstalledTree) {
+  TempFolder tmp;
+  const QDir root(tmp.root());
+  ASSERT_TRUE(root.mkpath(QStringLiteral("bin")) && root.mkpath(QStringLiteral("libexec/vellora")));
+  const QString bin = tmp.path(QStringLiteral("bin"));
+  // Neither there: the build tree's place, so the failure names it.
+  EXPECT_EQ(SpoolProgramma(bin), bin + QStringLiteral("/PrintFile"));
+  tmp.write(QStringLiteral("libexec/vellora/PrintFile"), "#!");
+  EXPECT_EQ(SpoolProgramma(bin), tmp.path(QStringLiteral("libexec/vellora/PrintFile")));
+  tmp.write(QStringLiteral("bin/PrintFile"), "#!");
+  EXPECT_EQ(SpoolProgramma(bin), bin + QStringLiteral("/PrintFile"));
+}
