@@ -83,6 +83,14 @@ void BewaarStand(platform::SettingsStore& s, int formaat, const VensterPlaats& v
   zet("Intensity", QString::number(i.Intensity));
   zet("Windowsprinter", i.WindowsPrinter);
   zet("ShowArea", Bool(toonAfdrukbaarGebied));
+  // What connections 1 to 3 stand for is written only once the printer
+  // dialog changed it: a file that never named them keeps not naming them.
+  const QString poorten[3] = {i.Printer1, i.Printer2, i.Printer3};
+  for (int n = 1; n <= 3; ++n) {
+    const QString sleutel = QStringLiteral("Printer%1").arg(n);
+    if (s.read(kDefaults, sleutel, QStringLiteral("lpt%1:").arg(n)) != poorten[n - 1])
+      s.write(kDefaults, sleutel, poorten[n - 1]);
+  }
 }
 
 bool HerstelVenster(const VensterPlaats& o) {

@@ -22,6 +22,34 @@ QString PoortApparaat(const QString& naam, const std::function<bool(const QStrin
   return isEr(usb) ? usb : QStringLiteral("/dev/lp%1").arg(n);
 }
 
+QStringList PrinterApparaten(const QString& dev) {
+  QStringList apparaten;
+  for (const QString& map : {dev + QStringLiteral("/usb"), dev}) {
+    QDir d(map, QStringLiteral("lp*"), QDir::Name, QDir::System | QDir::Files);
+    for (const QString& naam : d.entryList())
+      if (QRegularExpression(QStringLiteral("^lp[0-9]+$")).match(naam).hasMatch()) apparaten << d.filePath(naam);
+  }
+  return apparaten;
+}
+
+std::optional<QString> PoortFout(const QString& naam) {
+  if (naam.trimmed().isEmpty()) return QStringLiteral("Er is geen apparaat of bestand opgegeven.");
+  const QString pad = PoortApparaat(naam.trimmed());
+  const QFileInfo info(pad);
+  if (info.isDir()) return QStringLiteral("Dit is een map, geen apparaat of bestand.");
+  if (info.exists()) {
+    if (!info.isWritable()) return QStringLiteral("Er mag niet naar worden geschreven.");
+    return std::nullopt;
+  }
+  // A printer device that is not there is never created.
+  if (pad != naam.trimmed() || pad.startsWith(QStringLiteral("/dev/")))
+    return QStringLiteral("Er is geen printer op deze aansluiting.");
+  const QFileInfo map(info.absolutePath());
+  if (!map.isDir()) return QStringLiteral("De map bestaat niet.");
+  if (!map.isWritable()) return QStringLiteral("In deze map mag niet worden geschreven.");
+  return std::nullopt;
+}
+
 QString SpoolMap(const QString& programmaMap) {
   const QFileInfo map(programmaMap);
   if (map.isDir() && map.isWritable()) return programmaMap;

@@ -1,6 +1,7 @@
 #pragma once
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -22,6 +23,14 @@ struct Uitvoerkanaal {
 // system's first to third printer device, a USB printer when there is one;
 // anything else is a device or file path.
 QString PoortApparaat(const QString& naam, const std::function<bool(const QString&)>& bestaat = {});
+
+// The printer devices this system has: /dev/usb/lp* and /dev/lp*, in that
+// order (dev: the device folder, for tests).
+QStringList PrinterApparaten(const QString& dev = QStringLiteral("/dev"));
+
+// Why a connection's stored name (a device, "lpt1:" or a file path) cannot
+// be written, or nothing when it can. Nothing is created or opened.
+std::optional<QString> PoortFout(const QString& naam);
 
 // The folder of the spool file "data.prn": the program's folder when it can
 // be written, else the user's data folder.

@@ -248,7 +248,8 @@ void AfdrukPaneel::cmdNummering_Click() {
 }
 
 void AfdrukPaneel::mnuPrinterinstelling_Click() {
-  PrinterDialoog dialoog(instellingen_, PrinterDialoog::SysteemPrinters(), window());
+  PrinterDialoog dialoog(instellingen_, PrinterDialoog::SysteemPrinters(), PrinterApparaten(), omgeving_.meldingen,
+                         omgeving_.bestanden, window());
   dialoog.exec();
   emit InstellingenVeranderd();
 }

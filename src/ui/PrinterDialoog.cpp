@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,7 +12,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platformwidgets/FileDialogs.h"
+#include "platformwidgets/MessageService.h"
 #include "platformwidgets/WidgetHelpers.h"
+#include "printing/Uitvoer.h"
 
 namespace {
 QRadioButton* Optie(QWidget* ouder, const QString& naam, const QString& tekst) {
@@ -21,8 +25,9 @@ QRadioButton* Optie(QWidget* ouder, const QString& naam, const QString& tekst) {
 }
 }  // namespace
 
-PrinterDialoog::PrinterDialoog(Instellingen& instellingen, const QStringList& printers, QWidget* parent)
-    : QDialog(parent), instellingen_(instellingen) {
+PrinterDialoog::PrinterDialoog(Instellingen& instellingen, const QStringList& printers, const QStringList& apparaten,
+                               platform::MessageService& meldingen, platform::FileDialogs& bestanden, QWidget* parent)
+    : QDialog(parent), instellingen_(instellingen), meldingen_(meldingen), bestanden_(bestanden) {
   setObjectName(QStringLiteral("VLPrinter"));
   setWindowTitle(QStringLiteral("Printerinstelling"));
   setModal(true);
@@ -42,13 +47,45 @@ PrinterDialoog::PrinterDialoog(Instellingen& instellingen, const QStringList& pr
   for (int i = 1; i <= 4; ++i) {
     auto* o = Optie(poort, QStringLiteral("optAangeslotenOp%1").arg(i), namen[i - 1]);
     optAangeslotenOp_->addButton(o, i);
-    pl->addWidget(o, i - 1, 0);
+    pl->addWidget(o, (i - 1) * 2, 0);
+  }
+  // Connections 1 to 3: a device or a file, typed, picked from the devices
+  // found or chosen in a file dialog; an "lpt" name shows what it stands for.
+  for (int i = 1; i <= 3; ++i) {
+    QComboBox*& box = cmbPoort_[i - 1];
+    box = new QComboBox(poort);
+    box->setObjectName(QStringLiteral("cmbPoort%1").arg(i));
+    box->setEditable(true);
+    box->setMinimumWidth(200);
+    box->addItems(apparaten);
+    box->setCurrentText(Poortnaam(i));
+    auto* bladeren = platform::makeButton(poort, QStringLiteral("cmdBladeren%1").arg(i), QStringLiteral("..."));
+    bladeren->setToolTip(QStringLiteral("Een bestand kiezen"));
+    bladeren->setFixedWidth(32);
+    lblApparaat_[i - 1] = new QLabel(poort);
+    lblApparaat_[i - 1]->setObjectName(QStringLiteral("lblApparaat%1").arg(i));
+    lblApparaat_[i - 1]->setEnabled(false);
+    pl->addWidget(box, (i - 1) * 2, 1);
+    pl->addWidget(bladeren, (i - 1) * 2, 2);
+    pl->addWidget(lblApparaat_[i - 1], (i - 1) * 2 + 1, 1, 1, 2);
+    ToonApparaat(i);
+    connect(box, &QComboBox::currentTextChanged, this, [this, i] { ToonApparaat(i); });
+    connect(bladeren, &QPushButton::clicked, this, [this, i, box] {
+      // An "lpt" name or a bare name is no place to start looking from.
+      const QString nu = box->currentText().trimmed();
+      const QString begin = QDir::isAbsolutePath(nu) && PoortApparaat(nu) == nu ? nu : QDir::homePath();
+      const QString pad = bestanden_.saveFile(this, QStringLiteral("Aansluiting %1").arg(i), begin,
+                                              QStringLiteral("Alle bestanden (*)"));
+      if (pad.isEmpty()) return;
+      box->setCurrentText(pad);
+      optAangeslotenOp_->button(i)->click();
+    });
   }
   cmbWindowsPrinter_ = new QComboBox(poort);
   cmbWindowsPrinter_->setObjectName(QStringLiteral("cmbWindowsPrinter"));
   cmbWindowsPrinter_->setEditable(true);
   cmbWindowsPrinter_->setMinimumWidth(200);
-  pl->addWidget(cmbWindowsPrinter_, 3, 1);
+  pl->addWidget(cmbWindowsPrinter_, 6, 1, 1, 2);
 
   auto* snelheid = new QGroupBox(QStringLiteral("&Afdruksnelheid:"), this);
   cmbAfdrukSnelheid_ = new QComboBox(snelheid);
@@ -100,7 +137,35 @@ void PrinterDialoog::ZetControlWaarden() {
   cmbWindowsPrinter_->setEnabled(instellingen_.PrinterPort == 4);
 }
 
+QString& PrinterDialoog::Poortnaam(int poort) {
+  return poort == 2 ? instellingen_.Printer2 : poort == 3 ? instellingen_.Printer3 : instellingen_.Printer1;
+}
+
+void PrinterDialoog::ToonApparaat(int poort) {
+  const QString naam = cmbPoort_[poort - 1]->currentText().trimmed();
+  const QString pad = PoortApparaat(naam);
+  lblApparaat_[poort - 1]->setText(pad != naam ? QStringLiteral("= ") + pad : QString());
+}
+
 void PrinterDialoog::cmdOK_Click() {
+  // A connection given or chosen here is checked now, not first when a job
+  // finds it cannot write; one left as it was stays as it was.
+  const int gekozen = optAangeslotenOp_->checkedId();
+  for (int i = 1; i <= 3; ++i) {
+    const QString naam = cmbPoort_[i - 1]->currentText().trimmed();
+    const bool nieuw = naam != Poortnaam(i) || (i == gekozen && gekozen != instellingen_.PrinterPort);
+    if (!nieuw) continue;
+    if (const auto fout = PoortFout(naam)) {
+      const QString pad = PoortApparaat(naam);
+      meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
+                      QStringLiteral("Op aansluiting LPT%1 kan niet worden geschreven:\n").arg(i) +
+                          (pad != naam ? naam + QStringLiteral(" (") + pad + u')' : naam) + QStringLiteral("\n\n") +
+                          *fout);
+      cmbPoort_[i - 1]->setFocus();
+      return;
+    }
+  }
+  for (int i = 1; i <= 3; ++i) Poortnaam(i) = cmbPoort_[i - 1]->currentText().trimmed();
   if (optVL200_->isChecked())
     instellingen_.Printer = 1;
   else if (optVL300_->isChecked())

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QTest>
 
 #include "printing/Sbpl.h"
+#include "printing/Uitvoer.h"
 #include "support/EtiketOpstelling.h"
 #include "ui/NummeringDialoog.h"
 #include "ui/PrinterDialoog.h"
@@ -314,4 +316,47 @@ TEST_F(Afdrukken, TheListTabTakesACsvAndAHeaderClickChoosesItsColumn) {
   Zet("UseStartPosition", QStringLiteral("False"));
   Druk(QStringLiteral("1"));
   EXPECT_EQ(Lees().vellen.at(0).labels.size(), 3u);
+}
+
+TEST_F(Afdrukken, ThePrinterDialogStoresAChosenFileAndRefusesOneThatCannotBeWritten) {
+  Start();
+  const QString gekozen = tmp.path(QStringLiteral("etiketten.prn"));
+  bestanden.answers.push_back({gekozen, {}});
+  BeantwoordDialoog<PrinterDialoog>([](PrinterDialoog* d) {
+    // An "lpt" name says what it stands for.
+    auto* poort3 = d->findChild<QComboBox*>(QStringLiteral("cmbPoort3"));
+    EXPECT_EQ(poort3->currentText(), QStringLiteral("lpt3:"));
+    EXPECT_TRUE(d->findChild<QLabel*>(QStringLiteral("lblApparaat3"))->text().startsWith(QStringLiteral("= /dev/")));
+    d->findChild<QPushButton*>(QStringLiteral("cmdBladeren2"))->click();
+    d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  Menu("mnuPrinterinstelling");
+  EXPECT_TRUE(meldingen.shown.empty());
+  // "lpt2:" is no folder: the file dialog starts at home.
+  EXPECT_EQ(bestanden.lastCaption, QStringLiteral("Aansluiting 2"));
+  EXPECT_EQ(bestanden.lastFolder, QDir::homePath());
+  EXPECT_EQ(venster->instellingen().PrinterPort, 2);
+  EXPECT_EQ(instellingen.read(QStringLiteral("Defaults"), QStringLiteral("Printer2")), gekozen);
+  EXPECT_EQ(instellingen.read(QStringLiteral("Defaults"), QStringLiteral("PrinterPort")), QStringLiteral("2"));
+  EXPECT_EQ(KiesKanaal(venster->instellingen(), tmp.root()).pad, gekozen);
+
+  // A file in a folder that is not there is refused on OK: the dialog stays
+  // open and nothing changes.
+  const QString nergens = tmp.path(QStringLiteral("weg/etiketten.prn"));
+  bool bleefOpen = false;
+  BeantwoordDialoog<PrinterDialoog>([&](PrinterDialoog* d) {
+    d->findChild<QComboBox*>(QStringLiteral("cmbPoort3"))->setCurrentText(nergens);
+    d->findChild<QRadioButton*>(QStringLiteral("optAangeslotenOp3"))->click();
+    d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    bleefOpen = d->isVisible();
+    d->findChild<QPushButton*>(QStringLiteral("cmdAnnuleren"))->click();
+  });
+  Menu("mnuPrinterinstelling");
+  EXPECT_TRUE(bleefOpen);
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Op aansluiting LPT3 kan niet worden geschreven:\n") + nergens +
+                                         QStringLiteral("\n\nDe map bestaat niet."));
+  EXPECT_EQ(venster->instellingen().PrinterPort, 2);
+  EXPECT_EQ(venster->instellingen().Printer3, QStringLiteral("lpt3:"));
 }

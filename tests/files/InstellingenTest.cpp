@@ -62,7 +62,12 @@ TEST(Instellingen, SavedValuesReadBackAsTheyWere) {
   EXPECT_EQ(st.instellingen.FileFolder, QStringLiteral("/home/a/ontwerpen/"));
   EXPECT_DOUBLE_EQ(st.venster.Boven, 750.5);
   EXPECT_EQ(st.venster.Stijl, 2);
-  // Ports and after-job commands are never written by a save.
+  // Connections are written only when they changed; after-job commands never.
+  EXPECT_EQ(s.read(QStringLiteral("Defaults"), QStringLiteral("Printer1"), QStringLiteral("-")), QStringLiteral("-"));
+  EXPECT_EQ(s.read(QStringLiteral("Defaults"), QStringLiteral("Shell1"), QStringLiteral("-")), QStringLiteral("-"));
+  i.Printer2 = QStringLiteral("/srv/etiketten.prn");
+  BewaarStand(s, 7, v, false, true, i);
+  EXPECT_EQ(s.read(QStringLiteral("Defaults"), QStringLiteral("Printer2")), QStringLiteral("/srv/etiketten.prn"));
   EXPECT_EQ(s.read(QStringLiteral("Defaults"), QStringLiteral("Printer1"), QStringLiteral("-")), QStringLiteral("-"));
 }
 

@@ -77,3 +77,21 @@ TEST(Uitvoer, TheSpoolingProgramIsFoundBesideTheProgramOrInTheInstalledTree) {
   tmp.write(QStringLiteral("bin/PrintFile"), "#!");
   EXPECT_EQ(SpoolProgramma(bin), bin + QStringLiteral("/PrintFile"));
 }
+
+TEST(Uitvoer, AConnectionIsCheckedForWritingWithoutCreatingAnything) {
+  TempFolder tmp;
+  ASSERT_TRUE(QDir(tmp.root()).mkpath(QStringLiteral("dev/usb")));
+  for (const char* naam : {"dev/usb/lp0", "dev/lp1", "dev/lp0", "dev/lpx", "dev/tty0"})
+    tmp.write(QString::fromLatin1(naam), "");
+  const QString dev = tmp.path(QStringLiteral("dev"));
+  EXPECT_EQ(PrinterApparaten(dev), (QStringList{dev + QStringLiteral("/usb/lp0"), dev + QStringLiteral("/lp0"),
+                                                dev + QStringLiteral("/lp1")}));
+
+  EXPECT_EQ(PoortFout(tmp.path(QStringLiteral("nieuw.prn"))), std::nullopt);
+  EXPECT_FALSE(QFile::exists(tmp.path(QStringLiteral("nieuw.prn"))));
+  EXPECT_EQ(PoortFout(tmp.write(QStringLiteral("oud.prn"), "x")), std::nullopt);
+  EXPECT_EQ(PoortFout(tmp.path(QStringLiteral("weg/nieuw.prn"))), QStringLiteral("De map bestaat niet."));
+  EXPECT_EQ(PoortFout(tmp.root()), QStringLiteral("Dit is een map, geen apparaat of bestand."));
+  EXPECT_EQ(PoortFout(QStringLiteral("  ")), QStringLiteral("Er is geen apparaat of bestand opgegeven."));
+  EXPECT_EQ(PoortFout(QStringLiteral("/dev/lp-is-er-niet")), QStringLiteral("Er is geen printer op deze aansluiting."));
+}
