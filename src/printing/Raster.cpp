@@ -64,6 +64,17 @@ bool IsTekening(const Voorwerp& v) {
   return b && b->Afbeelding && b->Afbeelding->isVector;
 }
 
+// The element with a drawing of its own: playing a drawing moves a read
+// position inside it, so two threads must never play the same one.
+Voorwerp MetEigenTekening(Voorwerp v) {
+  if (!IsTekening(v)) return v;
+  Beelddeel& b = v.beeld();
+  auto eigen = std::make_shared<Beeld>(*b.Afbeelding);
+  eigen->vector.setData(b.Afbeelding->vector.data(), b.Afbeelding->vector.size());
+  b.Afbeelding = std::move(eigen);
+  return v;
+}
+
 }  // namespace
 
 LabelRaster::LabelRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm,
@@ -196,13 +207,13 @@ Etiketdruk::Etiketdruk(const Ontwerp& o, const EtiketFormaat& formaat, int punte
     const bool wisselt =
         (v.Soort() == Tekstlijn || (v.Soort() == RondeTekst && maakRondeTekst_)) && HeeftCode(v.tekst().Tekst);
     if (!wisselendGezien && !wisselt) {
-      vast_.push_back(v);
+      vast_.push_back(MetEigenTekening(v));
     } else if (naTekening || wisselt || IsTekening(v)) {
       wisselendGezien = true;
       naTekening = naTekening || IsTekening(v);
       perExemplaar_.push_back(v);
     } else {
-      vast_.push_back(v);
+      vast_.push_back(MetEigenTekening(v));
     }
   }
   alleenZwart_ = !naTekening;
@@ -306,7 +317,8 @@ QByteArray Etiketdruk::DrukEenExemplaarSATO(Doek& doek, float links, float boven
     {
       QPainter p(&doek.beeld);
       const Apparaat a{float(ppm_), float(ppm_), dX, dY};
-      for (const Voorwerp& v : perExemplaar_) TekenVoorwerpOpDC(VoorExemplaar(v, nummer), formaat_, p, a);
+      for (const Voorwerp& v : perExemplaar_)
+        TekenVoorwerpOpDC(MetEigenTekening(VoorExemplaar(v, nummer)), formaat_, p, a);
     }
     std::memset(bits, 0, size_t(grootte));
     PakIn(doek.beeld, QRect(QPoint(0, 0), maat_), bits, bytesPerRij_);
