@@ -220,8 +220,8 @@ void BM_VelloraPrint(benchmark::State& state) {
     if (std::strncmp(*e, "XDG_CONFIG_HOME=", 16) != 0) omgeving.push_back(*e);
   omgeving.push_back(const_cast<char*>(instellingen.c_str()));
   omgeving.push_back(nullptr);
-  std::vector<const char*> argv = {programma.c_str(), "-q",   "--catalog", catalogus.c_str(), "--model", "VL300",
-                                   "--from",          "1",    "--to",      tot.c_str(),       "-o",      uitvoer.c_str()};
+  std::vector<const char*> argv = {programma.c_str(), "-q", "--catalog", catalogus.c_str(), "--model", "VL300",
+                                   "--from",          "1",  "--to",      tot.c_str(),       "-o",      uitvoer.c_str()};
   if (state.range(1) > 0) {
     argv.push_back("--jobs");
     argv.push_back(werkers.c_str());
