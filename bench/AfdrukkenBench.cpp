@@ -1,17 +1,43 @@
 // Printing speed and memory: a 100 x 50 mm label at 12 dots per mm with
 // four text lines (one numbered), one figure and one numbered round text,
-// printed as a numbered series to an output that discards the bytes.
+// printed as a numbered series.
+//
+//   BM_Afdrukken:     the job in this process, to an output that discards
+//                     the bytes, drawn by 1, 2 or all (0) threads; the
+//                     design read back from its file, as vellora-print has it;
+//   BM_VelloraPrint:  the same job through `vellora-print -o FILE` as a
+//                     whole process: start, reading, printing, writing.
+//
+// For profiling by hand: --write DIR writes the design (label.VLO) and its
+// catalogue (all.eft) into DIR.
 #include <benchmark/benchmark.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QIODevice>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstring>
 #include <fstream>
+#include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
+#include "files/BewaarEtiket.h"
+#include "files/EtiketToepassen.h"
+#include "files/LeesEtiket.h"
 #include "model/Ontwerp.h"
-#include "printing/Afdrukjob.h"
-#include "printing/Raster.h"
+#include "printing/Job.h"
 #include "roundtext/RondeTekst.h"
+
+extern char** environ;
 
 namespace {
 
@@ -25,6 +51,8 @@ class Afvoer : public QIODevice {
   qint64 writeData(const char*, qint64 n) override { return geschreven += n, n; }
 };
 
+const char* const kCatalogus = "1\n\"100 x 50\",0,100,50,103,53,1,1,106,53,2,1.5,1,1,1,1\n";
+
 EtiketFormaat Formaat() {
   EtiketFormaat f;
   f.Naam = QStringLiteral("100 x 50");
@@ -32,6 +60,8 @@ EtiketFormaat Formaat() {
   f.Hoogte = 50;
   f.HorizontaleSteek = 103;
   f.VerticaleSteek = 53;
+  f.VelBreedte = 106;
+  f.VelHoogte = 53;
   f.LinkerOffset = 2;
   f.BovenOffset = 1.5f;
   return f;
@@ -82,16 +112,55 @@ void HerstelPiek() {
   std::ofstream("/proc/self/clear_refs") << "5";
 }
 
-void BM_Afdrukken(benchmark::State& state) {
+int Werkers(benchmark::State& state) {
+  return state.range(1) > 0 ? int(state.range(1)) : int(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+bool SchrijfOntwerp(const QString& map) {
   Ontwerp o;
   Ontwerpen(o);
-  const EtiketFormaat f = Formaat();
-  Nummering nummering;
-  LabelRaster raster(o, f, 12, nummering, [](Voorwerp& v) { MaakRondeTekst(v); });
-  Afdrukopdracht opdracht;
-  opdracht.formaat = f;
-  opdracht.Aantal = 1;
-  opdracht.reeks = {1, int(state.range(0)), 1};
+  QFile catalogus(map + QStringLiteral("/all.eft"));
+  if (!catalogus.open(QIODevice::WriteOnly) || catalogus.write(kCatalogus) < 0) return false;
+  return BewaarEtiket(map + QStringLiteral("/label.VLO"), 2, o, Formaat().Naam).Gelukt();
+}
+
+// The job vellora-print makes of the written design: read back as it
+// reads it (elements placed on the label), numbers 1 to N, 12 dots per mm.
+std::optional<Job> LeesJob(int exemplaren) {
+  static QTemporaryDir map;
+  static const bool geschreven = SchrijfOntwerp(map.path());
+  if (!geschreven) return std::nullopt;
+  const FormatenTabel tabel({Formaat()});
+  const LeesUitkomst gelezen = LeesEtiket(map.path() + QStringLiteral("/label.VLO"), tabel);
+  if (!std::holds_alternative<GelezenEtiket>(gelezen)) return std::nullopt;
+  Ontwerp o;
+  PasEtiketToe(std::get<GelezenEtiket>(gelezen), o, [](Ontwerp& d, int i) { MaakRondeTekst(d, i); });
+  o.nummering.NummerVan = 1;
+  o.nummering.NummerTot = qint16(exemplaren);
+  o.nummering.NummerStap = 1;
+  Instellingen inst;
+  inst.Printer = 2;
+  auto job = MaakJob({o, tabel.formaat(1), inst, 0, 0, 1, false});
+  if (Job* j = std::get_if<Job>(&job)) return std::move(*j);
+  return std::nullopt;
+}
+
+// Arguments: copies (numbers 1 to N), threads (0: one per core).
+void BM_Afdrukken(benchmark::State& state) {
+  const std::optional<Job> job = LeesJob(int(state.range(0)));
+  const std::optional<Job> opwarmen = LeesJob(10);
+  if (!job || !opwarmen) {
+    state.SkipWithError("the design could not be written and read");
+    return;
+  }
+  const int werkers = Werkers(state);
+  // Fonts, threads and canvases once, as any job before this one left them:
+  // the peak below is what the copies add.
+  {
+    Afvoer uit;
+    VelStand stand;
+    DrukJob(*opwarmen, stand, uit, {}, werkers);
+  }
   long piek = 0;
   qint64 bytes = 0;
   for (auto _ : state) {
@@ -99,16 +168,124 @@ void BM_Afdrukken(benchmark::State& state) {
     const long voor = PiekKilobytes();
     Afvoer uit;
     VelStand stand;
-    AfdrukkenSATO(opdracht, stand, [&](float x, float y, int n) { return raster.DrukEenExemplaarSATO(x, y, n); }, uit);
+    DrukJob(*job, stand, uit, {}, werkers);
     piek = std::max(piek, PiekKilobytes() - voor);
     bytes = uit.geschreven;
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
   state.counters["labels_per_s"] =
       benchmark::Counter(double(state.iterations() * state.range(0)), benchmark::Counter::kIsRate);
+  state.counters["werkers"] = werkers;
   state.counters["piek_extra_KiB"] = double(piek);
   state.counters["stroom_MiB"] = double(bytes) / (1024.0 * 1024.0);
 }
-BENCHMARK(BM_Afdrukken)->Arg(10)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_Afdrukken)
+    ->ArgNames({"exemplaren", "werkers"})
+    ->Args({10, 0})
+    ->Args({10000, 0})
+    ->Args({10000, 1})
+    ->Args({10000, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
+
+// The child's peak resident memory, read from /proc while it runs: the
+// kernel's own figure for a spawned child also counts the pages of this
+// process, which it starts as a copy of. The peak only grows, so the last
+// reading before the end is the peak up to a few milliseconds.
+long LeesPiek(pid_t kind) {
+  std::ifstream status("/proc/" + std::to_string(kind) + "/status");
+  std::string regel;
+  while (std::getline(status, regel))
+    if (regel.rfind("VmHWM:", 0) == 0) return std::stol(regel.substr(6));
+  return -1;
+}
+
+// Arguments: copies, threads (0: the program's default, one per core).
+void BM_VelloraPrint(benchmark::State& state) {
+  QTemporaryDir map;
+  if (!SchrijfOntwerp(map.path())) {
+    state.SkipWithError("the design could not be written");
+    return;
+  }
+  const std::string programma = VELLORA_PRINT;
+  const std::string catalogus = (map.path() + QStringLiteral("/all.eft")).toStdString();
+  const std::string ontwerp = (map.path() + QStringLiteral("/label.VLO")).toStdString();
+  const std::string uitvoer = (map.path() + QStringLiteral("/label.prn")).toStdString();
+  const std::string tot = std::to_string(state.range(0)), werkers = std::to_string(state.range(1));
+  // Its own settings: nothing of the user's comes in.
+  const std::string instellingen = "XDG_CONFIG_HOME=" + map.path().toStdString();
+  std::vector<char*> omgeving;
+  for (char** e = environ; *e; ++e)
+    if (std::strncmp(*e, "XDG_CONFIG_HOME=", 16) != 0) omgeving.push_back(*e);
+  omgeving.push_back(const_cast<char*>(instellingen.c_str()));
+  omgeving.push_back(nullptr);
+  std::vector<const char*> argv = {programma.c_str(), "-q", "--catalog", catalogus.c_str(), "--model", "VL300",
+                                   "--from",          "1",  "--to",      tot.c_str(),       "-o",      uitvoer.c_str()};
+  if (state.range(1) > 0) {
+    argv.push_back("--jobs");
+    argv.push_back(werkers.c_str());
+  }
+  argv.push_back(ontwerp.c_str());
+  argv.push_back(nullptr);
+
+  double piek = 0, cpu = 0, bytes = 0;
+  for (auto _ : state) {
+    QElapsedTimer klok;
+    klok.start();
+    pid_t kind = 0;
+    if (posix_spawn(&kind, programma.c_str(), nullptr, nullptr, const_cast<char**>(argv.data()), omgeving.data()) !=
+        0) {
+      state.SkipWithError("vellora-print could not be started");
+      return;
+    }
+    long gelezen = -1;
+    int status = 0;
+    rusage gebruik{};
+    for (;;) {
+      const pid_t klaar = wait4(kind, &status, WNOHANG, &gebruik);
+      if (klaar == kind) break;
+      if (klaar < 0) {
+        state.SkipWithError("vellora-print could not be waited for");
+        return;
+      }
+      gelezen = std::max(gelezen, LeesPiek(kind));
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    state.SetIterationTime(double(klok.nsecsElapsed()) / 1e9);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+      state.SkipWithError("vellora-print failed");
+      return;
+    }
+    piek = std::max(piek, double(gelezen) / 1024.0);
+    cpu = double(gebruik.ru_utime.tv_sec + gebruik.ru_stime.tv_sec) +
+          double(gebruik.ru_utime.tv_usec + gebruik.ru_stime.tv_usec) / 1e6;
+    bytes = double(QFile(QString::fromStdString(uitvoer)).size());
+  }
+  state.counters["labels_per_s"] =
+      benchmark::Counter(double(state.iterations() * state.range(0)), benchmark::Counter::kIsRate);
+  state.counters["piek_MiB"] = piek;
+  state.counters["cpu_s"] = cpu;
+  state.counters["stroom_MiB"] = bytes / (1024.0 * 1024.0);
+}
+BENCHMARK(BM_VelloraPrint)
+    ->ArgNames({"exemplaren", "werkers"})
+    ->Args({10, 0})
+    ->Args({10000, 1})
+    ->Args({10000, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1);
 
 }  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  if (argc == 3 && std::strcmp(argv[1], "--write") == 0) return SchrijfOntwerp(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

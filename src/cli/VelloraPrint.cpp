@@ -3,25 +3,24 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryFile>
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <thread>
+#include <variant>
 
 #include "files/Catalogus.h"
 #include "files/EtiketToepassen.h"
 #include "files/Instellingen.h"
 #include "files/LeesEtiket.h"
-#include "model/Getal.h"
 #include "model/Ontwerp.h"
 #include "platform/AppInfo.h"
 #include "platform/ProcessStarter.h"
 #include "platform/SettingsStore.h"
-#include "printing/Afdrukjob.h"
 #include "printing/CsvLijst.h"
-#include "printing/Raster.h"
+#include "printing/Job.h"
 #include "printing/Sbpl.h"
 #include "printing/Uitvoer.h"
 #include "roundtext/RondeTekst.h"
@@ -29,6 +28,8 @@
 namespace {
 
 constexpr int kGelukt = 0, kFout = 1, kGebruik = 2;
+// More threads than this only cost memory: a canvas each.
+constexpr int kMeesteWerkers = 64;
 
 // One line on standard error, the program's name first.
 int Meld(int code, const QString& tekst) {
@@ -37,6 +38,10 @@ int Meld(int code, const QString& tekst) {
   std::fprintf(stderr, "vellora-print: %s\n", qPrintable(regel.simplified()));
   return code;
 }
+
+// A step either gives its result or has told the user why not: the exit code.
+template <typename T>
+using Of = std::variant<T, int>;
 
 std::optional<int> Geheel(const QString& tekst, int van, int tot) {
   bool ok = false;
@@ -58,16 +63,29 @@ void AlleenErnstig(QtMsgType soort, const QMessageLogContext&, const QString& te
   if (soort == QtCriticalMsg || soort == QtFatalMsg) std::fprintf(stderr, "vellora-print: %s\n", qPrintable(tekst));
 }
 
-}  // namespace
+// What the command line asks for, checked.
+struct Opties {
+  QString ontwerp;
+  std::optional<QString> uitvoer;  // "-": standard output
+  qint16 aantal = 1;
+  qint16 van = 1, tot = 1, stap = 1;
+  std::optional<QString> lijst;
+  bool kopregel = false;
+  std::optional<qint16> printer, snelheid, donkerte;
+  std::optional<float> schuifX, schuifY;
+  std::optional<QString> catalogus;
+  std::optional<QString> voorbeeld;
+  bool stil = false;
+  int werkers = 1;
+};
 
-int main(int argc, char** argv) {
-  qInstallMessageHandler(AlleenErnstig);
-  // Fonts need a GUI application, but no display.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  QGuiApplication::setApplicationName(QStringLiteral("Vellora"));
-  QGuiApplication::setApplicationVersion(platform::appinfo::versionText().mid(2));
-
+Of<Opties> LeesOpties() {
+  const auto optie = [](const char* naam, const char* uitleg, const char* waarde = nullptr,
+                        const char* standaard = nullptr) {
+    return QCommandLineOption(QString::fromLatin1(naam), QString::fromLatin1(uitleg),
+                              waarde ? QString::fromLatin1(waarde) : QString(),
+                              standaard ? QString::fromLatin1(standaard) : QString());
+  };
   QCommandLineParser p;
   p.setApplicationDescription(QStringLiteral("Prints a Vellora label design (.VLO) to a label printer."));
   p.addHelpOption();
@@ -78,23 +96,28 @@ int main(int argc, char** argv) {
                                                   "where the settings send it."),
                                    QStringLiteral("FILE"));
   const QCommandLineOption aantal({QStringLiteral("n"), QStringLiteral("copies")},
-                                  QStringLiteral("Copies of every number (default 1)."), QStringLiteral("N"), QStringLiteral("1"));
-  const QCommandLineOption van(QStringLiteral("from"), QStringLiteral("First running number (default 1)."), QStringLiteral("A"), QStringLiteral("1"));
-  const QCommandLineOption tot(QStringLiteral("to"), QStringLiteral("Last running number (default 1)."), QStringLiteral("B"), QStringLiteral("1"));
-  const QCommandLineOption stap(QStringLiteral("step"), QStringLiteral("Step of the running number, not 0 (default 1)."), QStringLiteral("S"), QStringLiteral("1"));
-  const QCommandLineOption lijst(QStringLiteral("list"), QStringLiteral("Values for [A]..[E], one row per number."), QStringLiteral("FILE.csv"));
-  const QCommandLineOption kopregel(QStringLiteral("skip-header"),
-                                    QStringLiteral("The list's first line names its columns: no row."));
-  const QCommandLineOption model(QStringLiteral("model"), QStringLiteral("VL200 (8 dots/mm) or VL300 (12 dots/mm)."), QStringLiteral("MODEL"));
-  const QCommandLineOption snelheid(QStringLiteral("speed"), QStringLiteral("Print speed 1-5."), QStringLiteral("1-5"));
-  const QCommandLineOption donkerte(QStringLiteral("darkness"), QStringLiteral("Print darkness 1-5."), QStringLiteral("1-5"));
-  const QCommandLineOption schuifX(QStringLiteral("shift-x"), QStringLiteral("Horizontal print offset in mm."), QStringLiteral("MM"));
-  const QCommandLineOption schuifY(QStringLiteral("shift-y"), QStringLiteral("Vertical print offset in mm."), QStringLiteral("MM"));
-  const QCommandLineOption catalogus(QStringLiteral("catalog"), QStringLiteral("The label format catalogue (default: the installed all.eft)."), QStringLiteral("FILE"));
-  const QCommandLineOption voorbeeld(QStringLiteral("preview"), QStringLiteral("Also draw every sheet of the stream as sheet-0001.png, ... in DIR."), QStringLiteral("DIR"));
-  const QCommandLineOption stil({QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("No progress on standard error."));
+                                  QStringLiteral("Copies of every number (default 1)."), QStringLiteral("N"),
+                                  QStringLiteral("1"));
+  const QCommandLineOption van = optie("from", "First running number (default 1).", "A", "1");
+  const QCommandLineOption tot = optie("to", "Last running number (default 1).", "B", "1");
+  const QCommandLineOption stap = optie("step", "Step of the running number, not 0 (default 1).", "S", "1");
+  const QCommandLineOption lijst = optie("list", "Values for [A]..[E], one row per number.", "FILE.csv");
+  const QCommandLineOption kopregel = optie("skip-header", "The list's first line names its columns: no row.");
+  const QCommandLineOption model = optie("model", "VL200 (8 dots/mm) or VL300 (12 dots/mm).", "MODEL");
+  const QCommandLineOption snelheid = optie("speed", "Print speed 1-5.", "1-5");
+  const QCommandLineOption donkerte = optie("darkness", "Print darkness 1-5.", "1-5");
+  const QCommandLineOption schuifX = optie("shift-x", "Horizontal print offset in mm.", "MM");
+  const QCommandLineOption schuifY = optie("shift-y", "Vertical print offset in mm.", "MM");
+  const QCommandLineOption catalogus =
+      optie("catalog", "The label format catalogue (default: the installed all.eft).", "FILE");
+  const QCommandLineOption voorbeeld =
+      optie("preview", "Also draw every sheet of the stream as sheet-0001.png, ... in DIR.", "DIR");
+  const QCommandLineOption stil({QStringLiteral("q"), QStringLiteral("quiet")},
+                                QStringLiteral("No progress on standard error."));
+  const QCommandLineOption werkers =
+      optie("jobs", "Threads that draw the labels (default: one per processor core).", "N");
   p.addOptions({uitvoer, aantal, van, tot, stap, lijst, kopregel, model, snelheid, donkerte, schuifX, schuifY,
-                catalogus, voorbeeld, stil});
+                catalogus, voorbeeld, stil, werkers});
 
   if (!p.parse(QCoreApplication::arguments())) return Meld(kGebruik, p.errorText());
   if (p.isSet(QStringLiteral("help"))) {
@@ -107,140 +130,208 @@ int main(int argc, char** argv) {
   }
   if (p.positionalArguments().size() != 1)
     return Meld(kGebruik, QStringLiteral("give exactly one design file; see --help"));
-  const QString ontwerpPad = p.positionalArguments().first();
 
-  // Everything not given comes from the user's settings, as in the editor.
-  platform::IniSettingsStore store(platform::IniSettingsStore::defaultPath());
-  Instellingen inst = LeesStand(store, platform::appinfo::programFolder(), 0).instellingen;
-  const auto aantalKopie = Geheel(p.value(aantal), -32768, 32767);
-  if (!aantalKopie) return Meld(kFout, QStringLiteral("--copies must be a whole number from -32768 to 32767"));
+  Opties o;
+  o.ontwerp = p.positionalArguments().first();
+  const auto n = Geheel(p.value(aantal), -32768, 32767);
+  if (!n) return Meld(kFout, QStringLiteral("--copies must be a whole number from -32768 to 32767"));
+  o.aantal = qint16(*n);
   const auto a = Geheel(p.value(van), -32768, 32767), b = Geheel(p.value(tot), -32768, 32767),
              s = Geheel(p.value(stap), -32768, 32767);
   if (!a || !b || !s || *s == 0)
-    return Meld(kFout, QStringLiteral("--from, --to and --step must be whole numbers from -32768 to 32767, the step not 0"));
+    return Meld(kFout,
+                QStringLiteral("--from, --to and --step must be whole numbers from -32768 to 32767, the step not 0"));
+  o.van = qint16(*a);
+  o.tot = qint16(*b);
+  o.stap = qint16(*s);
   if (p.isSet(model)) {
     const QString m = p.value(model).toUpper();
-    if (m != QStringLiteral("VL200") && m != QStringLiteral("VL300")) return Meld(kFout, QStringLiteral("--model must be VL200 or VL300"));
-    inst.Printer = m == QStringLiteral("VL200") ? 1 : 2;
+    if (m != QStringLiteral("VL200") && m != QStringLiteral("VL300"))
+      return Meld(kFout, QStringLiteral("--model must be VL200 or VL300"));
+    o.printer = qint16(m == QStringLiteral("VL200") ? 1 : 2);
   }
   if (p.isSet(snelheid)) {
     const auto v = Geheel(p.value(snelheid), 1, 5);
     if (!v) return Meld(kFout, QStringLiteral("--speed must be 1 to 5"));
-    inst.PrintSpeed = qint16(*v);
+    o.snelheid = qint16(*v);
   }
   if (p.isSet(donkerte)) {
     const auto v = Geheel(p.value(donkerte), 1, 5);
     if (!v) return Meld(kFout, QStringLiteral("--darkness must be 1 to 5"));
-    inst.Intensity = qint16(*v);
+    o.donkerte = qint16(*v);
   }
-  std::optional<float> sx, sy;
-  if (p.isSet(schuifX) && !(sx = Millimeter(p.value(schuifX)))) return Meld(kFout, QStringLiteral("--shift-x must be a number of mm"));
-  if (p.isSet(schuifY) && !(sy = Millimeter(p.value(schuifY)))) return Meld(kFout, QStringLiteral("--shift-y must be a number of mm"));
+  if (p.isSet(schuifX) && !(o.schuifX = Millimeter(p.value(schuifX))))
+    return Meld(kFout, QStringLiteral("--shift-x must be a number of mm"));
+  if (p.isSet(schuifY) && !(o.schuifY = Millimeter(p.value(schuifY))))
+    return Meld(kFout, QStringLiteral("--shift-y must be a number of mm"));
+  o.werkers = std::clamp(int(std::thread::hardware_concurrency()), 1, kMeesteWerkers);
+  if (p.isSet(werkers)) {
+    const auto v = Geheel(p.value(werkers), 1, kMeesteWerkers);
+    if (!v) return Meld(kFout, QStringLiteral("--jobs must be a whole number from 1 to %1").arg(kMeesteWerkers));
+    o.werkers = *v;
+  }
+  if (p.isSet(uitvoer)) o.uitvoer = p.value(uitvoer);
+  if (p.isSet(lijst)) o.lijst = p.value(lijst);
+  o.kopregel = p.isSet(kopregel);
+  if (p.isSet(catalogus)) o.catalogus = p.value(catalogus);
+  if (p.isSet(voorbeeld)) o.voorbeeld = p.value(voorbeeld);
+  o.stil = p.isSet(stil);
+  return o;
+}
 
-  const QString catalogusPad =
-      p.isSet(catalogus) ? p.value(catalogus) : platform::appinfo::dataFolder() + u'/' + QString::fromLatin1(kCatalogusNaam);
-  auto formaten = LeesFormaten(catalogusPad);
+// Everything not given comes from the user's settings, as in the editor.
+Instellingen LeesInstellingen(const platform::SettingsStore& store, const Opties& o) {
+  Instellingen inst = LeesStand(store, platform::appinfo::programFolder(), 0).instellingen;
+  if (o.printer) inst.Printer = *o.printer;
+  if (o.snelheid) inst.PrintSpeed = *o.snelheid;
+  if (o.donkerte) inst.Intensity = *o.donkerte;
+  return inst;
+}
+
+Of<FormatenTabel> LeesCatalogus(const Opties& o) {
+  const QString pad =
+      o.catalogus.value_or(platform::appinfo::dataFolder() + u'/' + QString::fromLatin1(kCatalogusNaam));
+  auto formaten = LeesFormaten(pad);
   if (auto* fout = std::get_if<CatalogusFout>(&formaten)) return Meld(kFout, fout->Melding());
-  const FormatenTabel& tabel = std::get<FormatenTabel>(formaten);
+  return std::get<FormatenTabel>(std::move(formaten));
+}
 
-  const LeesUitkomst gelezen = LeesEtiket(ontwerpPad, tabel);
+Of<Ontwerp> LeesOntwerp(const Opties& o, const FormatenTabel& tabel) {
+  const LeesUitkomst gelezen = LeesEtiket(o.ontwerp, tabel);
   if (auto* fout = std::get_if<LeesFout>(&gelezen)) return Meld(kFout, fout->Melding());
   Ontwerp ontwerp;
-  PasEtiketToe(std::get<GelezenEtiket>(gelezen), ontwerp, [](Ontwerp& o, int i) { MaakRondeTekst(o, i); });
-  const EtiketFormaat& formaat = tabel.formaat(ontwerp.HuidigFormaat);
+  PasEtiketToe(std::get<GelezenEtiket>(gelezen), ontwerp, [](Ontwerp& d, int i) { MaakRondeTekst(d, i); });
+  return ontwerp;
+}
 
-  Nummering nummering;
-  nummering.NummerVan = qint16(*a);
-  nummering.NummerTot = qint16(*b);
-  nummering.NummerStap = qint16(*s);
-  if (p.isSet(lijst)) {
-    QFile csv(p.value(lijst));
-    if (!csv.open(QIODevice::ReadOnly)) return Meld(kFout, QStringLiteral("cannot read the list ") + p.value(lijst));
-    const std::optional<CsvRijen> rijen = LeesCsvLijst(csv.readAll(), p.isSet(kopregel));
-    if (!rijen)
-      return Meld(kFout, QStringLiteral("the list ") + p.value(lijst) + QStringLiteral(" is not a text file"));
-    nummering.NummerLijst = *rijen;
-  }
-  // A list design without its list would print nothing and look done.
-  if (IsNummering(ontwerp) == 2 && nummering.NummerLijst.isEmpty())
-    return Meld(kFout, p.isSet(lijst)
-                           ? QStringLiteral("the list ") + p.value(lijst) + QStringLiteral(" has no rows")
-                           : QStringLiteral("the design uses list values [A] to [E]: give the list with --list"));
+// The series and the list go with the design into the job.
+std::optional<int> LeesNummering(const Opties& o, Nummering& nummering) {
+  nummering.NummerVan = o.van;
+  nummering.NummerTot = o.tot;
+  nummering.NummerStap = o.stap;
+  if (!o.lijst) return std::nullopt;
+  QFile csv(*o.lijst);
+  if (!csv.open(QIODevice::ReadOnly)) return Meld(kFout, QStringLiteral("cannot read the list ") + *o.lijst);
+  const std::optional<CsvRijen> rijen = LeesCsvLijst(csv.readAll(), o.kopregel);
+  if (!rijen) return Meld(kFout, QStringLiteral("the list ") + *o.lijst + QStringLiteral(" is not a text file"));
+  nummering.NummerLijst = *rijen;
+  return std::nullopt;
+}
 
-  const int ppm = inst.Printer == 1 ? 8 : 12;
-  if (const auto grens = LabelRaster::Grenzen(formaat, ppm)) return Meld(kFout, *grens);
-  Afdrukopdracht opdracht;
-  opdracht.formaat = formaat;
-  opdracht.HorizontalShift = sx ? *sx : HorizontaleVerschuiving(store, formaat.Naam);
-  opdracht.VerticalShift = sy ? *sy : VerticaleVerschuiving(store, formaat.Naam);
-  opdracht.PrintSpeed = inst.PrintSpeed;
-  opdracht.Intensity = inst.Intensity;
-  opdracht.Aantal = qint16(*aantalKopie);
-  opdracht.Spaarstand = false;  // a batch job always finishes its last sheet
-  opdracht.reeks = ReeksVoor(IsNummering(ontwerp), nummering);
-  if (GrootstePositie(opdracht, ppm) > 9999)
-    return Meld(kFout, QStringLiteral("a label of this sheet lies beyond the printer's 9999 dots"));
-
-  // Where the bytes go.
-  QFile uit;
+// Where the bytes go: a file, standard output, or the port of the settings.
+struct Uitvoer {
+  QFile bestand;
   Uitvoerkanaal kanaal;
-  const bool eigenUitvoer = p.isSet(uitvoer);
-  if (eigenUitvoer && p.value(uitvoer) == QStringLiteral("-")) {
-    if (!uit.open(stdout, QIODevice::WriteOnly)) return Meld(kFout, QStringLiteral("cannot write to standard output"));
-  } else if (eigenUitvoer) {
-    uit.setFileName(p.value(uitvoer));
-    if (!uit.open(QIODevice::WriteOnly | QIODevice::Truncate))
-      return Meld(kFout, QStringLiteral("cannot write ") + p.value(uitvoer) + QStringLiteral(": ") + uit.errorString());
+  bool eigen = false;  // given on the command line
+  QString naam() const { return eigen ? bestand.fileName() : kanaal.naam; }
+};
+
+std::optional<int> OpenUitvoer(const Opties& o, const Instellingen& inst, Uitvoer& u) {
+  u.eigen = o.uitvoer.has_value();
+  if (u.eigen && *o.uitvoer == QStringLiteral("-")) {
+    if (!u.bestand.open(stdout, QIODevice::WriteOnly))
+      return Meld(kFout, QStringLiteral("cannot write to standard output"));
+  } else if (u.eigen) {
+    u.bestand.setFileName(*o.uitvoer);
+    if (!u.bestand.open(QIODevice::WriteOnly | QIODevice::Truncate))
+      return Meld(kFout, QStringLiteral("cannot write ") + *o.uitvoer + QStringLiteral(": ") + u.bestand.errorString());
   } else {
-    kanaal = KiesKanaal(inst, platform::appinfo::programFolder());
-    if (const auto melding = OpenKanaal(uit, kanaal)) return Meld(kFout, *melding);
+    u.kanaal = KiesKanaal(inst, platform::appinfo::programFolder());
+    if (const auto melding = OpenKanaal(u.bestand, u.kanaal)) return Meld(kFout, *melding);
   }
-  // For the preview the stream is kept aside as well.
-  QTemporaryFile kopie;
-  const bool metVoorbeeld = p.isSet(voorbeeld);
-  if (metVoorbeeld && !kopie.open()) return Meld(kFout, QStringLiteral("cannot make a temporary file for the preview"));
+  return std::nullopt;
+}
 
-  struct Tee : QIODevice {
-    QIODevice& a;
-    QIODevice* b;
-    Tee(QIODevice& x, QIODevice* y) : a(x), b(y) { open(QIODevice::WriteOnly); }
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* d, qint64 n) override {
-      if (a.write(d, n) != n) return -1;
-      if (b && b->write(d, n) != n) return -1;
-      return n;
-    }
-  } tee(uit, metVoorbeeld ? &kopie : nullptr);
+// Writes to the output and, for the preview, to a copy.
+class Tee : public QIODevice {
+ public:
+  Tee(QIODevice& a, QIODevice* b) : a_(a), b_(b) { open(QIODevice::WriteOnly); }
 
-  const bool stilte = p.isSet(stil);
-  LabelRaster raster(ontwerp, formaat, ppm, nummering, [](Voorwerp& v) { MaakRondeTekst(v); });
-  VelStand stand;
-  const Jobuitkomst u = AfdrukkenSATO(
-      opdracht, stand, [&](float x, float y, int n) { return raster.DrukEenExemplaarSATO(x, y, n); }, tee,
-      [&](int n, int laatste) {
-        if (!stilte) std::fprintf(stderr, "Exemplaar %d van %d\n", n, laatste);
-        return false;
-      });
-  const bool geschreven = u != Jobuitkomst::Schrijffout && uit.flush();
-  uit.close();
-  if (!geschreven)
-    return Meld(kFout, QStringLiteral("writing failed: ") + (eigenUitvoer ? p.value(uitvoer) : kanaal.naam));
-  if (!eigenUitvoer) {
-    platform::QtProcessStarter starter;
-    NaDeJob(kanaal, inst, platform::appinfo::programFolder(), starter);
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* d, qint64 n) override {
+    if (a_.write(d, n) != n) return -1;
+    if (b_ && b_->write(d, n) != n) return -1;
+    return n;
   }
 
-  if (metVoorbeeld) {
-    kopie.flush();
-    kopie.seek(0);
-    const sbpl::Lezing l = sbpl::Lees(kopie.readAll());
-    if (!l.fout.isEmpty()) return Meld(kFout, QStringLiteral("the stream could not be read back: ") + l.fout);
-    QDir map(p.value(voorbeeld));
-    if (!map.mkpath(QStringLiteral("."))) return Meld(kFout, QStringLiteral("cannot make ") + map.path());
-    for (size_t i = 0; i < l.vellen.size(); ++i) {
-      const QString naam = map.filePath(QStringLiteral("sheet-%1.png").arg(i + 1, 4, 10, QLatin1Char('0')));
-      if (!l.vellen[i].Afbeelding().save(naam)) return Meld(kFout, QStringLiteral("cannot write ") + naam);
-    }
+ private:
+  QIODevice& a_;
+  QIODevice* b_;
+};
+
+// Every sheet of the stream as a picture.
+int Voorbeeld(const QString& mapNaam, QTemporaryFile& kopie) {
+  kopie.flush();
+  kopie.seek(0);
+  const sbpl::Lezing l = sbpl::Lees(kopie.readAll());
+  if (!l.fout.isEmpty()) return Meld(kFout, QStringLiteral("the stream could not be read back: ") + l.fout);
+  QDir map(mapNaam);
+  if (!map.mkpath(QStringLiteral("."))) return Meld(kFout, QStringLiteral("cannot make ") + map.path());
+  for (size_t i = 0; i < l.vellen.size(); ++i) {
+    const QString naam = map.filePath(QStringLiteral("sheet-%1.png").arg(i + 1, 4, 10, QLatin1Char('0')));
+    if (!l.vellen[i].Afbeelding().save(naam)) return Meld(kFout, QStringLiteral("cannot write ") + naam);
   }
   return kGelukt;
+}
+
+int Draai() {
+  const Of<Opties> opties = LeesOpties();
+  if (const int* code = std::get_if<int>(&opties)) return *code;
+  const Opties& o = std::get<Opties>(opties);
+
+  platform::IniSettingsStore store(platform::IniSettingsStore::defaultPath());
+  const Instellingen inst = LeesInstellingen(store, o);
+  const Of<FormatenTabel> tabel = LeesCatalogus(o);
+  if (const int* code = std::get_if<int>(&tabel)) return *code;
+  Of<Ontwerp> gelezen = LeesOntwerp(o, std::get<FormatenTabel>(tabel));
+  if (const int* code = std::get_if<int>(&gelezen)) return *code;
+  Ontwerp& ontwerp = std::get<Ontwerp>(gelezen);
+  if (const auto code = LeesNummering(o, ontwerp.nummering)) return *code;
+  if (o.lijst && ontwerp.nummering.NummerLijst.isEmpty() && IsNummering(ontwerp) == 2)
+    return Meld(kFout, QStringLiteral("the list ") + *o.lijst + QStringLiteral(" has no rows"));
+
+  const EtiketFormaat& formaat = std::get<FormatenTabel>(tabel).formaat(ontwerp.HuidigFormaat);
+  const auto gemaakt =
+      MaakJob({ontwerp, formaat, inst, o.schuifX.value_or(HorizontaleVerschuiving(store, formaat.Naam)),
+               o.schuifY.value_or(VerticaleVerschuiving(store, formaat.Naam)), o.aantal,
+               false});  // a batch job always finishes its last sheet
+  if (const QString* melding = std::get_if<QString>(&gemaakt)) return Meld(kFout, *melding);
+  const Job& job = std::get<Job>(gemaakt);
+
+  Uitvoer uit;
+  if (const auto code = OpenUitvoer(o, inst, uit)) return *code;
+  // For the preview the stream is kept aside as well.
+  QTemporaryFile kopie;
+  if (o.voorbeeld && !kopie.open()) return Meld(kFout, QStringLiteral("cannot make a temporary file for the preview"));
+  Tee tee(uit.bestand, o.voorbeeld ? &kopie : nullptr);
+
+  VelStand stand;
+  const Jobuitkomst u = DrukJob(
+      job, stand, tee,
+      [&](int n, int laatste) {
+        if (!o.stil) std::fprintf(stderr, "Exemplaar %d van %d\n", n, laatste);
+        return false;
+      },
+      o.werkers);
+  const bool geschreven = u != Jobuitkomst::Schrijffout && uit.bestand.flush();
+  uit.bestand.close();
+  if (!geschreven) return Meld(kFout, QStringLiteral("writing failed: ") + (uit.eigen ? *o.uitvoer : uit.kanaal.naam));
+  if (!uit.eigen) {
+    platform::QtProcessStarter starter;
+    NaDeJob(uit.kanaal, inst, platform::appinfo::programFolder(), starter);
+  }
+  return o.voorbeeld ? Voorbeeld(*o.voorbeeld, kopie) : kGelukt;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qInstallMessageHandler(AlleenErnstig);
+  // Fonts need a GUI application, but no display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  QGuiApplication::setApplicationName(QStringLiteral("Vellora"));
+  QGuiApplication::setApplicationVersion(platform::appinfo::versionText().mid(2));
+  return Draai();
 }

@@ -65,7 +65,8 @@ Face loadFace(const QString& family, bool bold, bool italic) {
 }
 
 const Face& faceFor(const QString& family, bool bold, bool italic) {
-  static std::map<std::tuple<QString, bool, bool>, Face> cache;
+  // Per thread: a font engine serves the thread that made it only.
+  thread_local std::map<std::tuple<QString, bool, bool>, Face> cache;
   auto key = std::make_tuple(family, bold, italic);
   auto it = cache.find(key);
   if (it == cache.end()) it = cache.emplace(key, loadFace(family, bold, italic)).first;
@@ -139,7 +140,7 @@ CellFont::CellFont(const Key& key, double cellHeight) : cell_(cellHeight), under
   const Face& face = faceFor(key.family, key.bold, key.italic);
   if (!face.raw.isValid()) return;
   const double em = cellHeight * face.unitsPerEm / (face.winAscent + face.winDescent);
-  static std::map<std::tuple<const Face*, qint64>, std::shared_ptr<Sized>> cache;
+  thread_local std::map<std::tuple<const Face*, qint64>, std::shared_ptr<Sized>> cache;
   auto ck = std::make_tuple(&face, qint64(std::llround(em * 1e6)));
   auto it = cache.find(ck);
   if (it == cache.end()) {

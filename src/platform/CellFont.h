@@ -12,6 +12,8 @@ namespace platform {
 // font's own Windows metrics, so the cell comes out exact even where no whole
 // pixel size would give it. Text is produced as outline paths: filled without
 // antialiasing they stay pure black and white at every size and angle.
+// Fonts are kept per thread: a font is used on the thread that made it, and
+// any thread may make its own (the printer job draws on several).
 class CellFont {
  public:
   struct Key {

@@ -20,57 +20,98 @@ struct Schrijver {
 
 QByteArray AfsluitReeks() { return sbpl::Aantal(1) + sbpl::EindeVel(); }
 
+Velgang::Velgang(const Afdrukopdracht& o, const VelStand& stand) : o_(&o), nummers_(o.reeks.Nummers()) {
+  const EtiketFormaat& f = o.formaat;
+  rij_ = stand.VelOpen ? stand.VolgendeRij : 1;
+  kolom_ = stand.VelOpen ? stand.VolgendeKolom : 1;
+  x0_ = f.LinkerOffset + o.HorizontalShift;
+  y0_ = f.BovenOffset + o.VerticalShift;
+  x_ = float(kolom_ - 1) * f.HorizontaleSteek + x0_;
+  y_ = float(rij_ - 1) * f.VerticaleSteek + y0_;
+  perVel_ = std::max(1, int(f.Rijen) * int(f.Kolommen));
+  // A sheet held open counts as the first one.
+  vellen_ = stand.VelOpen ? 1 : 0;
+}
+
+void Velgang::Stop() {
+  gestopt_ = true;
+  fase_ = Fase::Klaar;
+}
+
+Velgang::Stap Velgang::Volgende() {
+  const EtiketFormaat& f = o_->formaat;
+  for (;;) {
+    switch (fase_) {
+      case Fase::BijNummer:
+        if (index_ >= nummers_.size()) {
+          fase_ = Fase::Klaar;
+          return Stap::Einde;
+        }
+        nummer_ = nummers_[index_++];
+        gedaan_ = 0;
+        fase_ = Fase::Plek;
+        return Stap::Nummer;
+      case Fase::Plek:
+        if (gedaan_ >= o_->Aantal) {
+          fase_ = Fase::BijNummer;
+          continue;
+        }
+        fase_ = Fase::LabelNu;
+        if (rij_ == 1 && kolom_ == 1) {
+          if (o_->GrootsteVellen > 0 && vellen_ == o_->GrootsteVellen) {
+            Stop();
+            return Stap::Einde;
+          }
+          ++vellen_;
+          q_ = std::max(1, (o_->Aantal - gedaan_) / perVel_);
+          return Stap::Kop;
+        }
+        continue;
+      case Fase::LabelNu: fase_ = Fase::NaLabel; return Stap::Label;
+      case Fase::NaLabel:
+        gedaan_ += q_;
+        ++kolom_;
+        x_ += f.HorizontaleSteek;
+        if (kolom_ > f.Kolommen) {
+          x_ = x0_;
+          y_ += f.VerticaleSteek;
+          ++rij_;
+          kolom_ = 1;
+        }
+        fase_ = Fase::Plek;
+        if (rij_ > f.Rijen) {
+          rij_ = 1;
+          kolom_ = 1;
+          x_ = x0_;
+          y_ = y0_;
+          return Stap::VolVel;
+        }
+        continue;
+      case Fase::Klaar: return Stap::Einde;
+    }
+  }
+}
+
 Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const LabelBlok& label, QIODevice& uit,
                           const Voortgang& voortgang) {
-  const EtiketFormaat& f = o.formaat;
   Schrijver schrijf{uit};
-  int rij = stand.VelOpen ? stand.VolgendeRij : 1;
-  int kolom = stand.VelOpen ? stand.VolgendeKolom : 1;
-  const float x0 = f.LinkerOffset + o.HorizontalShift;
-  const float y0 = f.BovenOffset + o.VerticalShift;
-  float x = float(kolom - 1) * f.HorizontaleSteek + x0;
-  float y = float(rij - 1) * f.VerticaleSteek + y0;
-  int q = 1;
-  bool gestopt = false;
-  const int perVel = std::max(1, int(f.Rijen) * int(f.Kolommen));
-  // A sheet held open counts as the first one.
-  int vellen = stand.VelOpen ? 1 : 0;
-  for (int n : o.reeks.Nummers()) {
-    if (voortgang && voortgang(n, o.reeks.tot)) {
-      gestopt = true;
-      break;
-    }
-    for (int gedaan = 0; gedaan < o.Aantal && !schrijf.fout;) {
-      if (rij == 1 && kolom == 1) {
-        if (o.GrootsteVellen > 0 && vellen == o.GrootsteVellen) {
-          gestopt = true;
-          break;
-        }
-        ++vellen;
-        q = std::max(1, (o.Aantal - gedaan) / perVel);
+  Velgang gang(o, stand);
+  // A failed write ends the walk there.
+  for (Velgang::Stap s; !schrijf.fout && (s = gang.Volgende()) != Velgang::Stap::Einde;) {
+    switch (s) {
+      case Velgang::Stap::Nummer:
+        if (voortgang && voortgang(gang.nummer(), o.reeks.tot)) gang.Stop();
+        break;
+      case Velgang::Stap::Kop:
         schrijf(sbpl::StartVel() + sbpl::Snelheid(o.PrintSpeed) + sbpl::Intensiteit(o.Intensity));
-      }
-      schrijf(label(x, y, n));
-      gedaan += q;
-      ++kolom;
-      x += f.HorizontaleSteek;
-      if (kolom > f.Kolommen) {
-        x = x0;
-        y += f.VerticaleSteek;
-        ++rij;
-        kolom = 1;
-      }
-      if (rij > f.Rijen) {
-        schrijf(sbpl::Aantal(q) + sbpl::EindeVel());
-        rij = 1;
-        kolom = 1;
-        x = x0;
-        y = y0;
-      }
+        break;
+      case Velgang::Stap::Label: schrijf(label(gang.x(), gang.y(), gang.nummer())); break;
+      case Velgang::Stap::VolVel: schrijf(sbpl::Aantal(gang.q()) + sbpl::EindeVel()); break;
+      case Velgang::Stap::Einde: break;
     }
-    if (schrijf.fout || gestopt) break;
   }
-  if (gestopt) q = 1;
+  const int q = gang.gestopt() ? 1 : gang.q();
+  const int rij = gang.rij(), kolom = gang.kolom();
   VelStand nieuw;
   if (!o.Spaarstand) {
     if (rij != 1 || kolom != 1) schrijf(sbpl::Aantal(q) + sbpl::EindeVel());
@@ -81,7 +122,7 @@ Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const LabelB
   }
   if (schrijf.fout) return Jobuitkomst::Schrijffout;
   stand = nieuw;
-  return gestopt ? Jobuitkomst::Gestopt : Jobuitkomst::Klaar;
+  return gang.gestopt() ? Jobuitkomst::Gestopt : Jobuitkomst::Klaar;
 }
 
 int GrootstePositie(const Afdrukopdracht& o, int ppm) {

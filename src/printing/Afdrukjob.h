@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <functional>
+#include <vector>
 
 #include "model/EtiketFormaat.h"
 #include "printing/Nummering.h"
@@ -36,6 +37,44 @@ using LabelBlok = std::function<QByteArray(float links, float boven, int nummer)
 using Voortgang = std::function<bool(int nummer, int laatste)>;
 
 enum class Jobuitkomst { Klaar, Gestopt, Schrijffout };
+
+// The walk of a job over its sheets, a step at a time: the numbers of the
+// series, the sheet headers, every label's place and the full sheets, in
+// the order the stream gets them. AfdrukkenSATO writes what it says; a job
+// drawing its labels ahead walks a second one to learn which labels come.
+class Velgang {
+ public:
+  enum class Stap {
+    Nummer,  // the next number of the series begins: nummer()
+    Kop,     // a new sheet begins
+    Label,   // a label at (x(), y()) for nummer()
+    VolVel,  // the sheet is full: its quantity is q()
+    Einde,   // the series is done, or stopped (gestopt())
+  };
+
+  Velgang(const Afdrukopdracht& opdracht, const VelStand& stand);
+  Stap Volgende();
+  // The progress asked to stop: the walk ends before this number's labels.
+  void Stop();
+
+  int nummer() const { return nummer_; }
+  float x() const { return x_; }
+  float y() const { return y_; }
+  int q() const { return q_; }
+  int rij() const { return rij_; }
+  int kolom() const { return kolom_; }
+  bool gestopt() const { return gestopt_; }
+
+ private:
+  enum class Fase { BijNummer, Plek, LabelNu, NaLabel, Klaar };
+  const Afdrukopdracht* o_;
+  std::vector<int> nummers_;
+  size_t index_ = 0;
+  Fase fase_ = Fase::BijNummer;
+  int nummer_ = 0, gedaan_ = 0, rij_ = 1, kolom_ = 1, q_ = 1, vellen_ = 0, perVel_ = 1;
+  float x0_ = 0, y0_ = 0, x_ = 0, y_ = 0;
+  bool gestopt_ = false;
+};
 
 // Runs the job onto the output: lays the copies out over the sheets,
 // groups identical sheets into one with a quantity, and in economy mode

@@ -1,14 +1,19 @@
 #include "printing/Job.h"
 
 #include <QBuffer>
+#include <algorithm>
+#include <thread>
 
 #include "printing/Raster.h"
 #include "printing/Sbpl.h"
+#include "printing/Werkploeg.h"
 #include "roundtext/RondeTekst.h"
 
 namespace {
 // Positions go to the printer as four digits.
 constexpr int kGrootstePositie = 9999;
+// More threads than this only cost memory: a canvas each.
+constexpr int kMeesteWerkers = 64;
 }  // namespace
 
 std::variant<Job, QString> MaakJob(const JobGegevens& g) {
@@ -34,12 +39,20 @@ std::variant<Job, QString> MaakJob(const JobGegevens& g) {
 }
 
 Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voortgang& voortgang, int werkers) {
-  (void)werkers;  // one thread draws every label for now
-  LabelRaster raster(job.ontwerp, job.opdracht.formaat, job.puntenPerMm, job.ontwerp.nummering,
-                     [](Voorwerp& v) { MaakRondeTekst(v); });
+  const Etiketdruk druk(job.ontwerp, job.opdracht.formaat, job.puntenPerMm, job.ontwerp.nummering,
+                        [](Voorwerp& v) { MaakRondeTekst(v); });
+  if (werkers <= 0) werkers = int(std::max(1u, std::thread::hardware_concurrency()));
+  werkers = std::min(werkers, kMeesteWerkers);
+  if (werkers == 1) {
+    // One thread: the labels are drawn here, as the job asks for them.
+    Etiketdruk::Doek doek;
+    return AfdrukkenSATO(
+        job.opdracht, stand, [&](float x, float y, int n) { return druk.DrukEenExemplaarSATO(doek, x, y, n); }, uit,
+        voortgang);
+  }
+  Werkploeg ploeg(druk, job.opdracht, stand, werkers);
   return AfdrukkenSATO(
-      job.opdracht, stand, [&](float x, float y, int n) { return raster.DrukEenExemplaarSATO(x, y, n); }, uit,
-      voortgang);
+      job.opdracht, stand, [&](float x, float y, int n) { return ploeg.Volgende(x, y, n); }, uit, voortgang);
 }
 
 int TelVellen(const Job& job, const VelStand& stand) {

@@ -1,7 +1,13 @@
 #include "printing/Raster.h"
 
 #include <QPainter>
+#include <bit>
 #include <cmath>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "model/Afronden.h"
 #include "model/GetekendBeeld.h"
@@ -10,8 +16,65 @@
 #include "printing/Tekenen.h"
 
 namespace {
+
 int CanvasMaat(float mm, int ppm) { return int(std::floor(mm + 0.99f)) * ppm; }
 int OpNaar(int waarde, int veelvoud) { return (waarde + veelvoud - 1) / veelvoud * veelvoud; }
+
+// Eight pixels as one byte of the raster, the first in the top bit: only
+// the exact background white stays blank, grey and colour print.
+inline unsigned AchtPunten(const QRgb* in) {
+#if defined(__SSE2__)
+  const __m128i wit = _mm_set1_epi32(-1), alfa = _mm_set1_epi32(int(0xFF000000u));
+  const __m128i a = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in)), alfa);
+  const __m128i b = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 4)), alfa);
+  // Lane k white sets bit k; 16-bit packing keeps the lanes in order.
+  const __m128i witte = _mm_packs_epi32(_mm_cmpeq_epi32(a, wit), _mm_cmpeq_epi32(b, wit));
+  const unsigned masker = unsigned(_mm_movemask_epi8(_mm_packs_epi16(witte, witte))) & 0xFFu;
+  // Pixel k in bit k, white set: turned round and inverted.
+  unsigned uit = ~masker & 0xFFu;
+  uit = ((uit & 0xF0u) >> 4) | ((uit & 0x0Fu) << 4);
+  uit = ((uit & 0xCCu) >> 2) | ((uit & 0x33u) << 2);
+  return ((uit & 0xAAu) >> 1) | ((uit & 0x55u) << 1);
+#else
+  unsigned b = 0;
+  for (int k = 0; k < 8; ++k) b = (b << 1) | unsigned((in[k] & 0xFFFFFFu) != 0xFFFFFFu);
+  return b;
+#endif
+}
+
+// ORs the raster of the part `deel` of an RGB32 canvas into `bits` (rows of
+// bytesPerRij bytes, pixel x of a row in bit 7 - x % 8 of byte x / 8);
+// deel.left() is a multiple of 8.
+void PakIn(const QImage& canvas, const QRect& deel, uchar* bits, int bytesPerRij) {
+  const int heel = deel.left() + (deel.width() / 8) * 8;
+  for (int y = deel.top(); y <= deel.bottom(); ++y) {
+    const QRgb* in = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+    uchar* uit = bits + qsizetype(y) * bytesPerRij;
+    int x = deel.left();
+    for (; x < heel; x += 8) uit[x >> 3] |= uchar(AchtPunten(in + x));
+    for (; x <= deel.right(); ++x)
+      if ((in[x] & 0xFFFFFFu) != 0xFFFFFFu) uit[x >> 3] |= uchar(0x80u >> (x & 7));
+  }
+}
+
+// Whether an element's picture is a pasted drawing: it paints as it likes
+// (white too), so nothing may move past it.
+bool IsTekening(const Voorwerp& v) {
+  const Beelddeel* b = v.alsBeeld();
+  return b && b->Afbeelding && b->Afbeelding->isVector;
+}
+
+// The element with a drawing of its own: playing a drawing moves a read
+// position inside it, so two threads must never play the same one.
+Voorwerp MetEigenTekening(Voorwerp v) {
+  if (!IsTekening(v)) return v;
+  Beelddeel& b = v.beeld();
+  auto eigen = std::make_shared<Beeld>(*b.Afbeelding);
+  eigen->vector.setData(b.Afbeelding->vector.data(), b.Afbeelding->vector.size());
+  b.Afbeelding = std::move(eigen);
+  return v;
+}
+
 }  // namespace
 
 LabelRaster::LabelRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm,
@@ -101,21 +164,7 @@ QByteArray LabelRaster::Bits(const QImage& canvas, int* bytesPerRij, int* rijen)
   QImage omgezet;
   if (canvas.format() != QImage::Format_RGB32) omgezet = canvas.convertToFormat(QImage::Format_RGB32);
   const QImage& bron = omgezet.isNull() ? canvas : omgezet;
-  const int breedte = bron.width(), heel = breedte / 8 * 8;
-  unsigned char* basis = reinterpret_cast<unsigned char*>(bits.data());
-  for (int y = 0; y < bron.height(); ++y) {
-    const QRgb* in = reinterpret_cast<const QRgb*>(bron.constScanLine(y));
-    unsigned char* uit = basis + qsizetype(y) * bpr;
-    // Only the exact background stays blank: grey and colour print.
-    int x = 0;
-    for (; x < heel; x += 8) {
-      unsigned b = 0;
-      for (int k = 0; k < 8; ++k) b = (b << 1) | unsigned((in[x + k] & 0xFFFFFFu) != 0xFFFFFFu);
-      uit[x >> 3] = static_cast<unsigned char>(b);
-    }
-    for (; x < breedte; ++x)
-      if ((in[x] & 0xFFFFFFu) != 0xFFFFFFu) uit[x >> 3] |= static_cast<unsigned char>(0x80u >> (x & 7));
-  }
+  if (!bron.isNull()) PakIn(bron, bron.rect(), reinterpret_cast<uchar*>(bits.data()), bpr);
   *bytesPerRij = bpr;
   *rijen = hr;
   return bits;
@@ -140,4 +189,142 @@ QByteArray LabelRaster::DrukEenExemplaarSATO(float links, float boven, int numme
   const int hp = RondAf(std::max(0.0f, links) * float(ppm_));
   const int v = RondAf(std::max(boven, 0.0f) * float(ppm_));
   return sbpl::Grafiek(v, hp, bpr, hs, bits.constData());
+}
+
+Etiketdruk::Etiketdruk(const Ontwerp& o, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
+                       LabelRaster::RondeTekstMaker maakRondeTekst)
+    : formaat_(formaat), ppm_(puntenPerMm), nummering_(nummering), maakRondeTekst_(std::move(maakRondeTekst)) {
+  maat_ = QSize(CanvasMaat(formaat_.Breedte, ppm_), CanvasMaat(formaat_.Hoogte, ppm_));
+  bytesPerRij_ = OpNaar(maat_.width(), 16) / 8;
+  rijen_ = OpNaar(maat_.height(), 8);
+  // Black on black is black, whatever comes first: the texts and pictures
+  // that never change go into the fixed layer, the numbered ones stay per
+  // copy. A pasted drawing paints white too, so from the first one after a
+  // numbered element on, everything is drawn per copy, in order.
+  bool wisselendGezien = false, naTekening = false;
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
+    const Voorwerp& v = o.voorwerp(i);
+    const bool wisselt =
+        (v.Soort() == Tekstlijn || (v.Soort() == RondeTekst && maakRondeTekst_)) && HeeftCode(v.tekst().Tekst);
+    if (!wisselendGezien && !wisselt) {
+      vast_.push_back(MetEigenTekening(v));
+    } else if (naTekening || wisselt || IsTekening(v)) {
+      wisselendGezien = true;
+      naTekening = naTekening || IsTekening(v);
+      perExemplaar_.push_back(v);
+    } else {
+      vast_.push_back(MetEigenTekening(v));
+    }
+  }
+  alleenZwart_ = !naTekening;
+}
+
+std::shared_ptr<const Etiketdruk::Laag> Etiketdruk::VasteLaag(float dX, float dY) const {
+  const std::pair<quint32, quint32> sleutel(std::bit_cast<quint32>(dX), std::bit_cast<quint32>(dY));
+  std::lock_guard<std::mutex> slot(mutex_);
+  if (const auto it = lagen_.find(sleutel); it != lagen_.end()) return it->second;
+  auto laag = std::make_shared<Laag>();
+  QImage canvas(maat_, QImage::Format_RGB32);
+  canvas.fill(Qt::white);
+  {
+    QPainter p(&canvas);
+    const Apparaat a{float(ppm_), float(ppm_), dX, dY};
+    // The round texts' pictures are drawn ahead on the other cores.
+    std::vector<std::shared_ptr<const Beeld>> vooruit;
+    for (const Voorwerp& v : vast_)
+      if (const Beelddeel* b = v.alsBeeld(); b && b->Afbeelding && b->Afbeelding->teken)
+        vooruit.push_back(b->Afbeelding);
+    BeeldenVooruit tekenaars(std::move(vooruit));
+    size_t k = 0;
+    for (const Voorwerp& v : vast_) {
+      if (const Beelddeel* b = v.alsBeeld(); b && b->Afbeelding && b->Afbeelding->teken) tekenaars.Bij(k++);
+      TekenVoorwerpOpDC(v, formaat_, p, a);
+    }
+  }
+  int bpr = 0, rijen = 0;
+  laag->bits = LabelRaster::Bits(canvas, &bpr, &rijen);
+  if (!alleenZwart_) laag->beeld = canvas;
+  return lagen_.emplace(sleutel, std::move(laag)).first->second;
+}
+
+Voorwerp Etiketdruk::VoorExemplaar(const Voorwerp& v, int nummer) const {
+  // As LabelRaster::Teken makes an element's copy, step for step.
+  if (v.Soort() != Tekstlijn && v.Soort() != RondeTekst) return v;
+  const QString tekst = VervangNummering(v.tekst().Tekst, nummer, nummering_);
+  if (tekst == v.tekst().Tekst || (v.Soort() == RondeTekst && !maakRondeTekst_)) return v;
+  Voorwerp kopie = v;
+  kopie.tekst().Tekst = tekst;
+  if (v.Soort() == Tekstlijn) return kopie;
+  maakRondeTekst_(kopie);
+  kopie.Links = kopie.Links - kopie.cirkel().MiddenX + v.cirkel().MiddenX;
+  kopie.Boven = kopie.Boven - kopie.cirkel().MiddenY + v.cirkel().MiddenY;
+  // This copy's picture serves this label only: drawn here, not kept among
+  // the pictures the screen asks for again.
+  if (const auto& beeld = kopie.beeld().Afbeelding; beeld && beeld->teken && beeld->raster.isNull()) {
+    auto eigen = std::make_shared<Beeld>();
+    eigen->raster = beeld->teken();
+    kopie.beeld().Afbeelding = std::move(eigen);
+  }
+  return kopie;
+}
+
+QByteArray Etiketdruk::DrukEenExemplaarSATO(Doek& doek, float links, float boven, int nummer) const {
+  const float dX = std::min(links, 0.0f), dY = std::min(boven, 0.0f);
+  const std::shared_ptr<const Laag> laag = VasteLaag(dX, dY);
+  const qsizetype grootte = qsizetype(bytesPerRij_) * rijen_;
+  if (doek.bits.size() != grootte) doek.bits = QByteArray(grootte, '\0');
+  uchar* bits = reinterpret_cast<uchar*>(doek.bits.data());
+  if (doek.beeld.size() != maat_ || doek.beeld.format() != QImage::Format_RGB32) {
+    doek.beeld = QImage(maat_, QImage::Format_RGB32);
+    doek.beeld.fill(Qt::white);
+  }
+  if (perExemplaar_.empty()) {
+    std::memcpy(bits, laag->bits.constData(), size_t(grootte));
+  } else if (alleenZwart_) {
+    // Each copy's black added to the fixed layer's: only the boxes of its
+    // own elements are painted white, drawn and read.
+    std::memcpy(bits, laag->bits.constData(), size_t(grootte));
+    const Apparaat a{float(ppm_), float(ppm_), dX, dY};
+    std::vector<Voorwerp> kopieen;
+    std::vector<QRect> vakken;
+    kopieen.reserve(perExemplaar_.size());
+    for (const Voorwerp& v : perExemplaar_) {
+      kopieen.push_back(VoorExemplaar(v, nummer));
+      const Voorwerp& k = kopieen.back();
+      // Where the element can change a pixel (a text is clipped to its
+      // box), widened to whole bytes of the raster.
+      QRect r = (k.Soort() == Tekstlijn ? TekstRechthoek(k, formaat_, a) : FiguurRechthoek(k, formaat_, a)) &
+                QRect(QPoint(0, 0), maat_);
+      if (r.isEmpty()) continue;
+      r.setLeft(r.left() & ~7);
+      r.setRight(std::min(maat_.width(), (r.right() + 8) & ~7) - 1);
+      vakken.push_back(r);
+    }
+    for (const QRect& r : vakken)
+      for (int y = r.top(); y <= r.bottom(); ++y) {
+        QRgb* regel = reinterpret_cast<QRgb*>(doek.beeld.scanLine(y));
+        std::fill(regel + r.left(), regel + r.right() + 1, 0xFFFFFFFFu);
+      }
+    {
+      QPainter p(&doek.beeld);
+      for (const Voorwerp& k : kopieen) TekenVoorwerpOpDC(k, formaat_, p, a);
+    }
+    for (const QRect& r : vakken) PakIn(doek.beeld, r, bits, bytesPerRij_);
+  } else {
+    // A pasted drawing may paint over what lies below it: the copy is drawn
+    // on the fixed layer, in table order, and read whole.
+    std::memcpy(doek.beeld.bits(), laag->beeld.constBits(), size_t(laag->beeld.sizeInBytes()));
+    {
+      QPainter p(&doek.beeld);
+      const Apparaat a{float(ppm_), float(ppm_), dX, dY};
+      for (const Voorwerp& v : perExemplaar_)
+        TekenVoorwerpOpDC(MetEigenTekening(VoorExemplaar(v, nummer)), formaat_, p, a);
+    }
+    std::memset(bits, 0, size_t(grootte));
+    PakIn(doek.beeld, QRect(QPoint(0, 0), maat_), bits, bytesPerRij_);
+  }
+  const int hs = LabelRaster::RijenTeVersturen(doek.bits, bytesPerRij_, rijen_);
+  const int hp = RondAf(std::max(0.0f, links) * float(ppm_));
+  const int v = RondAf(std::max(boven, 0.0f) * float(ppm_));
+  return sbpl::Grafiek(v, hp, bytesPerRij_, hs, doek.bits.constData());
 }

@@ -3,17 +3,22 @@
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <optional>
+#include <vector>
 
 #include "model/EtiketFormaat.h"
+#include "model/Voorwerp.h"
 #include "printing/Nummering.h"
 
 class Ontwerp;
-struct Voorwerp;
 
 // Renders one copy of the label at the printer's resolution and encodes it
 // as a label block: position and one binary graphic. The design is only
-// read: a copy's numbers go into temporary copies of its elements.
+// read: a copy's numbers go into temporary copies of its elements. Every
+// element is drawn for every copy, in table order.
 class LabelRaster {
  public:
   // Rebuilds a round text's picture after its text changed.
@@ -47,4 +52,50 @@ class LabelRaster {
   const Nummering& nummering_;
   RondeTekstMaker maakRondeTekst_;
   QImage canvas_;
+};
+
+// The labels of one job, the same blocks LabelRaster writes, drawn for
+// thousands of copies: what no copy can change (figures, texts without
+// codes) is drawn once per shift of the label, and each copy draws only its
+// numbered elements. Several threads may draw copies at once, each on a
+// canvas of its own. Takes its own copy of what it needs from the design.
+class Etiketdruk {
+ public:
+  Etiketdruk(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
+             LabelRaster::RondeTekstMaker maakRondeTekst);
+
+  // One thread's canvas and raster, kept from label to label.
+  struct Doek {
+    QImage beeld;
+    QByteArray bits;
+  };
+  // The block of copy `nummer` for the label's corner at (links, boven) mm.
+  // The round-text maker runs on the calling thread.
+  QByteArray DrukEenExemplaarSATO(Doek& doek, float links, float boven, int nummer) const;
+
+  // Whether each copy adds its black to the fixed layer's raster (no pasted
+  // drawing after a numbered element, whose painting could cover it).
+  bool AlleenZwart() const { return alleenZwart_; }
+
+ private:
+  struct Laag {
+    QImage beeld;  // kept only when copies draw over it
+    QByteArray bits;
+  };
+  std::shared_ptr<const Laag> VasteLaag(float dX, float dY) const;
+  // The element as copy n draws it: its codes replaced, a round text's
+  // picture made for its text, with the circle's centre where it was.
+  Voorwerp VoorExemplaar(const Voorwerp& v, int nummer) const;
+
+  EtiketFormaat formaat_;
+  int ppm_;
+  Nummering nummering_;
+  LabelRaster::RondeTekstMaker maakRondeTekst_;
+  std::vector<Voorwerp> vast_;          // drawn once per shift, in table order
+  std::vector<Voorwerp> perExemplaar_;  // drawn on every copy, in table order
+  bool alleenZwart_ = true;
+  QSize maat_;
+  int bytesPerRij_ = 0, rijen_ = 0;
+  mutable std::mutex mutex_;
+  mutable std::map<std::pair<quint32, quint32>, std::shared_ptr<const Laag>> lagen_;
 };

@@ -88,6 +88,15 @@ TEST_F(VelloraPrint, TheStreamEqualsTheEditorsForTheSameDesignAndSettings) {
   ASSERT_EQ(u.code, 0) << u.fout.toStdString();
   EXPECT_TRUE(u.fout.isEmpty());
   EXPECT_EQ(Lees(cli), editor);
+  // Drawn by three threads, the labels come out the same.
+  const QString drie = tmp.path(QStringLiteral("drie.prn"));
+  ASSERT_EQ(Draai({QStringLiteral("-q"), QStringLiteral("--jobs"), QStringLiteral("3"), QStringLiteral("--catalog"),
+                   catalogus, QStringLiteral("-n"), QStringLiteral("2"), QStringLiteral("--from"), QStringLiteral("3"),
+                   QStringLiteral("--to"), QStringLiteral("5"), QStringLiteral("--speed"), QStringLiteral("2"),
+                   QStringLiteral("-o"), drie, ontwerp})
+                .code,
+            0);
+  EXPECT_EQ(Lees(drie), editor);
   const sbpl::Lezing l = sbpl::Lees(editor);
   ASSERT_TRUE(l.fout.isEmpty());
   EXPECT_EQ(l.vellen.size(), 1u);  // six labels: numbers 3, 4, 5 twice
@@ -131,7 +140,8 @@ TEST_F(VelloraPrint, SettingsEditedBeyondTheirRangeNeverReachThePrinter) {
   tmp.write(QStringLiteral("config/Vellora/Vellora.ini"), "[50 x 30]\nHorizontalShift=1e39\n");
   const Uitkomst v = Draai(argumenten);
   EXPECT_EQ(v.code, 1);
-  EXPECT_TRUE(v.fout.contains("beyond the printer's 9999 dots")) << v.fout.toStdString();
+  EXPECT_TRUE(v.fout.contains("Een etiket van dit vel ligt verder dan 9999 punten van het begin van de printer."))
+      << v.fout.toStdString();
   EXPECT_TRUE(v.uit.isEmpty());
 }
 
@@ -199,7 +209,12 @@ TEST_F(VelloraPrint, ExitCodesAndOneClearLine) {
       {{QStringLiteral("--catalog"), catalogus, QStringLiteral("--step"), QStringLiteral("0"), ontwerp}, 1},
       {{QStringLiteral("--catalog"), catalogus, QStringLiteral("--model"), QStringLiteral("VL900"), ontwerp}, 1},
       {{QStringLiteral("--catalog"), catalogus, QStringLiteral("-n"), QStringLiteral("40000"), ontwerp}, 1},
-      {{QStringLiteral("--catalog"), catalogus, QStringLiteral("-o"), tmp.path(QStringLiteral("geen/map/x.prn")), ontwerp}, 1},
+      {{QStringLiteral("--catalog"), catalogus, QStringLiteral("--jobs"), QStringLiteral("0"), ontwerp}, 1},
+      {{QStringLiteral("--catalog"), catalogus, QStringLiteral("--jobs"), QStringLiteral("65"), ontwerp}, 1},
+      {{QStringLiteral("--catalog"), catalogus, QStringLiteral("--jobs"), QStringLiteral("alle"), ontwerp}, 1},
+      {{QStringLiteral("--catalog"), catalogus, QStringLiteral("-o"), tmp.path(QStringLiteral("geen/map/x.prn")),
+        ontwerp},
+       1},
       {{QStringLiteral("--catalog"), tmp.path(QStringLiteral("geen.eft")), ontwerp}, 1},
   };
   for (const Geval& g : gevallen) {

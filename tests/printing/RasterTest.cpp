@@ -109,6 +109,32 @@ TEST(LabelRaster, OnlyExactWhiteStaysBlank) {
   EXPECT_NE(bits[rij * bpr + (15 * 8) / 8], 0);  // almost white prints too
 }
 
+TEST(LabelRaster, EveryDotOfEveryByteFollowsTheWhiteRule) {
+  // Read eight dots at a time: each place in a byte, near whites and a
+  // width that ends inside a byte must still give dot for dot the rule.
+  const QRgb soorten[] = {0xFFFFFFFFu, 0x00FFFFFFu, 0xFFFFFFFEu, 0xFFFEFFFFu, 0xFF7FFFFFu, 0xFF000000u, 0x80FFFFFFu};
+  for (const int breedte : {1, 8, 37, 613}) {
+    QImage canvas(breedte, 11, QImage::Format_RGB32);
+    unsigned zaad = 12345u + unsigned(breedte);
+    for (int y = 0; y < canvas.height(); ++y)
+      for (int x = 0; x < breedte; ++x) {
+        zaad = zaad * 1103515245u + 12345u;
+        // Mostly white, as labels are, so whole white bytes occur too.
+        const unsigned k = (zaad >> 16) % 16;
+        reinterpret_cast<QRgb*>(canvas.scanLine(y))[x] = k < 7 ? soorten[k] : 0xFFFFFFFFu;
+      }
+    int bpr = 0, rijen = 0;
+    const QByteArray bits = LabelRaster::Bits(canvas, &bpr, &rijen);
+    ASSERT_EQ(bits.size(), qsizetype(bpr) * rijen);
+    for (int y = 0; y < rijen; ++y)
+      for (int x = 0; x < bpr * 8; ++x) {
+        const bool zwart = x < breedte && y < canvas.height() &&
+                           (reinterpret_cast<const QRgb*>(canvas.constScanLine(y))[x] & 0xFFFFFFu) != 0xFFFFFFu;
+        ASSERT_EQ((uchar(bits[y * bpr + x / 8]) >> (7 - x % 8)) & 1, int(zwart)) << breedte << ": " << x << ", " << y;
+      }
+  }
+}
+
 TEST(LabelRaster, ADotOnTheLastRowKeepsEveryRow) {
   QImage canvas(100, 99, QImage::Format_RGB32);
   canvas.fill(Qt::white);
