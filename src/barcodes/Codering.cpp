@@ -73,6 +73,36 @@ void Rustzones(StreepjescodeSoort soort, Modules& m) {
   m.RustBoven = m.RustOnder = rondom;
 }
 
+// The human-readable line as retail codes print it: the first digit in the
+// left quiet zone (and UPC-A's last one in the right), the others in groups
+// between the guards, which reach down into the line.
+void Opmaak(StreepjescodeSoort soort, Modules& m) {
+  const QString& t = m.Tekst;
+  auto deel = [&](int van, int lengte, int links, int rechts) {
+    m.TekstDelen.push_back({t.mid(van, lengte), links, rechts});
+  };
+  if (soort == StreepjescodeSoort::Ean13 && t.size() == 13 && m.Breedte == 95) {
+    deel(0, 1, -8, -1);
+    deel(1, 6, 3, 45);
+    deel(7, 6, 50, 92);
+    m.LangeStrepen = {{0, 3}, {45, 50}, {92, 95}};
+  } else if (soort == StreepjescodeSoort::Ean8 && t.size() == 8 && m.Breedte == 67) {
+    deel(0, 4, 3, 31);
+    deel(4, 4, 36, 64);
+    m.LangeStrepen = {{0, 3}, {31, 36}, {64, 67}};
+  } else if (soort == StreepjescodeSoort::UpcA && t.size() == 12 && m.Breedte == 95) {
+    deel(0, 1, -8, -1);
+    deel(1, 5, 10, 45);
+    deel(6, 5, 50, 85);
+    deel(11, 1, 96, 103);
+    m.LangeStrepen = {{0, 10}, {45, 50}, {85, 95}};
+  } else if (!t.isEmpty()) {
+    deel(0, int(t.size()), 0, m.Breedte);
+  }
+  // As thick as zint makes them.
+  if (soort == StreepjescodeSoort::Itf14) m.Draagbalk = 5;
+}
+
 Modules UitSymbool(StreepjescodeSoort soort, const zint_symbol& s, const QString& tekst) {
   Modules m;
   m.Breedte = s.width;
@@ -84,7 +114,10 @@ Modules UitSymbool(StreepjescodeSoort soort, const zint_symbol& s, const QString
   for (int y = 0; y < s.rows; ++y)
     for (int x = 0; x < s.width; ++x) m.Zwart[size_t(y) * s.width + x] = (s.encoded_data[y][x >> 3] >> (x & 7)) & 1;
   Rustzones(soort, m);
-  if (IsLineair(soort)) m.Tekst = tekst;
+  if (IsLineair(soort)) {
+    m.Tekst = tekst;
+    Opmaak(soort, m);
+  }
   return m;
 }
 

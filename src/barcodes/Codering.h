@@ -2,9 +2,17 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "barcodes/Streepjescode.h"
+
+// A piece of the human-readable line and the modules it stands under,
+// counted from the symbol's first module; negative in the left quiet zone.
+struct TekstPlaats {
+  QString Tekst;
+  int Van = 0, Tot = 0;
+};
 
 // A symbol as modules, before it gets a size in printer dots.
 struct Modules {
@@ -20,6 +28,15 @@ struct Modules {
   // The human-readable line with any computed check digit; empty for
   // two-dimensional codes.
   QString Tekst;
+  // Where that line goes: under the whole symbol, or for retail codes the
+  // digits in their groups between the guards.
+  std::vector<TekstPlaats> TekstDelen;
+  // Module ranges [van, tot) whose bars reach down into the line: the guards
+  // of retail codes.
+  std::vector<std::pair<int, int>> LangeStrepen;
+  // The bars above and below an ITF-14 that keep a skewed scan line from
+  // reading half a symbol, in modules.
+  int Draagbalk = 0;
 
   int Rijen() const { return static_cast<int>(RijHoogte.size()); }
   int HoogteInModules() const;

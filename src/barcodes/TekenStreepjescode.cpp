@@ -18,7 +18,7 @@ int BreedteInPunten(const Modules& m, int k) { return (m.RustLinks + m.Breedte +
 // The height a layout needs at module width k: for a linear code the line
 // under the bars and the shortest bars, for the others the whole symbol.
 int NodigeHoogte(const Modules& m, bool lineair, bool tekst, int k, int ppm) {
-  if (lineair) return (tekst ? TekstHoogte(k, ppm) : 0) + kKleinsteBalk * k;
+  if (lineair) return (tekst ? TekstHoogte(k, ppm) : 0) + (kKleinsteBalk + 2 * m.Draagbalk) * k;
   return (m.RustBoven + m.HoogteInModules() + m.RustOnder) * k;
 }
 
@@ -77,8 +77,15 @@ std::optional<Indeling> Schik(const Modules& m, bool tekstTonen, int module, QSi
   const int x = (vak.width() - BreedteInPunten(m, k)) / 2 + m.RustLinks * k;
   if (lineair) {
     const int tekstHoogte = tekst ? TekstHoogte(k, ppm) : 0;
-    in.Symbool = QRect(x, 0, m.Breedte * k, vak.height() - tekstHoogte);
-    if (tekst) in.TekstVak = QRect(x, in.Symbool.bottom() + 1, in.Symbool.width(), tekstHoogte);
+    const int draagbalk = m.Draagbalk * k;
+    in.Symbool = QRect(x, draagbalk, m.Breedte * k, vak.height() - tekstHoogte - 2 * draagbalk);
+    if (tekst) {
+      const int y = vak.height() - tekstHoogte;
+      for (const TekstPlaats& p : m.TekstDelen) {
+        in.TekstDelen.push_back({p.Tekst, QRect(x + p.Van * k, y, (p.Tot - p.Van) * k, tekstHoogte)});
+        in.TekstVak |= in.TekstDelen.back().Vak;
+      }
+    }
   } else {
     const int y = (vak.height() - NodigeHoogte(m, false, false, k, ppm)) / 2 + m.RustBoven * k;
     in.Symbool = QRect(x, y, m.Breedte * k, m.HoogteInModules() * k);
@@ -109,6 +116,26 @@ QImage TekenModules(const Modules& m, const Indeling& in, QSize vak) {
     }
     const int hoogte = m.Lineair ? in.Symbool.height() : m.RijHoogte[size_t(r)] * k;
     for (int d = 0; d < hoogte; ++d, ++y) std::memcpy(beeld.scanLine(y), rij.data(), rij.size());
+  }
+  if (!m.Lineair) return beeld;
+
+  if (m.Draagbalk > 0) {
+    // Over the quiet zones too, so that they frame the whole symbol.
+    std::fill(rij.begin(), rij.end(), uchar(0));
+    ZetPunten(rij.data(), in.Symbool.left() - m.RustLinks * k, in.Symbool.right() + 1 + m.RustRechts * k);
+    for (int d = 0; d < m.Draagbalk * k; ++d) {
+      std::memcpy(beeld.scanLine(in.Symbool.top() - 1 - d), rij.data(), rij.size());
+      std::memcpy(beeld.scanLine(in.Symbool.bottom() + 1 + d), rij.data(), rij.size());
+    }
+  }
+  if (!in.TekstVak.isEmpty() && !m.LangeStrepen.empty()) {
+    // The guards reach halfway down the line, between its groups of digits.
+    std::fill(rij.begin(), rij.end(), uchar(0));
+    for (auto [van, tot] : m.LangeStrepen)
+      for (int x = van; x < tot; ++x)
+        if (m.IsZwart(x, 0)) ZetPunten(rij.data(), in.Symbool.left() + x * k, in.Symbool.left() + (x + 1) * k);
+    for (int d = 0; d < in.TekstVak.height() / 2; ++d)
+      std::memcpy(beeld.scanLine(in.Symbool.bottom() + 1 + d), rij.data(), rij.size());
   }
   return beeld;
 }

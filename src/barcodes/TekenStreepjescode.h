@@ -4,15 +4,27 @@
 #include <QSize>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "barcodes/Codering.h"
 #include "barcodes/Streepjescode.h"
 
+// A piece of the human-readable line and the rectangle it is drawn in.
+struct TekstDeel {
+  QString Tekst;
+  QRect Vak;
+};
+
 // Where a symbol goes in its box, in printer dots from the box's top-left corner.
 struct Indeling {
   int Module = 0;  // dots per module
-  QRect Symbool;   // the modules themselves; the quiet zones lie around it, inside the box
-  QRect TekstVak;  // the human-readable line; empty when there is none
+  // The modules themselves; the quiet zones lie around it, inside the box.
+  // For a linear code the height of its bars (guards reach further down).
+  QRect Symbool;
+  // The human-readable line, and its pieces as they are drawn; empty when
+  // there is none.
+  QRect TekstVak;
+  std::vector<TekstDeel> TekstDelen;
 };
 
 // The height of the human-readable line for a module of `module` dots.
@@ -35,8 +47,8 @@ struct StreepjescodeTekening {
   QString Fout;
   QImage Beeld;  // the box, see TekenModules
   Indeling indeling;
-  // The line to draw in indeling.TekstVak, check digit included; empty when
-  // there is none or it is switched off.
+  // The whole human-readable line, check digit included; empty when there
+  // is none or it is switched off. Drawn as indeling.TekstDelen.
   QString Tekst;
 };
 

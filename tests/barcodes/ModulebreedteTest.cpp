@@ -119,14 +119,49 @@ TEST(ModulebreedteTest, LinearBarsAreWholeModulesWithQuietZonesInsideTheBox) {
       EXPECT_GE(l.eersteZwart, 11 * k);
       EXPECT_GE(vak.width() - 1 - l.laatsteZwart, 7 * k);
     }
-    // The line under the bars is the caller's, with the computed check digit.
+    // The line under the bars is the caller's, with the computed check digit:
+    // the first digit in the quiet zone, the others in two groups between the
+    // guards, which reach halfway down into the line.
     EXPECT_EQ(t.Tekst, QStringLiteral("5901234123457"));
-    EXPECT_EQ(t.indeling.TekstVak.top(), t.indeling.Symbool.bottom() + 1);
+    const QRect& bars = t.indeling.Symbool;
+    ASSERT_EQ(t.indeling.TekstDelen.size(), 3u);
+    const std::vector<std::pair<QString, QRect>> verwacht = {
+        {QStringLiteral("5"), QRect(bars.left() - 8 * k, bars.bottom() + 1, 7 * k, vak.height() - bars.height())},
+        {QStringLiteral("901234"), QRect(bars.left() + 3 * k, bars.bottom() + 1, 42 * k, vak.height() - bars.height())},
+        {QStringLiteral("123457"),
+         QRect(bars.left() + 50 * k, bars.bottom() + 1, 42 * k, vak.height() - bars.height())},
+    };
+    for (size_t i = 0; i < verwacht.size(); ++i) {
+      EXPECT_EQ(t.indeling.TekstDelen[i].Tekst, verwacht[i].first);
+      EXPECT_EQ(t.indeling.TekstDelen[i].Vak, verwacht[i].second);
+    }
     EXPECT_EQ(t.indeling.TekstVak.bottom(), vak.height() - 1);
-    EXPECT_EQ(t.indeling.TekstVak.left(), t.indeling.Symbool.left());
-    EXPECT_EQ(t.indeling.TekstVak.width(), 95 * k);
-    EXPECT_EQ(LopenIn(t.Beeld, true, t.indeling.TekstVak.top()).eersteZwart, -1);
+    const Lopen guards = LopenIn(t.Beeld, true, bars.bottom() + 1);
+    EXPECT_EQ(guards.eersteZwart, bars.left());
+    EXPECT_EQ(guards.laatsteZwart, bars.right());
+    for (const TekstDeel& deel : t.indeling.TekstDelen)
+      for (int x = deel.Vak.left(); x <= deel.Vak.right(); ++x)
+        ASSERT_EQ(t.Beeld.pixelIndex(x, bars.bottom() + 1), 0) << x;
+    EXPECT_EQ(LopenIn(t.Beeld, true, vak.height() - 1).eersteZwart, -1);
   }
+}
+
+TEST(ModulebreedteTest, Itf14HasBearerBarsOverItsQuietZones) {
+  Streepjescode code;
+  code.Soort = S::Itf14;
+  code.Gegevens = QStringLiteral("9501101530003");
+  const StreepjescodeTekening t = TekenStreepjescode(code, QSize(800, 250), 8);
+  ASSERT_EQ(t.uitkomst, Uitkomst::Getekend);
+  const int k = t.indeling.Module;
+  const QRect& bars = t.indeling.Symbool;
+  for (int y : {bars.top() - 1, bars.top() - 5 * k, bars.bottom() + 1, bars.bottom() + 5 * k}) {
+    const Lopen l = LopenIn(t.Beeld, true, y);
+    EXPECT_EQ(l.lengtes, std::vector<int>{bars.width() + 20 * k}) << y;
+    EXPECT_EQ(l.eersteZwart, bars.left() - 10 * k) << y;
+  }
+  EXPECT_EQ(bars.top(), 5 * k);
+  EXPECT_EQ(LopenIn(t.Beeld, true, bars.bottom() + 5 * k + 1).eersteZwart, -1);
+  EXPECT_EQ(t.indeling.TekstVak.top(), bars.bottom() + 5 * k + 1);
 }
 
 TEST(ModulebreedteTest, WithoutTheLineTheBarsTakeTheWholeHeight) {
