@@ -2,7 +2,10 @@
 // and the check digits that are added to it.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "barcodes/Codering.h"
 
@@ -118,5 +121,28 @@ TEST_P(AanvaardTest, ValidDataEncodesWithItsHumanReadableLine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AlleSoorten, AanvaardTest, ::testing::ValuesIn(kAanvaard));
+
+// The printer job encodes its copies on several threads at once.
+TEST(CoderingTest, SeveralThreadsAtOnceMakeTheSameSymbols) {
+  const std::vector<std::pair<S, QString>> codes = {{S::QrCode, QStringLiteral("https://vellora.example/42")},
+                                                    {S::Code128, QStringLiteral("VL-0042")},
+                                                    {S::Gs1_128, QStringLiteral("[01]09501101530003[10]L7")},
+                                                    {S::DataMatrix, QStringLiteral("ASSET-42")},
+                                                    {S::Pdf417, QStringLiteral("Vellora 42")},
+                                                    {S::Ean13, QStringLiteral("590123412345")}};
+  std::vector<std::vector<std::uint8_t>> alleen;
+  for (const auto& [soort, gegevens] : codes) alleen.push_back(CodeerStreepjescode(soort, gegevens).modules.Zwart);
+
+  std::atomic<int> verschillen{0};
+  std::vector<std::thread> draden;
+  for (int d = 0; d < 4; ++d)
+    draden.emplace_back([&] {
+      for (int keer = 0; keer < 50; ++keer)
+        for (size_t i = 0; i < codes.size(); ++i)
+          if (CodeerStreepjescode(codes[i].first, codes[i].second).modules.Zwart != alleen[i]) ++verschillen;
+    });
+  for (std::thread& d : draden) d.join();
+  EXPECT_EQ(verschillen.load(), 0);
+}
 
 }  // namespace

@@ -146,6 +146,43 @@ TEST(ModulebreedteTest, LinearBarsAreWholeModulesWithQuietZonesInsideTheBox) {
   }
 }
 
+// How each code's line is cut up, and every piece inside the box.
+struct Regel {
+  S soort;
+  const char* gegevens;
+  std::vector<const char*> delen;
+};
+
+const Regel kRegels[] = {
+    {S::Ean13, "590123412345", {"5", "901234", "123457"}},      {S::Ean8, "9638507", {"9638", "5074"}},
+    {S::UpcA, "03600029145", {"0", "36000", "29145", "2"}},     {S::Code128, "VL-42", {"VL-42"}},
+    {S::Gs1_128, "[01]09501101530003", {"(01)09501101530003"}}, {S::Interleaved2of5, "12345", {"012345"}},
+};
+
+struct RegelTest : ::testing::TestWithParam<Regel> {};
+
+TEST_P(RegelTest, HumanReadableLineIsCutIntoItsPiecesInsideTheBox) {
+  const Regel& r = GetParam();
+  Streepjescode code;
+  code.Soort = r.soort;
+  code.Gegevens = QString::fromUtf8(r.gegevens);
+  const QSize vak(1000, 200);
+  const StreepjescodeTekening t = TekenStreepjescode(code, vak, 12);
+  ASSERT_EQ(t.uitkomst, Uitkomst::Getekend);
+  ASSERT_EQ(t.indeling.TekstDelen.size(), r.delen.size());
+  for (size_t i = 0; i < r.delen.size(); ++i) {
+    const TekstDeel& deel = t.indeling.TekstDelen[i];
+    EXPECT_EQ(deel.Tekst.toStdString(), r.delen[i]);
+    EXPECT_TRUE(QRect(QPoint(0, 0), vak).contains(deel.Vak)) << i;
+    EXPECT_EQ(deel.Vak.bottom(), vak.height() - 1);
+    if (i > 0) {
+      EXPECT_GT(deel.Vak.left(), t.indeling.TekstDelen[i - 1].Vak.right());
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lineair, RegelTest, ::testing::ValuesIn(kRegels));
+
 TEST(ModulebreedteTest, Itf14HasBearerBarsOverItsQuietZones) {
   Streepjescode code;
   code.Soort = S::Itf14;
