@@ -99,7 +99,7 @@ void Opmaak(StreepjescodeSoort soort, Modules& m) {
   } else if (!t.isEmpty()) {
     deel(0, int(t.size()), 0, m.Breedte);
   }
-  // As thick as zint makes them.
+  // Five modules, as zint draws them around an ITF-14 of its own.
   if (soort == StreepjescodeSoort::Itf14) m.Draagbalk = 5;
 }
 
@@ -111,6 +111,7 @@ Modules UitSymbool(StreepjescodeSoort soort, const zint_symbol& s, const QString
   const int rijHoogte = soort == StreepjescodeSoort::Pdf417 ? 3 : 1;
   m.RijHoogte.assign(size_t(s.rows), rijHoogte);
   m.Zwart.resize(size_t(s.rows) * size_t(s.width));
+  // zint keeps a row's modules eight to a byte, the first module in the lowest bit.
   for (int y = 0; y < s.rows; ++y)
     for (int x = 0; x < s.width; ++x) m.Zwart[size_t(y) * s.width + x] = (s.encoded_data[y][x >> 3] >> (x & 7)) & 1;
   Rustzones(soort, m);
