@@ -32,6 +32,7 @@
 #include "ui/EtiketPlaatje.h"
 #include "ui/FiguurPaneel.h"
 #include "ui/FormaatDialoog.h"
+#include "ui/RecenteBestanden.h"
 #include "ui/TekstPaneel.h"
 
 namespace {
@@ -78,6 +79,9 @@ void Etiket::MaakMenus() {
   mnuAfdrukken_ = Menuregel(bestand, "mnuAfdrukken", QStringLiteral("&Afdrukken"), true);
   bestand->addSeparator();
   QAction* einde = Menuregel(bestand, "mnuEindeProgramma", QStringLiteral("&Einde Programma"), true);
+  recent_ = std::make_unique<RecenteBestanden>(*bestand, einde, *opties_.instellingen, [this](const QString& pad) {
+    Opdracht([this, pad] { OpenRecent(pad); });
+  });
   connect(einde, &QAction::triggered, this, &Etiket::mnuEindeProgramma_Click);
   connect(mnuNieuwEtiket_, &QAction::triggered, this, [this] { Opdracht([this] { mnuNieuwEtiket_Click(); }); });
   connect(mnuOpenen_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpenen_Click(); }); });

@@ -57,6 +57,8 @@ struct EtiketOpties {
 // stretching), the text panel, the figure panel and the print panel, which
 // each own their controls and behaviour. The editor core beneath them holds
 // the design, its one change path and the undo history.
+class RecenteBestanden;
+
 class Etiket : public QMainWindow {
   Q_OBJECT
  public:
@@ -104,6 +106,10 @@ class Etiket : public QMainWindow {
   // The design named when the program was started: a file that cannot be
   // read gets its message and the empty design stays.
   void OpenBijStart(const QString& pad);
+  // A design chosen from the recent files; one that is gone is taken off
+  // the list with a message.
+  void OpenRecent(const QString& pad);
+  RecenteBestanden& recent() { return *recent_; }
   // Both true when the design was saved.
   bool mnuOpslaan_Click();
   bool mnuOpslaanAls_Click();
@@ -187,6 +193,7 @@ class Etiket : public QMainWindow {
   QLabel* lblAfmeting_ = nullptr;
   QPushButton* cmdKiezen_ = nullptr;
 
+  std::unique_ptr<RecenteBestanden> recent_;
   QAction* mnuNieuwEtiket_ = nullptr;
   QAction* mnuOpenen_ = nullptr;
   QAction* mnuOpslaan_ = nullptr;

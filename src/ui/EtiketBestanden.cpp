@@ -22,6 +22,7 @@
 #include "ui/EtiketPlaatje.h"
 #include "ui/FormaatDialoog.h"
 #include "ui/NummeringDialoog.h"
+#include "ui/RecenteBestanden.h"
 #include "ui/TekstPaneel.h"
 
 namespace {
@@ -178,7 +179,20 @@ bool Etiket::OpenBestand(const QString& pad) {
   if (!LeesEtiketIn(pad)) return false;
   ZetBestandsnaam(pad);
   instellingen_.FileFolder = MapVan(pad);
+  recent_->Voeg(pad);
   return true;
+}
+
+void Etiket::OpenRecent(const QString& pad) {
+  if (!QFileInfo::exists(pad)) {
+    recent_->Verwijder(pad);
+    opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
+                            QStringLiteral("Het bestand bestaat niet meer:\n") + pad +
+                                QStringLiteral("\n\nHet is uit de lijst van recente bestanden gehaald."));
+    return;
+  }
+  if (!WijzigingenBewaren()) return;
+  OpenBestand(pad);
 }
 
 void Etiket::OpenBijStart(const QString& pad) {
@@ -215,6 +229,7 @@ bool Etiket::Bewaar(const QString& naam, qint16 versie, const QString& titel) {
   ontwerp().BestType = versie;
   ZetBestandsnaam(naam);
   bewerker_.ZetBewaard();
+  recent_->Voeg(naam);
   return true;
 }
 

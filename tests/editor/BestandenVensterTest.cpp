@@ -571,3 +571,50 @@ TEST_F(Bestanden, GalleriesKeepEveryCharacterOfTheirNamesAndFoldersThroughTheSet
   EXPECT_EQ(ini.readList(QStringLiteral("Galleries"), QStringLiteral("Pijlen")),
             QStringList({QStringLiteral("/srv/pijlen"), QStringLiteral("/srv/oud")}));
 }
+
+TEST_F(Bestanden, TheLastEightDesignsOpenedOrSavedAreNumberedInTheFileMenuAndKeptForTheNextStart) {
+  Start();
+  Menu("mnuTekstLijnen1");
+  QStringList paden;
+  for (int i = 1; i <= 9; ++i) {
+    paden << tmp.path(QStringLiteral("ontwerp%1.VLO").arg(i));
+    bestanden.answers.push_back({paden.last(), versie2});
+    Menu("mnuOpslaanAls");
+  }
+  auto regel = [this](int n) { return Kind<QAction>(QStringLiteral("mnuRecent%1").arg(n)); };
+  // Newest first, the oldest of nine gone.
+  for (int n = 1; n <= 8; ++n) {
+    EXPECT_TRUE(regel(n)->isVisible());
+    EXPECT_EQ(regel(n)->text(), QStringLiteral("&%1 ontwerp%2.VLO").arg(n).arg(10 - n));
+  }
+  EXPECT_EQ(instellingen.readList(QStringLiteral("Recent"), QStringLiteral("Files")).size(), 8);
+
+  // Opening one brings it to the top, once.
+  ZonderBewaren();
+  Menu("mnuNieuwEtiket");
+  regel(5)->trigger();
+  EXPECT_EQ(O().Bestandsnaam, paden[4]);
+  EXPECT_EQ(regel(1)->text(), QStringLiteral("&1 ontwerp5.VLO"));
+  EXPECT_EQ(regel(2)->text(), QStringLiteral("&2 ontwerp9.VLO"));
+  EXPECT_EQ(regel(6)->text(), QStringLiteral("&6 ontwerp4.VLO"));
+
+  // The next start has the list.
+  venster.reset();
+  Start();
+  EXPECT_EQ(regel(1)->text(), QStringLiteral("&1 ontwerp5.VLO"));
+  EXPECT_TRUE(regel(8)->isVisible());
+
+  // A file that is gone is taken off the list with a message; the design
+  // stays as it was.
+  Menu("mnuTekstLijnen2");
+  ASSERT_TRUE(QFile::remove(paden[8]));
+  meldingen.shown.clear();
+  regel(2)->trigger();
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Het bestand bestaat niet meer:\n") + paden[8] +
+                                         QStringLiteral("\n\nHet is uit de lijst van recente bestanden gehaald."));
+  EXPECT_EQ(O().AantalLijnen(), 2);
+  EXPECT_EQ(regel(2)->text(), QStringLiteral("&2 ontwerp8.VLO"));
+  EXPECT_FALSE(regel(8)->isVisible());
+  EXPECT_EQ(instellingen.readList(QStringLiteral("Recent"), QStringLiteral("Files")).size(), 7);
+}
