@@ -39,5 +39,10 @@ voorbeeld="$tmp/verhuisd/share/vellora/examples/Adresetiket.VLO"
 "$build/bin/vellora-print" -q --from 7 --to 9 --catalog "$build/bin/all.eft" -o "$tmp/bouw.prn" "$voorbeeld"
 cmp -s "$tmp/geinstalleerd.prn" "$tmp/bouw.prn" || fail "the moved tree prints another stream"
 [ "$(grep -c $'\x1bZ' "$tmp/geinstalleerd.prn")" -ge 1 ] || fail "no sheet in the stream"
-[ "$("$tmp/verhuisd/bin/vellora" --version)" = "vellora 4.0" ] || fail "vellora --version"
+# Asked for help or its version, the editor needs no display.
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$tmp/verhuisd/bin/vellora" --version)" = "vellora 4.0" ] ||
+  fail "vellora --version"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$tmp/verhuisd/bin/vellora" --help | grep -q 'DESIGN.VLO' ||
+  fail "vellora --help"
+if "$tmp/verhuisd/bin/vellora" een.VLO twee.VLO 2>/dev/null; then fail "two designs accepted"; fi
 echo "ok"
