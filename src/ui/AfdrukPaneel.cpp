@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <cmath>
@@ -175,8 +176,9 @@ void AfdrukPaneel::StopJob() {
 
 void AfdrukPaneel::ZetBezig(bool bezig) {
   bezig_ = bezig;
-  for (QWidget* w : {static_cast<QWidget*>(cmdStartAfdrukken_), static_cast<QWidget*>(imgEco_),
-                     static_cast<QWidget*>(cmdNummering_)})
+  // The lamp keeps its colours, which a disabled picture would lose: its
+  // clicks follow the menu entry instead.
+  for (QWidget* w : {static_cast<QWidget*>(cmdStartAfdrukken_), static_cast<QWidget*>(cmdNummering_)})
     w->setEnabled(!bezig);
   for (QAction* a : {mnuAfdrukken_, mnuSpaarstand_, mnuAfdrukvoorbeeld_})
     if (a) a->setEnabled(!bezig);
@@ -219,22 +221,36 @@ void AfdrukPaneel::mnuAfdrukvoorbeeld_Click() {
   std::optional<Job> job = MaakJobUitVenster();
   if (!job) return;
   const int totaal = TelVellen(*job, velStand_);
+  // The stream holds a label's rows down to its last printed one: the
+  // sheet is shown on the whole of its paper.
+  const EtiketFormaat& f = job->opdracht.formaat;
+  const QSize papier(qRound(f.VelBreedte * float(job->puntenPerMm)), qRound(f.VelHoogte * float(job->puntenPerMm)));
   job->opdracht.GrootsteVellen = kVoorbeeldVellen;
   voorbeeld_ = std::make_unique<QBuffer>();
   voorbeeld_->open(QIODevice::WriteOnly);
   // The job gets a copy of the sheet state and its new state is dropped:
   // a preview leaves economy mode where it was.
   StartJob(std::move(*job), *voorbeeld_, QStringLiteral("Het afdrukvoorbeeld wordt gemaakt."),
-           [this, totaal](Jobuitkomst, const VelStand&) {
+           [this, totaal, papier](Jobuitkomst, const VelStand&) {
              const std::unique_ptr<QBuffer> stroom = std::move(voorbeeld_);
              if (gestopt_) return;
              const sbpl::Lezing lezing = sbpl::Lees(stroom->data());
              std::vector<QImage> vellen;
-             vellen.reserve(lezing.vellen.size());
-             for (const sbpl::Vel& v : lezing.vellen) vellen.push_back(v.Afbeelding());
+             std::vector<int> aantallen;
+             for (const sbpl::Vel& v : lezing.vellen) {
+               QImage vel = v.Afbeelding();
+               if (vel.width() < papier.width() || vel.height() < papier.height()) {
+                 QImage heel(vel.size().expandedTo(papier), vel.format());
+                 heel.fill(Qt::white);
+                 QPainter(&heel).drawImage(0, 0, vel);
+                 vel = std::move(heel);
+               }
+               vellen.push_back(std::move(vel));
+               aantallen.push_back(std::max(1, v.aantal));
+             }
              // Shown once the job is over, so "Afdrukken" can start the real one.
-             QTimer::singleShot(0, this, [this, vellen = std::move(vellen), totaal]() mutable {
-               AfdrukVoorbeeld dialoog(std::move(vellen), totaal, window());
+             QTimer::singleShot(0, this, [this, vellen = std::move(vellen), aantallen, totaal]() mutable {
+               AfdrukVoorbeeld dialoog(std::move(vellen), aantallen, totaal, window());
                if (dialoog.exec() == QDialog::Accepted) Opdracht(omgeving_.meldingen, [this] { AfdrukkenSATO(); });
              });
            });

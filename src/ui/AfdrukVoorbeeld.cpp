@@ -1,7 +1,7 @@
 #include "ui/AfdrukVoorbeeld.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -27,13 +27,14 @@ constexpr Stap kStappen[] = {{"Passend", AfdrukVoorbeeld::kPassend},
                              {"400%", 4}};
 }  // namespace
 
-AfdrukVoorbeeld::AfdrukVoorbeeld(std::vector<QImage> vellen, int totaal, QWidget* parent)
-    : QDialog(parent), vellen_(std::move(vellen)), totaal_(totaal) {
+AfdrukVoorbeeld::AfdrukVoorbeeld(std::vector<QImage> vellen, std::vector<int> aantallen, int totaal, QWidget* parent)
+    : QDialog(parent), vellen_(std::move(vellen)), aantallen_(std::move(aantallen)), totaal_(totaal) {
   setObjectName(QStringLiteral("frmAfdrukvoorbeeld"));
   setWindowTitle(QStringLiteral("Afdrukvoorbeeld"));
   cmdVorige_ = platform::makeButton(this, QStringLiteral("cmdVorige"), QStringLiteral("< &Vorige"));
   cmdVolgende_ = platform::makeButton(this, QStringLiteral("cmdVolgende"), QStringLiteral("V&olgende >"));
   lblVel_ = platform::makeWidget<QLabel>(this, QStringLiteral("lblVel"));
+  lblAantal_ = platform::makeWidget<QLabel>(this, QStringLiteral("lblAantal"));
   cmbZoom_ = platform::makeWidget<QComboBox>(this, QStringLiteral("cmbZoom"));
   for (const Stap& s : kStappen) cmbZoom_->addItem(QString::fromUtf8(s.tekst), s.factor);
   lblMeer_ = platform::makeWidget<QLabel>(this, QStringLiteral("lblMeer"));
@@ -49,6 +50,8 @@ AfdrukVoorbeeld::AfdrukVoorbeeld(std::vector<QImage> vellen, int totaal, QWidget
   vlak_->setWidget(imgVel_);
   vlak_->setWidgetResizable(false);
   vlak_->setBackgroundRole(QPalette::Dark);
+  // The fitting zoom follows the room the sheet gets.
+  vlak_->viewport()->installEventFilter(this);
   auto* afdrukken = platform::makeButton(this, QStringLiteral("cmdAfdrukken"), QStringLiteral("Afdrukken"));
   auto* sluiten = platform::makeButton(this, QStringLiteral("cmdSluiten"), QStringLiteral("Sluiten"));
 
@@ -56,6 +59,8 @@ AfdrukVoorbeeld::AfdrukVoorbeeld(std::vector<QImage> vellen, int totaal, QWidget
   balk->addWidget(cmdVorige_);
   balk->addWidget(lblVel_);
   balk->addWidget(cmdVolgende_);
+  balk->addSpacing(12);
+  balk->addWidget(lblAantal_);
   balk->addStretch();
   balk->addWidget(new QLabel(QStringLiteral("Zoom:"), this));
   balk->addWidget(cmbZoom_);
@@ -85,14 +90,17 @@ void AfdrukVoorbeeld::ToonVel(int index) {
   huidig_ = std::clamp(index, 0, std::max(0, aantal - 1));
   lblVel_->setText(aantal == 0 ? QStringLiteral("Geen vellen")
                                : QStringLiteral("Vel %1 van %2").arg(huidig_ + 1).arg(totaal_));
+  // A sheet the printer prints more than once comes once in the stream.
+  const int keer = size_t(huidig_) < aantallen_.size() ? aantallen_[size_t(huidig_)] : 1;
+  lblAantal_->setText(keer > 1 ? QStringLiteral("%1 keer afgedrukt").arg(keer) : QString());
   cmdVorige_->setEnabled(huidig_ > 0);
   cmdVolgende_->setEnabled(huidig_ + 1 < aantal);
   Teken();
 }
 
-void AfdrukVoorbeeld::resizeEvent(QResizeEvent* e) {
-  QDialog::resizeEvent(e);
-  if (Zoom() == kPassend) Teken();
+bool AfdrukVoorbeeld::eventFilter(QObject* o, QEvent* e) {
+  if (o == vlak_->viewport() && e->type() == QEvent::Resize && Zoom() == kPassend) Teken();
+  return QDialog::eventFilter(o, e);
 }
 
 void AfdrukVoorbeeld::Teken() {

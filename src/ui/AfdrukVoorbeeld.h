@@ -14,8 +14,9 @@ class QScrollArea;
 class AfdrukVoorbeeld : public QDialog {
   Q_OBJECT
  public:
-  // The sheets of the stream, and how many the whole job has.
-  AfdrukVoorbeeld(std::vector<QImage> vellen, int totaal, QWidget* parent = nullptr);
+  // The sheets of the stream with the quantity each is printed in, and how
+  // many sheets the whole job has.
+  AfdrukVoorbeeld(std::vector<QImage> vellen, std::vector<int> aantallen, int totaal, QWidget* parent = nullptr);
 
   // The zoom steps: printer dots per screen pixel as a factor; 0 fits the sheet.
   static constexpr double kPassend = 0;
@@ -25,15 +26,17 @@ class AfdrukVoorbeeld : public QDialog {
   double Zoom() const;
 
  protected:
-  void resizeEvent(QResizeEvent* e) override;
+  bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
   void Teken();
 
   std::vector<QImage> vellen_;
+  std::vector<int> aantallen_;
   int totaal_;
   int huidig_ = 0;
   QLabel* lblVel_;
+  QLabel* lblAantal_;
   QLabel* lblMeer_;
   QLabel* imgVel_;
   QScrollArea* vlak_;
