@@ -1,16 +1,16 @@
 // Printing from the main window: the copies box and start button, economy
-// mode, the numbering dialog, the printer and offset dialogs.
+// mode, the numbering dialog, the printer and offset dialogs, the preview.
 #include "ui/AfdrukPaneel.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QBuffer>
 #include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QTimer>
 #include <cmath>
 
@@ -21,9 +21,10 @@
 #include "platformwidgets/FileDialogs.h"
 #include "platformwidgets/MessageService.h"
 #include "platformwidgets/WidgetHelpers.h"
-#include "printing/Raster.h"
-#include "printing/Uitvoer.h"
-#include "roundtext/RondeTekst.h"
+#include "printing/Job.h"
+#include "printing/Sbpl.h"
+#include "ui/AchtergrondJob.h"
+#include "ui/AfdrukVoorbeeld.h"
 #include "ui/AfdrukVoortgang.h"
 #include "ui/NummeringDialoog.h"
 #include "ui/Opdracht.h"
@@ -32,8 +33,9 @@
 #include "ui/VerschuivingDialoog.h"
 
 namespace {
-// Positions go to the printer as four digits.
-constexpr int kGrootstePositie = 9999;
+// A preview draws no more than this: enough to see a job's pattern, little
+// enough to stay quick on any job.
+constexpr int kVoorbeeldVellen = 50;
 }  // namespace
 
 AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLineEdit& tekstlijn, Omgeving omgeving,
@@ -60,8 +62,9 @@ AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLine
   cmdNummering_ = platform::makeButton(parent, QStringLiteral("cmdNummering"), QStringLiteral("1,2,3,..."));
 
   connect(cmdStartAfdrukken_, &QPushButton::clicked, this, [this] {
-    platform::BusyCursor muis;
     Opdracht(omgeving_.meldingen, [this] { AfdrukkenSATO(); });
+    // The busy pointer that still lets the window be used, while the job runs.
+    if (bezig_) window()->setCursor(Qt::BusyCursor);
   });
   // Enter in the copies box starts printing, as its default button would.
   connect(txtAantal_, &QLineEdit::returnPressed, cmdStartAfdrukken_, &QPushButton::click);
@@ -71,11 +74,17 @@ AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLine
   imgEco_->installEventFilter(this);
 }
 
-AfdrukPaneel::~AfdrukPaneel() = default;
+AfdrukPaneel::~AfdrukPaneel() {
+  // The job stops and lets go of its output before the output goes.
+  delete loper_;
+}
 
-void AfdrukPaneel::ZetMenus(QAction* afdrukken, QAction* spaarstand) {
+void AfdrukPaneel::ZetMenus(QAction* afdrukken, QAction* spaarstand, QAction* voorbeeld) {
   mnuAfdrukken_ = afdrukken;
   mnuSpaarstand_ = spaarstand;
+  mnuAfdrukvoorbeeld_ = voorbeeld;
+  connect(mnuAfdrukvoorbeeld_, &QAction::triggered, this,
+          [this] { Opdracht(omgeving_.meldingen, [this] { mnuAfdrukvoorbeeld_Click(); }); });
   connect(mnuAfdrukken_, &QAction::triggered, this,
           [this] { Opdracht(omgeving_.meldingen, [this] { AfdrukkenSATO(); }); });
   connect(mnuSpaarstand_, &QAction::triggered, this,
@@ -87,6 +96,8 @@ bool AfdrukPaneel::eventFilter(QObject* o, QEvent* e) {
   if (o == txtAantal_ && e->type() == QEvent::FocusIn) QTimer::singleShot(0, txtAantal_, &QLineEdit::selectAll);
   // The economy lamp works like its menu entry.
   if (o == imgEco_ && e->type() == QEvent::MouseButtonPress && mnuSpaarstand_) {
+    // Not while a job runs: the job keeps the mode it started with.
+    if (!mnuSpaarstand_->isEnabled()) return true;
     mnuSpaarstand_->toggle();
     Opdracht(omgeving_.meldingen, [this] { mnuSpaarstand_Click(); });
     return true;
@@ -107,93 +118,147 @@ void AfdrukPaneel::NieuwOntwerp() {
   }
 }
 
-Afdrukopdracht AfdrukPaneel::MaakOpdracht() const {
-  Afdrukopdracht o;
-  o.formaat = bewerker_.Formaat();
-  o.HorizontalShift = HorizontaleVerschuiving(omgeving_.store, o.formaat.Naam);
-  o.VerticalShift = VerticaleVerschuiving(omgeving_.store, o.formaat.Naam);
-  o.PrintSpeed = instellingen_.PrintSpeed;
-  o.Intensity = instellingen_.Intensity;
-  o.Aantal = qint16(std::nearbyint(LeesGetal(txtAantal_->text())));
-  o.Spaarstand = mnuSpaarstand_->isChecked();
-  o.reeks = ReeksVoor(IsNummering(bewerker_.ontwerp()), bewerker_.ontwerp().nummering);
-  return o;
+void AfdrukPaneel::Fout(const QString& tekst) {
+  omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), tekst);
 }
 
-bool AfdrukPaneel::SchrijfJob(QIODevice& uit, const Afdrukopdracht& o) {
-  const int ppm = instellingen_.Printer == 1 ? 8 : 12;
-  LabelRaster raster(bewerker_.ontwerp(), o.formaat, ppm, nummering(), [](Voorwerp& v) { MaakRondeTekst(v); });
-  const int aantalNummers = int(o.reeks.Nummers().size());
-  if (!frmAfdrukken_) frmAfdrukken_ = std::make_unique<AfdrukVoortgang>(window());
-  frmAfdrukken_->Begin(aantalNummers);
-  const Jobuitkomst uitkomst = ::AfdrukkenSATO(
-      o, velStand_, [&](float x, float y, int n) { return raster.DrukEenExemplaarSATO(x, y, n); }, uit,
-      [&](int n, int laatste) {
-        frmAfdrukken_->Toon(n, laatste);
-        // Let Cancel be clicked; nothing else may start meanwhile.
-        QApplication::processEvents();
-        return frmAfdrukken_->AfdrukStoppen();
-      });
-  frmAfdrukken_->hide();
-  return uitkomst != Jobuitkomst::Schrijffout;
-}
-
-void AfdrukPaneel::AfdrukkenSATO() {
-  if (bezigMetAfdrukken_) return;
+std::optional<Job> AfdrukPaneel::MaakJobUitVenster() {
   bool getal = false;
   const double aantal = std::nearbyint(LeesGetal(txtAantal_->text(), &getal));
-  const auto fout = [this](const QString& tekst) {
-    omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), tekst);
-  };
   // A typed 0 keeps its own meaning; no number, a negative one or one too
   // large for the printer is refused before anything is opened.
   if (!getal || aantal < 0 || aantal > 32767) {
-    fout(QStringLiteral("Geef een aantal exemplaren van 1 tot 32767."));
-    return;
+    Fout(QStringLiteral("Geef een aantal exemplaren van 1 tot 32767."));
+    return std::nullopt;
   }
-  // A label or sheet the printer's commands cannot describe is refused
-  // before anything is sent.
-  const int ppm = instellingen_.Printer == 1 ? 8 : 12;
   const EtiketFormaat& f = bewerker_.Formaat();
-  if (const auto grens = LabelRaster::Grenzen(f, ppm)) {
-    fout(*grens);
-    return;
+  auto gemaakt = MaakJob({.ontwerp = bewerker_.ontwerp(),
+                          .formaat = f,
+                          .instellingen = instellingen_,
+                          .HorizontalShift = HorizontaleVerschuiving(omgeving_.store, f.Naam),
+                          .VerticalShift = VerticaleVerschuiving(omgeving_.store, f.Naam),
+                          .aantal = qint16(aantal),
+                          .spaarstand = mnuSpaarstand_->isChecked()});
+  if (const auto* melding = std::get_if<QString>(&gemaakt)) {
+    Fout(*melding);
+    return std::nullopt;
   }
-  const Afdrukopdracht opdracht = MaakOpdracht();
-  if (GrootstePositie(opdracht, ppm) > kGrootstePositie) {
-    fout(QStringLiteral("Een etiket van dit vel ligt verder dan %1 punten van het begin van de printer.")
-             .arg(kGrootstePositie));
-    return;
-  }
+  return std::get<Job>(std::move(gemaakt));
+}
 
-  const Uitvoerkanaal kanaal = KiesKanaal(instellingen_, omgeving_.programmaMap);
-  QFile uit;
+void AfdrukPaneel::StartJob(Job job, QIODevice& uit, const QString& wat,
+                            std::function<void(Jobuitkomst, const VelStand&)> klaar) {
+  if (!frmAfdrukken_) {
+    frmAfdrukken_ = std::make_unique<AfdrukVoortgang>(window());
+    connect(frmAfdrukken_.get(), &AfdrukVoortgang::Stoppen, this, &AfdrukPaneel::StopJob);
+  }
+  frmAfdrukken_->Begin(int(job.opdracht.reeks.Nummers().size()), wat);
+  gestopt_ = false;
+  ZetBezig(true);
+  loper_ = new AchtergrondJob(std::move(job), velStand_, uit, this);
+  connect(loper_, &AchtergrondJob::Voortgang, frmAfdrukken_.get(), &AfdrukVoortgang::Toon);
+  connect(loper_, &AchtergrondJob::Klaar, this, [this, klaar](Jobuitkomst uitkomst, VelStand stand) {
+    frmAfdrukken_->hide();
+    // Its thread has ended; the object goes once this signal is over.
+    loper_->deleteLater();
+    loper_ = nullptr;
+    window()->unsetCursor();
+    klaar(uitkomst, stand);
+    ZetBezig(false);
+  });
+}
+
+void AfdrukPaneel::StopJob() {
+  if (!loper_) return;
+  gestopt_ = true;
+  loper_->Stop();
+}
+
+void AfdrukPaneel::ZetBezig(bool bezig) {
+  bezig_ = bezig;
+  // The lamp keeps its colours, which a disabled picture would lose: its
+  // clicks follow the menu entry instead.
+  for (QWidget* w : {static_cast<QWidget*>(cmdStartAfdrukken_), static_cast<QWidget*>(cmdNummering_)})
+    w->setEnabled(!bezig);
+  for (QAction* a : {mnuAfdrukken_, mnuSpaarstand_, mnuAfdrukvoorbeeld_})
+    if (a) a->setEnabled(!bezig);
+  emit BezigVeranderd(bezig);
+}
+
+void AfdrukPaneel::AfdrukkenSATO() {
+  if (bezig_) return;
+  std::optional<Job> job = MaakJobUitVenster();
+  if (!job) return;
+  kanaal_ = KiesKanaal(instellingen_, omgeving_.programmaMap);
+  uit_ = std::make_unique<QFile>();
   // What continues a sheet held open goes into the same file as its start.
   if (const auto melding =
-          OpenKanaal(uit, kanaal, velStand_.VelOpen ? Schrijfwijze::Aanvullen : Schrijfwijze::Vervangen)) {
-    fout(*melding);
+          OpenKanaal(*uit_, kanaal_, velStand_.VelOpen ? Schrijfwijze::Aanvullen : Schrijfwijze::Vervangen)) {
+    uit_.reset();
+    Fout(*melding);
     return;
   }
-  const VelStand voor = velStand_;
-  bool gelukt = false;
-  {
-    // Never a second job meanwhile, however this one ends.
-    const QScopedValueRollback<bool> bezig(bezigMetAfdrukken_, true);
-    gelukt = SchrijfJob(uit, opdracht);
-    uit.close();
-    gelukt = gelukt && uit.error() == QFileDevice::NoError;
-  }
-  if (!gelukt) {
-    velStand_ = voor;
-    fout(QStringLiteral("Het schrijven naar de printer is mislukt:\n") + kanaal.naam + QStringLiteral("\n\n") +
-         uit.errorString());
+  StartJob(std::move(*job), *uit_, QString(),
+           [this](Jobuitkomst uitkomst, const VelStand& stand) { AfdrukKlaar(uitkomst, stand); });
+}
+
+void AfdrukPaneel::AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand) {
+  const std::unique_ptr<QFile> uit = std::move(uit_);
+  uit->close();
+  if (uitkomst == Jobuitkomst::Schrijffout || uit->error() != QFileDevice::NoError) {
+    // The sheet state stays as it was before the job.
+    Fout(QStringLiteral("Het schrijven naar de printer is mislukt:\n") + kanaal_.naam + QStringLiteral("\n\n") +
+         uit->errorString());
     return;
   }
+  velStand_ = stand;
   ZetLedSpaarstand();
-  NaDeJob(kanaal, instellingen_, omgeving_.programmaMap, omgeving_.processen);
+  NaDeJob(kanaal_, instellingen_, omgeving_.programmaMap, omgeving_.processen);
+}
+
+void AfdrukPaneel::mnuAfdrukvoorbeeld_Click() {
+  if (bezig_) return;
+  std::optional<Job> job = MaakJobUitVenster();
+  if (!job) return;
+  const int totaal = TelVellen(*job, velStand_);
+  // The stream holds a label's rows down to its last printed one: the
+  // sheet is shown on the whole of its paper.
+  const EtiketFormaat& f = job->opdracht.formaat;
+  const QSize papier(qRound(f.VelBreedte * float(job->puntenPerMm)), qRound(f.VelHoogte * float(job->puntenPerMm)));
+  job->opdracht.GrootsteVellen = kVoorbeeldVellen;
+  voorbeeld_ = std::make_unique<QBuffer>();
+  voorbeeld_->open(QIODevice::WriteOnly);
+  // The job gets a copy of the sheet state and its new state is dropped:
+  // a preview leaves economy mode where it was.
+  StartJob(std::move(*job), *voorbeeld_, QStringLiteral("Het afdrukvoorbeeld wordt gemaakt."),
+           [this, totaal, papier](Jobuitkomst, const VelStand&) {
+             const std::unique_ptr<QBuffer> stroom = std::move(voorbeeld_);
+             if (gestopt_) return;
+             const sbpl::Lezing lezing = sbpl::Lees(stroom->data());
+             std::vector<QImage> vellen;
+             std::vector<int> aantallen;
+             for (const sbpl::Vel& v : lezing.vellen) {
+               QImage vel = v.Afbeelding();
+               if (vel.width() < papier.width() || vel.height() < papier.height()) {
+                 QImage heel(vel.size().expandedTo(papier), vel.format());
+                 heel.fill(Qt::white);
+                 QPainter(&heel).drawImage(0, 0, vel);
+                 vel = std::move(heel);
+               }
+               vellen.push_back(std::move(vel));
+               aantallen.push_back(std::max(1, v.aantal));
+             }
+             // Shown once the job is over, so "Afdrukken" can start the real one.
+             QTimer::singleShot(0, this, [this, vellen = std::move(vellen), aantallen, totaal]() mutable {
+               AfdrukVoorbeeld dialoog(std::move(vellen), aantallen, totaal, window());
+               if (dialoog.exec() == QDialog::Accepted) Opdracht(omgeving_.meldingen, [this] { AfdrukkenSATO(); });
+             });
+           });
 }
 
 void AfdrukPaneel::AfsluitenJobSATO() {
+  // A running job owns the channel; its end is where the sheet is decided.
+  if (bezig_ && !voorbeeld_) return;
   const Uitvoerkanaal kanaal = KiesKanaal(instellingen_, omgeving_.programmaMap);
   QFile uit;
   if (const auto melding = OpenKanaal(uit, kanaal, Schrijfwijze::Aanvullen)) {
@@ -213,6 +278,7 @@ void AfdrukPaneel::AfsluitenJobSATO() {
 }
 
 void AfdrukPaneel::mnuSpaarstand_Click() {
+  if (bezig_) return;
   // The entry has already changed its check mark; an open sheet is printed
   // before economy mode goes off.
   if (!mnuSpaarstand_->isChecked() && velStand_.VelOpen) {
@@ -227,6 +293,7 @@ void AfdrukPaneel::mnuSpaarstand_Click() {
 }
 
 void AfdrukPaneel::cmdNummering_Click() {
+  if (bezig_) return;
   const Ontwerp& o = bewerker_.ontwerp();
   if (o.AantalLijnen() == 0 && o.AantalRondeTeksten() == 0) return;
   if (!nummeringDialoog_)
@@ -248,6 +315,7 @@ void AfdrukPaneel::cmdNummering_Click() {
 }
 
 void AfdrukPaneel::mnuPrinterinstelling_Click() {
+  if (bezig_) return;
   PrinterDialoog dialoog(instellingen_, PrinterDialoog::SysteemPrinters(), PrinterApparaten(), omgeving_.meldingen,
                          omgeving_.bestanden, window());
   dialoog.exec();
@@ -255,6 +323,7 @@ void AfdrukPaneel::mnuPrinterinstelling_Click() {
 }
 
 void AfdrukPaneel::mnuVerschuivenAfdruk_Click() {
+  if (bezig_) return;
   VerschuivingDialoog dialoog(omgeving_.store, bewerker_.Formaat().Naam, window());
   dialoog.exec();
   emit VerschuivingVeranderd();

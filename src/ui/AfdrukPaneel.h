@@ -1,16 +1,23 @@
 #pragma once
 #include <QGroupBox>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "files/Instellingen.h"
 #include "printing/Afdrukjob.h"
 #include "printing/Nummering.h"
+#include "printing/Uitvoer.h"
 #include "ui/Omgeving.h"
 
+class AchtergrondJob;
 class AfdrukVoortgang;
 class Bewerker;
 class NummeringDialoog;
+struct Job;
 class QAction;
+class QBuffer;
+class QFile;
 class QIODevice;
 class QLabel;
 class QLineEdit;
@@ -18,7 +25,9 @@ class QPushButton;
 
 // The frame "Afdruk" and everything printing does from the window: the
 // copies box, "Start afdrukken", economy mode and its lamp, the numbering
-// button and dialog, and the printer and offset dialogs.
+// button and dialog, the printer and offset dialogs, and the print preview.
+// A job runs on a thread of its own; while it does, every command that
+// could reach the printer state or the output is switched off.
 class AfdrukPaneel : public QGroupBox {
   Q_OBJECT
  public:
@@ -29,8 +38,9 @@ class AfdrukPaneel : public QGroupBox {
   // The numbering button "1,2,3,..."; the window places it.
   QPushButton* NummeringKnop() const { return cmdNummering_; }
   // The menu entries that work like the controls.
-  void ZetMenus(QAction* afdrukken, QAction* spaarstand);
+  void ZetMenus(QAction* afdrukken, QAction* spaarstand, QAction* voorbeeld);
 
+  // Starts the job the controls describe; it runs on after this returns.
   void AfdrukkenSATO();
   void AfsluitenJobSATO();
   void mnuSpaarstand_Click();
@@ -38,7 +48,14 @@ class AfdrukPaneel : public QGroupBox {
   void mnuPrinterinstelling_Click();
   void mnuVerschuivenAfdruk_Click();
   void ZetLedSpaarstand();
-  bool BezigMetAfdrukken() const { return bezigMetAfdrukken_; }
+  // Runs the job into memory and shows its sheets; nothing reaches the
+  // printer and the sheet state stays as it is.
+  void mnuAfdrukvoorbeeld_Click();
+  // A job (or a preview's job) is running.
+  bool BezigMetAfdrukken() const { return bezig_; }
+  bool BezigMetVoorbeeld() const { return bezig_ && voorbeeld_ != nullptr; }
+  // The running job stops before its next number, as with Cancel.
+  void StopJob();
 
   Nummering& nummering();
   const VelStand& velStand() const { return velStand_; }
@@ -50,15 +67,22 @@ class AfdrukPaneel : public QGroupBox {
   void InstellingenVeranderd();
   // A format's print offset was changed in its dialog.
   void VerschuivingVeranderd();
+  // A job started (true) or ended, its results taken over (false).
+  void BezigVeranderd(bool bezig);
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
-  // The job the controls and settings describe.
-  Afdrukopdracht MaakOpdracht() const;
-  // Runs one job onto an open channel; false when writing failed.
-  bool SchrijfJob(QIODevice& uit, const Afdrukopdracht& opdracht);
+  // The job the controls and settings describe, or nothing when it cannot
+  // be printed (the message has been shown).
+  std::optional<Job> MaakJobUitVenster();
+  // Runs the job onto the output on its own thread; `klaar` gets its
+  // outcome and new sheet state on this thread.
+  void StartJob(Job job, QIODevice& uit, const QString& wat, std::function<void(Jobuitkomst, const VelStand&)> klaar);
+  void AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand);
+  void ZetBezig(bool bezig);
+  void Fout(const QString& tekst);
 
   Bewerker& bewerker_;
   Instellingen& instellingen_;
@@ -71,10 +95,16 @@ class AfdrukPaneel : public QGroupBox {
   QPushButton* cmdNummering_ = nullptr;
   QAction* mnuAfdrukken_ = nullptr;
   QAction* mnuSpaarstand_ = nullptr;
+  QAction* mnuAfdrukvoorbeeld_ = nullptr;
 
   VelStand velStand_;
   bool spaarstandGemeld_ = false;
-  bool bezigMetAfdrukken_ = false;
+  bool bezig_ = false;
+  bool gestopt_ = false;  // the user stopped the running job
+  AchtergrondJob* loper_ = nullptr;
+  std::unique_ptr<QFile> uit_;  // the channel of the running job
+  Uitvoerkanaal kanaal_;
+  std::unique_ptr<QBuffer> voorbeeld_;  // the stream of a running preview
   std::unique_ptr<AfdrukVoortgang> frmAfdrukken_;
   std::unique_ptr<NummeringDialoog> nummeringDialoog_;
 };

@@ -10,13 +10,19 @@ class AfdrukVoortgang : public QDialog {
   Q_OBJECT
  public:
   explicit AfdrukVoortgang(QWidget* parent = nullptr);
-  // Starts a job: clears the stop flag, shows the window.
-  void Begin(int aantalNummers);
-  // "Exemplaar n van m", and the bar one step further.
-  void Toon(int nummer, int laatste);
+  // Starts a job: clears the stop flag, shows the window with what it is
+  // doing (the default: sending to the printer).
+  void Begin(int aantalNummers, const QString& wat = {});
+  // "Exemplaar n van m", and the bar at the numbers begun so far.
+  void Toon(int nummer, int laatste, int begonnen);
   bool AfdrukStoppen() const { return stoppen_; }
 
+ signals:
+  // Cancel was clicked.
+  void Stoppen();
+
  private:
+  QLabel* lblTekst1_;
   QLabel* lblTekst2_;
   QProgressBar* balk_;
   bool stoppen_ = false;

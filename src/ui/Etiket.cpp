@@ -76,13 +76,13 @@ void Etiket::MaakMenus() {
   mnuOpslaan_ = Menuregel(bestand, "mnuOpslaan", QStringLiteral("O&pslaan "), true);
   mnuOpslaanAls_ = Menuregel(bestand, "mnuOpslaanAls", QStringLiteral("Ops&laan als ..."), true);
   bestand->addSeparator();
+  mnuAfdrukvoorbeeld_ = Menuregel(bestand, "mnuAfdrukvoorbeeld", QStringLiteral("Afdruk&voorbeeld ..."), true);
   mnuAfdrukken_ = Menuregel(bestand, "mnuAfdrukken", QStringLiteral("&Afdrukken"), true);
   bestand->addSeparator();
-  QAction* einde = Menuregel(bestand, "mnuEindeProgramma", QStringLiteral("&Einde Programma"), true);
-  recent_ = std::make_unique<RecenteBestanden>(*bestand, einde, *opties_.instellingen, [this](const QString& pad) {
-    Opdracht([this, pad] { OpenRecent(pad); });
-  });
-  connect(einde, &QAction::triggered, this, &Etiket::mnuEindeProgramma_Click);
+  mnuEindeProgramma_ = Menuregel(bestand, "mnuEindeProgramma", QStringLiteral("&Einde Programma"), true);
+  recent_ = std::make_unique<RecenteBestanden>(*bestand, mnuEindeProgramma_, *opties_.instellingen,
+                                               [this](const QString& pad) { Opdracht([this, pad] { OpenRecent(pad); }); });
+  connect(mnuEindeProgramma_, &QAction::triggered, this, &Etiket::mnuEindeProgramma_Click);
   connect(mnuNieuwEtiket_, &QAction::triggered, this, [this] { Opdracht([this] { mnuNieuwEtiket_Click(); }); });
   connect(mnuOpenen_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpenen_Click(); }); });
   connect(mnuOpslaan_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpslaan_Click(); }); });
@@ -212,7 +212,8 @@ void Etiket::MaakBesturing() {
   figuren_->ZetMenus({mnuBewerken_, mnuKnippen_, mnuCopieren_, mnuPlakken_, mnuBestandInvoegen_, mnuBestandInvoegen2_,
                       mnuGalerij0_, mnuGalerijen_, mnuScannerSelecteren_, mnuAfbeeldingscannen_});
   afdruk_ = new AfdrukPaneel(bewerker_, instellingen_, *tekst_->Tekstvak(), omgeving, centraal_);
-  afdruk_->ZetMenus(mnuAfdrukken_, mnuSpaarstand_);
+  afdruk_->ZetMenus(mnuAfdrukken_, mnuSpaarstand_, mnuAfdrukvoorbeeld_);
+  connect(afdruk_, &AfdrukPaneel::BezigVeranderd, this, &Etiket::ZetAfdrukBezig);
   connect(afdruk_, &AfdrukPaneel::InstellingenVeranderd, this, &Etiket::BewaarInstellingen);
   connect(afdruk_, &AfdrukPaneel::VerschuivingVeranderd, this, &Etiket::ToonAfdrukbaarGebied);
 
@@ -430,7 +431,42 @@ void Etiket::mnuEindeProgramma_Click() {
     QCoreApplication::exit(0);
 }
 
+void Etiket::ZetAfdrukBezig(bool bezig) {
+  for (const char* naam : {"mnuNieuwEtiket", "mnuOpenen", "mnuVerwijderen", "mnuPrinterinstelling",
+                           "mnuVerschuivenAfdruk", "mnuEindeProgramma"})
+    findChild<QAction*>(QString::fromLatin1(naam))->setEnabled(!bezig);
+  recent_->ZetBeschikbaar(!bezig);
+  cmdKiezen_->setEnabled(!bezig);
+  // Asked to close meanwhile: now the job has ended, and its sheet state is known.
+  if (!bezig && sluitenNaJob_) {
+    sluitenNaJob_ = false;
+    QTimer::singleShot(0, this, &QWidget::close);
+  }
+}
+
 void Etiket::closeEvent(QCloseEvent* e) {
+  if (afdruk_->BezigMetVoorbeeld()) {
+    // Nothing of a preview leaves the program: it just stops.
+    afdruk_->StopJob();
+  } else if (afdruk_->BezigMetAfdrukken()) {
+    // The job's output and the sheet it leaves open are only settled when
+    // it ends: the window goes after that.
+    e->ignore();
+    if (sluitenNaJob_) return;
+    switch (opties_.meldingen->show(platform::MessageService::Icon::Question, QStringLiteral("Vellora"),
+                                    QStringLiteral("Er wordt nog afgedrukt. Wachten tot de afdruk klaar is?\n\n"
+                                                   "Ja: Vellora sluit af zodra de afdruk klaar is.\n"
+                                                   "Nee: de afdruk stopt en Vellora sluit af."),
+                                    platform::MessageService::Buttons::YesNoCancel)) {
+      case platform::MessageService::Answer::Yes: sluitenNaJob_ = true; break;
+      case platform::MessageService::Answer::No:
+        sluitenNaJob_ = true;
+        afdruk_->StopJob();
+        break;
+      default: break;
+    }
+    return;
+  }
   if (!eindeZonderOpslaan_ && geladen_ && !WijzigingenBewaren()) {
     e->ignore();
     return;

@@ -156,6 +156,9 @@ class Etiket : public QMainWindow {
   QString ProgrammaMap() const;
   void mnuInfo_Click();
   void mnuEindeProgramma_Click();
+  // While a job runs, the commands that could reach the design's file, the
+  // printer state or the output are off.
+  void ZetAfdrukBezig(bool bezig);
   // The round-text entries follow the selection.
   void ZetMenusVoorSelectie();
   // The shape and size of the format beside the "Kiezen" button.
@@ -178,6 +181,7 @@ class Etiket : public QMainWindow {
   Instellingen instellingen_;
   bool geladen_ = false;
   bool eindeZonderOpslaan_ = false;
+  bool sluitenNaJob_ = false;  // the window closes when the running job ends
   std::unique_ptr<platform::FileDialogs> eigenBestanden_;
   std::unique_ptr<platform::ProcessStarter> eigenProcessen_;
   std::unique_ptr<platform::Clipboard> eigenKlembord_;
@@ -199,6 +203,8 @@ class Etiket : public QMainWindow {
   QAction* mnuOpslaan_ = nullptr;
   QAction* mnuOpslaanAls_ = nullptr;
   QAction* mnuAfdrukken_ = nullptr;
+  QAction* mnuAfdrukvoorbeeld_ = nullptr;
+  QAction* mnuEindeProgramma_ = nullptr;
   QMenu* mnuBewerken_ = nullptr;
   QAction* mnuOngedaan_ = nullptr;
   QAction* mnuOpnieuw_ = nullptr;

@@ -184,6 +184,7 @@ bool Etiket::OpenBestand(const QString& pad) {
 }
 
 void Etiket::OpenRecent(const QString& pad) {
+  if (afdruk_->BezigMetAfdrukken()) return;
   if (!QFileInfo::exists(pad)) {
     recent_->Verwijder(pad);
     opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),

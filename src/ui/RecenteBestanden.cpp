@@ -52,6 +52,10 @@ void RecenteBestanden::Verwijder(const QString& pad) {
   Bewaar();
 }
 
+void RecenteBestanden::ZetBeschikbaar(bool ja) {
+  for (QAction* a : regels_) a->setEnabled(ja);
+}
+
 void RecenteBestanden::Toon() {
   for (int i = 0; i < kAantal; ++i) {
     QAction* a = regels_[i];

@@ -26,6 +26,8 @@ class RecenteBestanden : public QObject {
   // A design was opened or saved under this path: it comes first.
   void Voeg(const QString& pad);
   void Verwijder(const QString& pad);
+  // Off while nothing may be opened (a print job runs).
+  void ZetBeschikbaar(bool ja);
   const QStringList& Lijst() const { return lijst_; }
 
  private:

@@ -76,6 +76,7 @@ TEST_F(VelloraPrint, TheStreamEqualsTheEditorsForTheSameDesignAndSettings) {
   venster->nummering().NummerStap = 1;
   Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("2"));
   Kind<QPushButton>("cmdStartAfdrukken")->click();
+  WachtOpAfdruk();
   const QByteArray editor = Lees(poort);
   ASSERT_FALSE(editor.isEmpty());
   EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Doos [#]"));

@@ -37,6 +37,7 @@ class Afdrukken : public EtiketOpstelling {
   void Druk(const QString& aantal) {
     Kind<QLineEdit>("txtAantal")->setText(aantal);
     Kind<QPushButton>("cmdStartAfdrukken")->click();
+    WachtOpAfdruk();
   }
   sbpl::Lezing Lees() { return sbpl::Lees(Uitvoer()); }
 };
@@ -148,6 +149,7 @@ TEST_F(Afdrukken, EnterInTheCopiesBoxStartsPrinting) {
   QLineEdit* aantal = Kind<QLineEdit>("txtAantal");
   aantal->setText(QStringLiteral("1"));
   QTest::keyClick(aantal, Qt::Key_Return);
+  WachtOpAfdruk();
   EXPECT_TRUE(Uitvoer().startsWith("\x1b" "A"));
   QFile::remove(poort);
   QTest::keyClick(Kind<QLineEdit>("txtTekstlijn"), Qt::Key_Return);

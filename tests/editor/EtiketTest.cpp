@@ -66,7 +66,8 @@ TEST_F(EtiketTest, MenusCarryTheirCaptionsAndOnlyWorkingEntriesAreEnabled) {
   };
   const Regel regels[] = {
       {"mnuNieuwEtiket", "&Nieuw", true}, {"mnuOpenen", "&Openen ...", true}, {"mnuOpslaan", "O&pslaan ", true},
-      {"mnuOpslaanAls", "Ops&laan als ...", true}, {"mnuAfdrukken", "&Afdrukken", true},
+      {"mnuOpslaanAls", "Ops&laan als ...", true}, {"mnuAfdrukvoorbeeld", "Afdruk&voorbeeld ...", true},
+      {"mnuAfdrukken", "&Afdrukken", true},
       {"mnuKnippen", "K&nippen", false}, {"mnuPlakken", "&Plakken", false}, {"mnuVerwijderen", "&Verwijderen", true},
       {"mnuAllesSelekteren", "&Alles selekteren", true}, {"mnuTekstLijnen1", "&1 Lijn", true},
       {"mnuTekstLijnen2", "&2 Lijnen", true}, {"mnuTekstLijnen5", "&5 Lijnen", true},

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "support/NepOmgeving.h"
 #include "support/TestCatalogus.h"
 #include "support/Tijdelijk.h"
+#include "ui/AfdrukPaneel.h"
 #include "ui/Etiket.h"
 #include "ui/EtiketPlaatje.h"
 #include "ui/FiguurPaneel.h"
@@ -59,6 +61,28 @@ class EtiketOpstelling : public ::testing::Test, protected NepOmgeving {
     QTimer::singleShot(0, [antwoord] {
       if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) antwoord(d);
     });
+  }
+
+  // Answers a modal dialog that opens later, such as one a background job
+  // brings up when it ends.
+  template <typename D>
+  void BijDialoog(std::function<void(D*)> antwoord) {
+    auto* klok = new QTimer;
+    klok->setInterval(5);
+    QObject::connect(klok, &QTimer::timeout, [klok, antwoord] {
+      if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
+        klok->stop();
+        klok->deleteLater();
+        antwoord(d);
+      }
+    });
+    klok->start();
+  }
+
+  // Print jobs run on a thread of their own: waits until the running one
+  // has ended and the window has taken over its result.
+  void WachtOpAfdruk() {
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !venster->afdruk().BezigMetAfdrukken(); }, 60000));
   }
 
   Ontwerp& O() { return venster->ontwerp(); }

@@ -1,0 +1,218 @@
+// A print job in flight: the window stays usable, and nothing the user
+// does reaches the job's output or the sheet state it leaves.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QBuffer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <csignal>
+
+#include "printing/Job.h"
+#include "printing/Sbpl.h"
+#include "support/EtiketOpstelling.h"
+
+namespace {
+
+// The printer is a pipe the test reads at its own pace: the job blocks once
+// the pipe is full, so it is really still running while the test acts.
+class JobOnderweg : public EtiketOpstelling {
+ protected:
+  QString pijp;
+  int lezer = -1;
+  QByteArray ontvangen;
+
+  void SetUp() override {
+    std::signal(SIGPIPE, SIG_IGN);
+    pijp = tmp.path(QStringLiteral("printer"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pijp).constData(), 0600), 0);
+    lezer = ::open(QFile::encodeName(pijp).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(lezer, 0);
+    Zet("Printer1", pijp);
+    Zet("Form", QStringLiteral(" 5"));  // 50 x 30, two across, three down
+  }
+  void TearDown() override {
+    // A job blocked on the full pipe only stops when it can write again.
+    if (venster && venster->afdruk().BezigMetAfdrukken()) {
+      venster->afdruk().StopJob();
+      LeegTotKlaar();
+    }
+    venster.reset();
+    if (lezer >= 0) ::close(lezer);
+  }
+  void Zet(const char* sleutel, const QString& waarde) {
+    instellingen.write(QStringLiteral("Defaults"), QString::fromLatin1(sleutel), waarde);
+  }
+  void Lees() {
+    char blok[65536];
+    for (ssize_t n; (n = ::read(lezer, blok, sizeof blok)) > 0;) ontvangen.append(blok, qsizetype(n));
+  }
+  // Reads what the printer gets until the job has ended.
+  void LeegTotKlaar() {
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] {
+          Lees();
+          return !venster->afdruk().BezigMetAfdrukken();
+        },
+        60000));
+    Lees();
+  }
+  // Numbers 1 to 100, one copy each: far more than the pipe holds.
+  void NummerOntwerp() {
+    Menu("mnuTekstLijnen1");
+    O().voorwerp(1).tekst().Tekst = QStringLiteral("Nr [#]");
+    Nummering& n = venster->nummering();
+    n.NummerVan = 1;
+    n.NummerTot = 100;
+    n.NummerStap = 1;
+    // No question about saving when the window closes.
+    venster->bewerker().ZetBewaard();
+  }
+  // The job the window is about to run, written straight into memory.
+  QByteArray Verwacht(bool spaarstand) {
+    auto job = MaakJob({.ontwerp = O(),
+                        .formaat = venster->HuidigEtiketFormaat(),
+                        .instellingen = venster->instellingen(),
+                        .aantal = 1,
+                        .spaarstand = spaarstand});
+    EXPECT_TRUE(std::holds_alternative<Job>(job));
+    QBuffer stroom;
+    stroom.open(QIODevice::WriteOnly);
+    VelStand stand;
+    DrukJob(std::get<Job>(job), stand, stroom);
+    return stroom.data();
+  }
+  // Starts the job and lets it write its first labels: it is then
+  // somewhere in the middle, blocked on the full pipe.
+  void StartJob() {
+    Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("1"));
+    Kind<QPushButton>("cmdStartAfdrukken")->click();
+    ASSERT_TRUE(venster->afdruk().BezigMetAfdrukken());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] {
+          Lees();
+          return ontvangen.size() > 40000;
+        },
+        60000));
+    ASSERT_TRUE(venster->afdruk().BezigMetAfdrukken());
+  }
+  // The labels of the stream, in order: where each went and its dots.
+  static std::vector<std::pair<QPoint, QImage>> Labels(const QByteArray& stroom) {
+    const sbpl::Lezing l = sbpl::Lees(stroom);
+    EXPECT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
+    std::vector<std::pair<QPoint, QImage>> uit;
+    for (const sbpl::Vel& v : l.vellen)
+      for (const sbpl::Label& b : v.labels) uit.emplace_back(QPoint(b.H, b.V), b.beeld);
+    return uit;
+  }
+};
+
+TEST_F(JobOnderweg, TheCommandsThatReachThePrinterAreOffAndEconomyModeStaysAsTheJobLeavesIt) {
+  Start();
+  NummerOntwerp();
+  ASSERT_TRUE(Kind<QAction>("mnuSpaarstand")->isChecked());
+  const QByteArray verwacht = Verwacht(true);
+  StartJob();
+  for (const char* naam : {"mnuNieuwEtiket", "mnuOpenen", "mnuVerwijderen", "mnuAfdrukken", "mnuAfdrukvoorbeeld",
+                           "mnuPrinterinstelling", "mnuVerschuivenAfdruk", "mnuSpaarstand", "mnuEindeProgramma",
+                           "mnuRecent1"})
+    EXPECT_FALSE(Kind<QAction>(naam)->isEnabled()) << naam;
+  for (const char* naam : {"cmdKiezen", "cmdStartAfdrukken", "cmdNummering"})
+    EXPECT_FALSE(Kind<QPushButton>(naam)->isEnabled()) << naam;
+  // Switching economy mode off would have closed the sheet through the
+  // port file the job is still writing.
+  Menu("mnuSpaarstand");
+  QTest::mouseClick(Kind<QLabel>("imgEco"), Qt::LeftButton);
+  Kind<QPushButton>("cmdStartAfdrukken")->click();
+  EXPECT_TRUE(Kind<QAction>("mnuSpaarstand")->isChecked());
+  // The rest of the window goes on meanwhile.
+  Menu("mnuTekstLijnen2");
+  EXPECT_EQ(O().AantalLijnen(), 2);
+  EXPECT_TRUE(venster->afdruk().BezigMetAfdrukken());
+
+  LeegTotKlaar();
+  EXPECT_EQ(ontvangen, verwacht);
+  // 100 labels: sixteen whole sheets and four on the seventeenth, held open.
+  EXPECT_TRUE(venster->velStand().VelOpen);
+  EXPECT_EQ(venster->velStand().VolgendeRij, 3);
+  EXPECT_EQ(venster->velStand().VolgendeKolom, 1);
+  EXPECT_TRUE(Kind<QAction>("mnuSpaarstand")->isEnabled());
+  EXPECT_TRUE(Kind<QPushButton>("cmdKiezen")->isEnabled());
+  EXPECT_FALSE(Kind<QWidget>("frmAfdrukken")->isVisible());
+}
+
+TEST_F(JobOnderweg, ClosingAsksAndWaitingClosesTheHeldSheetAfterTheWholeStream) {
+  Start();
+  NummerOntwerp();
+  const QByteArray verwacht = Verwacht(true);
+  StartJob();
+  meldingen.answers = {platform::MessageService::Answer::Yes};
+  EXPECT_FALSE(venster->close());
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Er wordt nog afgedrukt. Wachten tot de afdruk klaar is?\n\n"
+                                                    "Ja: Vellora sluit af zodra de afdruk klaar is.\n"
+                                                    "Nee: de afdruk stopt en Vellora sluit af."));
+  EXPECT_EQ(meldingen.shown[0].buttons, platform::MessageService::Buttons::YesNoCancel);
+  EXPECT_TRUE(venster->isVisible());
+  // Asked once; the job goes on.
+  EXPECT_FALSE(venster->close());
+  EXPECT_EQ(meldingen.shown.size(), 1u);
+
+  LeegTotKlaar();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !venster->isVisible(); }, 10000));
+  Lees();
+  // The job whole, then the closing of the sheet it left open.
+  EXPECT_EQ(ontvangen, verwacht + AfsluitReeks());
+  EXPECT_FALSE(venster->velStand().VelOpen);
+}
+
+TEST_F(JobOnderweg, ClosingAndStoppingEndsTheJobBetweenNumbersWithEverySheetClosed) {
+  Start();
+  NummerOntwerp();
+  const auto alles = Labels(Verwacht(true));
+  StartJob();
+  meldingen.answers = {platform::MessageService::Answer::No};
+  EXPECT_FALSE(venster->close());
+  LeegTotKlaar();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !venster->isVisible(); }, 10000));
+  Lees();
+  const sbpl::Lezing l = sbpl::Lees(ontvangen);
+  ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
+  for (const sbpl::Vel& v : l.vellen) EXPECT_TRUE(v.gesloten);
+  // The first labels of the job, in order, and not all of them.
+  const auto gedrukt = Labels(ontvangen);
+  ASSERT_FALSE(gedrukt.empty());
+  EXPECT_LT(gedrukt.size(), alles.size());
+  for (size_t i = 0; i < gedrukt.size(); ++i) {
+    EXPECT_EQ(gedrukt[i].first, alles[i].first) << i;
+    EXPECT_EQ(gedrukt[i].second, alles[i].second) << i;
+  }
+  EXPECT_FALSE(venster->velStand().VelOpen);
+}
+
+TEST_F(JobOnderweg, CancelStopsTheJobAndOutsideEconomyModeTheLastSheetIsFinished) {
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Start();
+  NummerOntwerp();
+  const auto alles = Labels(Verwacht(false));
+  StartJob();
+  QWidget* voortgang = Kind<QWidget>("frmAfdrukken");
+  ASSERT_TRUE(voortgang->isVisible());
+  voortgang->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  LeegTotKlaar();
+  const sbpl::Lezing l = sbpl::Lees(ontvangen);
+  ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
+  ASSERT_FALSE(l.vellen.empty());
+  for (const sbpl::Vel& v : l.vellen) EXPECT_TRUE(v.gesloten);
+  const auto gedrukt = Labels(ontvangen);
+  EXPECT_LT(gedrukt.size(), alles.size());
+  for (size_t i = 0; i < gedrukt.size(); ++i) EXPECT_EQ(gedrukt[i].second, alles[i].second) << i;
+  EXPECT_FALSE(venster->velStand().VelOpen);
+  EXPECT_FALSE(voortgang->isVisible());
+  EXPECT_TRUE(meldingen.shown.empty());
+}
+
+}  // namespace
