@@ -72,19 +72,6 @@ class JobOnderweg : public EtiketOpstelling {
     venster->bewerker().ZetBewaard();
   }
   // The job the window is about to run, written straight into memory.
-  QByteArray Verwacht(bool spaarstand) {
-    auto job = MaakJob({.ontwerp = O(),
-                        .formaat = venster->HuidigEtiketFormaat(),
-                        .instellingen = venster->instellingen(),
-                        .aantal = 1,
-                        .spaarstand = spaarstand});
-    EXPECT_TRUE(std::holds_alternative<Job>(job));
-    QBuffer stroom;
-    stroom.open(QIODevice::WriteOnly);
-    VelStand stand;
-    DrukJob(std::get<Job>(job), stand, stroom);
-    return stroom.data();
-  }
   // Starts the job and lets it write its first labels: it is then
   // somewhere in the middle, blocked on the full pipe.
   void StartJob() {
@@ -114,7 +101,7 @@ TEST_F(JobOnderweg, TheCommandsThatReachThePrinterAreOffAndEconomyModeStaysAsThe
   Start();
   NummerOntwerp();
   ASSERT_TRUE(Kind<QAction>("mnuSpaarstand")->isChecked());
-  const QByteArray verwacht = Verwacht(true);
+  const QByteArray verwacht = JobStroom(1, true);
   StartJob();
   for (const char* naam : {"mnuNieuwEtiket", "mnuOpenen", "mnuVerwijderen", "mnuAfdrukken", "mnuAfdrukvoorbeeld",
                            "mnuPrinterinstelling", "mnuVerschuivenAfdruk", "mnuSpaarstand", "mnuEindeProgramma",
@@ -147,7 +134,7 @@ TEST_F(JobOnderweg, TheCommandsThatReachThePrinterAreOffAndEconomyModeStaysAsThe
 TEST_F(JobOnderweg, ClosingAsksAndWaitingClosesTheHeldSheetAfterTheWholeStream) {
   Start();
   NummerOntwerp();
-  const QByteArray verwacht = Verwacht(true);
+  const QByteArray verwacht = JobStroom(1, true);
   StartJob();
   meldingen.answers = {platform::MessageService::Answer::Yes};
   EXPECT_FALSE(venster->close());
@@ -172,7 +159,7 @@ TEST_F(JobOnderweg, ClosingAsksAndWaitingClosesTheHeldSheetAfterTheWholeStream) 
 TEST_F(JobOnderweg, ClosingAndStoppingEndsTheJobBetweenNumbersWithEverySheetClosed) {
   Start();
   NummerOntwerp();
-  const auto alles = Labels(Verwacht(true));
+  const auto alles = Labels(JobStroom(1, true));
   StartJob();
   meldingen.answers = {platform::MessageService::Answer::No};
   EXPECT_FALSE(venster->close());
@@ -197,7 +184,7 @@ TEST_F(JobOnderweg, CancelStopsTheJobAndOutsideEconomyModeTheLastSheetIsFinished
   Zet("UseStartPosition", QStringLiteral("False"));
   Start();
   NummerOntwerp();
-  const auto alles = Labels(Verwacht(false));
+  const auto alles = Labels(JobStroom(1, false));
   StartJob();
   QWidget* voortgang = Kind<QWidget>("frmAfdrukken");
   ASSERT_TRUE(voortgang->isVisible());

@@ -45,16 +45,7 @@ class Afdrukvoorbeeld : public EtiketOpstelling {
   }
   // Sheet n (from 1) of the window's job, run straight into memory.
   QImage Vel(int n, qint16 aantal) {
-    auto job = MaakJob({.ontwerp = O(),
-                        .formaat = venster->HuidigEtiketFormaat(),
-                        .instellingen = venster->instellingen(),
-                        .aantal = aantal});
-    EXPECT_TRUE(std::holds_alternative<Job>(job));
-    QBuffer stroom;
-    stroom.open(QIODevice::WriteOnly);
-    VelStand stand;
-    DrukJob(std::get<Job>(job), stand, stroom);
-    return sbpl::Lees(stroom.data()).vellen.at(size_t(n - 1)).Afbeelding();
+    return sbpl::Lees(JobStroom(aantal)).vellen.at(size_t(n - 1)).Afbeelding();
   }
   // The shown sheet is the stream's dots on the whole sheet of paper: those
   // dots at the top left, white paper beyond them.

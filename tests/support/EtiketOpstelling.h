@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QBuffer>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -9,6 +10,7 @@
 #include <memory>
 
 #include "editor/Wijziging.h"
+#include "printing/Job.h"
 #include "support/NepOmgeving.h"
 #include "support/TestCatalogus.h"
 #include "support/Tijdelijk.h"
@@ -83,6 +85,22 @@ class EtiketOpstelling : public ::testing::Test, protected NepOmgeving {
   // has ended and the window has taken over its result.
   void WachtOpAfdruk() {
     EXPECT_TRUE(QTest::qWaitFor([this] { return !venster->afdruk().BezigMetAfdrukken(); }, 60000));
+  }
+
+  // The stream the window's design makes as a job of its own, straight
+  // into memory: what a print or a preview must match.
+  QByteArray JobStroom(qint16 aantal, bool spaarstand = false) {
+    auto job = MaakJob({.ontwerp = O(),
+                        .formaat = venster->HuidigEtiketFormaat(),
+                        .instellingen = venster->instellingen(),
+                        .aantal = aantal,
+                        .spaarstand = spaarstand});
+    EXPECT_TRUE(std::holds_alternative<Job>(job));
+    QBuffer stroom;
+    stroom.open(QIODevice::WriteOnly);
+    VelStand stand;
+    if (auto* j = std::get_if<Job>(&job)) DrukJob(*j, stand, stroom);
+    return stroom.data();
   }
 
   Ontwerp& O() { return venster->ontwerp(); }
