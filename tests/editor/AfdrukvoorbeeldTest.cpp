@@ -44,9 +44,7 @@ class Afdrukvoorbeeld : public EtiketOpstelling {
     WachtOpAfdruk();
   }
   // Sheet n (from 1) of the window's job, run straight into memory.
-  QImage Vel(int n, qint16 aantal) {
-    return sbpl::Lees(JobStroom(aantal)).vellen.at(size_t(n - 1)).Afbeelding();
-  }
+  QImage Vel(int n, qint16 aantal) { return sbpl::Lees(JobStroom(aantal)).vellen.at(size_t(n - 1)).Afbeelding(); }
   // The shown sheet is the stream's dots on the whole sheet of paper: those
   // dots at the top left, white paper beyond them.
   bool OpPapier(const QImage& getoond, const QImage& vel) {

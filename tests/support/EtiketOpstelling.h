@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QBuffer>
 #include <QApplication>
+#include <QBuffer>
 #include <QTest>
 #include <QTimer>
 #include <functional>
