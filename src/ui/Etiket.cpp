@@ -80,8 +80,9 @@ void Etiket::MaakMenus() {
   mnuAfdrukken_ = Menuregel(bestand, "mnuAfdrukken", QStringLiteral("&Afdrukken"), true);
   bestand->addSeparator();
   mnuEindeProgramma_ = Menuregel(bestand, "mnuEindeProgramma", QStringLiteral("&Einde Programma"), true);
-  recent_ = std::make_unique<RecenteBestanden>(*bestand, mnuEindeProgramma_, *opties_.instellingen,
-                                               [this](const QString& pad) { Opdracht([this, pad] { OpenRecent(pad); }); });
+  recent_ =
+      std::make_unique<RecenteBestanden>(*bestand, mnuEindeProgramma_, *opties_.instellingen,
+                                         [this](const QString& pad) { Opdracht([this, pad] { OpenRecent(pad); }); });
   connect(mnuEindeProgramma_, &QAction::triggered, this, &Etiket::mnuEindeProgramma_Click);
   connect(mnuNieuwEtiket_, &QAction::triggered, this, [this] { Opdracht([this] { mnuNieuwEtiket_Click(); }); });
   connect(mnuOpenen_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpenen_Click(); }); });

@@ -103,9 +103,9 @@ TEST_F(JobOnderweg, TheCommandsThatReachThePrinterAreOffAndEconomyModeStaysAsThe
   ASSERT_TRUE(Kind<QAction>("mnuSpaarstand")->isChecked());
   const QByteArray verwacht = JobStroom(1, true);
   StartJob();
-  for (const char* naam : {"mnuNieuwEtiket", "mnuOpenen", "mnuVerwijderen", "mnuAfdrukken", "mnuAfdrukvoorbeeld",
-                           "mnuPrinterinstelling", "mnuVerschuivenAfdruk", "mnuSpaarstand", "mnuEindeProgramma",
-                           "mnuRecent1"})
+  for (const char* naam :
+       {"mnuNieuwEtiket", "mnuOpenen", "mnuVerwijderen", "mnuAfdrukken", "mnuAfdrukvoorbeeld", "mnuPrinterinstelling",
+        "mnuVerschuivenAfdruk", "mnuSpaarstand", "mnuEindeProgramma", "mnuRecent1"})
     EXPECT_FALSE(Kind<QAction>(naam)->isEnabled()) << naam;
   for (const char* naam : {"cmdKiezen", "cmdStartAfdrukken", "cmdNummering"})
     EXPECT_FALSE(Kind<QPushButton>(naam)->isEnabled()) << naam;
