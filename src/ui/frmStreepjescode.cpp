@@ -1,0 +1,132 @@
+#include "ui/frmStreepjescode.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "barcodes/Codering.h"
+#include "model/Getal.h"
+#include "platformwidgets/MessageService.h"
+#include "platformwidgets/WidgetHelpers.h"
+#include "printing/Nummering.h"
+
+namespace {
+// Bars lower than a millimetre do not scan; taller than any label is none.
+constexpr double kKleinsteHoogte = 1, kGrootsteHoogte = 1000;
+}  // namespace
+
+frmStreepjescode::frmStreepjescode(platform::MessageService& meldingen, std::function<QString()> kiesCode,
+                                   QWidget* parent)
+    : QDialog(parent), meldingen_(meldingen), kiesCode_(std::move(kiesCode)) {
+  setObjectName(QStringLiteral("frmStreepjescode"));
+  setWindowTitle(QStringLiteral("Streepjescode"));
+  setModal(true);
+
+  cmbSoort_ = platform::makeWidget<QComboBox>(this, QStringLiteral("cmbSoort"));
+  for (StreepjescodeSoort s : AlleSoorten) cmbSoort_->addItem(SoortNaam(s), int(s));
+  txtGegevens_ = platform::makeWidget<QLineEdit>(this, QStringLiteral("txtGegevens"));
+  txtGegevens_->setMinimumWidth(260);
+  auto* cmdNummering = platform::makeButton(this, QStringLiteral("cmdNummering"), QStringLiteral("1,2,3,..."));
+  auto* gegevens = new QHBoxLayout;
+  gegevens->addWidget(txtGegevens_, 1);
+  gegevens->addWidget(cmdNummering);
+  chkTekstTonen_ = platform::makeWidget<QCheckBox>(this, QStringLiteral("chkTekstTonen"));
+  chkTekstTonen_->setText(QStringLiteral("Tekst &tonen"));
+  cmbModulebreedte_ = platform::makeWidget<QComboBox>(this, QStringLiteral("cmbModulebreedte"));
+  cmbModulebreedte_->addItem(QStringLiteral("automatisch"), int(kModuleAutomatisch));
+  for (int k = 1; k <= kGrootsteModule; ++k) cmbModulebreedte_->addItem(QString::number(k), k);
+  txtHoogte_ = platform::makeWidget<QLineEdit>(this, QStringLiteral("txtHoogte"));
+  txtHoogte_->setMaximumWidth(80);
+  lblHoogte_ = new QLabel(QStringLiteral("&Hoogte (mm):"), this);
+  lblHoogte_->setBuddy(txtHoogte_);
+
+  auto* velden = new QFormLayout;
+  auto* lblSoort = new QLabel(QStringLiteral("&Soort:"), this);
+  lblSoort->setBuddy(cmbSoort_);
+  auto* lblGegevens = new QLabel(QStringLiteral("&Gegevens:"), this);
+  lblGegevens->setBuddy(txtGegevens_);
+  auto* lblModule = new QLabel(QStringLiteral("&Modulebreedte (punten):"), this);
+  lblModule->setBuddy(cmbModulebreedte_);
+  velden->addRow(lblSoort, cmbSoort_);
+  velden->addRow(lblGegevens, gegevens);
+  velden->addRow(QString(), chkTekstTonen_);
+  velden->addRow(lblModule, cmbModulebreedte_);
+  velden->addRow(lblHoogte_, txtHoogte_);
+  const auto [ok, annuleren, knoppen] = platform::makeOkCancel(this);
+  auto* hoofd = new QVBoxLayout(this);
+  hoofd->addLayout(velden);
+  hoofd->addLayout(knoppen);
+
+  connect(cmbSoort_, &QComboBox::currentIndexChanged, this, &frmStreepjescode::SoortGekozen);
+  connect(cmdNummering, &QPushButton::clicked, this, [this] {
+    const QString code = kiesCode_ ? kiesCode_() : QString();
+    if (!code.isEmpty()) txtGegevens_->insert(code);
+    txtGegevens_->setFocus();
+  });
+  connect(ok, &QPushButton::clicked, this, &frmStreepjescode::cmdOK_Click);
+  connect(annuleren, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool frmStreepjescode::Toon(Streepjescode& code) {
+  Vul(code);
+  txtGegevens_->setFocus();
+  txtGegevens_->selectAll();
+  if (exec() != QDialog::Accepted) return false;
+  code = code_;
+  return true;
+}
+
+void frmStreepjescode::Vul(const Streepjescode& code) {
+  code_ = code;
+  cmbSoort_->setCurrentIndex(std::max(0, cmbSoort_->findData(int(code.Soort))));
+  txtGegevens_->setText(code.Gegevens);
+  chkTekstTonen_->setChecked(code.TekstTonen);
+  cmbModulebreedte_->setCurrentIndex(std::max(0, cmbModulebreedte_->findData(int(code.Modulebreedte))));
+  txtHoogte_->setText(QString::number(double(code.Hoogte), 'g', 7));
+  SoortGekozen();
+}
+
+void frmStreepjescode::SoortGekozen() {
+  // Only linear codes have a height and a human-readable line.
+  const bool lineair = IsLineair(StreepjescodeSoort(cmbSoort_->currentData().toInt()));
+  chkTekstTonen_->setEnabled(lineair);
+  lblHoogte_->setEnabled(lineair);
+  txtHoogte_->setEnabled(lineair);
+}
+
+void frmStreepjescode::cmdOK_Click() {
+  Streepjescode code = code_;
+  code.Soort = StreepjescodeSoort(cmbSoort_->currentData().toInt());
+  code.Gegevens = txtGegevens_->text();
+  code.TekstTonen = chkTekstTonen_->isChecked();
+  code.Modulebreedte = qint16(cmbModulebreedte_->currentData().toInt());
+  const auto fout = [this](const QString& tekst, QLineEdit* veld) {
+    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), tekst);
+    veld->setFocus();
+    veld->selectAll();
+  };
+  if (IsLineair(code.Soort)) {
+    bool getal = false;
+    const double hoogte = LeesGetal(txtHoogte_->text(), &getal);
+    if (!getal || !std::isfinite(hoogte) || hoogte < kKleinsteHoogte || hoogte > kGrootsteHoogte) {
+      fout(QStringLiteral("Geef de hoogte in mm, van %1 tot %2.").arg(kKleinsteHoogte).arg(kGrootsteHoogte),
+           txtHoogte_);
+      return;
+    }
+    code.Hoogte = float(hoogte);
+  }
+  // With numbering codes the data is only known per copy.
+  if (!HeeftCode(code.Gegevens))
+    if (const auto melding = FoutInGegevens(code.Soort, code.Gegevens)) {
+      fout(*melding, txtGegevens_);
+      return;
+    }
+  code_ = code;
+  accept();
+}

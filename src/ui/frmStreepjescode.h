@@ -1,0 +1,48 @@
+#pragma once
+#include <QDialog>
+#include <functional>
+
+#include "barcodes/Streepjescode.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace platform {
+class MessageService;
+}
+
+// The barcode dialog: type, data, the human-readable line, the module width
+// ("automatisch" or 1 to 10 printer dots) and, for linear codes, the
+// height. OK closes it only when the data suits the type; otherwise a
+// "Fout" message says what is wrong and the dialog stays open. Data that
+// holds numbering codes is checked per copy when printing, since only then
+// is it known.
+class frmStreepjescode : public QDialog {
+  Q_OBJECT
+ public:
+  // kiesCode runs the numbering dialog and gives the code to insert into
+  // the data ("[#]", "[A]", ...), or an empty text.
+  frmStreepjescode(platform::MessageService& meldingen, std::function<QString()> kiesCode, QWidget* parent = nullptr);
+
+  // Shows the dialog modally, filled from `code`; true when it was closed
+  // with OK, and `code` then holds the new values.
+  bool Toon(Streepjescode& code);
+
+ private:
+  void Vul(const Streepjescode& code);
+  void cmdOK_Click();
+  void SoortGekozen();
+
+  platform::MessageService& meldingen_;
+  std::function<QString()> kiesCode_;
+  Streepjescode code_;
+
+  QComboBox* cmbSoort_ = nullptr;
+  QLineEdit* txtGegevens_ = nullptr;
+  QCheckBox* chkTekstTonen_ = nullptr;
+  QComboBox* cmbModulebreedte_ = nullptr;
+  QLabel* lblHoogte_ = nullptr;
+  QLineEdit* txtHoogte_ = nullptr;
+};
