@@ -8,6 +8,7 @@
 #include "model/GetekendBeeld.h"
 #include "platform/CellFont.h"
 #include "platform/Cp1252.h"
+#include "printing/Nummering.h"
 #include "printing/Uitrekken.h"
 
 namespace {
@@ -173,7 +174,12 @@ std::optional<QString> StreepjescodeOpDC(const Voorwerp& v, const EtiketFormaat&
   // On another device the symbol is laid out in the printer's dots for the
   // element's box and then scaled onto the device's box.
   const QSize vak = printer ? r.size() : QSize(RondAf(v.Breedte * ppm), RondAf(v.Hoogte * ppm));
-  const StreepjescodeTekening t = TekenStreepjescode(v.code(), vak.expandedTo(QSize(0, 0)), std::max(1, ppm));
+  // The screen shows a numbered code as its first copy without a list
+  // would print it: the numbering's own values are not part of the design's
+  // picture, and codes kept as they are would show a symbol never printed.
+  Streepjescode code = v.code();
+  if (!printer) code.Gegevens = VervangNummering(code.Gegevens, 1, Nummering{});
+  const StreepjescodeTekening t = TekenStreepjescode(code, vak.expandedTo(QSize(0, 0)), std::max(1, ppm));
   if (t.uitkomst != StreepjescodeTekening::Uitkomst::Getekend) return t.Fout;
   if (printer) {
     // Black added to what is there, as figures are.

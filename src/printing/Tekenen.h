@@ -37,9 +37,10 @@ void TekstOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const A
 // One figure or round-text picture: its source rectangle stretched onto the
 // box and combined with AND, so overlapping figures add up.
 void FiguurOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a);
-// One barcode, its data as the element holds it (numbering codes already
-// replaced): the symbol with its quiet zones inside the box, and below a
-// linear code its human-readable line. Nothing is drawn when the data
+// One barcode, its data as the element holds it (for the printer, with the
+// copy's numbering codes already replaced; another device shows "[#]" as 1
+// and list codes as empty): the symbol with its quiet zones inside the box,
+// and below a linear code its human-readable line. Nothing is drawn when the data
 // cannot be encoded or the symbol does not fit even with modules of one
 // dot; the reason comes back, for the caller to name the element.
 std::optional<QString> StreepjescodeOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a);

@@ -286,6 +286,9 @@ TEST(StreepjescodeOpHetScherm, ShowsThePrintersSymbolScaledToTheScreen) {
   EXPECT_EQ(Scan(EenBit(teken(16, 8)), F::QRCode).tekst, "Scherm 42");
   // A screen of its own scale shows the 12-dot symbol, not one laid out for the screen.
   EXPECT_EQ(Scan(EenBit(teken(24, 12)), F::QRCode).tekst, "Scherm 42");
+  // A numbered code shows as its first copy.
+  o.voorwerp(i).code().Gegevens = QStringLiteral("Scherm [#]");
+  EXPECT_EQ(Scan(EenBit(teken(24, 12)), F::QRCode).tekst, "Scherm 1");
 }
 
 TEST(StreepjescodeDialoog, DataIsCheckedAsTheFirstCopyMakesIt) {
