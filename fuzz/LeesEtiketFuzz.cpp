@@ -48,13 +48,20 @@ bool ZelfdeDots(const QImage& a, const QImage& b) {
 }
 
 void Controleer(const GelezenEtiket& e) {
-  Eis(e.BestType == 1 || e.BestType == 2);
+  Eis(e.BestType == 1 || e.BestType == 2 || e.BestType == kBestTypeVersie4);
   Eis(e.HuidigFormaat >= 1 && e.HuidigFormaat <= Formaten().AantalFormaten());
-  Eis(e.BestType == 2 || e.RondeTeksten.empty());
+  Eis(e.BestType != 1 || e.RondeTeksten.empty());
+  Eis(e.BestType == kBestTypeVersie4 || e.Streepjescodes.empty());
+  int vorige = 0, voorwerpen = int(e.Lijnen.size() + e.Figuren.size() + e.RondeTeksten.size());
+  for (const StreepjescodeRecord& c : e.Streepjescodes) {
+    Eis(c.Index > vorige && c.Index <= ++voorwerpen);
+    Eis(ModulePast(c.Code.Modulebreedte) && MaatPast(c.Code.Hoogte));
+    vorige = c.Index;
+  }
   for (const FiguurRecord& f : e.Figuren) {
     Eis(f.Afbeelding.format() == QImage::Format_Mono);
     Eis(qint64(f.Afbeelding.width()) * f.Afbeelding.height() <= kMaxBeeldPunten);
-    Eis(f.MetBron == (e.BestType == 2));
+    Eis(f.MetBron == (e.BestType != 1));
   }
 }
 
@@ -83,7 +90,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto* e2 = std::get_if<GelezenEtiket>(&opnieuw);
   Eis(e2 != nullptr);
   Eis(e2->Lijnen.size() == e->Lijnen.size() && e2->Figuren.size() == e->Figuren.size() &&
-      e2->RondeTeksten.size() == e->RondeTeksten.size());
+      e2->RondeTeksten.size() == e->RondeTeksten.size() && e2->Streepjescodes.size() == e->Streepjescodes.size());
+  for (size_t i = 0; i < e->Streepjescodes.size(); ++i) {
+    Eis(e2->Streepjescodes[i].Index == e->Streepjescodes[i].Index);
+    Eis(e2->Streepjescodes[i].Code.Gegevens == e->Streepjescodes[i].Code.Gegevens);
+  }
   for (size_t i = 0; i < e->Lijnen.size(); ++i) Eis(e2->Lijnen[i].Tekst == e->Lijnen[i].Tekst);
   for (size_t i = 0; i < e->Figuren.size(); ++i) Eis(ZelfdeDots(e2->Figuren[i].Afbeelding, e->Figuren[i].Afbeelding));
   Eis(EtiketBytes(e2->BestType, Toepassen(*e2), e2->FormaatNaam) == eerste);

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "files/BewaarEtiket.h"
+#include "files/EtiketBestand.h"
 
 namespace {
 
@@ -67,6 +68,18 @@ void NieuweRondeTekst(Ontwerp& o, const QString& tekst, bool wijzerzin) {
   v.Hoogte = 36;
 }
 
+void NieuweCode(Ontwerp& o, StreepjescodeSoort soort, const QString& gegevens, qint16 module) {
+  Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Streepjescodevoorwerp));
+  v.code().Soort = soort;
+  v.code().Gegevens = gegevens;
+  v.code().Modulebreedte = module;
+  v.code().TekstTonen = module == 0;
+  v.Links = -20;
+  v.Boven = 0;
+  v.Breedte = 40;
+  v.Hoogte = 15;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -113,5 +126,15 @@ int main(int argc, char** argv) {
     v.beeld().ZetAfbeelding(std::move(b), 30, 20);
   }
   schrijf("vector-v2.VLO", 2, vector, QStringLiteral("89 x 36"));
+
+  // Version 4.0: barcodes between and after the other kinds.
+  Ontwerp codes;
+  NieuweLijn(codes, QStringLiteral("Artikel"), -12);
+  NieuweCode(codes, StreepjescodeSoort::Ean13, QStringLiteral("590123412345"), 0);
+  NieuweFiguur(codes, Bitmap(9, 9, 2), false);
+  NieuweRondeTekst(codes, QStringLiteral("Rondom"), true);
+  NieuweCode(codes, StreepjescodeSoort::QrCode, QStringLiteral("https://vellora.example/[#]"), 4);
+  schrijf("codes-v4.VLO", kBestTypeVersie4, codes, QStringLiteral("89 x 36"));
+  schrijf("leeg-v4.VLO", kBestTypeVersie4, leeg, QStringLiteral("89 x 36"));
   return 0;
 }

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "barcodes/Streepjescode.h"
+#include "model/Streepjescode.h"
 
 // A piece of the human-readable line and the modules it stands under,
 // counted from the symbol's first module; negative in the left quiet zone.

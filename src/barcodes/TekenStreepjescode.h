@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "barcodes/Codering.h"
-#include "barcodes/Streepjescode.h"
+#include "model/Streepjescode.h"
 
 // A piece of the human-readable line and the rectangle it is drawn in.
 struct TekstDeel {

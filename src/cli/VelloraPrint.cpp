@@ -307,13 +307,14 @@ int Draai() {
   Tee tee(uit.bestand, o.voorbeeld ? &kopie : nullptr);
 
   VelStand stand;
+  QString waarom;
   const Jobuitkomst u = DrukJob(
       job, stand, tee,
       [&](int n, int laatste) {
         if (!o.stil) std::fprintf(stderr, "Exemplaar %d van %d\n", n, laatste);
         return false;
       },
-      o.werkers);
+      o.werkers, &waarom);
   const bool geschreven = u != Jobuitkomst::Schrijffout && uit.bestand.flush();
   uit.bestand.close();
   if (!geschreven) return Meld(kFout, QStringLiteral("writing failed: ") + (uit.eigen ? *o.uitvoer : uit.kanaal.naam));
@@ -321,7 +322,11 @@ int Draai() {
     platform::QtProcessStarter starter;
     NaDeJob(uit.kanaal, inst, platform::appinfo::programFolder(), starter);
   }
-  return o.voorbeeld ? Voorbeeld(*o.voorbeeld, kopie) : kGelukt;
+  const int code = o.voorbeeld ? Voorbeeld(*o.voorbeeld, kopie) : kGelukt;
+  // The labels before it went out as a stopped job's do; the job says which
+  // label stopped it.
+  if (u == Jobuitkomst::Onafdrukbaar) return Meld(kFout, waarom);
+  return code;
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ QImage EtiketBeeld::Volledig() const {
 
 Apparaat EtiketBeeld::SchermApparaat() const {
   const SchermSchaal& s = b_.Schaal;
-  return {1.0f / s.MmPerPixelX, 1.0f / s.MmPerPixelY, s.MargeX, s.MargeY};
+  return {1.0f / s.MmPerPixelX, 1.0f / s.MmPerPixelY, s.MargeX, s.MargeY, printerPuntenPerMm_};
 }
 
 QRect EtiketBeeld::PixelRechthoek(const Voorwerp& v) const {
@@ -86,7 +86,8 @@ QRect EtiketBeeld::PixelRechthoek(const Voorwerp& v) const {
   const QRect r = FiguurRechthoek(v, f, a);
   // Text is clipped to its rectangle and a raster fills its own exactly; a
   // scaled vector picture may smear its edges one pixel further.
-  const bool vector = v.beeld().Afbeelding && v.beeld().Afbeelding->isVector;
+  const Beelddeel* b = v.alsBeeld();
+  const bool vector = b && b->Afbeelding && b->Afbeelding->isVector;
   return vector ? r.adjusted(-1, -1, 1, 1) : r;
 }
 

@@ -90,6 +90,9 @@ class EtiketBeeld {
   std::array<Handvat, 8>& Handvatten() { return handvatten_; }
   const std::array<Handvat, 8>& Handvatten() const { return handvatten_; }
   Apparaat SchermApparaat() const;
+  // The printer resolution barcodes are shown at (8 or 12 dots per mm): the
+  // screen shows the symbol that printer gets. Repaint after changing it.
+  void ZetPrinterPuntenPerMm(int puntenPerMm) { printerPuntenPerMm_ = puntenPerMm; }
   const SchermSchaal& Schaal() const { return b_.Schaal; }
   // The pixel rectangle an element's drawing can touch on screen.
   QRect PixelRechthoek(const Voorwerp& v) const;
@@ -100,6 +103,7 @@ class EtiketBeeld {
 
   Bewerking& b_;
   const FormatenTabel& formaten_;
+  int printerPuntenPerMm_ = 12;
   QImage beeld_;
   QImage achtergrond_;
   QString vorm_;

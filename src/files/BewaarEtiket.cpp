@@ -78,7 +78,10 @@ bool PastInLimiet(QSize maat) { return BeeldPast(maat.width(), maat.height()); }
 // How an element is named in a message: its kind, its number among the
 // elements of that kind, and the start of its text.
 QString Benaming(const Voorwerp& v, int nummer) {
-  const char* soort = v.Soort() == Figuur ? "Figuur" : v.Soort() == RondeTekst ? "Ronde tekst" : "Tekstlijn";
+  const char* soort = v.Soort() == Figuur                  ? "Figuur"
+                      : v.Soort() == RondeTekst            ? "Ronde tekst"
+                      : v.Soort() == Streepjescodevoorwerp ? "Streepjescode"
+                                                           : "Tekstlijn";
   QString naam = QStringLiteral("%1 %2").arg(QString::fromLatin1(soort)).arg(nummer);
   if (const Tekstdeel* t = v.alsTekst()) {
     constexpr int kKort = 30;
@@ -91,8 +94,10 @@ QString Benaming(const Voorwerp& v, int nummer) {
 // Finds the first value the reader would refuse and names it in the
 // result: the format's name (which must come back as it is to be found in
 // the catalogue), then the elements in table order. Only what the version
-// holds is looked at: version 1 keeps no round texts and no crop rectangles.
-bool ZoekWaardeBuitenGrens(const Ontwerp& o, bool versie2, const QString& formaatNaam, BewaarResultaat& r) {
+// holds is looked at: version 1 keeps no round texts and no crop rectangles,
+// only version 4.0 keeps barcodes.
+bool ZoekWaardeBuitenGrens(const Ontwerp& o, bool versie2, bool versie4, const QString& formaatNaam,
+                           BewaarResultaat& r) {
   bool verlies = false;
   if (platform::toCp1252(formaatNaam, &verlies).size() > kMaxTekstLengte || verlies) {
     r.VoorwerpNaam = QStringLiteral("Het formaat \"%1\"").arg(formaatNaam);
@@ -101,11 +106,12 @@ bool ZoekWaardeBuitenGrens(const Ontwerp& o, bool versie2, const QString& formaa
   }
   const QString grens = QStringLiteral(" is geen getal tussen %1 en %2")
                             .arg(QString::number(-double(kMaxMaat), 'f', 0), QString::number(double(kMaxMaat), 'f', 0));
-  int nummers[RondeTekst + 1] = {};
+  int nummers[Streepjescodevoorwerp + 1] = {};
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
     const int nummer = ++nummers[v.Soort()];
     if (v.Soort() == RondeTekst && !versie2) continue;
+    if (v.Soort() == Streepjescodevoorwerp && !versie4) continue;
     struct Maat {
       const char* naam;
       float waarde;
@@ -116,10 +122,16 @@ bool ZoekWaardeBuitenGrens(const Ontwerp& o, bool versie2, const QString& formaa
       maten.push_back({"de straal", v.cirkel().Straal});
       maten.push_back({"het referentiepunt", v.cirkel().Referentiepunt});
     }
+    if (v.Soort() == Streepjescodevoorwerp) maten.push_back({"de hoogte van de streepjes", v.code().Hoogte});
     for (const Maat& m : maten) {
       if (MaatPast(m.waarde)) continue;
       r.VoorwerpNaam = Benaming(v, nummer);
       r.Waarde = QString::fromLatin1(m.naam) + grens;
+      return true;
+    }
+    if (v.Soort() == Streepjescodevoorwerp && !ModulePast(v.code().Modulebreedte)) {
+      r.VoorwerpNaam = Benaming(v, nummer);
+      r.Waarde = QStringLiteral("de modulebreedte is niet automatisch of 1 tot %1 punten").arg(kGrootsteModule);
       return true;
     }
     if (v.Soort() == Figuur && versie2) {
@@ -164,6 +176,20 @@ void RondeTekstRecordSchrijven(Schrijver& s, const Voorwerp& v) {
   s.Single(v.Boven);
   s.Single(v.Breedte);
   s.Single(v.Hoogte);
+}
+
+void StreepjescodeRecordSchrijven(Schrijver& s, const Voorwerp& v, qint16 index) {
+  const Streepjescode& c = v.code();
+  s.Integer(index);
+  s.Single(v.Links);
+  s.Single(v.Boven);
+  s.Single(v.Breedte);
+  s.Single(v.Hoogte);
+  s.Integer(static_cast<qint16>(c.Soort));
+  s.String(c.Gegevens);
+  s.Boolean(Bool16(c.TekstTonen));
+  s.Integer(c.Modulebreedte);
+  s.Single(c.Hoogte);
 }
 
 }  // namespace
@@ -216,12 +242,13 @@ QImage OpslagBitmap(const Voorwerp& v) {
 
 BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o, const QString& formaatNaam) {
   BewaarResultaat r;
-  const bool versie2 = bestType == 2;
+  const bool versie4 = bestType == kBestTypeVersie4;
+  const bool versie2 = bestType == 2 || versie4;
 
   // The counts follow the table itself, so the header always matches the
   // records behind it. Pictures and values that the reader would refuse
   // stop the save before anything is written.
-  if (ZoekWaardeBuitenGrens(o, versie2, formaatNaam, r)) {
+  if (ZoekWaardeBuitenGrens(o, versie2, versie4, formaatNaam, r)) {
     r.fout = BewaarResultaat::WaardeBuitenGrens;
     return r;
   }
@@ -245,7 +272,7 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
   }
 
   Schrijver s(uit);
-  s.Long(versie2 ? kMagieVersie2 : kMagieVersie1);
+  s.Long(versie4 ? kMagieVersie4 : versie2 ? kMagieVersie2 : kMagieVersie1);
   s.String(formaatNaam);
   s.Integer(lijnen);
   s.Integer(figuren);
@@ -279,10 +306,30 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
     for (int i = 1; i <= o.AantalVoorwerpen() && s.ok(); ++i)
       if (o.voorwerp(i).Soort() == RondeTekst) RondeTekstRecordSchrijven(s, o.voorwerp(i));
 
+  if (versie4) {
+    // Each barcode with its place in the table: read back behind the other
+    // kinds in their order, it lands where it was when the table was in
+    // that order, as a design read from a file is.
+    s.Integer(o.AantalStreepjescodes());
+    for (int i = 1; i <= o.AantalVoorwerpen() && s.ok(); ++i)
+      if (o.voorwerp(i).Soort() == Streepjescodevoorwerp) StreepjescodeRecordSchrijven(s, o.voorwerp(i), qint16(i));
+  }
+
   r.TekensVervangen = s.TekensVervangen;
   r.TekstIngekort = s.TekstIngekort;
   if (!s.ok()) r.fout = BewaarResultaat::Schrijven;
   return r;
+}
+
+bool OudeVersieVerliest(const Ontwerp& o, qint16 bestType) {
+  if (bestType == kBestTypeVersie4) return false;
+  if (o.AantalStreepjescodes() > 0) return true;
+  return bestType != 2 && VersieEenVerliest(o);
+}
+
+qint16 BewaarVersie(const Ontwerp& o, qint16 bestType) {
+  if (bestType == kBestTypeVersie4 || bestType == 2 || bestType == 1) return bestType;
+  return o.AantalStreepjescodes() > 0 ? kBestTypeVersie4 : 1;
 }
 
 bool VersieEenVerliest(const Ontwerp& o) {

@@ -5,13 +5,18 @@
 #include <vector>
 
 #include "model/Bool16.h"
+#include "model/Streepjescode.h"
 #include "model/Voorwerp.h"
 
 // The label design file (".VLO"): little-endian fields without padding.
 // Version 1 knows text lines and figures; version 2 adds round texts and
-// the crop rectangle of every figure.
+// the crop rectangle of every figure; version "4.0" is version 2's layout
+// followed by a section of barcodes. A design's BestType is 1, 2 or 3 for
+// them. The byte layout of all three is written down in docs/file-format.md.
 constexpr qint32 kMagieVersie1 = 21333;  // 55 53 00 00
 constexpr qint32 kMagieVersie2 = 21334;  // 56 53 00 00
+constexpr qint32 kMagieVersie4 = 21335;  // 57 53 00 00
+constexpr qint16 kBestTypeVersie4 = 3;
 
 // A String holds at most this many characters (its length is an Integer).
 constexpr int kMaxTekstLengte = 32767;
@@ -38,6 +43,8 @@ inline bool BeeldPast(qint64 breedte, qint64 hoogte) {
   return breedte > 0 && hoogte > 0 && breedte <= kMaxBeeldZijde && hoogte <= kMaxBeeldZijde &&
          breedte * hoogte <= kMaxBeeldPunten;
 }
+// A barcode's module width: automatic (0) or 1 to 10 dots.
+inline bool ModulePast(qint16 module) { return module >= kModuleAutomatisch && module <= kGrootsteModule; }
 // A crop rectangle: a part of the stored picture, which cropping is.
 inline bool BronPast(qint64 x, qint64 y, qint64 breedte, qint64 hoogte, qint64 beeldBreedte, qint64 beeldHoogte) {
   return x >= 0 && y >= 0 && breedte >= 0 && hoogte >= 0 && x + breedte <= beeldBreedte && y + hoogte <= beeldHoogte;
@@ -80,14 +87,29 @@ struct RondeTekstRecord : Tekstdeel {  // Uitlijning: the reference mode
   float Hoogte = 0;
 };
 
+// A barcode of a version 4.0 file: where it goes in the element table
+// (1-based, counted over all elements as they are read back), its box and
+// its description.
+struct StreepjescodeRecord {
+  qint16 Index = 1;
+  float Links = 0;
+  float Boven = 0;
+  float Breedte = 0;
+  float Hoogte = 0;
+  Streepjescode Code;
+};
+
 // A whole design file, read completely and checked.
 struct GelezenEtiket {
-  qint16 BestType = 1;  // 1 or 2, from the magic number
+  qint16 BestType = 1;  // 1, 2 or 3, from the magic number
   QString FormaatNaam;
   int HuidigFormaat = 0;  // 1-based catalogue index of FormaatNaam
   std::vector<TekstlijnRecord> Lijnen;
   std::vector<FiguurRecord> Figuren;
   std::vector<RondeTekstRecord> RondeTeksten;  // always empty in version 1
+  // Version 4.0 only; in ascending Index, each taking its place after the
+  // elements above and the barcodes before it.
+  std::vector<StreepjescodeRecord> Streepjescodes;
 };
 
 constexpr const char* kFoutTitel = "Fout";

@@ -33,4 +33,9 @@ void PasEtiketToe(const GelezenEtiket& g, Ontwerp& o, const std::function<void(O
     if (maakRondeTekst) maakRondeTekst(o, i);
     Plaats(o, i, r.Links, r.Boven, r.Breedte, r.Hoogte);
   }
+  for (const StreepjescodeRecord& r : g.Streepjescodes) {
+    const int i = o.NieuwVoorwerpOp(r.Index, Streepjescodevoorwerp);
+    o.voorwerp(i).code() = r.Code;
+    Plaats(o, i, r.Links, r.Boven, r.Breedte, r.Hoogte);
+  }
 }

@@ -6,7 +6,8 @@
 class Ontwerp;
 
 // Turns a design file as read into elements of the open design: text lines
-// first, then figures, then round texts, each placed with its stored box.
+// first, then figures, then round texts, each placed with its stored box,
+// and the barcodes put in at their stored places among them.
 // The design is expected to be empty; maakRondeTekst renders a round text's
 // picture from its description.
 void PasEtiketToe(const GelezenEtiket& gelezen, Ontwerp& ontwerp,

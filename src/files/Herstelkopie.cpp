@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "files/BewaarEtiket.h"
+#include "files/EtiketBestand.h"
 
 namespace {
 const QString kOntwerp = QStringLiteral(".VLO");
@@ -49,7 +50,9 @@ bool Herstelkopie::Schrijf(const Ontwerp& o, const QString& formaatNaam) {
   const QString basis = map_ + u'/' + naam_;
   // The names first: a copy found without them is still a design, a new one.
   if (!SchrijfGegevens(basis + kGegevens, o)) return false;
-  if (!BewaarEtiket(basis + kOntwerp, 2, o, formaatNaam).Gelukt()) return false;
+  // The newest version that keeps the whole design.
+  const qint16 versie = o.AantalStreepjescodes() > 0 ? kBestTypeVersie4 : 2;
+  if (!BewaarEtiket(basis + kOntwerp, versie, o, formaatNaam).Gelukt()) return false;
   bestaat_ = true;
   return true;
 }

@@ -208,6 +208,24 @@ RondeTekstRecord LeesRondeTekst(Lezer& l) {
   return r;
 }
 
+StreepjescodeRecord LeesStreepjescode(Lezer& l) {
+  StreepjescodeRecord r;
+  r.Index = l.Integer();
+  r.Links = l.Maat();
+  r.Boven = l.Maat();
+  r.Breedte = l.Maat();
+  r.Hoogte = l.Maat();
+  const std::optional<StreepjescodeSoort> soort = SoortVanWaarde(l.Integer());
+  if (!soort) throw BeschadigdBestand{};
+  r.Code.Soort = *soort;
+  r.Code.Gegevens = l.String();
+  r.Code.TekstTonen = bool(l.Boolean());
+  r.Code.Modulebreedte = l.Integer();
+  if (!ModulePast(r.Code.Modulebreedte)) throw BeschadigdBestand{};
+  r.Code.Hoogte = l.Maat();
+  return r;
+}
+
 }  // namespace
 
 QString LeesFout::Melding() const {
@@ -232,8 +250,11 @@ LeesUitkomst LeesEtiketUit(const QByteArray& bytes, const FormatenTabel& formate
   const qint32 magie = l.Long();
   if (magie == kMagieVersie1) e.BestType = 1;
   else if (magie == kMagieVersie2) e.BestType = 2;
+  else if (magie == kMagieVersie4)
+    e.BestType = kBestTypeVersie4;
   else return LeesFout{LeesFout::GeenVellora, fn, 0};
-  const bool versie2 = e.BestType == 2;
+  // Version 4.0 begins as version 2 does.
+  const bool versie2 = e.BestType != 1;
 
   try {
     e.FormaatNaam = l.String();
@@ -251,6 +272,20 @@ LeesUitkomst LeesEtiketUit(const QByteArray& bytes, const FormatenTabel& formate
     qint64 puntenOver = kMaxBeeldPuntenTotaal;
     for (int i = 0; i < figuren; ++i) e.Figuren.push_back(LeesFiguur(l, versie2, puntenOver));
     for (int i = 0; i < rond; ++i) e.RondeTeksten.push_back(LeesRondeTekst(l));
+    if (e.BestType == kBestTypeVersie4) {
+      const qint16 codes = l.Aantal();
+      int voorwerpen = lijnen + figuren + rond;
+      if (voorwerpen + codes > Ontwerp::kMaxVoorwerpen) throw BeschadigdBestand{};
+      for (int i = 0; i < codes; ++i) {
+        StreepjescodeRecord r = LeesStreepjescode(l);
+        // Each one lands among the elements already there, after the
+        // barcode before it.
+        const int vorige = e.Streepjescodes.empty() ? 0 : e.Streepjescodes.back().Index;
+        if (r.Index <= vorige || r.Index > voorwerpen + 1) throw BeschadigdBestand{};
+        e.Streepjescodes.push_back(std::move(r));
+        ++voorwerpen;
+      }
+    }
     // The file ends right after its last record; more bytes mean the
     // counts and the data disagree.
     if (l.Rest() != 0) throw BeschadigdBestand{};

@@ -8,6 +8,7 @@ void Ontwerp::Tel(qint16 soort, int richting) {
     case Tekstlijn: lijnen_ = qint16(lijnen_ + richting); break;
     case Figuur: figuren_ = qint16(figuren_ + richting); break;
     case RondeTekst: rond_ = qint16(rond_ + richting); break;
+    case Streepjescodevoorwerp: codes_ = qint16(codes_ + richting); break;
     default: break;
   }
 }
@@ -20,15 +21,20 @@ int Ontwerp::IndexVan(quint32 id) const {
 }
 
 int Ontwerp::NieuwVoorwerp(qint16 soort, float links, float boven) {
+  return NieuwVoorwerpOp(AantalVoorwerpen() + 1, soort, links, boven);
+}
+
+int Ontwerp::NieuwVoorwerpOp(int index, qint16 soort, float links, float boven) {
   if (AantalVoorwerpen() >= kMaxVoorwerpen) throw OverloopFout(kTeVeelVoorwerpen);
-  Voorwerp& v = *tabel_.emplace_back(std::make_shared<Voorwerp>(soort));
+  if (index < 1 || index > AantalVoorwerpen() + 1) throw std::out_of_range("element index");
+  Voorwerp& v = **tabel_.insert(tabel_.begin() + (index - 1), std::make_shared<Voorwerp>(soort));
   v.id_ = volgendeId_++;
   Tel(v.soort_, +1);
   v.Links = links;
   v.Boven = boven;
   v.Breedte = 10;
   v.Hoogte = 5;
-  return AantalVoorwerpen();
+  return index;
 }
 
 void Ontwerp::ZetSoort(int index, qint16 soort) {
@@ -50,7 +56,7 @@ void Ontwerp::VerwijderVoorwerp(int index) {
 
 void Ontwerp::VerwijderVoorwerpen() {
   tabel_.clear();
-  lijnen_ = figuren_ = rond_ = 0;
+  lijnen_ = figuren_ = rond_ = codes_ = 0;
 }
 
 bool Ontwerp::PuntInVoorwerp(float x, float y, int index) const {
@@ -80,16 +86,17 @@ int Ontwerp::ZoekVoorwerp(float x, float y) const {
 }
 
 bool Ontwerp::IsConsistent() const {
-  int lijnen = 0, figuren = 0, rond = 0;
+  int lijnen = 0, figuren = 0, rond = 0, codes = 0;
   for (const auto& v : tabel_) {
     switch (v->soort_) {
       case Tekstlijn: ++lijnen; break;
       case Figuur: ++figuren; break;
       case RondeTekst: ++rond; break;
+      case Streepjescodevoorwerp: ++codes; break;
       default: return false;
     }
   }
-  return lijnen == lijnen_ && figuren == figuren_ && rond == rond_;
+  return lijnen == lijnen_ && figuren == figuren_ && rond == rond_ && codes == codes_;
 }
 
 bool ZelfdeInhoud(const Ontwerp& a, const Ontwerp& b) {

@@ -33,6 +33,7 @@ class Ontwerp {
   qint16 AantalLijnen() const { return lijnen_; }
   qint16 AantalFiguren() const { return figuren_; }
   qint16 AantalRondeTeksten() const { return rond_; }
+  qint16 AantalStreepjescodes() const { return codes_; }
 
   // Changing access: an element shared with a copy is copied first.
   Voorwerp& voorwerp(int index) {
@@ -53,6 +54,9 @@ class Ontwerp {
   // (links, boven), 10 by 5 mm, and returns its index. Throws OverloopFout
   // at 32767.
   int NieuwVoorwerp(qint16 soort, float links = 0, float boven = 0);
+  // The same, but the new element takes place `index` (1 to one past the
+  // last) and the elements from there on move up one.
+  int NieuwVoorwerpOp(int index, qint16 soort, float links = 0, float boven = 0);
   // Another kind for an element (a text line turned round, or back).
   void ZetSoort(int index, qint16 soort);
 
@@ -87,6 +91,7 @@ class Ontwerp {
   qint16 lijnen_ = 0;
   qint16 figuren_ = 0;
   qint16 rond_ = 0;
+  qint16 codes_ = 0;
   quint32 volgendeId_ = 1;
 };
 

@@ -27,6 +27,10 @@ bool Gelijk(const Beelddeel& a, const Beelddeel& b) {
 bool Gelijk(const TekstlijnDeel& a, const TekstlijnDeel& b) {
   return Gelijk(static_cast<const Tekstdeel&>(a), b) && Gelijk(static_cast<const Cirkeldeel&>(a), b);
 }
+bool Gelijk(const StreepjescodeDeel& a, const StreepjescodeDeel& b) {
+  return a.Soort == b.Soort && a.Gegevens == b.Gegevens && a.TekstTonen == b.TekstTonen &&
+         a.Modulebreedte == b.Modulebreedte && Gelijk(a.Hoogte, b.Hoogte);
+}
 bool Gelijk(const FiguurDeel& a, const FiguurDeel& b) { return Gelijk(static_cast<const Beelddeel&>(a), b); }
 bool Gelijk(const RondeTekstDeel& a, const RondeTekstDeel& b) {
   return Gelijk(static_cast<const Tekstdeel&>(a), b) && Gelijk(static_cast<const Cirkeldeel&>(a), b) &&
@@ -60,9 +64,12 @@ void Voorwerp::ZetSoort(qint16 soort) {
   switch (soort) {
     case Figuur: deel_ = FiguurDeel{beeld}; break;
     case RondeTekst: deel_ = RondeTekstDeel{tekst, cirkel, beeld}; break;
+    case Streepjescodevoorwerp:
+      if (!std::holds_alternative<StreepjescodeDeel>(deel_)) deel_ = StreepjescodeDeel{};
+      break;
     default: deel_ = TekstlijnDeel{tekst, cirkel}; break;
   }
-  soort_ = soort == Figuur || soort == RondeTekst ? soort : qint16(Tekstlijn);
+  soort_ = soort == Figuur || soort == RondeTekst || soort == Streepjescodevoorwerp ? soort : qint16(Tekstlijn);
 }
 
 Tekstdeel* Voorwerp::alsTekst() {
@@ -78,22 +85,30 @@ const Beelddeel* Voorwerp::alsBeeld() const {
   return nullptr;
 }
 
+const Streepjescode* Voorwerp::alsCode() const { return std::get_if<StreepjescodeDeel>(&deel_); }
+
+Streepjescode& Voorwerp::code() {
+  if (auto* c = std::get_if<StreepjescodeDeel>(&deel_)) return *c;
+  GeenDeel("only a barcode has a barcode");
+}
+const Streepjescode& Voorwerp::code() const { return const_cast<Voorwerp*>(this)->code(); }
+
 Tekstdeel& Voorwerp::tekst() {
   if (Tekstdeel* t = alsTekst()) return *t;
-  GeenDeel("a figure has no text");
+  GeenDeel("this kind has no text");
 }
 const Tekstdeel& Voorwerp::tekst() const { return const_cast<Voorwerp*>(this)->tekst(); }
 
 Cirkeldeel& Voorwerp::cirkel() {
   if (auto* t = std::get_if<TekstlijnDeel>(&deel_)) return *t;
   if (auto* r = std::get_if<RondeTekstDeel>(&deel_)) return *r;
-  GeenDeel("a figure has no circle");
+  GeenDeel("this kind has no circle");
 }
 const Cirkeldeel& Voorwerp::cirkel() const { return const_cast<Voorwerp*>(this)->cirkel(); }
 
 Beelddeel& Voorwerp::beeld() {
   if (const Beelddeel* b = alsBeeld()) return *const_cast<Beelddeel*>(b);
-  GeenDeel("a text line has no picture");
+  GeenDeel("this kind has no picture");
 }
 const Beelddeel& Voorwerp::beeld() const { return const_cast<Voorwerp*>(this)->beeld(); }
 

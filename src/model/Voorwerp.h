@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "model/Bool16.h"
+#include "model/Streepjescode.h"
 
 // The picture of an element: a raster (one bit, black on white, for figures
 // and round texts) or, for some pasted pictures, a vector picture. Pictures
@@ -36,7 +37,7 @@ struct Beeld {
 // single larger one is still drawn, and let go when another comes.
 inline constexpr qint64 kGetekendeBeeldenBudget = qint64(32) << 20;
 
-enum SoortVoorwerp : qint16 { Tekstlijn = 1, Figuur = 2, RondeTekst = 3 };
+enum SoortVoorwerp : qint16 { Tekstlijn = 1, Figuur = 2, RondeTekst = 3, Streepjescodevoorwerp = 4 };
 
 // The parts the kinds of element are made of.
 // The text and its font: text lines and round texts.
@@ -76,6 +77,9 @@ struct Beelddeel {
 struct TekstlijnDeel : Tekstdeel, Cirkeldeel {};
 struct FiguurDeel : Beelddeel {};
 struct RondeTekstDeel : Tekstdeel, Cirkeldeel, Beelddeel {};
+// A barcode is its description only: what it looks like follows from it
+// and the printer's dots, so nothing drawn is kept.
+struct StreepjescodeDeel : Streepjescode {};
 
 class Ontwerp;
 
@@ -111,6 +115,9 @@ struct Voorwerp {
   Tekstdeel* alsTekst();
   const Tekstdeel* alsTekst() const;
   const Beelddeel* alsBeeld() const;
+  Streepjescode& code();
+  const Streepjescode& code() const;
+  const Streepjescode* alsCode() const;
 
   // Stores the box; a width or height not above 0 becomes 1, in the
   // caller's variable too.
@@ -125,5 +132,5 @@ struct Voorwerp {
 
   qint16 soort_ = Tekstlijn;
   quint32 id_ = 0;
-  std::variant<TekstlijnDeel, FiguurDeel, RondeTekstDeel> deel_;
+  std::variant<TekstlijnDeel, FiguurDeel, RondeTekstDeel, StreepjescodeDeel> deel_;
 };

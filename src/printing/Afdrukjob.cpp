@@ -2,6 +2,7 @@
 
 #include <QIODevice>
 #include <algorithm>
+#include <utility>
 
 #include "model/Afronden.h"
 #include "printing/Sbpl.h"
@@ -93,9 +94,11 @@ Velgang::Stap Velgang::Volgende() {
 }
 
 Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const LabelBlok& label, QIODevice& uit,
-                          const Voortgang& voortgang) {
+                          const Voortgang& voortgang, QString* waarom) {
   Schrijver schrijf{uit};
   Velgang gang(o, stand);
+  bool onafdrukbaar = false;
+  QByteArray kop;
   // A failed write ends the walk there.
   for (Velgang::Stap s; !schrijf.fout && (s = gang.Volgende()) != Velgang::Stap::Einde;) {
     switch (s) {
@@ -103,9 +106,22 @@ Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const LabelB
         if (voortgang && voortgang(gang.nummer(), o.reeks.tot)) gang.Stop();
         break;
       case Velgang::Stap::Kop:
-        schrijf(sbpl::StartVel() + sbpl::Snelheid(o.PrintSpeed) + sbpl::Intensiteit(o.Intensity));
+        // Written with the sheet's first label, which always follows: a
+        // label that cannot be drawn then leaves no empty sheet begun.
+        kop = sbpl::StartVel() + sbpl::Snelheid(o.PrintSpeed) + sbpl::Intensiteit(o.Intensity);
         break;
-      case Velgang::Stap::Label: schrijf(label(gang.x(), gang.y(), gang.nummer())); break;
+      case Velgang::Stap::Label:
+        try {
+          QByteArray blok = label(gang.x(), gang.y(), gang.nummer());
+          if (!kop.isEmpty()) schrijf(std::exchange(kop, {}));
+          schrijf(blok);
+        } catch (const OnafdrukbaarEtiket& e) {
+          // Nothing of this label went out; the sheet ends as a stop ends it.
+          onafdrukbaar = true;
+          if (waarom) *waarom = e.melding;
+          gang.Stop();
+        }
+        break;
       case Velgang::Stap::VolVel: schrijf(sbpl::Aantal(gang.q()) + sbpl::EindeVel()); break;
       case Velgang::Stap::Einde: break;
     }
@@ -122,6 +138,7 @@ Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const LabelB
   }
   if (schrijf.fout) return Jobuitkomst::Schrijffout;
   stand = nieuw;
+  if (onafdrukbaar) return Jobuitkomst::Onafdrukbaar;
   return gang.gestopt() ? Jobuitkomst::Gestopt : Jobuitkomst::Klaar;
 }
 

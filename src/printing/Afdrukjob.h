@@ -1,6 +1,8 @@
 #pragma once
 #include <QByteArray>
+#include <QString>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 #include "model/EtiketFormaat.h"
@@ -36,7 +38,19 @@ using LabelBlok = std::function<QByteArray(float links, float boven, int nummer)
 // Called before every number of the series; true stops the job there.
 using Voortgang = std::function<bool(int nummer, int laatste)>;
 
-enum class Jobuitkomst { Klaar, Gestopt, Schrijffout };
+// Onafdrukbaar: a label could not be drawn (a barcode that does not fit its
+// box or whose data this copy makes invalid); the job stopped before it,
+// finishing the sheet as a stop does, and says why.
+enum class Jobuitkomst { Klaar, Gestopt, Schrijffout, Onafdrukbaar };
+
+// Thrown by a label block that cannot be printed; `melding` names the
+// element and says what is wrong, in words for the user.
+class OnafdrukbaarEtiket : public std::runtime_error {
+ public:
+  explicit OnafdrukbaarEtiket(QString tekst)
+      : std::runtime_error("label cannot be printed"), melding(std::move(tekst)) {}
+  QString melding;
+};
 
 // The walk of a job over its sheets, a step at a time: the numbers of the
 // series, the sheet headers, every label's place and the full sheets, in
@@ -79,9 +93,10 @@ class Velgang {
 // Runs the job onto the output: lays the copies out over the sheets,
 // groups identical sheets into one with a quantity, and in economy mode
 // leaves the last partly filled sheet open. The sheet state changes only
-// when everything was written.
+// when everything was written. A label block that throws OnafdrukbaarEtiket
+// stops the job there; its message goes to `waarom`.
 Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& opdracht, VelStand& stand, const LabelBlok& label, QIODevice& uit,
-                          const Voortgang& voortgang = {});
+                          const Voortgang& voortgang = {}, QString* waarom = nullptr);
 
 // What finishes a sheet held open: its quantity was never sent, so the
 // printer is told to print it once.

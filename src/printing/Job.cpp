@@ -6,10 +6,39 @@
 
 #include "printing/Raster.h"
 #include "printing/Sbpl.h"
+#include "printing/Tekenen.h"
 #include "printing/Werkploeg.h"
 #include "roundtext/RondeTekst.h"
 
 namespace {
+
+// The first barcode that could not be printed, checked as the job will
+// draw it: a barcode without codes as it is, a numbered one for the first
+// and the last number of the series.
+std::optional<QString> StreepjescodeBezwaar(const Ontwerp& o, const EtiketFormaat& f, int ppm, const Reeks& reeks) {
+  const Apparaat a{float(ppm), float(ppm), 0, 0};
+  const std::vector<int> nummers = reeks.Nummers();
+  int codes = 0;
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
+    const Voorwerp& v = o.voorwerp(i);
+    if (v.Soort() != Streepjescodevoorwerp) continue;
+    ++codes;
+    const QSize vak = FiguurRechthoek(v, f, a).size();
+    if (!HeeftCode(v.code().Gegevens)) {
+      if (const auto fout = StreepjescodeFout(v.code(), vak, ppm))
+        return StreepjescodeMelding(codes, std::nullopt, *fout);
+      continue;
+    }
+    if (nummers.empty()) continue;
+    for (int n : {nummers.front(), nummers.back()}) {
+      Streepjescode code = v.code();
+      code.Gegevens = VervangNummering(code.Gegevens, n, o.nummering);
+      if (const auto fout = StreepjescodeFout(code, vak, ppm)) return StreepjescodeMelding(codes, n, *fout);
+    }
+  }
+  return std::nullopt;
+}
+
 // Positions go to the printer as four digits.
 constexpr int kGrootstePositie = 9999;
 // More threads than this only cost memory: a canvas each.
@@ -35,10 +64,12 @@ std::variant<Job, QString> MaakJob(const JobGegevens& g) {
   if (GrootstePositie(o, job.puntenPerMm) > kGrootstePositie)
     return QStringLiteral("Een etiket van dit vel ligt verder dan %1 punten van het begin van de printer.")
         .arg(kGrootstePositie);
+  if (const auto bezwaar = StreepjescodeBezwaar(job.ontwerp, g.formaat, job.puntenPerMm, o.reeks)) return *bezwaar;
   return job;
 }
 
-Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voortgang& voortgang, int werkers) {
+Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voortgang& voortgang, int werkers,
+                    QString* waarom) {
   const Etiketdruk druk(job.ontwerp, job.opdracht.formaat, job.puntenPerMm, job.ontwerp.nummering,
                         [](Voorwerp& v) { MaakRondeTekst(v); });
   if (werkers <= 0) werkers = int(std::max(1u, std::thread::hardware_concurrency()));
@@ -48,11 +79,11 @@ Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voort
     Etiketdruk::Doek doek;
     return AfdrukkenSATO(
         job.opdracht, stand, [&](float x, float y, int n) { return druk.DrukEenExemplaarSATO(doek, x, y, n); }, uit,
-        voortgang);
+        voortgang, waarom);
   }
   Werkploeg ploeg(druk, job.opdracht, stand, werkers);
   return AfdrukkenSATO(
-      job.opdracht, stand, [&](float x, float y, int n) { return ploeg.Volgende(x, y, n); }, uit, voortgang);
+      job.opdracht, stand, [&](float x, float y, int n) { return ploeg.Volgende(x, y, n); }, uit, voortgang, waarom);
 }
 
 int TelVellen(const Job& job, const VelStand& stand) {

@@ -21,6 +21,7 @@ int ZoekCode(const QString& tekst, std::initializer_list<const char*> codes) {
 
 int ZoekCode(const Ontwerp& o, int index, std::initializer_list<const char*> codes) {
   const Voorwerp& v = o.voorwerp(index);
+  if (const Streepjescode* c = v.alsCode()) return ZoekCode(c->Gegevens, codes);
   if (v.Soort() != Tekstlijn && v.Soort() != RondeTekst) return 0;
   return ZoekCode(v.tekst().Tekst, codes);
 }

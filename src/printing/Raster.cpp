@@ -12,6 +12,7 @@
 #include "model/Afronden.h"
 #include "model/GetekendBeeld.h"
 #include "model/Ontwerp.h"
+#include "printing/Afdrukjob.h"
 #include "printing/Sbpl.h"
 #include "printing/Tekenen.h"
 
@@ -75,7 +76,29 @@ Voorwerp MetEigenTekening(Voorwerp v) {
   return v;
 }
 
+// A barcode's number among the barcodes of the design, for the message
+// that names it: the n-th in table order.
+std::map<quint32, int> CodeNummers(const Ontwerp& o) {
+  std::map<quint32, int> nummers;
+  int n = 0;
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
+    if (o.voorwerp(i).Soort() == Streepjescodevoorwerp) nummers[o.voorwerp(i).Id()] = ++n;
+  return nummers;
+}
+
+// Draws a barcode for the printer, or stops the job when it cannot be drawn.
+void TekenStreepjescodeOfStop(const Voorwerp& v, int codeNummer, std::optional<int> exemplaar, const EtiketFormaat& f,
+                              QPainter& p, const Apparaat& a) {
+  if (const auto fout = StreepjescodeOpDC(v, f, p, a))
+    throw OnafdrukbaarEtiket(StreepjescodeMelding(codeNummer, exemplaar, *fout));
+}
+
 }  // namespace
+
+QString StreepjescodeMelding(int codeNummer, std::optional<int> exemplaar, const QString& fout) {
+  if (exemplaar) return QStringLiteral("Streepjescode %1, exemplaar %2: %3").arg(codeNummer).arg(*exemplaar).arg(fout);
+  return QStringLiteral("Streepjescode %1: %2").arg(codeNummer).arg(fout);
+}
 
 LabelRaster::LabelRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm,
                          const Nummering& nummering, RondeTekstMaker maakRondeTekst)
@@ -121,10 +144,21 @@ const QImage& LabelRaster::Teken(float dX, float dY, int nummer) {
     }
   BeeldenVooruit tekenaars(std::move(vooruit));
   size_t k = 0;
+  int codes = 0;
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
     if (metVooruit[size_t(i)]) tekenaars.Bij(k++);
-    if (v.Soort() == Tekstlijn) {
+    if (v.Soort() == Streepjescodevoorwerp) {
+      ++codes;
+      const QString gegevens = VervangNummering(v.code().Gegevens, nummer, nummering_);
+      if (gegevens == v.code().Gegevens) {
+        TekenStreepjescodeOfStop(v, codes, std::nullopt, f, p, a);
+        continue;
+      }
+      Voorwerp kopie = v;
+      kopie.code().Gegevens = gegevens;
+      TekenStreepjescodeOfStop(kopie, codes, nummer, f, p, a);
+    } else if (v.Soort() == Tekstlijn) {
       const QString tekst = VervangNummering(v.tekst().Tekst, nummer, nummering_);
       if (tekst == v.tekst().Tekst) {
         TekstOpDC(v, f, p, a);
@@ -205,7 +239,8 @@ Etiketdruk::Etiketdruk(const Ontwerp& o, const EtiketFormaat& formaat, int punte
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
     const bool wisselt =
-        (v.Soort() == Tekstlijn || (v.Soort() == RondeTekst && maakRondeTekst_)) && HeeftCode(v.tekst().Tekst);
+        ((v.Soort() == Tekstlijn || (v.Soort() == RondeTekst && maakRondeTekst_)) && HeeftCode(v.tekst().Tekst)) ||
+        (v.Soort() == Streepjescodevoorwerp && HeeftCode(v.code().Gegevens));
     if (!wisselendGezien && !wisselt) {
       vast_.push_back(MetEigenTekening(v));
     } else if (naTekening || wisselt || IsTekening(v)) {
@@ -217,6 +252,13 @@ Etiketdruk::Etiketdruk(const Ontwerp& o, const EtiketFormaat& formaat, int punte
     }
   }
   alleenZwart_ = !naTekening;
+  codeNummers_ = CodeNummers(o);
+}
+
+void Etiketdruk::Teken(const Voorwerp& v, std::optional<int> nummer, QPainter& p, const Apparaat& a) const {
+  if (v.Soort() != Streepjescodevoorwerp) return TekenVoorwerpOpDC(v, formaat_, p, a);
+  const auto nr = codeNummers_.find(v.Id());
+  TekenStreepjescodeOfStop(v, nr == codeNummers_.end() ? 0 : nr->second, nummer, formaat_, p, a);
 }
 
 std::shared_ptr<const Etiketdruk::Laag> Etiketdruk::VasteLaag(float dX, float dY) const {
@@ -238,7 +280,7 @@ std::shared_ptr<const Etiketdruk::Laag> Etiketdruk::VasteLaag(float dX, float dY
     size_t k = 0;
     for (const Voorwerp& v : vast_) {
       if (const Beelddeel* b = v.alsBeeld(); b && b->Afbeelding && b->Afbeelding->teken) tekenaars.Bij(k++);
-      TekenVoorwerpOpDC(v, formaat_, p, a);
+      Teken(v, std::nullopt, p, a);
     }
   }
   int bpr = 0, rijen = 0;
@@ -249,6 +291,11 @@ std::shared_ptr<const Etiketdruk::Laag> Etiketdruk::VasteLaag(float dX, float dY
 
 Voorwerp Etiketdruk::VoorExemplaar(const Voorwerp& v, int nummer) const {
   // As LabelRaster::Teken makes an element's copy, step for step.
+  if (v.Soort() == Streepjescodevoorwerp) {
+    Voorwerp kopie = v;
+    kopie.code().Gegevens = VervangNummering(v.code().Gegevens, nummer, nummering_);
+    return kopie;
+  }
   if (v.Soort() != Tekstlijn && v.Soort() != RondeTekst) return v;
   const QString tekst = VervangNummering(v.tekst().Tekst, nummer, nummering_);
   if (tekst == v.tekst().Tekst || (v.Soort() == RondeTekst && !maakRondeTekst_)) return v;
@@ -307,7 +354,7 @@ QByteArray Etiketdruk::DrukEenExemplaarSATO(Doek& doek, float links, float boven
       }
     {
       QPainter p(&doek.beeld);
-      for (const Voorwerp& k : kopieen) TekenVoorwerpOpDC(k, formaat_, p, a);
+      for (const Voorwerp& k : kopieen) Teken(k, nummer, p, a);
     }
     for (const QRect& r : vakken) PakIn(doek.beeld, r, bits, bytesPerRij_);
   } else {
@@ -317,8 +364,7 @@ QByteArray Etiketdruk::DrukEenExemplaarSATO(Doek& doek, float links, float boven
     {
       QPainter p(&doek.beeld);
       const Apparaat a{float(ppm_), float(ppm_), dX, dY};
-      for (const Voorwerp& v : perExemplaar_)
-        TekenVoorwerpOpDC(MetEigenTekening(VoorExemplaar(v, nummer)), formaat_, p, a);
+      for (const Voorwerp& v : perExemplaar_) Teken(MetEigenTekening(VoorExemplaar(v, nummer)), nummer, p, a);
     }
     std::memset(bits, 0, size_t(grootte));
     PakIn(doek.beeld, QRect(QPoint(0, 0), maat_), bits, bytesPerRij_);

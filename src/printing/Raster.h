@@ -14,11 +14,19 @@
 #include "printing/Nummering.h"
 
 class Ontwerp;
+class QPainter;
+struct Apparaat;
+
+// The message a job stops with when a barcode cannot be printed: the
+// barcode's number among the design's barcodes, the copy when it is drawn
+// per copy, and what is wrong.
+QString StreepjescodeMelding(int codeNummer, std::optional<int> exemplaar, const QString& fout);
 
 // Renders one copy of the label at the printer's resolution and encodes it
 // as a label block: position and one binary graphic. The design is only
 // read: a copy's numbers go into temporary copies of its elements. Every
-// element is drawn for every copy, in table order.
+// element is drawn for every copy, in table order. A barcode that cannot be
+// drawn throws OnafdrukbaarEtiket.
 class LabelRaster {
  public:
   // Rebuilds a round text's picture after its text changed.
@@ -86,6 +94,9 @@ class Etiketdruk {
   // The element as copy n draws it: its codes replaced, a round text's
   // picture made for its text, with the circle's centre where it was.
   Voorwerp VoorExemplaar(const Voorwerp& v, int nummer) const;
+  // Draws one element of copy `nummer` (nothing: the fixed layer); a
+  // barcode that cannot be drawn throws OnafdrukbaarEtiket.
+  void Teken(const Voorwerp& v, std::optional<int> nummer, QPainter& p, const Apparaat& a) const;
 
   EtiketFormaat formaat_;
   int ppm_;
@@ -94,6 +105,7 @@ class Etiketdruk {
   std::vector<Voorwerp> vast_;          // drawn once per shift, in table order
   std::vector<Voorwerp> perExemplaar_;  // drawn on every copy, in table order
   bool alleenZwart_ = true;
+  std::map<quint32, int> codeNummers_;  // a barcode's number among the barcodes, by identity
   QSize maat_;
   int bytesPerRij_ = 0, rijen_ = 0;
   mutable std::mutex mutex_;

@@ -3,10 +3,12 @@
 #include <QPainter>
 #include <cmath>
 
+#include "barcodes/TekenStreepjescode.h"
 #include "model/Afronden.h"
 #include "model/GetekendBeeld.h"
 #include "platform/CellFont.h"
 #include "platform/Cp1252.h"
+#include "printing/Nummering.h"
 #include "printing/Uitrekken.h"
 
 namespace {
@@ -52,6 +54,35 @@ bool ZwartInBeeld(QPainter& hdc, const QRect& r, const QImage& raster, const QRe
   const QPoint verschuiving(int(t.dx()), int(t.dy()));
   const QRegion gebied = hdc.hasClipping() ? hdc.clipRegion().translated(verschuiving) : QRegion(beeld.rect());
   return RekZwartIn(beeld, r.translated(verschuiving), gebied, raster, bron);
+}
+
+// The human-readable line under a barcode: each piece centred in its box,
+// at the box's height as cell, smaller when the piece would not fit across.
+// Drawn as outlines without antialiasing, as text lines are.
+void StreepjescodeTekst(const std::vector<TekstDeel>& delen, QPainter& hdc, QPoint hoek) {
+  static const QString kLettertype = QStringLiteral("DejaVu Sans Mono");
+  hdc.save();
+  hdc.setRenderHint(QPainter::Antialiasing, false);
+  hdc.setPen(Qt::NoPen);
+  hdc.setBrush(Qt::black);
+  for (const TekstDeel& d : delen) {
+    const QRect vak = d.Vak.translated(hoek);
+    if (vak.isEmpty() || d.Tekst.isEmpty()) continue;
+    double cel = vak.height();
+    platform::CellFont font({kLettertype}, cel);
+    if (!font.isValid()) continue;
+    const double breedte = font.width(d.Tekst);
+    if (breedte > vak.width()) {
+      cel = std::floor(cel * vak.width() / breedte);
+      if (cel < 1) continue;
+      font = platform::CellFont({kLettertype}, cel);
+      if (!font.isValid()) continue;
+    }
+    const double x = vak.left() + (vak.width() - font.width(d.Tekst)) / 2;
+    const double y = vak.top() + (vak.height() - cel) / 2 + font.ascent();
+    hdc.drawPath(font.path(d.Tekst, QPointF(x, y)));
+  }
+  hdc.restore();
 }
 
 }  // namespace
@@ -130,11 +161,58 @@ void FiguurOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const 
   hdc.restore();
 }
 
+std::optional<QString> StreepjescodeFout(const Streepjescode& code, QSize vak, int ppm) {
+  const StreepjescodeTekening t = TekenStreepjescode(code, vak, ppm);
+  if (t.uitkomst == StreepjescodeTekening::Uitkomst::Getekend) return std::nullopt;
+  return t.Fout;
+}
+
+std::optional<QString> StreepjescodeOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {
+  const QRect r = FiguurRechthoek(v, f, a);
+  const bool printer = a.PrinterPuntenPerMm <= 0;
+  const int ppm = printer ? RondAf(a.PixelsPerMMx) : a.PrinterPuntenPerMm;
+  // On another device the symbol is laid out in the printer's dots for the
+  // element's box and then scaled onto the device's box.
+  const QSize vak = printer ? r.size() : QSize(RondAf(v.Breedte * ppm), RondAf(v.Hoogte * ppm));
+  // The screen shows a numbered code as its first copy without a list
+  // would print it: the numbering's own values are not part of the design's
+  // picture, and codes kept as they are would show a symbol never printed.
+  Streepjescode code = v.code();
+  if (!printer) code.Gegevens = VervangNummering(code.Gegevens, 1, Nummering{});
+  const StreepjescodeTekening t = TekenStreepjescode(code, vak.expandedTo(QSize(0, 0)), std::max(1, ppm));
+  if (t.uitkomst != StreepjescodeTekening::Uitkomst::Getekend) return t.Fout;
+  if (printer) {
+    // Black added to what is there, as figures are.
+    if (!ZwartInBeeld(hdc, r, t.Beeld, t.Beeld.rect())) {
+      hdc.save();
+      hdc.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+      hdc.drawImage(r.topLeft(), t.Beeld.convertToFormat(QImage::Format_RGB32));
+      hdc.restore();
+    }
+    StreepjescodeTekst(t.indeling.TekstDelen, hdc, r.topLeft());
+    return std::nullopt;
+  }
+  if (r.isEmpty()) return std::nullopt;
+  QImage symbool = t.Beeld.convertToFormat(QImage::Format_RGB32);
+  {
+    QPainter p(&symbool);
+    StreepjescodeTekst(t.indeling.TekstDelen, p, QPoint(0, 0));
+  }
+  hdc.save();
+  hdc.setRenderHint(QPainter::SmoothPixmapTransform);
+  hdc.setCompositionMode(QPainter::CompositionMode_Multiply);
+  hdc.drawImage(r, symbool);
+  hdc.restore();
+  return std::nullopt;
+}
+
 void TekenVoorwerpOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {
   if (v.Soort() == Tekstlijn)
     TekstOpDC(v, f, hdc, a);
   else if (v.Soort() == Figuur || v.Soort() == RondeTekst)
     FiguurOpDC(v, f, hdc, a);
+  else if (v.Soort() == Streepjescodevoorwerp)
+    StreepjescodeOpDC(v, f, hdc, a);
 }
 
 void TekenVoorwerpenOpDC(const Ontwerp& o, const std::vector<int>& indexen, const EtiketFormaat& f, QPainter& hdc,

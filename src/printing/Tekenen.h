@@ -1,5 +1,7 @@
 #pragma once
 #include <QRect>
+#include <QString>
+#include <optional>
 #include <vector>
 
 #include "model/EtiketFormaat.h"
@@ -17,6 +19,11 @@ struct Apparaat {
   float PixelsPerMMy = 1;
   float dX = 0;
   float dY = 0;
+  // The printer's dots per mm a barcode is laid out in, every module a whole
+  // number of them; the symbol is then scaled onto this device, as the
+  // screen shows it. 0: this device is that printer, at PixelsPerMMx dots
+  // per mm.
+  int PrinterPuntenPerMm = 0;
 };
 
 // The text rectangle of element v on the device.
@@ -30,9 +37,19 @@ void TekstOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const A
 // One figure or round-text picture: its source rectangle stretched onto the
 // box and combined with AND, so overlapping figures add up.
 void FiguurOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a);
+// One barcode, its data as the element holds it (for the printer, with the
+// copy's numbering codes already replaced; another device shows "[#]" as 1
+// and list codes as empty): the symbol with its quiet zones inside the box,
+// and below a linear code its human-readable line. Nothing is drawn when the data
+// cannot be encoded or the symbol does not fit even with modules of one
+// dot; the reason comes back, for the caller to name the element.
+std::optional<QString> StreepjescodeOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a);
+// What StreepjescodeOpDC would refuse to draw at the printer's resolution,
+// for a box of `vak` dots: the reason, or nothing.
+std::optional<QString> StreepjescodeFout(const Streepjescode& code, QSize vak, int puntenPerMm);
 // Every text line of the design, in table order.
 void TekenOpDC(const Ontwerp& o, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a);
-// One element of any kind.
+// One element of any kind; a barcode that cannot be drawn is left out.
 void TekenVoorwerpOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a);
 // The elements of the given indexes, in that order, as TekenVoorwerpOpDC
 // draws them; the pictures drawn on demand among them are drawn ahead on

@@ -26,15 +26,17 @@ TEST(Ontwerptype, KnownByItsNameInEitherCaseAndByTheFirstBytesOfEveryVersion) {
         << naam;
   EXPECT_NE(db.mimeTypeForFile(tmp.path(QStringLiteral("etiket.vlox")), QMimeDatabase::MatchExtension).name(), ontwerp);
 
-  // Without a telling name, the magic number of either version decides.
+  // Without a telling name, the magic number of any version decides.
   const QByteArray staart(
       "\x07\x00"
       "89 x 36",
       9);
   const QString versie1 = tmp.write(QStringLiteral("versie1"), QByteArray("US\0\0", 4) + staart);
   const QString versie2 = tmp.write(QStringLiteral("versie2"), QByteArray("VS\0\0", 4) + staart);
+  const QString versie4 = tmp.write(QStringLiteral("versie4"), QByteArray("WS\0\0", 4) + staart);
   const QString anders = tmp.write(QStringLiteral("anders"), QByteArray("UV\0\0", 4) + staart);
   EXPECT_EQ(db.mimeTypeForFile(versie1, QMimeDatabase::MatchContent).name(), ontwerp);
   EXPECT_EQ(db.mimeTypeForFile(versie2, QMimeDatabase::MatchContent).name(), ontwerp);
+  EXPECT_EQ(db.mimeTypeForFile(versie4, QMimeDatabase::MatchContent).name(), ontwerp);
   EXPECT_NE(db.mimeTypeForFile(anders, QMimeDatabase::MatchContent).name(), ontwerp);
 }

@@ -11,6 +11,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 cmake --install "$build" --prefix "$tmp/eerst" >/dev/null
 for f in bin/vellora bin/vellora-print libexec/vellora/PrintFile \
          share/vellora/all.eft share/vellora/examples/Adresetiket.VLO \
+         share/vellora/examples/Verzendetiket.VLO share/vellora/examples/Schapkaartjes.VLO \
          share/applications/vellora.desktop share/metainfo/nl.vellora.vellora.metainfo.xml \
          share/mime/packages/vellora.xml share/icons/hicolor/scalable/apps/vellora.svg \
          share/icons/hicolor/16x16/apps/vellora.png share/icons/hicolor/48x48/apps/vellora.png \
@@ -39,6 +40,12 @@ voorbeeld="$tmp/verhuisd/share/vellora/examples/Adresetiket.VLO"
 "$build/bin/vellora-print" -q --from 7 --to 9 --catalog "$build/bin/all.eft" -o "$tmp/bouw.prn" "$voorbeeld"
 cmp -s "$tmp/geinstalleerd.prn" "$tmp/bouw.prn" || fail "the moved tree prints another stream"
 [ "$(grep -c $'\x1bZ' "$tmp/geinstalleerd.prn")" -ge 1 ] || fail "no sheet in the stream"
+# Barcodes too, encoded by the installed program.
+codes="$tmp/verhuisd/share/vellora/examples/Verzendetiket.VLO"
+(cd "$tmp" && "$tmp/verhuisd/bin/vellora-print" -q --from 7 --to 9 -o "$tmp/codes-geinstalleerd.prn" "$codes") ||
+  fail "the moved tree does not print barcodes"
+"$build/bin/vellora-print" -q --from 7 --to 9 --catalog "$build/bin/all.eft" -o "$tmp/codes-bouw.prn" "$codes"
+cmp -s "$tmp/codes-geinstalleerd.prn" "$tmp/codes-bouw.prn" || fail "the moved tree prints other barcodes"
 # Asked for help or its version, the editor needs no display.
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$tmp/verhuisd/bin/vellora" --version)" = "vellora 4.0" ] ||
   fail "vellora --version"

@@ -286,3 +286,24 @@ TEST(DrukJob, APreviewsWorthOfSheetsDrawnAheadStopsAtItsLastSheet) {
   EXPECT_EQ(sbpl::Lees(ref.stroom).vellen.size(), 3u);
   for (int werkers : {1, 2, 4}) ZelfdeAls(Gedrukt(job, {}, werkers), ref, werkers);
 }
+
+TEST(DrukJob, BarcodesFixedAndNumberedOverTextAndPicturesAreTheSinglePassStream) {
+  // A fixed EAN-13 under a picture, a numbered Code 128 over a text, a
+  // numbered QR Code beside them, at both resolutions and over sheets.
+  Ontwerp o = Gemengd();
+  const auto code = [&](StreepjescodeSoort soort, const char* gegevens, float l, float b, float br, float h) {
+    const int i = o.NieuwVoorwerp(Streepjescodevoorwerp);
+    o.voorwerp(i).code().Soort = soort;
+    o.voorwerp(i).code().Gegevens = QString::fromLatin1(gegevens);
+    o.PlaatsVoorwerp(i, l, b, br, h);
+  };
+  code(StreepjescodeSoort::Ean13, "590123412345", -29, -14, 30, 14);
+  code(StreepjescodeSoort::Code128, "NR-[#]", -10, 2, 28, 10);
+  code(StreepjescodeSoort::QrCode, "https://vellora.example/[#]", 18, -14, 11, 11);
+  for (int ppm : {8, 12}) {
+    SCOPED_TRACE(ppm);
+    const Job job = MaakJobVan(o, Vel(60, 30, 2, 2), ppm, 2, {1, 5, 1});
+    ASSERT_EQ(Referentie(job, {}).u, Jobuitkomst::Klaar);
+    AlsEenDoorgang(job);
+  }
+}

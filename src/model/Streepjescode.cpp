@@ -1,4 +1,4 @@
-#include "barcodes/Streepjescode.h"
+#include "model/Streepjescode.h"
 
 QString SoortNaam(StreepjescodeSoort soort) {
   switch (soort) {

@@ -1,0 +1,96 @@
+#include "Voorbeelden.h"
+
+#include "files/BewaarEtiket.h"
+#include "printing/StreepjescodeOpdrachten.h"
+
+namespace {
+
+// The sizes are taken at the finer printer: a box sized for 12 dots per mm
+// also holds the symbol at 8, with narrower modules.
+constexpr int kPpm = 12;
+
+void Tekst(Ontwerp& o, const QString& tekst, qint16 punten, bool vet, float links, float boven, float breedte,
+           qint16 uitlijning = 0) {
+  const int i = o.NieuwVoorwerp(Tekstlijn);
+  Tekstdeel& t = o.voorwerp(i).tekst();
+  t.Tekst = tekst;
+  t.Lettergrootte = punten;
+  t.Lettertype = QStringLiteral("DejaVu Sans");
+  t.Vet = vet;
+  t.Uitlijning = uitlijning;
+  float hoogte = float(punten) / 72.0f * 25.4f;
+  o.PlaatsVoorwerp(i, links, boven, breedte, hoogte);
+}
+
+// A linear code in the box its symbol wants, `hoogte` mm high, its top-left
+// corner at (links, boven).
+void Code(Ontwerp& o, StreepjescodeSoort soort, const QString& gegevens, float links, float boven, float hoogte) {
+  Streepjescode c;
+  c.Soort = soort;
+  c.Gegevens = gegevens;
+  c.Hoogte = hoogte;
+  const int i = NieuweStreepjescode(o, c, kPpm);
+  float breedte = o.voorwerp(i).Breedte, h = o.voorwerp(i).Hoogte;
+  o.PlaatsVoorwerp(i, links, boven, breedte, h);
+}
+
+// A two-dimensional code in a square box of `zijde` mm: its modules as wide as fits.
+void Code2D(Ontwerp& o, StreepjescodeSoort soort, const QString& gegevens, float links, float boven, float zijde) {
+  Streepjescode c;
+  c.Soort = soort;
+  c.Gegevens = gegevens;
+  const int i = NieuweStreepjescode(o, c, kPpm);
+  float breedte = zijde, hoogte = zijde;
+  o.PlaatsVoorwerp(i, links, boven, breedte, hoogte);
+}
+
+Voorbeeld Maak(const FormatenTabel& formaten, const char* bestand, const char* formaat) {
+  Voorbeeld v{QString::fromLatin1(bestand), QString::fromUtf8(formaat), {}};
+  v.ontwerp.HuidigFormaat = qint16(formaten.ZoekFormaat(v.Formaat));
+  return v;
+}
+
+}  // namespace
+
+QByteArray Voorbeeld::Bytes() const { return EtiketBytes(BewaarVersie(ontwerp, 0), ontwerp, Formaat); }
+
+std::vector<Voorbeeld> Voorbeelden(const FormatenTabel& formaten) {
+  std::vector<Voorbeeld> uit;
+
+  // A product label, 60 x 40: name, weight and price above an EAN-13.
+  Voorbeeld product = Maak(formaten, "Productetiket.VLO", "60 x 40");
+  Tekst(product.ontwerp, QStringLiteral("Boerenkaas belegen"), 11, true, -28, -18, 56);
+  Tekst(product.ontwerp, QStringLiteral("500 g"), 9, false, -28, -12.5f, 26);
+  Tekst(product.ontwerp, QStringLiteral("€ 6,95"), 11, true, 2, -13, 26, 1);
+  Code(product.ontwerp, StreepjescodeSoort::Ean13, QStringLiteral("871234567890"), -19, -6, 22);
+  uit.push_back(std::move(product));
+
+  // A shipping label, 100 x 150: addresses, a numbered Code 128 and a QR Code to follow the parcel.
+  Voorbeeld verzend = Maak(formaten, "Verzendetiket.VLO", "100 x 150 verzend");
+  Tekst(verzend.ontwerp, QStringLiteral("Van: Kaashandel De Waag, Markt 1, 1441 BK Purmerend"), 8, false, -46, -70, 92);
+  Tekst(verzend.ontwerp, QStringLiteral("Aan:"), 10, true, -46, -60, 92);
+  Tekst(verzend.ontwerp, QStringLiteral("Mevrouw J. de Vries"), 14, false, -46, -54, 92);
+  Tekst(verzend.ontwerp, QStringLiteral("Lindelaan 12"), 14, false, -46, -47, 92);
+  Tekst(verzend.ontwerp, QStringLiteral("9712 AB  GRONINGEN"), 14, true, -46, -40, 92);
+  Tekst(verzend.ontwerp, QStringLiteral("Zending [#]"), 12, true, -46, -25, 92);
+  Code(verzend.ontwerp, StreepjescodeSoort::Code128, QStringLiteral("VZ2026[#]NL"), -46, -17, 25);
+  Code2D(verzend.ontwerp, StreepjescodeSoort::QrCode, QStringLiteral("https://vellora.example/zending/[#]"), -46, 20,
+         30);
+  Tekst(verzend.ontwerp, QStringLiteral("Volg uw zending"), 10, false, -12, 33, 56);
+  uit.push_back(std::move(verzend));
+
+  // An asset tag, 50 x 30: owner, number and a numbered Data Matrix.
+  Voorbeeld inventaris = Maak(formaten, "Inventarislabel.VLO", "50 x 30");
+  Tekst(inventaris.ontwerp, QStringLiteral("Eigendom van"), 8, false, -23, -12, 30);
+  Tekst(inventaris.ontwerp, QStringLiteral("Gemeente Purmerend"), 8, true, -23, -7, 30);
+  Tekst(inventaris.ontwerp, QStringLiteral("Nr. INV-[#]"), 10, true, -23, 2, 30);
+  Code2D(inventaris.ontwerp, StreepjescodeSoort::DataMatrix, QStringLiteral("INV-[#]"), 9, -8, 14);
+  uit.push_back(std::move(inventaris));
+
+  // A sheet of 2 x 3 labels of 50 x 30: each label a numbered article with its Code 128.
+  Voorbeeld vel = Maak(formaten, "Schapkaartjes.VLO", "2 x 3 x 50 x 30 vel");
+  Tekst(vel.ontwerp, QStringLiteral("Artikel [#]"), 10, true, -23, -13, 46, 2);
+  Code(vel.ontwerp, StreepjescodeSoort::Code128, QStringLiteral("ART-[#]"), -20, -7, 18);
+  uit.push_back(std::move(vel));
+  return uit;
+}
