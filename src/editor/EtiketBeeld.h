@@ -93,6 +93,7 @@ class EtiketBeeld {
   // The printer resolution barcodes are shown at (8 or 12 dots per mm): the
   // screen shows the symbol that printer gets. Repaint after changing it.
   void ZetPrinterPuntenPerMm(int puntenPerMm) { printerPuntenPerMm_ = puntenPerMm; }
+  int PrinterPuntenPerMm() const { return printerPuntenPerMm_; }
   const SchermSchaal& Schaal() const { return b_.Schaal; }
   // The pixel rectangle an element's drawing can touch on screen.
   QRect PixelRechthoek(const Voorwerp& v) const;

@@ -4,28 +4,32 @@
 
 AchtergrondJob::AchtergrondJob(Job job, VelStand stand, QIODevice& uit, QObject* parent) : QObject(parent) {
   draad_ = std::thread([this, job = std::move(job), stand, &uit]() mutable {
-    const Jobuitkomst uitkomst = DrukJob(job, stand, uit, [this](int nummer, int laatste) {
-      nummer_ = nummer;
-      laatste_ = laatste;
-      ++begonnen_;
-      // One update on its way at a time; it shows the latest number when it arrives.
-      if (!gemeld_.exchange(true))
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-              gemeld_ = false;
-              emit Voortgang(nummer_, laatste_, begonnen_);
-            },
-            Qt::QueuedConnection);
-      return stoppen_.load();
-    });
+    QString waarom;
+    const Jobuitkomst uitkomst = DrukJob(
+        job, stand, uit,
+        [this](int nummer, int laatste) {
+          nummer_ = nummer;
+          laatste_ = laatste;
+          ++begonnen_;
+          // One update on its way at a time; it shows the latest number when it arrives.
+          if (!gemeld_.exchange(true))
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                  gemeld_ = false;
+                  emit Voortgang(nummer_, laatste_, begonnen_);
+                },
+                Qt::QueuedConnection);
+          return stoppen_.load();
+        },
+        0, &waarom);
     // The last bytes still buffered go out here: a slow printer must not
     // hold up the window when it closes the channel.
     if (auto* bestand = qobject_cast<QFileDevice*>(&uit)) bestand->flush();
     // Dropped unread when this object goes first: its destructor is then
     // the one waiting here.
     QMetaObject::invokeMethod(
-        this, [this, uitkomst, stand] { emit Klaar(uitkomst, stand); }, Qt::QueuedConnection);
+        this, [this, uitkomst, stand, waarom] { emit Klaar(uitkomst, stand, waarom); }, Qt::QueuedConnection);
   });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <QString>
 #include <atomic>
 #include <thread>
 
@@ -26,7 +27,8 @@ class AchtergrondJob : public QObject {
   // so a fast job never floods its event queue.
   // `begonnen`: how many numbers of the series the job has begun.
   void Voortgang(int nummer, int laatste, int begonnen);
-  void Klaar(Jobuitkomst uitkomst, VelStand stand);
+  // `waarom`: why a label could not be printed (Onafdrukbaar).
+  void Klaar(Jobuitkomst uitkomst, VelStand stand, QString waarom);
 
  private:
   std::atomic<bool> stoppen_{false};

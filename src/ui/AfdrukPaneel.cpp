@@ -147,7 +147,7 @@ std::optional<Job> AfdrukPaneel::MaakJobUitVenster() {
 }
 
 void AfdrukPaneel::StartJob(Job job, QIODevice& uit, const QString& wat,
-                            std::function<void(Jobuitkomst, const VelStand&)> klaar) {
+                            std::function<void(Jobuitkomst, const VelStand&, const QString&)> klaar) {
   if (!frmAfdrukken_) {
     frmAfdrukken_ = std::make_unique<AfdrukVoortgang>(window());
     connect(frmAfdrukken_.get(), &AfdrukVoortgang::Stoppen, this, &AfdrukPaneel::StopJob);
@@ -157,13 +157,13 @@ void AfdrukPaneel::StartJob(Job job, QIODevice& uit, const QString& wat,
   ZetBezig(true);
   loper_ = new AchtergrondJob(std::move(job), velStand_, uit, this);
   connect(loper_, &AchtergrondJob::Voortgang, frmAfdrukken_.get(), &AfdrukVoortgang::Toon);
-  connect(loper_, &AchtergrondJob::Klaar, this, [this, klaar](Jobuitkomst uitkomst, VelStand stand) {
+  connect(loper_, &AchtergrondJob::Klaar, this, [this, klaar](Jobuitkomst uitkomst, VelStand stand, QString waarom) {
     frmAfdrukken_->hide();
     // Its thread has ended; the object goes once this signal is over.
     loper_->deleteLater();
     loper_ = nullptr;
     window()->unsetCursor();
-    klaar(uitkomst, stand);
+    klaar(uitkomst, stand, waarom);
     ZetBezig(false);
   });
 }
@@ -199,10 +199,12 @@ void AfdrukPaneel::AfdrukkenSATO() {
     return;
   }
   StartJob(std::move(*job), *uit_, QString(),
-           [this](Jobuitkomst uitkomst, const VelStand& stand) { AfdrukKlaar(uitkomst, stand); });
+           [this](Jobuitkomst uitkomst, const VelStand& stand, const QString& waarom) {
+             AfdrukKlaar(uitkomst, stand, waarom);
+           });
 }
 
-void AfdrukPaneel::AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand) {
+void AfdrukPaneel::AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand, const QString& waarom) {
   const std::unique_ptr<QFile> uit = std::move(uit_);
   uit->close();
   if (uitkomst == Jobuitkomst::Schrijffout || uit->error() != QFileDevice::NoError) {
@@ -214,6 +216,8 @@ void AfdrukPaneel::AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand) {
   velStand_ = stand;
   ZetLedSpaarstand();
   NaDeJob(kanaal_, instellingen_, omgeving_.programmaMap, omgeving_.processen);
+  // The labels before it went out, their sheet closed; the rest did not.
+  if (uitkomst == Jobuitkomst::Onafdrukbaar) Fout(waarom);
 }
 
 void AfdrukPaneel::mnuAfdrukvoorbeeld_Click() {
@@ -231,9 +235,13 @@ void AfdrukPaneel::mnuAfdrukvoorbeeld_Click() {
   // The job gets a copy of the sheet state and its new state is dropped:
   // a preview leaves economy mode where it was.
   StartJob(std::move(*job), *voorbeeld_, QStringLiteral("Het afdrukvoorbeeld wordt gemaakt."),
-           [this, totaal, papier](Jobuitkomst, const VelStand&) {
+           [this, totaal, papier](Jobuitkomst uitkomst, const VelStand&, const QString& waarom) {
              const std::unique_ptr<QBuffer> stroom = std::move(voorbeeld_);
              if (gestopt_) return;
+             if (uitkomst == Jobuitkomst::Onafdrukbaar) {
+               Fout(waarom);
+               return;
+             }
              const sbpl::Lezing lezing = sbpl::Lees(stroom->data());
              std::vector<QImage> vellen;
              std::vector<int> aantallen;
@@ -290,6 +298,13 @@ void AfdrukPaneel::mnuSpaarstand_Click() {
     }
   }
   ZetLedSpaarstand();
+}
+
+QString AfdrukPaneel::KiesNummeringCode() {
+  if (!nummeringDialoog_)
+    nummeringDialoog_ =
+        std::make_unique<NummeringDialoog>(nummering(), omgeving_.meldingen, omgeving_.bestanden, window());
+  return nummeringDialoog_->Kies();
 }
 
 void AfdrukPaneel::cmdNummering_Click() {

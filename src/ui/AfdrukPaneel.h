@@ -45,6 +45,9 @@ class AfdrukPaneel : public QGroupBox {
   void AfsluitenJobSATO();
   void mnuSpaarstand_Click();
   void cmdNummering_Click();
+  // The numbering dialog, for a field other than the line box: the code
+  // chosen ("[#]", "[A]", ...), or an empty text.
+  QString KiesNummeringCode();
   void mnuPrinterinstelling_Click();
   void mnuVerschuivenAfdruk_Click();
   void ZetLedSpaarstand();
@@ -79,8 +82,9 @@ class AfdrukPaneel : public QGroupBox {
   std::optional<Job> MaakJobUitVenster();
   // Runs the job onto the output on its own thread; `klaar` gets its
   // outcome and new sheet state on this thread.
-  void StartJob(Job job, QIODevice& uit, const QString& wat, std::function<void(Jobuitkomst, const VelStand&)> klaar);
-  void AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand);
+  void StartJob(Job job, QIODevice& uit, const QString& wat,
+                std::function<void(Jobuitkomst, const VelStand&, const QString&)> klaar);
+  void AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand, const QString& waarom);
   void ZetBezig(bool bezig);
   void Fout(const QString& tekst);
 

@@ -34,6 +34,7 @@
 #include "ui/FormaatDialoog.h"
 #include "ui/RecenteBestanden.h"
 #include "ui/TekstPaneel.h"
+#include "ui/frmStreepjescode.h"
 
 namespace {
 // The width of the column of frames on the right.
@@ -151,6 +152,9 @@ void Etiket::MaakMenus() {
   mnuGalerij0_ = Menuregel(mnuBestandInvoegen2_, "mnuGalerij0", QStringLiteral("Gallerij"), true);
   mnuGalerijen_ = Menuregel(figuur, "mnuGalerijen", QStringLiteral("&Galerijen"), true);
   figuur->addSeparator();
+  QAction* code = Menuregel(figuur, "mnuStreepjescodeToevoegen", QStringLiteral("Streepjescode toevoegen ..."), true);
+  connect(code, &QAction::triggered, this, [this] { Opdracht([this] { mnuStreepjescodeToevoegen_Click(); }); });
+  figuur->addSeparator();
   mnuScannerSelecteren_ = Menuregel(figuur, "mnuScannerSelecteren", QStringLiteral("&Scanner selecteren ..."), true);
   mnuAfbeeldingscannen_ = Menuregel(figuur, "mnuAfbeeldingscannen", QStringLiteral("&Afbeelding Scannen ..."), true);
 
@@ -216,6 +220,13 @@ void Etiket::MaakBesturing() {
   afdruk_->ZetMenus(mnuAfdrukken_, mnuSpaarstand_, mnuAfdrukvoorbeeld_);
   connect(afdruk_, &AfdrukPaneel::BezigVeranderd, this, &Etiket::ZetAfdrukBezig);
   connect(afdruk_, &AfdrukPaneel::InstellingenVeranderd, this, &Etiket::BewaarInstellingen);
+  // Barcodes are laid out in the printer's dots: the screen follows the model.
+  connect(afdruk_, &AfdrukPaneel::InstellingenVeranderd, this, &Etiket::ZetPrinterPunten);
+  connect(pictEtiket_, &EtiketPlaatje::DubbelKlik, this, [this] {
+    const int i = bewerking().GeselecteerdVoorwerp();
+    if (bewerking().AantalGeselecteerd() == 1 && ontwerp().voorwerp(i).Soort() == Streepjescodevoorwerp)
+      Opdracht([this, i] { WijzigStreepjescode(i); });
+  });
   connect(afdruk_, &AfdrukPaneel::VerschuivingVeranderd, this, &Etiket::ToonAfdrukbaarGebied);
 
   // The menu entries whose commands live in the parts.

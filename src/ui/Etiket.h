@@ -58,6 +58,7 @@ struct EtiketOpties {
 // each own their controls and behaviour. The editor core beneath them holds
 // the design, its one change path and the undo history.
 class RecenteBestanden;
+class frmStreepjescode;
 
 class Etiket : public QMainWindow {
   Q_OBJECT
@@ -122,6 +123,13 @@ class Etiket : public QMainWindow {
   bool LeesEtiketIn(const QString& fn);
   bool BewaarEtiketAls(const QString& fn, qint16 bestType);
   void cmdKiezen_Click();
+
+  // Barcodes: a new one through the dialog, a selected one changed.
+  void mnuStreepjescodeToevoegen_Click();
+  void WijzigStreepjescode(int index);
+  // The printer's dots per mm, in which the screen lays barcodes out.
+  int PrinterPuntenPerMm() const { return instellingen_.Printer == 1 ? 8 : 12; }
+  void ZetPrinterPunten();
 
   // Settings kept between runs.
   void LeesInstellingen();
@@ -198,6 +206,7 @@ class Etiket : public QMainWindow {
   QPushButton* cmdKiezen_ = nullptr;
 
   std::unique_ptr<RecenteBestanden> recent_;
+  std::unique_ptr<frmStreepjescode> frmStreepjescode_;
   QAction* mnuNieuwEtiket_ = nullptr;
   QAction* mnuOpenen_ = nullptr;
   QAction* mnuOpslaan_ = nullptr;

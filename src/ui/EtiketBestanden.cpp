@@ -10,6 +10,7 @@
 #include "editor/Wijziging.h"
 #include "files/Bestandsnaam.h"
 #include "files/BewaarEtiket.h"
+#include "files/EtiketBestand.h"
 #include "files/EtiketToepassen.h"
 #include "files/Herstelkopie.h"
 #include "files/LeesEtiket.h"
@@ -30,10 +31,15 @@ namespace {
 const QString kOpenFilters = QStringLiteral("Vellora (*.VLO *.vlo);;Alle bestanden (*)");
 const QString kVersie1 = QStringLiteral("Vellora 2.1 (*.VLO *.vlo)");
 const QString kVersie2 = QStringLiteral("Vellora 3.0 (*.VLO *.vlo)");
+const QString kVersie4 = QStringLiteral("Vellora 4.0 (*.VLO *.vlo)");
 
 const QString kVersieVraag = QStringLiteral(
     "Dit ontwerp bevat ronde tekst of bijgesneden figuren. Die kunnen in een bestand van Vellora 2.1 niet bewaard "
     "worden. Bewaren als Vellora 3.0?");
+
+const QString kCodeVraag = QStringLiteral(
+    "Dit ontwerp bevat streepjescodes. Die kunnen in een bestand van Vellora %1 niet bewaard worden. Bewaren als "
+    "Vellora 4.0?");
 
 QString OntwerpNoemer(const QString& bestandsnaam) {
   return bestandsnaam.isEmpty() ? QStringLiteral("het nieuwe ontwerp") : ZonderPad(bestandsnaam);
@@ -215,7 +221,17 @@ bool Etiket::BewaarEtiketAls(const QString& fn, qint16 bestType) {
 }
 
 qint16 Etiket::KiesVersie(qint16 versie, const QString& titel) {
-  if (versie == 2 || !VersieEenVerliest(ontwerp())) return versie;
+  // Barcodes only version 4.0 keeps: asked first, as for round text below.
+  if (versie != kBestTypeVersie4 && OudeVersieVerliest(ontwerp(), versie) && ontwerp().AantalStreepjescodes() > 0) {
+    switch (opties_.meldingen->show(platform::MessageService::Icon::Question, titel,
+                                    kCodeVraag.arg(versie == 2 ? QStringLiteral("3.0") : QStringLiteral("2.1")),
+                                    platform::MessageService::Buttons::YesNoCancel)) {
+      case platform::MessageService::Answer::Yes: return kBestTypeVersie4;
+      case platform::MessageService::Answer::No: break;
+      default: return 0;
+    }
+  }
+  if (versie != 1 || !VersieEenVerliest(ontwerp())) return versie;
   switch (opties_.meldingen->show(platform::MessageService::Icon::Question, titel, kVersieVraag,
                                   platform::MessageService::Buttons::YesNoCancel)) {
     case platform::MessageService::Answer::Yes: return 2;
@@ -236,13 +252,15 @@ bool Etiket::Bewaar(const QString& naam, qint16 versie, const QString& titel) {
 
 bool Etiket::mnuOpslaan_Click() {
   if (ontwerp().Bestandsnaam.isEmpty()) return mnuOpslaanAls_Click();
-  return Bewaar(ontwerp().Bestandsnaam, ontwerp().BestType == 2 ? 2 : 1, QStringLiteral("Opslaan"));
+  return Bewaar(ontwerp().Bestandsnaam, BewaarVersie(ontwerp(), ontwerp().BestType), QStringLiteral("Opslaan"));
 }
 
 bool Etiket::mnuOpslaanAls_Click() {
-  QString filter = kVersie2;
-  const QString gekozen = Bestanden().saveFile(this, QStringLiteral("Opslaan als"), instellingen_.FileFolder,
-                                               kVersie1 + QStringLiteral(";;") + kVersie2, &filter);
+  // A design with barcodes is offered the version that keeps them.
+  QString filter = ontwerp().AantalStreepjescodes() > 0 ? kVersie4 : kVersie2;
+  const QString gekozen =
+      Bestanden().saveFile(this, QStringLiteral("Opslaan als"), instellingen_.FileFolder,
+                           kVersie1 + QStringLiteral(";;") + kVersie2 + QStringLiteral(";;") + kVersie4, &filter);
   if (gekozen.isEmpty()) return false;
   const QString naam = OntwerpNaam(gekozen);
   // The dialog saw the typed name; the name saved under may have grown an
@@ -252,7 +270,8 @@ bool Etiket::mnuOpslaanAls_Click() {
                               ZonderPad(naam) + QStringLiteral(" bestaat al.\nWilt u het vervangen?"),
                               platform::MessageService::Buttons::YesNo) != platform::MessageService::Answer::Yes)
     return false;
-  if (!Bewaar(naam, filter == kVersie1 ? 1 : 2, QStringLiteral("Opslaan als"))) return false;
+  const qint16 versie = filter == kVersie1 ? 1 : filter == kVersie4 ? kBestTypeVersie4 : 2;
+  if (!Bewaar(naam, versie, QStringLiteral("Opslaan als"))) return false;
   instellingen_.FileFolder = MapVan(gekozen);
   return true;
 }

@@ -43,6 +43,7 @@ void Etiket::LeesInstellingen() {
   mnuSpaarstand_->setChecked(st.Spaarstand);
   afdruk_->ZetLedSpaarstand();
   instellingen_ = st.instellingen;
+  ZetPrinterPunten();
   figuren_->MenuAanpassen();
   mnuToonAfdrukbaargebied_->setChecked(st.ToonAfdrukbaarGebied);
   // A stored format beyond the catalogue takes the last one; one below its

@@ -22,8 +22,8 @@ constexpr double kKleinsteHoogte = 1, kGrootsteHoogte = 1000;
 }  // namespace
 
 frmStreepjescode::frmStreepjescode(platform::MessageService& meldingen, std::function<QString()> kiesCode,
-                                   QWidget* parent)
-    : QDialog(parent), meldingen_(meldingen), kiesCode_(std::move(kiesCode)) {
+                                   Controle controleer, QWidget* parent)
+    : QDialog(parent), meldingen_(meldingen), kiesCode_(std::move(kiesCode)), controleer_(std::move(controleer)) {
   setObjectName(QStringLiteral("frmStreepjescode"));
   setWindowTitle(QStringLiteral("Streepjescode"));
   setModal(true);
@@ -122,11 +122,13 @@ void frmStreepjescode::cmdOK_Click() {
     code.Hoogte = float(hoogte);
   }
   // With numbering codes the data is only known per copy.
-  if (!HeeftCode(code.Gegevens))
-    if (const auto melding = FoutInGegevens(code.Soort, code.Gegevens)) {
-      fout(*melding, txtGegevens_);
-      return;
-    }
+  const std::optional<QString> melding = controleer_                ? controleer_(code)
+                                         : HeeftCode(code.Gegevens) ? std::nullopt
+                                                                    : FoutInGegevens(code.Soort, code.Gegevens);
+  if (melding) {
+    fout(*melding, txtGegevens_);
+    return;
+  }
   code_ = code;
   accept();
 }

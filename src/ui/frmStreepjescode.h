@@ -1,8 +1,9 @@
 #pragma once
 #include <QDialog>
 #include <functional>
+#include <optional>
 
-#include "barcodes/Streepjescode.h"
+#include "model/Streepjescode.h"
 
 class QCheckBox;
 class QComboBox;
@@ -22,9 +23,15 @@ class MessageService;
 class frmStreepjescode : public QDialog {
   Q_OBJECT
  public:
+  // What is wrong with a description, or nothing.
+  using Controle = std::function<std::optional<QString>(const Streepjescode&)>;
+
   // kiesCode runs the numbering dialog and gives the code to insert into
-  // the data ("[#]", "[A]", ...), or an empty text.
-  frmStreepjescode(platform::MessageService& meldingen, std::function<QString()> kiesCode, QWidget* parent = nullptr);
+  // the data ("[#]", "[A]", ...), or an empty text. controleer checks the
+  // data as the design will number it; without it, data holding codes is
+  // left to the job.
+  frmStreepjescode(platform::MessageService& meldingen, std::function<QString()> kiesCode, Controle controleer = {},
+                   QWidget* parent = nullptr);
 
   // Shows the dialog modally, filled from `code`; true when it was closed
   // with OK, and `code` then holds the new values.
@@ -37,6 +44,7 @@ class frmStreepjescode : public QDialog {
 
   platform::MessageService& meldingen_;
   std::function<QString()> kiesCode_;
+  Controle controleer_;
   Streepjescode code_;
 
   QComboBox* cmbSoort_ = nullptr;
