@@ -55,9 +55,11 @@ class LabelRaster {
 
  private:
   const Ontwerp& ontwerp_;
-  const EtiketFormaat& formaat_;
+  // Copies: a format or numbering handed over as a temporary must not
+  // leave the raster pointing at nothing.
+  EtiketFormaat formaat_;
   int ppm_;
-  const Nummering& nummering_;
+  Nummering nummering_;
   RondeTekstMaker maakRondeTekst_;
   QImage canvas_;
 };

@@ -193,7 +193,7 @@ TEST_F(VelloraPrint, TheListGivesOneCopyPerRowAndThePreviewDrawsTheSheets) {
 
 TEST_F(VelloraPrint, ExitCodesAndOneClearLine) {
   const QString ontwerp = BewaardOntwerp();
-  const QString beschadigd = tmp.write(QStringLiteral("kapot.VLO"), QByteArray("VS\0\0\x05\0ab", 10));
+  const QString beschadigd = tmp.write(QStringLiteral("kapot.VLO"), QByteArray("VS\0\0\x05\0ab", 8));
   const QString vreemd = tmp.write(QStringLiteral("vreemd.VLO"), QByteArray("VS\0\0\x03\0XYZ\0\0\0\0\0\0", 15));
   struct Geval {
     QStringList argumenten;
