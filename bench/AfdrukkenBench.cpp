@@ -30,6 +30,7 @@
 #include <thread>
 #include <vector>
 
+#include "Afvoer.h"
 #include "files/BewaarEtiket.h"
 #include "files/EtiketToepassen.h"
 #include "files/LeesEtiket.h"
@@ -40,16 +41,6 @@
 extern char** environ;
 
 namespace {
-
-class Afvoer : public QIODevice {
- public:
-  Afvoer() { open(QIODevice::WriteOnly); }
-  qint64 geschreven = 0;
-
- protected:
-  qint64 readData(char*, qint64) override { return -1; }
-  qint64 writeData(const char*, qint64 n) override { return geschreven += n, n; }
-};
 
 const char* const kCatalogus = "1\n\"100 x 50\",0,100,50,103,53,1,1,106,53,2,1.5,1,1,1,1\n";
 

@@ -7,25 +7,12 @@
 #include <algorithm>
 #include <thread>
 
+#include "Afvoer.h"
 #include "files/Instellingen.h"
 #include "model/Ontwerp.h"
 #include "printing/Job.h"
 
 namespace {
-
-// Takes the stream and keeps only its length.
-class Afvoer : public QIODevice {
- public:
-  Afvoer() { open(QIODevice::WriteOnly); }
-  qint64 geschreven = 0;
-
- protected:
-  qint64 readData(char*, qint64) override { return -1; }
-  qint64 writeData(const char*, qint64 n) override {
-    geschreven += n;
-    return n;
-  }
-};
 
 EtiketFormaat Formaat() {
   EtiketFormaat f;
