@@ -1,14 +1,21 @@
-// Writes a handful of valid design files, made by the writer itself, into
-// the folder given: the seed corpus of the reader's fuzz target.
+// Writes the seed corpus of every fuzz target into a folder of its own
+// under the folder given: valid inputs made by the program's own writers
+// where it has one, and small hand-made ones where the input comes from
+// elsewhere (lists, pictures, archives).
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPicture>
+#include <QTemporaryDir>
 #include <cstdio>
 
+#include "figures/ZipHulp.h"
 #include "files/BewaarEtiket.h"
 #include "files/EtiketBestand.h"
+#include "files/Instellingen.h"
+#include "platform/SettingsStore.h"
+#include "printing/Sbpl.h"
 
 namespace {
 
@@ -80,6 +87,93 @@ void NieuweCode(Ontwerp& o, StreepjescodeSoort soort, const QString& gegevens, q
   v.Hoogte = 15;
 }
 
+void Bewaar(const QString& pad, const QByteArray& bytes) {
+  QFile f(pad);
+  if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(pad));
+    std::exit(1);
+  }
+}
+
+void Catalogi(const QDir& map) {
+  Bewaar(map.filePath(QStringLiteral("een.eft")), "1\r\n\"89 x 36 adres\",0,89,36,92,39,1,1,95,39,3,1.5,1,1,1,1\r\n");
+  Bewaar(map.filePath(QStringLiteral("vel.eft")),
+         "3\n\"A4 3 x 8\",0,70,36,70,37,3,8,210,297,0,0.5,0.75,0.75,0.75,0.75\n"
+         "\"Rond 40\",1,40,40,43,43,1,1,44,43,2,1.5,0,0,0,0\n"
+         "\"klein, smal\",0,2.5e1,1E1,28,12,1,1,28,12,-1.5,.5,0.5,0.5,0.5,0.5\n");
+  Bewaar(map.filePath(QStringLiteral("leeg.eft")), "0\r\n");
+}
+
+void Lijsten(const QDir& map) {
+  Bewaar(map.filePath(QStringLiteral("komma.csv")),
+         "naam,prijs,code\r\nKaas,\"12,50\",8712345678906\r\nMelk,1.10,\r\n");
+  Bewaar(map.filePath(QStringLiteral("puntkomma.csv")),
+         "\xEF\xBB\xBF\"Ærø\";\"zei \"\"hallo\"\"\";3\n\n\"twee\nregels\";b;c;d;e;f;g\n");
+  Bewaar(map.filePath(QStringLiteral("cp1252.csv")), "caf\xE9;\x80 5\r\n;;\r\n\r\n");
+}
+
+void Instellingenbestanden(const QDir& map) {
+  // The program's own writer, with the awkward values it must escape.
+  QTemporaryDir tijdelijk;
+  const QString pad = tijdelijk.filePath(QStringLiteral("vellora.conf"));
+  {
+    platform::IniSettingsStore s(pad);
+    Instellingen i;
+    i.FileFolder = QStringLiteral("/home/an/etiketten;oud");
+    i.Printer1 = QStringLiteral("/dev/usb/lp0");
+    i.Galerijen = {{QStringLiteral("[Dieren]"), QStringLiteral("C:\\Plaatjes")},
+                   {QStringLiteral("a=b"), QStringLiteral("x\ny")}};
+    BewaarStand(s, 3, VensterPlaats{10, 20, 3000, 4000, 2}, true, false, i);
+    BewaarVerschuiving(s, QStringLiteral("89 x 36"), Verschuiving{QStringLiteral("1,5"), QStringLiteral("-2")});
+    s.writeList(QStringLiteral("Recent"), QStringLiteral("Files"),
+                {QStringLiteral("/a;b.VLO"), QStringLiteral("c.vlo")});
+    if (!s.flush()) std::exit(1);
+  }
+  QFile f(pad);
+  if (!f.open(QIODevice::ReadOnly)) std::exit(1);
+  Bewaar(map.filePath(QStringLiteral("eigen.conf")), f.readAll());
+  Bewaar(map.filePath(QStringLiteral("hand.conf")),
+         "; typed by hand\n[Defaults]\nPrinter=2\nPrintSpeed=10\nIntensity=-3\nPrinterPort=x\n\n[galleries]\n"
+         "\\;Eerste=C:\\Plaatjes;D:\\meer\n[HorizontalShift]\n89 x 36=1e9\n");
+}
+
+void Plaatjes(const QDir& map) {
+  QImage beeld(13, 7, QImage::Format_RGB32);
+  beeld.fill(Qt::white);
+  for (int x = 0; x < 13; ++x) beeld.setPixel(x, x % 7, qRgb(0, 0, 0));
+  // The first byte chooses the reader: even a loose picture, odd an archive.
+  for (const char* soort : {"BMP", "PNG", "JPEG", "GIF"}) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!beeld.save(&buffer, soort)) continue;  // a build without that plugin
+    Bewaar(map.filePath(QString::fromLatin1(soort).toLower()), QByteArray(1, 0) + bytes);
+  }
+  const QByteArray bmp = BmpVan(beeld.convertToFormat(QImage::Format_Mono));
+  QTemporaryDir tijdelijk;
+  const QString zip = tijdelijk.filePath(QStringLiteral("roos.VLG"));
+  const std::pair<const char*, std::vector<ZipDeel>> archieven[] = {
+      {"archief-naam", {{"roos.bmp", bmp}, {"lees mij.txt", "tekst"}}},
+      {"archief-enige", {{"iets.BMP", bmp, true}}},
+      {"archief-map", {{"../roos.bmp", bmp}, {"map/roos.bmp", bmp}}},
+  };
+  for (const auto& [naam, delen] : archieven) {
+    QFile f(zip);
+    if (!MaakZip(zip, delen) || !f.open(QIODevice::ReadOnly)) std::exit(1);
+    Bewaar(map.filePath(QString::fromLatin1(naam)), QByteArray(1, 1) + f.readAll());
+  }
+}
+
+void Stromen(const QDir& map) {
+  const char rijen[] = "\xF0\x0F\xAA\x55\xFF\x00\x81\x18\x3C\xC3\x00\xFF\x7E\xE7\x24\x42";
+  const QByteArray label = sbpl::Grafiek(12, 345, 2, 8, rijen);
+  Bewaar(map.filePath(QStringLiteral("een-vel")),
+         sbpl::StartVel() + sbpl::Snelheid(3) + sbpl::Intensiteit(2) + label + sbpl::Aantal(5) + sbpl::EindeVel());
+  // A sheet held open by an earlier job, then two more.
+  Bewaar(map.filePath(QStringLiteral("open-vel")), label + sbpl::Grafiek(40, 0, 1, 16, rijen) + sbpl::EindeVel() +
+                                                       sbpl::StartVel() + label + sbpl::StartVel() + label);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -88,10 +182,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: fuzz_zaden FOLDER\n");
     return 2;
   }
-  const QDir map(QString::fromLocal8Bit(argv[1]));
+  const QDir wortel(QString::fromLocal8Bit(argv[1]));
+  for (const char* doel : {"etiket", "catalogus", "lijst", "instellingen", "plaatje", "sbpl"})
+    if (!wortel.mkpath(QString::fromLatin1(doel))) return 1;
+  const QDir map(wortel.filePath(QStringLiteral("etiket")));
   auto schrijf = [&](const char* naam, qint16 versie, const Ontwerp& o, const QString& formaat) {
-    QFile f(map.filePath(QString::fromLatin1(naam)));
-    if (!f.open(QIODevice::WriteOnly) || f.write(EtiketBytes(versie, o, formaat)) < 0) std::exit(1);
+    Bewaar(map.filePath(QString::fromLatin1(naam)), EtiketBytes(versie, o, formaat));
   };
 
   const Ontwerp leeg;
@@ -136,5 +232,11 @@ int main(int argc, char** argv) {
   NieuweCode(codes, StreepjescodeSoort::QrCode, QStringLiteral("https://vellora.example/[#]"), 4);
   schrijf("codes-v4.VLO", kBestTypeVersie4, codes, QStringLiteral("89 x 36"));
   schrijf("leeg-v4.VLO", kBestTypeVersie4, leeg, QStringLiteral("89 x 36"));
+
+  Catalogi(QDir(wortel.filePath(QStringLiteral("catalogus"))));
+  Lijsten(QDir(wortel.filePath(QStringLiteral("lijst"))));
+  Instellingenbestanden(QDir(wortel.filePath(QStringLiteral("instellingen"))));
+  Plaatjes(QDir(wortel.filePath(QStringLiteral("plaatje"))));
+  Stromen(QDir(wortel.filePath(QStringLiteral("sbpl"))));
   return 0;
 }

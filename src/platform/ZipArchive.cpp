@@ -1,9 +1,10 @@
 #include "platform/ZipArchive.h"
 
-#include <QFile>
 #include <zip.h>
 
+#include <QFile>
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
@@ -27,7 +28,7 @@ ZipError FromLibzip(int code) {
 
 class LibzipArchive : public ZipArchive {
  public:
-  explicit LibzipArchive(zip_t* za) : za_(za) {}
+  explicit LibzipArchive(zip_t* za, QByteArray bytes = {}) : za_(za), bytes_(std::move(bytes)) {}
   ~LibzipArchive() override { zip_discard(za_); }
   LibzipArchive(const LibzipArchive&) = delete;
   LibzipArchive& operator=(const LibzipArchive&) = delete;
@@ -87,6 +88,7 @@ class LibzipArchive : public ZipArchive {
 
  private:
   zip_t* za_;
+  QByteArray bytes_;  // an archive read from memory reads from these
 };
 
 }  // namespace
@@ -101,6 +103,24 @@ std::unique_ptr<ZipArchive> LibzipReader::open(const QString& path, ZipError& er
   }
   error = ZipError::None;
   return std::make_unique<LibzipArchive>(za);
+}
+
+std::unique_ptr<ZipArchive> LibzipReader::openBytes(const QByteArray& bytes, ZipError& error) {
+  zip_error_t fout;
+  zip_error_init(&fout);
+  // The archive keeps its own reference to the bytes the source points into.
+  QByteArray eigen = bytes;
+  zip_source_t* bron = zip_source_buffer_create(eigen.constData(), zip_uint64_t(eigen.size()), 0, &fout);
+  zip_t* za = bron ? zip_open_from_source(bron, ZIP_RDONLY | ZIP_CHECKCONS, &fout) : nullptr;
+  if (!za) {
+    if (bron) zip_source_free(bron);
+    error = FromLibzip(zip_error_code_zip(&fout));
+    zip_error_fini(&fout);
+    return nullptr;
+  }
+  zip_error_fini(&fout);
+  error = ZipError::None;
+  return std::make_unique<LibzipArchive>(za, std::move(eigen));
 }
 
 }  // namespace platform

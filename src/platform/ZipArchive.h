@@ -48,6 +48,8 @@ class ZipReader {
 class LibzipReader : public ZipReader {
  public:
   std::unique_ptr<ZipArchive> open(const QString& path, ZipError& error) override;
+  // The same for an archive already in memory.
+  std::unique_ptr<ZipArchive> openBytes(const QByteArray& bytes, ZipError& error);
 };
 
 }  // namespace platform

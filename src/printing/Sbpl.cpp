@@ -1,6 +1,7 @@
 #include "printing/Sbpl.h"
 
-#include <QPainter>
+#include <algorithm>
+#include <cstring>
 
 namespace sbpl {
 namespace {
@@ -23,18 +24,31 @@ QByteArray Grafiek(int v, int h, int bytesPerRij, int rijen, const char* data) {
   return uit;
 }
 
-QImage Vel::Afbeelding() const {
-  int breedte = 1, hoogte = 1;
+QImage Vel::Afbeelding(QSize minimaal) const {
+  int breedte = std::max(1, minimaal.width()), hoogte = std::max(1, minimaal.height());
   for (const Label& l : labels) {
     breedte = std::max(breedte, l.H + l.beeld.width());
     hoogte = std::max(hoogte, l.V + l.beeld.height());
   }
-  QImage uit(breedte, hoogte, QImage::Format_RGB32);
-  uit.fill(Qt::white);
-  QPainter p(&uit);
-  // Dots of overlapping labels add up, as on the printer.
-  p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-  for (const Label& l : labels) p.drawImage(l.H, l.V, l.beeld.convertToFormat(QImage::Format_RGB32));
+  // One bit a dot, as printed: even the largest sheet a stream can place
+  // stays a few tens of megabytes.
+  QImage uit(breedte, hoogte, QImage::Format_Mono);
+  uit.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+  uit.fill(0);
+  const qsizetype regel = uit.bytesPerLine();
+  for (const Label& l : labels) {
+    // Dots of overlapping labels add up, as on the printer. A label is a
+    // whole number of bytes wide, so every bit of its rows counts.
+    const int eerste = l.H / 8, schuif = l.H % 8, bytes = l.beeld.width() / 8;
+    for (int r = 0; r < l.beeld.height(); ++r) {
+      const uchar* bron = l.beeld.constScanLine(r);
+      uchar* doel = uit.scanLine(l.V + r);
+      for (int b = 0; b < bytes; ++b) {
+        doel[eerste + b] |= uchar(bron[b] >> schuif);
+        if (schuif && eerste + b + 1 < regel) doel[eerste + b + 1] |= uchar(bron[b] << (8 - schuif));
+      }
+    }
+  }
   return uit;
 }
 
@@ -95,10 +109,9 @@ Lezing Lees(const QByteArray& s) {
       l.V = v;
       l.H = h;
       l.beeld = QImage(bytes * 8, blokken * 8, QImage::Format_Mono);
-      l.beeld.setColor(0, qRgb(255, 255, 255));
-      l.beeld.setColor(1, qRgb(0, 0, 0));
-      for (int r = 0; r < blokken * 8; ++r)
-        memcpy(l.beeld.scanLine(r), s.constData() + i + qsizetype(r) * bytes, size_t(bytes));
+      l.beeld.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+      for (int r = 0; r < l.beeld.height(); ++r)
+        std::memcpy(l.beeld.scanLine(r), s.constData() + i + qsizetype(r) * bytes, size_t(bytes));
       i += lengte;
       huidig().labels.push_back(std::move(l));
     } else if (s.mid(i, 1) == "Q") {

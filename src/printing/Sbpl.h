@@ -33,8 +33,9 @@ struct Vel {
   int aantal = 0;  // from ESC "Q"; 0 when the stream closed it without one
   bool gesloten = false;
   std::vector<Label> labels;
-  // The sheet drawn with every label at its position: white paper, black dots.
-  QImage Afbeelding() const;
+  // The sheet drawn with every label at its position, one bit a dot: white
+  // paper, black dots; at least `minimaal` large.
+  QImage Afbeelding(QSize minimaal = {}) const;
 };
 
 struct Lezing {

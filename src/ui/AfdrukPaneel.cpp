@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <cmath>
@@ -246,14 +245,7 @@ void AfdrukPaneel::mnuAfdrukvoorbeeld_Click() {
              std::vector<QImage> vellen;
              std::vector<int> aantallen;
              for (const sbpl::Vel& v : lezing.vellen) {
-               QImage vel = v.Afbeelding();
-               if (vel.width() < papier.width() || vel.height() < papier.height()) {
-                 QImage heel(vel.size().expandedTo(papier), vel.format());
-                 heel.fill(Qt::white);
-                 QPainter(&heel).drawImage(0, 0, vel);
-                 vel = std::move(heel);
-               }
-               vellen.push_back(std::move(vel));
+               vellen.push_back(v.Afbeelding(papier));
                aantallen.push_back(std::max(1, v.aantal));
              }
              // Shown once the job is over, so "Afdrukken" can start the real one.

@@ -2,11 +2,9 @@
 // every file it accepts must survive the trip through a design: written
 // again it is read again, unchanged text included, and writing that gives
 // the same bytes once more.
-#include <QCoreApplication>
-#include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
+#include "Fuzz.h"
 #include "files/BewaarEtiket.h"
 #include "files/EtiketToepassen.h"
 #include "files/LeesEtiket.h"
@@ -23,9 +21,7 @@ const FormatenTabel& Formaten() {
   return t;
 }
 
-void Eis(bool waar) {
-  if (!waar) std::abort();
-}
+using fuzz::Eis;
 
 Ontwerp Toepassen(const GelezenEtiket& e) {
   Ontwerp o;
@@ -67,15 +63,8 @@ void Controleer(const GelezenEtiket& e) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  // Picture plugins are found through the application's library paths.
-  static QCoreApplication app(*argc, *argv);
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
-  const LeesUitkomst r = LeesEtiketUit(bytes, Formaten());
+  const LeesUitkomst r = LeesEtiketUit(fuzz::Bytes(data, size), Formaten());
   const auto* e = std::get_if<GelezenEtiket>(&r);
   if (!e) {
     Eis(!std::get<LeesFout>(r).Melding().isEmpty());
