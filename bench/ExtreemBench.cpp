@@ -10,9 +10,6 @@
 //   print: what vellora-print does for one label at 12 dots per mm:
 //          read, build the design, draw the label and encode its block.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "Kindproces.h"
 #include "files/BewaarEtiket.h"
 #include "files/EtiketToepassen.h"
 #include "files/LeesEtiket.h"
@@ -35,8 +33,6 @@
 #include "printing/Raster.h"
 #include "roundtext/RondeTekst.h"
 #include "ui/Etiket.h"
-
-extern char** environ;
 
 namespace {
 
@@ -154,17 +150,7 @@ QString OntwerpBestand(Soort soort, int aantal) {
   return pad;
 }
 
-// ---- The child: one measured task; its time in seconds and its peak
-// resident memory in KiB on standard output. The peak is read here: the
-// kernel's figure for a spawned child may still count the parent's pages.
-
-long PiekKiB() {
-  QFile status(QStringLiteral("/proc/self/status"));
-  if (!status.open(QIODevice::ReadOnly)) return -1;
-  for (const QByteArray& regel : status.readAll().split('\n'))
-    if (regel.startsWith("VmHWM:")) return regel.mid(6).trimmed().split(' ').value(0).toLong();
-  return -1;
-}
+// ---- The child: one measured task; see Kindproces.h.
 
 int OpenInVenster(const QString& pad) {
   QTemporaryDir map;
@@ -220,50 +206,6 @@ int DrukEenEtiket(const QString& pad) {
   return 0;
 }
 
-// ---- The parent: runs the child and collects what it reports.
-
-struct Meting {
-  bool gelukt = false;
-  double tijd = 0;     // s, the child's own measurement
-  double piekMiB = 0;  // the child's peak resident memory, as it read it
-  double totaal = 0;   // s, start to end of the child process
-};
-
-Meting Draai(const char* taak, const QString& pad) {
-  Meting m;
-  int pijp[2];
-  if (pipe(pijp) != 0) return m;
-  posix_spawn_file_actions_t acties;
-  posix_spawn_file_actions_init(&acties);
-  posix_spawn_file_actions_adddup2(&acties, pijp[1], STDOUT_FILENO);
-  posix_spawn_file_actions_addclose(&acties, pijp[0]);
-  const std::string padTekst = pad.toStdString();
-  std::vector<char*> argv = {const_cast<char*>("/proc/self/exe"), const_cast<char*>("--kind"), const_cast<char*>(taak),
-                             const_cast<char*>(padTekst.c_str()), nullptr};
-  QElapsedTimer klok;
-  klok.start();
-  pid_t kind = 0;
-  const int fout = posix_spawn(&kind, "/proc/self/exe", &acties, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&acties);
-  close(pijp[1]);
-  if (fout != 0) {
-    close(pijp[0]);
-    return m;
-  }
-  std::string uit;
-  char buf[256];
-  for (ssize_t n; (n = read(pijp[0], buf, sizeof buf)) > 0;) uit.append(buf, size_t(n));
-  close(pijp[0]);
-  int status = 0;
-  if (waitpid(kind, &status, 0) != kind) return m;
-  m.totaal = double(klok.nsecsElapsed()) / 1e9;
-  long piek = -1;
-  m.gelukt = WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
-             std::sscanf(uit.c_str(), "%lf %ld", &m.tijd, &piek) == 2 && piek > 0;
-  m.piekMiB = double(piek) / 1024.0;
-  return m;
-}
-
 void Meet(benchmark::State& state, const char* taak) {
   const Soort soort = Soort(state.range(0));
   const int aantal = int(state.range(1));
@@ -272,19 +214,7 @@ void Meet(benchmark::State& state, const char* taak) {
     state.SkipWithError("the design could not be written");
     return;
   }
-  double piek = 0, totaal = 0;
-  for (auto _ : state) {
-    const Meting m = Draai(taak, pad);
-    if (!m.gelukt) {
-      state.SkipWithError("the child process failed");
-      return;
-    }
-    state.SetIterationTime(m.tijd);
-    piek = std::max(piek, m.piekMiB);
-    totaal = std::max(totaal, m.totaal);
-  }
-  state.counters["piek_MiB"] = piek;
-  state.counters["proces_s"] = totaal;
+  MeetInKind(state, {"--kind", taak, pad.toStdString()});
 }
 
 void BM_Openen(benchmark::State& state) { Meet(state, "open"); }

@@ -210,11 +210,19 @@ std::optional<int> LeesNummering(const Opties& o, Nummering& nummering) {
   nummering.NummerTot = o.tot;
   nummering.NummerStap = o.stap;
   if (!o.lijst) return std::nullopt;
-  QFile csv(*o.lijst);
-  if (!csv.open(QIODevice::ReadOnly)) return Meld(kFout, QStringLiteral("cannot read the list ") + *o.lijst);
-  const std::optional<CsvRijen> rijen = LeesCsvLijst(csv.readAll(), o.kopregel);
-  if (!rijen) return Meld(kFout, QStringLiteral("the list ") + *o.lijst + QStringLiteral(" is not a text file"));
-  nummering.NummerLijst = *rijen;
+  auto gelezen = LeesLijstBestand(*o.lijst, o.kopregel);
+  if (const LijstFout* fout = std::get_if<LijstFout>(&gelezen)) {
+    switch (*fout) {
+      case LijstFout::Openen: return Meld(kFout, QStringLiteral("cannot read the list ") + *o.lijst);
+      case LijstFout::TeGroot:
+        return Meld(kFout, QStringLiteral("the list %1 is larger than %2 MB").arg(*o.lijst).arg(kMaxLijstBytes >> 20));
+      case LijstFout::TeVeelRijen:
+        return Meld(kFout, QStringLiteral("the list %1 has more than %2 rows").arg(*o.lijst).arg(kMaxLijstRijen));
+      case LijstFout::GeenTekst: break;
+    }
+    return Meld(kFout, QStringLiteral("the list ") + *o.lijst + QStringLiteral(" is not a text file"));
+  }
+  nummering.NummerLijst = std::move(std::get<CsvRijen>(gelezen));
   return std::nullopt;
 }
 

@@ -1,17 +1,16 @@
 #include "ui/NummeringDialoog.h"
 
+#include <QAbstractTableModel>
 #include <QCheckBox>
 #include <QEvent>
-#include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
@@ -29,6 +28,55 @@ QLineEdit* Vak(QWidget* ouder, const char* naam) {
   return v;
 }
 }  // namespace
+
+// The list as the grid shows and edits it: the numbering's own rows, so a
+// list of a million rows costs the grid nothing until rows come into view.
+class LijstModel : public QAbstractTableModel {
+ public:
+  LijstModel(CsvRijen& lijst, QObject* ouder) : QAbstractTableModel(ouder), lijst_(lijst) {}
+
+  int rowCount(const QModelIndex& ouder = {}) const override { return ouder.isValid() ? 0 : int(lijst_.size()); }
+  int columnCount(const QModelIndex& ouder = {}) const override { return ouder.isValid() ? 0 : 5; }
+  QVariant data(const QModelIndex& cel, int rol) const override {
+    if (!Binnen(cel) || (rol != Qt::DisplayRole && rol != Qt::EditRole)) return {};
+    return lijst_[cel.row()][size_t(cel.column())];
+  }
+  bool setData(const QModelIndex& cel, const QVariant& waarde, int rol) override {
+    if (!Binnen(cel) || rol != Qt::EditRole) return false;
+    lijst_[cel.row()][size_t(cel.column())] = waarde.toString();
+    emit dataChanged(cel, cel, {Qt::DisplayRole, Qt::EditRole});
+    return true;
+  }
+  Qt::ItemFlags flags(const QModelIndex& cel) const override {
+    return QAbstractTableModel::flags(cel) | Qt::ItemIsEditable;
+  }
+  QVariant headerData(int sectie, Qt::Orientation richting, int rol) const override {
+    if (richting == Qt::Horizontal && rol == Qt::DisplayRole) return QStringLiteral("[%1]").arg(QChar(u'A' + sectie));
+    return QAbstractTableModel::headerData(sectie, richting, rol);
+  }
+
+  void Opnieuw() {
+    beginResetModel();
+    endResetModel();
+  }
+  void RijErbij() {
+    const int n = int(lijst_.size());
+    beginInsertRows({}, n, n);
+    lijst_.push_back({});
+    endInsertRows();
+  }
+  void RijWeg(int rij) {
+    beginRemoveRows({}, rij, rij);
+    lijst_.erase(lijst_.begin() + rij);
+    endRemoveRows();
+  }
+
+ private:
+  bool Binnen(const QModelIndex& cel) const {
+    return cel.isValid() && cel.row() < lijst_.size() && cel.column() >= 0 && cel.column() < 5;
+  }
+  CsvRijen& lijst_;
+};
 
 NummeringDialoog::NummeringDialoog(Nummering& nummering, platform::MessageService& meldingen,
                                    platform::FileDialogs& bestanden, QWidget* parent)
@@ -52,13 +100,14 @@ NummeringDialoog::NummeringDialoog(Nummering& nummering, platform::MessageServic
   tabNummering_->addTab(reeks, QStringLiteral("Doornummeren"));
 
   auto* lijst = new QWidget;
-  Grid1_ = new QTableWidget(0, 5, lijst);
+  Grid1_ = new QTableView(lijst);
   Grid1_->setObjectName(QStringLiteral("Grid1"));
-  Grid1_->setHorizontalHeaderLabels({QStringLiteral("[A]"), QStringLiteral("[B]"), QStringLiteral("[C]"),
-                                     QStringLiteral("[D]"), QStringLiteral("[E]")});
+  lijstModel_ = new LijstModel(nummering_.NummerLijst, Grid1_);
+  Grid1_->setModel(lijstModel_);
   Grid1_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
   Grid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   Grid1_->horizontalHeader()->setSectionsClickable(true);
+  Grid1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   auto* toevoegen = platform::makeButton(lijst, QStringLiteral("cmdRijToevoegen"), QStringLiteral("Rij &toevoegen"));
   auto* verwijderen = platform::makeButton(lijst, QStringLiteral("cmdRijVerwijderen"), QStringLiteral("Rij &verwijderen"));
   auto* importeren = platform::makeButton(lijst, QStringLiteral("cmdImporteren"), QStringLiteral("&CSV importeren ..."));
@@ -91,15 +140,8 @@ NummeringDialoog::NummeringDialoog(Nummering& nummering, platform::MessageServic
     gekozenKolom_ = kolom;
     cmdOK_Click();
   });
-  connect(Grid1_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-    if (vullen_) return;
-    const qsizetype rij = item->row();
-    const int kolom = item->column();
-    if (rij >= 0 && rij < nummering_.NummerLijst.size() && kolom >= 0 && kolom < 5)
-      nummering_.NummerLijst[rij][size_t(kolom)] = item->text();
-  });
-  connect(Grid1_, &QTableWidget::currentCellChanged, this, [this](int, int kolom) {
-    if (kolom >= 0) gekozenKolom_ = kolom;
+  connect(Grid1_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& cel) {
+    if (cel.isValid()) gekozenKolom_ = cel.column();
   });
   connect(tabNummering_, &QTabWidget::currentChanged, this, [this](int tab) {
     nummering_.GekozenTab = tab;
@@ -129,47 +171,25 @@ QString NummeringDialoog::Kies() {
   return tag_;
 }
 
-void NummeringDialoog::VulGrid() {
-  const QScopedValueRollback<bool> vullen(vullen_, true);
-  Grid1_->setRowCount(int(nummering_.NummerLijst.size()));
-  for (int r = 0; r < Grid1_->rowCount(); ++r)
-    for (int k = 0; k < 5; ++k) Grid1_->setItem(r, k, new QTableWidgetItem(nummering_.NummerLijst[r][size_t(k)]));
-}
+void NummeringDialoog::VulGrid() { lijstModel_->Opnieuw(); }
 
 void NummeringDialoog::RijToevoegen() {
-  nummering_.NummerLijst.push_back({});
-  VulGrid();
-  Grid1_->setCurrentCell(Grid1_->rowCount() - 1, 0);
+  lijstModel_->RijErbij();
+  Grid1_->setCurrentIndex(lijstModel_->index(lijstModel_->rowCount() - 1, 0));
 }
 
 void NummeringDialoog::RijVerwijderen() {
-  const int rij = Grid1_->currentRow();
-  if (rij < 0 || rij >= nummering_.NummerLijst.size()) return;
-  nummering_.NummerLijst.erase(nummering_.NummerLijst.begin() + rij);
-  VulGrid();
+  const int rij = Grid1_->currentIndex().row();
+  if (rij >= 0 && rij < nummering_.NummerLijst.size()) lijstModel_->RijWeg(rij);
 }
 
 void NummeringDialoog::ImporteerCsv(const QString& pad) {
-  QFile f(pad);
-  if (!f.open(QIODevice::ReadOnly)) {
-    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
-                    QStringLiteral("Het bestand kan niet worden gelezen:\n") + pad);
+  auto gelezen = LeesLijstBestand(pad, chkKopregel_->isChecked());
+  if (const LijstFout* fout = std::get_if<LijstFout>(&gelezen)) {
+    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), LijstMelding(*fout, pad));
     return;
   }
-  // A list of a million rows is no label run anyone prints; refuse it
-  // rather than filling the memory.
-  if (f.size() > 64 * 1024 * 1024) {
-    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
-                    QStringLiteral("Het bestand is te groot voor een lijst:\n") + pad);
-    return;
-  }
-  const std::optional<CsvRijen> rijen = LeesCsvLijst(f.readAll(), chkKopregel_->isChecked());
-  if (!rijen) {
-    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
-                    QStringLiteral("Het bestand is geen lijst: het bevat geen tekst.\n") + pad);
-    return;
-  }
-  nummering_.NummerLijst = *rijen;
+  nummering_.NummerLijst = std::move(std::get<CsvRijen>(gelezen));
   VulGrid();
 }
 
@@ -199,7 +219,7 @@ void NummeringDialoog::cmdOK_Click() {
   nummering_.GekozenTab = tabNummering_->currentIndex();
   // Leaving the current cell commits a value still being typed.
   const int kolom = gekozenKolom_;
-  Grid1_->setCurrentCell(-1, -1);
+  Grid1_->setCurrentIndex({});
   gekozenKolom_ = kolom;
   done(QDialog::Accepted);
 }

@@ -7,7 +7,8 @@
 class QLineEdit;
 class QCheckBox;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
+class LijstModel;
 
 namespace platform {
 class FileDialogs;
@@ -52,9 +53,9 @@ class NummeringDialoog : public QDialog {
   QLineEdit* txtVan_;
   QLineEdit* txtTot_;
   QLineEdit* txtInStappenVan_;
-  QTableWidget* Grid1_;
+  QTableView* Grid1_;
+  LijstModel* lijstModel_;
   QCheckBox* chkKopregel_ = nullptr;
   int gekozenKolom_ = 0;
-  bool vullen_ = false;
   QString tag_;
 };

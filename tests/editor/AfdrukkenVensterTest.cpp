@@ -7,9 +7,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
+#include "printing/CsvLijst.h"
 #include "printing/Sbpl.h"
 #include "printing/Uitvoer.h"
 #include "support/EtiketOpstelling.h"
@@ -281,7 +282,7 @@ TEST_F(Afdrukken, AListImportSkipsANamedFirstLineKeepsBlankRowsAndRefusesWhatIsN
       EXPECT_EQ(kop->text(), QStringLiteral("Eerste regel bevat namen"));
       kop->setChecked(kopregel);
       dlg->findChild<QPushButton*>(QStringLiteral("cmdImporteren"))->click();
-      dlg->findChild<QTableWidget*>(QStringLiteral("Grid1"))->horizontalHeader()->sectionClicked(0);
+      dlg->findChild<QTableView*>(QStringLiteral("Grid1"))->horizontalHeader()->sectionClicked(0);
     });
     d.Kies();
   };
@@ -296,6 +297,39 @@ TEST_F(Afdrukken, AListImportSkipsANamedFirstLineKeepsBlankRowsAndRefusesWhatIsN
   EXPECT_EQ(n.AantalNummers(), 3);
 }
 
+TEST_F(Afdrukken, AListOfAMillionRowsIsImportedAndEditedAndOneRowMoreIsRefused) {
+  Start();
+  QByteArray regels;
+  for (int i = 1; i <= kMaxLijstRijen; ++i)
+    regels += "Artikel " + QByteArray::number(i) + ";" + QByteArray::number(i % 97) + "\n";
+  const QString miljoen = tmp.write(QStringLiteral("miljoen.csv"), regels);
+  const QString teVeel = tmp.write(QStringLiteral("teveel.csv"), regels + "Nog een;1\n");
+  Nummering& n = venster->nummering();
+  NummeringDialoog d(n, meldingen, bestanden);
+  bestanden.answers.push_back({miljoen, {}});
+  bestanden.answers.push_back({teVeel, {}});
+  int rijenInGrid = 0;
+  BeantwoordDialoog<NummeringDialoog>([&](NummeringDialoog* dlg) {
+    dlg->findChild<QTabWidget*>(QStringLiteral("tabNummering"))->setCurrentIndex(1);
+    dlg->findChild<QPushButton*>(QStringLiteral("cmdImporteren"))->click();
+    auto* grid = dlg->findChild<QTableView*>(QStringLiteral("Grid1"));
+    rijenInGrid = grid->model()->rowCount();
+    // The last row is there to edit like any other.
+    const QModelIndex laatste = grid->model()->index(kMaxLijstRijen - 1, 1);
+    grid->scrollTo(laatste);
+    grid->model()->setData(laatste, QStringLiteral("99"));
+    dlg->findChild<QPushButton*>(QStringLiteral("cmdImporteren"))->click();
+    grid->horizontalHeader()->sectionClicked(0);
+  });
+  EXPECT_EQ(d.Kies(), QStringLiteral("[A]"));
+  EXPECT_EQ(rijenInGrid, kMaxLijstRijen);
+  ASSERT_EQ(n.AantalNummers(), kMaxLijstRijen);
+  EXPECT_EQ(n.NummerLijst.back()[0], QStringLiteral("Artikel 1000000"));
+  EXPECT_EQ(n.NummerLijst.back()[1], QStringLiteral("99"));
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("De lijst heeft meer dan 1.000.000 regels:\n") + teVeel);
+}
+
 TEST_F(Afdrukken, TheListTabTakesACsvAndAHeaderClickChoosesItsColumn) {
   Start();
   const QString csv = tmp.write(QStringLiteral("lijst.csv"), "Naam;Plaats\n\"Jansen; J.\";Ede\nPieters;\xc3\x89pinal\n");
@@ -305,7 +339,7 @@ TEST_F(Afdrukken, TheListTabTakesACsvAndAHeaderClickChoosesItsColumn) {
   BeantwoordDialoog<NummeringDialoog>([](NummeringDialoog* dlg) {
     dlg->findChild<QTabWidget*>(QStringLiteral("tabNummering"))->setCurrentIndex(1);
     dlg->findChild<QPushButton*>(QStringLiteral("cmdImporteren"))->click();
-    dlg->findChild<QTableWidget*>(QStringLiteral("Grid1"))->horizontalHeader()->sectionClicked(1);
+    dlg->findChild<QTableView*>(QStringLiteral("Grid1"))->horizontalHeader()->sectionClicked(1);
   });
   EXPECT_EQ(d.Kies(), QStringLiteral("[B]"));
   ASSERT_EQ(n.AantalNummers(), 3);

@@ -116,6 +116,16 @@ TEST_F(PlaatjeTest, AHugePictureIsRefusedBeforeItIsDecoded) {
   EXPECT_FALSE(p.gelukt());
   EXPECT_EQ(Reden(p), QStringLiteral("De afbeelding is te groot: 10000 x 10000 beeldpunten, ten hoogste 33554432 beeldpunten."));
 
+  // Exactly at the limit it is read; one row more is too much.
+  QImage grens(8192, 4096, QImage::Format_Mono);
+  grens.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+  grens.fill(1);
+  const GeladenPlaatje heel = LeesPlaatje(Schrijf("grens.bmp", Opgeslagen(grens, "BMP")));
+  ASSERT_TRUE(heel.gelukt()) << qPrintable(heel.melding);
+  EXPECT_EQ(heel.beeld.size(), QSize(8192, 4096));
+  EXPECT_EQ(heel.beeld.pixelColor(8191, 4095), QColor(Qt::black));
+  EXPECT_FALSE(LeesPlaatje(Schrijf("voorbij.bmp", BmpKop(8192, 4097))).gelukt());
+
   // A picture within the size of one side but above the caller's bound.
   PlaatjeGrenzen klein;
   klein.maxPunten = 20;

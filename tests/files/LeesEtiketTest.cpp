@@ -310,6 +310,12 @@ TEST(LeesEtiketFouten, EachFailureHasItsOwnMessage) {
   const QString goed = tmp.write(QStringLiteral("goed.VLO"), V2().bytes());
   EXPECT_TRUE(std::holds_alternative<GelezenEtiket>(LeesEtiket(goed, TestCatalogus())));
   EXPECT_EQ(Fout(LeesEtiket(tmp.write(QStringLiteral("leeg.VLO"), {}), TestCatalogus())).soort, LeesFout::GeenVellora);
+
+  // A file far larger than any design is damaged, and not read into memory:
+  // sparse, it claims 4 GB behind a valid start.
+  QFile reus(tmp.write(QStringLiteral("reus.VLO"), V2().bytes()));
+  ASSERT_TRUE(reus.resize(qint64(4) << 30));
+  EXPECT_EQ(Fout(LeesEtiket(reus.fileName(), TestCatalogus())).soort, LeesFout::Beschadigd);
 }
 
 // Past the magic number, a file cut short is a damaged design file.
