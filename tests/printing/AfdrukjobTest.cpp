@@ -181,6 +181,28 @@ TEST(AfdrukkenSATO, TheStreamReadsBackAsSheets) {
   EXPECT_EQ(vel.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
 }
 
+TEST(Voorbeeldvel, LabelsAtAnyBitOffsetAddUpAndTheFarthestCornerStaysOneBitADot) {
+  // Two overlapping labels, the second not on a byte boundary.
+  const char rij[] = "\xF0\x0F";
+  QByteArray stroom = sbpl::StartVel() + sbpl::Grafiek(1, 3, 2, 8, QByteArray(rij, 2).repeated(8).constData()) +
+                      sbpl::Grafiek(2, 5, 2, 8, QByteArray(rij, 2).repeated(8).constData()) + sbpl::EindeVel();
+  QImage vel = sbpl::Lees(stroom).vellen.at(0).Afbeelding(QSize(40, 20));
+  ASSERT_EQ(vel.size(), QSize(40, 20));
+  QString zwart;
+  for (int x = 0; x < 24; ++x) zwart += (vel.pixel(x, 2) & 0xFFFFFF) == 0 ? u'#' : u'.';
+  EXPECT_EQ(zwart, QStringLiteral("...######......######..."));
+  EXPECT_EQ(vel.pixel(0, 1) & 0xFFFFFF, 0xFFFFFFu);
+
+  // The farthest a stream can place a label, and the largest label.
+  const QByteArray grootst(999 * 999 * 8, '\xFF');
+  stroom = sbpl::Grafiek(9999, 9999, 999, 999 * 8, grootst.constData());
+  vel = sbpl::Lees(stroom).vellen.at(0).Afbeelding();
+  EXPECT_EQ(vel.size(), QSize(9999 + 999 * 8, 9999 + 999 * 8));
+  EXPECT_EQ(vel.depth(), 1);
+  EXPECT_EQ(vel.pixel(9999 + 999 * 8 - 1, 9999 + 999 * 8 - 1) & 0xFFFFFF, 0u);
+  EXPECT_EQ(vel.pixel(9998, 9998) & 0xFFFFFF, 0xFFFFFFu);
+}
+
 TEST(GrootstePositie, TheFarthestLabelOfTheSheet) {
   Afdrukopdracht o = Opdracht(2, 3, 1);
   EXPECT_EQ(GrootstePositie(o, 8), 67 * 8);
