@@ -21,6 +21,7 @@
 #include "figures/Plaatje.h"
 #include "figures/ZipHulp.h"
 #include "files/BewaarEtiket.h"
+#include "files/EtiketBestandHulp.h"
 #include "files/LeesEtiket.h"
 #include "printing/CsvLijst.h"
 
@@ -103,6 +104,28 @@ QByteArray BmpKop(qint32 breedte, qint32 hoogte) {
   return kop;
 }
 
+// An 8-bit run-length bitmap of the size given that ends at once: a few
+// bytes that the decoder fills to the whole size.
+QByteArray RleBmp(qint32 breedte, qint32 hoogte) {
+  QByteArray bmp = BmpKop(breedte, hoogte);
+  qToLittleEndian<qint16>(8, bmp.data() + 28);
+  qToLittleEndian<qint32>(1, bmp.data() + 30);  // run-length, 8 bits
+  qToLittleEndian<qint32>(2, bmp.data() + 46);  // two colours
+  bmp += QByteArray("\xFF\xFF\xFF\0\0\0\0\0", 8);
+  qToLittleEndian<qint32>(qint32(bmp.size()), bmp.data() + 10);
+  bmp += QByteArray("\0\1", 2);  // end of the bitmap
+  qToLittleEndian<qint32>(qint32(bmp.size()), bmp.data() + 2);
+  return bmp;
+}
+
+// A design of version 1 whose figures are such bitmaps.
+QByteArray RleOntwerp(int figuren, qint32 breedte, qint32 hoogte) {
+  Bytes b;
+  b.i32(21333).str("89 x 36").i16(0).i16(qint16(figuren));
+  for (int i = 0; i < figuren; ++i) b.f32(0).f32(0).f32(10).f32(10).picture(RleBmp(breedte, hoogte));
+  return b.bytes();
+}
+
 QByteArray Jpeg(int breedte, int hoogte) {
   QImage beeld(breedte, hoogte, QImage::Format_RGB32);
   for (int y = 0; y < hoogte; ++y) {
@@ -144,6 +167,10 @@ const std::vector<Geval>& Gevallen() {
        [](const QString& p) { return Schrijf(p, [](QFile& f) { return Tekstontwerp(f, qint64(64) << 20); }); }},
       {"etiket", "teksten-1GB.VLO",
        [](const QString& p) { return Schrijf(p, [](QFile& f) { return Tekstontwerp(f, qint64(1) << 30); }); }},
+      {"etiket", "4-rle-bitmaps-op-de-grens.VLO",
+       [](const QString& p) { return Schrijf(p, [](QFile& f) { return f.write(RleOntwerp(4, 8192, 4096)) > 0; }); }},
+      {"etiket", "5-rle-bitmaps.VLO",
+       [](const QString& p) { return Schrijf(p, [](QFile& f) { return f.write(RleOntwerp(5, 8192, 4096)) > 0; }); }},
       {"etiket", "4GB.VLO",
        [](const QString& p) {
          return Schrijf(p, [](QFile& f) { return Leeg(f, qint64(4) << 30, QByteArray("VS\0\0", 4)); });
@@ -180,9 +207,10 @@ int Lees(const char* taak, const QString& pad) {
                                                    : QStringLiteral("geweigerd");
   } else if (std::strcmp(taak, "etiket") == 0) {
     const LeesUitkomst r = LeesEtiket(pad, FormatenTabel({EtiketFormaat{QStringLiteral("89 x 36")}}));
-    uitkomst = std::holds_alternative<GelezenEtiket>(r)
-                   ? QStringLiteral("%1-lijnen").arg(std::get<GelezenEtiket>(r).Lijnen.size())
-                   : QStringLiteral("geweigerd");
+    uitkomst = std::holds_alternative<GelezenEtiket>(r) ? QStringLiteral("%1-lijnen-%2-figuren")
+                                                              .arg(std::get<GelezenEtiket>(r).Lijnen.size())
+                                                              .arg(std::get<GelezenEtiket>(r).Figuren.size())
+                                                        : QStringLiteral("geweigerd");
   } else {
     const GeladenPlaatje r = LeesPlaatje(pad);
     uitkomst =
