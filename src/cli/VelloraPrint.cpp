@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QTemporaryFile>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <thread>
@@ -316,8 +317,12 @@ int Draai() {
       },
       o.werkers, &waarom);
   const bool geschreven = u != Jobuitkomst::Schrijffout && uit.bestand.flush();
+  // Why, as the system put it: no room left, the other end gone.
+  const QString waaromNiet =
+      uit.bestand.error() != QFileDevice::NoError ? QStringLiteral(": ") + uit.bestand.errorString() : QString();
   uit.bestand.close();
-  if (!geschreven) return Meld(kFout, QStringLiteral("writing failed: ") + (uit.eigen ? *o.uitvoer : uit.kanaal.naam));
+  if (!geschreven)
+    return Meld(kFout, QStringLiteral("writing failed: ") + (uit.eigen ? *o.uitvoer : uit.kanaal.naam) + waaromNiet);
   if (!uit.eigen) {
     platform::QtProcessStarter starter;
     NaDeJob(uit.kanaal, inst, platform::appinfo::programFolder(), starter);
@@ -332,6 +337,9 @@ int Draai() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A port that goes away mid-job (a pipe whose reader ended) is a failed
+  // write, reported as such, not the end of the program.
+  std::signal(SIGPIPE, SIG_IGN);
   qInstallMessageHandler(AlleenErnstig);
   // Fonts need a GUI application, but no display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
