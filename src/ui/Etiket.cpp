@@ -82,7 +82,7 @@ void Etiket::MaakMenus() {
   bestand->addSeparator();
   mnuEindeProgramma_ = Menuregel(bestand, "mnuEindeProgramma", QStringLiteral("&Einde Programma"), true);
   recent_ =
-      std::make_unique<RecenteBestanden>(*bestand, mnuEindeProgramma_, *opties_.instellingen,
+      std::make_unique<RecenteBestanden>(*bestand, mnuEindeProgramma_, *opties_.instellingen, *opties_.meldingen,
                                          [this](const QString& pad) { Opdracht([this, pad] { OpenRecent(pad); }); });
   connect(mnuEindeProgramma_, &QAction::triggered, this, &Etiket::mnuEindeProgramma_Click);
   connect(mnuNieuwEtiket_, &QAction::triggered, this, [this] { Opdracht([this] { mnuNieuwEtiket_Click(); }); });

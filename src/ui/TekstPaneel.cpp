@@ -26,6 +26,7 @@
 #include "platformwidgets/MessageService.h"
 #include "platformwidgets/WidgetHelpers.h"
 #include "ui/EtiketPlaatje.h"
+#include "ui/InstellingenSchrijven.h"
 #include "ui/Opdracht.h"
 #include "ui/TekstlijnenDialoog.h"
 #include "ui/frmRondeTekst.h"
@@ -475,9 +476,7 @@ void TekstPaneel::BewaarKenmerken() {
   for (int i = 0; i < 3; ++i)
     if (cmdUitlijning_[size_t(i)]->isChecked())
       s.write(QStringLiteral("defaults"), QStringLiteral("Alignment"), QString::number(i));
-  if (!s.flush())
-    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
-                    QStringLiteral("De instellingen konden niet worden bewaard."));
+  SchrijfInstellingen(s, meldingen_);
 }
 
 void TekstPaneel::ToonKenmerken(int lijn) {
