@@ -18,6 +18,7 @@
 #include "files/LeesEtiket.h"
 #include "model/Ontwerp.h"
 #include "platform/AppInfo.h"
+#include "platform/FontList.h"
 #include "platform/ProcessStarter.h"
 #include "platform/SettingsStore.h"
 #include "printing/CsvLijst.h"
@@ -280,6 +281,10 @@ int Draai() {
   const Of<Opties> opties = LeesOpties();
   if (const int* code = std::get_if<int>(&opties)) return *code;
   const Opties& o = std::get<Opties>(opties);
+  // Without a font the labels would go out without their text, as if that
+  // were all of them.
+  if (platform::installedFontFamilies().isEmpty())
+    return Meld(kFout, QStringLiteral("no usable fonts are installed, so no text can be drawn"));
 
   platform::IniSettingsStore store(platform::IniSettingsStore::defaultPath());
   const Instellingen inst = LeesInstellingen(store, o);

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -258,9 +257,9 @@ void TekstPaneel::AutomatischVerdelen() {
   ::AutomatischVerdelen(bewerker_.ontwerp(), bewerker_.Formaat(), b_.Figuurplaats);
 }
 
-void TekstPaneel::LeesLettertypes() {
+void TekstPaneel::LeesLettertypes(const QStringList& families) {
   cmbLettertype_->clear();
-  cmbLettertype_->addItems(QFontDatabase::families());
+  cmbLettertype_->addItems(families);
 }
 
 void TekstPaneel::LijnenToevoegen(qint16 nieuwAantal) {

@@ -27,10 +27,12 @@ class VelloraPrint : public EtiketOpstelling {
     QByteArray uit, fout;
   };
 
-  // Starts the command-line printer with its own settings folder.
-  void StartPrint(QProcess& p, const QStringList& argumenten) {
+  // Starts the command-line printer with its own settings folder, and what
+  // else its environment should hold.
+  void StartPrint(QProcess& p, const QStringList& argumenten, const QProcessEnvironment& ook = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), tmp.path(QStringLiteral("config")));
+    env.insert(ook);
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(VELLORA_PRINT), argumenten);
   }
@@ -243,6 +245,28 @@ TEST_F(VelloraPrint, ExitCodesAndOneClearLine) {
   }
   EXPECT_EQ(Draai({QStringLiteral("--help")}).code, 0);
   EXPECT_TRUE(Draai({QStringLiteral("--version")}).uit.startsWith("vellora-print 4.0"));
+}
+
+TEST_F(VelloraPrint, WhenNoFontLoadsNothingIsPrintedAndOneLineSaysWhy) {
+  const QString ontwerp = BewaardOntwerp();
+  // Fontconfig is shown one folder holding one damaged font file, and keeps
+  // its cache beside it.
+  tmp.write(QStringLiteral("fonts/kapot.ttf"), QByteArray("\0\1\0\0kapot", 9).repeated(1000));
+  const QString conf =
+      tmp.write(QStringLiteral("fonts.conf"),
+                "<?xml version=\"1.0\"?>\n<fontconfig>\n<dir>" + QFile::encodeName(tmp.path(QStringLiteral("fonts"))) +
+                    "</dir>\n<cachedir>" + QFile::encodeName(tmp.path(QStringLiteral("fontcache"))) +
+                    "</cachedir>\n</fontconfig>\n");
+  const QString uit = tmp.path(QStringLiteral("uit.prn"));
+  QProcessEnvironment fonts;
+  fonts.insert(QStringLiteral("FONTCONFIG_FILE"), conf);
+  QProcess p;
+  StartPrint(p, {QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("-o"), uit, ontwerp},
+             fonts);
+  const Uitkomst u = Einde(p);
+  EXPECT_EQ(u.code, 1);
+  EXPECT_EQ(u.fout, QByteArray("vellora-print: no usable fonts are installed, so no text can be drawn\n"));
+  EXPECT_FALSE(QFile::exists(uit));
 }
 
 TEST_F(VelloraPrint, APortThatFailsMidJobEndsTheProgramWithOneLineAndNotZero) {
