@@ -237,6 +237,14 @@ TEST_F(JobOnderweg, APrinterThatGoesAwayMidJobEndsItWithAMessageAndTheHeldSheetA
   for (const char* naam : {"cmdKiezen", "cmdStartAfdrukken", "cmdNummering"})
     EXPECT_TRUE(Kind<QPushButton>(naam)->isEnabled()) << naam;
   EXPECT_FALSE(Kind<QWidget>("frmAfdrukken")->isVisible());
+  // Tried again, the pipe nobody reads is refused at once instead of
+  // holding the window until a reader comes.
+  Kind<QPushButton>("cmdStartAfdrukken")->click();
+  EXPECT_FALSE(venster->afdruk().BezigMetAfdrukken());
+  ASSERT_EQ(meldingen.shown.size(), 2u);
+  EXPECT_EQ(meldingen.shown[1].text, QStringLiteral("De printer kan niet worden bereikt:\n") + pijp +
+                                         QStringLiteral("\n\nEr is geen printer op deze aansluiting."));
+  EXPECT_TRUE(venster->velStand().VelOpen);
 }
 
 // The tests above see to a broken pipe themselves; the editor program must
