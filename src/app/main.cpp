@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <csignal>
 #include <cstdio>
 
 #include "platform/AppInfo.h"
@@ -48,6 +49,9 @@ QString LeesOpdrachtregel(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A printer port that goes away mid-job (a pipe whose reader ended) is a
+  // failed write the job reports, not the end of the program.
+  std::signal(SIGPIPE, SIG_IGN);
   const QString ontwerp = LeesOpdrachtregel(argc, argv);
 
   QApplication app(argc, argv);

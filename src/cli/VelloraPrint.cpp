@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QTemporaryFile>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <thread>
@@ -17,6 +18,7 @@
 #include "files/LeesEtiket.h"
 #include "model/Ontwerp.h"
 #include "platform/AppInfo.h"
+#include "platform/FontList.h"
 #include "platform/ProcessStarter.h"
 #include "platform/SettingsStore.h"
 #include "printing/CsvLijst.h"
@@ -287,6 +289,10 @@ int Draai() {
   const Of<Opties> opties = LeesOpties();
   if (const int* code = std::get_if<int>(&opties)) return *code;
   const Opties& o = std::get<Opties>(opties);
+  // Without a font the labels would go out without their text, as if that
+  // were all of them.
+  if (platform::installedFontFamilies().isEmpty())
+    return Meld(kFout, QStringLiteral("no usable fonts are installed, so no text can be drawn"));
 
   platform::IniSettingsStore store(platform::IniSettingsStore::defaultPath());
   const Instellingen inst = LeesInstellingen(store, o);
@@ -324,8 +330,12 @@ int Draai() {
       },
       o.werkers, &waarom);
   const bool geschreven = u != Jobuitkomst::Schrijffout && uit.bestand.flush();
+  // Why, as the system put it: no room left, the other end gone.
+  const QString waaromNiet =
+      uit.bestand.error() != QFileDevice::NoError ? QStringLiteral(": ") + uit.bestand.errorString() : QString();
   uit.bestand.close();
-  if (!geschreven) return Meld(kFout, QStringLiteral("writing failed: ") + (uit.eigen ? *o.uitvoer : uit.kanaal.naam));
+  if (!geschreven)
+    return Meld(kFout, QStringLiteral("writing failed: ") + (uit.eigen ? *o.uitvoer : uit.kanaal.naam) + waaromNiet);
   if (!uit.eigen) {
     platform::QtProcessStarter starter;
     NaDeJob(uit.kanaal, inst, platform::appinfo::programFolder(), starter);
@@ -340,6 +350,9 @@ int Draai() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A port that goes away mid-job (a pipe whose reader ended) is a failed
+  // write, reported as such, not the end of the program.
+  std::signal(SIGPIPE, SIG_IGN);
   qInstallMessageHandler(AlleenErnstig);
   // Fonts need a GUI application, but no display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -343,13 +343,15 @@ bool VersieEenVerliest(const Ontwerp& o) {
   return false;
 }
 
-BewaarResultaat BewaarEtiket(const QString& fn, qint16 bestType, const Ontwerp& o, const QString& formaatNaam) {
+BewaarResultaat BewaarEtiket(const QString& fn, qint16 bestType, const Ontwerp& o, const QString& formaatNaam,
+                             const Schrijfweg& weg) {
   // Written beside the old file and renamed over it only when complete, so
   // a failed save (no room, no permission, no folder) keeps the old file.
   QSaveFile f(fn);
   BewaarResultaat r;
   if (f.open(QIODevice::WriteOnly)) {
-    r = SchrijfEtiket(f, bestType, o, formaatNaam);
+    const std::unique_ptr<QIODevice> tussen = weg ? weg(f) : nullptr;
+    r = SchrijfEtiket(tussen ? *tussen : f, bestType, o, formaatNaam);
     if (r.Gelukt() && !f.commit()) r.fout = BewaarResultaat::Schrijven;
   } else {
     r.fout = BewaarResultaat::Schrijven;

@@ -2,6 +2,8 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
+#include <functional>
+#include <memory>
 
 #include "model/Ontwerp.h"
 
@@ -29,12 +31,18 @@ struct BewaarResultaat {
   QString Waarschuwing() const;
 };
 
+// What the bytes of a save pass through on their way to the file: given the
+// file, a device that writes into it. Tests put a disk here that fills up or
+// loses its folder half-way; empty: the bytes go straight into the file.
+using Schrijfweg = std::function<std::unique_ptr<QIODevice>(QIODevice& bestand)>;
+
 // Writes the design as a design file to the path: version 4.0 when bestType
 // is 3 (kBestTypeVersie4), version 2 when it is 2, version 1 for any other
 // value. Versions 1 and 2 leave the barcodes out, and write a design without
 // them byte for byte as before; version 4.0 always has its barcode section. The file appears only when all of
 // it was written and flushed; until then the old file stays in place.
-BewaarResultaat BewaarEtiket(const QString& fn, qint16 bestType, const Ontwerp& ontwerp, const QString& formaatNaam);
+BewaarResultaat BewaarEtiket(const QString& fn, qint16 bestType, const Ontwerp& ontwerp, const QString& formaatNaam,
+                             const Schrijfweg& weg = {});
 
 // The same into an open device (a buffer, or the temporary file of a save).
 BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& ontwerp, const QString& formaatNaam);

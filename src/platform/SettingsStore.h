@@ -26,6 +26,17 @@ class SettingsStore {
   virtual void deleteSection(const QString& section) = 0;
   // Makes the written values durable; false when that failed.
   virtual bool flush() { return true; }
+  // Flushes, and tells whether this was the first failure of this store:
+  // the user hears once a run that the settings cannot be saved, not at
+  // every save of them.
+  bool flushFailsFirstTime() {
+    if (flush() || failureSeen_) return false;
+    failureSeen_ = true;
+    return true;
+  }
+
+ private:
+  bool failureSeen_ = false;
 };
 
 // Held in memory only: what tests use, and the base of the file store.

@@ -1,5 +1,9 @@
 #include "printing/Uitvoer.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -10,6 +14,30 @@
 
 namespace {
 const QString kSpool = QStringLiteral("data.prn");
+
+QString Onbereikbaar(const Uitvoerkanaal& kanaal, const QString& waarom) {
+  return QStringLiteral("De printer kan niet worden bereikt:\n") + kanaal.naam + QStringLiteral("\n\n") + waarom;
+}
+
+bool IsPijp(const QString& pad) {
+  struct stat st {};
+  return ::stat(QFile::encodeName(pad).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
+
+// Opening a pipe for writing waits until someone reads from it: a program
+// at the other end that has gone would hold the window for good. It is
+// opened without waiting, then written to as a printer is, waiting when
+// it is full.
+std::optional<QString> OpenPijp(QFile& bestand, const Uitvoerkanaal& kanaal) {
+  const int fd = ::open(QFile::encodeName(kanaal.pad).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return Onbereikbaar(kanaal, QStringLiteral("Er is geen printer op deze aansluiting."));
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  if (!bestand.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    return Onbereikbaar(kanaal, bestand.errorString());
+  }
+  return std::nullopt;
+}
 }  // namespace
 
 QString PoortApparaat(const QString& naam, const std::function<bool(const QString&)>& bestaat) {
@@ -80,18 +108,16 @@ std::optional<QString> OpenKanaal(QFile& bestand, const Uitvoerkanaal& kanaal, S
   if (kanaal.apparaat) {
     // A printer device that is not there is no file to create in /dev.
     if (!info.exists() || info.isFile() || info.isDir())
-      return QStringLiteral("De printer kan niet worden bereikt:\n") + kanaal.naam +
-             QStringLiteral("\n\nEr is geen printer op deze aansluiting.");
+      return Onbereikbaar(kanaal, QStringLiteral("Er is geen printer op deze aansluiting."));
     if (!bestand.open(QIODevice::WriteOnly | QIODevice::ExistingOnly))
-      return QStringLiteral("De printer kan niet worden bereikt:\n") + kanaal.naam + QStringLiteral("\n\n") +
-             bestand.errorString();
+      return Onbereikbaar(kanaal, bestand.errorString());
     return std::nullopt;
   }
+  if (IsPijp(kanaal.pad)) return OpenPijp(bestand, kanaal);
   const bool aanvullen = wijze == Schrijfwijze::Aanvullen && kanaal.poort != 4 && info.isFile();
   if (info.isFile() && !aanvullen) QFile::remove(kanaal.pad);  // a failure shows when opening
   if (!bestand.open(aanvullen ? QIODevice::WriteOnly | QIODevice::Append : QIODevice::WriteOnly))
-    return QStringLiteral("De printer kan niet worden bereikt:\n") + kanaal.naam + QStringLiteral("\n\n") +
-           bestand.errorString();
+    return Onbereikbaar(kanaal, bestand.errorString());
   return std::nullopt;
 }
 

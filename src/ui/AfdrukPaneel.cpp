@@ -331,7 +331,7 @@ void AfdrukPaneel::mnuPrinterinstelling_Click() {
 
 void AfdrukPaneel::mnuVerschuivenAfdruk_Click() {
   if (bezig_) return;
-  VerschuivingDialoog dialoog(omgeving_.store, bewerker_.Formaat().Naam, window());
+  VerschuivingDialoog dialoog(omgeving_.store, omgeving_.meldingen, bewerker_.Formaat().Naam, window());
   dialoog.exec();
   emit VerschuivingVeranderd();
 }

@@ -21,6 +21,7 @@
 #include "files/Herstelkopie.h"
 #include "platform/AppInfo.h"
 #include "platform/Clipboard.h"
+#include "platform/FontList.h"
 #include "platform/ProcessStarter.h"
 #include "platform/Scanner.h"
 #include "platform/SettingsStore.h"
@@ -82,7 +83,7 @@ void Etiket::MaakMenus() {
   bestand->addSeparator();
   mnuEindeProgramma_ = Menuregel(bestand, "mnuEindeProgramma", QStringLiteral("&Einde Programma"), true);
   recent_ =
-      std::make_unique<RecenteBestanden>(*bestand, mnuEindeProgramma_, *opties_.instellingen,
+      std::make_unique<RecenteBestanden>(*bestand, mnuEindeProgramma_, *opties_.instellingen, *opties_.meldingen,
                                          [this](const QString& pad) { Opdracht([this, pad] { OpenRecent(pad); }); });
   connect(mnuEindeProgramma_, &QAction::triggered, this, &Etiket::mnuEindeProgramma_Click);
   connect(mnuNieuwEtiket_, &QAction::triggered, this, [this] { Opdracht([this] { mnuNieuwEtiket_Click(); }); });
@@ -335,7 +336,15 @@ bool Etiket::Form_Load() {
     return false;
   }
   formaten_ = std::move(std::get<FormatenTabel>(gelezen));
-  tekst_->LeesLettertypes();
+  const QStringList lettertypen = opties_.lettertypen ? opties_.lettertypen() : platform::installedFontFamilies();
+  if (lettertypen.isEmpty()) {
+    // Without a font no text can be drawn, on the screen or on a label.
+    welkom.reset();
+    opties_.meldingen->show(platform::MessageService::Icon::Stop, QString::fromLatin1(kOnherstelbareFout),
+                            QStringLiteral("Er zijn geen lettertypen geïnstalleerd.\nHet programma wordt beëindigd."));
+    return false;
+  }
+  tekst_->LeesLettertypes(lettertypen);
   LeesInstellingen();
   tekst_->LeesKenmerken();
 

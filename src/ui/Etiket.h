@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "editor/Bewerker.h"
+#include "files/BewaarEtiket.h"
 #include "files/Instellingen.h"
 #include "model/EtiketFormaat.h"
 #include "printing/Afdrukjob.h"
@@ -50,6 +51,8 @@ struct EtiketOpties {
   QString programmaMap;                           // where PrintFile and the spool file live; empty: the executable's
   QString herstelMap;                             // recovery copies; empty: the user's data folder
   int herstelMs = 30000;                          // the least time between two recovery copies
+  std::function<QStringList()> lettertypen;       // the font families; empty: the system's
+  Schrijfweg bewaarWeg;                           // what a save's bytes pass through; empty: straight to the file
 };
 
 // The main window: the menus, the catalogue, the file commands and the

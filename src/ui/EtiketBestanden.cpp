@@ -210,7 +210,7 @@ void Etiket::OpenBijStart(const QString& pad) {
 
 bool Etiket::BewaarEtiketAls(const QString& fn, qint16 bestType) {
   platform::BusyCursor muis;
-  const BewaarResultaat r = BewaarEtiket(fn, bestType, ontwerp(), HuidigEtiketFormaat().Naam);
+  const BewaarResultaat r = BewaarEtiket(fn, bestType, ontwerp(), HuidigEtiketFormaat().Naam, opties_.bewaarWeg);
   if (!r.Gelukt()) {
     opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), r.Melding());
     return false;

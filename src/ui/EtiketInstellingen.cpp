@@ -14,6 +14,7 @@
 #include "ui/AfdrukPaneel.h"
 #include "ui/Etiket.h"
 #include "ui/FiguurPaneel.h"
+#include "ui/InstellingenSchrijven.h"
 #include "ui/Pictogrammen.h"
 
 namespace {
@@ -73,7 +74,5 @@ void Etiket::BewaarInstellingen() {
   v.Breedte = width() * f;
   BewaarStand(*opties_.instellingen, ontwerp().HuidigFormaat, v, mnuSpaarstand_->isChecked(),
               mnuToonAfdrukbaargebied_->isChecked(), instellingen_);
-  if (!opties_.instellingen->flush())
-    opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
-                            QStringLiteral("De instellingen konden niet worden bewaard."));
+  SchrijfInstellingen(*opties_.instellingen, *opties_.meldingen);
 }

@@ -25,6 +25,7 @@
 #include "platformwidgets/WidgetHelpers.h"
 #include "ui/BestandInvoegen.h"
 #include "ui/EtiketPlaatje.h"
+#include "ui/InstellingenSchrijven.h"
 #include "ui/Opdracht.h"
 #include "ui/ScannerKiezen.h"
 #include "ui/TekstPaneel.h"
@@ -271,7 +272,5 @@ void FiguurPaneel::mnuGalerijen_Click() {
   MenuAanpassen();
   BewaarGalerijen(omgeving_.store, instellingen_.Galerijen);
   // Saved now: ending the program from its menu skips the closing save.
-  if (!omgeving_.store.flush())
-    omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
-                             QStringLiteral("De instellingen konden niet worden bewaard."));
+  SchrijfInstellingen(omgeving_.store, omgeving_.meldingen);
 }

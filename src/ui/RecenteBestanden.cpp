@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QMenu>
 
-#include "platform/SettingsStore.h"
+#include "ui/InstellingenSchrijven.h"
 
 namespace {
 const QString kSectie = QStringLiteral("Recent");
@@ -16,8 +16,9 @@ QString Eenduidig(const QString& pad) { return QDir::cleanPath(QFileInfo(pad).ab
 }  // namespace
 
 RecenteBestanden::RecenteBestanden(QMenu& menu, QAction* voor, platform::SettingsStore& store,
-                                   std::function<void(const QString&)> kies, QObject* parent)
-    : QObject(parent), store_(store) {
+                                   platform::MessageService& meldingen, std::function<void(const QString&)> kies,
+                                   QObject* parent)
+    : QObject(parent), store_(store), meldingen_(meldingen) {
   for (const QString& pad : store_.readList(kSectie, kSleutel)) {
     const QString p = Eenduidig(pad);
     if (!pad.trimmed().isEmpty() && !lijst_.contains(p) && lijst_.size() < kAantal) lijst_ << p;
@@ -74,5 +75,5 @@ void RecenteBestanden::Toon() {
 
 void RecenteBestanden::Bewaar() {
   store_.writeList(kSectie, kSleutel, lijst_);
-  store_.flush();
+  SchrijfInstellingen(store_, meldingen_);
 }

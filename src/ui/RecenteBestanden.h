@@ -7,8 +7,9 @@ class QAction;
 class QMenu;
 
 namespace platform {
+class MessageService;
 class SettingsStore;
-}
+}  // namespace platform
 
 // The last designs opened or saved, newest first, as numbered entries of
 // the file menu ("&1 NAAM.VLO", ...). The list lives in the settings and is
@@ -20,8 +21,8 @@ class RecenteBestanden : public QObject {
   static constexpr int kAantal = 8;
 
   // The entries go into menu before `voor`; kies gets the chosen path.
-  RecenteBestanden(QMenu& menu, QAction* voor, platform::SettingsStore& store, std::function<void(const QString&)> kies,
-                   QObject* parent = nullptr);
+  RecenteBestanden(QMenu& menu, QAction* voor, platform::SettingsStore& store, platform::MessageService& meldingen,
+                   std::function<void(const QString&)> kies, QObject* parent = nullptr);
 
   // A design was opened or saved under this path: it comes first.
   void Voeg(const QString& pad);
@@ -35,6 +36,7 @@ class RecenteBestanden : public QObject {
   void Bewaar();
 
   platform::SettingsStore& store_;
+  platform::MessageService& meldingen_;
   QStringList lijst_;
   QList<QAction*> regels_;
   QAction* scheiding_;

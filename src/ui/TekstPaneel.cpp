@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +25,7 @@
 #include "platformwidgets/MessageService.h"
 #include "platformwidgets/WidgetHelpers.h"
 #include "ui/EtiketPlaatje.h"
+#include "ui/InstellingenSchrijven.h"
 #include "ui/Opdracht.h"
 #include "ui/TekstlijnenDialoog.h"
 #include "ui/frmRondeTekst.h"
@@ -257,9 +257,9 @@ void TekstPaneel::AutomatischVerdelen() {
   ::AutomatischVerdelen(bewerker_.ontwerp(), bewerker_.Formaat(), b_.Figuurplaats);
 }
 
-void TekstPaneel::LeesLettertypes() {
+void TekstPaneel::LeesLettertypes(const QStringList& families) {
   cmbLettertype_->clear();
-  cmbLettertype_->addItems(QFontDatabase::families());
+  cmbLettertype_->addItems(families);
 }
 
 void TekstPaneel::LijnenToevoegen(qint16 nieuwAantal) {
@@ -475,9 +475,7 @@ void TekstPaneel::BewaarKenmerken() {
   for (int i = 0; i < 3; ++i)
     if (cmdUitlijning_[size_t(i)]->isChecked())
       s.write(QStringLiteral("defaults"), QStringLiteral("Alignment"), QString::number(i));
-  if (!s.flush())
-    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
-                    QStringLiteral("De instellingen konden niet worden bewaard."));
+  SchrijfInstellingen(s, meldingen_);
 }
 
 void TekstPaneel::ToonKenmerken(int lijn) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QGroupBox>
+#include <QStringList>
 #include <array>
 #include <memory>
 #include <optional>
@@ -56,7 +57,7 @@ class TekstPaneel : public QGroupBox {
   void AutomatischVerdelen();
 
   // The fonts of this system in the font list.
-  void LeesLettertypes();
+  void LeesLettertypes(const QStringList& families);
   // The default text attributes of new lines, from and to the settings.
   void LeesKenmerken();
   void BewaarKenmerken();

@@ -9,11 +9,12 @@
 #include <QVBoxLayout>
 
 #include "files/Instellingen.h"
-#include "platform/SettingsStore.h"
 #include "platformwidgets/WidgetHelpers.h"
+#include "ui/InstellingenSchrijven.h"
 
-VerschuivingDialoog::VerschuivingDialoog(platform::SettingsStore& instellingen, const QString& formaat, QWidget* parent)
-    : QDialog(parent), instellingen_(instellingen), formaat_(formaat) {
+VerschuivingDialoog::VerschuivingDialoog(platform::SettingsStore& instellingen, platform::MessageService& meldingen,
+                                         const QString& formaat, QWidget* parent)
+    : QDialog(parent), instellingen_(instellingen), meldingen_(meldingen), formaat_(formaat) {
   setObjectName(QStringLiteral("Verschuivingafdruk"));
   setWindowTitle(QStringLiteral("Verschuiving afdruk"));
   setModal(true);
@@ -33,7 +34,7 @@ VerschuivingDialoog::VerschuivingDialoog(platform::SettingsStore& instellingen, 
   connect(ok, &QPushButton::clicked, this, [this] {
     BewaarVerschuiving(instellingen_, formaat_,
                        {txtHorizontaleVerschuiving_->text(), txtVertikaleVerschuiving_->text()});
-    instellingen_.flush();
+    SchrijfInstellingen(instellingen_, meldingen_);
     accept();
   });
   connect(annuleren, &QPushButton::clicked, this, &QDialog::reject);

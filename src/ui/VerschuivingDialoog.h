@@ -4,21 +4,24 @@
 class QLineEdit;
 
 namespace platform {
+class MessageService;
 class SettingsStore;
-}
+}  // namespace platform
 
 // "Verschuiving afdruk": the print offset of one format, stored under the
 // format's name exactly as typed.
 class VerschuivingDialoog : public QDialog {
   Q_OBJECT
  public:
-  VerschuivingDialoog(platform::SettingsStore& instellingen, const QString& formaat, QWidget* parent = nullptr);
+  VerschuivingDialoog(platform::SettingsStore& instellingen, platform::MessageService& meldingen,
+                      const QString& formaat, QWidget* parent = nullptr);
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
   platform::SettingsStore& instellingen_;
+  platform::MessageService& meldingen_;
   QString formaat_;
   QLineEdit* txtHorizontaleVerschuiving_;
   QLineEdit* txtVertikaleVerschuiving_;

@@ -1,3 +1,8 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -5,6 +10,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QThread>
+#include <csignal>
 
 #include "files/BewaarEtiket.h"
 #include "printing/Sbpl.h"
@@ -20,16 +27,28 @@ class VelloraPrint : public EtiketOpstelling {
     QByteArray uit, fout;
   };
 
-  // Runs the command-line printer with its own settings folder.
-  Uitkomst Draai(const QStringList& argumenten) {
-    QProcess p;
+  // Starts the command-line printer with its own settings folder, and what
+  // else its environment should hold.
+  void StartPrint(QProcess& p, const QStringList& argumenten, const QProcessEnvironment& ook = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), tmp.path(QStringLiteral("config")));
+    env.insert(ook);
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(VELLORA_PRINT), argumenten);
-    p.waitForFinished(120000);
+  }
+  // How it ended; -1 when a signal ended it, or it hung and was stopped.
+  static Uitkomst Einde(QProcess& p) {
+    if (!p.waitForFinished(120000)) {
+      p.kill();
+      p.waitForFinished();
+    }
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};
+  }
+  Uitkomst Draai(const QStringList& argumenten) {
+    QProcess p;
+    StartPrint(p, argumenten);
+    return Einde(p);
   }
   // The store the command-line printer reads.
   void CliInstelling(const char* sectie, const char* sleutel, const QString& waarde) {
@@ -226,4 +245,72 @@ TEST_F(VelloraPrint, ExitCodesAndOneClearLine) {
   }
   EXPECT_EQ(Draai({QStringLiteral("--help")}).code, 0);
   EXPECT_TRUE(Draai({QStringLiteral("--version")}).uit.startsWith("vellora-print 4.0"));
+}
+
+TEST_F(VelloraPrint, WhenNoFontLoadsNothingIsPrintedAndOneLineSaysWhy) {
+  const QString ontwerp = BewaardOntwerp();
+  // Fontconfig is shown one folder holding one damaged font file, and keeps
+  // its cache beside it.
+  tmp.write(QStringLiteral("fonts/kapot.ttf"), QByteArray("\0\1\0\0kapot", 9).repeated(1000));
+  const QString conf =
+      tmp.write(QStringLiteral("fonts.conf"),
+                "<?xml version=\"1.0\"?>\n<fontconfig>\n<dir>" + QFile::encodeName(tmp.path(QStringLiteral("fonts"))) +
+                    "</dir>\n<cachedir>" + QFile::encodeName(tmp.path(QStringLiteral("fontcache"))) +
+                    "</cachedir>\n</fontconfig>\n");
+  const QString uit = tmp.path(QStringLiteral("uit.prn"));
+  QProcessEnvironment fonts;
+  fonts.insert(QStringLiteral("FONTCONFIG_FILE"), conf);
+  QProcess p;
+  StartPrint(p, {QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("-o"), uit, ontwerp},
+             fonts);
+  const Uitkomst u = Einde(p);
+  EXPECT_EQ(u.code, 1);
+  EXPECT_EQ(u.fout, QByteArray("vellora-print: no usable fonts are installed, so no text can be drawn\n"));
+  EXPECT_FALSE(QFile::exists(uit));
+}
+
+TEST_F(VelloraPrint, APortThatFailsMidJobEndsTheProgramWithOneLineAndNotZero) {
+  const QString ontwerp = BewaardOntwerp();
+  // Numbers 1 to 500: far more than a pipe holds.
+  const QStringList argumenten = {QStringLiteral("-q"),   QStringLiteral("--catalog"), catalogus,
+                                  QStringLiteral("--to"), QStringLiteral("500"),       ontwerp};
+  if (QFileInfo(QStringLiteral("/dev/full")).isWritable()) {
+    CliInstelling("Defaults", "Printer1", QStringLiteral("/dev/full"));
+    const Uitkomst u = Draai(argumenten);
+    EXPECT_EQ(u.code, 1);
+    EXPECT_EQ(u.fout.count('\n'), 1) << u.fout.toStdString();
+    // The port, and why: no room left.
+    EXPECT_TRUE(u.fout.startsWith("vellora-print: writing failed: /dev/full: ")) << u.fout.toStdString();
+  }
+
+  // A printer that goes away: a pipe whose reader ends after the first bytes.
+  const QString pijp = tmp.path(QStringLiteral("printer"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pijp).constData(), 0600), 0);
+  // Not inherited: a program holding the reading end itself never learns it has gone.
+  const int lezer = ::open(QFile::encodeName(pijp).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  ASSERT_GE(lezer, 0);
+  CliInstelling("Defaults", "Printer1", pijp);
+  // The program starts with the signals this one leaves it: as a shell would,
+  // with a broken pipe ending a program that does not see to it.
+  const auto vorige = std::signal(SIGPIPE, SIG_DFL);
+  QProcess p;
+  StartPrint(p, argumenten);
+  qint64 gelezen = 0;
+  const QDeadlineTimer tijd(30000);
+  while (gelezen < 20000 && !tijd.hasExpired()) {
+    char blok[65536];
+    const ssize_t n = ::read(lezer, blok, sizeof blok);
+    if (n > 0)
+      gelezen += n;
+    else
+      QThread::msleep(5);
+  }
+  ::close(lezer);
+  const Uitkomst u = Einde(p);
+  std::signal(SIGPIPE, vorige);
+  EXPECT_GE(gelezen, 20000);
+  EXPECT_EQ(u.code, 1) << "ended by a signal: -1";
+  EXPECT_EQ(u.fout.count('\n'), 1) << u.fout.toStdString();
+  EXPECT_TRUE(u.fout.startsWith("vellora-print: writing failed: " + QFile::encodeName(pijp) + ": "))
+      << u.fout.toStdString();
 }

@@ -5,10 +5,13 @@
 #include <unistd.h>
 
 #include <QBuffer>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <csignal>
 
 #include "printing/Job.h"
@@ -200,6 +203,79 @@ TEST_F(JobOnderweg, CancelStopsTheJobAndOutsideEconomyModeTheLastSheetIsFinished
   EXPECT_FALSE(venster->velStand().VelOpen);
   EXPECT_FALSE(voortgang->isVisible());
   EXPECT_TRUE(meldingen.shown.empty());
+}
+
+TEST_F(JobOnderweg, APrinterThatGoesAwayMidJobEndsItWithAMessageAndTheHeldSheetAsItWas) {
+  Zet("Shell1", QStringLiteral("melding klaar"));
+  Start();
+  Menu("mnuTekstLijnen1");
+  // One label on a fresh sheet, held open in economy mode.
+  Kind<QPushButton>("cmdStartAfdrukken")->click();
+  LeegTotKlaar();
+  const VelStand voor = venster->velStand();
+  ASSERT_TRUE(voor.VelOpen);
+  ASSERT_EQ(processen.started.size(), 1u);
+  meldingen.shown.clear();
+  NummerOntwerp();
+  StartJob();
+  // The printer ends: the job's next write finds nobody reading.
+  ::close(lezer);
+  lezer = -1;
+  WachtOpAfdruk();
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
+  EXPECT_TRUE(meldingen.shown[0].text.startsWith(QStringLiteral("Het schrijven naar de printer is mislukt:\n") + pijp +
+                                                 QStringLiteral("\n\n")))
+      << meldingen.shown[0].text.toStdString();
+  EXPECT_EQ(venster->velStand().VelOpen, voor.VelOpen);
+  EXPECT_EQ(venster->velStand().VolgendeRij, voor.VolgendeRij);
+  EXPECT_EQ(venster->velStand().VolgendeKolom, voor.VolgendeKolom);
+  // The after-job command belongs to a job that went out.
+  EXPECT_EQ(processen.started.size(), 1u);
+  for (const char* naam : {"mnuAfdrukken", "mnuSpaarstand", "mnuNieuwEtiket", "mnuPrinterinstelling"})
+    EXPECT_TRUE(Kind<QAction>(naam)->isEnabled()) << naam;
+  for (const char* naam : {"cmdKiezen", "cmdStartAfdrukken", "cmdNummering"})
+    EXPECT_TRUE(Kind<QPushButton>(naam)->isEnabled()) << naam;
+  EXPECT_FALSE(Kind<QWidget>("frmAfdrukken")->isVisible());
+  // Tried again, the pipe nobody reads is refused at once instead of
+  // holding the window until a reader comes.
+  Kind<QPushButton>("cmdStartAfdrukken")->click();
+  EXPECT_FALSE(venster->afdruk().BezigMetAfdrukken());
+  ASSERT_EQ(meldingen.shown.size(), 2u);
+  EXPECT_EQ(meldingen.shown[1].text, QStringLiteral("De printer kan niet worden bereikt:\n") + pijp +
+                                         QStringLiteral("\n\nEr is geen printer op deze aansluiting."));
+  EXPECT_TRUE(venster->velStand().VelOpen);
+}
+
+// The tests above see to a broken pipe themselves; the editor program must
+// do so from its start, or such a printer would end it.
+TEST(EditorProgramma, IgnoresABrokenPipeFromItsStart) {
+  TempFolder tmp;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  for (const char* map : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+    env.insert(QString::fromLatin1(map), tmp.path(QString::fromLatin1(map)));
+  QProcess p;
+  p.setProcessEnvironment(env);
+  // It starts with the default, whatever this program does with the signal.
+  const auto vorige = std::signal(SIGPIPE, SIG_DFL);
+  p.start(QStringLiteral(VELLORA), {});
+  const bool gestart = p.waitForStarted();
+  std::signal(SIGPIPE, vorige);
+  ASSERT_TRUE(gestart);
+  QFile status(QStringLiteral("/proc/%1/status").arg(p.processId()));
+  bool genegeerd = false;
+  for (QDeadlineTimer tijd(10000); !genegeerd && !tijd.hasExpired() && p.state() == QProcess::Running;) {
+    QThread::msleep(10);
+    if (!status.open(QIODevice::ReadOnly)) continue;
+    for (const QByteArray& regel : status.readAll().split('\n'))
+      if (regel.startsWith("SigIgn:"))
+        genegeerd = (regel.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGPIPE - 1)) & 1;
+    status.close();
+  }
+  p.kill();
+  p.waitForFinished();
+  EXPECT_TRUE(genegeerd) << p.readAllStandardError().toStdString();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -127,6 +128,40 @@ TEST_F(Afdrukken, APortThatCannotBeWrittenIsNamedAndNothingChanges) {
   EXPECT_TRUE(processen.started.empty());
   QWidget* voortgang = venster->findChild<QWidget*>(QStringLiteral("frmAfdrukken"));
   EXPECT_TRUE(voortgang == nullptr || !voortgang->isVisible());
+}
+
+TEST_F(Afdrukken, AFullDiskEndsTheJobWithAMessageAndTheHeldSheetAsItWas) {
+  if (!QFileInfo(QStringLiteral("/dev/full")).isWritable()) GTEST_SKIP() << "no /dev/full to fill";
+  Start();
+  Menu("mnuTekstLijnen1");
+  Druk(QStringLiteral("1"));
+  const VelStand voor = venster->velStand();
+  ASSERT_TRUE(voor.VelOpen);
+  meldingen.shown.clear();
+  venster->instellingen().Printer1 = QStringLiteral("/dev/full");
+  Druk(QStringLiteral("20"));
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
+  EXPECT_TRUE(
+      meldingen.shown[0].text.startsWith(QStringLiteral("Het schrijven naar de printer is mislukt:\n/dev/full\n\n")))
+      << meldingen.shown[0].text.toStdString();
+  EXPECT_EQ(venster->velStand().VelOpen, voor.VelOpen);
+  EXPECT_EQ(venster->velStand().VolgendeRij, voor.VolgendeRij);
+  EXPECT_EQ(venster->velStand().VolgendeKolom, voor.VolgendeKolom);
+  EXPECT_TRUE(Kind<QPushButton>("cmdStartAfdrukken")->isEnabled());
+  EXPECT_TRUE(Kind<QAction>("mnuSpaarstand")->isEnabled());
+  EXPECT_FALSE(Kind<QWidget>("frmAfdrukken")->isVisible());
+  // Nor can the held sheet be closed there: economy mode stays on.
+  Menu("mnuSpaarstand");
+  ASSERT_EQ(meldingen.shown.size(), 2u);
+  EXPECT_EQ(meldingen.shown[1].text, QStringLiteral("Het schrijven naar de printer is mislukt:\n/dev/full"));
+  EXPECT_TRUE(Kind<QAction>("mnuSpaarstand")->isChecked());
+  EXPECT_TRUE(venster->velStand().VelOpen);
+  // Back on its own port, the sheet is closed where it began.
+  venster->instellingen().Printer1 = poort;
+  Menu("mnuSpaarstand");
+  EXPECT_FALSE(venster->velStand().VelOpen);
+  EXPECT_TRUE(Uitvoer().endsWith("\x1bQ000001\x1bZ"));
 }
 
 TEST_F(Afdrukken, ACopiesBoxWithoutACountFromOneTo32767IsRefusedBeforeAnythingIsWritten) {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
@@ -200,6 +201,30 @@ TEST_F(EtiketTest, AnEmptyCatalogueIsFatalToo) {
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Onherstelbare fout"));
   EXPECT_TRUE(meldingen.shown[0].text.startsWith(QStringLiteral("Het bestand bevat geen etiketformaten\n")));
+}
+
+TEST_F(EtiketTest, WithoutAFontTheProgramEndsAndOtherwiseTheFontBoxOffersTheSystemsFonts) {
+  EtiketOpties opties = Opties();
+  opties.lettertypen = [] { return QStringList(); };
+  {
+    Etiket e(opties);
+    EXPECT_FALSE(e.Form_Load());
+    ASSERT_EQ(meldingen.shown.size(), 1u);
+    EXPECT_EQ(meldingen.shown[0].icon, platform::MessageService::Icon::Stop);
+    EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Onherstelbare fout"));
+    EXPECT_EQ(meldingen.shown[0].text,
+              QStringLiteral("Er zijn geen lettertypen geïnstalleerd.\nHet programma wordt beëindigd."));
+  }
+  const QStringList twee = {QStringLiteral("Liberation Sans"), QStringLiteral("Liberation Serif")};
+  opties.lettertypen = [twee] { return twee; };
+  venster = std::make_unique<Etiket>(opties);
+  ASSERT_TRUE(venster->Form_Load());
+  QComboBox* box = Kind<QComboBox>("cmbLettertype");
+  QStringList aangeboden;
+  for (int i = 0; i < box->count(); ++i) aangeboden << box->itemText(i);
+  EXPECT_EQ(aangeboden, twee);
+  EXPECT_EQ(box->currentText(), QStringLiteral("Liberation Sans"));
+  EXPECT_EQ(meldingen.shown.size(), 1u);
 }
 
 TEST_F(EtiketTest, ClosingSavesTheSettingsButEindeProgrammaDoesNot) {

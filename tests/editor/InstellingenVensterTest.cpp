@@ -1,9 +1,14 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
 #include "support/EtiketOpstelling.h"
+#include "ui/PrinterDialoog.h"
+#include "ui/VerschuivingDialoog.h"
 
 namespace {
 class VensterInstellingen : public EtiketOpstelling {
@@ -13,6 +18,34 @@ class VensterInstellingen : public EtiketOpstelling {
   }
   void Zet(const char* sleutel, const char* waarde) {
     instellingen.write(QStringLiteral("Defaults"), QString::fromLatin1(sleutel), QString::fromUtf8(waarde));
+  }
+  // The window on a settings file of its own; it goes before the store does.
+  struct Sluiter {
+    std::unique_ptr<Etiket>& venster;
+    ~Sluiter() { venster.reset(); }
+  };
+  Etiket& StartMet(platform::SettingsStore& store) {
+    EtiketOpties opties = Opties();
+    opties.instellingen = &store;
+    venster = std::make_unique<Etiket>(opties);
+    EXPECT_TRUE(venster->Form_Load());
+    venster->show();
+    return *venster;
+  }
+  // The start of a first run: nothing said, everything at its default.
+  void OpDeStandaarden() {
+    EXPECT_TRUE(meldingen.shown.empty());
+    EXPECT_EQ(O().HuidigFormaat, 1);
+    EXPECT_TRUE(Kind<QAction>("mnuSpaarstand")->isChecked());
+    EXPECT_EQ(venster->instellingen().Printer1, QStringLiteral("lpt1:"));
+    EXPECT_EQ(Kind<QLineEdit>("txtLettergrootte")->text(), QStringLiteral("12"));
+  }
+  // The messages that the settings could not be saved.
+  size_t NietBewaard() const {
+    return size_t(std::count_if(meldingen.shown.begin(), meldingen.shown.end(), [](const auto& m) {
+      return m.title == QStringLiteral("Fout") &&
+             m.text == QStringLiteral("De instellingen konden niet worden bewaard.");
+    }));
   }
 };
 }  // namespace
@@ -129,4 +162,54 @@ TEST_F(VensterInstellingen, ALeftOfZeroIsNotRestored) {
   Zet("Height", "9000");
   Etiket& e = Start();
   EXPECT_NE(e.width(), 20000 / 15);
+}
+
+TEST_F(VensterInstellingen, SettingsThatCannotBeSavedAreToldOnceAndTheProgramGoesOn) {
+  // The settings folder is a file: nothing can be read there nor written,
+  // whoever runs this.
+  const QString geenMap = tmp.write(QStringLiteral("config"), "geen map");
+  platform::IniSettingsStore store(geenMap + QStringLiteral("/Vellora/Vellora.ini"));
+  Sluiter sluiter{venster};
+  Etiket& e = StartMet(store);
+  OpDeStandaarden();
+  // Everything that saves settings: the text defaults, a print offset, the
+  // printer dialog, the recent files after a save, and closing.
+  Menu("mnuStandaardVastleggen");
+  ASSERT_EQ(NietBewaard(), 1u);
+  BeantwoordDialoog<VerschuivingDialoog>([](VerschuivingDialoog* d) {
+    d->findChild<QLineEdit*>(QStringLiteral("txtHorizontaleVerschuiving"))->setText(QStringLiteral("1"));
+    d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  Menu("mnuVerschuivenAfdruk");
+  BeantwoordDialoog<PrinterDialoog>(
+      [](PrinterDialoog* d) { d->findChild<QPushButton*>(QStringLiteral("cmdAnnuleren"))->click(); });
+  Menu("mnuPrinterinstelling");
+  Menu("mnuTekstLijnen1");
+  bestanden.answers.push_back({tmp.path(QStringLiteral("a.VLO")), QStringLiteral("Vellora 3.0 (*.VLO *.vlo)")});
+  Menu("mnuOpslaanAls");
+  EXPECT_TRUE(e.close());
+  EXPECT_EQ(NietBewaard(), 1u);
+  EXPECT_EQ(meldingen.shown.size(), 1u);
+  // The run went on with what it was given: the offset, the saved design.
+  EXPECT_EQ(store.read(QStringLiteral("89 x 36"), QStringLiteral("HorizontalShift")), QStringLiteral("1"));
+  EXPECT_TRUE(QFile::exists(tmp.path(QStringLiteral("a.VLO"))));
+  QFile blijft(geenMap);
+  ASSERT_TRUE(blijft.open(QIODevice::ReadOnly));
+  EXPECT_EQ(blijft.readAll(), QByteArray("geen map"));
+}
+
+TEST_F(VensterInstellingen, ASettingsFolderThatCannotBeReadStartsOnTheDefaults) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads a folder without permissions all the same";
+  const QString map = tmp.path(QStringLiteral("Vellora"));
+  ASSERT_TRUE(QDir().mkpath(map));
+  tmp.write(QStringLiteral("Vellora/Vellora.ini"),
+            "[Defaults]\nForm= 3\nUseStartPosition=False\nPrinter1=/dev/usb/lp0\n");
+  ASSERT_EQ(::chmod(QFile::encodeName(map).constData(), 0), 0);
+  platform::IniSettingsStore store(map + QStringLiteral("/Vellora.ini"));
+  Sluiter sluiter{venster};
+  Etiket& e = StartMet(store);
+  OpDeStandaarden();
+  EXPECT_TRUE(e.close());
+  EXPECT_EQ(NietBewaard(), 1u);
+  ::chmod(QFile::encodeName(map).constData(), 0755);
 }

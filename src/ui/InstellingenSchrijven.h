@@ -1,0 +1,12 @@
+#pragma once
+#include "platform/SettingsStore.h"
+#include "platformwidgets/MessageService.h"
+
+// Makes what was written to the settings store last. A store that cannot
+// be written (a full disk, a read-only folder) is told once a run; the
+// program goes on with the settings it holds.
+inline void SchrijfInstellingen(platform::SettingsStore& store, platform::MessageService& meldingen) {
+  if (store.flushFailsFirstTime())
+    meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
+                   QStringLiteral("De instellingen konden niet worden bewaard."));
+}
