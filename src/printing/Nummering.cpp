@@ -1,5 +1,7 @@
 #include "printing/Nummering.h"
 
+#include <cstdlib>
+
 #include "model/Ontwerp.h"
 
 namespace {
@@ -63,6 +65,12 @@ std::vector<int> Reeks::Nummers() const {
   if (stap == 0) return uit;
   for (int n = van; stap > 0 ? n <= tot : n >= tot; n += stap) uit.push_back(n);
   return uit;
+}
+
+qint64 Reeks::Aantal() const {
+  if (stap == 0) return 0;
+  const qint64 afstand = stap > 0 ? qint64(tot) - van : qint64(van) - tot;
+  return afstand < 0 ? 0 : afstand / std::abs(qint64(stap)) + 1;
 }
 
 Reeks ReeksVoor(qint16 modus, const Nummering& nummering) {

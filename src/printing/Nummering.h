@@ -37,5 +37,7 @@ struct Reeks {
   int stap = 1;
   // The numbers of the series, as a counted loop with its bounds taken once.
   std::vector<int> Nummers() const;
+  // How many numbers that is, without listing them.
+  qint64 Aantal() const;
 };
 Reeks ReeksVoor(qint16 modus, const Nummering& nummering);

@@ -7,8 +7,10 @@
 #include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 #include <cmath>
@@ -54,10 +56,17 @@ AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLine
   imgEco_->setFixedSize(16, 16);
   imgEco_->setPixmap(SpaarstandLamp(0));
   imgEco_->setToolTip(QStringLiteral("Spaarstand"));
-  auto* rij = new QHBoxLayout(this);
+  lblTotaal_ = platform::makeWidget<QLabel>(this, QStringLiteral("lblTotaal"));
+  auto* frame = new QVBoxLayout(this);
+  auto* rij = new QHBoxLayout;
   rij->addWidget(txtAantal_);
   rij->addWidget(cmdStartAfdrukken_, 1);
   rij->addWidget(imgEco_);
+  frame->addLayout(rij);
+  // Copies times a series or a list can make far more labels than the box
+  // says: the total is in sight before the job starts.
+  frame->addWidget(lblTotaal_);
+  lblTotaal_->hide();
   cmdNummering_ = platform::makeButton(parent, QStringLiteral("cmdNummering"), QStringLiteral("1,2,3,..."));
 
   connect(cmdStartAfdrukken_, &QPushButton::clicked, this, [this] {
@@ -71,6 +80,9 @@ AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLine
           [this] { Opdracht(omgeving_.meldingen, [this] { cmdNummering_Click(); }); });
   txtAantal_->installEventFilter(this);
   imgEco_->installEventFilter(this);
+  connect(txtAantal_, &QLineEdit::textChanged, this, &AfdrukPaneel::ToonTotaal);
+  for (auto signaal : {&Bewerker::GeschiedenisVeranderd, &Bewerker::StapGezet})
+    connect(&bewerker_, signaal, this, &AfdrukPaneel::ToonTotaal);
 }
 
 AfdrukPaneel::~AfdrukPaneel() {
@@ -108,13 +120,35 @@ Nummering& AfdrukPaneel::nummering() { return bewerker_.ontwerp().nummering; }
 
 void AfdrukPaneel::NieuwOntwerp() {
   txtAantal_->setText(QStringLiteral("1"));
-  // A list belongs to the design it was made for: a new one starts on the
-  // running number, whose values stay.
-  if (nummering().GekozenTab == 1) {
-    nummering().NummerLijst.clear();
-    nummering().GekozenTab = 0;
-    nummeringDialoog_.reset();
-  }
+  // A series or a list belongs to the design it was set for: carried over,
+  // it would silently turn two labels of the next design into hundreds.
+  nummering() = Nummering();
+  nummeringDialoog_.reset();
+  ToonTotaal();
+}
+
+QString AfdrukPaneel::TotaalTekst() const {
+  bool getal = false;
+  const double aantal = std::nearbyint(LeesGetal(txtAantal_->text(), &getal));
+  if (!getal || aantal < 0 || aantal > 32767) return {};
+  const Ontwerp& o = bewerker_.ontwerp();
+  const qint16 modus = IsNummering(o);
+  const qint64 nummers = ReeksVoor(modus, o.nummering).Aantal();
+  const qint64 totaal = qint64(aantal) * nummers;
+  if (totaal == 1 && modus == 0) return {};
+  const QLocale nl(QLocale::Dutch);
+  const QString etiketten =
+      totaal == 1 ? QStringLiteral("1 etiket") : nl.toString(totaal) + QStringLiteral(" etiketten");
+  if (modus == 0) return etiketten;
+  const QString wat = modus == 1 ? (nummers == 1 ? QStringLiteral("nummer") : QStringLiteral("nummers"))
+                                 : (nummers == 1 ? QStringLiteral("rij") : QStringLiteral("rijen"));
+  return QStringLiteral("%1 \u00D7 %2 %3 = %4").arg(nl.toString(qint64(aantal)), nl.toString(nummers), wat, etiketten);
+}
+
+void AfdrukPaneel::ToonTotaal() {
+  const QString tekst = TotaalTekst();
+  if (lblTotaal_->text() != tekst) lblTotaal_->setText(tekst);
+  lblTotaal_->setVisible(!tekst.isEmpty());
 }
 
 void AfdrukPaneel::Fout(const QString& tekst) {
@@ -153,6 +187,7 @@ void AfdrukPaneel::StartJob(Job job, QIODevice& uit, const QString& wat,
   }
   frmAfdrukken_->Begin(int(job.opdracht.reeks.Nummers().size()), wat);
   gestopt_ = false;
+  ++jobNummer_;
   ZetBezig(true);
   loper_ = new AchtergrondJob(std::move(job), velStand_, uit, this);
   connect(loper_, &AchtergrondJob::Voortgang, frmAfdrukken_.get(), &AfdrukVoortgang::Toon);
@@ -224,6 +259,7 @@ void AfdrukPaneel::mnuAfdrukvoorbeeld_Click() {
   std::optional<Job> job = MaakJobUitVenster();
   if (!job) return;
   const int totaal = TelVellen(*job, velStand_);
+  const QString etiketten = TotaalTekst();
   // The stream holds a label's rows down to its last printed one: the
   // sheet is shown on the whole of its paper.
   const EtiketFormaat& f = job->opdracht.formaat;
@@ -234,7 +270,7 @@ void AfdrukPaneel::mnuAfdrukvoorbeeld_Click() {
   // The job gets a copy of the sheet state and its new state is dropped:
   // a preview leaves economy mode where it was.
   StartJob(std::move(*job), *voorbeeld_, QStringLiteral("Het afdrukvoorbeeld wordt gemaakt."),
-           [this, totaal, papier](Jobuitkomst uitkomst, const VelStand&, const QString& waarom) {
+           [this, totaal, papier, etiketten](Jobuitkomst uitkomst, const VelStand&, const QString& waarom) {
              const std::unique_ptr<QBuffer> stroom = std::move(voorbeeld_);
              if (gestopt_) return;
              if (uitkomst == Jobuitkomst::Onafdrukbaar) {
@@ -249,8 +285,8 @@ void AfdrukPaneel::mnuAfdrukvoorbeeld_Click() {
                aantallen.push_back(std::max(1, v.aantal));
              }
              // Shown once the job is over, so "Afdrukken" can start the real one.
-             QTimer::singleShot(0, this, [this, vellen = std::move(vellen), aantallen, totaal]() mutable {
-               AfdrukVoorbeeld dialoog(std::move(vellen), aantallen, totaal, window());
+             QTimer::singleShot(0, this, [this, vellen = std::move(vellen), aantallen, totaal, etiketten]() mutable {
+               AfdrukVoorbeeld dialoog(std::move(vellen), aantallen, totaal, etiketten, window());
                if (dialoog.exec() == QDialog::Accepted) Opdracht(omgeving_.meldingen, [this] { AfdrukkenSATO(); });
              });
            });
@@ -296,17 +332,25 @@ QString AfdrukPaneel::KiesNummeringCode() {
   if (!nummeringDialoog_)
     nummeringDialoog_ =
         std::make_unique<NummeringDialoog>(nummering(), omgeving_.meldingen, omgeving_.bestanden, window());
-  return nummeringDialoog_->Kies();
+  QString code = nummeringDialoog_->Kies();
+  ToonTotaal();
+  return code;
 }
 
 void AfdrukPaneel::cmdNummering_Click() {
   if (bezig_) return;
   const Ontwerp& o = bewerker_.ontwerp();
-  if (o.AantalLijnen() == 0 && o.AantalRondeTeksten() == 0) return;
+  // Any element that can carry a code can be numbered, a barcode too.
+  bool nummerbaar = false;
+  for (int i = 1; i <= o.AantalVoorwerpen() && !nummerbaar; ++i)
+    nummerbaar = o.voorwerp(i).Soort() == Tekstlijn || o.voorwerp(i).Soort() == RondeTekst ||
+                 o.voorwerp(i).Soort() == Streepjescodevoorwerp;
+  if (!nummerbaar) return;
   if (!nummeringDialoog_)
     nummeringDialoog_ =
         std::make_unique<NummeringDialoog>(nummering(), omgeving_.meldingen, omgeving_.bestanden, window());
   const QString code = nummeringDialoog_->Kies();
+  ToonTotaal();
   const int h = bewerker_.bewerking().HuidigeLijn();
   if (!code.isEmpty() && h != 0 && o.voorwerp(h).Soort() == Tekstlijn && bewerker_.bewerking().Geselecteerd(h)) {
     const qint16 modus = IsNummering(o);

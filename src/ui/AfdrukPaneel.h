@@ -59,11 +59,19 @@ class AfdrukPaneel : public QGroupBox {
   bool BezigMetVoorbeeld() const { return bezig_ && voorbeeld_ != nullptr; }
   // The running job stops before its next number, as with Cancel.
   void StopJob();
+  // Counts the jobs started: tells one job from the next.
+  int JobNummer() const { return jobNummer_; }
 
   Nummering& nummering();
   const VelStand& velStand() const { return velStand_; }
-  // A new design: the copies box starts at 1 and a list goes with the old one.
+  // A new design: the copies box starts at 1, and the series and the list
+  // go with the old one.
   void NieuwOntwerp();
+  // How many labels the job the controls describe makes, as the frame
+  // shows it: copies times numbers or list rows. Empty for a single label.
+  QString TotaalTekst() const;
+  // Shows that total again; the design or its numbering changed.
+  void ToonTotaal();
 
  signals:
   // The printer settings were changed in their dialog.
@@ -96,6 +104,7 @@ class AfdrukPaneel : public QGroupBox {
   QLineEdit* txtAantal_ = nullptr;
   QPushButton* cmdStartAfdrukken_ = nullptr;
   QLabel* imgEco_ = nullptr;
+  QLabel* lblTotaal_ = nullptr;
   QPushButton* cmdNummering_ = nullptr;
   QAction* mnuAfdrukken_ = nullptr;
   QAction* mnuSpaarstand_ = nullptr;
@@ -105,6 +114,7 @@ class AfdrukPaneel : public QGroupBox {
   bool spaarstandGemeld_ = false;
   bool bezig_ = false;
   bool gestopt_ = false;  // the user stopped the running job
+  int jobNummer_ = 0;
   AchtergrondJob* loper_ = nullptr;
   std::unique_ptr<QFile> uit_;  // the channel of the running job
   Uitvoerkanaal kanaal_;

@@ -27,7 +27,8 @@ constexpr Stap kStappen[] = {{"Passend", AfdrukVoorbeeld::kPassend},
                              {"400%", 4}};
 }  // namespace
 
-AfdrukVoorbeeld::AfdrukVoorbeeld(std::vector<QImage> vellen, std::vector<int> aantallen, int totaal, QWidget* parent)
+AfdrukVoorbeeld::AfdrukVoorbeeld(std::vector<QImage> vellen, std::vector<int> aantallen, int totaal,
+                                 const QString& etiketten, QWidget* parent)
     : QDialog(parent), vellen_(std::move(vellen)), aantallen_(std::move(aantallen)), totaal_(totaal) {
   setObjectName(QStringLiteral("frmAfdrukvoorbeeld"));
   setWindowTitle(QStringLiteral("Afdrukvoorbeeld"));
@@ -43,6 +44,9 @@ AfdrukVoorbeeld::AfdrukVoorbeeld(std::vector<QImage> vellen, std::vector<int> aa
                           .arg(totaal_)
                           .arg(vellen_.size()));
   lblMeer_->setVisible(!lblMeer_->text().isEmpty());
+  lblTotaal_ = platform::makeWidget<QLabel>(this, QStringLiteral("lblTotaal"));
+  lblTotaal_->setText(etiketten.isEmpty() ? QString() : QStringLiteral("Totaal: ") + etiketten);
+  lblTotaal_->setVisible(!etiketten.isEmpty());
   imgVel_ = platform::makeWidget<QLabel>(this, QStringLiteral("imgVel"));
   imgVel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   vlak_ = new QScrollArea(this);
@@ -70,6 +74,7 @@ AfdrukVoorbeeld::AfdrukVoorbeeld(std::vector<QImage> vellen, std::vector<int> aa
   knoppen->addWidget(sluiten);
   auto* hoofd = new QVBoxLayout(this);
   hoofd->addLayout(balk);
+  hoofd->addWidget(lblTotaal_);
   hoofd->addWidget(lblMeer_);
   hoofd->addWidget(vlak_, 1);
   hoofd->addLayout(knoppen);

@@ -14,9 +14,10 @@ class QScrollArea;
 class AfdrukVoorbeeld : public QDialog {
   Q_OBJECT
  public:
-  // The sheets of the stream with the quantity each is printed in, and how
-  // many sheets the whole job has.
-  AfdrukVoorbeeld(std::vector<QImage> vellen, std::vector<int> aantallen, int totaal, QWidget* parent = nullptr);
+  // The sheets of the stream with the quantity each is printed in, how
+  // many sheets the whole job has, and how many labels it makes, in words.
+  AfdrukVoorbeeld(std::vector<QImage> vellen, std::vector<int> aantallen, int totaal, const QString& etiketten = {},
+                  QWidget* parent = nullptr);
 
   // The zoom steps: printer dots per screen pixel as a factor; 0 fits the sheet.
   static constexpr double kPassend = 0;
@@ -38,6 +39,7 @@ class AfdrukVoorbeeld : public QDialog {
   QLabel* lblVel_;
   QLabel* lblAantal_;
   QLabel* lblMeer_;
+  QLabel* lblTotaal_;
   QLabel* imgVel_;
   QScrollArea* vlak_;
   QComboBox* cmbZoom_;

@@ -1,5 +1,6 @@
 #include "ui/AfdrukVoortgang.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,10 +18,7 @@ AfdrukVoortgang::AfdrukVoortgang(QWidget* parent) : QDialog(parent) {
   balk_->setObjectName(QStringLiteral("prgVoortgang"));
   auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
   cancel->setObjectName(QStringLiteral("Command1"));
-  connect(cancel, &QPushButton::clicked, this, [this] {
-    stoppen_ = true;
-    emit Stoppen();
-  });
+  connect(cancel, &QPushButton::clicked, this, &AfdrukVoortgang::VraagStoppen);
   auto* hoofd = new QVBoxLayout(this);
   hoofd->addWidget(lblTekst1_);
   hoofd->addWidget(lblTekst2_);
@@ -41,4 +39,19 @@ void AfdrukVoortgang::Begin(int aantalNummers, const QString& wat) {
 void AfdrukVoortgang::Toon(int nummer, int laatste, int begonnen) {
   lblTekst2_->setText(QStringLiteral("Exemplaar %1 van %2").arg(nummer).arg(laatste));
   balk_->setValue(std::min(balk_->maximum(), begonnen));
+}
+
+void AfdrukVoortgang::VraagStoppen() {
+  // The job finishes the number it is on; the window says it heard.
+  if (!stoppen_) lblTekst1_->setText(QStringLiteral("De afdruk wordt gestopt."));
+  stoppen_ = true;
+  emit Stoppen();
+}
+
+void AfdrukVoortgang::reject() { VraagStoppen(); }
+
+void AfdrukVoortgang::closeEvent(QCloseEvent* e) {
+  // The job hides the window when it has really ended.
+  e->ignore();
+  VraagStoppen();
 }

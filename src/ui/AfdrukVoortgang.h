@@ -18,10 +18,19 @@ class AfdrukVoortgang : public QDialog {
   bool AfdrukStoppen() const { return stoppen_; }
 
  signals:
-  // Cancel was clicked.
+  // Cancel was clicked, or the window was closed: both ask the job to stop.
   void Stoppen();
 
+ protected:
+  // Escape, Alt+F4 and the close box would only hide the window while the
+  // job went on unseen: they stop it, as Cancel does. The window stays up
+  // until the job has ended.
+  void reject() override;
+  void closeEvent(QCloseEvent* e) override;
+
  private:
+  void VraagStoppen();
+
   QLabel* lblTekst1_;
   QLabel* lblTekst2_;
   QProgressBar* balk_;

@@ -460,8 +460,9 @@ void Etiket::ZetAfdrukBezig(bool bezig) {
   cmdKiezen_->setEnabled(!bezig);
   // Asked to close meanwhile: now the job has ended, and its sheet state is known.
   if (!bezig && sluitenNaJob_) {
-    sluitenNaJob_ = false;
-    QTimer::singleShot(0, this, &QWidget::close);
+    const bool ditJob = *sluitenNaJob_ == afdruk_->JobNummer();
+    sluitenNaJob_.reset();
+    if (ditJob) QTimer::singleShot(0, this, &QWidget::close);
   }
 }
 
@@ -473,19 +474,23 @@ void Etiket::closeEvent(QCloseEvent* e) {
     // The job's output and the sheet it leaves open are only settled when
     // it ends: the window goes after that.
     e->ignore();
-    if (sluitenNaJob_) return;
-    switch (opties_.meldingen->show(platform::MessageService::Icon::Question, QStringLiteral("Vellora"),
-                                    QStringLiteral("Er wordt nog afgedrukt. Wachten tot de afdruk klaar is?\n\n"
-                                                   "Ja: Vellora sluit af zodra de afdruk klaar is.\n"
-                                                   "Nee: de afdruk stopt en Vellora sluit af."),
-                                    platform::MessageService::Buttons::YesNoCancel)) {
-      case platform::MessageService::Answer::Yes: sluitenNaJob_ = true; break;
-      case platform::MessageService::Answer::No:
-        sluitenNaJob_ = true;
-        afdruk_->StopJob();
-        break;
-      default: break;
+    const int job = afdruk_->JobNummer();
+    if (sluitenNaJob_ == job) return;
+    const auto antwoord =
+        opties_.meldingen->show(platform::MessageService::Icon::Question, QStringLiteral("Vellora"),
+                                QStringLiteral("Er wordt nog afgedrukt. Wachten tot de afdruk klaar is?\n\n"
+                                               "Ja: Vellora sluit af zodra de afdruk klaar is.\n"
+                                               "Nee: de afdruk stopt en Vellora sluit af."),
+                                platform::MessageService::Buttons::YesNoCancel);
+    if (antwoord != platform::MessageService::Answer::Yes && antwoord != platform::MessageService::Answer::No) return;
+    if (!afdruk_->BezigMetAfdrukken() || afdruk_->JobNummer() != job) {
+      // The job ended while the question was open: what was asked for is
+      // the window closing after it, which is now.
+      QTimer::singleShot(0, this, &QWidget::close);
+      return;
     }
+    sluitenNaJob_ = job;
+    if (antwoord == platform::MessageService::Answer::No) afdruk_->StopJob();
     return;
   }
   if (!eindeZonderOpslaan_ && geladen_ && !WijzigingenBewaren()) {

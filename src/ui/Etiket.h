@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <QMainWindow>
 #include <QString>
 #include <array>
@@ -192,7 +193,9 @@ class Etiket : public QMainWindow {
   Instellingen instellingen_;
   bool geladen_ = false;
   bool eindeZonderOpslaan_ = false;
-  bool sluitenNaJob_ = false;  // the window closes when the running job ends
+  // The job after whose end the window closes: a request lapses with the
+  // job it was made for, and never closes the window after another one.
+  std::optional<int> sluitenNaJob_;
   std::unique_ptr<platform::FileDialogs> eigenBestanden_;
   std::unique_ptr<platform::ProcessStarter> eigenProcessen_;
   std::unique_ptr<platform::Clipboard> eigenKlembord_;

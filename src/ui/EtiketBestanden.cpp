@@ -158,8 +158,6 @@ bool Etiket::LeesEtiketIn(const QString& fn) {
     Wijziging wijziging(bewerker_);
     NieuwOntwerp();
     tekst_->ZetAutomatischSchikken(false);
-    // The running number and a list kept for new designs stay.
-    nieuw.nummering = ontwerp().nummering;
     bewerker_.bewerking().ZetOntwerp(std::move(nieuw));
     if (ontwerp().AantalVoorwerpen() > 0) {
       pictEtiket_->DeSelekteerAlles();

@@ -205,6 +205,54 @@ TEST_F(JobOnderweg, CancelStopsTheJobAndOutsideEconomyModeTheLastSheetIsFinished
   EXPECT_TRUE(meldingen.shown.empty());
 }
 
+TEST_F(JobOnderweg, ClosingTheProgressWindowStopsTheJobAsCancelDoes) {
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Start();
+  NummerOntwerp();
+  const size_t alles = Labels(JobStroom(1, false)).size();
+  QWidget* voortgang = nullptr;
+  const std::vector<std::pair<const char*, std::function<void()>>> manieren = {
+      {"Escape", [&] { QTest::keyClick(voortgang, Qt::Key_Escape); }},
+      {"close", [&] { voortgang->close(); }},
+  };
+  for (const auto& [naam, sluit] : manieren) {
+    ontvangen.clear();
+    StartJob();
+    voortgang = Kind<QWidget>("frmAfdrukken");
+    ASSERT_TRUE(voortgang->isVisible()) << naam;
+    sluit();
+    // Still there while the job finishes its number, saying so.
+    EXPECT_TRUE(voortgang->isVisible()) << naam;
+    EXPECT_EQ(voortgang->findChild<QLabel*>(QStringLiteral("lblTekst1"))->text(),
+              QStringLiteral("De afdruk wordt gestopt."));
+    LeegTotKlaar();
+    const sbpl::Lezing l = sbpl::Lees(ontvangen);
+    ASSERT_TRUE(l.fout.isEmpty()) << naam << l.fout.toStdString();
+    for (const sbpl::Vel& v : l.vellen) EXPECT_TRUE(v.gesloten) << naam;
+    EXPECT_LT(Labels(ontvangen).size(), alles) << naam;
+    EXPECT_FALSE(voortgang->isVisible()) << naam;
+  }
+  EXPECT_TRUE(meldingen.shown.empty());
+}
+
+TEST_F(JobOnderweg, AskingToCloseWhileTheJobEndsUnderTheQuestionClosesAfterThatJobNotTheNext) {
+  Start();
+  NummerOntwerp();
+  const QByteArray verwacht = JobStroom(1, true);
+  StartJob();
+  // The job ends while the question is still being read; then Ja.
+  meldingen.tijdensVraag = [this] { LeegTotKlaar(); };
+  meldingen.answers = {platform::MessageService::Answer::Yes};
+  EXPECT_FALSE(venster->close());
+  ASSERT_FALSE(meldingen.shown.empty());
+  EXPECT_TRUE(meldingen.shown[0].text.startsWith(QStringLiteral("Er wordt nog afgedrukt.")));
+  EXPECT_FALSE(venster->afdruk().BezigMetAfdrukken());
+  // Closed now, without waiting for a job that has not even begun.
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !venster->isVisible(); }, 10000));
+  Lees();
+  EXPECT_EQ(ontvangen, verwacht + AfsluitReeks());
+}
+
 TEST_F(JobOnderweg, APrinterThatGoesAwayMidJobEndsItWithAMessageAndTheHeldSheetAsItWas) {
   Zet("Shell1", QStringLiteral("melding klaar"));
   Start();

@@ -13,6 +13,7 @@
 
 #include "printing/CsvLijst.h"
 #include "printing/Sbpl.h"
+#include "printing/StreepjescodeOpdrachten.h"
 #include "printing/Uitvoer.h"
 #include "support/EtiketOpstelling.h"
 #include "ui/NummeringDialoog.h"
@@ -430,4 +431,75 @@ TEST_F(Afdrukken, ThePrinterDialogStoresAChosenFileAndRefusesOneThatCannotBeWrit
                                          QStringLiteral("\n\nDe map bestaat niet."));
   EXPECT_EQ(venster->instellingen().PrinterPort, 2);
   EXPECT_EQ(venster->instellingen().Printer3, QStringLiteral("lpt3:"));
+}
+
+TEST_F(Afdrukken, ASeriesStaysWithItsDesignAndTheTotalIsInSightBeforePrinting) {
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Start();
+  Menu("mnuTekstLijnen1");
+  QLineEdit* lijn = Kind<QLineEdit>("txtTekstlijn");
+  QLabel* totaal = Kind<QLabel>("lblTotaal");
+  lijn->setText(QStringLiteral("Nr "));
+  lijn->setCursorPosition(3);
+  EXPECT_FALSE(totaal->isVisible());
+  BeantwoordDialoog<NummeringDialoog>([](NummeringDialoog* d) {
+    d->findChild<QLineEdit*>(QStringLiteral("txtTot"))->setText(QStringLiteral("500"));
+    d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  Kind<QPushButton>("cmdNummering")->click();
+  ASSERT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Nr [#]"));
+  EXPECT_TRUE(totaal->isVisible());
+  EXPECT_EQ(totaal->text(), QStringLiteral("1 \u00D7 500 nummers = 500 etiketten"));
+  Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("2"));
+  EXPECT_EQ(totaal->text(), QStringLiteral("2 \u00D7 500 nummers = 1.000 etiketten"));
+  // The design saved, then a new one: the series stays behind.
+  const QString pad = tmp.path(QStringLiteral("reeks.VLO"));
+  bestanden.answers.push_back({pad, QStringLiteral("Vellora 3.0 (*.VLO *.vlo)")});
+  Menu("mnuOpslaanAls");
+  ASSERT_TRUE(QFile::exists(pad));
+  Menu("mnuNieuwEtiket");
+  EXPECT_FALSE(totaal->isVisible());
+  Menu("mnuTekstLijnen1");
+  lijn->setText(QStringLiteral("[#]"));
+  EXPECT_EQ(totaal->text(), QStringLiteral("1 \u00D7 1 nummer = 1 etiket"));
+  // Opened again, the design numbers from 1 to 1 until a series is set for
+  // it, whatever the design before had.
+  venster->nummering().NummerVan = 1;
+  venster->nummering().NummerTot = 500;
+  venster->nummering().NummerStap = 1;
+  ASSERT_TRUE(venster->OpenBestand(pad));
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Nr [#]"));
+  Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("2"));
+  EXPECT_EQ(totaal->text(), QStringLiteral("2 \u00D7 1 nummer = 2 etiketten"));
+  Druk(QStringLiteral("2"));
+  // Two labels, exactly those of the same design with the number typed in.
+  O().voorwerp(1).tekst().Tekst = QStringLiteral("Nr 1");
+  EXPECT_EQ(Uitvoer(), JobStroom(2));
+  EXPECT_TRUE(meldingen.shown.empty());
+}
+
+TEST_F(Afdrukken, ADesignNumberedOnlyInABarcodeGetsItsSeriesFromTheNumberingButton) {
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Start();
+  Streepjescode code;
+  code.Soort = StreepjescodeSoort::Code128;
+  code.Gegevens = QStringLiteral("DOOS[#]");
+  {
+    Wijziging wijziging(venster->bewerker());
+    NieuweStreepjescode(O(), code, 12);
+  }
+  BeantwoordDialoog<NummeringDialoog>([](NummeringDialoog* d) {
+    d->findChild<QLineEdit*>(QStringLiteral("txtVan"))->setText(QStringLiteral("7"));
+    d->findChild<QLineEdit*>(QStringLiteral("txtTot"))->setText(QStringLiteral("9"));
+    d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  Kind<QPushButton>("cmdNummering")->click();
+  EXPECT_EQ(venster->nummering().NummerVan, 7);
+  EXPECT_EQ(venster->nummering().NummerTot, 9);
+  EXPECT_EQ(Kind<QLabel>("lblTotaal")->text(), QStringLiteral("1 \u00D7 3 nummers = 3 etiketten"));
+  Druk(QStringLiteral("1"));
+  const sbpl::Lezing l = Lees();
+  ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
+  ASSERT_EQ(l.vellen.size(), 1u);
+  EXPECT_EQ(l.vellen[0].labels.size(), 3u);
 }

@@ -118,6 +118,7 @@ TEST_F(Afdrukvoorbeeld, ALongJobShowsItsFirstFiftySheetsSaysSoAndZoomsDotForDot)
   Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("2"));
   Voorbeeld([&](AfdrukVoorbeeld* d) {
     EXPECT_EQ(Tekst(d, "lblVel"), QStringLiteral("Vel 1 van 60"));
+    EXPECT_EQ(Tekst(d, "lblTotaal"), QStringLiteral("Totaal: 2 \u00D7 60 nummers = 120 etiketten"));
     // Each number's two copies are one sheet printed twice.
     EXPECT_EQ(Tekst(d, "lblAantal"), QStringLiteral("2 keer afgedrukt"));
     EXPECT_TRUE(d->findChild<QLabel*>(QStringLiteral("lblMeer"))->isVisibleTo(d));

@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
+#include <utility>
 
 #include "platformwidgets/MessageService.h"
 
@@ -16,14 +18,20 @@ class FakeMessageService : public platform::MessageService {
   };
   Answer show(Icon icon, const QString& title, const QString& text, Buttons buttons) override {
     shown.push_back({icon, title, text, buttons});
-    if (answers.empty()) return Answer::Ok;
-    Answer a = answers.front();
-    answers.pop_front();
+    Answer a = Answer::Ok;
+    if (!answers.empty()) {
+      a = answers.front();
+      answers.pop_front();
+    }
+    // What happens while the user reads the question (messages shown
+    // meanwhile take the answers after this one).
+    if (tijdensVraag) std::exchange(tijdensVraag, {})();
     return a;
   }
   void beep() override { ++beeps; }
 
   std::vector<Shown> shown;
   std::deque<Answer> answers;
+  std::function<void()> tijdensVraag;  // run once, during the next message
   int beeps = 0;
 };
