@@ -55,11 +55,15 @@ Codering HerkenUtf16(QByteArrayView inhoud) {
 struct Bytetekst {
   QByteArrayView bytes;
   bool utf8;
+  // A value is all its characters: a zero-width space at its start is not
+  // taken for a byte-order mark, as it is not in UTF-16.
+  mutable QStringDecoder decoder{QStringDecoder::Utf8,
+                                 QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom};
   using Veld = QByteArray;
   qsizetype size() const { return bytes.size(); }
   char16_t operator[](qsizetype i) const { return uchar(bytes[i]); }
   static void Voeg(Veld& veld, char16_t c) { veld += char(c); }
-  QString Waarde(const Veld& veld) const { return utf8 ? QString::fromUtf8(veld) : platform::fromCp1252(veld); }
+  QString Waarde(const Veld& veld) const { return utf8 ? QString(decoder.decode(veld)) : platform::fromCp1252(veld); }
 };
 
 // The text a UTF-16 unit at a time, in either byte order.
