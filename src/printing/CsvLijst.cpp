@@ -162,7 +162,8 @@ class Splitser {
   bool geciteerd_ = false, veldLeeg_ = true, naAanhaling_ = false, heeftTekens_ = false;
 };
 
-// How many lines the first lines of a list are looked at to find its separator.
+// From how many of its first lines, blank ones not counted, a list's
+// separator is found.
 constexpr int kProefRegels = 10;
 
 // The separator is read from the list's shape: each candidate splits the
