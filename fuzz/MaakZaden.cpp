@@ -110,6 +110,11 @@ void Lijsten(const QDir& map) {
   Bewaar(map.filePath(QStringLiteral("puntkomma.csv")),
          "\xEF\xBB\xBF\"Ærø\";\"zei \"\"hallo\"\"\";3\n\n\"twee\nregels\";b;c;d;e;f;g\n");
   Bewaar(map.filePath(QStringLiteral("cp1252.csv")), "caf\xE9;\x80 5\r\n;;\r\n\r\n");
+  Bewaar(map.filePath(QStringLiteral("tab-cr.csv")), "Kaas\t4,95\t\"a;\rb\"\rMelk\t1,10\r\r");
+  static const char le[] = "\xFF\xFEK\0a\0;\0\xAC\x20,\0\r\0\n\0\"\0\x34\xD8\x1E\xDD\"\0;\0" "1\0";
+  static const char be[] = "\xFE\xFF\0a\0\t\0b\0\r\0c\0\t\0d";
+  Bewaar(map.filePath(QStringLiteral("utf16le.csv")), QByteArray(le, sizeof le - 1));
+  Bewaar(map.filePath(QStringLiteral("utf16be.csv")), QByteArray(be, sizeof be - 1));
 }
 
 void Instellingenbestanden(const QDir& map) {

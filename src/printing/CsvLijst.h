@@ -20,16 +20,23 @@ enum class LijstFout {
 inline constexpr qint64 kMaxLijstBytes = qint64(64) * 1024 * 1024;
 inline constexpr int kMaxLijstRijen = 1'000'000;
 
-// Reads a list kept in a spreadsheet: values separated by commas or
-// semicolons (whichever the first line uses most), optionally quoted with
-// doubled quotes inside, in UTF-8 or Windows-1252. The first five columns
-// become the list columns A to E; more are ignored, fewer left empty.
+// Reads a list kept in a spreadsheet: values separated by tabs, semicolons
+// or commas, optionally quoted with doubled quotes inside, in UTF-8,
+// Windows-1252 or UTF-16 with its byte-order mark. The separator is the one
+// that splits the first lines alike: each of them into the same number of
+// values, more than one, with quotes only around values (a separator inside
+// quotes is part of the value). When more than one does, tab goes before
+// semicolon and semicolon before comma, so "Kaas;4,95" is two values, as a
+// Dutch spreadsheet writes them; when none splits a line, every line is one
+// value. A line ends with LF, CR LF or CR; a quoted value may hold line
+// ends, each read as LF. The first five columns become the list columns A
+// to E; more are ignored, fewer left empty.
 // Every line is a row, a blank one too (a row of empty values, so that the
 // values after it stay with their copies); only blank lines at the very end
 // are dropped. With `kopregel` the first line holds the column names and is
-// no row. Refused when the bytes are no text (control bytes, or bytes that
-// neither UTF-8 nor Windows-1252 gives a character for), or beyond the
-// limits above.
+// no row. Refused when the bytes are no text (control characters, or bytes
+// that neither UTF-8 nor Windows-1252 gives a character for, or broken
+// UTF-16), or beyond the limits above.
 std::variant<CsvRijen, LijstFout> LeesCsvLijst(const QByteArray& inhoud, bool kopregel = false);
 // The same from a file, whose size is checked before it is read.
 std::variant<CsvRijen, LijstFout> LeesLijstBestand(const QString& pad, bool kopregel = false);

@@ -71,7 +71,7 @@ std::variant<Job, QString> MaakJob(const JobGegevens& g) {
 Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voortgang& voortgang, int werkers,
                     QString* waarom) {
   const Etiketdruk druk(job.ontwerp, job.opdracht.formaat, job.puntenPerMm, job.ontwerp.nummering,
-                        [](Voorwerp& v) { MaakRondeTekst(v); });
+                        [](Voorwerp& v) { return MaakRondeTekst(v); });
   if (werkers <= 0) werkers = int(std::max(1u, std::thread::hardware_concurrency()));
   werkers = std::min(werkers, kMeesteWerkers);
   if (werkers == 1) {

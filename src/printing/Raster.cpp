@@ -179,7 +179,7 @@ const QImage& LabelRaster::Teken(float dX, float dY, int nummer) {
       // element has it.
       Voorwerp kopie = v;
       kopie.tekst().Tekst = tekst;
-      maakRondeTekst_(kopie);
+      if (!maakRondeTekst_(kopie)) continue;
       kopie.Links = kopie.Links - kopie.cirkel().MiddenX + v.cirkel().MiddenX;
       kopie.Boven = kopie.Boven - kopie.cirkel().MiddenY + v.cirkel().MiddenY;
       FiguurOpDC(kopie, f, p, a);
@@ -302,7 +302,11 @@ Voorwerp Etiketdruk::VoorExemplaar(const Voorwerp& v, int nummer) const {
   Voorwerp kopie = v;
   kopie.tekst().Tekst = tekst;
   if (v.Soort() == Tekstlijn) return kopie;
-  maakRondeTekst_(kopie);
+  if (!maakRondeTekst_(kopie)) {
+    // The old picture shows the codes: a blank text shows nothing.
+    kopie.beeld().Afbeelding = nullptr;
+    return kopie;
+  }
   kopie.Links = kopie.Links - kopie.cirkel().MiddenX + v.cirkel().MiddenX;
   kopie.Boven = kopie.Boven - kopie.cirkel().MiddenY + v.cirkel().MiddenY;
   // This copy's picture serves this label only: drawn here, not kept among
@@ -338,6 +342,7 @@ QByteArray Etiketdruk::DrukEenExemplaarSATO(Doek& doek, float links, float boven
     for (const Voorwerp& v : perExemplaar_) {
       kopieen.push_back(VoorExemplaar(v, nummer));
       const Voorwerp& k = kopieen.back();
+      if (const Beelddeel* b = k.alsBeeld(); b && !b->Afbeelding) continue;
       // Where the element can change a pixel (a text is clipped to its
       // box), widened to whole bytes of the raster.
       QRect r = (k.Soort() == Tekstlijn ? TekstRechthoek(k, formaat_, a) : FiguurRechthoek(k, formaat_, a)) &

@@ -29,8 +29,10 @@ QString StreepjescodeMelding(int codeNummer, std::optional<int> exemplaar, const
 // drawn throws OnafdrukbaarEtiket.
 class LabelRaster {
  public:
-  // Rebuilds a round text's picture after its text changed.
-  using RondeTekstMaker = std::function<void(Voorwerp&)>;
+  // Rebuilds a round text's picture after its text changed; false when it
+  // makes none (a blank text), and the copy then shows nothing of it, as a
+  // text line of blanks shows nothing.
+  using RondeTekstMaker = std::function<bool(Voorwerp&)>;
 
   LabelRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
               RondeTekstMaker maakRondeTekst);

@@ -66,7 +66,7 @@ Voortgang Meld(std::vector<int>& gemeld, int stopBij) {
 
 Uitkomst Referentie(const Job& job, VelStand stand, int stopBij = 0, qint64 ruimte = -1) {
   LabelRaster raster(job.ontwerp, job.opdracht.formaat, job.puntenPerMm, job.ontwerp.nummering,
-                     [](Voorwerp& v) { MaakRondeTekst(v); });
+                     [](Voorwerp& v) { return MaakRondeTekst(v); });
   Uitkomst r;
   VolleSchijf uit(ruimte < 0 ? std::numeric_limits<qint64>::max() : ruimte);
   r.u = AfdrukkenSATO(
@@ -168,6 +168,21 @@ int Plaatje(Ontwerp& o, float l, float b, float br, float h, bool kleur) {
   return i;
 }
 
+// A pasted drawing: a white field with a black one inside.
+int Tekening(Ontwerp& o, float l, float b, float br, float h) {
+  const int i = o.NieuwVoorwerp(::Figuur);
+  auto tekening = std::make_shared<Beeld>();
+  tekening->isVector = true;
+  {
+    QPainter p(&tekening->vector);
+    p.fillRect(QRect(0, 0, 40, 20), Qt::white);
+    p.fillRect(QRect(10, 5, 20, 10), Qt::black);
+  }
+  o.voorwerp(i).beeld().ZetAfbeelding(std::move(tekening), 40, 20);
+  o.PlaatsVoorwerp(i, l, b, br, h);
+  return i;
+}
+
 // Texts with and without codes, overlapping figures of both kinds, round
 // texts with and without codes, in an order that mixes them.
 Ontwerp Gemengd() {
@@ -226,21 +241,33 @@ TEST(DrukJob, ListValuesFillTheirCodes) {
   AlsEenDoorgang(MaakJobVan(std::move(o), Vel(60, 30, 2, 1), 12, 2, {1, 3, 1}));
 }
 
+TEST(DrukJob, ABlankListValueInARoundTextPrintsNothingOfIt) {
+  // As a text line of blanks shows nothing: the labels are those of the
+  // design without the round text. Once with black only, once with a
+  // pasted drawing after it, which makes every copy draw in table order.
+  for (bool tekening : {false, true}) {
+    SCOPED_TRACE(tekening ? "with a drawing" : "black only");
+    Ontwerp met, zonder;
+    for (Ontwerp* o : {&met, &zonder}) {
+      Plaatje(*o, -20, -12, 25, 18, false);
+      Tekst(*o, QStringLiteral("Vast opschrift"), -28, -14, 40, 6);
+      if (o == &met) Rond(*o, QStringLiteral("[A]"), -24, -2, 8);
+      if (tekening) Tekening(*o, 5, 2, 20, 8);
+      Plaatje(*o, 10, 4, 14, 9, true);
+    }
+    met.nummering.NummerLijst = {{QString(), QStringLiteral("b")}, {QStringLiteral("   "), QStringLiteral("c")}};
+    const Job lijst = MaakJobVan(std::move(met), Vel(60, 30, 2, 1), 8, 1, {1, 2, 1});
+    const Uitkomst verwacht = Referentie(MaakJobVan(std::move(zonder), Vel(60, 30, 2, 1), 8, 1, {1, 2, 1}), {});
+    ZelfdeAls(Referentie(lijst, {}), verwacht, 0);
+    for (int werkers : {1, 2}) ZelfdeAls(Gedrukt(lijst, {}, werkers), verwacht, werkers);
+  }
+}
+
 TEST(DrukJob, APastedDrawingAfterANumberedTextStillPaintsOverIt) {
   // A drawing paints white as well as black: what comes after it must be
   // drawn after it on every copy.
   Ontwerp o = Gemengd();
-  const int i = o.NieuwVoorwerp(::Figuur);
-  auto tekening = std::make_shared<Beeld>();
-  tekening->isVector = true;
-  {
-    QPainter p(&tekening->vector);
-    p.fillRect(QRect(0, 0, 40, 20), Qt::white);
-    p.fillRect(QRect(10, 5, 20, 10), Qt::black);
-  }
-  o.voorwerp(i).beeld().ZetAfbeelding(std::move(tekening), 40, 20);
-  float l = -15, b = -8, br = 30, h = 12;
-  o.PlaatsVoorwerp(i, l, b, br, h);
+  Tekening(o, -15, -8, 30, 12);
   Tekst(o, QStringLiteral("Erna [#]"), -28, 2, 40, 6);
   Plaatje(o, -2, -2, 10, 8, true);
   AlsEenDoorgang(MaakJobVan(std::move(o), Vel(60, 30, 2, 1), 8, 1, {1, 5, 1}));

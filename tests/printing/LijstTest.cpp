@@ -13,6 +13,25 @@ int Aantal(const std::variant<CsvRijen, LijstFout>& r) {
   return std::holds_alternative<CsvRijen>(r) ? int(std::get<CsvRijen>(r).size()) : -1;
 }
 
+// The rows as text, a row per line, its five values between bars; a
+// refused list as "fout".
+QString Tabel(const std::variant<CsvRijen, LijstFout>& r) {
+  if (!std::holds_alternative<CsvRijen>(r)) return QStringLiteral("fout");
+  QString uit;
+  for (const auto& rij : std::get<CsvRijen>(r)) uit += QStringList(rij.begin(), rij.end()).join(u'|') + u'\n';
+  return uit;
+}
+
+// The text in UTF-16 with its byte-order mark, each unit written out by hand.
+QByteArray Utf16(const QString& tekst, bool bigEndian) {
+  QByteArray uit = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
+  for (const QChar c : tekst) {
+    const char hoog = char(c.unicode() >> 8), laag = char(c.unicode() & 0xFF);
+    uit.append(bigEndian ? hoog : laag).append(bigEndian ? laag : hoog);
+  }
+  return uit;
+}
+
 }  // namespace
 
 TEST(LijstGrenzen, AMillionRowsAreReadAndOneMoreIsRefused) {
@@ -52,4 +71,54 @@ TEST(LijstGrenzen, AFileAboveTheSizeLimitIsRefusedUnreadAndOthersSayWhy) {
             QStringLiteral("Het bestand is te groot voor een lijst (meer dan 64 MB):\ngroot.csv"));
   EXPECT_EQ(LijstMelding(LijstFout::TeVeelRijen, QStringLiteral("l.csv")),
             QStringLiteral("De lijst heeft meer dan 1.000.000 regels:\nl.csv"));
+}
+
+TEST(LijstScheiding, TheSeparatorIsTheOneThatSplitsTheFirstLinesAlike) {
+  // A Dutch export: semicolons between the values, decimal commas in them.
+  EXPECT_EQ(Tabel(LeesCsvLijst("Kaas;4,95;12,50\r\nMelk;1,10;2,20\r\n")),
+            QStringLiteral("Kaas|4,95|12,50||\nMelk|1,10|2,20||\n"));
+  EXPECT_EQ(Tabel(LeesCsvLijst("\"Kaas\";\"\xE2\x82\xAC 4,95\";\"\xE2\x82\xAC 12,50\"")),
+            QStringLiteral("Kaas|\u20AC 4,95|\u20AC 12,50||\n"));
+  EXPECT_EQ(Tabel(LeesCsvLijst("\"Naam, voornaam\";Plaats\nJansen, Piet;Ede\n", true)),
+            QStringLiteral("Jansen, Piet|Ede|||\n"));
+  // A comma between the values, a semicolon quoted in one of them.
+  EXPECT_EQ(Tabel(LeesCsvLijst("a,\"b;c\",d\ne,\"f;g\",h\n")), QStringLiteral("a|b;c|d||\ne|f;g|h||\n"));
+  EXPECT_EQ(Tabel(LeesCsvLijst("Cheese,4.95\nMilk,1.10\n")), QStringLiteral("Cheese|4.95|||\nMilk|1.10|||\n"));
+  // Copied out of a spreadsheet: tabs, whatever the values hold.
+  EXPECT_EQ(Tabel(LeesCsvLijst("Kaas\t4,95\ta;b\nMelk\t1,10\tc;d\n")),
+            QStringLiteral("Kaas|4,95|a;b||\nMelk|1,10|c;d||\n"));
+  // Both split every line alike: the semicolon.
+  EXPECT_EQ(Tabel(LeesCsvLijst("a;b,c\nd;e,f\n")), QStringLiteral("a|b,c|||\nd|e,f|||\n"));
+  // A line with fewer values does not hide the separator the others share.
+  EXPECT_EQ(Tabel(LeesCsvLijst("Naam;Prijs\nKaas;4,95\nMelk\n")),
+            QStringLiteral("Naam|Prijs|||\nKaas|4,95|||\nMelk||||\n"));
+  // A quoted line end belongs to its value, for finding the separator too.
+  EXPECT_EQ(Tabel(LeesCsvLijst("\"Dorp,\nEde\";1,5\n\"Stad,\nBaarn\";2,5\n")),
+            QStringLiteral("Dorp,\nEde|1,5|||\nStad,\nBaarn|2,5|||\n"));
+  // None splits a line: every line is one value.
+  EXPECT_EQ(Tabel(LeesCsvLijst("\"Jansen, Piet\"\n\"Bakker; Jan\"\n")),
+            QStringLiteral("Jansen, Piet||||\nBakker; Jan||||\n"));
+}
+
+TEST(LijstRegeleinden, CarriageReturnsAloneAndUtf16WithItsMarkAreRead) {
+  EXPECT_EQ(Tabel(LeesCsvLijst("a1,b1\ra2,b2\r")), QStringLiteral("a1|b1|||\na2|b2|||\n"));
+  // A blank line stays a row; a quoted line end is one LF in any file.
+  const QString verwacht = QStringLiteral("a|x\ny|||\n||||\nb|c|||\n");
+  EXPECT_EQ(Tabel(LeesCsvLijst("a;\"x\ry\"\r\rb;c\r")), verwacht);
+  EXPECT_EQ(Tabel(LeesCsvLijst("a;\"x\r\ny\"\r\n\r\nb;c\r\n")), verwacht);
+
+  // A zero-width space opening a value is part of it, as any character.
+  const QString lijst =
+      QStringLiteral("Naam;Prijs\r\n\"\u00C6r\u00F8\";\u20AC 4,95\r\n\"\U0001D11E\";\"x\ny\"\r\n\uFEFFz;\r\n");
+  const QString rijen = QStringLiteral("\u00C6r\u00F8|\u20AC 4,95|||\n\U0001D11E|x\ny|||\n\uFEFFz||||\n");
+  ASSERT_EQ(Tabel(LeesCsvLijst(lijst.toUtf8(), true)), rijen);
+  for (bool be : {false, true}) {
+    SCOPED_TRACE(be ? "big-endian" : "little-endian");
+    EXPECT_EQ(Tabel(LeesCsvLijst(Utf16(lijst, be), true)), rijen);
+    // Half a unit, half a pair or a control character is no text.
+    EXPECT_EQ(Tabel(LeesCsvLijst(Utf16(lijst, be).chopped(1))), QStringLiteral("fout"));
+    EXPECT_EQ(Tabel(LeesCsvLijst(Utf16(lijst + QChar(0xD834), be))), QStringLiteral("fout"));
+    EXPECT_EQ(Tabel(LeesCsvLijst(Utf16(QChar(0xDD1E) + lijst, be))), QStringLiteral("fout"));
+    EXPECT_EQ(Tabel(LeesCsvLijst(Utf16(QStringLiteral("a;b\u0001"), be))), QStringLiteral("fout"));
+  }
 }

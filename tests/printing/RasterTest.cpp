@@ -187,6 +187,7 @@ TEST(LabelRaster, RoundTextsAreRenderedAgainOnlyWhenTheirTextChanges) {
     v.cirkel().MiddenY = 0.5f;
     float l = v.Links, b = v.Boven, br = v.beeld().BeeldBreedte / 12.0f, h = 1;
     v.Plaats(l, b, br, h);
+    return true;
   };
   maker(o.voorwerp(i));
   gemaakt = 0;
@@ -246,7 +247,7 @@ TEST(LabelRaster, HundredsOfRoundTextsPrintAsWhenEachIsDrawnInTurn) {
     if (i % 100 == 50) ZwarteFiguur(o, -10, -5, 3, 2);
   }
   Nummering nummering;
-  LabelRaster r(o, f, 12, nummering, [](Voorwerp& v) { MaakRondeTekst(v); });
+  LabelRaster r(o, f, 12, nummering, [](Voorwerp& v) { return MaakRondeTekst(v); });
   const QImage label = r.Teken(0, 0, 7).copy();
 
   QImage los(label.size(), QImage::Format_RGB32);
