@@ -70,6 +70,7 @@ frmStreepjescode::frmStreepjescode(platform::MessageService& meldingen, std::fun
 
   connect(cmbSoort_, &QComboBox::currentIndexChanged, this, [this] {
     SoortGekozen();
+    ToonModule();
     NominaleHoogte();
   });
   connect(cmbModulebreedte_, &QComboBox::currentIndexChanged, this, [this] {

@@ -2,6 +2,7 @@
 // drawn symbol looks like at it.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 #include "barcodes/Scan.h"
@@ -275,3 +276,42 @@ TEST(ModulebreedteTest, NewElementBoxFitsModulesOfAThirdOfAMillimetre) {
 }
 
 }  // namespace
+
+TEST(ModulebreedteTest, Code39WideElementsAreThreeTimesTheNarrowOnesAndScan) {
+  Streepjescode code;
+  code.Soort = S::Code39;
+  code.Gegevens = QStringLiteral("VL-39");
+  code.TekstTonen = false;
+  for (int ppm : {8, 12})
+    for (int k : {2, 3}) {
+      SCOPED_TRACE(testing::Message() << k << " dots at " << ppm);
+      code.Modulebreedte = qint16(k);
+      const StreepjescodeTekening t = TekenStreepjescode(code, QSize(1200, 120), ppm);
+      ASSERT_EQ(t.uitkomst, Uitkomst::Getekend) << t.Fout.toStdString();
+      // Bars and spaces as printed: narrow ones k dots, wide ones 3k.
+      const Lopen l = LopenIn(t.Beeld, true, 60);
+      std::set<int> breedtes(l.lengtes.begin(), l.lengtes.end());
+      EXPECT_EQ(breedtes, (std::set<int>{k, 3 * k}));
+      EXPECT_EQ(Scan(t.Beeld, ZXing::BarcodeFormat::Code39).tekst, "VL-39");
+    }
+}
+
+TEST(ModulebreedteTest, ALayoutThatDoesNotMatchItsBoxDrawsOnlyInsideIt) {
+  // Modules of 40 dots from outside the box's left and top, bars running far
+  // below it: everything that falls inside is drawn, nothing is written elsewhere.
+  const Codering c = CodeerStreepjescode(S::Ean13, QStringLiteral("590123412345"));
+  ASSERT_TRUE(c.Gelukt());
+  Indeling in;
+  in.Module = 40;
+  in.Symbool = QRect(-100, -50, 95 * 40, 100000);
+  in.TekstVak = QRect(0, 100, 50, 4000);
+  const QImage beeld = TekenModules(c.modules, in, QSize(203, 37));
+  ASSERT_EQ(beeld.size(), QSize(203, 37));
+  // The start guard's second bar (module 2, dots -20 to 19) is dark in every row;
+  // module 3 (20 to 59), the first of a left-hand digit, is light.
+  for (int y : {0, 36}) {
+    EXPECT_EQ(beeld.pixelIndex(0, y), 1);
+    EXPECT_EQ(beeld.pixelIndex(19, y), 1);
+    EXPECT_EQ(beeld.pixelIndex(20, y), 0);
+  }
+}
