@@ -264,7 +264,8 @@ Codering CodeerStreepjescode(StreepjescodeSoort soort, const QString& gegevens) 
       if (!AlleenCijfers(gegevens)) return Fout(Een(soort) + QStringLiteral(" bestaat alleen uit cijfers."));
       // zint would put a 0 in front, and the scanner would read other data than was typed.
       if (gegevens.size() % 2 != 0)
-        return Fout(Een(soort) + QStringLiteral(" bestaat uit een even aantal cijfers; zet er zelf een 0 voor als dat bedoeld is."));
+        return Fout(Een(soort) +
+                    QStringLiteral(" bestaat uit een even aantal cijfers; zet er zelf een 0 voor als dat bedoeld is."));
       const Poging p = Zint(BARCODE_C25INTER, gegevens.toLatin1(), DATA_MODE);
       return p.Mislukt() ? Fout(AlgemeneFout(soort, p)) : Klaar(soort, p);
     }

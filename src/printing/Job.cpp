@@ -87,7 +87,8 @@ Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voort
   }
   Werkploeg ploeg(druk, job.opdracht, stand, werkers);
   return AfdrukkenSATO(
-      job.opdracht, stand, [&](float x, float y, int n) { return ploeg.Volgende(x, y, n); }, uit, voortgang, waarom, etiketten);
+      job.opdracht, stand, [&](float x, float y, int n) { return ploeg.Volgende(x, y, n); }, uit, voortgang, waarom,
+      etiketten);
 }
 
 int TelVellen(const Job& job, const VelStand& stand) {

@@ -147,7 +147,8 @@ void frmStreepjescode::ToonModule() {
                    : QStringLiteral(" Let op: kleiner dan 2 punten; de scanner leest ze misschien niet.");
     } else if (k > grootste) {
       waarschuwing = true;
-      tekst += QStringLiteral(" Let op: groter dan de %1 die een %2 ten hoogste heeft.").arg(mm(bereik.GrootsteMm), wat);
+      tekst +=
+          QStringLiteral(" Let op: groter dan de %1 die een %2 ten hoogste heeft.").arg(mm(bereik.GrootsteMm), wat);
     }
   }
   lblModuleMm_->setText(tekst);
@@ -161,12 +162,11 @@ void frmStreepjescode::NominaleHoogte() {
   code.Soort = soort;
   code.Modulebreedte = qint16(cmbModulebreedte_->currentData().toInt());
   const int k = BeginModule(code, puntenPerMm_);
-  if (const auto hoogte = ::NominaleHoogte(soort, chkTekstTonen_->isChecked(), k, puntenPerMm_))
-  {
-    hoogteZelf_ = true;
-    txtHoogte_->setText(QString::number(double(*hoogte), 'g', 7));
-    hoogteZelf_ = false;
-  }
+  const auto hoogte = ::NominaleHoogte(soort, chkTekstTonen_->isChecked(), k, puntenPerMm_);
+  if (!hoogte) return;
+  hoogteZelf_ = true;
+  txtHoogte_->setText(QString::number(double(*hoogte), 'g', 7));
+  hoogteZelf_ = false;
 }
 
 void frmStreepjescode::SoortGekozen() {
