@@ -1,13 +1,18 @@
 #include "Voorbeelden.h"
 
 #include "files/BewaarEtiket.h"
+#include <algorithm>
+
+#include "barcodes/TekenStreepjescode.h"
+#include "printing/Nummering.h"
 #include "printing/StreepjescodeOpdrachten.h"
 
 namespace {
 
-// The sizes are taken at the finer printer: a box sized for 12 dots per mm
-// also holds the symbol at 8, with narrower modules.
-constexpr int kPpm = 12;
+// New elements are sized for the finer printer; a linear code's box is
+// then widened to what its symbol wants at the coarser one too, so that
+// both print it with modules in its symbology's range.
+constexpr int kPpm = 12, kGrofPpm = 8;
 
 void Tekst(Ontwerp& o, const QString& tekst, qint16 punten, bool vet, float links, float boven, float breedte,
            qint16 uitlijning = 0) {
@@ -30,7 +35,10 @@ void Code(Ontwerp& o, StreepjescodeSoort soort, const QString& gegevens, float l
   c.Gegevens = gegevens;
   c.Hoogte = hoogte;
   const int i = NieuweStreepjescode(o, c, kPpm);
-  float breedte = o.voorwerp(i).Breedte, h = o.voorwerp(i).Hoogte;
+  Streepjescode eerste = c;
+  eerste.Gegevens = VervangNummering(c.Gegevens, 1, o.nummering);
+  const QSize grof = GewensteMaat(eerste, kGrofPpm);
+  float breedte = std::max(o.voorwerp(i).Breedte, float(grof.width()) / float(kGrofPpm)), h = o.voorwerp(i).Hoogte;
   o.PlaatsVoorwerp(i, links, boven, breedte, h);
 }
 
@@ -62,7 +70,7 @@ std::vector<Voorbeeld> Voorbeelden(const FormatenTabel& formaten) {
   Tekst(product.ontwerp, QStringLiteral("Boerenkaas belegen"), 11, true, -28, -18, 56);
   Tekst(product.ontwerp, QStringLiteral("500 g"), 9, false, -28, -12.5f, 26);
   Tekst(product.ontwerp, QStringLiteral("€ 6,95"), 11, true, 2, -13, 26, 1);
-  Code(product.ontwerp, StreepjescodeSoort::Ean13, QStringLiteral("871234567890"), -19, -6, 22);
+  Code(product.ontwerp, StreepjescodeSoort::Ean13, QStringLiteral("871234567890"), -21.5f, -6, 22);
   uit.push_back(std::move(product));
 
   // A shipping label, 100 x 150: addresses, a numbered Code 128 and a QR Code to follow the parcel.

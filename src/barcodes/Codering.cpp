@@ -103,8 +103,26 @@ void Opmaak(StreepjescodeSoort soort, Modules& m) {
   if (soort == StreepjescodeSoort::Itf14) m.Draagbalk = 5;
 }
 
+// zint draws Code 39's wide elements two modules wide; scanners want at
+// least 2.5 times the narrow one at small modules. Every wide element gets
+// three modules, which holds at any module width.
+void BredeElementenDrie(Modules& m) {
+  std::vector<std::uint8_t> nieuw;
+  nieuw.reserve(m.Zwart.size() * 3 / 2);
+  for (size_t x = 0; x < m.Zwart.size();) {
+    size_t eind = x;
+    while (eind < m.Zwart.size() && m.Zwart[eind] == m.Zwart[x]) ++eind;
+    const size_t lengte = eind - x == 2 ? 3 : eind - x;
+    nieuw.insert(nieuw.end(), lengte, m.Zwart[x]);
+    x = eind;
+  }
+  m.Breedte = int(nieuw.size());
+  m.Zwart = std::move(nieuw);
+}
+
 Modules UitSymbool(StreepjescodeSoort soort, const zint_symbol& s, const QString& tekst) {
   Modules m;
+  m.Soort = soort;
   m.Breedte = s.width;
   m.Lineair = IsLineair(soort);
   // PDF417 rows are three modules high, as its standard asks; the matrix codes have square modules.
@@ -114,6 +132,7 @@ Modules UitSymbool(StreepjescodeSoort soort, const zint_symbol& s, const QString
   // zint keeps a row's modules eight to a byte, the first module in the lowest bit.
   for (int y = 0; y < s.rows; ++y)
     for (int x = 0; x < s.width; ++x) m.Zwart[size_t(y) * s.width + x] = (s.encoded_data[y][x >> 3] >> (x & 7)) & 1;
+  if (soort == StreepjescodeSoort::Code39 && s.rows == 1) BredeElementenDrie(m);
   Rustzones(soort, m);
   if (IsLineair(soort)) {
     m.Tekst = tekst;
@@ -242,8 +261,11 @@ Codering CodeerStreepjescode(StreepjescodeSoort soort, const QString& gegevens) 
     case StreepjescodeSoort::Code39: return CodeerCode39(gegevens);
     case StreepjescodeSoort::Gs1_128: return CodeerGs1(gegevens);
     case StreepjescodeSoort::Interleaved2of5: {
-      // An odd number of digits gets a leading zero from zint; the line under the bars shows it.
       if (!AlleenCijfers(gegevens)) return Fout(Een(soort) + QStringLiteral(" bestaat alleen uit cijfers."));
+      // zint would put a 0 in front, and the scanner would read other data than was typed.
+      if (gegevens.size() % 2 != 0)
+        return Fout(Een(soort) +
+                    QStringLiteral(" bestaat uit een even aantal cijfers; zet er zelf een 0 voor als dat bedoeld is."));
       const Poging p = Zint(BARCODE_C25INTER, gegevens.toLatin1(), DATA_MODE);
       return p.Mislukt() ? Fout(AlgemeneFout(soort, p)) : Klaar(soort, p);
     }

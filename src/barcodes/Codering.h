@@ -16,6 +16,7 @@ struct TekstPlaats {
 
 // A symbol as modules, before it gets a size in printer dots.
 struct Modules {
+  StreepjescodeSoort Soort = StreepjescodeSoort::Code128;
   int Breedte = 0;  // modules across
   bool Lineair = false;
   // Per row, in modules. A linear code has one row, stretched to the height

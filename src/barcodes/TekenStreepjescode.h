@@ -27,6 +27,20 @@ struct Indeling {
   std::vector<TekstDeel> TekstDelen;
 };
 
+// The module widths a symbology is made for, in mm. EAN/UPC: GS1's 80 % to
+// 200 % of 0.33 mm; ITF-14 and GS1-128 GS1's smallest up to 1.016 mm; Code
+// 128, Code 39 and Interleaved 2 of 5 from 0.19 mm; the two-dimensional codes
+// have no bounds of their own. 0: no bound.
+struct Modulebereik {
+  double KleinsteMm = 0, GrootsteMm = 0;
+};
+Modulebereik BereikVan(StreepjescodeSoort soort);
+// The same in whole printer dots, never below two dots a module: below that
+// one dot more or less of ink changes the width of a bar by half. The
+// largest is INT_MAX when the symbology has no bound.
+int KleinsteModule(StreepjescodeSoort soort, int puntenPerMm);
+int GrootsteModule(StreepjescodeSoort soort, int puntenPerMm);
+
 // The height of the human-readable line for a module of `module` dots.
 int TekstHoogte(int module, int puntenPerMm);
 
@@ -56,7 +70,16 @@ struct StreepjescodeTekening {
 // for a box of `vak` printer dots at `puntenPerMm` dots per millimetre.
 StreepjescodeTekening TekenStreepjescode(const Streepjescode& code, QSize vak, int puntenPerMm);
 
-// The box a new element starts with: modules of about a third of a
-// millimetre (or the fixed width), quiet zones included; for linear codes
-// the height the description gives. An empty size for data that cannot be encoded.
+// The module a new element starts with at `puntenPerMm`: about a third of a
+// millimetre within the symbology's range, or the fixed width.
+int BeginModule(const Streepjescode& code, int puntenPerMm);
+
+// The box a new element starts with: modules of BeginModule, quiet zones
+// included; for linear codes the height the description gives. An empty
+// size for data that cannot be encoded.
 QSize GewensteMaat(const Streepjescode& code, int puntenPerMm);
+
+// For EAN/UPC: the element's height (bars and, when shown, the line under
+// them) at GS1's nominal bar height for a module of `module` dots, in mm;
+// nothing for the other symbologies.
+std::optional<float> NominaleHoogte(StreepjescodeSoort soort, bool tekstTonen, int module, int puntenPerMm);

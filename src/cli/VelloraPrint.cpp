@@ -322,13 +322,14 @@ int Draai() {
 
   VelStand stand;
   QString waarom;
+  qint64 etiketten = 0;
   const Jobuitkomst u = DrukJob(
       job, stand, tee,
       [&](int n, int laatste) {
         if (!o.stil) std::fprintf(stderr, "Exemplaar %d van %d\n", n, laatste);
         return false;
       },
-      o.werkers, &waarom);
+      o.werkers, &waarom, &etiketten);
   const bool geschreven = u != Jobuitkomst::Schrijffout && uit.bestand.flush();
   // Why, as the system put it: no room left, the other end gone.
   const QString waaromNiet =
@@ -343,7 +344,7 @@ int Draai() {
   const int code = o.voorbeeld ? Voorbeeld(*o.voorbeeld, kopie) : kGelukt;
   // The labels before it went out as a stopped job's do; the job says which
   // label stopped it.
-  if (u == Jobuitkomst::Onafdrukbaar) return Meld(kFout, waarom);
+  if (u == Jobuitkomst::Onafdrukbaar) return Meld(kFout, waarom + u' ' + AfgedruktZin(etiketten));
   return code;
 }
 

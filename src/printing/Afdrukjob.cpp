@@ -94,10 +94,12 @@ Velgang::Stap Velgang::Volgende() {
 }
 
 Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const LabelBlok& label, QIODevice& uit,
-                          const Voortgang& voortgang, QString* waarom) {
+                          const Voortgang& voortgang, QString* waarom, qint64* etiketten) {
   Schrijver schrijf{uit};
   Velgang gang(o, stand);
   bool onafdrukbaar = false;
+  // Labels written on the current sheet, and those of the sheets closed.
+  qint64 opVel = 0, afgedrukt = 0;
   QByteArray kop;
   // A failed write ends the walk there.
   for (Velgang::Stap s; !schrijf.fout && (s = gang.Volgende()) != Velgang::Stap::Einde;) {
@@ -115,6 +117,7 @@ Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const LabelB
           QByteArray blok = label(gang.x(), gang.y(), gang.nummer());
           if (!kop.isEmpty()) schrijf(std::exchange(kop, {}));
           schrijf(blok);
+          ++opVel;
         } catch (const OnafdrukbaarEtiket& e) {
           // Nothing of this label went out; the sheet ends as a stop ends it.
           onafdrukbaar = true;
@@ -122,7 +125,11 @@ Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const LabelB
           gang.Stop();
         }
         break;
-      case Velgang::Stap::VolVel: schrijf(sbpl::Aantal(gang.q()) + sbpl::EindeVel()); break;
+      case Velgang::Stap::VolVel:
+        schrijf(sbpl::Aantal(gang.q()) + sbpl::EindeVel());
+        afgedrukt += opVel * gang.q();
+        opVel = 0;
+        break;
       case Velgang::Stap::Einde: break;
     }
   }
@@ -131,15 +138,24 @@ Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const LabelB
   VelStand nieuw;
   if (!o.Spaarstand) {
     if (rij != 1 || kolom != 1) schrijf(sbpl::Aantal(q) + sbpl::EindeVel());
+    afgedrukt += opVel * q;
   } else {
+    afgedrukt += opVel;
     nieuw.VelOpen = rij != 1 || kolom != 1;
     nieuw.VolgendeRij = qint16(rij);
     nieuw.VolgendeKolom = qint16(kolom);
   }
+  if (etiketten) *etiketten = afgedrukt;
   if (schrijf.fout) return Jobuitkomst::Schrijffout;
   stand = nieuw;
   if (onafdrukbaar) return Jobuitkomst::Onafdrukbaar;
   return gang.gestopt() ? Jobuitkomst::Gestopt : Jobuitkomst::Klaar;
+}
+
+QString AfgedruktZin(qint64 etiketten) {
+  if (etiketten == 0) return QStringLiteral("Er is geen etiket afgedrukt.");
+  if (etiketten == 1) return QStringLiteral("1 etiket is afgedrukt.");
+  return QStringLiteral("%1 etiketten zijn afgedrukt.").arg(etiketten);
 }
 
 int GrootstePositie(const Afdrukopdracht& o, int ppm) {

@@ -94,9 +94,15 @@ class Velgang {
 // groups identical sheets into one with a quantity, and in economy mode
 // leaves the last partly filled sheet open. The sheet state changes only
 // when everything was written. A label block that throws OnafdrukbaarEtiket
-// stops the job there; its message goes to `waarom`.
+// stops the job there; its message goes to `waarom`. `etiketten` gets the
+// labels the printer will print from the stream: every label block times
+// the quantity its sheet is closed with (a sheet left open in economy mode
+// counts each label once, as closing it prints it once).
 Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& opdracht, VelStand& stand, const LabelBlok& label, QIODevice& uit,
-                          const Voortgang& voortgang = {}, QString* waarom = nullptr);
+                          const Voortgang& voortgang = {}, QString* waarom = nullptr, qint64* etiketten = nullptr);
+
+// "N etiketten zijn afgedrukt.", for the message of a job that stopped on a label.
+QString AfgedruktZin(qint64 etiketten);
 
 // What finishes a sheet held open: its quantity was never sent, so the
 // printer is told to print it once.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <thread>
 
+#include "model/OpEtiket.h"
 #include "printing/Raster.h"
 #include "printing/Sbpl.h"
 #include "printing/Tekenen.h"
@@ -14,7 +15,9 @@ namespace {
 
 // The first barcode that could not be printed, checked as the job will
 // draw it: a barcode without codes as it is, a numbered one for the first
-// and the last number of the series.
+// number of the series; the job finds a later copy that cannot be printed
+// as it comes to it, in order. A barcode not wholly on the label would come
+// out cut off, whatever its data.
 std::optional<QString> StreepjescodeBezwaar(const Ontwerp& o, const EtiketFormaat& f, int ppm, const Reeks& reeks) {
   const Apparaat a{float(ppm), float(ppm), 0, 0};
   const std::vector<int> nummers = reeks.Nummers();
@@ -23,6 +26,9 @@ std::optional<QString> StreepjescodeBezwaar(const Ontwerp& o, const EtiketFormaa
     const Voorwerp& v = o.voorwerp(i);
     if (v.Soort() != Streepjescodevoorwerp) continue;
     ++codes;
+    // Half a dot of slack: a box placed against the edge rounds either way.
+    if (!LigtOpEtiket(f, v.Links, v.Boven, v.Breedte, v.Hoogte, 0.5f / float(ppm)))
+      return StreepjescodeBuitenEtiket(codes);
     const QSize vak = FiguurRechthoek(v, f, a).size();
     if (!HeeftCode(v.code().Gegevens)) {
       if (const auto fout = StreepjescodeFout(v.code(), vak, ppm))
@@ -30,11 +36,9 @@ std::optional<QString> StreepjescodeBezwaar(const Ontwerp& o, const EtiketFormaa
       continue;
     }
     if (nummers.empty()) continue;
-    for (int n : {nummers.front(), nummers.back()}) {
-      Streepjescode code = v.code();
-      code.Gegevens = VervangNummering(code.Gegevens, n, o.nummering);
-      if (const auto fout = StreepjescodeFout(code, vak, ppm)) return StreepjescodeMelding(codes, n, *fout);
-    }
+    Streepjescode code = v.code();
+    code.Gegevens = VervangNummering(code.Gegevens, nummers.front(), o.nummering);
+    if (const auto fout = StreepjescodeFout(code, vak, ppm)) return StreepjescodeMelding(codes, nummers.front(), *fout);
   }
   return std::nullopt;
 }
@@ -69,7 +73,7 @@ std::variant<Job, QString> MaakJob(const JobGegevens& g) {
 }
 
 Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voortgang& voortgang, int werkers,
-                    QString* waarom) {
+                    QString* waarom, qint64* etiketten) {
   const Etiketdruk druk(job.ontwerp, job.opdracht.formaat, job.puntenPerMm, job.ontwerp.nummering,
                         [](Voorwerp& v) { return MaakRondeTekst(v); });
   if (werkers <= 0) werkers = int(std::max(1u, std::thread::hardware_concurrency()));
@@ -79,11 +83,12 @@ Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voort
     Etiketdruk::Doek doek;
     return AfdrukkenSATO(
         job.opdracht, stand, [&](float x, float y, int n) { return druk.DrukEenExemplaarSATO(doek, x, y, n); }, uit,
-        voortgang, waarom);
+        voortgang, waarom, etiketten);
   }
   Werkploeg ploeg(druk, job.opdracht, stand, werkers);
   return AfdrukkenSATO(
-      job.opdracht, stand, [&](float x, float y, int n) { return ploeg.Volgende(x, y, n); }, uit, voortgang, waarom);
+      job.opdracht, stand, [&](float x, float y, int n) { return ploeg.Volgende(x, y, n); }, uit, voortgang, waarom,
+      etiketten);
 }
 
 int TelVellen(const Job& job, const VelStand& stand) {

@@ -31,9 +31,10 @@ struct JobGegevens {
 
 // The job, or the message that tells the user why it cannot be printed:
 // a label the printer's commands cannot describe, a label beyond the
-// printer's positions, a list design without a list, a barcode that does
-// not fit its box or whose data is invalid (for a numbered one: for the
-// first or the last copy of the series; the others are found as they print).
+// printer's positions, a list design without a list, a barcode not wholly
+// on the label, one that does not fit its box or whose data is invalid (for
+// a numbered one: for the first copy of the series; the others are found in
+// order as they print).
 std::variant<Job, QString> MaakJob(const JobGegevens& gegevens);
 
 // Runs the job onto the output, the labels drawn by `werkers` threads (0:
@@ -41,9 +42,10 @@ std::variant<Job, QString> MaakJob(const JobGegevens& gegevens);
 // called on the calling thread, before every number of the series; true
 // stops the job there. The sheet state changes only when everything was
 // written, as with AfdrukkenSATO. A label that cannot be drawn stops the job
-// with Jobuitkomst::Onafdrukbaar and its message in `waarom`.
+// with Jobuitkomst::Onafdrukbaar and its message in `waarom`; `etiketten`
+// gets the labels the stream makes the printer print (see AfdrukkenSATO).
 Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voortgang& voortgang = {}, int werkers = 0,
-                    QString* waarom = nullptr);
+                    QString* waarom = nullptr, qint64* etiketten = nullptr);
 
 // The sheets the job's stream holds (each from its start to its end, with
 // its quantity), counted without drawing a label.

@@ -100,6 +100,11 @@ QString StreepjescodeMelding(int codeNummer, std::optional<int> exemplaar, const
   return QStringLiteral("Streepjescode %1: %2").arg(codeNummer).arg(fout);
 }
 
+QString StreepjescodeBuitenEtiket(int codeNummer) {
+  return QStringLiteral("Streepjescode %1 ligt niet helemaal op het etiket; afgesneden is ze niet te lezen.")
+      .arg(codeNummer);
+}
+
 LabelRaster::LabelRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm,
                          const Nummering& nummering, RondeTekstMaker maakRondeTekst)
     : ontwerp_(ontwerp),

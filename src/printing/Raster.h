@@ -21,6 +21,8 @@ struct Apparaat;
 // barcode's number among the design's barcodes, the copy when it is drawn
 // per copy, and what is wrong.
 QString StreepjescodeMelding(int codeNummer, std::optional<int> exemplaar, const QString& fout);
+// The message for a barcode that does not lie wholly on the label.
+QString StreepjescodeBuitenEtiket(int codeNummer);
 
 // Renders one copy of the label at the printer's resolution and encodes it
 // as a label block: position and one binary graphic. The design is only

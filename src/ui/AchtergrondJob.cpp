@@ -5,6 +5,7 @@
 AchtergrondJob::AchtergrondJob(Job job, VelStand stand, QIODevice& uit, QObject* parent) : QObject(parent) {
   draad_ = std::thread([this, job = std::move(job), stand, &uit]() mutable {
     QString waarom;
+    qint64 etiketten = 0;
     const Jobuitkomst uitkomst = DrukJob(
         job, stand, uit,
         [this](int nummer, int laatste) {
@@ -22,14 +23,15 @@ AchtergrondJob::AchtergrondJob(Job job, VelStand stand, QIODevice& uit, QObject*
                 Qt::QueuedConnection);
           return stoppen_.load();
         },
-        0, &waarom);
+        0, &waarom, &etiketten);
     // The last bytes still buffered go out here: a slow printer must not
     // hold up the window when it closes the channel.
     if (auto* bestand = qobject_cast<QFileDevice*>(&uit)) bestand->flush();
     // Dropped unread when this object goes first: its destructor is then
     // the one waiting here.
     QMetaObject::invokeMethod(
-        this, [this, uitkomst, stand, waarom] { emit Klaar(uitkomst, stand, waarom); }, Qt::QueuedConnection);
+        this, [this, uitkomst, stand, waarom, etiketten] { emit Klaar(uitkomst, stand, waarom, etiketten); },
+        Qt::QueuedConnection);
   });
 }
 

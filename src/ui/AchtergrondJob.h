@@ -27,8 +27,9 @@ class AchtergrondJob : public QObject {
   // so a fast job never floods its event queue.
   // `begonnen`: how many numbers of the series the job has begun.
   void Voortgang(int nummer, int laatste, int begonnen);
-  // `waarom`: why a label could not be printed (Onafdrukbaar).
-  void Klaar(Jobuitkomst uitkomst, VelStand stand, QString waarom);
+  // `waarom`: why a label could not be printed (Onafdrukbaar); `etiketten`:
+  // the labels the stream makes the printer print.
+  void Klaar(Jobuitkomst uitkomst, VelStand stand, QString waarom, qint64 etiketten);
 
  private:
   std::atomic<bool> stoppen_{false};

@@ -180,7 +180,7 @@ std::optional<Job> AfdrukPaneel::MaakJobUitVenster() {
 }
 
 void AfdrukPaneel::StartJob(Job job, QIODevice& uit, const QString& wat,
-                            std::function<void(Jobuitkomst, const VelStand&, const QString&)> klaar) {
+                            std::function<void(Jobuitkomst, const VelStand&, const QString&, qint64)> klaar) {
   if (!frmAfdrukken_) {
     frmAfdrukken_ = std::make_unique<AfdrukVoortgang>(window());
     connect(frmAfdrukken_.get(), &AfdrukVoortgang::Stoppen, this, &AfdrukPaneel::StopJob);
@@ -191,13 +191,14 @@ void AfdrukPaneel::StartJob(Job job, QIODevice& uit, const QString& wat,
   ZetBezig(true);
   loper_ = new AchtergrondJob(std::move(job), velStand_, uit, this);
   connect(loper_, &AchtergrondJob::Voortgang, frmAfdrukken_.get(), &AfdrukVoortgang::Toon);
-  connect(loper_, &AchtergrondJob::Klaar, this, [this, klaar](Jobuitkomst uitkomst, VelStand stand, QString waarom) {
+  connect(loper_, &AchtergrondJob::Klaar, this, [this, klaar](Jobuitkomst uitkomst, VelStand stand, QString waarom,
+                                                       qint64 etiketten) {
     frmAfdrukken_->hide();
     // Its thread has ended; the object goes once this signal is over.
     loper_->deleteLater();
     loper_ = nullptr;
     window()->unsetCursor();
-    klaar(uitkomst, stand, waarom);
+    klaar(uitkomst, stand, waarom, etiketten);
     ZetBezig(false);
   });
 }
@@ -233,12 +234,12 @@ void AfdrukPaneel::AfdrukkenSATO() {
     return;
   }
   StartJob(std::move(*job), *uit_, QString(),
-           [this](Jobuitkomst uitkomst, const VelStand& stand, const QString& waarom) {
-             AfdrukKlaar(uitkomst, stand, waarom);
+           [this](Jobuitkomst uitkomst, const VelStand& stand, const QString& waarom, qint64 etiketten) {
+             AfdrukKlaar(uitkomst, stand, waarom, etiketten);
            });
 }
 
-void AfdrukPaneel::AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand, const QString& waarom) {
+void AfdrukPaneel::AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand, const QString& waarom, qint64 etiketten) {
   const std::unique_ptr<QFile> uit = std::move(uit_);
   uit->close();
   if (uitkomst == Jobuitkomst::Schrijffout || uit->error() != QFileDevice::NoError) {
@@ -251,7 +252,7 @@ void AfdrukPaneel::AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand, cons
   ZetLedSpaarstand();
   NaDeJob(kanaal_, instellingen_, omgeving_.programmaMap, omgeving_.processen);
   // The labels before it went out, their sheet closed; the rest did not.
-  if (uitkomst == Jobuitkomst::Onafdrukbaar) Fout(waarom);
+  if (uitkomst == Jobuitkomst::Onafdrukbaar) Fout(waarom + QStringLiteral("\n\n") + AfgedruktZin(etiketten));
 }
 
 void AfdrukPaneel::mnuAfdrukvoorbeeld_Click() {
@@ -270,7 +271,7 @@ void AfdrukPaneel::mnuAfdrukvoorbeeld_Click() {
   // The job gets a copy of the sheet state and its new state is dropped:
   // a preview leaves economy mode where it was.
   StartJob(std::move(*job), *voorbeeld_, QStringLiteral("Het afdrukvoorbeeld wordt gemaakt."),
-           [this, totaal, papier, etiketten](Jobuitkomst uitkomst, const VelStand&, const QString& waarom) {
+           [this, totaal, papier, etiketten](Jobuitkomst uitkomst, const VelStand&, const QString& waarom, qint64) {
              const std::unique_ptr<QBuffer> stroom = std::move(voorbeeld_);
              if (gestopt_) return;
              if (uitkomst == Jobuitkomst::Onafdrukbaar) {

@@ -91,8 +91,8 @@ class AfdrukPaneel : public QGroupBox {
   // Runs the job onto the output on its own thread; `klaar` gets its
   // outcome and new sheet state on this thread.
   void StartJob(Job job, QIODevice& uit, const QString& wat,
-                std::function<void(Jobuitkomst, const VelStand&, const QString&)> klaar);
-  void AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand, const QString& waarom);
+                std::function<void(Jobuitkomst, const VelStand&, const QString&, qint64)> klaar);
+  void AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand, const QString& waarom, qint64 etiketten);
   void ZetBezig(bool bezig);
   void Fout(const QString& tekst);
 

@@ -252,11 +252,13 @@ void Etiket::MaakBesturing() {
   connect(&bewerker_, &Bewerker::FormaatVeranderd, this, [this] {
     BerekenSchaal();
     ToonAfdrukbaarGebied();
+    ControleerStreepjescodes();
   });
   connect(&bewerker_, &Bewerker::GeschiedenisVeranderd, this, [this] {
     mnuOngedaan_->setEnabled(geschiedenis().KanOngedaan());
     mnuOpnieuw_->setEnabled(geschiedenis().KanOpnieuw());
     VolgWijzigingen();
+    ControleerStreepjescodes();
   });
   connect(&bewerker_, &Bewerker::StapGezet, this, &Etiket::ZetMenusVoorSelectie);
 

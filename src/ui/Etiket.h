@@ -134,6 +134,9 @@ class Etiket : public QMainWindow {
   // The printer's dots per mm, in which the screen lays barcodes out.
   int PrinterPuntenPerMm() const { return instellingen_.Printer == 1 ? 8 : 12; }
   void ZetPrinterPunten();
+  // Shows over the picture which barcode does not lie wholly on the label,
+  // or hides that notice: such a barcode would be refused when printing.
+  void ControleerStreepjescodes();
 
   // Settings kept between runs.
   void LeesInstellingen();
@@ -210,6 +213,7 @@ class Etiket : public QMainWindow {
   QLabel* lblVorm_ = nullptr;
   QLabel* lblAfmeting_ = nullptr;
   QPushButton* cmdKiezen_ = nullptr;
+  QLabel* lblStreepjescode_ = nullptr;  // see ControleerStreepjescodes
 
   std::unique_ptr<RecenteBestanden> recent_;
   std::unique_ptr<frmStreepjescode> frmStreepjescode_;

@@ -1,6 +1,10 @@
 // The barcode commands of the main window: adding one through its dialog,
 // changing a selected one, and the printer's dots the screen lays them out in.
+#include <QLabel>
+
 #include "editor/Wijziging.h"
+#include "model/OpEtiket.h"
+#include "printing/Raster.h"
 #include "printing/StreepjescodeOpdrachten.h"
 #include "ui/AfdrukPaneel.h"
 #include "ui/Etiket.h"
@@ -27,6 +31,38 @@ frmStreepjescode& Dialoog(std::unique_ptr<frmStreepjescode>& dialoog, Etiket& e,
 }
 }  // namespace
 
+void Etiket::ControleerStreepjescodes() {
+  // The same test the print job makes, so the notice and the refusal agree.
+  const Ontwerp& o = ontwerp();
+  const EtiketFormaat& f = beeld().Formaat();
+  const float speling = 0.5f / float(PrinterPuntenPerMm());
+  QString melding;
+  for (int i = 1, codes = 0; i <= o.AantalVoorwerpen() && melding.isEmpty(); ++i) {
+    const Voorwerp& v = o.voorwerp(i);
+    if (v.Soort() != Streepjescodevoorwerp) continue;
+    ++codes;
+    if (!LigtOpEtiket(f, v.Links, v.Boven, v.Breedte, v.Hoogte, speling)) melding = StreepjescodeBuitenEtiket(codes);
+  }
+  if (melding.isEmpty()) {
+    if (lblStreepjescode_) lblStreepjescode_->hide();
+    return;
+  }
+  if (!lblStreepjescode_) {
+    // Over the picture, outside the kept image and every layout: the
+    // picture keeps its size and its pixels.
+    lblStreepjescode_ = new QLabel(pictEtiket_);
+    lblStreepjescode_->setObjectName(QStringLiteral("lblStreepjescode"));
+    lblStreepjescode_->setStyleSheet(
+        QStringLiteral("background: #fff3c4; color: #b00000; border: 1px solid #b00000; padding: 2px;"));
+    lblStreepjescode_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+  lblStreepjescode_->setText(melding);
+  lblStreepjescode_->adjustSize();
+  lblStreepjescode_->move(4, 4);
+  lblStreepjescode_->show();
+  lblStreepjescode_->raise();
+}
+
 void Etiket::ZetPrinterPunten() {
   if (beeld().PrinterPuntenPerMm() == PrinterPuntenPerMm()) return;
   beeld().ZetPrinterPuntenPerMm(PrinterPuntenPerMm());
@@ -35,7 +71,9 @@ void Etiket::ZetPrinterPunten() {
 
 void Etiket::mnuStreepjescodeToevoegen_Click() {
   Streepjescode code = NieuweCode();
-  if (!Dialoog(frmStreepjescode_, *this, *afdruk_, *opties_.meldingen).Toon(code)) return;
+  frmStreepjescode& dialoog = Dialoog(frmStreepjescode_, *this, *afdruk_, *opties_.meldingen);
+  dialoog.ZetPuntenPerMm(PrinterPuntenPerMm());
+  if (!dialoog.Toon(code)) return;
   Wijziging wijziging(bewerker_);
   const int i = NieuweStreepjescode(ontwerp(), code, PrinterPuntenPerMm());
   pictEtiket_->DeSelekteerAlles();
@@ -44,7 +82,9 @@ void Etiket::mnuStreepjescodeToevoegen_Click() {
 
 void Etiket::WijzigStreepjescode(int index) {
   Streepjescode code = StreepjescodeVan(ontwerp(), index);
-  if (!Dialoog(frmStreepjescode_, *this, *afdruk_, *opties_.meldingen).Toon(code)) return;
+  frmStreepjescode& dialoog = Dialoog(frmStreepjescode_, *this, *afdruk_, *opties_.meldingen);
+  dialoog.ZetPuntenPerMm(PrinterPuntenPerMm());
+  if (!dialoog.Toon(code)) return;
   Wijziging wijziging(bewerker_);
   ::WijzigStreepjescode(ontwerp(), index, code);
 }

@@ -6,11 +6,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "barcodes/Codering.h"
+#include "barcodes/TekenStreepjescode.h"
 #include "model/Getal.h"
 #include "platformwidgets/MessageService.h"
 #include "platformwidgets/WidgetHelpers.h"
@@ -41,6 +43,8 @@ frmStreepjescode::frmStreepjescode(platform::MessageService& meldingen, std::fun
   cmbModulebreedte_ = platform::makeWidget<QComboBox>(this, QStringLiteral("cmbModulebreedte"));
   cmbModulebreedte_->addItem(QStringLiteral("automatisch"), int(kModuleAutomatisch));
   for (int k = 1; k <= kGrootsteModule; ++k) cmbModulebreedte_->addItem(QString::number(k), k);
+  lblModuleMm_ = platform::makeWidget<QLabel>(this, QStringLiteral("lblModuleMm"));
+  lblModuleMm_->setWordWrap(true);
   txtHoogte_ = platform::makeWidget<QLineEdit>(this, QStringLiteral("txtHoogte"));
   txtHoogte_->setMaximumWidth(80);
   lblHoogte_ = new QLabel(QStringLiteral("&Hoogte (mm):"), this);
@@ -57,13 +61,26 @@ frmStreepjescode::frmStreepjescode(platform::MessageService& meldingen, std::fun
   velden->addRow(lblGegevens, gegevens);
   velden->addRow(QString(), chkTekstTonen_);
   velden->addRow(lblModule, cmbModulebreedte_);
+  velden->addRow(QString(), lblModuleMm_);
   velden->addRow(lblHoogte_, txtHoogte_);
   const auto [ok, annuleren, knoppen] = platform::makeOkCancel(this);
   auto* hoofd = new QVBoxLayout(this);
   hoofd->addLayout(velden);
   hoofd->addLayout(knoppen);
 
-  connect(cmbSoort_, &QComboBox::currentIndexChanged, this, &frmStreepjescode::SoortGekozen);
+  connect(cmbSoort_, &QComboBox::currentIndexChanged, this, [this] {
+    SoortGekozen();
+    ToonModule();
+    NominaleHoogte();
+  });
+  connect(cmbModulebreedte_, &QComboBox::currentIndexChanged, this, [this] {
+    ToonModule();
+    NominaleHoogte();
+  });
+  connect(chkTekstTonen_, &QCheckBox::toggled, this, &frmStreepjescode::NominaleHoogte);
+  connect(txtHoogte_, &QLineEdit::textChanged, this, [this] {
+    if (!hoogteZelf_) hoogteGetypt_ = true;
+  });
   connect(cmdNummering, &QPushButton::clicked, this, [this] {
     const QString code = kiesCode_ ? kiesCode_() : QString();
     if (!code.isEmpty()) txtGegevens_->insert(code);
@@ -82,14 +99,74 @@ bool frmStreepjescode::Toon(Streepjescode& code) {
   return true;
 }
 
+void frmStreepjescode::ZetPuntenPerMm(int puntenPerMm) {
+  puntenPerMm_ = std::max(1, puntenPerMm);
+  ToonModule();
+}
+
 void frmStreepjescode::Vul(const Streepjescode& code) {
   code_ = code;
+  // Filling the fields is no choice of the user's: the height stays as the element has it.
+  hoogteGetypt_ = true;
   cmbSoort_->setCurrentIndex(std::max(0, cmbSoort_->findData(int(code.Soort))));
   txtGegevens_->setText(code.Gegevens);
   chkTekstTonen_->setChecked(code.TekstTonen);
   cmbModulebreedte_->setCurrentIndex(std::max(0, cmbModulebreedte_->findData(int(code.Modulebreedte))));
   txtHoogte_->setText(QString::number(double(code.Hoogte), 'g', 7));
   SoortGekozen();
+  ToonModule();
+  hoogteGetypt_ = false;
+}
+
+void frmStreepjescode::ToonModule() {
+  const auto soort = StreepjescodeSoort(cmbSoort_->currentData().toInt());
+  const int ppm = puntenPerMm_;
+  const QLocale nl(QLocale::Dutch);
+  const auto mm = [&](double waarde) { return nl.toString(waarde, 'g', 3) + QStringLiteral(" mm"); };
+  const auto punten = [&](int k) {
+    return (k == 1 ? QStringLiteral("1 punt") : QStringLiteral("%1 punten").arg(k)) + QStringLiteral(" = ") +
+           mm(double(k) / ppm);
+  };
+  const Modulebereik bereik = BereikVan(soort);
+  const int kleinste = KleinsteModule(soort, ppm), grootste = GrootsteModule(soort, ppm);
+  const int k = cmbModulebreedte_->currentData().toInt();
+  QString tekst;
+  bool waarschuwing = false;
+  if (k == kModuleAutomatisch) {
+    tekst = QStringLiteral("Automatisch: ten minste %1").arg(punten(kleinste));
+    if (bereik.GrootsteMm > 0) tekst += QStringLiteral(", ten hoogste %1").arg(punten(grootste));
+    tekst += u'.';
+  } else {
+    tekst = punten(k) + u'.';
+    const QString wat = SoortNaam(soort);
+    if (k < kleinste) {
+      waarschuwing = true;
+      tekst += bereik.KleinsteMm * ppm > 2 + 1e-3
+                   ? QStringLiteral(" Let op: kleiner dan de %1 die een %2 vraagt; de scanner leest ze misschien niet.")
+                         .arg(mm(bereik.KleinsteMm), wat)
+                   : QStringLiteral(" Let op: kleiner dan 2 punten; de scanner leest ze misschien niet.");
+    } else if (k > grootste) {
+      waarschuwing = true;
+      tekst +=
+          QStringLiteral(" Let op: groter dan de %1 die een %2 ten hoogste heeft.").arg(mm(bereik.GrootsteMm), wat);
+    }
+  }
+  lblModuleMm_->setText(tekst);
+  lblModuleMm_->setStyleSheet(waarschuwing ? QStringLiteral("color: #b00000; font-weight: bold;") : QString());
+}
+
+void frmStreepjescode::NominaleHoogte() {
+  if (hoogteGetypt_) return;
+  const auto soort = StreepjescodeSoort(cmbSoort_->currentData().toInt());
+  Streepjescode code;
+  code.Soort = soort;
+  code.Modulebreedte = qint16(cmbModulebreedte_->currentData().toInt());
+  const int k = BeginModule(code, puntenPerMm_);
+  const auto hoogte = ::NominaleHoogte(soort, chkTekstTonen_->isChecked(), k, puntenPerMm_);
+  if (!hoogte) return;
+  hoogteZelf_ = true;
+  txtHoogte_->setText(QString::number(double(*hoogte), 'g', 7));
+  hoogteZelf_ = false;
 }
 
 void frmStreepjescode::SoortGekozen() {

@@ -37,20 +37,32 @@ class frmStreepjescode : public QDialog {
   // with OK, and `code` then holds the new values.
   bool Toon(Streepjescode& code);
 
+  // The printer's dots per millimetre, for the module in millimetres and
+  // the default height of retail codes.
+  void ZetPuntenPerMm(int puntenPerMm);
+
  private:
   void Vul(const Streepjescode& code);
   void cmdOK_Click();
   void SoortGekozen();
+  // Shows the module in mm and warns when it is outside the symbology's range.
+  void ToonModule();
+  // Retail codes get GS1's nominal height for their module, unless the user typed one.
+  void NominaleHoogte();
 
   platform::MessageService& meldingen_;
   std::function<QString()> kiesCode_;
   Controle controleer_;
   Streepjescode code_;
+  int puntenPerMm_ = 12;
+  bool hoogteGetypt_ = false;  // the user set the height in this dialog
+  bool hoogteZelf_ = false;    // the dialog itself is setting it
 
   QComboBox* cmbSoort_ = nullptr;
   QLineEdit* txtGegevens_ = nullptr;
   QCheckBox* chkTekstTonen_ = nullptr;
   QComboBox* cmbModulebreedte_ = nullptr;
+  QLabel* lblModuleMm_ = nullptr;
   QLabel* lblHoogte_ = nullptr;
   QLineEdit* txtHoogte_ = nullptr;
 };

@@ -37,7 +37,10 @@ const Geweigerd kGeweigerd[] = {
     {S::Itf14, "9501101530003-", "Een ITF-14 bestaat alleen uit cijfers."},
     {S::Itf14, "95011015300039", "Het controlecijfer klopt niet: het moet 8 zijn."},
     {S::Interleaved2of5, "12-34", "Een Interleaved 2 of 5 bestaat alleen uit cijfers."},
-    {S::Interleaved2of5, "1234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901",
+    // zint would put a 0 in front: the scanner would read other data than was typed.
+    {S::Interleaved2of5, "123",
+     "Een Interleaved 2 of 5 bestaat uit een even aantal cijfers; zet er zelf een 0 voor als dat bedoeld is."},
+    {S::Interleaved2of5, "12345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012",
      "Te veel gegevens voor een Interleaved 2 of 5."},
     {S::Code39, "Vellora",
      "Een Code 39 kan het teken 'e' niet bevatten; alleen hoofdletters, cijfers, spaties en "
@@ -100,7 +103,7 @@ const Aanvaard kAanvaard[] = {
     {S::UpcA, "036000291452", "036000291452"},
     {S::Itf14, "9501101530003", "95011015300038"},
     {S::Itf14, "95011015300038", "95011015300038"},
-    {S::Interleaved2of5, "123", "0123"},
+    {S::Interleaved2of5, "0123", "0123"},
     {S::Gs1_128, "[01]09501101530003[10]ABC", "(01)09501101530003(10)ABC"},
     {S::Code39, "AB-12 $/+%.", "*AB-12 $/+%.*"},
     {S::Code128, "Café 7½", "Café 7½"},

@@ -2,6 +2,7 @@
 // drawn symbol looks like at it.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 #include "barcodes/Scan.h"
@@ -31,22 +32,44 @@ const Keuze kKeuzes[] = {
     {S::QrCode, "Vellora", false, 2, 300, 300, 8, 2, ""},   // a fixed width is honoured
     {S::QrCode, "Vellora", false, 6, 145, 145, 12, 0,
      "Het vak is te smal voor deze streepjescode met modules van 6 punten."},
-    {S::QrCode, "Vellora", false, 0, 28, 28, 8, 0,
-     "Het vak is te smal voor deze streepjescode, ook met modules van 1 punt."},
-    {S::QrCode, "Vellora", false, 0, 29, 28, 8, 0,
-     "Het vak is te laag voor deze streepjescode, ook met modules van 1 punt."},
-    {S::Ean13, "590123412345", true, 0, 320, 200, 8, 2, ""},   // 40 mm at 8 dots/mm
+    // Automatic stays at two dots a module or more, and within the symbology's range.
+    {S::QrCode, "Vellora", false, 0, 57, 57, 8, 0,
+     "Het vak is te smal voor deze streepjescode, ook met modules van 2 punten (0,25 mm), de kleinste voor een QR "
+     "Code."},
+    {S::QrCode, "Vellora", false, 0, 58, 57, 8, 0,
+     "Het vak is te laag voor deze streepjescode, ook met modules van 2 punten (0,25 mm), de kleinste voor een QR "
+     "Code."},
+    {S::QrCode, "Vellora", false, 0, 58, 58, 12, 2, ""},
+    // EAN-13 from GS1's 0.264 mm: 3 dots at 8 dots/mm (2 would be 0.25 mm), 4 at 12.
+    {S::Ean13, "590123412345", true, 0, 338, 200, 8, 0,
+     "Het vak is te smal voor deze streepjescode, ook met modules van 3 punten (0,375 mm), de kleinste voor een "
+     "EAN-13."},
+    {S::Ean13, "590123412345", true, 0, 339, 200, 8, 3, ""},
+    {S::Ean13, "590123412345", true, 0, 451, 300, 12, 0,
+     "Het vak is te smal voor deze streepjescode, ook met modules van 4 punten (0,333 mm), de kleinste voor een "
+     "EAN-13."},
     {S::Ean13, "590123412345", true, 0, 480, 300, 12, 4, ""},  // 40 mm at 12 dots/mm
+    // A fixed module below the minimum is the user's choice.
     {S::Ean13, "590123412345", true, 3, 320, 200, 8, 0,
      "Het vak is te smal voor deze streepjescode met modules van 3 punten."},
     {S::Ean13, "590123412345", true, 1, 320, 200, 8, 1, ""},
     // Bars need ten modules of height and the line under them its own.
     {S::Ean13, "590123412345", true, 0, 1200, 100, 8, 5, ""},
-    {S::Ean13, "590123412345", false, 0, 1200, 100, 8, 10, ""},
+    {S::Ean13, "590123412345", true, 0, 1200, 75, 8, 4, ""},
+    // ... and no more than GS1's 0.66 mm: 5 dots at 8 dots/mm, 7 at 12.
+    {S::Ean13, "590123412345", false, 0, 1200, 100, 8, 5, ""},
+    {S::Ean13, "590123412345", false, 0, 1200, 150, 12, 7, ""},
     {S::Ean13, "590123412345", true, 0, 1200, 25, 8, 0,
-     "Het vak is te laag voor deze streepjescode, ook met modules van 1 punt."},
+     "Het vak is te laag voor deze streepjescode, ook met modules van 3 punten (0,375 mm), de kleinste voor een "
+     "EAN-13."},
     {S::Ean13, "590123412345", true, 2, 1200, 35, 8, 0,
      "Het vak is te laag voor deze streepjescode met modules van 2 punten."},
+    // Code 128 from 0.19 mm: 2 dots at 8 dots/mm, 3 at 12; no upper bound.
+    {S::Code128, "VL-42", false, 0, 2 * 110, 40, 8, 2, ""},
+    {S::Code128, "VL-42", false, 0, 3 * 110 - 1, 40, 12, 0,
+     "Het vak is te smal voor deze streepjescode, ook met modules van 3 punten (0,25 mm), de kleinste voor een "
+     "Code 128."},
+    {S::Code128, "VL-42", false, 0, 20 * 110, 400, 12, 20, ""},
 };
 
 void PrintTo(const Keuze& k, std::ostream* os) {
@@ -156,7 +179,7 @@ struct Regel {
 const Regel kRegels[] = {
     {S::Ean13, "590123412345", {"5", "901234", "123457"}},      {S::Ean8, "9638507", {"9638", "5074"}},
     {S::UpcA, "03600029145", {"0", "36000", "29145", "2"}},     {S::Code128, "VL-42", {"VL-42"}},
-    {S::Gs1_128, "[01]09501101530003", {"(01)09501101530003"}}, {S::Interleaved2of5, "12345", {"012345"}},
+    {S::Gs1_128, "[01]09501101530003", {"(01)09501101530003"}}, {S::Interleaved2of5, "123456", {"123456"}},
 };
 
 struct RegelTest : ::testing::TestWithParam<Regel> {};
@@ -253,3 +276,42 @@ TEST(ModulebreedteTest, NewElementBoxFitsModulesOfAThirdOfAMillimetre) {
 }
 
 }  // namespace
+
+TEST(ModulebreedteTest, Code39WideElementsAreThreeTimesTheNarrowOnesAndScan) {
+  Streepjescode code;
+  code.Soort = S::Code39;
+  code.Gegevens = QStringLiteral("VL-39");
+  code.TekstTonen = false;
+  for (int ppm : {8, 12})
+    for (int k : {2, 3}) {
+      SCOPED_TRACE(testing::Message() << k << " dots at " << ppm);
+      code.Modulebreedte = qint16(k);
+      const StreepjescodeTekening t = TekenStreepjescode(code, QSize(1200, 120), ppm);
+      ASSERT_EQ(t.uitkomst, Uitkomst::Getekend) << t.Fout.toStdString();
+      // Bars and spaces as printed: narrow ones k dots, wide ones 3k.
+      const Lopen l = LopenIn(t.Beeld, true, 60);
+      std::set<int> breedtes(l.lengtes.begin(), l.lengtes.end());
+      EXPECT_EQ(breedtes, (std::set<int>{k, 3 * k}));
+      EXPECT_EQ(Scan(t.Beeld, ZXing::BarcodeFormat::Code39).tekst, "VL-39");
+    }
+}
+
+TEST(ModulebreedteTest, ALayoutThatDoesNotMatchItsBoxDrawsOnlyInsideIt) {
+  // Modules of 40 dots from outside the box's left and top, bars running far
+  // below it: everything that falls inside is drawn, nothing is written elsewhere.
+  const Codering c = CodeerStreepjescode(S::Ean13, QStringLiteral("590123412345"));
+  ASSERT_TRUE(c.Gelukt());
+  Indeling in;
+  in.Module = 40;
+  in.Symbool = QRect(-100, -50, 95 * 40, 100000);
+  in.TekstVak = QRect(0, 100, 50, 4000);
+  const QImage beeld = TekenModules(c.modules, in, QSize(203, 37));
+  ASSERT_EQ(beeld.size(), QSize(203, 37));
+  // The start guard's second bar (module 2, dots -20 to 19) is dark in every row;
+  // module 3 (20 to 59), the first of a left-hand digit, is light.
+  for (int y : {0, 36}) {
+    EXPECT_EQ(beeld.pixelIndex(0, y), 1);
+    EXPECT_EQ(beeld.pixelIndex(19, y), 1);
+    EXPECT_EQ(beeld.pixelIndex(20, y), 0);
+  }
+}

@@ -19,12 +19,13 @@ struct Geval {
   const char* gelezen;  // what the scanner reads: check digits added where the symbology adds them
 };
 
-// A box of a realistic size for each symbology, at both printer resolutions.
+// A box of a realistic size for each symbology, at both printer resolutions
+// (retail codes wide enough for GS1's smallest module at 8 dots per mm).
 const Geval kGevallen[] = {
-    {S::Ean13, "590123412345", 40, 25, F::EAN13, "5901234123457"},
-    {S::Ean13, "4006381333931", 40, 25, F::EAN13, "4006381333931"},
-    {S::Ean8, "9638507", 30, 20, F::EAN8, "96385074"},
-    {S::UpcA, "03600029145", 40, 25, F::UPCA, "036000291452"},
+    {S::Ean13, "590123412345", 45, 25, F::EAN13, "5901234123457"},
+    {S::Ean13, "4006381333931", 45, 25, F::EAN13, "4006381333931"},
+    {S::Ean8, "9638507", 31, 20, F::EAN8, "96385074"},
+    {S::UpcA, "03600029145", 45, 25, F::UPCA, "036000291452"},
     {S::Code128, "Vellora-00042", 60, 15, F::Code128, "Vellora-00042"},
     {S::Code128, "Café 7½", 60, 15, F::Code128, "Café 7½"},
     {S::Gs1_128, "[01]09501101530003[10]ABC123", 80, 20, F::Code128, "010950110153000310ABC123"},
@@ -34,7 +35,6 @@ const Geval kGevallen[] = {
      "17261231"},
     {S::Code39, "VELLORA-42", 70, 15, F::Code39, "VELLORA-42"},
     {S::Interleaved2of5, "12345678", 40, 15, F::ITF, "12345678"},
-    {S::Interleaved2of5, "1234567", 40, 15, F::ITF, "01234567"},
     {S::Itf14, "9501101530003", 80, 25, F::ITF, "95011015300038"},
     {S::QrCode, "https://vellora.example/zending/00042", 25, 25, F::QRCode, "https://vellora.example/zending/00042"},
     {S::QrCode, "Grüße aus Köln — 5 €", 25, 25, F::QRCode, "Grüße aus Köln — 5 €"},

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -122,4 +123,68 @@ TEST_F(frmStreepjescodeTest, NumberingCodesAreInsertedAtTheCursorAndCheckedOnlyP
     Kind<QPushButton>("cmdAnnuleren")->click();
   }));
   EXPECT_EQ(code, voor);
+}
+
+TEST_F(frmStreepjescodeTest, TheModuleIsShownInMillimetresAndOutsideItsRangeWarnedAbout) {
+  dlg.ZetPuntenPerMm(12);
+  Streepjescode code;
+  Toon(code, [&] {
+    auto* module = Kind<QComboBox>("cmbModulebreedte");
+    auto* uitleg = Kind<QLabel>("lblModuleMm");
+    Kies("EAN-13");
+    module->setCurrentIndex(module->findData(3));
+    EXPECT_EQ(uitleg->text(),
+              QStringLiteral("3 punten = 0,25 mm. Let op: kleiner dan de 0,264 mm die een EAN-13 vraagt; de scanner "
+                             "leest ze misschien niet."));
+    module->setCurrentIndex(module->findData(4));
+    EXPECT_EQ(uitleg->text(), QStringLiteral("4 punten = 0,333 mm."));
+    module->setCurrentIndex(module->findData(8));
+    EXPECT_EQ(uitleg->text(),
+              QStringLiteral("8 punten = 0,667 mm. Let op: groter dan de 0,66 mm die een EAN-13 ten hoogste heeft."));
+    Kies("QR Code");
+    module->setCurrentIndex(module->findData(1));
+    EXPECT_EQ(uitleg->text(), QStringLiteral("1 punt = 0,0833 mm. Let op: kleiner dan 2 punten; de scanner leest ze "
+                                             "misschien niet."));
+    module->setCurrentIndex(module->findData(0));
+    EXPECT_EQ(uitleg->text(), QStringLiteral("Automatisch: ten minste 2 punten = 0,167 mm."));
+  });
+  dlg.ZetPuntenPerMm(8);
+  Toon(code, [&] {
+    Kies("EAN-13");
+    Kind<QComboBox>("cmbModulebreedte")->setCurrentIndex(0);
+    EXPECT_EQ(Kind<QLabel>("lblModuleMm")->text(),
+              QStringLiteral("Automatisch: ten minste 3 punten = 0,375 mm, ten hoogste 5 punten = 0,625 mm."));
+  });
+}
+
+TEST_F(frmStreepjescodeTest, RetailCodesStartAtGs1sNominalHeightForTheirModule) {
+  // GS1: 22.85 mm of bars at 0.33 mm, in proportion to the module; the line
+  // under them (8 modules, at least 2 mm) comes on top.
+  Streepjescode code;
+  dlg.ZetPuntenPerMm(12);
+  Toon(code, [&] {
+    auto* hoogte = Kind<QLineEdit>("txtHoogte");
+    Kies("EAN-13");  // automatic: 4 dots = 1/3 mm, line 32 dots
+    EXPECT_EQ(hoogte->text(), QStringLiteral("25.75"));  // 22.85 / 0.99 + 2.667
+    Kind<QCheckBox>("chkTekstTonen")->setChecked(false);
+    EXPECT_EQ(hoogte->text(), QStringLiteral("23.08"));
+    auto* module = Kind<QComboBox>("cmbModulebreedte");
+    module->setCurrentIndex(module->findData(5));  // 5/12 mm
+    EXPECT_EQ(hoogte->text(), QStringLiteral("28.85"));
+    Kies("EAN-8");  // 18.23 mm at 0.33 mm
+    EXPECT_EQ(hoogte->text(), QStringLiteral("23.02"));
+    // A height the user typed stays.
+    hoogte->setText(QStringLiteral("20"));
+    Kies("UPC-A");
+    EXPECT_EQ(hoogte->text(), QStringLiteral("20"));
+  });
+  dlg.ZetPuntenPerMm(8);
+  Toon(code, [&] {
+    Kind<QCheckBox>("chkTekstTonen")->setChecked(true);
+    Kies("UPC-A");  // automatic: 3 dots = 0.375 mm, line 24 dots = 3 mm
+    EXPECT_EQ(Kind<QLineEdit>("txtHoogte")->text(), QStringLiteral("28.97"));
+    // Other codes keep the height they have.
+    Kies("Code 128");
+    EXPECT_EQ(Kind<QLineEdit>("txtHoogte")->text(), QStringLiteral("28.97"));
+  });
 }

@@ -71,7 +71,7 @@ TEST(VelloraPrintStreepjescodes, ABarcodeThatCannotBePrintedEndsTheRunWithOneLin
   const int i = o.NieuwVoorwerp(Streepjescodevoorwerp);
   o.voorwerp(i).code().Soort = StreepjescodeSoort::Ean13;
   o.voorwerp(i).code().Gegevens = QStringLiteral("[A]");
-  float l = -20, b = -12, br = 40, h = 24;
+  float l = -22.5f, b = -12, br = 45, h = 24;
   o.PlaatsVoorwerp(i, l, b, br, h);
   const QString ontwerp = tmp.path(QStringLiteral("ean.VLO"));
   ASSERT_TRUE(BewaarEtiket(ontwerp, kBestTypeVersie4, o, QStringLiteral("50 x 30")).Gelukt());
@@ -80,7 +80,9 @@ TEST(VelloraPrintStreepjescodes, ABarcodeThatCannotBePrintedEndsTheRunWithOneLin
 
   const Afloop r = Print(tmp, {QStringLiteral("--list"), lijst, QStringLiteral("-o"), prn, ontwerp});
   EXPECT_EQ(r.code, 1);
-  EXPECT_EQ(r.fout, "vellora-print: Streepjescode 1, exemplaar 2: Een EAN-13 bestaat uit 12 of 13 cijfers.\n");
+  EXPECT_EQ(r.fout,
+            "vellora-print: Streepjescode 1, exemplaar 2: Een EAN-13 bestaat uit 12 of 13 cijfers. 1 etiket is "
+            "afgedrukt.\n");
   // The label before it was printed, and its sheet finished.
   const sbpl::Lezing gelezen = sbpl::Lees(Lees(prn));
   ASSERT_EQ(gelezen.vellen.size(), 1u);

@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -110,17 +111,45 @@ TEST_F(StreepjescodeVenster, ACopyWhoseCodeCannotBeEncodedStopsTheJobWithAMessag
   Beantwoord("EAN-13", QStringLiteral("5901234123[#]"));
   Menu("mnuStreepjescodeToevoegen");
   ASSERT_EQ(O().AantalStreepjescodes(), 1) << (meldingen.shown.empty() ? "" : meldingen.shown[0].text.toStdString());
+  // Copy 1 has no symbol to size the box by: wide enough for GS1's smallest module.
+  float l = -22.5f, b = -10, br = 45, h = 20;
+  O().PlaatsVoorwerp(1, l, b, br, h);
   meldingen.shown.clear();
   Kind<QPushButton>("cmdStartAfdrukken")->click();
   WachtOpAfdruk();
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
-  EXPECT_TRUE(meldingen.shown[0].text.startsWith(QStringLiteral("Streepjescode 1")))
-      << meldingen.shown[0].text.toStdString();
+  EXPECT_EQ(meldingen.shown[0].text,
+            QStringLiteral("Streepjescode 1, exemplaar 100: Het controlecijfer klopt niet: het moet 5 zijn.\n\n"
+                           "55 etiketten zijn afgedrukt."));
   QFile f(poort);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   const QByteArray uit = f.readAll();
   // The labels before it went out, their sheet closed.
   EXPECT_EQ(uit.count("\x1bGB"), 100 - 45);
   EXPECT_TRUE(uit.endsWith("\x1bZ"));
+}
+
+TEST_F(StreepjescodeVenster, ABarcodeNotWhollyOnTheLabelIsPointedOutAboveThePicture) {
+  Etiket& e = Start();
+  // Far wider than the label: it cannot lie on it.
+  Beantwoord("Code 128", QString(60, u'X'));
+  Menu("mnuStreepjescodeToevoegen");
+  ASSERT_EQ(O().AantalStreepjescodes(), 1);
+  auto* melding = e.findChild<QLabel*>(QStringLiteral("lblStreepjescode"));
+  ASSERT_NE(melding, nullptr);
+  EXPECT_TRUE(melding->isVisible());
+  EXPECT_EQ(melding->text(),
+            QStringLiteral("Streepjescode 1 ligt niet helemaal op het etiket; afgesneden is ze niet te lezen."));
+  // The notice is no part of the label's picture.
+  EXPECT_EQ(e.beeld().Beeld(), e.beeld().Volledig());
+
+  Menu("mnuOngedaan");
+  EXPECT_EQ(O().AantalStreepjescodes(), 0);
+  EXPECT_FALSE(melding->isVisible());
+  // A barcode that fits shows nothing.
+  Beantwoord("Code 128", QStringLiteral("VL-1"));
+  Menu("mnuStreepjescodeToevoegen");
+  EXPECT_FALSE(melding->isVisible());
+  EXPECT_EQ(e.beeld().Beeld(), e.beeld().Volledig());
 }

@@ -324,7 +324,7 @@ TEST(DrukJob, BarcodesFixedAndNumberedOverTextAndPicturesAreTheSinglePassStream)
     o.voorwerp(i).code().Gegevens = QString::fromLatin1(gegevens);
     o.PlaatsVoorwerp(i, l, b, br, h);
   };
-  code(StreepjescodeSoort::Ean13, "590123412345", -29, -14, 30, 14);
+  code(StreepjescodeSoort::Ean13, "590123412345", -29, -14, 43, 14);
   code(StreepjescodeSoort::Code128, "NR-[#]", -10, 2, 28, 10);
   code(StreepjescodeSoort::QrCode, "https://vellora.example/[#]", 18, -14, 11, 11);
   for (int ppm : {8, 12}) {

@@ -105,9 +105,9 @@ struct Geval {
 };
 
 const Geval kGevallen[] = {
-    {S::Ean13, "590123412345", 40, 25, F::EAN13, "5901234123457"},
-    {S::Ean8, "9638507", 30, 20, F::EAN8, "96385074"},
-    {S::UpcA, "03600029145", 40, 25, F::UPCA, "036000291452"},
+    {S::Ean13, "590123412345", 45, 25, F::EAN13, "5901234123457"},
+    {S::Ean8, "9638507", 31, 20, F::EAN8, "96385074"},
+    {S::UpcA, "03600029145", 45, 25, F::UPCA, "036000291452"},
     {S::Code128, "Vellora-00042", 60, 15, F::Code128, "Vellora-00042"},
     {S::Gs1_128, "[01]09501101530003[10]ABC123", 80, 20, F::Code128, "010950110153000310ABC123"},
     {S::Code39, "VELLORA-42", 70, 15, F::Code39, "VELLORA-42"},
@@ -200,21 +200,22 @@ TEST(StreepjescodeDieNietKan, IsRefusedBeforeTheJobWithTheElementNamed) {
   ASSERT_TRUE(std::holds_alternative<QString>(fout.job));
   EXPECT_EQ(std::get<QString>(fout.job), QStringLiteral("Streepjescode 2: Een EAN-13 bestaat uit 12 of 13 cijfers."));
 
-  // A QR Code of 33 modules with its quiet zones is 41 dots at the least.
+  // A QR Code of 33 modules with its quiet zones is 82 dots at two dots a module.
   Ontwerp klein;
-  Code(klein, S::QrCode, QStringLiteral("https://vellora.example/zending/00042"), 0, 0, 4, 4);
+  Code(klein, S::QrCode, QStringLiteral("https://vellora.example/zending/00042"), 0, 0, 7, 7);
   const Afdruk te = Druk(klein, f, 8);
   ASSERT_TRUE(std::holds_alternative<QString>(te.job));
   EXPECT_EQ(std::get<QString>(te.job),
-            QStringLiteral("Streepjescode 1: Het vak is te smal voor deze streepjescode, ook met modules van 1 punt."));
+            QStringLiteral("Streepjescode 1: Het vak is te smal voor deze streepjescode, ook met modules van 2 punten "
+                           "(0,25 mm), de kleinste voor een QR Code."));
   // The same box at 12 dots per mm holds it.
   EXPECT_TRUE(std::holds_alternative<Job>(Druk(klein, f, 12).job));
 }
 
 TEST(StreepjescodeDieNietKan, ACopyWhoseDataIsInvalidStopsTheJobAfterTheLabelsBeforeIt) {
-  // The first and the last copy are sound, so only printing finds the second.
+  // The first copy is sound, so only printing finds the second.
   Ontwerp o;
-  Code(o, S::Ean13, QStringLiteral("[A]"), -20, -12, 40, 25);
+  Code(o, S::Ean13, QStringLiteral("[A]"), -22.5f, -12, 45, 25);
   for (const char* rij : {"590123412345", "59012341234X", "400638133393"})
     o.nummering.NummerLijst.append({QString::fromLatin1(rij), {}, {}, {}, {}});
   // Two labels a sheet: the first sheet ends after copy 1, with one label.
@@ -262,8 +263,8 @@ TEST(StreepjescodeDieNietKan, TheWindowsSinglePassDrawingStopsTooAndSaysWhy) {
                 opdracht, stand, [&](float x, float y, int n) { return raster.DrukEenExemplaarSATO(x, y, n); }, uit, {},
                 &waarom),
             Jobuitkomst::Onafdrukbaar);
-  EXPECT_EQ(waarom,
-            QStringLiteral("Streepjescode 1: Het vak is te smal voor deze streepjescode, ook met modules van 1 punt."));
+  EXPECT_EQ(waarom, QStringLiteral("Streepjescode 1: Het vak is te smal voor deze streepjescode, ook met modules van 2 "
+                                   "punten (0,25 mm), de kleinste voor een QR Code."));
   EXPECT_TRUE(uit.data().isEmpty());
 }
 
@@ -327,4 +328,92 @@ TEST(StreepjescodeDialoog, ANewCodeIsCentredInTheBoxItsSymbolWantsAndAnEditKeeps
   EXPECT_FLOAT_EQ(o.voorwerp(i).Hoogte, 12);
   EXPECT_FLOAT_EQ(o.voorwerp(i).Links, -113 * 4 / 24.0f);
   EXPECT_EQ(StreepjescodeVan(o, i), c);
+}
+
+namespace {
+// A job made and run with `aantal` copies of every number, and the labels
+// the printer makes of its stream: every label block times its sheet's quantity.
+struct Gelopen {
+  Afdruk afdruk;
+  qint64 etiketten = -1;
+  qint64 uitStroom = 0;
+};
+
+Gelopen Loop(const Ontwerp& o, const EtiketFormaat& f, int ppm, qint16 aantal, int werkers) {
+  Instellingen inst;
+  inst.Printer = ppm == 8 ? 1 : 2;
+  Gelopen g{{MaakJob({o, f, inst, 0, 0, aantal, false}), Jobuitkomst::Klaar, {}, {}, {}}};
+  const Job* job = std::get_if<Job>(&g.afdruk.job);
+  if (!job) return g;
+  QBuffer uit;
+  uit.open(QIODevice::WriteOnly);
+  VelStand stand;
+  g.afdruk.uitkomst = DrukJob(*job, stand, uit, {}, werkers, &g.afdruk.waarom, &g.etiketten);
+  g.afdruk.lezing = sbpl::Lees(uit.data());
+  for (const sbpl::Vel& v : g.afdruk.lezing.vellen) {
+    g.uitStroom += qint64(v.labels.size()) * v.aantal;
+    for (const sbpl::Label& l : v.labels) g.afdruk.labels.push_back(l.beeld);
+  }
+  return g;
+}
+}  // namespace
+
+TEST(StreepjescodeDieNietKan, TheFirstCopyThatFailsIsNamedWithTheLabelsPrintedBeforeIt) {
+  // 98 and 99 make twelve digits; 100 and 101 thirteen with a wrong check digit.
+  Ontwerp o;
+  Code(o, S::Ean13, QStringLiteral("8712345678[#]"), -22.5f, -12, 45, 25);
+  o.nummering.NummerVan = 98, o.nummering.NummerTot = 101, o.nummering.NummerStap = 1;
+  const EtiketFormaat f = Etiket(50, 30);
+  for (int werkers : {1, 2}) {
+    SCOPED_TRACE(werkers);
+    // Three of every number on a sheet of one: each label block is printed three times.
+    const Gelopen g = Loop(o, f, 8, 3, werkers);
+    ASSERT_TRUE(std::holds_alternative<Job>(g.afdruk.job)) << std::get<QString>(g.afdruk.job).toStdString();
+    EXPECT_EQ(g.afdruk.uitkomst, Jobuitkomst::Onafdrukbaar);
+    EXPECT_EQ(g.afdruk.waarom,
+              QStringLiteral("Streepjescode 1, exemplaar 100: Het controlecijfer klopt niet: het moet 4 zijn."));
+    ASSERT_EQ(g.afdruk.labels.size(), 2u);
+    EXPECT_EQ(Scan(g.afdruk.labels[0], F::EAN13).tekst, "8712345678982");
+    EXPECT_EQ(Scan(g.afdruk.labels[1], F::EAN13).tekst, "8712345678999");
+    EXPECT_EQ(g.uitStroom, 6);
+    EXPECT_EQ(g.etiketten, 6);
+    EXPECT_EQ(AfgedruktZin(g.etiketten), QStringLiteral("6 etiketten zijn afgedrukt."));
+  }
+  // Two labels a sheet, one copy each: 98 and 99 on the first sheet, which is full.
+  const Gelopen twee = Loop(o, Etiket(50, 30, 2, 1), 8, 1, 1);
+  EXPECT_EQ(twee.etiketten, 2);
+  EXPECT_EQ(twee.uitStroom, 2);
+}
+
+TEST(StreepjescodeDieNietKan, ABarcodeNotWhollyOnTheLabelIsRefusedBeforeAnythingIsSent) {
+  const auto bezwaar = [](const EtiketFormaat& f, float links, float boven, float breedte, float hoogte,
+                          int ppm) -> std::optional<QString> {
+    Ontwerp o;
+    Code(o, S::QrCode, QStringLiteral("RAND"), -5, -5, 10, 10);
+    Code(o, S::QrCode, QStringLiteral("RAND"), links, boven, breedte, hoogte);
+    const Afdruk a = Druk(o, f, ppm);
+    if (const QString* m = std::get_if<QString>(&a.job)) return *m;
+    return std::nullopt;
+  };
+  const QString melding =
+      QStringLiteral("Streepjescode 2 ligt niet helemaal op het etiket; afgesneden is ze niet te lezen.");
+  const EtiketFormaat recht = Etiket(50, 30);
+  for (int ppm : {8, 12}) {
+    SCOPED_TRACE(ppm);
+    // Against the edges it is on the label; a millimetre past any of them it is not.
+    EXPECT_EQ(bezwaar(recht, 15, 5, 10, 10, ppm), std::nullopt);
+    EXPECT_EQ(bezwaar(recht, -25, -15, 10, 10, ppm), std::nullopt);
+    EXPECT_EQ(bezwaar(recht, 16, 0, 10, 10, ppm), melding);
+    EXPECT_EQ(bezwaar(recht, -26, 0, 10, 10, ppm), melding);
+    EXPECT_EQ(bezwaar(recht, 0, 6, 10, 10, ppm), melding);
+    EXPECT_EQ(bezwaar(recht, 0, -16, 10, 10, ppm), melding);
+  }
+  // A round label of 40 mm: a 10 mm box in its bounding square's corner has a
+  // corner 25 mm from the centre (outside); nearer the centre, 19.8 mm, it is inside.
+  EtiketFormaat rond = Etiket(40, 40);
+  rond.Vorm = 1;
+  EXPECT_EQ(bezwaar(rond, 10, 10, 10, 10, 8), melding);
+  EXPECT_EQ(bezwaar(rond, 4, 4, 10, 10, 8), std::nullopt);
+  // The same box on a square label of that size lies on it.
+  EXPECT_EQ(bezwaar(Etiket(40, 40), 10, 10, 10, 10, 8), std::nullopt);
 }

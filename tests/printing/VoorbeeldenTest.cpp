@@ -13,6 +13,7 @@
 #include "files/LeesEtiket.h"
 #include "printing/Job.h"
 #include "printing/Sbpl.h"
+#include "printing/Tekenen.h"
 
 namespace {
 
@@ -94,5 +95,46 @@ TEST(Voorbeelden, EachPrintsItsNumberedCopiesWithBarcodesThatScan) {
         EXPECT_EQ(gescand, teksten);
       }
     }
+  }
+}
+
+TEST(Voorbeelden, TheProductLabelsEan13IsPrintedWithinGs1sModuleRangeOnBothPrinters) {
+  const FormatenTabel formaten = Catalogus();
+  const LeesUitkomst r = LeesEtiketUit(Gelezen(QStringLiteral("Productetiket.VLO")), formaten);
+  ASSERT_TRUE(std::holds_alternative<GelezenEtiket>(r));
+  Ontwerp o;
+  PasEtiketToe(std::get<GelezenEtiket>(r), o, {});
+  const EtiketFormaat& f = formaten.formaat(o.HuidigFormaat);
+  int ean = 0;
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
+    if (o.voorwerp(i).Soort() == Streepjescodevoorwerp) ean = i;
+  ASSERT_GT(ean, 0);
+  for (int ppm : {8, 12}) {
+    SCOPED_TRACE(ppm);
+    Instellingen inst;
+    inst.Printer = ppm == 8 ? 1 : 2;
+    const auto job = MaakJob({o, f, inst, 0, 0, 1, false});
+    ASSERT_TRUE(std::holds_alternative<Job>(job)) << std::get<QString>(job).toStdString();
+    QBuffer uit;
+    uit.open(QIODevice::WriteOnly);
+    VelStand stand;
+    ASSERT_EQ(DrukJob(std::get<Job>(job), stand, uit, {}, 1), Jobuitkomst::Klaar);
+    const sbpl::Lezing lezing = sbpl::Lees(uit.data());
+    ASSERT_EQ(lezing.vellen.size(), 1u);
+    const QImage label = lezing.vellen[0].labels.at(0).beeld;
+    // Through the bars: an EAN-13 is 95 modules from its first bar to its last.
+    const QRect vak = FiguurRechthoek(o.voorwerp(ean), f, {float(ppm), float(ppm), 0, 0});
+    const int y = vak.top() + vak.height() / 3;
+    int eerste = -1, laatste = -1;
+    for (int x = std::max(0, vak.left()); x <= vak.right() && x < label.width(); ++x)
+      if (label.pixelIndex(x, y) == 1) {
+        if (eerste < 0) eerste = x;
+        laatste = x;
+      }
+    ASSERT_GE(eerste, 0);
+    const double moduleMm = double(laatste - eerste + 1) / 95 / ppm;
+    EXPECT_GE(moduleMm, 0.264);
+    EXPECT_LE(moduleMm, 0.66);
+    EXPECT_EQ(Scan(label, ZXing::BarcodeFormat::EAN13).tekst, "8712345678906");
   }
 }
