@@ -57,6 +57,7 @@ AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLine
   imgEco_->setPixmap(SpaarstandLamp(0));
   imgEco_->setToolTip(QStringLiteral("Spaarstand"));
   lblTotaal_ = platform::makeWidget<QLabel>(this, QStringLiteral("lblTotaal"));
+  lblTotaal_->setWordWrap(true);
   auto* frame = new QVBoxLayout(this);
   auto* rij = new QHBoxLayout;
   rij->addWidget(txtAantal_);
