@@ -27,11 +27,12 @@ struct JobGegevens {
   float VerticalShift = 0;
   qint16 aantal = 1;  // copies of every number
   bool spaarstand = false;
+  VelStand stand = {};  // a sheet held open, where the job will begin
 };
 
 // The job, or the message that tells the user why it cannot be printed:
-// a label the printer's commands cannot describe, a label beyond the
-// printer's positions, a list design without a list, a barcode that does
+// a label the printer's commands cannot describe, a label the job would
+// place beyond the printer's positions, a list design without a list, a barcode that does
 // not fit its box or whose data is invalid (for a numbered one: for the
 // first or the last copy of the series; the others are found as they print).
 std::variant<Job, QString> MaakJob(const JobGegevens& gegevens);
