@@ -210,6 +210,7 @@ void AfdrukPaneel::AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand, cons
   const std::unique_ptr<QFile> uit = std::move(uit_);
   uit->close();
   if (uitkomst == Jobuitkomst::Schrijffout || uit->error() != QFileDevice::NoError) {
+    if (kanaal_.poort == 4) QFile::remove(kanaal_.pad);
     // The sheet state stays as it was before the job.
     Fout(QStringLiteral("Het schrijven naar de printer is mislukt:\n") + kanaal_.naam + QStringLiteral("\n\n") +
          uit->errorString());
@@ -284,6 +285,7 @@ void AfdrukPaneel::AfsluitenJobSATO() {
   const bool gelukt = uit.write(slot) == slot.size() && uit.flush();
   uit.close();
   if (!gelukt) {
+    if (kanaal.poort == 4) QFile::remove(kanaal.pad);
     omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
                              QStringLiteral("Het schrijven naar de printer is mislukt:\n") + kanaal.naam);
     return;
