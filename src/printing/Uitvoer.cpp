@@ -159,7 +159,8 @@ QString WachtMelding(const Uitvoerkanaal& kanaal) {
 
 void Doorgeven::NaDeJob(const Uitvoerkanaal& kanaal, const Instellingen& i, Doorgegeven klaar) {
   Opdracht o;
-  o.pad = kanaal.pad;
+  // A device is no file that a later job could write over.
+  if (!kanaal.apparaat) o.pad = kanaal.pad;
   o.klaar = std::move(klaar);
   if (kanaal.poort == 4) {
     const QFileInfo spool(kanaal.pad);
