@@ -1,7 +1,10 @@
 // vellora-print: prints a design from the command line, for batch jobs and
 // automation, with the same stream the editor sends.
+#include <sys/stat.h>
+
 #include <QCommandLineParser>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryFile>
@@ -190,9 +193,12 @@ Instellingen LeesInstellingen(const platform::SettingsStore& store, const Opties
   return inst;
 }
 
+QString CatalogusPad(const Opties& o) {
+  return o.catalogus.value_or(platform::appinfo::dataFolder() + u'/' + QString::fromLatin1(kCatalogusNaam));
+}
+
 Of<FormatenTabel> LeesCatalogus(const Opties& o) {
-  const QString pad =
-      o.catalogus.value_or(platform::appinfo::dataFolder() + u'/' + QString::fromLatin1(kCatalogusNaam));
+  const QString pad = CatalogusPad(o);
   auto formaten = LeesFormaten(pad);
   if (auto* fout = std::get_if<CatalogusFout>(&formaten)) return Meld(kFout, fout->Melding());
   return std::get<FormatenTabel>(std::move(formaten));
@@ -233,11 +239,17 @@ struct Uitvoer {
   QFile bestand;
   Uitvoerkanaal kanaal;
   bool eigen = false;  // given on the command line
-  QString naam() const { return eigen ? bestand.fileName() : kanaal.naam; }
+  bool spool = false;  // a spool file of this job, not yet handed on
+  ~Uitvoer() {
+    // A job that never reached its spooler leaves no spool file behind.
+    if (spool) {
+      bestand.close();
+      QFile::remove(kanaal.pad);
+    }
+  }
 };
 
-std::optional<int> OpenUitvoer(const Opties& o, const Instellingen& inst, Uitvoer& u) {
-  u.eigen = o.uitvoer.has_value();
+std::optional<int> OpenUitvoer(const Opties& o, Uitvoer& u) {
   if (u.eigen && *o.uitvoer == QStringLiteral("-")) {
     if (!u.bestand.open(stdout, QIODevice::WriteOnly))
       return Meld(kFout, QStringLiteral("cannot write to standard output"));
@@ -246,43 +258,91 @@ std::optional<int> OpenUitvoer(const Opties& o, const Instellingen& inst, Uitvoe
     if (!u.bestand.open(QIODevice::WriteOnly | QIODevice::Truncate))
       return Meld(kFout, QStringLiteral("cannot write ") + *o.uitvoer + QStringLiteral(": ") + u.bestand.errorString());
   } else {
-    u.kanaal = KiesKanaal(inst, platform::appinfo::programFolder());
     if (const auto melding = OpenKanaal(u.bestand, u.kanaal)) return Meld(kFout, *melding);
+    u.spool = u.kanaal.poort == 4;
   }
   return std::nullopt;
 }
 
-// Writes to the output and, for the preview, to a copy.
-class Tee : public QIODevice {
- public:
-  Tee(QIODevice& a, QIODevice* b) : a_(a), b_(b) { open(QIODevice::WriteOnly); }
+// The same file, whatever the names: through symbolic links, or a hard link.
+bool ZelfdeBestand(const QString& a, const QString& b) {
+  struct stat sa {}, sb {};
+  return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0 &&
+         sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
 
- protected:
-  qint64 readData(char*, qint64) override { return -1; }
-  qint64 writeData(const char* d, qint64 n) override {
-    if (a_.write(d, n) != n) return -1;
-    if (b_ && b_->write(d, n) != n) return -1;
-    return n;
-  }
+// Writing over a file the job was made from would destroy it: refused
+// before anything is opened.
+std::optional<int> GeenInvoerAlsUitvoer(const Opties& o, const QString& uitvoer) {
+  const std::vector<std::pair<const char*, QString>> invoer = {
+      {"design", o.ontwerp}, {"list", o.lijst.value_or(QString())}, {"catalogue", CatalogusPad(o)}};
+  for (const auto& [wat, pad] : invoer)
+    if (!pad.isEmpty() && ZelfdeBestand(uitvoer, pad))
+      return Meld(kFout, QStringLiteral("the output %1 is the %2 %3; nothing was written")
+                             .arg(uitvoer, QString::fromLatin1(wat), pad));
+  return std::nullopt;
+}
 
- private:
-  QIODevice& a_;
-  QIODevice* b_;
-};
-
-// Every sheet of the stream as a picture.
-int Voorbeeld(const QString& mapNaam, QTemporaryFile& kopie) {
-  kopie.flush();
-  kopie.seek(0);
-  const sbpl::Lezing l = sbpl::Lees(kopie.readAll());
-  if (!l.fout.isEmpty()) return Meld(kFout, QStringLiteral("the stream could not be read back: ") + l.fout);
+// The preview folder is made, and shown to take files, before anything is sent.
+std::optional<int> MaakVoorbeeldMap(const QString& mapNaam) {
   QDir map(mapNaam);
-  if (!map.mkpath(QStringLiteral("."))) return Meld(kFout, QStringLiteral("cannot make ") + map.path());
-  for (size_t i = 0; i < l.vellen.size(); ++i) {
-    const QString naam = map.filePath(QStringLiteral("sheet-%1.png").arg(i + 1, 4, 10, QLatin1Char('0')));
-    if (!l.vellen[i].Afbeelding().save(naam)) return Meld(kFout, QStringLiteral("cannot write ") + naam);
+  if (!map.mkpath(QStringLiteral(".")))
+    return Meld(kFout, QStringLiteral("cannot make the preview folder ") + mapNaam + QStringLiteral("; nothing was sent"));
+  QTemporaryFile proef(map.filePath(QStringLiteral(".vellora-print-XXXXXX")));
+  if (!proef.open())
+    return Meld(kFout, QStringLiteral("cannot write to the preview folder ") + mapNaam + QStringLiteral(": ") +
+                           proef.errorString() + QStringLiteral("; nothing was sent"));
+  return std::nullopt;
+}
+
+// Every sheet of the stream as a picture, drawn as it is read: one sheet
+// in memory at a time.
+int Voorbeeld(const QString& mapNaam, QTemporaryFile& kopie) {
+  if (!kopie.seek(0)) return Meld(kFout, QStringLiteral("the stream could not be read back for the preview"));
+  const QDir map(mapNaam);
+  sbpl::Lezer lezer(kopie);
+  int nummer = 0;
+  while (const std::optional<sbpl::Vel> vel = lezer.Volgende()) {
+    const QString naam = map.filePath(QStringLiteral("sheet-%1.png").arg(++nummer, 4, 10, QLatin1Char('0')));
+    if (!vel->Afbeelding().save(naam))
+      return Meld(kFout, QStringLiteral("cannot write ") + naam + QStringLiteral("; nothing was sent"));
   }
+  if (!lezer.fout().isEmpty())
+    return Meld(kFout, QStringLiteral("the stream could not be read back: ") + lezer.fout() +
+                           QStringLiteral("; nothing was sent"));
   return kGelukt;
+}
+
+// The stream kept aside for the preview goes out once the preview is made.
+bool Kopieer(QTemporaryFile& kopie, QIODevice& uit) {
+  if (!kopie.seek(0)) return false;
+  while (!kopie.atEnd()) {
+    const QByteArray stuk = kopie.read(qint64(1) << 20);
+    if (stuk.isEmpty() || uit.write(stuk) != stuk.size()) return false;
+  }
+  return true;
+}
+
+// Hands the job on by the route of its port and waits for that to end.
+std::optional<int> GeefDoor(Uitvoer& uit, const Instellingen& inst) {
+  platform::QtProcessStarter starter;
+  Doorgeven doorgeven(starter, platform::appinfo::programFolder());
+  std::optional<std::optional<Doorgeeffout>> einde;
+  QEventLoop lus;
+  uit.spool = false;  // from here on the handing on removes it
+  doorgeven.NaDeJob(uit.kanaal, inst, [&](const std::optional<Doorgeeffout>& fout) {
+    einde = fout;
+    lus.quit();
+  });
+  if (!einde) lus.exec();
+  if (!*einde) return std::nullopt;
+  const Doorgeeffout& f = **einde;
+  if (!f.uitkomst.started)
+    return Meld(kFout, QStringLiteral("cannot start ") + f.programma + QStringLiteral(": ") + f.uitkomst.errorOutput);
+  const QString hoe = f.uitkomst.crashed ? QStringLiteral(" crashed")
+                                         : QStringLiteral(" failed with exit status %1").arg(f.uitkomst.exitCode);
+  return Meld(kFout, f.programma + hoe +
+                         (f.uitkomst.errorOutput.isEmpty() ? QString() : QStringLiteral(": ") + f.uitkomst.errorOutput));
 }
 
 int Draai() {
@@ -313,39 +373,52 @@ int Draai() {
   if (const QString* melding = std::get_if<QString>(&gemaakt)) return Meld(kFout, *melding);
   const Job& job = std::get<Job>(gemaakt);
 
+  // Everything that can fail is tried before a byte goes out: a script that
+  // tries again must not print twice.
   Uitvoer uit;
-  if (const auto code = OpenUitvoer(o, inst, uit)) return *code;
-  // For the preview the stream is kept aside as well.
+  uit.eigen = o.uitvoer.has_value();
+  if (!uit.eigen) uit.kanaal = KiesKanaal(inst, platform::appinfo::programFolder());
+  const QString uitvoerPad = uit.eigen ? *o.uitvoer : uit.kanaal.poort != 4 ? uit.kanaal.pad : QString();
+  if (uitvoerPad != QStringLiteral("-") && !uitvoerPad.isEmpty())
+    if (const auto code = GeenInvoerAlsUitvoer(o, uitvoerPad)) return *code;
+  // With a preview the stream is kept aside and drawn first, then sent.
   QTemporaryFile kopie;
-  if (o.voorbeeld && !kopie.open()) return Meld(kFout, QStringLiteral("cannot make a temporary file for the preview"));
-  Tee tee(uit.bestand, o.voorbeeld ? &kopie : nullptr);
+  if (o.voorbeeld) {
+    if (const auto code = MaakVoorbeeldMap(*o.voorbeeld)) return *code;
+    if (!kopie.open()) return Meld(kFout, QStringLiteral("cannot make a temporary file for the preview"));
+  }
+  if (const auto code = OpenUitvoer(o, uit)) return *code;
 
   VelStand stand;
   QString waarom;
   qint64 etiketten = 0;
   const Jobuitkomst u = DrukJob(
-      job, stand, tee,
+      job, stand, o.voorbeeld ? static_cast<QIODevice&>(kopie) : static_cast<QIODevice&>(uit.bestand),
       [&](int n, int laatste) {
         if (!o.stil) std::fprintf(stderr, "Exemplaar %d van %d\n", n, laatste);
         return false;
       },
       o.werkers, &waarom, &etiketten);
-  const bool geschreven = u != Jobuitkomst::Schrijffout && uit.bestand.flush();
+  bool geschreven = u != Jobuitkomst::Schrijffout;
+  if (o.voorbeeld) {
+    if (!geschreven || !kopie.flush())
+      return Meld(kFout, QStringLiteral("cannot keep the stream for the preview: ") + kopie.errorString() +
+                             QStringLiteral("; nothing was sent"));
+    if (const int code = Voorbeeld(*o.voorbeeld, kopie); code != kGelukt) return code;
+    geschreven = Kopieer(kopie, uit.bestand);
+  }
+  geschreven = geschreven && uit.bestand.flush();
   // Why, as the system put it: no room left, the other end gone.
   const QString waaromNiet =
       uit.bestand.error() != QFileDevice::NoError ? QStringLiteral(": ") + uit.bestand.errorString() : QString();
   uit.bestand.close();
-  if (!geschreven)
-    return Meld(kFout, QStringLiteral("writing failed: ") + (uit.eigen ? *o.uitvoer : uit.kanaal.naam) + waaromNiet);
-  if (!uit.eigen) {
-    platform::QtProcessStarter starter;
-    NaDeJob(uit.kanaal, inst, platform::appinfo::programFolder(), starter);
-  }
-  const int code = o.voorbeeld ? Voorbeeld(*o.voorbeeld, kopie) : kGelukt;
+  if (!geschreven) return Meld(kFout, QStringLiteral("writing failed: ") + (uit.eigen ? *o.uitvoer : uit.kanaal.naam) + waaromNiet);
+  if (!uit.eigen)
+    if (const auto code = GeefDoor(uit, inst)) return *code;
   // The labels before it went out as a stopped job's do; the job says which
   // label stopped it.
   if (u == Jobuitkomst::Onafdrukbaar) return Meld(kFout, waarom + u' ' + AfgedruktZin(etiketten));
-  return code;
+  return kGelukt;
 }
 
 }  // namespace

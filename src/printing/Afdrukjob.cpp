@@ -158,9 +158,19 @@ QString AfgedruktZin(qint64 etiketten) {
   return QStringLiteral("%1 etiketten zijn afgedrukt.").arg(etiketten);
 }
 
-int GrootstePositie(const Afdrukopdracht& o, int ppm) {
-  const EtiketFormaat& f = o.formaat;
-  const float x = f.LinkerOffset + o.HorizontalShift + float(std::max<int>(0, f.Kolommen - 1)) * f.HorizontaleSteek;
-  const float y = f.BovenOffset + o.VerticalShift + float(std::max<int>(0, f.Rijen - 1)) * f.VerticaleSteek;
-  return std::max(RondAf(std::max(0.0f, x) * float(ppm)), RondAf(std::max(0.0f, y) * float(ppm)));
+std::optional<VerrePlek> EersteVerrePlek(const Afdrukopdracht& o, const VelStand& stand, int ppm, int grens) {
+  // As the label block turns its corner into dots.
+  const auto punten = [ppm](float mm) { return RondAf(std::max(0.0f, mm) * float(ppm)); };
+  Velgang gang(o, stand);
+  // The rest of a held sheet, then one whole sheet: every place the job
+  // can still reach has been seen (a later sheet repeats the whole one).
+  const long long perVel = std::max(1, int(o.formaat.Rijen) * int(o.formaat.Kolommen));
+  long long labels = 0;
+  for (Velgang::Stap s; labels < 2 * perVel && (s = gang.Volgende()) != Velgang::Stap::Einde;) {
+    if (s != Velgang::Stap::Label) continue;
+    ++labels;
+    const int verst = std::max(punten(gang.x()), punten(gang.y()));
+    if (verst > grens) return VerrePlek{gang.rij(), gang.kolom(), verst};
+  }
+  return std::nullopt;
 }

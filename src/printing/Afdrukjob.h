@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -108,6 +109,14 @@ QString AfgedruktZin(qint64 etiketten);
 // printer is told to print it once.
 QByteArray AfsluitReeks();
 
-// The largest horizontal and vertical position in dots any label of the
-// job can get; positions are written with four digits.
-int GrootstePositie(const Afdrukopdracht& opdracht, int puntenPerMm);
+// A label the job would place beyond `grens` dots from the printer's origin
+// (positions are written with four digits): its row and column on the
+// sheet and the position it would get.
+struct VerrePlek {
+  int rij = 0, kolom = 0, punten = 0;
+};
+// The first such label of the job as it will be walked from `stand`, or
+// nothing. Only the places labels really get count; since they repeat
+// from sheet to sheet, the walk ends after at most two sheets' worth.
+std::optional<VerrePlek> EersteVerrePlek(const Afdrukopdracht& opdracht, const VelStand& stand, int puntenPerMm,
+                                         int grens);

@@ -65,8 +65,11 @@ std::variant<Job, QString> MaakJob(const JobGegevens& g) {
   if (modus == 2 && job.ontwerp.nummering.NummerLijst.isEmpty())
     return QStringLiteral("Het ontwerp gebruikt lijstwaarden [A] tot [E], maar er is geen lijst met waarden.");
   o.reeks = ReeksVoor(modus, job.ontwerp.nummering);
-  if (GrootstePositie(o, job.puntenPerMm) > kGrootstePositie)
-    return QStringLiteral("Een etiket van dit vel ligt verder dan %1 punten van het begin van de printer.")
+  if (const auto plek = EersteVerrePlek(o, g.stand, job.puntenPerMm, kGrootstePositie))
+    return QStringLiteral("Het etiket op rij %1, kolom %2 van het vel ligt verder dan %3 punten van het begin van "
+                          "de printer.")
+        .arg(plek->rij)
+        .arg(plek->kolom)
         .arg(kGrootstePositie);
   if (const auto bezwaar = StreepjescodeBezwaar(job.ontwerp, g.formaat, job.puntenPerMm, o.reeks)) return *bezwaar;
   return job;

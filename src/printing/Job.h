@@ -27,14 +27,15 @@ struct JobGegevens {
   float VerticalShift = 0;
   qint16 aantal = 1;  // copies of every number
   bool spaarstand = false;
+  VelStand stand = {};  // a sheet held open, where the job will begin
 };
 
 // The job, or the message that tells the user why it cannot be printed:
-// a label the printer's commands cannot describe, a label beyond the
-// printer's positions, a list design without a list, a barcode not wholly
-// on the label, one that does not fit its box or whose data is invalid (for
-// a numbered one: for the first copy of the series; the others are found in
-// order as they print).
+// a label the printer's commands cannot describe, a label the job would
+// place beyond the printer's positions, a list design without a list, a
+// barcode not wholly on the label, one that does not fit its box or whose
+// data is invalid (for a numbered one: for the first copy of the series;
+// the others are found in order as they print).
 std::variant<Job, QString> MaakJob(const JobGegevens& gegevens);
 
 // Runs the job onto the output, the labels drawn by `werkers` threads (0:

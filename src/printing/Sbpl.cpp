@@ -1,7 +1,9 @@
 #include "printing/Sbpl.h"
 
+#include <QBuffer>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace sbpl {
 namespace {
@@ -53,78 +55,118 @@ QImage Vel::Afbeelding(QSize minimaal) const {
 }
 
 Lezing Lees(const QByteArray& s) {
+  QBuffer buffer;
+  buffer.setData(s);
+  buffer.open(QIODevice::ReadOnly);
+  Lezer lezer(buffer);
   Lezing lezing;
-  qsizetype i = 0;
-  int v = 0, h = 0;
-  auto huidig = [&]() -> Vel& {
-    if (lezing.vellen.empty() || lezing.vellen.back().gesloten) lezing.vellen.emplace_back();
-    return lezing.vellen.back();
-  };
-  auto getal = [&](int cijfers, int* uit) {
-    if (i + cijfers > s.size()) return false;
-    int w = 0;
-    for (int k = 0; k < cijfers; ++k) {
-      const char c = s[i + k];
-      if (c < '0' || c > '9') return false;
-      w = w * 10 + (c - '0');
+  while (std::optional<Vel> vel = lezer.Volgende()) lezing.vellen.push_back(std::move(*vel));
+  lezing.fout = lezer.fout();
+  return lezing;
+}
+
+bool Lezer::Zorg(qsizetype n) {
+  while (buf_.size() - i_ < n) {
+    // What has been read goes, so the buffer holds about a piece at a time.
+    if (i_ > 0) {
+      buf_.remove(0, i_);
+      eerder_ += i_;
+      i_ = 0;
     }
-    i += cijfers;
-    *uit = w;
-    return true;
-  };
-  auto fout = [&](const QString& tekst) {
-    lezing.fout = tekst + QStringLiteral(" (byte %1)").arg(i);
-    return lezing;
-  };
-  while (i < s.size()) {
-    if (s[i] != kEsc) return fout(QStringLiteral("ESC expected"));
-    ++i;
-    if (s.mid(i, 1) == "A") {
-      ++i;
-      Vel& vel = huidig();
-      if (!vel.labels.empty() || vel.metKop) {
+    const QByteArray stuk = bron_.read(std::max<qint64>(n - buf_.size(), qint64(1) << 20));
+    if (stuk.isEmpty()) return false;
+    buf_.append(stuk);
+  }
+  return true;
+}
+
+bool Lezer::Is(const char* commando) {
+  const qsizetype n = qsizetype(std::strlen(commando));
+  return Zorg(n) && std::memcmp(buf_.constData() + i_, commando, size_t(n)) == 0;
+}
+
+bool Lezer::Getal(int cijfers, int* uit) {
+  if (!Zorg(cijfers)) return false;
+  int w = 0;
+  for (int k = 0; k < cijfers; ++k) {
+    const char c = buf_[i_ + k];
+    if (c < '0' || c > '9') return false;
+    w = w * 10 + (c - '0');
+  }
+  i_ += cijfers;
+  *uit = w;
+  return true;
+}
+
+Vel& Lezer::Huidig() {
+  if (!vel_) vel_.emplace();
+  return *vel_;
+}
+
+std::optional<Vel> Lezer::Af() { return std::exchange(vel_, std::nullopt); }
+
+std::optional<Vel> Lezer::Fout(const QString& tekst) {
+  fout_ = tekst + QStringLiteral(" (byte %1)").arg(eerder_ + i_);
+  klaar_ = true;
+  return Af();
+}
+
+std::optional<Vel> Lezer::Volgende() {
+  while (!klaar_) {
+    if (!Zorg(1)) {
+      klaar_ = true;
+      return Af();
+    }
+    if (buf_[i_] != kEsc) return Fout(QStringLiteral("ESC expected"));
+    ++i_;
+    if (Is("A")) {
+      ++i_;
+      if (vel_ && (!vel_->labels.empty() || vel_->metKop)) {
         // A new header while a sheet is still open starts a new sheet.
-        lezing.vellen.emplace_back();
+        std::optional<Vel> vorige = Af();
+        Huidig().metKop = true;
+        return vorige;
       }
-      lezing.vellen.back().metKop = true;
-    } else if (s.mid(i, 2) == "CS") {
-      i += 2;
-      if (!getal(1, &huidig().snelheid)) return fout(QStringLiteral("bad speed"));
-    } else if (s.mid(i, 2) == "#E") {
-      i += 2;
-      if (!getal(1, &huidig().intensiteit)) return fout(QStringLiteral("bad darkness"));
-    } else if (s.mid(i, 1) == "V") {
-      ++i;
-      if (!getal(4, &v)) return fout(QStringLiteral("bad vertical position"));
-    } else if (s.mid(i, 1) == "H") {
-      ++i;
-      if (!getal(4, &h)) return fout(QStringLiteral("bad horizontal position"));
-    } else if (s.mid(i, 2) == "GB") {
-      i += 2;
+      Huidig().metKop = true;
+    } else if (Is("CS")) {
+      i_ += 2;
+      if (!Getal(1, &Huidig().snelheid)) return Fout(QStringLiteral("bad speed"));
+    } else if (Is("#E")) {
+      i_ += 2;
+      if (!Getal(1, &Huidig().intensiteit)) return Fout(QStringLiteral("bad darkness"));
+    } else if (Is("V")) {
+      ++i_;
+      if (!Getal(4, &v_)) return Fout(QStringLiteral("bad vertical position"));
+    } else if (Is("H")) {
+      ++i_;
+      if (!Getal(4, &h_)) return Fout(QStringLiteral("bad horizontal position"));
+    } else if (Is("GB")) {
+      i_ += 2;
       int bytes = 0, blokken = 0;
-      if (!getal(3, &bytes) || !getal(3, &blokken)) return fout(QStringLiteral("bad graphic size"));
+      if (!Getal(3, &bytes) || !Getal(3, &blokken)) return Fout(QStringLiteral("bad graphic size"));
       const qsizetype lengte = qsizetype(bytes) * blokken * 8;
-      if (i + lengte > s.size()) return fout(QStringLiteral("graphic cut short"));
+      if (!Zorg(lengte)) return Fout(QStringLiteral("graphic cut short"));
       Label l;
-      l.V = v;
-      l.H = h;
+      l.V = v_;
+      l.H = h_;
       l.beeld = QImage(bytes * 8, blokken * 8, QImage::Format_Mono);
       l.beeld.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
       for (int r = 0; r < l.beeld.height(); ++r)
-        std::memcpy(l.beeld.scanLine(r), s.constData() + i + qsizetype(r) * bytes, size_t(bytes));
-      i += lengte;
-      huidig().labels.push_back(std::move(l));
-    } else if (s.mid(i, 1) == "Q") {
-      ++i;
-      if (!getal(6, &huidig().aantal)) return fout(QStringLiteral("bad quantity"));
-    } else if (s.mid(i, 1) == "Z") {
-      ++i;
-      huidig().gesloten = true;
+        std::memcpy(l.beeld.scanLine(r), buf_.constData() + i_ + qsizetype(r) * bytes, size_t(bytes));
+      i_ += lengte;
+      Huidig().labels.push_back(std::move(l));
+    } else if (Is("Q")) {
+      ++i_;
+      if (!Getal(6, &Huidig().aantal)) return Fout(QStringLiteral("bad quantity"));
+    } else if (Is("Z")) {
+      ++i_;
+      Huidig().gesloten = true;
+      return Af();
     } else {
-      return fout(QStringLiteral("unknown command"));
+      return Fout(QStringLiteral("unknown command"));
     }
   }
-  return lezing;
+  return std::nullopt;
 }
 
 }  // namespace sbpl

@@ -4,16 +4,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
-#include "platform/ProcessStarter.h"
 
 namespace {
 const QString kSpool = QStringLiteral("data.prn");
+// The spool file of one job: "data-" and six letters, ".prn".
+const QByteArray kSpoolPatroon = "/data-XXXXXX.prn";
 
 QString Onbereikbaar(const Uitvoerkanaal& kanaal, const QString& waarom) {
   return QStringLiteral("De printer kan niet worden bereikt:\n") + kanaal.naam + QStringLiteral("\n\n") + waarom;
@@ -102,7 +107,19 @@ Uitvoerkanaal KiesKanaal(const Instellingen& i, const QString& programmaMap) {
   return k;
 }
 
-std::optional<QString> OpenKanaal(QFile& bestand, const Uitvoerkanaal& kanaal, Schrijfwijze wijze) {
+std::optional<QString> OpenKanaal(QFile& bestand, Uitvoerkanaal& kanaal) {
+  if (kanaal.poort == 4) {
+    QByteArray patroon = QFile::encodeName(QFileInfo(kanaal.pad).absolutePath()) + kSpoolPatroon;
+    const int fd = ::mkostemps(patroon.data(), 4, O_CLOEXEC);
+    if (fd < 0) return Onbereikbaar(kanaal, QString::fromLocal8Bit(std::strerror(errno)));
+    kanaal.pad = kanaal.naam = QFile::decodeName(patroon);
+    if (!bestand.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+      ::close(fd);
+      QFile::remove(kanaal.pad);
+      return Onbereikbaar(kanaal, bestand.errorString());
+    }
+    return std::nullopt;
+  }
   const QFileInfo info(kanaal.pad);
   bestand.setFileName(kanaal.pad);
   if (kanaal.apparaat) {
@@ -114,10 +131,8 @@ std::optional<QString> OpenKanaal(QFile& bestand, const Uitvoerkanaal& kanaal, S
     return std::nullopt;
   }
   if (IsPijp(kanaal.pad)) return OpenPijp(bestand, kanaal);
-  const bool aanvullen = wijze == Schrijfwijze::Aanvullen && kanaal.poort != 4 && info.isFile();
-  if (info.isFile() && !aanvullen) QFile::remove(kanaal.pad);  // a failure shows when opening
-  if (!bestand.open(aanvullen ? QIODevice::WriteOnly | QIODevice::Append : QIODevice::WriteOnly))
-    return Onbereikbaar(kanaal, bestand.errorString());
+  if (info.isFile()) QFile::remove(kanaal.pad);  // a failure shows when opening
+  if (!bestand.open(QIODevice::WriteOnly)) return Onbereikbaar(kanaal, bestand.errorString());
   return std::nullopt;
 }
 
@@ -127,19 +142,64 @@ QString SpoolProgramma(const QString& programmaMap) {
   return !QFileInfo::exists(naast) && QFileInfo::exists(geinstalleerd) ? geinstalleerd : naast;
 }
 
-void NaDeJob(const Uitvoerkanaal& kanaal, const Instellingen& i, const QString& programmaMap,
-             platform::ProcessStarter& starter) {
+QString Doorgeeffout::Melding() const {
+  if (!uitkomst.started)
+    return QStringLiteral("Het programma dat het afdrukwerk doorgeeft kon niet worden gestart:\n") + programma +
+           QStringLiteral("\n\n") + uitkomst.errorOutput;
+  const QString hoe = uitkomst.crashed ? QStringLiteral("(afgebroken)")
+                                       : QStringLiteral("(afsluitstatus %1)").arg(uitkomst.exitCode);
+  return QStringLiteral("Het afdrukwerk kon niet worden doorgegeven:\n") + programma + QStringLiteral("\n\n") +
+         (uitkomst.errorOutput.isEmpty() ? hoe : uitkomst.errorOutput + u'\n' + hoe);
+}
+
+QString WachtMelding(const Uitvoerkanaal& kanaal) {
+  return QStringLiteral("Het vorige afdrukwerk naar\n") + kanaal.naam +
+         QStringLiteral("\nwordt nog doorgegeven. Probeer het zo opnieuw.");
+}
+
+void Doorgeven::NaDeJob(const Uitvoerkanaal& kanaal, const Instellingen& i, Doorgegeven klaar) {
+  Opdracht o;
+  // A device is no file that a later job could write over.
+  if (!kanaal.apparaat) o.pad = kanaal.pad;
+  o.klaar = std::move(klaar);
   if (kanaal.poort == 4) {
     const QFileInfo spool(kanaal.pad);
-    starter.startDetached(SpoolProgramma(programmaMap), {spool.fileName(), i.WindowsPrinter}, spool.absolutePath());
-    return;
+    o.programma = SpoolProgramma(programmaMap_);
+    o.argumenten = {spool.fileName(), i.WindowsPrinter};
+    o.map = spool.absolutePath();
+    o.weg = true;
+  } else {
+    const QString& opdracht = kanaal.poort == 2 ? i.Shell2 : kanaal.poort == 3 ? i.Shell3 : i.Shell1;
+    // The command line is split into its program and arguments here, so no
+    // shell ever reads it.
+    QStringList delen = QProcess::splitCommand(opdracht);
+    if (delen.isEmpty()) {
+      if (o.klaar) o.klaar(std::nullopt);
+      return;
+    }
+    o.programma = delen.takeFirst();
+    o.argumenten = delen;
+    o.map = programmaMap_;
   }
-  const QString& opdracht = kanaal.poort == 2 ? i.Shell2 : kanaal.poort == 3 ? i.Shell3 : i.Shell1;
-  if (opdracht.trimmed().isEmpty()) return;
-  // The command line is split into its program and arguments here, so no
-  // shell ever reads it.
-  QStringList delen = QProcess::splitCommand(opdracht);
-  if (delen.isEmpty()) return;
-  const QString programma = delen.takeFirst();
-  starter.startDetached(programma, delen, programmaMap);
+  rij_.push_back(std::move(o));
+  Volgende();
+}
+
+bool Doorgeven::Wacht(const QString& pad) const {
+  return std::any_of(rij_.begin(), rij_.end(), [&](const Opdracht& o) { return o.pad == pad; });
+}
+
+void Doorgeven::Volgende() {
+  if (loopt_ || rij_.empty()) return;
+  loopt_ = true;
+  // Copies: a starter may report the end before it returns.
+  const Opdracht o = rij_.front();
+  starter_.start(o.programma, o.argumenten, o.map, [this](const platform::ProcessResult& r) {
+    Opdracht klaar = std::move(rij_.front());
+    rij_.pop_front();
+    loopt_ = false;
+    if (klaar.weg) QFile::remove(klaar.pad);
+    if (klaar.klaar) klaar.klaar(r.ok() ? std::nullopt : std::optional<Doorgeeffout>({klaar.programma, r}));
+    Volgende();
+  });
 }

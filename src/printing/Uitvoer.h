@@ -2,18 +2,16 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <deque>
 #include <functional>
 #include <optional>
 
 #include "files/Instellingen.h"
-
-namespace platform {
-class ProcessStarter;
-}
+#include "platform/ProcessStarter.h"
 
 // Where a job's bytes go, and what happens with them afterwards.
 struct Uitvoerkanaal {
-  int poort = 1;   // 1 to 3: a device or file; 4: the spool file for a system printer
+  int poort = 1;   // 1 to 3: a device or file; 4: a spool file for a system printer
   QString pad;     // what is opened and written
   QString naam;    // what the user knows it by, for messages
   bool apparaat = false;  // one of the system's printer devices: never created
@@ -32,31 +30,64 @@ QStringList PrinterApparaten(const QString& dev = QStringLiteral("/dev"));
 // be written, or nothing when it can. Nothing is created or opened.
 std::optional<QString> PoortFout(const QString& naam);
 
-// The folder of the spool file "data.prn": the program's folder when it can
-// be written, else the user's data folder.
+// The folder of the spool files: the program's folder when it can be
+// written, else the user's data folder.
 QString SpoolMap(const QString& programmaMap);
 
 Uitvoerkanaal KiesKanaal(const Instellingen& i, const QString& programmaMap);
 
-// How a job meets what an ordinary file at a port already holds.
-enum class Schrijfwijze {
-  Vervangen,  // a fresh sheet: the file starts anew
-  Aanvullen,  // the rest of a sheet held open: it belongs after what is there
-};
-
-// Opens the channel for writing. An ordinary file at port 1 to 3 is
-// replaced or added to as asked; the spool file of port 4 always starts
-// anew, since each job is handed on by itself; a device is opened as it
-// is. The message to show when that fails.
-std::optional<QString> OpenKanaal(QFile& bestand, const Uitvoerkanaal& kanaal,
-                                  Schrijfwijze wijze = Schrijfwijze::Vervangen);
+// Opens the channel for writing. An ordinary file at port 1 to 3 starts
+// anew with every job, so it holds just what that job sends, as a printer
+// on a device would get it. Port 4 gets a spool file of its own for every
+// job, "data-XXXXXX.prn" beside where "data.prn" would be, so that a job
+// waiting for its spooler is never overwritten; `kanaal.pad` becomes its
+// name. A device is opened as it is. The message to show when that fails.
+std::optional<QString> OpenKanaal(QFile& bestand, Uitvoerkanaal& kanaal);
 
 // The spooling program: beside this program (the build tree), else in the
 // installed tree's libexec/vellora.
 QString SpoolProgramma(const QString& programmaMap);
 
-// After the channel is closed: port 4 hands the spool file to the spooling
-// program (see SpoolProgramma) with the printer's name; ports
-// 1 to 3 run their after-job command, if any. Nothing waits for them.
-void NaDeJob(const Uitvoerkanaal& kanaal, const Instellingen& i, const QString& programmaMap,
-             platform::ProcessStarter& starter);
+// How handing a job on failed: the program that did it, and how it ended.
+struct Doorgeeffout {
+  QString programma;
+  platform::ProcessResult uitkomst;
+  QString Melding() const;  // for the user, in a message box
+};
+// The message when a job would overwrite a file still waiting to be handed on.
+QString WachtMelding(const Uitvoerkanaal& kanaal);
+using Doorgegeven = std::function<void(const std::optional<Doorgeeffout>&)>;
+
+// Hands written jobs on, after their channel is closed: port 4 runs the
+// spooling program (see SpoolProgramma) with the job's spool file and the
+// printer's name, and removes the spool file once it has ended; ports 1 to
+// 3 run their after-job command, if any. One program at a time, in the
+// order the jobs came, so the printer gets them in that order; nothing
+// here waits.
+class Doorgeven {
+ public:
+  Doorgeven(platform::ProcessStarter& starter, QString programmaMap)
+      : starter_(starter), programmaMap_(std::move(programmaMap)) {}
+  // `klaar` is told how it went once the program has ended, or at once
+  // when there is none to run.
+  void NaDeJob(const Uitvoerkanaal& kanaal, const Instellingen& i, Doorgegeven klaar);
+  // The file at `pad` still waits to be handed on: writing it now would
+  // change what its program reads.
+  bool Wacht(const QString& pad) const;
+
+ private:
+  struct Opdracht {
+    QString programma;
+    QStringList argumenten;
+    QString map;
+    QString pad;         // the file the program reads
+    bool weg = false;    // a spool file, removed afterwards
+    Doorgegeven klaar;
+  };
+  void Volgende();
+
+  platform::ProcessStarter& starter_;
+  QString programmaMap_;
+  std::deque<Opdracht> rij_;  // the first one runs
+  bool loopt_ = false;
+};

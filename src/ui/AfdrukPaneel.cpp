@@ -172,7 +172,8 @@ std::optional<Job> AfdrukPaneel::MaakJobUitVenster() {
                           .HorizontalShift = HorizontaleVerschuiving(omgeving_.store, f.Naam),
                           .VerticalShift = VerticaleVerschuiving(omgeving_.store, f.Naam),
                           .aantal = qint16(aantal),
-                          .spaarstand = mnuSpaarstand_->isChecked()});
+                          .spaarstand = mnuSpaarstand_->isChecked(),
+                          .stand = velStand_});
   if (const auto* melding = std::get_if<QString>(&gemaakt)) {
     Fout(*melding);
     return std::nullopt;
@@ -226,10 +227,12 @@ void AfdrukPaneel::AfdrukkenSATO() {
   std::optional<Job> job = MaakJobUitVenster();
   if (!job) return;
   kanaal_ = KiesKanaal(instellingen_, omgeving_.programmaMap);
+  if (doorgeven_.Wacht(kanaal_.pad)) {
+    Fout(WachtMelding(kanaal_));
+    return;
+  }
   uit_ = std::make_unique<QFile>();
-  // What continues a sheet held open goes into the same file as its start.
-  if (const auto melding =
-          OpenKanaal(*uit_, kanaal_, velStand_.VelOpen ? Schrijfwijze::Aanvullen : Schrijfwijze::Vervangen)) {
+  if (const auto melding = OpenKanaal(*uit_, kanaal_)) {
     uit_.reset();
     Fout(*melding);
     return;
@@ -244,6 +247,7 @@ void AfdrukPaneel::AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand, cons
   const std::unique_ptr<QFile> uit = std::move(uit_);
   uit->close();
   if (uitkomst == Jobuitkomst::Schrijffout || uit->error() != QFileDevice::NoError) {
+    if (kanaal_.poort == 4) QFile::remove(kanaal_.pad);
     // The sheet state stays as it was before the job.
     Fout(QStringLiteral("Het schrijven naar de printer is mislukt:\n") + kanaal_.naam + QStringLiteral("\n\n") +
          uit->errorString());
@@ -251,9 +255,16 @@ void AfdrukPaneel::AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand, cons
   }
   velStand_ = stand;
   ZetLedSpaarstand();
-  NaDeJob(kanaal_, instellingen_, omgeving_.programmaMap, omgeving_.processen);
+  Doorgeef(kanaal_);
   // The labels before it went out, their sheet closed; the rest did not.
   if (uitkomst == Jobuitkomst::Onafdrukbaar) Fout(waarom + QStringLiteral("\n\n") + AfgedruktZin(etiketten));
+}
+
+void AfdrukPaneel::Doorgeef(const Uitvoerkanaal& kanaal) {
+  // The window goes on meanwhile; a failure is told when it is known.
+  doorgeven_.NaDeJob(kanaal, instellingen_, [this](const std::optional<Doorgeeffout>& fout) {
+    if (fout) Fout(fout->Melding());
+  });
 }
 
 void AfdrukPaneel::mnuAfdrukvoorbeeld_Click() {
@@ -297,9 +308,14 @@ void AfdrukPaneel::mnuAfdrukvoorbeeld_Click() {
 void AfdrukPaneel::AfsluitenJobSATO() {
   // A running job owns the channel; its end is where the sheet is decided.
   if (bezig_ && !voorbeeld_) return;
-  const Uitvoerkanaal kanaal = KiesKanaal(instellingen_, omgeving_.programmaMap);
+  Uitvoerkanaal kanaal = KiesKanaal(instellingen_, omgeving_.programmaMap);
+  if (doorgeven_.Wacht(kanaal.pad)) {
+    Fout(WachtMelding(kanaal));
+    return;
+  }
+  // Only the closing bytes: the sheet's start and labels went on with their jobs.
   QFile uit;
-  if (const auto melding = OpenKanaal(uit, kanaal, Schrijfwijze::Aanvullen)) {
+  if (const auto melding = OpenKanaal(uit, kanaal)) {
     omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), *melding);
     return;
   }
@@ -307,11 +323,12 @@ void AfdrukPaneel::AfsluitenJobSATO() {
   const bool gelukt = uit.write(slot) == slot.size() && uit.flush();
   uit.close();
   if (!gelukt) {
+    if (kanaal.poort == 4) QFile::remove(kanaal.pad);
     omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
                              QStringLiteral("Het schrijven naar de printer is mislukt:\n") + kanaal.naam);
     return;
   }
-  NaDeJob(kanaal, instellingen_, omgeving_.programmaMap, omgeving_.processen);
+  Doorgeef(kanaal);
   velStand_ = {};
 }
 

@@ -95,11 +95,14 @@ class AfdrukPaneel : public QGroupBox {
   void AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand, const QString& waarom, qint64 etiketten);
   void ZetBezig(bool bezig);
   void Fout(const QString& tekst);
+  // Hands a written job on by its route (spooler or after-job command).
+  void Doorgeef(const Uitvoerkanaal& kanaal);
 
   Bewerker& bewerker_;
   Instellingen& instellingen_;
   QLineEdit& tekstlijn_;
   Omgeving omgeving_;
+  Doorgeven doorgeven_{omgeving_.processen, omgeving_.programmaMap};
 
   QLineEdit* txtAantal_ = nullptr;
   QPushButton* cmdStartAfdrukken_ = nullptr;

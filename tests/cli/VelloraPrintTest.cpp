@@ -160,7 +160,8 @@ TEST_F(VelloraPrint, SettingsEditedBeyondTheirRangeNeverReachThePrinter) {
   tmp.write(QStringLiteral("config/Vellora/Vellora.ini"), "[50 x 30]\nHorizontalShift=1e39\n");
   const Uitkomst v = Draai(argumenten);
   EXPECT_EQ(v.code, 1);
-  EXPECT_TRUE(v.fout.contains("Een etiket van dit vel ligt verder dan 9999 punten van het begin van de printer."))
+  EXPECT_TRUE(v.fout.contains("Het etiket op rij 1, kolom 1 van het vel ligt verder dan 9999 punten van het begin van de "
+                              "printer."))
       << v.fout.toStdString();
   EXPECT_TRUE(v.uit.isEmpty());
 }
@@ -313,4 +314,92 @@ TEST_F(VelloraPrint, APortThatFailsMidJobEndsTheProgramWithOneLineAndNotZero) {
   EXPECT_EQ(u.fout.count('\n'), 1) << u.fout.toStdString();
   EXPECT_TRUE(u.fout.startsWith("vellora-print: writing failed: " + QFile::encodeName(pijp) + ": "))
       << u.fout.toStdString();
+}
+
+TEST_F(VelloraPrint, TheSystemPrinterGetsEveryJobOfARunOfThemInOrderAndAFailingSpoolerFailsTheRun) {
+  const QString ontwerp = BewaardOntwerp();
+  const auto stroom = [&](const char* nummer) {
+    const QString pad = tmp.path(QStringLiteral("verwacht-%1.prn").arg(QLatin1String(nummer)));
+    EXPECT_EQ(Draai({QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("--from"),
+                     QLatin1String(nummer), QStringLiteral("--to"), QLatin1String(nummer), QStringLiteral("-o"), pad,
+                     ontwerp})
+                  .code,
+              0);
+    return Lees(pad);
+  };
+  const QByteArray verwacht = stroom("1") + stroom("2") + stroom("3");
+  // A stand-in lp that starts late, then adds the file it was given to a log.
+  const QString log = tmp.path(QStringLiteral("printer.log"));
+  QDir().mkpath(tmp.path(QStringLiteral("lp")));
+  const QString lp = tmp.write(QStringLiteral("lp/lp"), "#!/bin/sh\nsleep 0.2\nfor f; do :; done\ncat -- \"$f\" >> \"" +
+                                                            QFile::encodeName(log) + "\"\n");
+  QFile::setPermissions(lp, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  QProcessEnvironment pad;
+  pad.insert(QStringLiteral("PATH"), tmp.path(QStringLiteral("lp")) + u':' + qEnvironmentVariable("PATH"));
+  CliInstelling("Defaults", "PrinterPort", QStringLiteral("4"));
+  CliInstelling("Defaults", "WindowsPrinter", QStringLiteral("etiket"));
+  const auto druk = [&](const char* nummer) {
+    QProcess p;
+    StartPrint(p,
+               {QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("--from"),
+                QLatin1String(nummer), QStringLiteral("--to"), QLatin1String(nummer), ontwerp},
+               pad);
+    return Einde(p);
+  };
+  for (const char* nummer : {"1", "2", "3"}) {
+    const Uitkomst u = druk(nummer);
+    EXPECT_EQ(u.code, 0) << u.fout.toStdString();
+  }
+  EXPECT_EQ(Lees(log), verwacht);
+  // The spool files have gone with their jobs.
+  EXPECT_EQ(QDir(QFileInfo(QStringLiteral(VELLORA_PRINT)).absolutePath()).entryList({QStringLiteral("data-*.prn")}),
+            QStringList());
+
+  // A spooler that fails is the run's failure, with its status and words.
+  tmp.write(QStringLiteral("lp/lp"), "#!/bin/sh\necho 'lp: The printer or class does not exist.' >&2\nexit 1\n");
+  const Uitkomst u = druk("4");
+  EXPECT_EQ(u.code, 1);
+  EXPECT_EQ(u.fout.count('\n'), 1) << u.fout.toStdString();
+  EXPECT_TRUE(u.fout.startsWith("vellora-print: ")) << u.fout.toStdString();
+  EXPECT_TRUE(u.fout.contains("PrintFile failed with exit status 1: lp: The printer or class does not exist."))
+      << u.fout.toStdString();
+}
+
+TEST_F(VelloraPrint, AnOutputThatIsOneOfTheInputsIsRefusedAndNothingIsWritten) {
+  const QString ontwerp = BewaardOntwerp();
+  const QByteArray inhoud = Lees(ontwerp);
+  const QString lijst = tmp.write(QStringLiteral("l.csv"), "Jan\nPiet\n");
+  const QString symlink = tmp.path(QStringLiteral("naar-lijst.prn"));
+  ASSERT_TRUE(QFile::link(lijst, symlink));
+  const QString hardlink = tmp.path(QStringLiteral("catalogus.prn"));
+  ASSERT_EQ(::link(QFile::encodeName(catalogus).constData(), QFile::encodeName(hardlink).constData()), 0);
+  const QByteArray catalogusInhoud = Lees(catalogus);
+  for (const QString& uit : {ontwerp, symlink, hardlink}) {
+    const Uitkomst u = Draai({QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("--list"),
+                              lijst, QStringLiteral("-o"), uit, ontwerp});
+    EXPECT_EQ(u.code, 1) << uit.toStdString();
+    EXPECT_EQ(u.fout.count('\n'), 1) << u.fout.toStdString();
+    EXPECT_TRUE(u.fout.contains("nothing was written")) << u.fout.toStdString();
+  }
+  EXPECT_EQ(Lees(ontwerp), inhoud);
+  EXPECT_EQ(Lees(lijst), QByteArray("Jan\nPiet\n"));
+  EXPECT_EQ(Lees(catalogus), catalogusInhoud);
+  // A port file of the settings that is the design is no different.
+  CliInstelling("Defaults", "Printer1", ontwerp);
+  const Uitkomst u = Draai({QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, ontwerp});
+  EXPECT_EQ(u.code, 1);
+  EXPECT_TRUE(u.fout.contains("is the design")) << u.fout.toStdString();
+  EXPECT_EQ(Lees(ontwerp), inhoud);
+}
+
+TEST_F(VelloraPrint, APreviewThatCannotBeMadeStopsTheRunBeforeAnythingIsSent) {
+  const QString ontwerp = BewaardOntwerp();
+  const QString uit = tmp.path(QStringLiteral("uit.prn"));
+  const QString geenMap = tmp.write(QStringLiteral("bestand"), "x") + QStringLiteral("/voorbeeld");
+  const Uitkomst u = Draai({QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("--preview"),
+                            geenMap, QStringLiteral("-o"), uit, ontwerp});
+  EXPECT_EQ(u.code, 1);
+  EXPECT_EQ(u.fout.count('\n'), 1) << u.fout.toStdString();
+  EXPECT_TRUE(u.fout.contains("nothing was sent")) << u.fout.toStdString();
+  EXPECT_FALSE(QFile::exists(uit));
 }

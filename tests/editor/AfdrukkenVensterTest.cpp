@@ -70,51 +70,55 @@ TEST_F(Afdrukken, AJobGoesToThePortFileAsSheets) {
   EXPECT_TRUE(processen.started.empty());
 }
 
-TEST_F(Afdrukken, EconomyModeHoldsTheSheetInOneFileTellsOnceAndClosesItWhenSwitchedOff) {
+TEST_F(Afdrukken, EconomyModeHandsEachJobsOwnBytesToTheAfterJobCommandTellsOnceAndClosesWhenSwitchedOff) {
+  Zet("Shell1", QStringLiteral("stuur-door"));
+  // What the command finds in the port file, each time it starts.
+  QByteArray doorgegeven;
+  std::vector<QByteArray> stukken;
+  processen.bijStart = [&](const FakeProcessStarter::Start&) {
+    stukken.push_back(Uitvoer());
+    doorgegeven += stukken.back();
+  };
   Start();
   ASSERT_TRUE(Kind<QAction>("mnuSpaarstand")->isChecked());
   Menu("mnuTekstLijnen1");
   Druk(QStringLiteral("2"));
   EXPECT_TRUE(venster->velStand().VelOpen);
   EXPECT_EQ(venster->velStand().VolgendeRij, 2);
-  EXPECT_FALSE(Uitvoer().contains("\x1bZ"));
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Spaarstand"));
   EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("De spaarstand staat ingeschakeld.\n\nDe informatie werd "
                                                     "doorgestuurd naar de\nprinter, maar wordt nog niet afgedrukt"));
+  Druk(QStringLiteral("2"));
   Druk(QStringLiteral("1"));
   EXPECT_EQ(meldingen.shown.size(), 1u);  // once per run
+  EXPECT_EQ(venster->velStand().VolgendeRij, 3);
   Menu("mnuSpaarstand");
   EXPECT_FALSE(venster->velStand().VelOpen);
   EXPECT_FALSE(Kind<QAction>("mnuSpaarstand")->isChecked());
-  // The held sheet's start, its continuation and its closing are one job.
-  sbpl::Lezing l = Lees();
+  // Five labels reach the printer once each, on one sheet with one header,
+  // and the closing hands over only what closes it.
+  ASSERT_EQ(stukken.size(), 4u);
+  EXPECT_EQ(stukken[3], QByteArray("\x1bQ000001\x1bZ"));
+  EXPECT_EQ(Uitvoer(), stukken[3]);
+  const sbpl::Lezing l = sbpl::Lees(doorgegeven);
   ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
   ASSERT_EQ(l.vellen.size(), 1u);
-  EXPECT_EQ(l.vellen[0].labels.size(), 3u);
+  EXPECT_EQ(l.vellen[0].labels.size(), 5u);
+  EXPECT_TRUE(l.vellen[0].metKop);
   EXPECT_EQ(l.vellen[0].aantal, 1);
   EXPECT_TRUE(l.vellen[0].gesloten);
-  EXPECT_TRUE(Uitvoer().endsWith("\x1bQ000001\x1bZ"));
-  // A job on a fresh sheet starts the file anew.
-  Druk(QStringLiteral("1"));
-  l = Lees();
-  ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
-  ASSERT_EQ(l.vellen.size(), 1u);
-  EXPECT_EQ(l.vellen[0].labels.size(), 1u);
+  EXPECT_EQ(doorgegeven.count("\x1b" "A"), 1);
 }
 
-TEST_F(Afdrukken, ClosingTheWindowFinishesAHeldSheetInItsFile) {
+TEST_F(Afdrukken, ClosingTheWindowFinishesAHeldSheet) {
   Etiket& e = Start();
   Menu("mnuTekstLijnen1");
   Druk(QStringLiteral("1"));
   ASSERT_TRUE(e.velStand().VelOpen);
   ZonderBewaren();
   e.close();
-  const sbpl::Lezing l = Lees();
-  ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
-  ASSERT_EQ(l.vellen.size(), 1u);
-  EXPECT_EQ(l.vellen[0].labels.size(), 1u);
-  EXPECT_TRUE(l.vellen[0].gesloten);
+  EXPECT_EQ(Uitvoer(), QByteArray("\x1bQ000001\x1bZ"));
 }
 
 TEST_F(Afdrukken, APortThatCannotBeWrittenIsNamedAndNothingChanges) {
@@ -193,29 +197,78 @@ TEST_F(Afdrukken, EnterInTheCopiesBoxStartsPrinting) {
   EXPECT_FALSE(QFile::exists(poort));
 }
 
-TEST_F(Afdrukken, TheSystemPrinterRouteHandsTheSpoolFileToPrintFile) {
+TEST_F(Afdrukken, SystemPrinterJobsEachGetTheirOwnSpoolFileHandedOnInOrderWithoutHoldingTheWindow) {
   Zet("PrinterPort", QStringLiteral("4"));
   Zet("WindowsPrinter", QStringLiteral("Etiket \"A\" ; rm -rf"));
   Zet("UseStartPosition", QStringLiteral("False"));
+  processen.aanHetWerk = true;
   Start();
+  Menu("mnuTekstLijnen1");
+  O().voorwerp(1).tekst().Tekst = QStringLiteral("Eerste");
   Druk(QStringLiteral("1"));
+  // The spooler still runs: the window goes on, and the next job waits for it.
+  EXPECT_TRUE(Kind<QPushButton>("cmdStartAfdrukken")->isEnabled());
+  O().voorwerp(1).tekst().Tekst = QStringLiteral("Tweede");
+  Druk(QStringLiteral("2"));
   ASSERT_EQ(processen.started.size(), 1u);
-  const FakeProcessStarter::Start& s = processen.started[0];
+  const FakeProcessStarter::Start s = processen.started[0];
   EXPECT_EQ(s.program, tmp.path(QStringLiteral("PrintFile")));
-  EXPECT_EQ(s.arguments, (QStringList{QStringLiteral("data.prn"), QStringLiteral("Etiket \"A\" ; rm -rf")}));
+  ASSERT_EQ(s.arguments.size(), 2);
+  EXPECT_TRUE(s.arguments[0].startsWith(QStringLiteral("data-")) && s.arguments[0].endsWith(QStringLiteral(".prn")))
+      << s.arguments[0].toStdString();
+  EXPECT_EQ(s.arguments[1], QStringLiteral("Etiket \"A\" ; rm -rf"));
   EXPECT_EQ(s.folder, tmp.root());
-  QFile spool(tmp.path(QStringLiteral("data.prn")));
-  ASSERT_TRUE(spool.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(spool.readAll().startsWith("\x1b" "A"));
+  const auto spool = [&](const FakeProcessStarter::Start& st) {
+    QFile f(QDir(st.folder).filePath(st.arguments[0]));
+    return f.open(QIODevice::ReadOnly) ? sbpl::Lees(f.readAll()) : sbpl::Lezing{{}, QStringLiteral("weg")};
+  };
+  const sbpl::Lezing eerste = spool(s);
+  ASSERT_TRUE(eerste.fout.isEmpty()) << eerste.fout.toStdString();
+  ASSERT_EQ(eerste.vellen.size(), 1u);
+  EXPECT_EQ(eerste.vellen[0].labels.size(), 1u);
+
+  processen.Eindig();
+  EXPECT_FALSE(QFile::exists(tmp.path(s.arguments[0])));
+  ASSERT_EQ(processen.started.size(), 2u);
+  const FakeProcessStarter::Start t = processen.started[1];
+  EXPECT_NE(t.arguments[0], s.arguments[0]);
+  const sbpl::Lezing tweede = spool(t);
+  ASSERT_TRUE(tweede.fout.isEmpty()) << tweede.fout.toStdString();
+  ASSERT_EQ(tweede.vellen.size(), 1u);
+  EXPECT_EQ(tweede.vellen[0].labels.size(), 2u);
+  EXPECT_TRUE(meldingen.shown.empty());
+
+  // The spooler fails: the user is told, with its words.
+  processen.Eindig({true, false, 1, QStringLiteral("lp: The printer or class does not exist.")});
+  EXPECT_FALSE(QFile::exists(tmp.path(t.arguments[0])));
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Het afdrukwerk kon niet worden doorgegeven:\n") +
+                                         tmp.path(QStringLiteral("PrintFile")) +
+                                         QStringLiteral("\n\nlp: The printer or class does not exist.\n(afsluitstatus 1)"));
 }
 
 TEST_F(Afdrukken, AnAfterJobCommandRunsWithItsArgumentsSplitNotThroughAShell) {
   Zet("Shell1", QStringLiteral("notify-send \"Etiketten klaar\" nu"));
+  Zet("UseStartPosition", QStringLiteral("False"));
+  processen.aanHetWerk = true;
   Start();
   Druk(QStringLiteral("1"));
   ASSERT_EQ(processen.started.size(), 1u);
   EXPECT_EQ(processen.started[0].program, QStringLiteral("notify-send"));
   EXPECT_EQ(processen.started[0].arguments, (QStringList{QStringLiteral("Etiketten klaar"), QStringLiteral("nu")}));
+  // While it runs, the file it reads is not written over.
+  const QByteArray eerste = Uitvoer();
+  Menu("mnuTekstLijnen1");
+  Druk(QStringLiteral("1"));
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Het vorige afdrukwerk naar\n") + poort +
+                                         QStringLiteral("\nwordt nog doorgegeven. Probeer het zo opnieuw."));
+  EXPECT_EQ(Uitvoer(), eerste);
+  processen.Eindig();
+  Druk(QStringLiteral("1"));
+  EXPECT_EQ(processen.started.size(), 2u);
+  EXPECT_NE(Uitvoer(), eerste);
 }
 
 TEST_F(Afdrukken, ThePrinterDialogStoresTheSpeedTheNextJobUses) {

@@ -202,10 +202,3 @@ TEST(Voorbeeldvel, LabelsAtAnyBitOffsetAddUpAndTheFarthestCornerStaysOneBitADot)
   EXPECT_EQ(vel.pixel(9999 + 999 * 8 - 1, 9999 + 999 * 8 - 1) & 0xFFFFFF, 0u);
   EXPECT_EQ(vel.pixel(9998, 9998) & 0xFFFFFF, 0xFFFFFFu);
 }
-
-TEST(GrootstePositie, TheFarthestLabelOfTheSheet) {
-  Afdrukopdracht o = Opdracht(2, 3, 1);
-  EXPECT_EQ(GrootstePositie(o, 8), 67 * 8);
-  o.HorizontalShift = 1000;
-  EXPECT_EQ(GrootstePositie(o, 12), (1002 + 43) * 12);
-}

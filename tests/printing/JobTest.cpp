@@ -334,3 +334,36 @@ TEST(DrukJob, BarcodesFixedAndNumberedOverTextAndPicturesAreTheSinglePassStream)
     AlsEenDoorgang(job);
   }
 }
+
+TEST(MaakJob, OnlyTheLabelsTheJobPlacesMustLieWithinTheFourDigitPositions) {
+  // One column of 40 rows, 32 mm apart from 1 mm down: at 12 dots per mm
+  // row 27 lies at 12 + 26 * 384 = 9996 dots, row 28 at 10380.
+  const EtiketFormaat f = Vel(60, 30, 1, 40);
+  Instellingen inst;
+  inst.Printer = 2;
+  const Ontwerp o;
+  const auto maak = [&](int aantal, VelStand stand = {}) {
+    return MaakJob({.ontwerp = o, .formaat = f, .instellingen = inst, .aantal = qint16(aantal), .stand = stand});
+  };
+  EXPECT_TRUE(std::holds_alternative<Job>(maak(27)));
+  const auto teVer = maak(28);
+  ASSERT_TRUE(std::holds_alternative<QString>(teVer));
+  EXPECT_EQ(std::get<QString>(teVer), QStringLiteral("Het etiket op rij 28, kolom 1 van het vel ligt verder dan 9999 "
+                                                     "punten van het begin van de printer."));
+  // A held sheet: the job begins where it left off.
+  const VelStand rij27{true, 27, 1}, rij28{true, 28, 1};
+  EXPECT_TRUE(std::holds_alternative<Job>(maak(1, rij27)));
+  EXPECT_TRUE(std::holds_alternative<QString>(maak(2, rij27)));
+  EXPECT_TRUE(std::holds_alternative<QString>(maak(1, rij28)));
+  // On a sheet of 27 rows every sheet repeats the first: the largest job is
+  // accepted without walking all of it.
+  EtiketFormaat kort = f;
+  kort.Rijen = 27;
+  Ontwerp genummerd;
+  Tekst(genummerd, QStringLiteral("Nr [#]"), -10, -6, 30, 7);
+  genummerd.nummering.NummerVan = -32768;
+  genummerd.nummering.NummerTot = 32767;
+  genummerd.nummering.NummerStap = 1;
+  EXPECT_TRUE(std::holds_alternative<Job>(
+      MaakJob({.ontwerp = genummerd, .formaat = kort, .instellingen = inst, .aantal = 32767})));
+}
