@@ -58,6 +58,10 @@ AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLine
   imgEco_->setToolTip(QStringLiteral("Spaarstand"));
   lblTotaal_ = platform::makeWidget<QLabel>(this, QStringLiteral("lblTotaal"));
   lblTotaal_->setWordWrap(true);
+  // Room for two lines at all times, so that the controls never jump when
+  // the total appears, goes or wraps.
+  lblTotaal_->setFixedHeight(2 * lblTotaal_->fontMetrics().lineSpacing());
+  lblTotaal_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   auto* frame = new QVBoxLayout(this);
   auto* rij = new QHBoxLayout;
   rij->addWidget(txtAantal_);
@@ -67,7 +71,6 @@ AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLine
   // Copies times a series or a list can make far more labels than the box
   // says: the total is in sight before the job starts.
   frame->addWidget(lblTotaal_);
-  lblTotaal_->hide();
   cmdNummering_ = platform::makeButton(parent, QStringLiteral("cmdNummering"), QStringLiteral("1,2,3,..."));
 
   connect(cmdStartAfdrukken_, &QPushButton::clicked, this, [this] {
@@ -149,7 +152,6 @@ QString AfdrukPaneel::TotaalTekst() const {
 void AfdrukPaneel::ToonTotaal() {
   const QString tekst = TotaalTekst();
   if (lblTotaal_->text() != tekst) lblTotaal_->setText(tekst);
-  lblTotaal_->setVisible(!tekst.isEmpty());
 }
 
 void AfdrukPaneel::Fout(const QString& tekst) {
