@@ -7,21 +7,9 @@
 
 #include "Fuzz.h"
 #include "printing/CsvLijst.h"
+#include "support/Utf16.h"
 
 using fuzz::Eis;
-
-namespace {
-
-QByteArray Utf16(const QString& tekst, bool bigEndian) {
-  QByteArray uit = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
-  for (const QChar c : tekst) {
-    const char hoog = char(c.unicode() >> 8), laag = char(c.unicode() & 0xFF);
-    uit.append(bigEndian ? hoog : laag).append(bigEndian ? laag : hoog);
-  }
-  return uit;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QByteArray bytes = fuzz::Bytes(data, size);

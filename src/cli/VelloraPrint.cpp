@@ -412,7 +412,8 @@ int Draai() {
   const QString waaromNiet =
       uit.bestand.error() != QFileDevice::NoError ? QStringLiteral(": ") + uit.bestand.errorString() : QString();
   uit.bestand.close();
-  if (!geschreven) return Meld(kFout, QStringLiteral("writing failed: ") + (uit.eigen ? *o.uitvoer : uit.kanaal.naam) + waaromNiet);
+  if (!geschreven)
+    return Meld(kFout, QStringLiteral("writing failed: ") + (uit.eigen ? *o.uitvoer : uit.kanaal.naam) + waaromNiet);
   if (!uit.eigen)
     if (const auto code = GeefDoor(uit, inst)) return *code;
   // The labels before it went out as a stopped job's do; the job says which

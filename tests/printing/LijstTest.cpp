@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "printing/CsvLijst.h"
+#include "support/Utf16.h"
 #include "support/Tijdelijk.h"
 
 namespace {
@@ -19,16 +20,6 @@ QString Tabel(const std::variant<CsvRijen, LijstFout>& r) {
   if (!std::holds_alternative<CsvRijen>(r)) return QStringLiteral("fout");
   QString uit;
   for (const auto& rij : std::get<CsvRijen>(r)) uit += QStringList(rij.begin(), rij.end()).join(u'|') + u'\n';
-  return uit;
-}
-
-// The text in UTF-16 with its byte-order mark, each unit written out by hand.
-QByteArray Utf16(const QString& tekst, bool bigEndian) {
-  QByteArray uit = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
-  for (const QChar c : tekst) {
-    const char hoog = char(c.unicode() >> 8), laag = char(c.unicode() & 0xFF);
-    uit.append(bigEndian ? hoog : laag).append(bigEndian ? laag : hoog);
-  }
   return uit;
 }
 
