@@ -195,7 +195,7 @@ void NummeringDialoog::ImporteerCsv(const QString& pad) {
 
 void NummeringDialoog::Importeren() {
   const QString pad = bestanden_.openFile(this, QStringLiteral("Lijst importeren"), QString(),
-                                          QStringLiteral("Lijsten (*.csv *.txt);;Alle bestanden (*)"));
+                                          QStringLiteral("Lijsten (*.csv *.tsv *.txt);;Alle bestanden (*)"));
   if (!pad.isEmpty()) ImporteerCsv(pad);
 }
 
