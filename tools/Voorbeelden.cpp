@@ -38,7 +38,7 @@ void Code(Ontwerp& o, StreepjescodeSoort soort, const QString& gegevens, float l
   Streepjescode eerste = c;
   eerste.Gegevens = VervangNummering(c.Gegevens, 1, o.nummering);
   const QSize grof = GewensteMaat(eerste, kGrofPpm);
-  float breedte = std::max(o.voorwerp(i).Breedte, float(grof.width()) / float(kGrofPpm)), h = o.voorwerp(i).Hoogte;
+  float breedte = std::max<float>(o.voorwerp(i).Breedte, float(grof.width()) / float(kGrofPpm)), h = o.voorwerp(i).Hoogte;
   o.PlaatsVoorwerp(i, links, boven, breedte, h);
 }
 

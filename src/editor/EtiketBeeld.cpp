@@ -220,9 +220,9 @@ void EtiketBeeld::PlaatsHandvaten() {
   selectie_ = {s.ScaleLeft + s.ScaleWidth, s.ScaleTop + s.ScaleHeight, s.ScaleLeft, s.ScaleTop};
   for (int i : b_.GeselecteerdeVoorwerpen()) {
     const Voorwerp& v = o.voorwerp(i);
-    selectie_.Links = std::min(selectie_.Links, v.Links);
+    selectie_.Links = std::min<float>(selectie_.Links, v.Links);
     selectie_.Rechts = std::max(selectie_.Rechts, v.Links + v.Breedte);
-    selectie_.Boven = std::min(selectie_.Boven, v.Boven);
+    selectie_.Boven = std::min<float>(selectie_.Boven, v.Boven);
     selectie_.Onder = std::max(selectie_.Onder, v.Boven + v.Hoogte);
   }
   const float maat = 120 * s.SchaalMmPerTwip, h = maat / 2;

@@ -15,6 +15,8 @@ class Bool16 {
   }
   constexpr operator bool() const { return v_ != 0; }
   constexpr qint16 raw() const { return v_; }
+  // The stored value, so that a design compares as its file would.
+  friend constexpr bool operator==(Bool16 a, Bool16 b) { return a.v_ == b.v_; }
 
  private:
   qint16 v_ = 0;

@@ -4,6 +4,8 @@
 #include <array>
 #include <optional>
 
+#include "model/ExactGetal.h"
+
 // The symbologies a barcode element can hold. The values are kept in design
 // files: never renumber them.
 enum class StreepjescodeSoort : qint16 {
@@ -49,7 +51,7 @@ struct Streepjescode {
   // Printer dots per module: kModuleAutomatisch, or 1..kGrootsteModule.
   qint16 Modulebreedte = kModuleAutomatisch;
   // Millimetres, bars and human-readable line together; linear codes only.
-  float Hoogte = 15;
+  ExactGetal Hoogte = 15;
 
   bool operator==(const Streepjescode&) const = default;
 };

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "model/Bool16.h"
+#include "model/ExactGetal.h"
 #include "model/Streepjescode.h"
 
 // The picture of an element: a raster (one bit, black on white, for figures
@@ -49,15 +50,19 @@ struct Tekstdeel {
   Bool16 Cursief;
   Bool16 Onderlijnd;
   qint16 Uitlijning = 0;  // text: 0 left, 1 right, 2 centred; round text: reference mode
+
+  bool operator==(const Tekstdeel&) const = default;
 };
 // The circle a round text is set along.
 struct Cirkeldeel {
-  float Straal = 0;
-  float Spatiering = 0;
+  ExactGetal Straal = 0;
+  ExactGetal Spatiering = 0;
   Bool16 Wijzerzin;
-  float Referentiepunt = 0;
-  float MiddenX = 0;
-  float MiddenY = 0;
+  ExactGetal Referentiepunt = 0;
+  ExactGetal MiddenX = 0;
+  ExactGetal MiddenY = 0;
+
+  bool operator==(const Cirkeldeel&) const = default;
 };
 // A picture and the part of it that shows: figures and round texts.
 struct Beelddeel {
@@ -70,16 +75,29 @@ struct Beelddeel {
   qint32 BronHoogte = 0;
   // Gives the element a picture; the source rectangle becomes the whole picture.
   void ZetAfbeelding(std::shared_ptr<const Beeld> beeld, qint32 breedte, qint32 hoogte);
+
+  // Pictures compare by identity: they are never changed once made.
+  bool operator==(const Beelddeel&) const = default;
 };
 
 // The kinds. A text line keeps the circle of the round text it may have
 // been, so that turning it round again starts from there.
-struct TekstlijnDeel : Tekstdeel, Cirkeldeel {};
-struct FiguurDeel : Beelddeel {};
-struct RondeTekstDeel : Tekstdeel, Cirkeldeel, Beelddeel {};
+// Equality is derived, bases and fields alike: a field added to any part
+// takes part in every comparison without anyone listing it.
+struct TekstlijnDeel : Tekstdeel, Cirkeldeel {
+  bool operator==(const TekstlijnDeel&) const = default;
+};
+struct FiguurDeel : Beelddeel {
+  bool operator==(const FiguurDeel&) const = default;
+};
+struct RondeTekstDeel : Tekstdeel, Cirkeldeel, Beelddeel {
+  bool operator==(const RondeTekstDeel&) const = default;
+};
 // A barcode is its description only: what it looks like follows from it
 // and the printer's dots, so nothing drawn is kept.
-struct StreepjescodeDeel : Streepjescode {};
+struct StreepjescodeDeel : Streepjescode {
+  bool operator==(const StreepjescodeDeel&) const = default;
+};
 
 class Ontwerp;
 
@@ -95,10 +113,10 @@ struct Voorwerp {
   // deletions of others, copies and undo; 0 outside a design.
   quint32 Id() const { return id_; }
 
-  float Links = 0;
-  float Boven = 0;
-  float Breedte = 0;
-  float Hoogte = 0;
+  ExactGetal Links = 0;
+  ExactGetal Boven = 0;
+  ExactGetal Breedte = 0;
+  ExactGetal Hoogte = 0;
 
   float Rechts() const { return Links + Breedte; }
   float Onder() const { return Boven + Hoogte; }

@@ -110,3 +110,43 @@ TEST(StreepjescodeVoorwerp, IsAddedMovedAndDeletedAsOneStepEachWithTheScreenKept
   EXPECT_EQ(b.ontwerp().AantalVoorwerpen(), 0);
   EXPECT_EQ(b.beeld().Beeld(), leeg);
 }
+
+TEST(StreepjescodeVoorwerp, EverySettingOfABarcodeIsAChangeWithItsOwnStepAndPixels) {
+  const FormatenTabel formaten = Formaten();
+  Bewerker b(formaten);
+  b.BerekenSchaal(QSize(600, 400), QSizeF(9000, 6000));
+  Streepjescode c;
+  c.Soort = StreepjescodeSoort::Code128;
+  c.Gegevens = QStringLiteral("VL-1234");
+  c.Modulebreedte = 3;
+  int i = 0;
+  {
+    Wijziging w(b);
+    i = NieuweStreepjescode(b.ontwerp(), c, 12);
+  }
+  // Each setting alone, as the dialog would change it.
+  const std::vector<std::pair<const char*, std::function<void(Streepjescode&)>>> wijzigingen = {
+      {"TekstTonen", [](Streepjescode& s) { s.TekstTonen = false; }},
+      {"Modulebreedte", [](Streepjescode& s) { s.Modulebreedte = 2; }},
+      {"Hoogte", [](Streepjescode& s) { s.Hoogte = 20; }},
+      {"Gegevens", [](Streepjescode& s) { s.Gegevens = QStringLiteral("VL-9999"); }},
+      {"Soort", [](Streepjescode& s) { s.Soort = StreepjescodeSoort::Code39; s.Gegevens = QStringLiteral("VL-1234"); }},
+  };
+  for (const auto& [naam, wijzig] : wijzigingen) {
+    SCOPED_TRACE(naam);
+    b.ZetBewaard();
+    const QImage voor = b.beeld().Beeld();
+    Streepjescode nieuw = StreepjescodeVan(b.ontwerp(), i);
+    wijzig(nieuw);
+    {
+      Wijziging w(b);
+      WijzigStreepjescode(b.ontwerp(), i, nieuw);
+    }
+    EXPECT_TRUE(b.Gewijzigd());
+    EXPECT_NE(b.beeld().Beeld(), voor);
+    EXPECT_EQ(b.beeld().Beeld(), b.beeld().Volledig());
+    ASSERT_TRUE(b.Ongedaan());
+    EXPECT_FALSE(b.Gewijzigd());
+    EXPECT_EQ(b.beeld().Beeld(), voor);
+  }
+}
