@@ -59,7 +59,9 @@ bool Etiket::WijzigingenBewaren() {
   switch (opties_.meldingen->show(platform::MessageService::Icon::Question, QStringLiteral("Vellora"), vraag,
                                   platform::MessageService::Buttons::YesNoCancel)) {
     case platform::MessageService::Answer::Yes: return mnuOpslaan_Click();
-    case platform::MessageService::Answer::No: herstel_->Wis(); return true;
+    // The recovery copy stays until the design is really replaced: the
+    // command may still be cancelled after this.
+    case platform::MessageService::Answer::No: return true;
     default: return false;
   }
 }

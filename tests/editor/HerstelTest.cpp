@@ -1,8 +1,10 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 
 #include "files/Herstelkopie.h"
+#include "ui/FormaatDialoog.h"
 #include "support/EtiketOpstelling.h"
 
 namespace {
@@ -59,6 +61,30 @@ TEST_F(Herstel, TheCopyFollowsTheChangedFlag) {
   EXPECT_TRUE(Herstelkopie(map).Zoek().empty());
   bestanden.answers.push_back({tmp.path(QStringLiteral("a.VLO")), {}});
   Menu("mnuOpslaanAls");
+  EXPECT_TRUE(Kopieen().isEmpty());
+}
+
+TEST_F(Herstel, NotSavingKeepsTheCopyUntilTheDesignIsReallyReplaced) {
+  Etiket& e = Start();
+  Menu("mnuTekstLijnen1");
+  e.BewaarHerstelkopie();
+  ASSERT_EQ(Kopieen().size(), 1);
+  // Nee, then no file chosen: the design stays, and so does its copy.
+  ZonderBewaren();
+  Menu("mnuOpenen");
+  EXPECT_EQ(Kopieen().size(), 1);
+  // Nee, then the format dialog cancelled.
+  BeantwoordDialoog<Formaat>([](Formaat* d) { d->reject(); });
+  ZonderBewaren();
+  Kind<QPushButton>("cmdKiezen")->click();
+  EXPECT_EQ(O().AantalLijnen(), 1);
+  EXPECT_TRUE(e.isWindowModified());
+  EXPECT_EQ(Kopieen().size(), 1);
+  // Nee, then a format chosen: the design is replaced and its copy goes.
+  BeantwoordDialoog<Formaat>([](Formaat* d) { d->accept(); });
+  ZonderBewaren();
+  Kind<QPushButton>("cmdKiezen")->click();
+  EXPECT_EQ(O().AantalLijnen(), 0);
   EXPECT_TRUE(Kopieen().isEmpty());
 }
 
