@@ -83,7 +83,9 @@ void Etiket::BewaarHerstelkopie() {
 }
 
 void Etiket::BiedHerstelAan() {
-  for (const Herstelkopie::Achtergelaten& kopie : herstel_->Zoek()) {
+  for (Herstelkopie::Achtergelaten& kopie : herstel_->Zoek()) {
+    // Another editor started at the same time may be offering this one.
+    if (!Herstelkopie::Houd(kopie)) continue;
     const QString vraag = QStringLiteral("Vellora is niet normaal afgesloten. Er is een herstelkopie van ") +
                           OntwerpNoemer(kopie.bestandsnaam) + QStringLiteral(" van ") +
                           kopie.tijd.toString(QStringLiteral("dd-MM-yyyy HH:mm")) +

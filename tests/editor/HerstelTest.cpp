@@ -125,3 +125,28 @@ TEST_F(Herstel, AfterAKillTheNextStartOffersTheDesignBackOrDeletesIt) {
   EXPECT_TRUE(Kopieen().isEmpty());
   EXPECT_TRUE(QDir(map).entryList(QDir::Files).isEmpty());
 }
+
+TEST_F(Herstel, ACopyOfferedByOneEditorIsNotOfferedByASecondStartedMeanwhile) {
+  const QString ontwerp = BewaardOntwerp();
+  KindGedood(ontwerp, QStringLiteral("Gered"));
+  // The second editor starts while the first one's question is open.
+  NepOmgeving tweede;
+  std::unique_ptr<Etiket> ander;
+  meldingen.answers = {platform::MessageService::Answer::Yes};
+  meldingen.tijdensVraag = [&] {
+    EtiketOpties opties = tweede.NepOpties(catalogus);
+    opties.herstelMap = map;
+    opties.programmaMap = tmp.root();
+    ander = std::make_unique<Etiket>(opties);
+    ASSERT_TRUE(ander->Form_Load());
+  };
+  Start();
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  ASSERT_TRUE(ander);
+  EXPECT_TRUE(tweede.meldingen.shown.empty());
+  EXPECT_EQ(ander->ontwerp().AantalVoorwerpen(), 0);
+  ASSERT_EQ(O().AantalLijnen(), 2);
+  EXPECT_EQ(O().voorwerp(2).tekst().Tekst, QStringLiteral("Gered"));
+  // The first editor's own copy now holds the design.
+  EXPECT_EQ(Kopieen().size(), 1);
+}
