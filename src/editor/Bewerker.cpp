@@ -106,6 +106,8 @@ void Bewerker::WisGeschiedenis() {
 
 void Bewerker::ZetBewaard() {
   bewaardeStand_ = stand_;
+  // The saved state stays one undo can reach: typing on starts a new step.
+  geschiedenis_.Onderbreek();
   emit GeschiedenisVeranderd();
 }
 
