@@ -110,6 +110,7 @@ void Etiket::BiedHerstelAan() {
 
 void Etiket::NieuwOntwerp() {
   Wijziging wijziging(bewerker_);
+  bewerker_.BeginAnderOntwerp();
   pictEtiket_->DeSelekteerAlles();
   bewerker_.bewerking().VerwijderVoorwerpen();
   pictEtiket_->VerbergHandvaten();
