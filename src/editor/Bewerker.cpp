@@ -34,7 +34,7 @@ void Bewerker::HertekenAlles() {
 
 void Bewerker::BeginWijziging(const QString& samenvoegen) {
   if (diepte_++ > 0) return;
-  voor_ = Stap{bewerking_.ontwerp(), bewerking_.BewaarSelectie(), stand_};
+  voor_ = HuidigeStap();
   sleutel_ = samenvoegen;
   VerbergAlles();
 }
@@ -71,12 +71,25 @@ bool Bewerker::ToonVerschil(const Ontwerp& voor) {
   return veranderd;
 }
 
+Stap Bewerker::HuidigeStap() const {
+  return {bewerking_.ontwerp(), bewerking_.BewaarSelectie(), stand_, ontwerpNr_, bewaardeStand_};
+}
+
 void Bewerker::ZetStap(Stap stap) {
   VerbergAlles();
   Ontwerp voor = bewerking_.ontwerp();
-  // The name it is saved under and the numbering stay what they are now.
-  stap.ontwerp.Bestandsnaam = voor.Bestandsnaam;
-  stap.ontwerp.BestType = voor.BestType;
+  if (stap.ontwerpNr == ontwerpNr_) {
+    // An earlier or later state of the same design: it is still the file
+    // it is now, which a Save as since then may have renamed.
+    stap.ontwerp.Bestandsnaam = voor.Bestandsnaam;
+    stap.ontwerp.BestType = voor.BestType;
+  } else {
+    // Back to the design before "Kiezen" or forward to the one after: its
+    // own name, version and saved state, as they were when it was left.
+    ontwerpNr_ = stap.ontwerpNr;
+    bewaardeStand_ = stap.bewaardeStand;
+  }
+  // The numbering stays what it is now.
   stap.ontwerp.nummering = voor.nummering;
   bewerking_.ZetOntwerp(std::move(stap.ontwerp));
   bewerking_.HerstelSelectie(stap.selectie);
@@ -93,7 +106,7 @@ bool Bewerker::Opnieuw() { return Wissel(&Geschiedenis::Opnieuw); }
 bool Bewerker::Wissel(std::optional<Stap> (Geschiedenis::*richting)(Stap)) {
   // Not in the middle of a change: its scope would record the swap as one.
   if (diepte_ > 0) return false;
-  auto stap = (geschiedenis_.*richting)({bewerking_.ontwerp(), bewerking_.BewaarSelectie(), stand_});
+  auto stap = (geschiedenis_.*richting)(HuidigeStap());
   if (!stap) return false;
   ZetStap(std::move(*stap));
   return true;
@@ -106,8 +119,12 @@ void Bewerker::WisGeschiedenis() {
 
 void Bewerker::ZetBewaard() {
   bewaardeStand_ = stand_;
+  // The saved state stays one undo can reach: typing on starts a new step.
+  geschiedenis_.Onderbreek();
   emit GeschiedenisVeranderd();
 }
+
+void Bewerker::BeginAnderOntwerp() { ontwerpNr_ = ++laatsteOntwerpNr_; }
 
 void Bewerker::ZetGewijzigd() {
   bewaardeStand_ = 0;

@@ -46,6 +46,10 @@ class Bewerker : public QObject {
   // The design as it is now was saved nowhere (a design brought back from a
   // recovery copy): no state of it counts as saved.
   void ZetGewijzigd();
+  // Called inside the change that starts another design: from here on the
+  // file name, version and saved state are the new design's, and undo back
+  // past this change brings the old design's back with it.
+  void BeginAnderOntwerp();
 
  signals:
   // Part of the kept image changed (image pixels).
@@ -69,6 +73,8 @@ class Bewerker : public QObject {
   // false when nothing differs.
   bool ToonVerschil(const Ontwerp& voor);
   void ZetStap(Stap stap);
+  // The design, its selection and where it stands, for the history.
+  Stap HuidigeStap() const;
   bool Wissel(std::optional<Stap> (Geschiedenis::*richting)(Stap));
 
   const FormatenTabel& formaten_;
@@ -81,4 +87,6 @@ class Bewerker : public QObject {
   quint64 stand_ = 1;
   quint64 bewaardeStand_ = 1;
   quint64 laatsteStand_ = 1;  // 0 never names a state
+  quint64 ontwerpNr_ = 1;
+  quint64 laatsteOntwerpNr_ = 1;
 };

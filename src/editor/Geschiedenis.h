@@ -12,6 +12,10 @@ struct Stap {
   // Which state of the design this is: every change makes a new one, so a
   // state that was saved is known again after undo or redo.
   quint64 stand = 0;
+  // Which design the state belongs to ("Kiezen" starts another one in the
+  // same history), and the state of that design last saved.
+  quint64 ontwerpNr = 0;
+  quint64 bewaardeStand = 0;
 };
 
 // Undo and redo as a list of design snapshots. A snapshot shares its texts

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QtEndian>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -178,6 +179,18 @@ void RondeTekstRecordSchrijven(Schrijver& s, const Voorwerp& v) {
   s.Single(v.Hoogte);
 }
 
+// A String's bytes as the writer stores it: cut to what its length holds.
+qint64 StringGrootte(const QString& s) {
+  return 2 + std::min<qint64>(platform::toCp1252(s).size(), kMaxTekstLengte);
+}
+
+qint64 TekstVeldenGrootte(const Voorwerp& v) {
+  return StringGrootte(v.tekst().Tekst) + 2 + StringGrootte(v.tekst().Lettertype) + 3 * 2 + 2;
+}
+
+// A one-bit BMP: 62 bytes of header and palette, rows padded to 4 bytes.
+qint64 BmpGrootte(QSize maat) { return 62 + (qint64(maat.width()) + 31) / 32 * 4 * maat.height(); }
+
 void StreepjescodeRecordSchrijven(Schrijver& s, const Voorwerp& v, qint16 index) {
   const Streepjescode& c = v.code();
   s.Integer(index);
@@ -202,6 +215,13 @@ QString BewaarResultaat::Melding() const {
     case FiguurTeGroot:
       return QStringLiteral("Een figuur in dit ontwerp is te groot om te bewaren.\n"
                             "Vellora kan het bestand niet bewaren.\n\n") +
+             pad;
+    case BestandTeGroot:
+      // Whole megabytes, rounded up: a file just past the bound is not "64 MB".
+      return QStringLiteral("Dit ontwerp is te groot om te bewaren: het bestand zou %1 MB worden,\n"
+                            "ten hoogste %2 MB.\nVellora kan het bestand niet bewaren.\n\n")
+                 .arg((Grootte + (qint64(1) << 20) - 1) >> 20)
+                 .arg(kMaxBestandGrootte >> 20) +
              pad;
     case WaardeBuitenGrens:
       return QStringLiteral("%1 kan niet worden bewaard:\n%2.\nVellora kan het bestand niet bewaren.\n\n")
@@ -253,7 +273,6 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
     return r;
   }
   qint16 lijnen = 0, figuren = 0, rond = 0;
-  qint64 punten = 0;
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
     if (v.Soort() == Tekstlijn)
@@ -262,13 +281,22 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
       ++rond;
     else if (v.Soort() == Figuur) {
       ++figuren;
-      const QSize maat = OpslagMaat(v);
-      punten += qint64(maat.width()) * maat.height();
-      if (!PastInLimiet(maat) || punten > kMaxBeeldPuntenTotaal) {
+      if (!PastInLimiet(OpslagMaat(v))) {
         r.fout = BewaarResultaat::FiguurTeGroot;
         return r;
       }
     }
+  }
+  if (OpslagPunten(o) > kMaxBeeldPuntenTotaal) {
+    r.fout = BewaarResultaat::FiguurTeGroot;
+    return r;
+  }
+  // A file the reader would not take is not begun.
+  const qint64 grootte = BestandGrootte(bestType, o, formaatNaam);
+  if (grootte > kMaxBestandGrootte) {
+    r.fout = BewaarResultaat::BestandTeGroot;
+    r.Grootte = grootte;
+    return r;
   }
 
   Schrijver s(uit);
@@ -319,6 +347,36 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
   r.TekstIngekort = s.TekstIngekort;
   if (!s.ok()) r.fout = BewaarResultaat::Schrijven;
   return r;
+}
+
+qint64 BestandGrootte(qint16 bestType, const Ontwerp& o, const QString& formaatNaam) {
+  const bool versie4 = bestType == kBestTypeVersie4;
+  const bool versie2 = bestType == 2 || versie4;
+  qint64 n = 4 + StringGrootte(formaatNaam) + 2 + 2 + (versie2 ? 2 : 0) + (versie4 ? 2 : 0);
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
+    const Voorwerp& v = o.voorwerp(i);
+    switch (v.Soort()) {
+      case Tekstlijn: n += TekstVeldenGrootte(v) + 4 * 4; break;
+      case Figuur: n += 4 * 4 + (versie2 ? 4 * 4 : 0) + 4 + BmpGrootte(OpslagMaat(v)); break;
+      case RondeTekst:
+        if (versie2) n += TekstVeldenGrootte(v) + 4 + 4 + 2 + 4 * 4;
+        break;
+      case Streepjescodevoorwerp:
+        if (versie4) n += 2 + 4 * 4 + 2 + StringGrootte(v.code().Gegevens) + 2 + 2 + 4;
+        break;
+    }
+  }
+  return n;
+}
+
+qint64 OpslagPunten(const Ontwerp& o) {
+  qint64 punten = 0;
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
+    if (o.voorwerp(i).Soort() != Figuur) continue;
+    const QSize maat = OpslagMaat(o.voorwerp(i));
+    punten += qint64(maat.width()) * maat.height();
+  }
+  return punten;
 }
 
 bool OudeVersieVerliest(const Ontwerp& o, qint16 bestType) {

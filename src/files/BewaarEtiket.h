@@ -10,10 +10,13 @@
 // How a save went. A failed save has left any earlier file at the path as
 // it was; the design itself is never changed by saving.
 struct BewaarResultaat {
-  // WaardeBuitenGrens: a value the reader would refuse; nothing was written.
-  enum Fout { Geen, Schrijven, FiguurTeGroot, WaardeBuitenGrens };
+  // WaardeBuitenGrens: a value the reader would refuse; BestandTeGroot: the
+  // file would pass kMaxBestandGrootte. Nothing was written for either.
+  enum Fout { Geen, Schrijven, FiguurTeGroot, WaardeBuitenGrens, BestandTeGroot };
   Fout fout = Geen;
   QString pad;
+  // With BestandTeGroot: the size the file would have had, in bytes.
+  qint64 Grootte = 0;
   // With WaardeBuitenGrens: the element ("Ronde tekst 1 ("Rondom")") and
   // what is wrong with it ("het referentiepunt is ...").
   QString VoorwerpNaam;
@@ -51,6 +54,14 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& on
 // cannot be written (see the result).
 QByteArray EtiketBytes(qint16 bestType, const Ontwerp& ontwerp, const QString& formaatNaam,
                        BewaarResultaat* resultaat = nullptr);
+
+// The size in bytes of the file the design makes in this version, worked
+// out from the design without writing it.
+qint64 BestandGrootte(qint16 bestType, const Ontwerp& ontwerp, const QString& formaatNaam);
+
+// The pixels of all pictures of the design's figures as they are stored,
+// which together must stay within kMaxBeeldPuntenTotaal.
+qint64 OpslagPunten(const Ontwerp& ontwerp);
 
 // Whether the design holds what a version 1 file cannot keep: round texts,
 // or figures that show only part of their picture.

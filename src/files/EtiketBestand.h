@@ -29,6 +29,11 @@ constexpr int kMaxTekstLengte = 32767;
 constexpr qint64 kMaxBeeldPunten = qint64(32) * 1024 * 1024;
 constexpr qint64 kMaxBeeldPuntenTotaal = 4 * kMaxBeeldPunten;
 constexpr int kMaxBeeldZijde = 32767;
+// The largest design file: the reader does not take a bigger one into
+// memory, and the writer refuses a design whose file would be bigger. Only
+// text comes near it (thousands of lines of thousands of characters);
+// pictures stay far below through the limits above.
+constexpr qint64 kMaxBestandGrootte = qint64(64) << 20;
 // Lengths and positions beyond a kilometre are no label; they only come
 // from damage, and would overflow the pixel arithmetic of the drawing.
 constexpr float kMaxMaat = 1.0e6f;

@@ -91,10 +91,27 @@ std::vector<Herstelkopie::Achtergelaten> Herstelkopie::Zoek() const {
   return gevonden;
 }
 
-void Herstelkopie::Verwijder(const Achtergelaten& kopie) {
+bool Herstelkopie::Houd(Achtergelaten& kopie) {
+  if (kopie.slot) return true;
+  const QFileInfo info(kopie.ontwerpPad);
+  auto slot = std::make_shared<QLockFile>(info.dir().filePath(info.completeBaseName()) + kSlot);
+  // A lock whose program is gone, the one that wrote the copy or one that
+  // was offering it, is taken over; a living one's is not.
+  slot->setStaleLockTime(0);
+  if (!slot->tryLock(0)) return false;
+  // Another program may have restored or declined it since it was found.
+  if (!QFileInfo::exists(kopie.ontwerpPad)) return false;
+  kopie.slot = std::move(slot);
+  return true;
+}
+
+void Herstelkopie::Verwijder(Achtergelaten& kopie) {
+  if (!Houd(kopie)) return;
   const QFileInfo info(kopie.ontwerpPad);
   const QString basis = info.dir().filePath(info.completeBaseName());
   QFile::remove(basis + kOntwerp);
   QFile::remove(basis + kGegevens);
-  QFile::remove(basis + kSlot);
+  // Last, so that no other program finds the copy unlocked before it is gone.
+  kopie.slot->unlock();
+  kopie.slot.reset();
 }

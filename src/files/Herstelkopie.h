@@ -37,11 +37,18 @@ class Herstelkopie {
     QString bestandsnaam;  // the name the design was saved under; empty for a new one
     qint16 BestType = 0;   // the version it was saved in
     QDateTime tijd;        // when the copy was written
+    // The copy's lock, held by this program from Houd on: no other program
+    // offers or takes the copy meanwhile.
+    std::shared_ptr<QLockFile> slot;
   };
   // The copies in the folder whose program is no longer running, newest first.
   std::vector<Achtergelaten> Zoek() const;
-  // Removes a left-behind copy once it was restored or declined.
-  static void Verwijder(const Achtergelaten& kopie);
+  // Takes a copy Zoek found for this program before it is offered. False
+  // when another program is offering or restoring it, or it is gone.
+  static bool Houd(Achtergelaten& kopie);
+  // Removes a left-behind copy once it was restored or declined, and lets
+  // go of it; a copy this program could not hold is left alone.
+  static void Verwijder(Achtergelaten& kopie);
 
  private:
   bool Claim();

@@ -15,9 +15,6 @@
 
 namespace {
 
-// No design file comes near this; a bigger one is not read into memory.
-constexpr qint64 kMaxBestandGrootte = qint64(64) << 20;
-
 // Thrown when the bytes cannot be a sound design file; caught once, so the
 // reader never hands out half a design.
 struct BeschadigdBestand {};

@@ -260,7 +260,11 @@ void Etiket::MaakBesturing() {
     VolgWijzigingen();
     ControleerStreepjescodes();
   });
-  connect(&bewerker_, &Bewerker::StapGezet, this, &Etiket::ZetMenusVoorSelectie);
+  connect(&bewerker_, &Bewerker::StapGezet, this, [this] {
+    ZetMenusVoorSelectie();
+    // Undo or redo across "Kiezen" brings another design's name.
+    ZetBestandsnaam(ontwerp().Bestandsnaam);
+  });
 
   // The picture and the line box on the left grow with the window; the
   // column of frames on the right keeps its width.

@@ -59,7 +59,9 @@ bool Etiket::WijzigingenBewaren() {
   switch (opties_.meldingen->show(platform::MessageService::Icon::Question, QStringLiteral("Vellora"), vraag,
                                   platform::MessageService::Buttons::YesNoCancel)) {
     case platform::MessageService::Answer::Yes: return mnuOpslaan_Click();
-    case platform::MessageService::Answer::No: herstel_->Wis(); return true;
+    // The recovery copy stays until the design is really replaced: the
+    // command may still be cancelled after this.
+    case platform::MessageService::Answer::No: return true;
     default: return false;
   }
 }
@@ -81,7 +83,9 @@ void Etiket::BewaarHerstelkopie() {
 }
 
 void Etiket::BiedHerstelAan() {
-  for (const Herstelkopie::Achtergelaten& kopie : herstel_->Zoek()) {
+  for (Herstelkopie::Achtergelaten& kopie : herstel_->Zoek()) {
+    // Another editor started at the same time may be offering this one.
+    if (!Herstelkopie::Houd(kopie)) continue;
     const QString vraag = QStringLiteral("Vellora is niet normaal afgesloten. Er is een herstelkopie van ") +
                           OntwerpNoemer(kopie.bestandsnaam) + QStringLiteral(" van ") +
                           kopie.tijd.toString(QStringLiteral("dd-MM-yyyy HH:mm")) +
@@ -106,6 +110,7 @@ void Etiket::BiedHerstelAan() {
 
 void Etiket::NieuwOntwerp() {
   Wijziging wijziging(bewerker_);
+  bewerker_.BeginAnderOntwerp();
   pictEtiket_->DeSelekteerAlles();
   bewerker_.bewerking().VerwijderVoorwerpen();
   pictEtiket_->VerbergHandvaten();

@@ -18,6 +18,8 @@
 #include "figures/Figuur.h"
 #include "figures/Galerijen.h"
 #include "figures/Schikken.h"
+#include "files/BewaarEtiket.h"
+#include "files/EtiketBestand.h"
 #include "platform/Clipboard.h"
 #include "platform/Scanner.h"
 #include "platform/SettingsStore.h"
@@ -212,6 +214,18 @@ int FiguurPaneel::PlaatjeAlsFiguur(const QImage& plaatje) {
   if (!PastAlsFiguur(plaatje.width(), plaatje.height())) {
     omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
                              TeGrootMelding(plaatje.width(), plaatje.height()));
+    return 0;
+  }
+  // The file keeps the pictures of all figures together up to a bound: a
+  // figure past it could never be saved, so it is not added.
+  const qint64 samen = OpslagPunten(bewerker_.ontwerp()) + qint64(plaatje.width()) * plaatje.height();
+  if (samen > kMaxBeeldPuntenTotaal) {
+    omgeving_.meldingen.show(
+        platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
+        QStringLiteral("De afbeelding kan niet worden toegevoegd: de figuren van dit ontwerp zouden samen\n"
+                       "%1 beeldpunten hebben, ten hoogste %2 beeldpunten.")
+            .arg(samen)
+            .arg(kMaxBeeldPuntenTotaal));
     return 0;
   }
   Wijziging wijziging(bewerker_);

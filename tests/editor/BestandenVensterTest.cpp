@@ -392,6 +392,59 @@ TEST_F(Bestanden, NewClearsTheDesignTheCopiesAndAList) {
   EXPECT_TRUE(Kind<QWidget>("picHandvat0")->isHidden());
 }
 
+TEST_F(Bestanden, UndoAndRedoAcrossKiezenBringEachDesignsOwnFileNameVersionAndSavedState) {
+  Etiket& e = Start();
+  auto kiesFormaat2 = [this] {
+    BeantwoordDialoog<Formaat>([](Formaat* d) {
+      d->KiesFormaat(2);
+      d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    });
+    Kind<QPushButton>("cmdKiezen")->click();
+  };
+  Menu("mnuTekstLijnen1");
+  const QString oud = tmp.path(QStringLiteral("oud.VLO"));
+  bestanden.answers.push_back({oud, versie1});
+  Menu("mnuOpslaanAls");
+  kiesFormaat2();
+  ASSERT_EQ(O().HuidigFormaat, 2);
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora[*]"));
+  // The new design is changed and saved under a name of its own.
+  Menu("mnuTekstLijnen1");
+  const QString nieuw = tmp.path(QStringLiteral("nieuw.VLO"));
+  bestanden.answers.push_back({nieuw, versie2});
+  Menu("mnuOpslaanAls");
+  // Undo of an edit keeps the name it was saved under since.
+  Menu("mnuOngedaan");
+  EXPECT_EQ(O().AantalVoorwerpen(), 0);
+  EXPECT_EQ(O().Bestandsnaam, nieuw);
+  EXPECT_EQ(O().BestType, 2);
+  EXPECT_TRUE(e.isWindowModified());
+  // Undo of Kiezen: the old design as oud.VLO holds it, in version 1.
+  Menu("mnuOngedaan");
+  EXPECT_EQ(O().HuidigFormaat, 1);
+  EXPECT_EQ(O().Bestandsnaam, oud);
+  EXPECT_EQ(O().BestType, 1);
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora - oud.VLO[*]"));
+  EXPECT_FALSE(e.isWindowModified());
+  // A plain save writes it there again, as the same version.
+  const QByteArray bewaard = Inhoud(oud);
+  ASSERT_TRUE(QFile::remove(oud));
+  bestanden.lastCaption.clear();
+  Menu("mnuOpslaan");
+  EXPECT_TRUE(bestanden.lastCaption.isEmpty());
+  EXPECT_EQ(Inhoud(oud), bewaard);
+  // Redo: the new design, empty, under its own name and still changed.
+  Menu("mnuOpnieuw");
+  EXPECT_EQ(O().HuidigFormaat, 2);
+  EXPECT_EQ(O().Bestandsnaam, nieuw);
+  EXPECT_EQ(O().BestType, 2);
+  EXPECT_EQ(e.windowTitle(), QStringLiteral("Vellora - nieuw.VLO[*]"));
+  EXPECT_TRUE(e.isWindowModified());
+  Menu("mnuOpnieuw");
+  EXPECT_FALSE(e.isWindowModified());
+  EXPECT_TRUE(meldingen.shown.empty());
+}
+
 TEST_F(Bestanden, KiezenStartsANewDesignOnTheChosenFormat) {
   Etiket& e = Start();
   Menu("mnuTekstLijnen1");

@@ -1,8 +1,10 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 
 #include "files/Herstelkopie.h"
+#include "ui/FormaatDialoog.h"
 #include "support/EtiketOpstelling.h"
 
 namespace {
@@ -62,6 +64,30 @@ TEST_F(Herstel, TheCopyFollowsTheChangedFlag) {
   EXPECT_TRUE(Kopieen().isEmpty());
 }
 
+TEST_F(Herstel, NotSavingKeepsTheCopyUntilTheDesignIsReallyReplaced) {
+  Etiket& e = Start();
+  Menu("mnuTekstLijnen1");
+  e.BewaarHerstelkopie();
+  ASSERT_EQ(Kopieen().size(), 1);
+  // Nee, then no file chosen: the design stays, and so does its copy.
+  ZonderBewaren();
+  Menu("mnuOpenen");
+  EXPECT_EQ(Kopieen().size(), 1);
+  // Nee, then the format dialog cancelled.
+  BeantwoordDialoog<Formaat>([](Formaat* d) { d->reject(); });
+  ZonderBewaren();
+  Kind<QPushButton>("cmdKiezen")->click();
+  EXPECT_EQ(O().AantalLijnen(), 1);
+  EXPECT_TRUE(e.isWindowModified());
+  EXPECT_EQ(Kopieen().size(), 1);
+  // Nee, then a format chosen: the design is replaced and its copy goes.
+  BeantwoordDialoog<Formaat>([](Formaat* d) { d->accept(); });
+  ZonderBewaren();
+  Kind<QPushButton>("cmdKiezen")->click();
+  EXPECT_EQ(O().AantalLijnen(), 0);
+  EXPECT_TRUE(Kopieen().isEmpty());
+}
+
 TEST_F(Herstel, AfterAKillTheNextStartOffersTheDesignBackOrDeletesIt) {
   const QString ontwerp = BewaardOntwerp();
   const QByteArray bewaard = Inhoud(ontwerp);
@@ -98,4 +124,29 @@ TEST_F(Herstel, AfterAKillTheNextStartOffersTheDesignBackOrDeletesIt) {
   EXPECT_FALSE(tweede.isWindowModified());
   EXPECT_TRUE(Kopieen().isEmpty());
   EXPECT_TRUE(QDir(map).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(Herstel, ACopyOfferedByOneEditorIsNotOfferedByASecondStartedMeanwhile) {
+  const QString ontwerp = BewaardOntwerp();
+  KindGedood(ontwerp, QStringLiteral("Gered"));
+  // The second editor starts while the first one's question is open.
+  NepOmgeving tweede;
+  std::unique_ptr<Etiket> ander;
+  meldingen.answers = {platform::MessageService::Answer::Yes};
+  meldingen.tijdensVraag = [&] {
+    EtiketOpties opties = tweede.NepOpties(catalogus);
+    opties.herstelMap = map;
+    opties.programmaMap = tmp.root();
+    ander = std::make_unique<Etiket>(opties);
+    ASSERT_TRUE(ander->Form_Load());
+  };
+  Start();
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  ASSERT_TRUE(ander);
+  EXPECT_TRUE(tweede.meldingen.shown.empty());
+  EXPECT_EQ(ander->ontwerp().AantalVoorwerpen(), 0);
+  ASSERT_EQ(O().AantalLijnen(), 2);
+  EXPECT_EQ(O().voorwerp(2).tekst().Tekst, QStringLiteral("Gered"));
+  // The first editor's own copy now holds the design.
+  EXPECT_EQ(Kopieen().size(), 1);
 }

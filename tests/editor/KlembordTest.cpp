@@ -172,6 +172,48 @@ TEST_F(Klembord, APictureTooLargeIsToldWhetherPastedOrScanned) {
   EXPECT_FALSE(venster->isWindowModified());
 }
 
+TEST_F(Klembord, FiguresAreAddedOnlyWhileAllTheirPicturesTogetherCanBeSaved) {
+  Start();
+  // Four pictures of 5792 x 5792 dots leave 28672 dots of the 134217728
+  // that one design file keeps.
+  klembord.beeld = QImage(5792, 5792, QImage::Format_Mono);
+  klembord.beeld.fill(0);
+  for (int i = 0; i < 4; ++i) Kind<QPushButton>("cmdPlakken")->click();
+  ASSERT_EQ(O().AantalFiguren(), 4);
+  ASSERT_TRUE(meldingen.shown.empty());
+  const size_t stappen = venster->geschiedenis().AantalStappen();
+
+  // 113 x 256 dots is 256 too many, from a file as from the clipboard.
+  QImage teVeel(113, 256, QImage::Format_RGB32);
+  teVeel.fill(Qt::black);
+  const QString pad = tmp.path(QStringLiteral("teveel.png"));
+  ASSERT_TRUE(teVeel.save(pad));
+  bestanden.answers.push_back({pad, {}});
+  Menu("mnuBestandInvoegen");
+  klembord.beeld = teVeel;
+  Kind<QPushButton>("cmdPlakken")->click();
+  const QString melding = QStringLiteral(
+      "De afbeelding kan niet worden toegevoegd: de figuren van dit ontwerp zouden samen\n"
+      "134217984 beeldpunten hebben, ten hoogste 134217728 beeldpunten.");
+  ASSERT_EQ(meldingen.shown.size(), 2u);
+  for (const auto& m : meldingen.shown) {
+    EXPECT_EQ(m.title, QStringLiteral("Fout"));
+    EXPECT_EQ(m.text, melding);
+  }
+  EXPECT_EQ(O().AantalFiguren(), 4);
+  EXPECT_EQ(venster->geschiedenis().AantalStappen(), stappen);
+
+  // What fits exactly is scanned in, and the design saves.
+  scanner.picture = QImage(112, 256, QImage::Format_Mono);
+  scanner.picture.fill(0);
+  Menu("mnuAfbeeldingscannen");
+  EXPECT_EQ(O().AantalFiguren(), 5);
+  bestanden.answers.push_back({tmp.path(QStringLiteral("vol.VLO")), {}});
+  Menu("mnuOpslaanAls");
+  EXPECT_EQ(meldingen.shown.size(), 2u);
+  EXPECT_FALSE(venster->isWindowModified());
+}
+
 TEST_F(Klembord, TheLineBoxShowsTheCurrentLineOrIsEmptyAndClosed) {
   Etiket& e = Start();
   QLineEdit* box = Kind<QLineEdit>("txtTekstlijn");

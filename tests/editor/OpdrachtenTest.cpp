@@ -294,6 +294,31 @@ TEST_F(Opdrachten, TypingInOneLineIsOneStepUntilAnotherCommandComesBetween) {
   EXPECT_EQ(Box()->text(), QStringLiteral("Lijn 2"));
 }
 
+TEST_F(Opdrachten, TypingAfterAnUndoOrASaveStartsAStepOfItsOwn) {
+  Start();
+  Klik("cmdLijnen0");
+  QTest::keyClicks(Box(), QStringLiteral("abc"));
+  Toets(Qt::Key_Z, Qt::ControlModifier);
+  ASSERT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Lijn 1"));
+  // Typed again in the same line: undo takes back just that.
+  QTest::keyClicks(Box(), QStringLiteral("x"));
+  Toets(Qt::Key_Z, Qt::ControlModifier);
+  ASSERT_EQ(O().AantalLijnen(), 1);
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Lijn 1"));
+
+  // Saved while typing: undo after more typing comes back to what was saved.
+  QTest::keyClicks(Box(), QStringLiteral("Kaas"));
+  bestanden.answers.push_back({tmp.path(QStringLiteral("kaas.VLO")), {}});
+  Menu("mnuOpslaanAls");
+  const QString bewaard = O().voorwerp(1).tekst().Tekst;
+  ASSERT_TRUE(bewaard.endsWith(QStringLiteral("Kaas")));
+  QTest::keyClicks(Box(), QStringLiteral(" 500 g"));
+  EXPECT_TRUE(venster->isWindowModified());
+  Toets(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, bewaard);
+  EXPECT_FALSE(venster->isWindowModified());
+}
+
 TEST_F(Opdrachten, UndoShowsTheRestoredAttributesInTheToolbar) {
   Start();
   Klik("cmdLijnen0");

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPicture>
 #include <cmath>
@@ -386,4 +387,56 @@ TEST(BewaarEtiketGrenzen, TheWriterAndTheReaderDrawTheLineAtTheSameValue) {
   ASSERT_EQ(bedorven.count(grens), 1);
   bedorven.replace(grens, Bytes().f32(verder).bytes());
   EXPECT_TRUE(std::holds_alternative<LeesFout>(LeesEtiketUit(bedorven, TestCatalogus())));
+}
+
+TEST(BewaarEtiketGrenzen, TheSizeWorkedOutBeforeTheSaveIsTheSizeOfTheFileWritten) {
+  Ontwerp o = GeldigOntwerp();
+  // Odd picture widths pad their rows; text is cut and replaced as written.
+  NieuweFiguur(o, Bitmap(33, 3, [](int x, int y) { return x == y; }), 0, 0);
+  NieuweTekstlijn(o, QString(40000, QLatin1Char('x')), 0, 0);
+  NieuweTekstlijn(o, QStringLiteral("→ 5 €"), 0, 0);
+  const int code = o.NieuwVoorwerp(Streepjescodevoorwerp);
+  o.voorwerp(code).code().Gegevens = QStringLiteral("590123412345");
+  for (qint16 versie : {qint16(1), qint16(2), kBestTypeVersie4}) {
+    SCOPED_TRACE(versie);
+    BewaarResultaat r;
+    const QByteArray b = EtiketBytes(versie, o, kFormaat, &r);
+    ASSERT_FALSE(b.isEmpty()) << r.Melding().toStdString();
+    EXPECT_EQ(BestandGrootte(versie, o, kFormaat), b.size());
+  }
+}
+
+TEST(BewaarEtiketGrenzen, AFileOfTheLargestSizeIsWrittenAndReadAndOneByteMoreIsNotWritten) {
+  // Text lines of 32000 characters in "DejaVu Sans", 41 bytes around each
+  // text; 17 bytes of version 1 header with "89 x 36": the last line takes
+  // what is left of 64 MiB.
+  const qint64 grens = qint64(64) << 20;
+  const QString lang(32000, QLatin1Char('x'));
+  const int volle = int((grens - 17) / (32000 + 41));
+  const qint64 rest = grens - 17 - qint64(volle) * (32000 + 41) - 41;
+  Ontwerp o;
+  for (int i = 0; i < volle; ++i) NieuweTekstlijn(o, lang, 0, 0);
+  const int laatste = NieuweTekstlijn(o, QString(rest, QLatin1Char('y')), 0, 0);
+
+  TempFolder tmp;
+  const QString pad = tmp.path(QStringLiteral("groot.VLO"));
+  BewaarResultaat r = BewaarEtiket(pad, 1, o, kFormaat);
+  ASSERT_TRUE(r.Gelukt()) << r.Melding().toStdString();
+  EXPECT_EQ(QFileInfo(pad).size(), grens);
+  const LeesUitkomst terug = LeesEtiket(pad, TestCatalogus());
+  ASSERT_TRUE(std::holds_alternative<GelezenEtiket>(terug)) << std::get<LeesFout>(terug).Melding().toStdString();
+  EXPECT_EQ(std::get<GelezenEtiket>(terug).Lijnen.size(), size_t(volle + 1));
+
+  // One character more: refused before a byte is written, the old file kept.
+  o.voorwerp(laatste).tekst().Tekst += u'y';
+  const QString nieuw = tmp.path(QStringLiteral("nieuw.VLO"));
+  r = BewaarEtiket(nieuw, 1, o, kFormaat);
+  EXPECT_EQ(r.fout, BewaarResultaat::BestandTeGroot);
+  EXPECT_EQ(r.Melding(), QStringLiteral("Dit ontwerp is te groot om te bewaren: het bestand zou 65 MB worden,\n"
+                                        "ten hoogste 64 MB.\nVellora kan het bestand niet bewaren.\n\n") +
+                             nieuw);
+  EXPECT_FALSE(QFileInfo::exists(nieuw));
+  EXPECT_EQ(BewaarEtiket(pad, 1, o, kFormaat).fout, BewaarResultaat::BestandTeGroot);
+  EXPECT_EQ(QFileInfo(pad).size(), grens);
+  EXPECT_EQ(QDir(tmp.root()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("groot.VLO")});
 }
