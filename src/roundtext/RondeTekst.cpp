@@ -62,13 +62,14 @@ inline uchar Donker(quint64 grijs) {
 // dots just past the top of the tallest letters are seldom all dark.
 constexpr double kRuimte = 1.0 / 32;
 
-// Whether every dot of `beeld` within `vak` whose centre lies in `grenzen`
+// Whether every dot of the one-bit `beeld` (rows of `regelLengte` bytes)
+// within `vak` whose centre lies in `grenzen`
 // (a rectangle in the character's own coordinates, which `t` turns and
 // moves onto the picture) widened by kRuimte is dark already. Then the
 // character can add no dot, and need not be filled. Where the characters
 // of a long text pile up round the circle, most of them find their place
 // dark already.
-bool AlDonker(const QImage& beeld, const QRect& vak, const QTransform& t, const QRectF& grenzen) {
+bool AlDonker(const uchar* beeld, qsizetype regelLengte, const QRect& vak, const QTransform& t, const QRectF& grenzen) {
   bool omkeerbaar = false;
   const QTransform terug = t.inverted(&omkeerbaar);
   if (!omkeerbaar) return false;
@@ -93,9 +94,10 @@ bool AlDonker(const QImage& beeld, const QRect& vak, const QTransform& t, const 
   };
   const As assen[2] = {maakAs(terug.m11(), terug.m21(), terug.dx(), ruim.left(), ruim.right()),
                        maakAs(terug.m12(), terug.m22(), terug.dy(), ruim.top(), ruim.bottom())};
+  const double links = vak.left() + 0.5, rechts = vak.right() + 0.5;  // as dot centres
   for (int y = vak.top(); y <= vak.bottom(); ++y) {
     const double py = y + 0.5;
-    double van = vak.left() + 0.5, tot = vak.right() + 0.5;  // as dot centres
+    double van = links, tot = rechts;
     bool leeg = false;
     for (const As& a : assen) {
       if (a.vast) {
@@ -112,7 +114,7 @@ bool AlDonker(const QImage& beeld, const QRect& vak, const QTransform& t, const 
     const int x0 = std::max(vak.left(), int(van - 0.5));
     const int x1 = std::min(vak.right(), int(tot - 0.5) + 1);
     if (x0 > x1) continue;
-    const uchar* regel = beeld.constScanLine(y);
+    const uchar* regel = beeld + y * regelLengte;
     const int b0 = x0 >> 3, b1 = x1 >> 3;
     const uchar m0 = uchar(0xFF >> (x0 & 7)), m1 = uchar(0xFF << (7 - (x1 & 7)));
     if (b0 == b1) {
@@ -193,7 +195,7 @@ QImage TekenOp(QSize maat, const Plaatsingen& tekst) {
   for (size_t i = 0; i < plekken.size(); ++i) {
     const QRect& vak = vakken[i].vak;
     if (vak.isEmpty()) continue;
-    if (AlDonker(beeld, vak, vakken[i].t, grenzen[size_t(plekken[i].vorm)])) continue;
+    if (AlDonker(bits, bytesBeeld, vak, vakken[i].t, grenzen[size_t(plekken[i].vorm)])) continue;
     const int b = vak.width(), h = vak.height();
     for (int r = 0; r < h; ++r) std::memset(&grijs[size_t(r) * size_t(regelBytes)], 255, size_t(b + 8));
     p.setTransform(vakken[i].t * QTransform::fromTranslate(-vak.x(), -vak.y()));
