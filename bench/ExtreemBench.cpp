@@ -1,6 +1,6 @@
 // Designs at the limits a design file allows: text lines of 32767
-// characters at 72 pt, and 32767 elements of one kind (round texts, tiny
-// figures, text lines). Each measurement runs in a fresh process of this
+// characters at 72 pt, round texts of 32767 characters, and 32767 elements
+// of one kind (round texts, tiny figures, text lines). Each measurement runs in a fresh process of this
 // program, as a user starts the editor or the command-line printer: the
 // child times its own work (after the application is up) and reports its
 // peak resident memory, which is the whole process's.
@@ -39,7 +39,7 @@ namespace {
 const QString kFormaat = QStringLiteral("100 x 150");
 const char* const kCatalogus = "1\n\"100 x 150\",0,100,150,103,153,1,1,106,153,3,1.5,1,1,1,1\n";
 
-enum Soort { LangeLijnen = 0, RondeTeksten = 1, Figuren = 2, KorteLijnen = 3 };
+enum Soort { LangeLijnen = 0, RondeTeksten = 1, Figuren = 2, KorteLijnen = 3, LangeRondeTeksten = 4 };
 
 // A spread of places over the label that never falls into a grid.
 float Verspreid(int i, float van, float breedte, double stap) {
@@ -94,6 +94,34 @@ Ontwerp MetRondeTeksten(int aantal) {
   return o;
 }
 
+// Round texts of 32767 characters: each runs round its circle hundreds of
+// times, so thousands of characters stand on every dot of its ring.
+Ontwerp MetLangeRondeTeksten(int aantal) {
+  Ontwerp o;
+  const QString stuk = QStringLiteral("Vellora rond 0123456789 WMQ ijl, ");
+  QString tekst;
+  while (tekst.size() < 32767) tekst += stuk;
+  tekst.truncate(32767);
+  for (int i = 0; i < aantal; ++i) {
+    const int n = o.NieuwVoorwerp(RondeTekst);
+    Voorwerp& v = o.voorwerp(n);
+    v.tekst().Tekst = tekst;
+    v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
+    v.tekst().Lettergrootte = qint16(10 + i % 5);
+    v.tekst().Uitlijning = qint16(i % 3);
+    v.tekst().Vet = i % 2 == 1;
+    v.cirkel().Straal = 15 + float(i % 20);
+    v.cirkel().Spatiering = 100;
+    v.cirkel().Wijzerzin = i % 2 == 0;
+    v.cirkel().Referentiepunt = float((i * 37) % 360);
+    MaakRondeTekst(o, n);
+    float l = Verspreid(i, -50, 70, 0.6180339887), b = Verspreid(i, -75, 120, 0.7548776662);
+    float br = v.Breedte, h = v.Hoogte;
+    o.PlaatsVoorwerp(n, l, b, br, h);
+  }
+  return o;
+}
+
 // Tiny pictures of 6 x 6 dots in boxes of half a millimetre, scattered
 // over the label: each a place of its own on the screen.
 Ontwerp MetFiguren(int aantal) {
@@ -135,6 +163,7 @@ bool SchrijfOntwerp(Soort soort, int aantal, const QString& naam) {
     case RondeTeksten: o = MetRondeTeksten(aantal); break;
     case Figuren: o = MetFiguren(aantal); break;
     case KorteLijnen: o = MetKorteLijnen(aantal); break;
+    case LangeRondeTeksten: o = MetLangeRondeTeksten(aantal); break;
   }
   return BewaarEtiket(naam, 2, o, kFormaat).Gelukt();
 }
@@ -228,6 +257,7 @@ void Gevallen(benchmark::internal::Benchmark* b) {
   b->Args({RondeTeksten, 32767});
   b->Args({Figuren, 32767});
   b->Args({KorteLijnen, 32767});
+  b->Args({LangeRondeTeksten, 100});
   b->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 }
 BENCHMARK(BM_Openen)->Apply(Gevallen);

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "model/Afronden.h"
@@ -34,10 +35,17 @@ QString ZonderSlotspaties(const QString& tekst) {
 
 namespace {
 
-// A character's outline and as much of its place as the drawing needs.
+// Where a character goes, as much as the drawing needs, and which outline
+// it has.
 struct Plaatsing {
   qint32 X, Y, Escapement;
-  QPainterPath omtrek;
+  int vorm;
+};
+
+// The characters of one text: each different outline once, and the places.
+struct Plaatsingen {
+  std::vector<QPainterPath> vormen;
+  std::vector<Plaatsing> plekken;
 };
 
 // Eight grey dots, the leftmost in the lowest byte, as one byte of a
@@ -48,9 +56,82 @@ inline uchar Donker(quint64 grijs) {
   return uchar((qbswap(hoog) * 0x0002040810204081ULL) >> 56);
 }
 
+// How far outside its bounds a character's filled dot may have its centre:
+// the filling takes the turned outline's points to 1/64 of a dot, so at
+// most 1/64 times the square root of 2 off. Any more only costs time: the
+// dots just past the top of the tallest letters are seldom all dark.
+constexpr double kRuimte = 1.0 / 32;
+
+// Whether every dot of the one-bit `beeld` (rows of `regelLengte` bytes)
+// within `vak` whose centre lies in `grenzen`
+// (a rectangle in the character's own coordinates, which `t` turns and
+// moves onto the picture) widened by kRuimte is dark already. Then the
+// character can add no dot, and need not be filled. Where the characters
+// of a long text pile up round the circle, most of them find their place
+// dark already.
+bool AlDonker(const uchar* beeld, qsizetype regelLengte, const QRect& vak, const QTransform& t, const QRectF& grenzen) {
+  bool omkeerbaar = false;
+  const QTransform terug = t.inverted(&omkeerbaar);
+  if (!omkeerbaar) return false;
+  const QRectF ruim = grenzen.adjusted(-kRuimte, -kRuimte, kRuimte, kRuimte);
+  // In the character's own coordinates, w = c * px + e * py + f runs along
+  // a row (py fixed) linearly: the dots within [lo, hi] form an interval
+  // of px whose ends move linearly from row to row.
+  struct As {
+    bool vast;  // w does not change along a row
+    double e, f, lo, hi;  // when vast
+    double van0, tot0, stap;  // otherwise: px from van0 + stap * py to tot0 + stap * py
+  };
+  const auto maakAs = [](double c, double e, double f, double lo, double hi) {
+    As a{std::fabs(c) < 1e-12, e, f, lo, hi, 0, 0, 0};
+    if (a.vast) return a;
+    const double keer = 1 / c;
+    a.van0 = (lo - f) * keer;
+    a.tot0 = (hi - f) * keer;
+    a.stap = -e * keer;
+    if (a.van0 > a.tot0) std::swap(a.van0, a.tot0);
+    return a;
+  };
+  const As assen[2] = {maakAs(terug.m11(), terug.m21(), terug.dx(), ruim.left(), ruim.right()),
+                       maakAs(terug.m12(), terug.m22(), terug.dy(), ruim.top(), ruim.bottom())};
+  const double links = vak.left() + 0.5, rechts = vak.right() + 0.5;  // as dot centres
+  for (int y = vak.top(); y <= vak.bottom(); ++y) {
+    const double py = y + 0.5;
+    double van = links, tot = rechts;
+    bool leeg = false;
+    for (const As& a : assen) {
+      if (a.vast) {
+        const double w = a.e * py + a.f;
+        leeg = leeg || w < a.lo || w > a.hi;
+      } else {
+        van = std::max(van, a.van0 + a.stap * py);
+        tot = std::min(tot, a.tot0 + a.stap * py);
+      }
+    }
+    if (leeg || van > tot) continue;
+    // Rounded outward, or a dot further: a dot more to look at is never
+    // wrong. (Below 0 the first dot of the row is taken in any case.)
+    const int x0 = std::max(vak.left(), int(van - 0.5));
+    const int x1 = std::min(vak.right(), int(tot - 0.5) + 1);
+    if (x0 > x1) continue;
+    const uchar* regel = beeld + y * regelLengte;
+    const int b0 = x0 >> 3, b1 = x1 >> 3;
+    const uchar m0 = uchar(0xFF >> (x0 & 7)), m1 = uchar(0xFF << (7 - (x1 & 7)));
+    if (b0 == b1) {
+      if ((regel[b0] & m0 & m1) != (m0 & m1)) return false;
+      continue;
+    }
+    if ((regel[b0] & m0) != m0 || (regel[b1] & m1) != m1) return false;
+    for (int b = b0 + 1; b < b1; ++b)
+      if (regel[b] != 0xFF) return false;
+  }
+  return true;
+}
+
 // Draws the characters. Only reads what it is given: other threads may
 // draw the pictures of other elements with the same outlines meanwhile.
-QImage TekenOp(QSize maat, const std::vector<Plaatsing>& plekken) {
+QImage TekenOp(QSize maat, const Plaatsingen& tekst) {
+  const std::vector<Plaatsing>& plekken = tekst.plekken;
   QImage beeld(maat, QImage::Format_Mono);
   if (beeld.isNull()) return beeld;
   beeld.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
@@ -69,6 +150,20 @@ QImage TekenOp(QSize maat, const std::vector<Plaatsing>& plekken) {
     QTransform t;
     QRect vak;  // the dots the character can cover, within the picture
   };
+  // Each outline copied once for this drawing: drawing leaves data behind
+  // in a path, which a shared outline must not get from two threads at
+  // once, and a copy of its own per character costs more than its filling.
+  std::vector<QPainterPath> vormen;
+  std::vector<QRectF> grenzen;
+  vormen.reserve(tekst.vormen.size());
+  grenzen.reserve(tekst.vormen.size());
+  for (const QPainterPath& gedeeld : tekst.vormen) {
+    QPainterPath omtrek;
+    omtrek.setFillRule(gedeeld.fillRule());
+    omtrek.addPath(gedeeld);
+    grenzen.push_back(omtrek.boundingRect());
+    vormen.push_back(std::move(omtrek));
+  }
   std::vector<Plek> vakken;
   vakken.reserve(plekken.size());
   int grootsteB = 0, grootsteH = 0;
@@ -78,7 +173,7 @@ QImage TekenOp(QSize maat, const std::vector<Plaatsing>& plekken) {
     t.rotate(-plek.Escapement / 10.0);  // counter-clockwise on a y-down surface
     // A dot is filled when its centre is inside, so a dot around the
     // bounds is margin enough.
-    const QRect vak = t.mapRect(plek.omtrek.boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1) & beeld.rect();
+    const QRect vak = t.mapRect(grenzen[size_t(plek.vorm)]).toAlignedRect().adjusted(-1, -1, 1, 1) & beeld.rect();
     vakken.push_back({t, vak});
     grootsteB = std::max(grootsteB, vak.width());
     grootsteH = std::max(grootsteH, vak.height());
@@ -94,23 +189,21 @@ QImage TekenOp(QSize maat, const std::vector<Plaatsing>& plekken) {
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(Qt::NoPen);
   p.setBrush(Qt::black);
+  // The picture is this function's own: its rows need no detaching.
+  uchar* const bits = beeld.bits();
+  const int bytesBeeld = int(beeld.bytesPerLine());
   for (size_t i = 0; i < plekken.size(); ++i) {
     const QRect& vak = vakken[i].vak;
     if (vak.isEmpty()) continue;
+    if (AlDonker(bits, bytesBeeld, vak, vakken[i].t, grenzen[size_t(plekken[i].vorm)])) continue;
     const int b = vak.width(), h = vak.height();
     for (int r = 0; r < h; ++r) std::memset(&grijs[size_t(r) * size_t(regelBytes)], 255, size_t(b + 8));
-    // Drawn from a copy of its own: drawing leaves data behind in a path,
-    // which a shared outline must not get from two threads at once.
-    QPainterPath omtrek;
-    omtrek.setFillRule(plekken[i].omtrek.fillRule());
-    omtrek.addPath(plekken[i].omtrek);
     p.setTransform(vakken[i].t * QTransform::fromTranslate(-vak.x(), -vak.y()));
-    p.drawPath(omtrek);
+    p.drawPath(vormen[size_t(plekken[i].vorm)]);
     // The painter draws straight into the patch's pixels, which are read here.
-    const int bytesBeeld = int(beeld.bytesPerLine());
     for (int r = 0; r < h; ++r) {
       const uchar* bron = &grijs[size_t(r) * size_t(regelBytes)];
-      uchar* regel = beeld.scanLine(vak.y() + r);
+      uchar* regel = bits + size_t(vak.y() + r) * size_t(bytesBeeld);
       for (int x = 0; x < b; x += 8) {
         quint64 acht;
         std::memcpy(&acht, bron + x, 8);
@@ -129,14 +222,23 @@ QImage TekenOp(QSize maat, const std::vector<Plaatsing>& plekken) {
 
 // The characters that show, with their outlines from the font (made on the
 // thread that owns the font).
-std::vector<Plaatsing> Plaatsingen(const RondeZetting& zetting, const platform::CellFont& font, const QString& tekens) {
-  std::vector<Plaatsing> p;
+Plaatsingen MaakPlaatsingen(const RondeZetting& zetting, const platform::CellFont& font, const QString& tekens) {
+  Plaatsingen p;
   const size_t n = std::min(zetting.Plekken.size(), size_t(tekens.size()));
-  p.reserve(n);
+  p.plekken.reserve(n);
+  std::unordered_map<char16_t, int> vormVan;  // -1: nothing to draw
   for (size_t i = 0; i < n; ++i) {
+    const char16_t teken = tekens[qsizetype(i)].unicode();
+    auto [it, nieuw] = vormVan.try_emplace(teken, -1);
+    if (nieuw) {
+      QPainterPath omtrek = font.cellPath(QChar(teken));
+      if (!omtrek.isEmpty()) {
+        it->second = int(p.vormen.size());
+        p.vormen.push_back(std::move(omtrek));
+      }
+    }
     const KarakterPlek& k = zetting.Plekken[i];
-    QPainterPath omtrek = font.cellPath(tekens[qsizetype(i)]);
-    if (!omtrek.isEmpty()) p.push_back({k.X, k.Y, k.Escapement, std::move(omtrek)});
+    if (it->second >= 0) p.plekken.push_back({k.X, k.Y, k.Escapement, it->second});
   }
   return p;
 }
@@ -144,7 +246,7 @@ std::vector<Plaatsing> Plaatsingen(const RondeZetting& zetting, const platform::
 }  // namespace
 
 QImage TekenRondeTekst(const RondeZetting& zetting, const platform::CellFont& font, const QString& tekens) {
-  return TekenOp(QSize(zetting.Kader.Breedte, zetting.Kader.Hoogte), Plaatsingen(zetting, font, tekens));
+  return TekenOp(QSize(zetting.Kader.Breedte, zetting.Kader.Hoogte), MaakPlaatsingen(zetting, font, tekens));
 }
 
 bool MaakRondeTekst(Ontwerp& ontwerp, int index) { return MaakRondeTekst(ontwerp.voorwerp(index)); }
@@ -180,8 +282,8 @@ bool MaakRondeTekst(Voorwerp& v) {
 
   // The picture is drawn from the layout whenever it is needed, not kept.
   auto beeld = std::make_shared<Beeld>();
-  beeld->teken = [maat = QSize(k.Breedte, k.Hoogte), plekken = Plaatsingen(zetting, font, tekens)] {
-    return TekenOp(maat, plekken);
+  beeld->teken = [maat = QSize(k.Breedte, k.Hoogte), tekst = MaakPlaatsingen(zetting, font, tekens)] {
+    return TekenOp(maat, tekst);
   };
 
   float links = v.Links, boven = v.Boven;

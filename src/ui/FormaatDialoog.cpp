@@ -62,6 +62,21 @@ class PictogramVak : public QWidget {
       p.drawRect(QRectF(-w / 2, -h / 2, w, h));
     else if (formaat_.Vorm == 1)
       p.drawEllipse(QPointF(0, 0), w / 2, w / 2);
+
+    // Formats of one label size differ in how the labels lie: say so in the
+    // corner, on the box's own colour so that a large outline under it does
+    // not make it hard to read.
+    const QString indeling = Formaat::IndelingTekst(formaat_);
+    if (indeling.isEmpty()) return;
+    p.resetTransform();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    QFont letter = font();
+    letter.setPixelSize(10);
+    p.setFont(letter);
+    const QRect vak = p.fontMetrics().boundingRect(indeling).adjusted(-2, -1, 2, 1);
+    const QRect plek(2, 2, vak.width(), vak.height());
+    p.fillRect(plek, palette().color(QPalette::Window));
+    p.drawText(plek, Qt::AlignCenter, indeling);
   }
   void mousePressEvent(QMouseEvent* e) override {
     if (e->button() == Qt::LeftButton) klikken_.klik();
@@ -105,6 +120,12 @@ QString Formaat::VormTekst(const EtiketFormaat& f) {
 QString Formaat::AfmetingTekst(const EtiketFormaat& f) {
   if (f.Vorm != 0) return QStringLiteral("Diam.") + Getal(f.Breedte);
   return Getal(f.Breedte) + u'x' + Getal(f.Hoogte);
+}
+
+QString Formaat::IndelingTekst(const EtiketFormaat& f) {
+  if (f.Rijen > 1) return QStringLiteral("vel %1 x %2").arg(f.Kolommen).arg(f.Rijen);
+  if (f.Kolommen > 1) return QStringLiteral("%1-baans").arg(f.Kolommen);
+  return QString();
 }
 
 Formaat::Formaat(const FormatenTabel& formaten, int huidigFormaat, QWidget* parent)

@@ -11,7 +11,8 @@ class QScrollArea;
 class QWidget;
 
 // The format selection dialog "Formaat": every format of the catalogue as a
-// pictogram, all at one common scale, with its shape and size under it, in
+// pictogram, all at one common scale, with its shape and size under it and
+// the layout of a sheet or a roll of several labels across in its corner, in
 // a grid of at most five columns. Created once and afterwards only hidden
 // and shown again, so its selection survives between showings. A long
 // catalogue scrolls instead of growing the dialog past the screen.
@@ -41,6 +42,10 @@ class Formaat : public QDialog {
   // "Diam." and the width, or the width, "x" and the height.
   static QString VormTekst(const EtiketFormaat& f);
   static QString AfmetingTekst(const EtiketFormaat& f);
+  // What the pictogram says of the layout: "vel 2 x 3" (columns x rows) for
+  // a sheet of several rows, "2-baans" for a roll of labels side by side,
+  // nothing for one label at a time.
+  static QString IndelingTekst(const EtiketFormaat& f);
 
   // Makes format i the selection and shows it.
   void KiesFormaat(int i);

@@ -125,13 +125,26 @@ TEST_F(FormaatTest, CaptionsGiveShapeAndSize) {
   EXPECT_EQ(Kind<QLabel>(QStringLiteral("lblSelektie"))->text(), QStringLiteral("Selektie"));
 }
 
-TEST_F(FormaatTest, TilesOfTheSameSizeAreToldApartByTheirNames) {
-  std::vector<EtiketFormaat> f{Rechthoek(40, 30), Rechthoek(40, 30)};
-  f[0].Naam = QStringLiteral("Rol 40x30");
-  f[1].Naam = QStringLiteral("Vel 40x30 A4");
-  Open(FormatenTabel(f), 1);
-  ASSERT_EQ(Label("lblAfmeting", 1)->text(), Label("lblAfmeting", 2)->text());
-  for (int i : {1, 2}) {
+TEST_F(FormaatTest, TilesOfTheSameSizeAreToldApartByLayoutAndName) {
+  // A roll of single labels, a roll two across, a sheet of 2 x 3, and one
+  // more to hold the highlight, so that the three are painted alike.
+  std::vector<EtiketFormaat> f{Rechthoek(50, 30), Rechthoek(50, 30), Rechthoek(50, 30), Rechthoek(20, 10)};
+  f[0].Naam = QStringLiteral("50 x 30");
+  f[1].Naam = QStringLiteral("2 x 50 x 30");
+  f[1].Kolommen = 2;
+  f[2].Naam = QStringLiteral("2 x 3 x 50 x 30 vel");
+  f[2].Kolommen = 2;
+  f[2].Rijen = 3;
+  Open(FormatenTabel(f), 4);
+  for (int i : {2, 3}) {
+    EXPECT_EQ(Label("lblVorm", i)->text(), Label("lblVorm", 1)->text());
+    EXPECT_EQ(Label("lblAfmeting", i)->text(), Label("lblAfmeting", 1)->text());
+  }
+  const QImage rol = Pic(1)->grab().toImage(), tweeBaans = Pic(2)->grab().toImage(), vel = Pic(3)->grab().toImage();
+  EXPECT_NE(rol, tweeBaans);
+  EXPECT_NE(rol, vel);
+  EXPECT_NE(tweeBaans, vel);
+  for (int i : {1, 2, 3}) {
     EXPECT_EQ(Pic(i)->toolTip(), f[size_t(i - 1)].Naam);
     EXPECT_EQ(Label("lblVorm", i)->toolTip(), f[size_t(i - 1)].Naam);
     EXPECT_EQ(Label("lblAfmeting", i)->toolTip(), f[size_t(i - 1)].Naam);

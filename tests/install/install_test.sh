@@ -16,7 +16,8 @@ for f in bin/vellora bin/vellora-print libexec/vellora/PrintFile \
          share/mime/packages/vellora.xml share/icons/hicolor/scalable/apps/vellora.svg \
          share/icons/hicolor/16x16/apps/vellora.png share/icons/hicolor/48x48/apps/vellora.png \
          share/icons/hicolor/256x256/apps/vellora.png \
-         share/man/man1/vellora.1 share/man/man1/vellora-print.1; do
+         share/man/man1/vellora.1.gz share/man/man1/vellora-print.1.gz \
+         share/doc/vellora/copyright share/doc/vellora/changelog.Debian.gz; do
   [ -e "$tmp/eerst/$f" ] || fail "not installed: $f"
 done
 # Nothing of the programs' data lands beside them any more.

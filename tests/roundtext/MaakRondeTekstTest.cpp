@@ -183,10 +183,16 @@ TEST_F(MaakRondeTekstTest, ThePictureDrawnWhenNeededIsThePictureDrawnStraightAft
       {"Ågj, 2 blanco's  en meer", "DejaVu Serif", true, true, true, false, 2, 14, 135},
       {"Rondom rondom rondom rondom rondom rondom", "Liberation Sans", false, true, false, true, 1, 8, 300},
       {"  x  ", "Liberation Mono", true, false, true, false, 0, 30, 45.5f},
+      // Round and round a hundred times and more: most characters fall on
+      // dots that are dark already.
+      {"*Vellora rond 0123456789 WMQ ijl, ", "DejaVu Sans", false, false, false, true, 2, 9, 10},
+      {"*Ågj, etiket Wm.", "Liberation Sans", true, false, true, false, 0, 11, 200},
   };
   for (const Geval& g : gevallen) {
     SCOPED_TRACE(g.tekst);
-    const int i = Rond(QString::fromUtf8(g.tekst), g.straal, g.wijzerzin, g.modus, g.hoek);
+    QString tekst = QString::fromUtf8(g.tekst);
+    if (tekst.startsWith(u'*')) tekst = tekst.mid(1).repeated(120);
+    const int i = Rond(tekst, g.straal, g.wijzerzin, g.modus, g.hoek);
     Voorwerp& v = ontwerp.voorwerp(i);
     v.tekst().Lettertype = QString::fromLatin1(g.lettertype);
     v.tekst().Vet = g.vet;
