@@ -382,12 +382,29 @@ void Etiket::ToonVorm() {
 }
 
 bool Etiket::eventFilter(QObject* o, QEvent* e) {
-  // The edit boxes would keep Ctrl+Z, Ctrl+Y and Ctrl+A for their own text;
-  // in this window they undo, redo and select the whole design.
-  if (e->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(o)) {
+  // Ctrl+Z, Ctrl+Y and Ctrl+A undo, redo and select the whole design from
+  // the text-line box, which edits the design itself. Every other box keeps
+  // them for its own text, whatever the platform's key bindings.
+  auto* vak = qobject_cast<QLineEdit*>(o);
+  if (vak && (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress)) {
     const QKeySequence toets(static_cast<QKeyEvent*>(e)->keyCombination());
+    const QAction* ontwerpToets = nullptr;
     for (const QAction* a : {mnuOngedaan_, mnuOpnieuw_, mnuAllesSelekteren_})
-      if (a->shortcuts().contains(toets)) return true;
+      if (a->shortcuts().contains(toets)) ontwerpToets = a;
+    if (ontwerpToets && vak == tekst_->Tekstvak()) {
+      if (e->type() == QEvent::ShortcutOverride) return true;
+    } else if (ontwerpToets) {
+      e->accept();
+      if (e->type() == QEvent::KeyPress) {
+        if (ontwerpToets == mnuOngedaan_)
+          vak->undo();
+        else if (ontwerpToets == mnuOpnieuw_)
+          vak->redo();
+        else
+          vak->selectAll();
+      }
+      return true;
+    }
   }
   if (o == centraal_ && e->type() == QEvent::Resize) Form_Resize();
   return QMainWindow::eventFilter(o, e);

@@ -1,0 +1,66 @@
+// The editor's keys as a user presses them: which box or command each key
+// reaches, wherever the keyboard focus is.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "support/EtiketOpstelling.h"
+#include "ui/EtiketPlaatje.h"
+
+namespace {
+
+class Toetsen : public EtiketOpstelling {
+ protected:
+  QLineEdit* Box() { return Kind<QLineEdit>("txtTekstlijn"); }
+  // Keys reach the widget holding the focus, and shortcuts only the active window.
+  void Druk(Qt::Key toets, Qt::KeyboardModifiers toetsen = Qt::NoModifier) {
+    QApplication::setActiveWindow(venster.get());
+    QTest::keyClick(QApplication::focusWidget(), toets, toetsen);
+  }
+  void Typ(const QString& tekst) { QTest::keyClicks(QApplication::focusWidget(), tekst); }
+  void KlikIn(QWidget* w) {
+    QApplication::setActiveWindow(venster.get());
+    QTest::mouseClick(w, Qt::LeftButton);
+    ASSERT_TRUE(w->hasFocus()) << w->objectName().toStdString();
+  }
+  QStringList Teksten() {
+    QStringList t;
+    for (int i = 1; i <= O().AantalVoorwerpen(); ++i) t << O().voorwerp(i).tekst().Tekst;
+    return t;
+  }
+};
+
+}  // namespace
+
+TEST_F(Toetsen, CtrlAZAndYActOnTheBoxTheyAreTypedInAndOnTheDesignOnlyFromTheLineBox) {
+  Start();
+  Kind<QPushButton>("cmdLijnen2")->click();
+  const QStringList lijnen = Teksten();
+  ASSERT_EQ(lijnen, (QStringList{"Lijn 1", "Lijn 2", "Lijn 3"}));
+  for (const char* naam : {"txtAantal", "txtLettergrootte"}) {
+    SCOPED_TRACE(naam);
+    auto* vak = Kind<QLineEdit>(naam);
+    KlikIn(vak);
+    const QString voor = vak->text();
+    vak->deselect();
+    Druk(Qt::Key_A, Qt::ControlModifier);
+    Typ(QStringLiteral("20"));
+    EXPECT_EQ(vak->text(), QStringLiteral("20"));
+    EXPECT_EQ(Teksten(), lijnen);
+    EXPECT_EQ(B().AantalGeselecteerd(), 1);
+    EXPECT_TRUE(vak->hasFocus());
+    Druk(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(vak->text(), voor);
+    Druk(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(vak->text(), QStringLiteral("20"));
+    EXPECT_EQ(O().AantalLijnen(), 3);  // the three lines were not undone
+  }
+  // In the line box the keys keep their meaning for the design.
+  KlikIn(Box());
+  Druk(Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(B().AantalGeselecteerd(), 3);
+  Druk(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(O().AantalLijnen(), 0);
+  Druk(Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(O().AantalLijnen(), 3);
+}
