@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QRegion>
 #include <optional>
+#include <vector>
 
 #include "editor/Bewerking.h"
 #include "editor/EtiketBeeld.h"
@@ -64,7 +65,8 @@ class Bewerker : public QObject {
  private:
   friend class Wijziging;
   void BeginWijziging(const QString& samenvoegen);
-  void EindWijziging() noexcept;
+  // `mislukt`: the scope is left by an exception.
+  void EindWijziging(bool mislukt) noexcept;
   // Repaints what differs from `voor` (everything after another format);
   // false when nothing differs.
   bool ToonVerschil(const Ontwerp& voor);
@@ -76,7 +78,7 @@ class Bewerker : public QObject {
   EtiketBeeld beeld_;
   Geschiedenis geschiedenis_;
   int diepte_ = 0;
-  std::optional<Stap> voor_;
+  std::vector<Stap> voor_;  // the design as each nested change found it
   QString sleutel_;
   quint64 stand_ = 1;
   quint64 bewaardeStand_ = 1;

@@ -64,3 +64,25 @@ TEST_F(Toetsen, CtrlAZAndYActOnTheBoxTheyAreTypedInAndOnTheDesignOnlyFromTheLine
   Druk(Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(O().AantalLijnen(), 3);
 }
+
+TEST_F(Toetsen, ARefusedCommandLeavesTheDesignAsItWasAndNoUndoStep) {
+  Start();
+  Kind<QPushButton>("cmdLijnen1")->click();
+  const Ontwerp voor = O();
+  const size_t stappen = venster->geschiedenis().AantalStappen();
+  ASSERT_EQ(stappen, 1u);
+  // A size no line can have, typed but not yet applied to the selected line.
+  Kind<QLineEdit>("txtLettergrootte")->setText(QStringLiteral("99999"));
+  Kind<QTimer>("tmrLettergrootte")->stop();
+  Kind<QPushButton>("cmdLijnen4")->click();
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_TRUE(meldingen.shown[0].text.startsWith(QStringLiteral("Overloop")));
+  EXPECT_TRUE(ZelfdeInhoud(O(), voor));
+  EXPECT_EQ(O().AantalLijnen(), 2);
+  EXPECT_EQ(venster->geschiedenis().AantalStappen(), stappen);
+  EXPECT_EQ(B().AantalGeselecteerd(), 1);
+  EXPECT_TRUE(B().Geselecteerd(1));
+  EXPECT_EQ(venster->beeld().Beeld(), venster->beeld().Volledig());
+  Menu("mnuOngedaan");
+  EXPECT_EQ(O().AantalVoorwerpen(), 0);
+}
