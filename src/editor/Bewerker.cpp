@@ -85,7 +85,8 @@ bool Bewerker::ToonVerschil(const Ontwerp& voor) {
   }
   bool veranderd = false;
   emit Getoond(beeld_.Herteken(beeld_.Verschil(voor, &veranderd)));
-  return veranderd;
+  // The figure's place shows in no pixel, but undo must take it back.
+  return veranderd || voor.Figuurplaats != bewerking_.ontwerp().Figuurplaats;
 }
 
 void Bewerker::ZetStap(Stap stap) {

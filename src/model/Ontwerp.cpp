@@ -57,6 +57,8 @@ void Ontwerp::VerwijderVoorwerp(int index) {
 void Ontwerp::VerwijderVoorwerpen() {
   tabel_.clear();
   lijnen_ = figuren_ = rond_ = codes_ = 0;
+  // No figure is left to keep a place for.
+  Figuurplaats = 0;
 }
 
 bool Ontwerp::PuntInVoorwerp(float x, float y, int index) const {
@@ -100,7 +102,9 @@ bool Ontwerp::IsConsistent() const {
 }
 
 bool ZelfdeInhoud(const Ontwerp& a, const Ontwerp& b) {
-  if (a.HuidigFormaat != b.HuidigFormaat || a.AantalVoorwerpen() != b.AantalVoorwerpen()) return false;
+  if (a.HuidigFormaat != b.HuidigFormaat || a.Figuurplaats != b.Figuurplaats ||
+      a.AantalVoorwerpen() != b.AantalVoorwerpen())
+    return false;
   for (int i = 1; i <= a.AantalVoorwerpen(); ++i) {
     if (a.Gedeeld(i, b, i)) continue;
     const Voorwerp& v = a.voorwerp(i);

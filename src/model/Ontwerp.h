@@ -28,6 +28,10 @@ class Ontwerp {
   QString Bestandsnaam;
   qint16 BestType = 0;
   Nummering nummering;
+  // Where the single figure was put beside the text (above, left, ...; 0
+  // for nowhere): automatic arrangement keeps that side clear. Part of the
+  // design, so undo takes it back with the layout; a file does not keep it.
+  qint16 Figuurplaats = 0;
 
   qint16 AantalVoorwerpen() const { return qint16(tabel_.size()); }
   qint16 AantalLijnen() const { return lijnen_; }
@@ -95,7 +99,7 @@ class Ontwerp {
   quint32 volgendeId_ = 1;
 };
 
-// Same format and the same elements, identities included, in the same
-// order. The file name and version and the numbering are not compared:
+// Same format, figure place and the same elements, identities included, in
+// the same order. The file name and version and the numbering are not compared:
 // undo does not take them back.
 bool ZelfdeInhoud(const Ontwerp& a, const Ontwerp& b);

@@ -254,7 +254,7 @@ void TekstPaneel::ZetAutomatischSchikken(bool aan) { chkAutomatischVerdelen_->se
 
 void TekstPaneel::AutomatischVerdelen() {
   Wijziging wijziging(bewerker_);
-  ::AutomatischVerdelen(bewerker_.ontwerp(), bewerker_.Formaat(), b_.Figuurplaats);
+  ::AutomatischVerdelen(bewerker_.ontwerp(), bewerker_.Formaat(), bewerker_.ontwerp().Figuurplaats);
 }
 
 void TekstPaneel::LeesLettertypes(const QStringList& families) {

@@ -1,5 +1,6 @@
 // The editor's keys as a user presses them: which box or command each key
 // reaches, wherever the keyboard focus is.
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -85,4 +86,31 @@ TEST_F(Toetsen, ARefusedCommandLeavesTheDesignAsItWasAndNoUndoStep) {
   EXPECT_EQ(venster->beeld().Beeld(), venster->beeld().Volledig());
   Menu("mnuOngedaan");
   EXPECT_EQ(O().AantalVoorwerpen(), 0);
+}
+
+TEST_F(Toetsen, UndoTakesTheFiguresPlaceBackWithTheLayout) {
+  Start();
+  Kind<QPushButton>("cmdLijnen1")->click();
+  const int fig = NieuweFiguur(0, 0, 10, 10);
+  Kind<QPushButton>("cmdFiguurBoven")->click();
+  const Ontwerp boven = O();
+  Kind<QPushButton>("cmdFiguurLinks")->click();
+  Menu("mnuOngedaan");
+  EXPECT_TRUE(ZelfdeInhoud(O(), boven));
+  // Arranging again keeps the lines under the figure, across the label.
+  auto* schikken = Kind<QCheckBox>("chkAutomatischVerdelen");
+  schikken->setChecked(false);
+  QTest::mouseClick(schikken, Qt::LeftButton, {}, QPoint(8, schikken->height() / 2));
+  ASSERT_TRUE(schikken->isChecked());
+  Voorwerp f = O().voorwerp(fig);
+  for (int i : {1, 2}) {
+    EXPECT_GE(O().voorwerp(i).Boven, f.Boven + f.Hoogte) << i;
+    EXPECT_FLOAT_EQ(O().voorwerp(i).Breedte, venster->HuidigEtiketFormaat().Breedte) << i;
+  }
+  EXPECT_TRUE(ZelfdeInhoud(O(), boven));
+  Menu("mnuOpnieuw");
+  schikken->setChecked(false);
+  QTest::mouseClick(schikken, Qt::LeftButton, {}, QPoint(8, schikken->height() / 2));
+  f = O().voorwerp(fig);
+  for (int i : {1, 2}) EXPECT_GE(O().voorwerp(i).Links, f.Links + f.Breedte) << i;  // beside it again
 }
