@@ -149,6 +149,7 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
   connect(cmbLettertype_, &QComboBox::activated, this,
           [this] { Opdracht(meldingen_, [this] { cmbLettertype_Click(); }); });
   connect(txtLettergrootte_, &QLineEdit::textChanged, this, &TekstPaneel::txtLettergrootte_Change);
+  connect(txtLettergrootte_, &QLineEdit::returnPressed, this, &TekstPaneel::PasGetypteGrootteToe);
   connect(tmrLettergrootte_, &QTimer::timeout, this,
           [this] { Opdracht(meldingen_, [this] { tmrLettergrootte_Timer(); }); });
   connect(spinLettergrootte_, &QScrollBar::valueChanged, this,
@@ -207,6 +208,12 @@ TekstPaneel::~TekstPaneel() = default;
 bool TekstPaneel::eventFilter(QObject* o, QEvent* e) {
   if (o == txtLettergrootte_ && e->type() == QEvent::FocusIn)
     QTimer::singleShot(0, txtLettergrootte_, &QLineEdit::selectAll);
+  // Leaving the box applies what was typed, before a click elsewhere
+  // chooses other lines. Another window taking the keyboard is no leaving:
+  // the focus comes back here.
+  if (o == txtLettergrootte_ && e->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(e)->reason() != Qt::ActiveWindowFocusReason)
+    PasGetypteGrootteToe();
   // Opening a menu from the keyboard gives the menu bar the focus, and the
   // box drops its selection then: it is kept here for cut and copy, and
   // shown again when the focus comes back.
@@ -368,6 +375,10 @@ void TekstPaneel::txtLettergrootte_Change() {
   tmrLettergrootte_->start();
 }
 
+void TekstPaneel::PasGetypteGrootteToe() {
+  if (tmrLettergrootte_->isActive()) Opdracht(meldingen_, [this] { tmrLettergrootte_Timer(); });
+}
+
 void TekstPaneel::tmrLettergrootte_Timer() {
   // One try per edit: a size that cannot be applied is reported once, not
   // every half second.
@@ -482,6 +493,9 @@ void TekstPaneel::ToonKenmerken(int lijn) {
   if (lijn == 0 || bewerker_.ontwerp().AantalLijnen() == 0) return;
   const Voorwerp& v = bewerker_.ontwerp().voorwerp(lijn);
   Bewerking::BezigBlok bezig(b_);
+  // The box now shows this line's size: a size typed before is no longer
+  // there to apply, and must not reach the lines selected now.
+  tmrLettergrootte_->stop();
   int lettertype = cmbLettertype_->findText(v.tekst().Lettertype);
   // A font this system lacks is still shown as the line's own.
   if (lettertype < 0 && !v.tekst().Lettertype.isEmpty()) {

@@ -60,10 +60,13 @@ TEST_F(Toetsen, CtrlAZAndYActOnTheBoxTheyAreTypedInAndOnTheDesignOnlyFromTheLine
   KlikIn(Box());
   Druk(Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(B().AantalGeselecteerd(), 3);
+  const Ontwerp na = O();
+  const size_t stappen = venster->geschiedenis().AantalStappen();
   Druk(Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(O().AantalLijnen(), 0);
+  EXPECT_EQ(venster->geschiedenis().AantalStappen(), stappen - 1);
+  EXPECT_FALSE(ZelfdeInhoud(O(), na));
   Druk(Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(O().AantalLijnen(), 3);
+  EXPECT_TRUE(ZelfdeInhoud(O(), na));
 }
 
 TEST_F(Toetsen, ARefusedCommandLeavesTheDesignAsItWasAndNoUndoStep) {
@@ -113,4 +116,23 @@ TEST_F(Toetsen, UndoTakesTheFiguresPlaceBackWithTheLayout) {
   QTest::mouseClick(schikken, Qt::LeftButton, {}, QPoint(8, schikken->height() / 2));
   f = O().voorwerp(fig);
   for (int i : {1, 2}) EXPECT_GE(O().voorwerp(i).Links, f.Links + f.Breedte) << i;  // beside it again
+}
+
+TEST_F(Toetsen, EnterOrLeavingTheSizeBoxAppliesTheTypedSizeAtOnce) {
+  Start();
+  Kind<QPushButton>("cmdLijnen1")->click();
+  Menu("mnuAllesSelekteren");
+  auto* grootte = Kind<QLineEdit>("txtLettergrootte");
+  KlikIn(grootte);
+  grootte->selectAll();
+  Typ(QStringLiteral("20"));
+  Druk(Qt::Key_Return);
+  for (int i : {1, 2}) EXPECT_EQ(O().voorwerp(i).tekst().Lettergrootte, 20) << i;
+  Typ(QStringLiteral("6"));  // 206
+  KlikIn(Kind<QLineEdit>("txtAantal"));
+  for (int i : {1, 2}) EXPECT_EQ(O().voorwerp(i).tekst().Lettergrootte, 206) << i;
+  EXPECT_FALSE(Kind<QTimer>("tmrLettergrootte")->isActive());
+  // The two sizes are two steps for undo.
+  Menu("mnuOngedaan");
+  EXPECT_EQ(O().voorwerp(1).tekst().Lettergrootte, 20);
 }
