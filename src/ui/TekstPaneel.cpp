@@ -287,6 +287,8 @@ void TekstPaneel::LijnenToevoegen(qint16 nieuwAantal) {
       ZetLettergrootte(o, i, grootte > 0 ? grootte : kStandaardGrootte);
       for (int s = 0; s < 3; ++s) ZetStijl(s, i, stijlKnoppen_[size_t(s)]->isChecked());
       ZetUitlijning(o, i, qint16(uitlijning));
+      // On the label, not where the picture's corner happens to be.
+      PlaatsNieuweLijn(o, bewerker_.Formaat(), i);
     }
     if (AutomatischSchikken()) AutomatischVerdelen();
     plaatje_.DeSelekteerAlles();

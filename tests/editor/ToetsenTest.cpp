@@ -136,3 +136,20 @@ TEST_F(Toetsen, EnterOrLeavingTheSizeBoxAppliesTheTypedSizeAtOnce) {
   Menu("mnuOngedaan");
   EXPECT_EQ(O().voorwerp(1).tekst().Lettergrootte, 20);
 }
+
+TEST_F(Toetsen, WithoutAutomaticArrangementNewLinesStackOnTheLabelAndWrapToItsTop) {
+  Start();
+  ASSERT_EQ(venster->HuidigEtiketFormaat().Naam, QStringLiteral("89 x 36"));
+  Kind<QCheckBox>("chkAutomatischVerdelen")->setChecked(false);
+  Kind<QLineEdit>("txtLettergrootte")->setText(QStringLiteral("24"));  // 8.4667 mm high
+  Kind<QPushButton>("cmdLijnen3")->click();
+  Kind<QPushButton>("cmdLijnen4")->click();
+  ASSERT_EQ(O().AantalLijnen(), 5);
+  // From the top down while they fit in 36 mm; the fifth (15.87 + 8.47 > 18) starts at the top.
+  const float boven[5] = {-18, -9.5333f, -1.0667f, 7.4f, -18};
+  for (int i = 1; i <= 5; ++i) {
+    EXPECT_NEAR(O().voorwerp(i).Boven, boven[i - 1], 1e-3) << i;
+    EXPECT_FLOAT_EQ(O().voorwerp(i).Links, -44.5f) << i;
+    EXPECT_FLOAT_EQ(O().voorwerp(i).Breedte, 89) << i;
+  }
+}
