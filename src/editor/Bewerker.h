@@ -38,6 +38,9 @@ class Bewerker : public QObject {
   bool Ongedaan();
   bool Opnieuw();
   void WisGeschiedenis();
+  // The next change is a step of its own, even with the same key as the
+  // one before (a new burst of arrow keys).
+  void BeginNieuweStap() { geschiedenis_.Onderbreek(); }
 
   // Whether the design differs from what was last saved or opened. Undo
   // back to that state makes it unchanged again.

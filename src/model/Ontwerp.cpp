@@ -37,6 +37,15 @@ int Ontwerp::NieuwVoorwerpOp(int index, qint16 soort, float links, float boven) 
   return index;
 }
 
+int Ontwerp::VoegKopieToe(int index) {
+  if (AantalVoorwerpen() >= kMaxVoorwerpen) throw OverloopFout(kTeVeelVoorwerpen);
+  auto kopie = std::make_shared<Voorwerp>(voorwerp(index));
+  kopie->id_ = volgendeId_++;
+  Tel(kopie->soort_, +1);
+  tabel_.push_back(std::move(kopie));
+  return AantalVoorwerpen();
+}
+
 void Ontwerp::ZetSoort(int index, qint16 soort) {
   Voorwerp& v = voorwerp(index);
   Tel(v.soort_, -1);

@@ -61,6 +61,10 @@ class Ontwerp {
   // The same, but the new element takes place `index` (1 to one past the
   // last) and the elements from there on move up one.
   int NieuwVoorwerpOp(int index, qint16 soort, float links = 0, float boven = 0);
+  // Appends a copy of element `index` as an element of its own (a new
+  // identity; pictures stay shared until one side changes) and returns its
+  // index. Throws OverloopFout at 32767.
+  int VoegKopieToe(int index);
   // Another kind for an element (a text line turned round, or back).
   void ZetSoort(int index, qint16 soort);
 

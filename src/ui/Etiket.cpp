@@ -56,7 +56,11 @@ Etiket::Etiket(EtiketOpties opties, QWidget* parent)
   connect(herstelKlok_, &QTimer::timeout, this, &Etiket::BewaarHerstelkopie);
 }
 
-Etiket::~Etiket() = default;
+Etiket::~Etiket() {
+  // The controls lose the focus while the editor core they report to is
+  // still there: the window's own members go before its child widgets.
+  if (QWidget* focus = QApplication::focusWidget(); focus && isAncestorOf(focus)) focus->clearFocus();
+}
 
 QSize Etiket::OntwerpMaat() { return {840, 500}; }
 
@@ -85,6 +89,12 @@ void Etiket::MaakMenus() {
   recent_ =
       std::make_unique<RecenteBestanden>(*bestand, mnuEindeProgramma_, *opties_.instellingen, *opties_.meldingen,
                                          [this](const QString& pad) { Opdracht([this, pad] { OpenRecent(pad); }); });
+  // The keys every editor has, wherever the focus is in the window.
+  mnuNieuwEtiket_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  mnuOpenen_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  mnuOpslaan_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  mnuOpslaanAls_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  mnuAfdrukken_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   connect(mnuEindeProgramma_, &QAction::triggered, this, &Etiket::mnuEindeProgramma_Click);
   connect(mnuNieuwEtiket_, &QAction::triggered, this, [this] { Opdracht([this] { mnuNieuwEtiket_Click(); }); });
   connect(mnuOpenen_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpenen_Click(); }); });
@@ -177,6 +187,7 @@ void Etiket::MaakMenus() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
   QAction* info = Menuregel(help, "mnuInfo", QStringLiteral("&Info"), true);
+  info->setShortcut(QKeySequence(Qt::Key_F1));
   connect(info, &QAction::triggered, this, &Etiket::mnuInfo_Click);
 }
 
@@ -195,6 +206,10 @@ void Etiket::MaakBesturing() {
     if (geladen_) pictEtiket_->BerekenSchaal();
   });
   connect(pictEtiket_, &EtiketPlaatje::SelectieVeranderd, this, &Etiket::ZetMenusVoorSelectie);
+  // Delete on the label picture; the entry itself has no shortcut, and is
+  // off while a job runs.
+  connect(pictEtiket_, &EtiketPlaatje::VerwijderenGevraagd, findChild<QAction*>(QStringLiteral("mnuVerwijderen")),
+          &QAction::trigger);
 
   frmFormaat_ = new QGroupBox(QStringLiteral("Formaat"), centraal_);
   frmFormaat_->setObjectName(QStringLiteral("frmFormaat"));

@@ -8,6 +8,8 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -175,8 +177,16 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
     txtTekstlijn_->setEnabled(true);
     txtTekstlijn_->setText(bewerker_.ontwerp().voorwerp(index).tekst().Tekst);
     txtTekstlijn_->selectAll();
-    txtTekstlijn_->setFocus();
+    // The picture keeps the keyboard for its own keys; what is typed there
+    // comes here (see Getypt).
+    if (!plaatje_.hasFocus()) txtTekstlijn_->setFocus();
     ToonKenmerken(index);
+  });
+  connect(&plaatje_, &EtiketPlaatje::Getypt, this, [this](QKeyEvent* toets) {
+    if (!txtTekstlijn_->isEnabled()) return;
+    txtTekstlijn_->setFocus(Qt::OtherFocusReason);
+    QKeyEvent kopie(toets->type(), toets->key(), toets->modifiers(), toets->text(), toets->isAutoRepeat());
+    QCoreApplication::sendEvent(txtTekstlijn_, &kopie);
   });
   connect(&plaatje_, &EtiketPlaatje::Gerekt, this, [this] {
     chkAutomatischVerdelen_->setChecked(false);

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "support/EtiketOpstelling.h"
@@ -24,6 +25,14 @@ class Toetsen : public EtiketOpstelling {
     QTest::mouseClick(w, Qt::LeftButton);
     ASSERT_TRUE(w->hasFocus()) << w->objectName().toStdString();
   }
+  // A click on the label picture at a point in label mm.
+  void KlikOpEtiket(QPointF mm) {
+    EtiketPlaatje* plaatje = venster->pictEtiket();
+    const QRect px = venster->beeld().Schaal().naarPixels(QRectF(mm, QSizeF(0.01, 0.01)));
+    QApplication::setActiveWindow(venster.get());
+    QTest::mouseClick(plaatje, Qt::LeftButton, {}, px.topLeft() + plaatje->contentsRect().topLeft());
+  }
+  QPointF Hoek(int i) { return {O().voorwerp(i).Links, O().voorwerp(i).Boven}; }
   QStringList Teksten() {
     QStringList t;
     for (int i = 1; i <= O().AantalVoorwerpen(); ++i) t << O().voorwerp(i).tekst().Tekst;
@@ -152,4 +161,93 @@ TEST_F(Toetsen, WithoutAutomaticArrangementNewLinesStackOnTheLabelAndWrapToItsTo
     EXPECT_FLOAT_EQ(O().voorwerp(i).Links, -44.5f) << i;
     EXPECT_FLOAT_EQ(O().voorwerp(i).Breedte, 89) << i;
   }
+}
+
+TEST_F(Toetsen, TheFileKeysPrintAndHelpReachTheirCommandsWhereverTheFocusIs) {
+  Start();
+  Kind<QPushButton>("cmdLijnen1")->click();
+  const std::pair<const char*, QKeyCombination> regels[] = {
+      {"mnuNieuwEtiket", Qt::CTRL | Qt::Key_N},  {"mnuOpenen", Qt::CTRL | Qt::Key_O},
+      {"mnuOpslaan", Qt::CTRL | Qt::Key_S},      {"mnuOpslaanAls", Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+      {"mnuAfdrukken", Qt::CTRL | Qt::Key_P},    {"mnuInfo", QKeyCombination(Qt::Key_F1)}};
+  for (const auto& [naam, toets] : regels) {
+    QAction* regel = Kind<QAction>(naam);
+    // Only whether the key reaches the entry: its command is tested on its own.
+    QObject::disconnect(regel, &QAction::triggered, nullptr, nullptr);
+    QSignalSpy gekozen(regel, &QAction::triggered);
+    for (const char* plek : {"txtTekstlijn", "txtAantal", "txtLettergrootte", "pictEtiket", "cmbLettertype"}) {
+      Kind<QWidget>(plek)->setFocus();
+      Druk(toets.key(), toets.keyboardModifiers());
+    }
+    EXPECT_EQ(gekozen.count(), 5) << naam;
+  }
+  // The entry the picture's Delete key uses keeps having no shortcut.
+  EXPECT_TRUE(Kind<QAction>("mnuVerwijderen")->shortcuts().isEmpty());
+}
+
+TEST_F(Toetsen, ThePictureTakesTheFocusAndItsKeysActOnTheSelection) {
+  Start();
+  Kind<QPushButton>("cmdLijnen1")->click();
+  EtiketPlaatje* plaatje = venster->pictEtiket();
+  // Clicking a line selects it and gives the picture the keyboard.
+  const QPointF hoek = Hoek(2);
+  KlikOpEtiket(hoek + QPointF(1, 1));
+  ASSERT_TRUE(plaatje->hasFocus());
+  ASSERT_EQ(B().GeselecteerdeVoorwerpen(), std::vector<int>{2});
+
+  // A burst of arrows: three printer dots right (VL200: 1/8 mm) and 1 mm down, one undo step.
+  const size_t stappen = venster->geschiedenis().AantalStappen();
+  for (int n = 0; n < 3; ++n) Druk(Qt::Key_Right);
+  Druk(Qt::Key_Down, Qt::ShiftModifier);
+  EXPECT_NEAR(Hoek(2).x(), hoek.x() + 0.375, 1e-5);
+  EXPECT_NEAR(Hoek(2).y(), hoek.y() + 1, 1e-5);
+  EXPECT_EQ(venster->geschiedenis().AantalStappen(), stappen + 1);
+  // On a VL300 a dot is 1/12 mm; a new burst after the undo.
+  venster->instellingen().Printer = 2;
+  venster->ZetPrinterPunten();
+  Menu("mnuOngedaan");
+  EXPECT_EQ(Hoek(2), hoek);
+  Druk(Qt::Key_Up);
+  EXPECT_NEAR(Hoek(2).y(), hoek.y() - 1.0 / 12, 1e-5);
+  EXPECT_EQ(venster->geschiedenis().AantalStappen(), stappen + 1);
+
+  // Ctrl+A keeps the focus; Ctrl+D copies the selection a little off, selected.
+  Druk(Qt::Key_A, Qt::ControlModifier);
+  EXPECT_TRUE(plaatje->hasFocus());
+  EXPECT_EQ(B().AantalGeselecteerd(), 2);
+  const Ontwerp voor = O();
+  Druk(Qt::Key_D, Qt::ControlModifier);
+  ASSERT_EQ(O().AantalLijnen(), 4);
+  EXPECT_EQ(B().GeselecteerdeVoorwerpen(), (std::vector<int>{3, 4}));
+  for (int i : {1, 2}) {
+    EXPECT_EQ(O().voorwerp(i + 2).tekst().Tekst, voor.voorwerp(i).tekst().Tekst);
+    EXPECT_EQ(Hoek(i + 2), QPointF(voor.voorwerp(i).Links + 2, voor.voorwerp(i).Boven + 2));
+    EXPECT_NE(O().voorwerp(i + 2).Id(), voor.voorwerp(i).Id());
+  }
+  EXPECT_TRUE(plaatje->hasFocus());
+  // Delete removes them again.
+  Druk(Qt::Key_Delete);
+  EXPECT_TRUE(ZelfdeInhoud(O(), voor));
+  EXPECT_EQ(venster->beeld().Beeld(), venster->beeld().Volledig());
+
+  // What is typed on the picture goes into the line being edited.
+  ASSERT_EQ(B().HuidigeLijn(), 1);
+  Typ(QStringLiteral("Kaas"));
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Kaas"));
+  EXPECT_TRUE(Box()->hasFocus());
+  // There the keys keep their text meaning.
+  const Ontwerp inBox = O();
+  Druk(Qt::Key_Left);
+  Druk(Qt::Key_Delete);
+  Druk(Qt::Key_D, Qt::ControlModifier);
+  EXPECT_EQ(O().AantalVoorwerpen(), 2);
+  EXPECT_EQ(Hoek(1), QPointF(inBox.voorwerp(1).Links, inBox.voorwerp(1).Boven));
+  EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Kaa"));
+
+  // The empty part of the picture takes the focus too, and Tab reaches it.
+  KlikOpEtiket(QPointF(venster->HuidigEtiketFormaat().Breedte / 2 + 1, 0));
+  EXPECT_TRUE(plaatje->hasFocus());
+  Box()->setFocus();
+  for (int n = 0; n < 30 && !plaatje->hasFocus(); ++n) Druk(Qt::Key_Tab);
+  EXPECT_TRUE(plaatje->hasFocus());
 }
