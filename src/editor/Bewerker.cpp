@@ -1,12 +1,15 @@
 #include "editor/Bewerker.h"
 
+#include <exception>
+
 #include "editor/Wijziging.h"
 
-Wijziging::Wijziging(Bewerker& bewerker, const QString& samenvoegen) : bewerker_(bewerker) {
+Wijziging::Wijziging(Bewerker& bewerker, const QString& samenvoegen)
+    : bewerker_(bewerker), uitzonderingen_(std::uncaught_exceptions()) {
   bewerker_.BeginWijziging(samenvoegen);
 }
 
-Wijziging::~Wijziging() { bewerker_.EindWijziging(); }
+Wijziging::~Wijziging() { bewerker_.EindWijziging(std::uncaught_exceptions() > uitzonderingen_); }
 
 Bewerker::Bewerker(const FormatenTabel& formaten, QObject* parent)
     : QObject(parent), formaten_(formaten), beeld_(bewerking_, formaten) {}
@@ -33,18 +36,32 @@ void Bewerker::HertekenAlles() {
 }
 
 void Bewerker::BeginWijziging(const QString& samenvoegen) {
+  // Every level keeps its own starting point: a failure caught inside an
+  // outer command takes back only what the inner one did.
+  voor_.push_back(HuidigeStap());
   if (diepte_++ > 0) return;
-  voor_ = HuidigeStap();
   sleutel_ = samenvoegen;
   VerbergAlles();
 }
 
-void Bewerker::EindWijziging() noexcept {
-  if (--diepte_ > 0) return;
+void Bewerker::EindWijziging(bool mislukt) noexcept {
+  Stap voor = std::move(voor_.back());
+  voor_.pop_back();
+  const bool binnen = --diepte_ > 0;
   try {
-    Stap voor = std::move(*voor_);
-    voor_.reset();
-    if (ToonVerschil(voor.ontwerp)) {
+    std::optional<Ontwerp> mislukte;
+    if (mislukt) {
+      mislukte = bewerking_.ontwerp();
+      bewerking_.ZetOntwerp(voor.ontwerp);
+      bewerking_.HerstelSelectie(voor.selectie);
+    }
+    if (binnen) return;
+    if (mislukte) {
+      // Nothing of it stays: repaint what it had changed, and no step.
+      ToonVerschil(*mislukte);
+      geschiedenis_.Onderbreek();
+      emit StapGezet();
+    } else if (ToonVerschil(voor.ontwerp)) {
       stand_ = ++laatsteStand_;
       geschiedenis_.Leg(std::move(voor), sleutel_);
     } else if (sleutel_.isEmpty())
@@ -68,7 +85,8 @@ bool Bewerker::ToonVerschil(const Ontwerp& voor) {
   }
   bool veranderd = false;
   emit Getoond(beeld_.Herteken(beeld_.Verschil(voor, &veranderd)));
-  return veranderd;
+  // The figure's place shows in no pixel, but undo must take it back.
+  return veranderd || voor.Figuurplaats != bewerking_.ontwerp().Figuurplaats;
 }
 
 Stap Bewerker::HuidigeStap() const {

@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QRegion>
 #include <optional>
+#include <vector>
 
 #include "editor/Bewerking.h"
 #include "editor/EtiketBeeld.h"
@@ -37,6 +38,9 @@ class Bewerker : public QObject {
   bool Ongedaan();
   bool Opnieuw();
   void WisGeschiedenis();
+  // The next change is a step of its own, even with the same key as the
+  // one before (a new burst of arrow keys).
+  void BeginNieuweStap() { geschiedenis_.Onderbreek(); }
 
   // Whether the design differs from what was last saved or opened. Undo
   // back to that state makes it unchanged again.
@@ -68,7 +72,8 @@ class Bewerker : public QObject {
  private:
   friend class Wijziging;
   void BeginWijziging(const QString& samenvoegen);
-  void EindWijziging() noexcept;
+  // `mislukt`: the scope is left by an exception.
+  void EindWijziging(bool mislukt) noexcept;
   // Repaints what differs from `voor` (everything after another format);
   // false when nothing differs.
   bool ToonVerschil(const Ontwerp& voor);
@@ -82,7 +87,7 @@ class Bewerker : public QObject {
   EtiketBeeld beeld_;
   Geschiedenis geschiedenis_;
   int diepte_ = 0;
-  std::optional<Stap> voor_;
+  std::vector<Stap> voor_;  // the design as each nested change found it
   QString sleutel_;
   quint64 stand_ = 1;
   quint64 bewaardeStand_ = 1;

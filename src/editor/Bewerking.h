@@ -35,10 +35,6 @@ class Bewerking {
 
   // The screen mapping the frames and new elements follow.
   SchermSchaal Schaal;
-  // Where the single figure was put last (above, left, ...): automatic
-  // arrangement keeps that side clear.
-  qint16 Figuurplaats = 0;
-
   // A new element at the picture's top-left corner.
   int NieuwVoorwerp(qint16 soort) { return ontwerp_.NieuwVoorwerp(soort, Schaal.ScaleLeft, Schaal.ScaleTop); }
   // Deleting keeps the selection and the edited line in step.

@@ -9,7 +9,9 @@ class Bewerker;
 // repaints exactly the elements that changed (old and new place), shows
 // the frames and handles again and records the step for undo. Nested
 // scopes make one change. Changes with the same non-empty key one after
-// another (typing in one line) make one undo step.
+// another (typing in one line) make one undo step. A scope left by an
+// exception puts the design and the selection back as they were when it
+// began: a refused command leaves nothing half made and no undo step.
 class Wijziging {
  public:
   explicit Wijziging(Bewerker& bewerker, const QString& samenvoegen = {});
@@ -19,4 +21,5 @@ class Wijziging {
 
  private:
   Bewerker& bewerker_;
+  int uitzonderingen_;
 };

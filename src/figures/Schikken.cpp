@@ -60,6 +60,20 @@ void AutomatischVerdelen(Ontwerp& o, const EtiketFormaat& f, qint16 positie) {
   }
 }
 
+void PlaatsNieuweLijn(Ontwerp& o, const EtiketFormaat& f, int index) {
+  const float W = f.Breedte, H = f.Hoogte;
+  float links = -W / 2, boven = -H / 2, breedte = W, hoogte = o.voorwerp(index).Hoogte;
+  for (int j = index - 1; j >= 1; --j) {
+    const Voorwerp& vorige = o.voorwerp(j);
+    if (vorige.Soort() != Tekstlijn) continue;
+    const float onder = vorige.Boven + vorige.Hoogte;
+    // A line moved off the label, or no room left under it: from the top again.
+    if (onder >= -H / 2 && onder + hoogte <= H / 2) boven = onder;
+    break;
+  }
+  o.PlaatsVoorwerp(index, links, boven, breedte, hoogte);
+}
+
 bool PlaatsFiguur(Ontwerp& o, const EtiketFormaat& f, FiguurPositie positie) {
   if (o.AantalFiguren() > 1) return false;
   const int fig = EnigeFiguur(o);

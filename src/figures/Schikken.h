@@ -14,6 +14,11 @@ void AllesUitlijnen(Ontwerp& ontwerp, qint16 uitlijning);
 // its middle). Font sizes stay; the lines may overlap when they do not fit.
 void AutomatischVerdelen(Ontwerp& ontwerp, const EtiketFormaat& formaat, qint16 figuurPositie);
 
+// Places a new text line on the label without moving the others: as wide
+// as the label, under the text line before it while it fits, else at the
+// label's top. A line taller than the label starts at its top.
+void PlaatsNieuweLijn(Ontwerp& ontwerp, const EtiketFormaat& formaat, int index);
+
 // Puts the design's only figure above, left of, below or right of the text
 // (fitted into its part of the label, 5 % from the edge), aligns the text
 // lines towards it and spreads them. False when the design has more than

@@ -37,6 +37,15 @@ int Ontwerp::NieuwVoorwerpOp(int index, qint16 soort, float links, float boven) 
   return index;
 }
 
+int Ontwerp::VoegKopieToe(int index) {
+  if (AantalVoorwerpen() >= kMaxVoorwerpen) throw OverloopFout(kTeVeelVoorwerpen);
+  auto kopie = std::make_shared<Voorwerp>(voorwerp(index));
+  kopie->id_ = volgendeId_++;
+  Tel(kopie->soort_, +1);
+  tabel_.push_back(std::move(kopie));
+  return AantalVoorwerpen();
+}
+
 void Ontwerp::ZetSoort(int index, qint16 soort) {
   Voorwerp& v = voorwerp(index);
   Tel(v.soort_, -1);
@@ -57,6 +66,8 @@ void Ontwerp::VerwijderVoorwerp(int index) {
 void Ontwerp::VerwijderVoorwerpen() {
   tabel_.clear();
   lijnen_ = figuren_ = rond_ = codes_ = 0;
+  // No figure is left to keep a place for.
+  Figuurplaats = 0;
 }
 
 bool Ontwerp::PuntInVoorwerp(float x, float y, int index) const {
@@ -100,7 +111,9 @@ bool Ontwerp::IsConsistent() const {
 }
 
 bool ZelfdeInhoud(const Ontwerp& a, const Ontwerp& b) {
-  if (a.HuidigFormaat != b.HuidigFormaat || a.AantalVoorwerpen() != b.AantalVoorwerpen()) return false;
+  if (a.HuidigFormaat != b.HuidigFormaat || a.Figuurplaats != b.Figuurplaats ||
+      a.AantalVoorwerpen() != b.AantalVoorwerpen())
+    return false;
   for (int i = 1; i <= a.AantalVoorwerpen(); ++i) {
     if (a.Gedeeld(i, b, i)) continue;
     const Voorwerp& v = a.voorwerp(i);

@@ -28,6 +28,10 @@ class Ontwerp {
   QString Bestandsnaam;
   qint16 BestType = 0;
   Nummering nummering;
+  // Where the single figure was put beside the text (above, left, ...; 0
+  // for nowhere): automatic arrangement keeps that side clear. Part of the
+  // design, so undo takes it back with the layout; a file does not keep it.
+  qint16 Figuurplaats = 0;
 
   qint16 AantalVoorwerpen() const { return qint16(tabel_.size()); }
   qint16 AantalLijnen() const { return lijnen_; }
@@ -57,6 +61,10 @@ class Ontwerp {
   // The same, but the new element takes place `index` (1 to one past the
   // last) and the elements from there on move up one.
   int NieuwVoorwerpOp(int index, qint16 soort, float links = 0, float boven = 0);
+  // Appends a copy of element `index` as an element of its own (a new
+  // identity; pictures stay shared until one side changes) and returns its
+  // index. Throws OverloopFout at 32767.
+  int VoegKopieToe(int index);
   // Another kind for an element (a text line turned round, or back).
   void ZetSoort(int index, qint16 soort);
 
@@ -95,7 +103,7 @@ class Ontwerp {
   quint32 volgendeId_ = 1;
 };
 
-// Same format and the same elements, identities included, in the same
-// order. The file name and version and the numbering are not compared:
+// Same format, figure place and the same elements, identities included, in
+// the same order. The file name and version and the numbering are not compared:
 // undo does not take them back.
 bool ZelfdeInhoud(const Ontwerp& a, const Ontwerp& b);

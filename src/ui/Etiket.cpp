@@ -56,7 +56,11 @@ Etiket::Etiket(EtiketOpties opties, QWidget* parent)
   connect(herstelKlok_, &QTimer::timeout, this, &Etiket::BewaarHerstelkopie);
 }
 
-Etiket::~Etiket() = default;
+Etiket::~Etiket() {
+  // The controls lose the focus while the editor core they report to is
+  // still there: the window's own members go before its child widgets.
+  if (QWidget* focus = QApplication::focusWidget(); focus && isAncestorOf(focus)) focus->clearFocus();
+}
 
 QSize Etiket::OntwerpMaat() { return {840, 500}; }
 
@@ -85,6 +89,12 @@ void Etiket::MaakMenus() {
   recent_ =
       std::make_unique<RecenteBestanden>(*bestand, mnuEindeProgramma_, *opties_.instellingen, *opties_.meldingen,
                                          [this](const QString& pad) { Opdracht([this, pad] { OpenRecent(pad); }); });
+  // The keys every editor has, wherever the focus is in the window.
+  mnuNieuwEtiket_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  mnuOpenen_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  mnuOpslaan_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  mnuOpslaanAls_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  mnuAfdrukken_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   connect(mnuEindeProgramma_, &QAction::triggered, this, &Etiket::mnuEindeProgramma_Click);
   connect(mnuNieuwEtiket_, &QAction::triggered, this, [this] { Opdracht([this] { mnuNieuwEtiket_Click(); }); });
   connect(mnuOpenen_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpenen_Click(); }); });
@@ -177,6 +187,7 @@ void Etiket::MaakMenus() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
   QAction* info = Menuregel(help, "mnuInfo", QStringLiteral("&Info"), true);
+  info->setShortcut(QKeySequence(Qt::Key_F1));
   connect(info, &QAction::triggered, this, &Etiket::mnuInfo_Click);
 }
 
@@ -195,6 +206,10 @@ void Etiket::MaakBesturing() {
     if (geladen_) pictEtiket_->BerekenSchaal();
   });
   connect(pictEtiket_, &EtiketPlaatje::SelectieVeranderd, this, &Etiket::ZetMenusVoorSelectie);
+  // Delete on the label picture; the entry itself has no shortcut, and is
+  // off while a job runs.
+  connect(pictEtiket_, &EtiketPlaatje::VerwijderenGevraagd, findChild<QAction*>(QStringLiteral("mnuVerwijderen")),
+          &QAction::trigger);
 
   frmFormaat_ = new QGroupBox(QStringLiteral("Formaat"), centraal_);
   frmFormaat_->setObjectName(QStringLiteral("frmFormaat"));
@@ -386,12 +401,29 @@ void Etiket::ToonVorm() {
 }
 
 bool Etiket::eventFilter(QObject* o, QEvent* e) {
-  // The edit boxes would keep Ctrl+Z, Ctrl+Y and Ctrl+A for their own text;
-  // in this window they undo, redo and select the whole design.
-  if (e->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(o)) {
+  // Ctrl+Z, Ctrl+Y and Ctrl+A undo, redo and select the whole design from
+  // the text-line box, which edits the design itself. Every other box keeps
+  // them for its own text, whatever the platform's key bindings.
+  auto* vak = qobject_cast<QLineEdit*>(o);
+  if (vak && (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress)) {
     const QKeySequence toets(static_cast<QKeyEvent*>(e)->keyCombination());
+    const QAction* ontwerpToets = nullptr;
     for (const QAction* a : {mnuOngedaan_, mnuOpnieuw_, mnuAllesSelekteren_})
-      if (a->shortcuts().contains(toets)) return true;
+      if (a->shortcuts().contains(toets)) ontwerpToets = a;
+    if (ontwerpToets && vak == tekst_->Tekstvak()) {
+      if (e->type() == QEvent::ShortcutOverride) return true;
+    } else if (ontwerpToets) {
+      e->accept();
+      if (e->type() == QEvent::KeyPress) {
+        if (ontwerpToets == mnuOngedaan_)
+          vak->undo();
+        else if (ontwerpToets == mnuOpnieuw_)
+          vak->redo();
+        else
+          vak->selectAll();
+      }
+      return true;
+    }
   }
   if (o == centraal_ && e->type() == QEvent::Resize) Form_Resize();
   return QMainWindow::eventFilter(o, e);

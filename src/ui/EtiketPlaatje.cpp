@@ -1,8 +1,11 @@
 #include "ui/EtiketPlaatje.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 
 #include "editor/Bewerker.h"
@@ -11,6 +14,10 @@
 #include "ui/Opdracht.h"
 
 namespace {
+// How far a copy lands from its original, right and down (mm).
+constexpr float kKopieAfstand = 2;
+// Consecutive arrow presses join one undo step.
+const QString kPijltjes = QStringLiteral("pijltjestoetsen");
 // Pointer shapes of the handles, clockwise from the top-left corner.
 constexpr Qt::CursorShape kVormen[8] = {Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeHorCursor,
                                         Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeHorCursor};
@@ -22,6 +29,9 @@ EtiketPlaatje::EtiketPlaatje(Bewerker& bewerker, platform::MessageService& meldi
   setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   setLineWidth(1);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // Clicked or reached with Tab, the picture takes the keys that act on the
+  // selection.
+  setFocusPolicy(Qt::StrongFocus);
   for (int i = 0; i < 8; ++i) {
     auto* h = new QWidget(this);
     h->setObjectName(QStringLiteral("picHandvat%1").arg(i));
@@ -112,6 +122,12 @@ void EtiketPlaatje::paintEvent(QPaintEvent* e) {
     p.setClipping(false);
   }
   drawFrame(&p);
+  if (hasFocus()) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = binnen.adjusted(1, 1, -1, -1);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+  }
 }
 
 void EtiketPlaatje::resizeEvent(QResizeEvent* e) {
@@ -124,6 +140,7 @@ QPointF EtiketPlaatje::NaarMm(QPointF punt) const {
 }
 
 void EtiketPlaatje::mousePressEvent(QMouseEvent* e) {
+  setFocus(Qt::MouseFocusReason);
   emit MuisNeer(e->button(), e->modifiers(), NaarMm(e->position()));
 }
 
@@ -141,6 +158,7 @@ bool EtiketPlaatje::eventFilter(QObject* o, QEvent* e) {
   if (it == handvatten_.end()) return QFrame::eventFilter(o, e);
   const int index = int(it - handvatten_.begin());
   if (e->type() == QEvent::MouseButtonPress) {
+    setFocus(Qt::MouseFocusReason);  // the handles are part of the picture
     auto* m = static_cast<QMouseEvent*>(e);
     emit HandvatNeer(index, m->button(), m->modifiers());
     return true;
@@ -161,6 +179,46 @@ bool EtiketPlaatje::eventFilter(QObject* o, QEvent* e) {
     return true;
   }
   return QFrame::eventFilter(o, e);
+}
+
+void EtiketPlaatje::keyPressEvent(QKeyEvent* e) {
+  const Qt::KeyboardModifiers toetsen = e->modifiers() & ~Qt::KeypadModifier;
+  const bool ctrl = toetsen == Qt::ControlModifier;
+  const bool gewoon = toetsen == Qt::NoModifier || toetsen == Qt::ShiftModifier;
+  // An arrow moves by one dot of the printer, Shift+arrow by a millimetre.
+  const float stap = toetsen == Qt::ShiftModifier ? 1.0f : 1.0f / float(bewerker_.beeld().PrinterPuntenPerMm());
+  float dx = 0, dy = 0;
+  switch (e->key()) {
+    case Qt::Key_Left: dx = -stap; break;
+    case Qt::Key_Right: dx = stap; break;
+    case Qt::Key_Up: dy = -stap; break;
+    case Qt::Key_Down: dy = stap; break;
+    default: break;
+  }
+  if (gewoon && (dx != 0 || dy != 0)) {
+    Opdracht(meldingen_, [&] { Verschuif(dx, dy); });
+  } else if (toetsen == Qt::NoModifier && e->key() == Qt::Key_Delete) {
+    emit VerwijderenGevraagd();
+  } else if (ctrl && e->key() == Qt::Key_D) {
+    Opdracht(meldingen_, [this] { Dupliceren(); });
+  } else if (gewoon && !e->text().isEmpty() && e->text().at(0).isPrint()) {
+    emit Getypt(e);
+  } else {
+    QFrame::keyPressEvent(e);
+  }
+}
+
+void EtiketPlaatje::focusInEvent(QFocusEvent* e) {
+  QFrame::focusInEvent(e);
+  update();
+}
+
+void EtiketPlaatje::focusOutEvent(QFocusEvent* e) {
+  QFrame::focusOutEvent(e);
+  // Coming back later starts another burst of arrow keys; another window
+  // taking the keyboard is no leaving.
+  if (e->reason() != Qt::ActiveWindowFocusReason) bewerker_.BeginNieuweStap();
+  update();
 }
 
 // Selecting, the handles and moving the selection as a whole.
@@ -300,6 +358,49 @@ void EtiketPlaatje::Centreren() {
   schaduw.Onder = schaduw.Boven + (s.Onder - s.Boven);
   beeld.SchaduwZichtbaar = true;
   EindVerplaatsen(true);
+}
+
+void EtiketPlaatje::Verschuif(float dx, float dy) {
+  Bewerking& b = bewerker_.bewerking();
+  Ontwerp& o = b.ontwerp();
+  const std::vector<int> selectie = b.GeselecteerdeVoorwerpen();
+  if (selectie.empty()) return;
+  for (int i : selectie) {
+    const Voorwerp& v = std::as_const(o).voorwerp(i);
+    if (KanBewaren(v.Links + dx, v.Boven + dy)) continue;
+    meldingen_.beep();
+    return;
+  }
+  Wijziging wijziging(bewerker_, kPijltjes);
+  for (int i : selectie) {
+    const Voorwerp& v = std::as_const(o).voorwerp(i);
+    float l = v.Links + dx, t = v.Boven + dy, br = v.Breedte, h = v.Hoogte;
+    o.PlaatsVoorwerp(i, l, t, br, h);
+  }
+}
+
+void EtiketPlaatje::Dupliceren() {
+  Bewerking& b = bewerker_.bewerking();
+  Ontwerp& o = b.ontwerp();
+  const std::vector<int> selectie = b.GeselecteerdeVoorwerpen();
+  if (selectie.empty()) return;
+  for (int i : selectie) {
+    const Voorwerp& v = std::as_const(o).voorwerp(i);
+    if (KanBewaren(v.Links + kKopieAfstand, v.Boven + kKopieAfstand)) continue;
+    meldingen_.beep();
+    return;
+  }
+  Wijziging wijziging(bewerker_);
+  std::vector<int> kopieen;
+  for (int i : selectie) {
+    const int k = o.VoegKopieToe(i);
+    const Voorwerp& v = std::as_const(o).voorwerp(k);
+    float l = v.Links + kKopieAfstand, t = v.Boven + kKopieAfstand, br = v.Breedte, h = v.Hoogte;
+    o.PlaatsVoorwerp(k, l, t, br, h);
+    kopieen.push_back(k);
+  }
+  DeSelekteerAlles();
+  for (int k : kopieen) SelecteerVoorwerp(k);
 }
 
 void EtiketPlaatje::picHandvat_MouseDown(int index, Qt::MouseButton knop, Qt::KeyboardModifiers toetsen) {

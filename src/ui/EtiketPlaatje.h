@@ -6,6 +6,7 @@
 #include "editor/Slepen.h"
 
 class Bewerker;
+class QKeyEvent;
 class QWidget;
 
 namespace platform {
@@ -50,6 +51,11 @@ class EtiketPlaatje : public QFrame {
   void EindRekken(bool uitvoeren);
   // The selection onto the label's centre.
   void Centreren();
+  // The keys of the picture: the selection moved by (dx, dy) mm, within
+  // the bounds of dragging; and copied, a little below and right of itself,
+  // the copies selected.
+  void Verschuif(float dx, float dy);
+  void Dupliceren();
 
  signals:
   void Vergroot();  // the size changed
@@ -69,6 +75,10 @@ class EtiketPlaatje : public QFrame {
   void HandvatNeer(int index, Qt::MouseButton knop, Qt::KeyboardModifiers toetsen);
   void HandvatSleept(QPointF mm);
   void HandvatLos(int op, QPointF mm);
+  // Delete pressed on the picture: the menu's command removes the selection.
+  void VerwijderenGevraagd();
+  // A printable key pressed on the picture: it belongs to the line box.
+  void Getypt(QKeyEvent* toets);
 
  protected:
   void paintEvent(QPaintEvent* e) override;
@@ -77,6 +87,9 @@ class EtiketPlaatje : public QFrame {
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:

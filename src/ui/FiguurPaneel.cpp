@@ -122,7 +122,7 @@ void FiguurPaneel::cmdFiguur_Click(qint16 positie) {
   if (bewerker_.ontwerp().AantalFiguren() == 0) return;
   Wijziging wijziging(bewerker_);
   PlaatsFiguur(bewerker_.ontwerp(), bewerker_.Formaat(), FiguurPositie(positie));
-  b_.Figuurplaats = positie;
+  bewerker_.ontwerp().Figuurplaats = positie;
   const int h = b_.HuidigeLijn();
   if (h >= 1 && h <= bewerker_.ontwerp().AantalLijnen()) tekst_.ToonKenmerken(h);
 }

@@ -6,7 +6,8 @@
 
 // Runs a command of the user. A failure inside it (such as a design that
 // would pass 32767 elements) is shown as a "Fout" message instead of
-// ending the program; what the command changed before it failed stays.
+// ending the program; the change it was making is taken back whole (see
+// Wijziging).
 template <typename F>
 void Opdracht(platform::MessageService& meldingen, F&& f) {
   try {

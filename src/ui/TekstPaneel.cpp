@@ -8,6 +8,8 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -149,6 +151,7 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
   connect(cmbLettertype_, &QComboBox::activated, this,
           [this] { Opdracht(meldingen_, [this] { cmbLettertype_Click(); }); });
   connect(txtLettergrootte_, &QLineEdit::textChanged, this, &TekstPaneel::txtLettergrootte_Change);
+  connect(txtLettergrootte_, &QLineEdit::returnPressed, this, &TekstPaneel::PasGetypteGrootteToe);
   connect(tmrLettergrootte_, &QTimer::timeout, this,
           [this] { Opdracht(meldingen_, [this] { tmrLettergrootte_Timer(); }); });
   connect(spinLettergrootte_, &QScrollBar::valueChanged, this,
@@ -174,8 +177,16 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
     txtTekstlijn_->setEnabled(true);
     txtTekstlijn_->setText(bewerker_.ontwerp().voorwerp(index).tekst().Tekst);
     txtTekstlijn_->selectAll();
-    txtTekstlijn_->setFocus();
+    // The picture keeps the keyboard for its own keys; what is typed there
+    // comes here (see Getypt).
+    if (!plaatje_.hasFocus()) txtTekstlijn_->setFocus();
     ToonKenmerken(index);
+  });
+  connect(&plaatje_, &EtiketPlaatje::Getypt, this, [this](QKeyEvent* toets) {
+    if (!txtTekstlijn_->isEnabled()) return;
+    txtTekstlijn_->setFocus(Qt::OtherFocusReason);
+    QKeyEvent kopie(toets->type(), toets->key(), toets->modifiers(), toets->text(), toets->isAutoRepeat());
+    QCoreApplication::sendEvent(txtTekstlijn_, &kopie);
   });
   connect(&plaatje_, &EtiketPlaatje::Gerekt, this, [this] {
     chkAutomatischVerdelen_->setChecked(false);
@@ -207,6 +218,12 @@ TekstPaneel::~TekstPaneel() = default;
 bool TekstPaneel::eventFilter(QObject* o, QEvent* e) {
   if (o == txtLettergrootte_ && e->type() == QEvent::FocusIn)
     QTimer::singleShot(0, txtLettergrootte_, &QLineEdit::selectAll);
+  // Leaving the box applies what was typed, before a click elsewhere
+  // chooses other lines. Another window taking the keyboard is no leaving:
+  // the focus comes back here.
+  if (o == txtLettergrootte_ && e->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(e)->reason() != Qt::ActiveWindowFocusReason)
+    PasGetypteGrootteToe();
   // Opening a menu from the keyboard gives the menu bar the focus, and the
   // box drops its selection then: it is kept here for cut and copy, and
   // shown again when the focus comes back.
@@ -254,7 +271,7 @@ void TekstPaneel::ZetAutomatischSchikken(bool aan) { chkAutomatischVerdelen_->se
 
 void TekstPaneel::AutomatischVerdelen() {
   Wijziging wijziging(bewerker_);
-  ::AutomatischVerdelen(bewerker_.ontwerp(), bewerker_.Formaat(), b_.Figuurplaats);
+  ::AutomatischVerdelen(bewerker_.ontwerp(), bewerker_.Formaat(), bewerker_.ontwerp().Figuurplaats);
 }
 
 void TekstPaneel::LeesLettertypes(const QStringList& families) {
@@ -280,6 +297,8 @@ void TekstPaneel::LijnenToevoegen(qint16 nieuwAantal) {
       ZetLettergrootte(o, i, grootte > 0 ? grootte : kStandaardGrootte);
       for (int s = 0; s < 3; ++s) ZetStijl(s, i, stijlKnoppen_[size_t(s)]->isChecked());
       ZetUitlijning(o, i, qint16(uitlijning));
+      // On the label, not where the picture's corner happens to be.
+      PlaatsNieuweLijn(o, bewerker_.Formaat(), i);
     }
     if (AutomatischSchikken()) AutomatischVerdelen();
     plaatje_.DeSelekteerAlles();
@@ -366,6 +385,10 @@ void TekstPaneel::txtLettergrootte_Change() {
   tmrLettergrootte_->stop();
   tmrLettergrootte_->setInterval(500);
   tmrLettergrootte_->start();
+}
+
+void TekstPaneel::PasGetypteGrootteToe() {
+  if (tmrLettergrootte_->isActive()) Opdracht(meldingen_, [this] { tmrLettergrootte_Timer(); });
 }
 
 void TekstPaneel::tmrLettergrootte_Timer() {
@@ -482,6 +505,9 @@ void TekstPaneel::ToonKenmerken(int lijn) {
   if (lijn == 0 || bewerker_.ontwerp().AantalLijnen() == 0) return;
   const Voorwerp& v = bewerker_.ontwerp().voorwerp(lijn);
   Bewerking::BezigBlok bezig(b_);
+  // The box now shows this line's size: a size typed before is no longer
+  // there to apply, and must not reach the lines selected now.
+  tmrLettergrootte_->stop();
   int lettertype = cmbLettertype_->findText(v.tekst().Lettertype);
   // A font this system lacks is still shown as the line's own.
   if (lettertype < 0 && !v.tekst().Lettertype.isEmpty()) {

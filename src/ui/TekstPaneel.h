@@ -50,6 +50,9 @@ class TekstPaneel : public QGroupBox {
   void LijnenToevoegen(qint16 nieuwAantal);
   void mnuMeerLijnen_Click();
   void tmrLettergrootte_Timer();
+  // Enter in the size box, or leaving it: a size typed there is applied at
+  // once rather than after the pause.
+  void PasGetypteGrootteToe();
 
   // Automatic arrangement of the text lines (around the single figure).
   bool AutomatischSchikken() const;

@@ -269,8 +269,10 @@ TEST_F(EtiketTest, ACommandThatPassesTheElementLimitShowsAMessageInsteadOfCrashi
     Wijziging wijziging(e.bewerker());
     for (int i = 0; i <= Ontwerp::kMaxVoorwerpen; ++i) e.bewerking().NieuwVoorwerp(Tekstlijn);
   });
-  EXPECT_EQ(e.ontwerp().AantalVoorwerpen(), 32767);
+  // The refused command made nothing: not even the elements below the limit.
+  EXPECT_EQ(e.ontwerp().AantalVoorwerpen(), 0);
   EXPECT_TRUE(e.ontwerp().IsConsistent());
+  EXPECT_FALSE(e.geschiedenis().KanOngedaan());
   // Leaving through the exception still showed the frames and repainted.
   EXPECT_EQ(e.bewerking().Verborgen, 0);
   EXPECT_FALSE(e.bewerking().Bezig());
