@@ -120,7 +120,7 @@ bool AfdrukPaneel::eventFilter(QObject* o, QEvent* e) {
   return QGroupBox::eventFilter(o, e);
 }
 
-Nummering& AfdrukPaneel::nummering() { return bewerker_.ontwerp().nummering; }
+Nummering& AfdrukPaneel::nummering() { return bewerker_.nummering(); }
 
 void AfdrukPaneel::NieuwOntwerp() {
   txtAantal_->setText(QStringLiteral("1"));

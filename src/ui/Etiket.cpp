@@ -64,7 +64,7 @@ Etiket::~Etiket() {
 
 QSize Etiket::OntwerpMaat() { return {840, 500}; }
 
-Nummering& Etiket::nummering() { return ontwerp().nummering; }
+Nummering& Etiket::nummering() { return bewerker_.nummering(); }
 const VelStand& Etiket::velStand() const { return afdruk_->velStand(); }
 
 QAction* Etiket::Menuregel(QMenu* menu, const char* naam, const QString& tekst, bool beschikbaar) {
@@ -120,7 +120,7 @@ void Etiket::MaakMenus() {
   connect(verwijderen, &QAction::triggered, this, [this] {
     Opdracht([this] {
       Wijziging wijziging(bewerker_);
-      Bewerking& b = bewerker_.bewerking();
+      Bewerking& b = wijziging.bewerking();
       // Downwards, so the indexes still to visit stay valid.
       for (int i = b.ontwerp().AantalVoorwerpen(); i >= 1; --i)
         if (b.Geselecteerd(i)) b.VerwijderVoorwerp(i);

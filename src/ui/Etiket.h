@@ -75,8 +75,8 @@ class Etiket : public QMainWindow {
   bool Form_Load();
 
   Bewerker& bewerker() { return bewerker_; }
-  Ontwerp& ontwerp() { return bewerker_.ontwerp(); }
-  Bewerking& bewerking() { return bewerker_.bewerking(); }
+  const Ontwerp& ontwerp() const { return bewerker_.ontwerp(); }
+  const Bewerking& bewerking() const { return bewerker_.bewerking(); }
   EtiketBeeld& beeld() { return bewerker_.beeld(); }
   const Geschiedenis& geschiedenis() const { return bewerker_.geschiedenis(); }
   const FormatenTabel& formaten() const { return formaten_; }

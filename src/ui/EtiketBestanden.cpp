@@ -48,7 +48,7 @@ QString OntwerpNoemer(const QString& bestandsnaam) {
 }  // namespace
 
 void Etiket::ZetBestandsnaam(const QString& fn) {
-  ontwerp().Bestandsnaam = fn;
+  bewerker_.ZetBestand(fn, ontwerp().BestType);
   setWindowTitle(VensterTitel(fn) + QStringLiteral("[*]"));
 }
 
@@ -97,8 +97,8 @@ void Etiket::BiedHerstelAan() {
     }
     if (LeesEtiketIn(kopie.ontwerpPad)) {
       // Back as it was: under its own name and version, and still to be saved.
+      bewerker_.ZetBestand(kopie.bestandsnaam, kopie.BestType);
       ZetBestandsnaam(kopie.bestandsnaam);
-      ontwerp().BestType = kopie.BestType;
       bewerker_.ZetGewijzigd();
       // This run's copy takes over before the old one goes.
       BewaarHerstelkopie();
@@ -112,11 +112,11 @@ void Etiket::NieuwOntwerp() {
   Wijziging wijziging(bewerker_);
   bewerker_.BeginAnderOntwerp();
   pictEtiket_->DeSelekteerAlles();
-  bewerker_.bewerking().VerwijderVoorwerpen();
+  wijziging.bewerking().VerwijderVoorwerpen();
   pictEtiket_->VerbergHandvaten();
   tekst_->LeesKenmerken();
+  bewerker_.ZetBestand(QString(), 0);
   ZetBestandsnaam(QString());
-  ontwerp().BestType = 0;
   tekst_->ZetAutomatischSchikken(true);
   afdruk_->NieuwOntwerp();
 }
@@ -131,7 +131,7 @@ void Etiket::cmdKiezen_Click() {
   {
     Wijziging wijziging(bewerker_);
     NieuwOntwerp();
-    ontwerp().HuidigFormaat = gekozen;
+    wijziging.ontwerp().HuidigFormaat = gekozen;
   }
   bewerker_.ZetBewaard();
 }
@@ -163,7 +163,7 @@ bool Etiket::LeesEtiketIn(const QString& fn) {
     Wijziging wijziging(bewerker_);
     NieuwOntwerp();
     tekst_->ZetAutomatischSchikken(false);
-    bewerker_.bewerking().ZetOntwerp(std::move(nieuw));
+    wijziging.bewerking().ZetOntwerp(std::move(nieuw));
     if (ontwerp().AantalVoorwerpen() > 0) {
       pictEtiket_->DeSelekteerAlles();
       pictEtiket_->SelecteerVoorwerp(1);
@@ -246,7 +246,7 @@ qint16 Etiket::KiesVersie(qint16 versie, const QString& titel) {
 bool Etiket::Bewaar(const QString& naam, qint16 versie, const QString& titel) {
   versie = KiesVersie(versie, titel);
   if (versie == 0 || !BewaarEtiketAls(naam, versie)) return false;
-  ontwerp().BestType = versie;
+  bewerker_.ZetBestand(naam, versie);
   ZetBestandsnaam(naam);
   bewerker_.ZetBewaard();
   recent_->Voeg(naam);

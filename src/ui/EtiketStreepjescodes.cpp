@@ -75,7 +75,7 @@ void Etiket::mnuStreepjescodeToevoegen_Click() {
   dialoog.ZetPuntenPerMm(PrinterPuntenPerMm());
   if (!dialoog.Toon(code)) return;
   Wijziging wijziging(bewerker_);
-  const int i = NieuweStreepjescode(ontwerp(), code, PrinterPuntenPerMm());
+  const int i = NieuweStreepjescode(wijziging.ontwerp(), code, PrinterPuntenPerMm());
   pictEtiket_->DeSelekteerAlles();
   pictEtiket_->SelecteerVoorwerp(i);
 }
@@ -86,5 +86,5 @@ void Etiket::WijzigStreepjescode(int index) {
   dialoog.ZetPuntenPerMm(PrinterPuntenPerMm());
   if (!dialoog.Toon(code)) return;
   Wijziging wijziging(bewerker_);
-  ::WijzigStreepjescode(ontwerp(), index, code);
+  ::WijzigStreepjescode(wijziging.ontwerp(), index, code);
 }

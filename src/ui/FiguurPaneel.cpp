@@ -121,8 +121,8 @@ void FiguurPaneel::cmdFiguur_Click(qint16 positie) {
   }
   if (bewerker_.ontwerp().AantalFiguren() == 0) return;
   Wijziging wijziging(bewerker_);
-  PlaatsFiguur(bewerker_.ontwerp(), bewerker_.Formaat(), FiguurPositie(positie));
-  bewerker_.ontwerp().Figuurplaats = positie;
+  PlaatsFiguur(wijziging.ontwerp(), bewerker_.Formaat(), FiguurPositie(positie));
+  wijziging.ontwerp().Figuurplaats = positie;
   const int h = b_.HuidigeLijn();
   if (h >= 1 && h <= bewerker_.ontwerp().AantalLijnen()) tekst_.ToonKenmerken(h);
 }
@@ -163,13 +163,13 @@ void FiguurPaneel::mnuPlakken_Click() {
   // Lines end in CR LF on some systems and in LF alone here: both split.
   static const QRegularExpression regeleinde(QStringLiteral("\r\n|\n|\r"));
   QStringList stukken = tekst.split(regeleinde, Qt::SkipEmptyParts);
-  Ontwerp& o = bewerker_.ontwerp();
   if (stukken.size() < 2) {
     if (b_.HuidigeLijn() != 0) {
       tekst_.Tekstvak()->insert(tekst);
       return;
     }
     Wijziging wijziging(bewerker_);
+    Ontwerp& o = wijziging.ontwerp();
     tekst_.LijnenToevoegen(qint16(o.AantalLijnen() + 1));
     const int laatste = o.AantalVoorwerpen();
     o.voorwerp(laatste).tekst().Tekst = tekst;
@@ -179,6 +179,7 @@ void FiguurPaneel::mnuPlakken_Click() {
   }
   if (stukken.size() > 32767) stukken.resize(32767);
   Wijziging wijziging(bewerker_);
+  Ontwerp& o = wijziging.ontwerp();
   tekst_.LijnenToevoegen(qint16(stukken.size()));
   int n = 0;
   for (int i = 1; i <= o.AantalVoorwerpen() && n < stukken.size(); ++i) {
@@ -229,7 +230,7 @@ int FiguurPaneel::PlaatjeAlsFiguur(const QImage& plaatje) {
     return 0;
   }
   Wijziging wijziging(bewerker_);
-  const int i = FiguurToevoegen(bewerker_.ontwerp(), bewerker_.Formaat(), bewerker_.bewerking().Schaal, plaatje);
+  const int i = FiguurToevoegen(wijziging.ontwerp(), bewerker_.Formaat(), b_.Schaal, plaatje);
   if (i > 0) {
     plaatje_.DeSelekteerAlles();
     plaatje_.SelecteerVoorwerp(i);

@@ -63,7 +63,7 @@ class FiguurPaneel : public QGroupBox {
 
  private:
   Bewerker& bewerker_;
-  Bewerking& b_;
+  const Bewerking& b_;
   EtiketPlaatje& plaatje_;
   TekstPaneel& tekst_;
   Instellingen& instellingen_;

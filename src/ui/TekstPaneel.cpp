@@ -200,7 +200,7 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
   });
   // After undo or redo the box and the controls show the line then current.
   connect(&bewerker_, &Bewerker::StapGezet, this, [this] {
-    Bewerking::BezigBlok bezig(b_);
+    Bewerker::BezigBlok bezig(bewerker_);
     ToonHuidigeLijn();
     ToonKenmerken(b_.HuidigeLijn());
   });
@@ -271,7 +271,8 @@ void TekstPaneel::ZetAutomatischSchikken(bool aan) { chkAutomatischVerdelen_->se
 
 void TekstPaneel::AutomatischVerdelen() {
   Wijziging wijziging(bewerker_);
-  ::AutomatischVerdelen(bewerker_.ontwerp(), bewerker_.Formaat(), bewerker_.ontwerp().Figuurplaats);
+  Ontwerp& o = wijziging.ontwerp();
+  ::AutomatischVerdelen(o, bewerker_.Formaat(), o.Figuurplaats);
 }
 
 void TekstPaneel::LeesLettertypes(const QStringList& families) {
@@ -281,9 +282,9 @@ void TekstPaneel::LeesLettertypes(const QStringList& families) {
 
 void TekstPaneel::LijnenToevoegen(qint16 nieuwAantal) {
   if (nieuwAantal < 0) nieuwAantal = 0;
-  Ontwerp& o = bewerker_.ontwerp();
-  if (nieuwAantal == o.AantalLijnen()) return;
+  if (nieuwAantal == bewerker_.ontwerp().AantalLijnen()) return;
   Wijziging wijziging(bewerker_);
+  Ontwerp& o = wijziging.ontwerp();
   if (o.AantalLijnen() < nieuwAantal) {
     const int eerste = o.AantalVoorwerpen() + 1;
     const double grootte = LeesGetal(txtLettergrootte_->text());
@@ -291,11 +292,11 @@ void TekstPaneel::LijnenToevoegen(qint16 nieuwAantal) {
     for (int k = 0; k < 3; ++k)
       if (cmdUitlijning_[size_t(k)]->isChecked()) uitlijning = k;
     for (int n = o.AantalLijnen() + 1; n <= nieuwAantal; ++n) {
-      const int i = b_.NieuwVoorwerp(Tekstlijn);
+      const int i = wijziging.bewerking().NieuwVoorwerp(Tekstlijn);
       o.voorwerp(i).tekst().Tekst = QStringLiteral("Lijn %1").arg(n);
       ZetLettertype(o, i, cmbLettertype_->currentText());
       ZetLettergrootte(o, i, grootte > 0 ? grootte : kStandaardGrootte);
-      for (int s = 0; s < 3; ++s) ZetStijl(s, i, stijlKnoppen_[size_t(s)]->isChecked());
+      for (int s = 0; s < 3; ++s) ZetStijl(o, s, i, stijlKnoppen_[size_t(s)]->isChecked());
       ZetUitlijning(o, i, qint16(uitlijning));
       // On the label, not where the picture's corner happens to be.
       PlaatsNieuweLijn(o, bewerker_.Formaat(), i);
@@ -306,7 +307,7 @@ void TekstPaneel::LijnenToevoegen(qint16 nieuwAantal) {
   } else {
     // The lines at the end of the table go first.
     for (int i = o.AantalVoorwerpen(); i >= 1 && o.AantalLijnen() > nieuwAantal; --i)
-      if (o.voorwerp(i).Soort() == Tekstlijn) b_.VerwijderVoorwerp(i);
+      if (o.voorwerp(i).Soort() == Tekstlijn) wijziging.bewerking().VerwijderVoorwerp(i);
     if (AutomatischSchikken()) AutomatischVerdelen();
     plaatje_.DeSelekteerAlles();
     if (o.AantalLijnen() > 0 || o.AantalFiguren() > 0)
@@ -344,11 +345,11 @@ void TekstPaneel::ToonHuidigeLijn() {
 void TekstPaneel::txtTekstlijn_Change() {
   const int h = b_.HuidigeLijn();
   if (h == 0) return;
-  const Voorwerp& lijn = std::as_const(b_).ontwerp().voorwerp(h);
+  const Voorwerp& lijn = b_.ontwerp().voorwerp(h);
   if (txtTekstlijn_->text() == lijn.tekst().Tekst) return;
   // Typing in one line is one step for undo.
   Wijziging wijziging(bewerker_, QString::number(lijn.Id()));
-  bewerker_.ontwerp().voorwerp(h).tekst().Tekst = txtTekstlijn_->text();
+  wijziging.ontwerp().voorwerp(h).tekst().Tekst = txtTekstlijn_->text();
 }
 
 void TekstPaneel::txtTekstlijn_Enter() {
@@ -375,7 +376,7 @@ void TekstPaneel::VoorGeselecteerdeLijnen(F&& f) {
 void TekstPaneel::cmbLettertype_Click() {
   if (b_.Bezig()) return;
   Wijziging wijziging(bewerker_);
-  VoorGeselecteerdeLijnen([&](int i) { ZetLettertype(bewerker_.ontwerp(), i, cmbLettertype_->currentText()); });
+  VoorGeselecteerdeLijnen([&](int i) { ZetLettertype(wijziging.ontwerp(), i, cmbLettertype_->currentText()); });
   if (AutomatischSchikken()) AutomatischVerdelen();
 }
 
@@ -400,7 +401,7 @@ void TekstPaneel::tmrLettergrootte_Timer() {
   // nothing happens until the next edit.
   if (grootte <= 0) return;
   Wijziging wijziging(bewerker_);
-  VoorGeselecteerdeLijnen([&](int i) { ZetLettergrootte(bewerker_.ontwerp(), i, grootte); });
+  VoorGeselecteerdeLijnen([&](int i) { ZetLettergrootte(wijziging.ontwerp(), i, grootte); });
   if (AutomatischSchikken()) AutomatischVerdelen();
 }
 
@@ -408,7 +409,7 @@ void TekstPaneel::spinLettergrootte_Change() {
   if (b_.Bezig()) return;
   const int stand = spinLettergrootte_->value();
   {
-    Bewerking::BezigBlok bezig(b_);
+    Bewerker::BezigBlok bezig(bewerker_);
     bool getal = false;
     const double grootte = LeesGetal(txtLettergrootte_->text(), &getal);
     // Without a number in the box the arrows have nothing to count from.
@@ -421,11 +422,11 @@ void TekstPaneel::spinLettergrootte_Change() {
   tmrLettergrootte_Timer();
 }
 
-void TekstPaneel::ZetStijl(int welke, int index, bool waarde) {
+void TekstPaneel::ZetStijl(Ontwerp& o, int welke, int index, bool waarde) {
   using Zetter = bool (*)(Ontwerp&, int, bool);
   static constexpr Zetter zetters[3] = {&::ZetVet, &::ZetCursief, &::ZetOnderlijnd};
-  if (!zetters[welke](bewerker_.ontwerp(), index, waarde)) return;
-  Bewerking::BezigBlok bezig(b_);
+  if (!zetters[welke](o, index, waarde)) return;
+  Bewerker::BezigBlok bezig(bewerker_);
   stijlMenus_[size_t(welke)]->setChecked(waarde);
   stijlKnoppen_[size_t(welke)]->setChecked(waarde);
 }
@@ -434,7 +435,7 @@ void TekstPaneel::StijlKnop_Click(int welke) {
   if (b_.Bezig()) return;
   Wijziging wijziging(bewerker_);
   const bool waarde = stijlKnoppen_[size_t(welke)]->isChecked();
-  VoorGeselecteerdeLijnen([&](int i) { ZetStijl(welke, i, waarde); });
+  VoorGeselecteerdeLijnen([&](int i) { ZetStijl(wijziging.ontwerp(), welke, i, waarde); });
 }
 
 void TekstPaneel::StijlMenu_Click(int welke) {
@@ -444,21 +445,21 @@ void TekstPaneel::StijlMenu_Click(int welke) {
   Wijziging wijziging(bewerker_);
   const bool waarde = stijlMenus_[size_t(welke)]->isChecked();
   {
-    Bewerking::BezigBlok bezig(b_);
+    Bewerker::BezigBlok bezig(bewerker_);
     stijlKnoppen_[size_t(welke)]->setChecked(waarde);
   }
-  VoorGeselecteerdeLijnen([&](int i) { ZetStijl(welke, i, waarde); });
+  VoorGeselecteerdeLijnen([&](int i) { ZetStijl(wijziging.ontwerp(), welke, i, waarde); });
 }
 
 void TekstPaneel::cmdUitlijning_Click(int index) {
   if (b_.Bezig()) return;
   Wijziging wijziging(bewerker_);
-  VoorGeselecteerdeLijnen([&](int i) { ZetUitlijning(bewerker_.ontwerp(), i, qint16(index)); });
+  VoorGeselecteerdeLijnen([&](int i) { ZetUitlijning(wijziging.ontwerp(), i, qint16(index)); });
 }
 
 void TekstPaneel::LeesKenmerken() {
   const platform::SettingsStore& s = instellingen_;
-  Bewerking::BezigBlok bezig(b_);
+  Bewerker::BezigBlok bezig(bewerker_);
   // A value a control cannot take is skipped; the control keeps its state.
   // Without a stored font: a plain sans font where the system has one. The
   // alphabetically first family is often a symbol or math font, whose tall
@@ -504,7 +505,7 @@ void TekstPaneel::BewaarKenmerken() {
 void TekstPaneel::ToonKenmerken(int lijn) {
   if (lijn == 0 || bewerker_.ontwerp().AantalLijnen() == 0) return;
   const Voorwerp& v = bewerker_.ontwerp().voorwerp(lijn);
-  Bewerking::BezigBlok bezig(b_);
+  Bewerker::BezigBlok bezig(bewerker_);
   // The box now shows this line's size: a size typed before is no longer
   // there to apply, and must not reach the lines selected now.
   tmrLettergrootte_->stop();
@@ -542,7 +543,7 @@ void TekstPaneel::mnuRondeTekstToevoegen_Click() {
                                stijlKnoppen_[1]->isChecked(), qint16(uitlijning)));
   if (!dialoog.Toon()) return;
   Wijziging wijziging(bewerker_);
-  const int i = VoegRondeTekstToe(bewerker_.ontwerp(), bewerker_.Formaat(), dialoog.Gegevens());
+  const int i = VoegRondeTekstToe(wijziging.ontwerp(), bewerker_.Formaat(), dialoog.Gegevens());
   plaatje_.DeSelekteerAlles();
   plaatje_.SelecteerVoorwerp(i);
 }
@@ -558,7 +559,7 @@ bool TekstPaneel::WijzigRondeTekst(int index) {
   if (!ok) return false;
   Wijziging wijziging(bewerker_);
   platform::BusyCursor muis;
-  ::WijzigRondeTekst(bewerker_.ontwerp(), index, bewerker_.Formaat(), dialoog.Gegevens());
+  ::WijzigRondeTekst(wijziging.ontwerp(), index, bewerker_.Formaat(), dialoog.Gegevens());
   return true;
 }
 
@@ -580,15 +581,16 @@ void TekstPaneel::mnuTekstOmzetten_Click() {
   const qint16 soort = bewerker_.ontwerp().voorwerp(i).Soort();
   Wijziging wijziging(bewerker_);
   if (soort == Tekstlijn) {
-    BeginOmzettingNaarRond(bewerker_.ontwerp(), i, bewerker_.Formaat());
+    BeginOmzettingNaarRond(wijziging.ontwerp(), i, bewerker_.Formaat());
     const bool ok = WijzigRondeTekst(i);
-    EindOmzettingNaarRond(bewerker_.ontwerp(), i, ok);
+    EindOmzettingNaarRond(wijziging.ontwerp(), i, ok);
     // A round text is not edited in the line box.
-    if (ok && b_.HuidigeLijn() == i) b_.ZetHuidigeLijn(0);
+    if (ok && b_.HuidigeLijn() == i) bewerker_.ZetHuidigeLijn(0);
     plaatje_.SelecteerVoorwerp(i);
   } else if (soort == RondeTekst) {
-    ZetOmNaarRecht(bewerker_.ontwerp(), i);
-    ZetLettergrootte(bewerker_.ontwerp(), i, bewerker_.ontwerp().voorwerp(i).tekst().Lettergrootte);
+    Ontwerp& o = wijziging.ontwerp();
+    ZetOmNaarRecht(o, i);
+    ZetLettergrootte(o, i, o.voorwerp(i).tekst().Lettergrootte);
     plaatje_.SelecteerVoorwerp(i);
   }
 }

@@ -9,6 +9,7 @@
 
 class Bewerker;
 class Bewerking;
+class Ontwerp;
 class EtiketPlaatje;
 class frmRondeTekst;
 class QAction;
@@ -86,7 +87,7 @@ class TekstPaneel : public QGroupBox {
   void cmbLettertype_Click();
   void txtLettergrootte_Change();
   void spinLettergrootte_Change();
-  void ZetStijl(int welke, int index, bool waarde);
+  void ZetStijl(Ontwerp& o, int welke, int index, bool waarde);
   void StijlKnop_Click(int welke);
   void StijlMenu_Click(int welke);
   void cmdUitlijning_Click(int index);
@@ -98,7 +99,7 @@ class TekstPaneel : public QGroupBox {
   bool WijzigRondeTekst(int index);
 
   Bewerker& bewerker_;
-  Bewerking& b_;
+  const Bewerking& b_;
   EtiketPlaatje& plaatje_;
   platform::MessageService& meldingen_;
   platform::SettingsStore& instellingen_;

@@ -18,6 +18,16 @@
 
 namespace {
 
+// The design is written only through a change: the editor core, the window
+// and its parts hand it out for reading alone.
+template <typename T>
+concept OntwerpSchrijfbaar = requires(T& t) { t.ontwerp().HuidigFormaat = 2; };
+template <typename T>
+concept VoorwerpenWeg = requires(T& t) { t.bewerking().VerwijderVoorwerpen(); };
+static_assert(!OntwerpSchrijfbaar<Bewerker> && !OntwerpSchrijfbaar<Etiket>);
+static_assert(!VoorwerpenWeg<Bewerker> && !VoorwerpenWeg<Etiket>);
+static_assert(OntwerpSchrijfbaar<Wijziging> && VoorwerpenWeg<Wijziging>);
+
 class Opdrachten : public EtiketOpstelling {
  protected:
   QLineEdit* Box() { return Kind<QLineEdit>("txtTekstlijn"); }
