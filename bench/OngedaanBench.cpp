@@ -72,7 +72,7 @@ void BM_Geheugen100Stappen(benchmark::State& state) {
   int versie = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    o.etiket->WisGeschiedenis();
+    o.etiket->bewerker().WisGeschiedenis();
     malloc_trim(0);
     const size_t voor = mallinfo2().uordblks;
     state.ResumeTiming();

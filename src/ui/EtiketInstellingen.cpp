@@ -16,6 +16,7 @@
 #include "ui/FiguurPaneel.h"
 #include "ui/InstellingenSchrijven.h"
 #include "ui/Pictogrammen.h"
+#include "ui/Streepjescodes.h"
 
 namespace {
 
@@ -40,10 +41,10 @@ Schermmaat SchermInTwips(const QWidget* w) {
 
 void Etiket::LeesInstellingen() {
   const OpgeslagenStand st = LeesStand(*opties_.instellingen, platform::appinfo::programFolder(), 0);
-  mnuSpaarstand_->setChecked(st.Spaarstand);
+  afdruk_->acties().spaarstand->setChecked(st.Spaarstand);
   afdruk_->ZetLedSpaarstand();
   instellingen_ = st.instellingen;
-  ZetPrinterPunten();
+  streepjescodes_->ZetPrinterPunten();
   figuren_->MenuAanpassen();
   mnuToonAfdrukbaargebied_->setChecked(st.ToonAfdrukbaarGebied);
   // The program starts on an empty design of the stored format. One beyond
@@ -75,7 +76,7 @@ void Etiket::BewaarInstellingen() {
   v.Boven = y() * f;
   v.Hoogte = height() * f;
   v.Breedte = width() * f;
-  BewaarStand(*opties_.instellingen, ontwerp().HuidigFormaat, v, mnuSpaarstand_->isChecked(),
+  BewaarStand(*opties_.instellingen, ontwerp().HuidigFormaat, v, afdruk_->acties().spaarstand->isChecked(),
               mnuToonAfdrukbaargebied_->isChecked(), instellingen_);
   SchrijfInstellingen(*opties_.instellingen, *opties_.meldingen);
 }

@@ -48,6 +48,7 @@ FiguurPaneel::FiguurPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, TekstPane
       tekst_(tekst),
       instellingen_(instellingen),
       omgeving_(std::move(omgeving)) {
+  MaakMenus();
   setObjectName(QStringLiteral("frmFiguur"));
   setTitle(QStringLiteral("Figuur"));
   cmdBestand_ = platform::makeButton(this, QStringLiteral("cmdBestand"), QStringLiteral("Bestand"));
@@ -94,8 +95,29 @@ FiguurPaneel::FiguurPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, TekstPane
 
 FiguurPaneel::~FiguurPaneel() = default;
 
-void FiguurPaneel::ZetMenus(const Menus& m) {
-  menus_ = m;
+void FiguurPaneel::MaakMenus() {
+  const auto regel = [this](QObject* ouder, const char* naam, const QString& tekst) {
+    auto* a = new QAction(tekst, ouder);
+    a->setObjectName(QString::fromLatin1(naam));
+    return a;
+  };
+  Menus& m = menus_;
+  // These three follow the clipboard and the line box when the menu opens.
+  m.knippen = regel(this, "mnuKnippen", QStringLiteral("K&nippen"));
+  m.copieren = regel(this, "mnuCopieren", QStringLiteral("&Copiëren"));
+  m.plakken = regel(this, "mnuPlakken", QStringLiteral("&Plakken"));
+  for (QAction* a : {m.knippen, m.copieren, m.plakken}) a->setEnabled(false);
+  m.bestandInvoegen = regel(this, "mnuBestandInvoegen", QStringLiteral("&Bestand invoegen"));
+  // With several galleries a submenu takes the entry's place.
+  m.bestandInvoegen2 = new QMenu(QStringLiteral("&Bestand invoegen"), this);
+  m.bestandInvoegen2->setObjectName(QStringLiteral("mnuBestandInvoegen2"));
+  m.bestandInvoegen2->menuAction()->setObjectName(QStringLiteral("mnuBestandInvoegen2"));
+  m.bestandInvoegen2->menuAction()->setVisible(false);
+  m.galerij0 = regel(m.bestandInvoegen2, "mnuGalerij0", QStringLiteral("Gallerij"));
+  m.bestandInvoegen2->addAction(m.galerij0);
+  m.galerijen = regel(this, "mnuGalerijen", QStringLiteral("&Galerijen"));
+  m.scannerSelecteren = regel(this, "mnuScannerSelecteren", QStringLiteral("&Scanner selecteren ..."));
+  m.afbeeldingScannen = regel(this, "mnuAfbeeldingscannen", QStringLiteral("&Afbeelding Scannen ..."));
   mnuGalerij_ = {m.galerij0};
   const auto opdracht = [this](QAction* a, void (FiguurPaneel::*f)()) {
     connect(a, &QAction::triggered, this, [this, f] { Opdracht(omgeving_.meldingen, [this, f] { (this->*f)(); }); });
@@ -106,7 +128,6 @@ void FiguurPaneel::ZetMenus(const Menus& m) {
   opdracht(m.galerijen, &FiguurPaneel::mnuGalerijen_Click);
   opdracht(m.scannerSelecteren, &FiguurPaneel::mnuScannerSelecteren_Click);
   opdracht(m.afbeeldingScannen, &FiguurPaneel::mnuAfbeeldingscannen_Click);
-  connect(m.bewerken, &QMenu::aboutToShow, this, &FiguurPaneel::mnuBewerken_Click);
   connect(m.bestandInvoegen, &QAction::triggered, this,
           [this] { Opdracht(omgeving_.meldingen, [this] { BestandInvoegen(instellingen_.ImageFolder); }); });
   connect(m.galerij0, &QAction::triggered, this, [this] {

@@ -48,6 +48,7 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
       plaatje_(plaatje),
       meldingen_(meldingen),
       instellingen_(instellingen) {
+  MaakActies();
   setObjectName(QStringLiteral("frmTekst"));
   setTitle(QStringLiteral("Tekst"));
   txtTekstlijn_ = platform::makeWidget<QLineEdit>(parent, QStringLiteral("txtTekstlijn"));
@@ -259,11 +260,53 @@ void TekstPaneel::KnipTekstvakSelectie() {
   if (txtTekstlijn_->hasSelectedText()) txtTekstlijn_->insert(QString());
 }
 
-void TekstPaneel::ZetStijlMenus(const std::array<QAction*, 3>& menus) {
-  stijlMenus_ = menus;
-  for (int i = 0; i < 3; ++i)
-    connect(stijlMenus_[size_t(i)], &QAction::triggered, this,
-            [this, i] { Opdracht(meldingen_, [this, i] { StijlMenu_Click(i); }); });
+void TekstPaneel::MaakActies() {
+  const auto actie = [this](const QString& naam, const QString& tekst, auto doe) {
+    auto* a = new QAction(tekst, this);
+    a->setObjectName(naam);
+    connect(a, &QAction::triggered, this, [this, doe] { Opdracht(meldingen_, doe); });
+    return a;
+  };
+  for (int i = 1; i <= 5; ++i)
+    acties_.lijnen[size_t(i - 1)] =
+        actie(QStringLiteral("mnuTekstLijnen%1").arg(i),
+              i == 1 ? QStringLiteral("&1 Lijn") : QStringLiteral("&%1 Lijnen").arg(i),
+              [this, i] { LijnenToevoegen(qint16(i)); });
+  acties_.meerLijnen = actie(QStringLiteral("mnuMeerLijnen"), QStringLiteral("&Meer lijnen"),
+                             [this] { mnuMeerLijnen_Click(); });
+  const char* stijlNamen[3] = {"mnuVet", "mnuCursief", "mnuOnderlijnd"};
+  const QString stijlTeksten[3] = {QStringLiteral("&Vet"), QStringLiteral("&Cursief"), QStringLiteral("&Onderlijnd")};
+  for (int i = 0; i < 3; ++i) {
+    acties_.stijl[size_t(i)] =
+        actie(QString::fromLatin1(stijlNamen[i]), stijlTeksten[i], [this, i] { StijlMenu_Click(i); });
+    acties_.stijl[size_t(i)]->setCheckable(true);
+  }
+  acties_.rondeTekstToevoegen = actie(QStringLiteral("mnuRondeTekstToevoegen"),
+                                      QStringLiteral("&Ronde tekst toevoegen ..."),
+                                      [this] { mnuRondeTekstToevoegen_Click(); });
+  // These two follow the selection; they start disabled.
+  acties_.rondeTekstWijzigen = actie(QStringLiteral("mnuRondeTekstWijzigen"),
+                                     QStringLiteral("Ronde tekst &wijzigen ..."),
+                                     [this] { mnuRondeTekstWijzigen_Click(); });
+  acties_.rondeTekstWijzigen->setEnabled(false);
+  acties_.tekstOmzetten = actie(QStringLiteral("mnuTekstOmzetten"), QStringLiteral("Om&zetten naar ronde tekst ..."),
+                                [this] { mnuTekstOmzetten_Click(); });
+  acties_.tekstOmzetten->setEnabled(false);
+  acties_.standaardVastleggen = new QAction(QStringLiteral("&Standaard vastleggen"), this);
+  acties_.standaardVastleggen->setObjectName(QStringLiteral("mnuStandaardVastleggen"));
+  connect(acties_.standaardVastleggen, &QAction::triggered, this, &TekstPaneel::BewaarKenmerken);
+  connect(&plaatje_, &EtiketPlaatje::SelectieVeranderd, this, &TekstPaneel::ZetMenusVoorSelectie);
+  connect(&bewerker_, &Bewerker::StapGezet, this, &TekstPaneel::ZetMenusVoorSelectie);
+}
+
+void TekstPaneel::ZetMenusVoorSelectie() {
+  const bool een = b_.AantalGeselecteerd() == 1;
+  const qint16 soort = een ? b_.ontwerp().voorwerp(b_.GeselecteerdVoorwerp()).Soort() : 0;
+  acties_.rondeTekstWijzigen->setEnabled(soort == RondeTekst);
+  acties_.tekstOmzetten->setEnabled(soort == Tekstlijn || soort == RondeTekst);
+  if (een)
+    acties_.tekstOmzetten->setText(soort == RondeTekst ? QStringLiteral("Om&zetten naar rechte tekst")
+                                                       : QStringLiteral("Om&zetten naar ronde tekst"));
 }
 
 bool TekstPaneel::AutomatischSchikken() const { return chkAutomatischVerdelen_->isChecked(); }
@@ -427,7 +470,7 @@ void TekstPaneel::ZetStijl(Ontwerp& o, int welke, int index, bool waarde) {
   static constexpr Zetter zetters[3] = {&::ZetVet, &::ZetCursief, &::ZetOnderlijnd};
   if (!zetters[welke](o, index, waarde)) return;
   Bewerker::BezigBlok bezig(bewerker_);
-  stijlMenus_[size_t(welke)]->setChecked(waarde);
+  acties_.stijl[size_t(welke)]->setChecked(waarde);
   stijlKnoppen_[size_t(welke)]->setChecked(waarde);
 }
 
@@ -443,7 +486,7 @@ void TekstPaneel::StijlMenu_Click(int welke) {
   // The entry has already changed its check mark; every selected line and
   // the button follow it.
   Wijziging wijziging(bewerker_);
-  const bool waarde = stijlMenus_[size_t(welke)]->isChecked();
+  const bool waarde = acties_.stijl[size_t(welke)]->isChecked();
   {
     Bewerker::BezigBlok bezig(bewerker_);
     stijlKnoppen_[size_t(welke)]->setChecked(waarde);
@@ -480,7 +523,7 @@ void TekstPaneel::LeesKenmerken() {
     const double w = LeesGetal(s.read(kDefaults, QString::fromLatin1(sleutels[i]), QStringLiteral("0")), &getal);
     if (!getal || (w != 0 && w != 1)) continue;
     stijlKnoppen_[size_t(i)]->setChecked(w == 1);
-    stijlMenus_[size_t(i)]->setChecked(w == 1);
+    acties_.stijl[size_t(i)]->setChecked(w == 1);
   }
   bool getal = false;
   const double u =
@@ -520,7 +563,7 @@ void TekstPaneel::ToonKenmerken(int lijn) {
   const bool stijl[3] = {bool(v.tekst().Vet), bool(v.tekst().Cursief), bool(v.tekst().Onderlijnd)};
   for (int i = 0; i < 3; ++i) {
     stijlKnoppen_[size_t(i)]->setChecked(stijl[i]);
-    stijlMenus_[size_t(i)]->setChecked(stijl[i]);
+    acties_.stijl[size_t(i)]->setChecked(stijl[i]);
   }
   if (v.tekst().Uitlijning >= 0 && v.tekst().Uitlijning <= 2)
     cmdUitlijning_[size_t(v.tekst().Uitlijning)]->setChecked(true);

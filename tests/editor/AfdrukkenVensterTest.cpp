@@ -519,7 +519,7 @@ TEST_F(Afdrukken, ASeriesStaysWithItsDesignAndTheTotalIsInSightBeforePrinting) {
   venster->nummering().NummerVan = 1;
   venster->nummering().NummerTot = 500;
   venster->nummering().NummerStap = 1;
-  ASSERT_TRUE(venster->OpenBestand(pad));
+  ASSERT_TRUE(venster->bestanden().OpenBestand(pad));
   EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Nr [#]"));
   Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("2"));
   EXPECT_EQ(totaal->text(), QStringLiteral("2 \u00D7 1 nummer = 2 etiketten"));

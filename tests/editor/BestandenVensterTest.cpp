@@ -309,7 +309,7 @@ TEST_F(Bestanden, ADesignNamedAtStartUpIsOpenedAndADamagedOneLeavesTheEmptyDesig
   // Named relative to the folder the program was started in.
   const QString werkmap = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(tmp.root()));
-  e.OpenBijStart(QStringLiteral("start.VLO"));
+  e.bestanden().OpenBijStart(QStringLiteral("start.VLO"));
   QDir::setCurrent(werkmap);
   EXPECT_TRUE(meldingen.shown.empty());
   EXPECT_EQ(O().AantalLijnen(), 2);
@@ -321,7 +321,7 @@ TEST_F(Bestanden, ADesignNamedAtStartUpIsOpenedAndADamagedOneLeavesTheEmptyDesig
   const QString kapot = tmp.write(QStringLiteral("kapot.VLO"), QByteArray("VS\0\0\x07\0"
                                                                           "89 x",
                                                                           10));
-  e.OpenBijStart(kapot);
+  e.bestanden().OpenBijStart(kapot);
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
   EXPECT_TRUE(meldingen.shown[0].text.contains(QStringLiteral("beschadigd")));
@@ -333,7 +333,7 @@ TEST_F(Bestanden, ADesignNamedAtStartUpIsOpenedAndADamagedOneLeavesTheEmptyDesig
   Menu("mnuTekstLijnen1");
   meldingen.shown.clear();
   meldingen.answers.push_back(platform::MessageService::Answer::Cancel);
-  e.OpenBijStart(pad);
+  e.bestanden().OpenBijStart(pad);
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(O().AantalLijnen(), 1);
 }

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "support/EtiketOpstelling.h"
+#include "ui/Streepjescodes.h"
 #include "ui/EtiketPlaatje.h"
 
 namespace {
@@ -204,7 +205,7 @@ TEST_F(Toetsen, ThePictureTakesTheFocusAndItsKeysActOnTheSelection) {
   EXPECT_EQ(venster->geschiedenis().AantalStappen(), stappen + 1);
   // On a VL300 a dot is 1/12 mm; a new burst after the undo.
   venster->instellingen().Printer = 2;
-  venster->ZetPrinterPunten();
+  venster->streepjescodes().ZetPrinterPunten();
   Menu("mnuOngedaan");
   EXPECT_EQ(Hoek(2), hoek);
   Druk(Qt::Key_Up);

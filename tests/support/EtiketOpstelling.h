@@ -15,6 +15,7 @@
 #include "support/TestCatalogus.h"
 #include "support/Tijdelijk.h"
 #include "ui/AfdrukPaneel.h"
+#include "ui/Bestandsopdrachten.h"
 #include "ui/Etiket.h"
 #include "ui/EtiketPlaatje.h"
 #include "ui/FiguurPaneel.h"
