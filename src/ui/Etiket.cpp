@@ -88,7 +88,7 @@ void Etiket::MaakMenus() {
   mnuOngedaan_->setEnabled(false);
   mnuOngedaan_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   connect(mnuOngedaan_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOngedaan_Click(); }); });
-  mnuOpnieuw_ = regel(bewerken, "mnuOpnieuw", QStringLiteral("&Opnieuw"));
+  mnuOpnieuw_ = regel(bewerken, "mnuOpnieuw", QStringLiteral("Opn&ieuw"));
   mnuOpnieuw_->setEnabled(false);
   mnuOpnieuw_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   connect(mnuOpnieuw_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpnieuw_Click(); }); });

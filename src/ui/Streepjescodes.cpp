@@ -35,7 +35,7 @@ Streepjescodes::Streepjescodes(QWidget& venster, Bewerker& bewerker, EtiketPlaat
       afdruk_(afdruk),
       instellingen_(instellingen),
       meldingen_(meldingen) {
-  toevoegen_ = new QAction(QStringLiteral("Streepjescode toevoegen ..."), this);
+  toevoegen_ = new QAction(QStringLiteral("S&treepjescode toevoegen ..."), this);
   toevoegen_->setObjectName(QStringLiteral("mnuStreepjescodeToevoegen"));
   connect(toevoegen_, &QAction::triggered, this,
           [this] { Opdracht(meldingen_, [this] { mnuStreepjescodeToevoegen_Click(); }); });

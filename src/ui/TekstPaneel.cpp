@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "editor/Bewerker.h"
@@ -76,6 +77,8 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
   spinLettergrootte_->setSingleStep(1);
   spinLettergrootte_->setPageStep(1);
   spinLettergrootte_->setValue(500);
+  // The arrow keys work it as its arrows do.
+  spinLettergrootte_->setFocusPolicy(Qt::TabFocus);
   tmrLettergrootte_ = new QTimer(this);
   tmrLettergrootte_->setObjectName(QStringLiteral("tmrLettergrootte"));
   tmrLettergrootte_->setInterval(500);
@@ -112,10 +115,21 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
     k->setIcon(platform::alignmentIcon(i));
     k->setToolTip(QString::fromLatin1(uitlijnTips[i]));
     k->setCheckable(true);
-    k->setAutoExclusive(true);
     cmdUitlijning_[size_t(i)] = k;
     uitlijnen->addWidget(k);
   }
+  // One of the three is on, as with auto-exclusive buttons; but those leave
+  // the two that are off out of the Tab order, and each must be reachable.
+  for (QPushButton* k : cmdUitlijning_)
+    connect(k, &QPushButton::toggled, this, [this, k](bool aan) {
+      if (aan) {
+        for (QPushButton* ander : cmdUitlijning_)
+          if (ander != k) ander->setChecked(false);
+      } else if (std::none_of(cmdUitlijning_.begin(), cmdUitlijning_.end(),
+                              [](const QPushButton* b) { return b->isChecked(); })) {
+        k->setChecked(true);
+      }
+    });
   uitlijnen->addSpacing(4);
   cmdCentreren_ = platform::makeButton(this, QStringLiteral("cmdCentreren"), QStringLiteral("Centreren"));
   cmdCentreren_->setToolTip(QStringLiteral("De selectie op het midden van het etiket zetten"));
