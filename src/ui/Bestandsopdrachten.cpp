@@ -4,8 +4,10 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
+#include <QWidget>
 
 #include "editor/Bewerker.h"
 #include "editor/Wijziging.h"
@@ -14,6 +16,7 @@
 #include "files/EtiketBestand.h"
 #include "files/EtiketToepassen.h"
 #include "files/Herstelkopie.h"
+#include "files/Instellingen.h"
 #include "files/LeesEtiket.h"
 #include "platformwidgets/FileDialogs.h"
 #include "platformwidgets/MessageService.h"

@@ -2,7 +2,6 @@
 #include <optional>
 #include <QMainWindow>
 #include <QString>
-#include <array>
 #include <functional>
 #include <memory>
 
@@ -19,14 +18,10 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 class AfdrukPaneel;
 class EtiketPlaatje;
 class FiguurPaneel;
-class Formaat;
-class Herstelkopie;
-class QTimer;
 class TekstPaneel;
 
 namespace platform {
