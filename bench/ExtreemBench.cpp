@@ -32,6 +32,7 @@
 #include "platformwidgets/MessageService.h"
 #include "printing/Raster.h"
 #include "roundtext/RondeTekst.h"
+#include "ui/Bestandsopdrachten.h"
 #include "ui/Etiket.h"
 
 namespace {
@@ -203,7 +204,7 @@ int OpenInVenster(const QString& pad) {
   QApplication::processEvents();
   QElapsedTimer klok;
   klok.start();
-  if (!etiket->LeesEtiketIn(pad)) return 1;
+  if (!etiket->bestanden().LeesEtiketIn(pad)) return 1;
   // What the event loop does next: paint the window.
   QApplication::processEvents();
   const double tijd = double(klok.nsecsElapsed()) / 1e9;

@@ -11,14 +11,14 @@ namespace {
 
 struct Opstelling : Venster200Lijnen {
   Opstelling()
-      : Venster200Lijnen([](Etiket& etiket) {
+      : Venster200Lijnen([](Wijziging& wijziging) {
           // Twenty figures in a column down the right-hand side.
-          Ontwerp& o = etiket.ontwerp();
+          Ontwerp& o = wijziging.ontwerp();
           for (int k = 0; k < 20; ++k) {
             auto beeld = std::make_shared<Beeld>();
             beeld->raster = QImage(1000, 1000, QImage::Format_Mono);
             beeld->raster.fill(k % 2);
-            const int i = etiket.bewerking().NieuwVoorwerp(Figuur);
+            const int i = wijziging.bewerking().NieuwVoorwerp(Figuur);
             o.voorwerp(i).beeld().ZetAfbeelding(std::move(beeld), 1000, 1000);
             float l = 40, b = -74 + float(k) * 7.4f, br = 7, h = 7;
             o.PlaatsVoorwerp(i, l, b, br, h);
@@ -72,7 +72,7 @@ void BM_Geheugen100Stappen(benchmark::State& state) {
   int versie = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    o.etiket->WisGeschiedenis();
+    o.etiket->bewerker().WisGeschiedenis();
     malloc_trim(0);
     const size_t voor = mallinfo2().uordblks;
     state.ResumeTiming();

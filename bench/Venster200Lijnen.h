@@ -24,7 +24,7 @@ struct Venster200Lijnen {
   QLineEdit* tekstlijn = nullptr;
 
   // meer: adds further elements inside the same change.
-  explicit Venster200Lijnen(const std::function<void(Etiket&)>& meer = {}) {
+  explicit Venster200Lijnen(const std::function<void(Wijziging&)>& meer = {}) {
     const QString catalogus = map.filePath(QStringLiteral("all.eft"));
     QFile f(catalogus);
     f.open(QIODevice::WriteOnly);
@@ -42,14 +42,14 @@ struct Venster200Lijnen {
     etiket->tekst().LijnenToevoegen(200);
     {
       Wijziging wijziging(etiket->bewerker());
-      Ontwerp& o = etiket->ontwerp();
+      Ontwerp& o = wijziging.ontwerp();
       for (int i = 1; i <= 200; ++i) {
         Voorwerp& v = o.voorwerp(i);
         v.tekst().Lettergrootte = 6;
         float l = -48 + float((i - 1) % 4) * 24, b = -74 + float((i - 1) / 4) * 2.9f, br = 23, h = 6 / 72.0f * 25.4f;
         o.PlaatsVoorwerp(i, l, b, br, h);
       }
-      if (meer) meer(*etiket);
+      if (meer) meer(wijziging);
     }
     etiket->pictEtiket()->DeSelekteerAlles();
     etiket->pictEtiket()->SelecteerVoorwerp(101);

@@ -8,6 +8,7 @@
 #include "platform/SettingsStore.h"
 #include "platformwidgets/MessageService.h"
 #include "platformwidgets/Translations.h"
+#include "ui/Bestandsopdrachten.h"
 #include "ui/Etiket.h"
 
 namespace {
@@ -70,6 +71,6 @@ int main(int argc, char** argv) {
   meldingen.setParent(&etiket);
   if (!etiket.Form_Load()) return 1;
   etiket.show();
-  if (!ontwerp.isEmpty()) etiket.OpenBijStart(ontwerp);
+  if (!ontwerp.isEmpty()) etiket.bestanden().OpenBijStart(ontwerp);
   return app.exec();
 }

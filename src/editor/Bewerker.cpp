@@ -11,6 +11,9 @@ Wijziging::Wijziging(Bewerker& bewerker, const QString& samenvoegen)
 
 Wijziging::~Wijziging() { bewerker_.EindWijziging(std::uncaught_exceptions() > uitzonderingen_); }
 
+Ontwerp& Wijziging::ontwerp() { return bewerker_.bewerking_.ontwerp(); }
+Bewerking& Wijziging::bewerking() { return bewerker_.bewerking_; }
+
 Bewerker::Bewerker(const FormatenTabel& formaten, QObject* parent)
     : QObject(parent), formaten_(formaten), beeld_(bewerking_, formaten) {}
 
@@ -140,6 +143,24 @@ void Bewerker::ZetBewaard() {
   // The saved state stays one undo can reach: typing on starts a new step.
   geschiedenis_.Onderbreek();
   emit GeschiedenisVeranderd();
+}
+
+void Bewerker::ZetBestand(const QString& naam, qint16 bestType) {
+  bewerking_.ontwerp().Bestandsnaam = naam;
+  bewerking_.ontwerp().BestType = bestType;
+}
+
+bool Bewerker::Begin(Ontwerp ontwerp) {
+  if (diepte_ > 0) return false;
+  bewerking_.WisSelectie();
+  bewerking_.ZetHuidigeLijn(0);
+  bewerking_.ZetOntwerp(std::move(ontwerp));
+  geschiedenis_.Wis();
+  ontwerpNr_ = ++laatsteOntwerpNr_;
+  stand_ = bewaardeStand_ = ++laatsteStand_;
+  emit FormaatVeranderd();
+  emit GeschiedenisVeranderd();
+  return true;
 }
 
 void Bewerker::BeginAnderOntwerp() { ontwerpNr_ = ++laatsteOntwerpNr_; }

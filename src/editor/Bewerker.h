@@ -17,13 +17,39 @@ class Bewerker : public QObject {
  public:
   explicit Bewerker(const FormatenTabel& formaten, QObject* parent = nullptr);
 
-  Bewerking& bewerking() { return bewerking_; }
+  // Anyone may read the design. Changing it takes a Wijziging, which hands
+  // out the writable design: a write beside it would skip the undo step,
+  // the changed mark and the repaint.
   const Bewerking& bewerking() const { return bewerking_; }
-  Ontwerp& ontwerp() { return bewerking_.ontwerp(); }
   const Ontwerp& ontwerp() const { return bewerking_.ontwerp(); }
   EtiketBeeld& beeld() { return beeld_; }
   const Geschiedenis& geschiedenis() const { return geschiedenis_; }
   const EtiketFormaat& Formaat() const { return beeld_.Formaat(); }
+
+  // The selection and the line being edited are the editor's, beside the
+  // design: they change without a step of their own.
+  void ZetGeselecteerd(int index, bool waarde) { bewerking_.ZetGeselecteerd(index, waarde); }
+  void WisSelectie() { bewerking_.WisSelectie(); }
+  void ZetHuidigeLijn(int index) { bewerking_.ZetHuidigeLijn(index); }
+  // The busy mark (see Bewerking::Bezig) for as long as it lives.
+  class BezigBlok {
+   public:
+    explicit BezigBlok(Bewerker& b) : blok_(b.bewerking_) {}
+
+   private:
+    Bewerking::BezigBlok blok_;
+  };
+
+  // The numbering of the print run travels with the design but is neither
+  // saved in its file nor taken back by undo: it is set without a change.
+  Nummering& nummering() { return bewerking_.nummering(); }
+  // The file the design now is, after a save or when it was opened or
+  // brought back: its name and version, no change of what it holds.
+  void ZetBestand(const QString& naam, qint16 bestType);
+  // Starts afresh on a design built outside the editor (the program's
+  // first): no history, nothing to save. The owner computes the scale and
+  // paints anew on FormaatVeranderd. False while a change is under way.
+  bool Begin(Ontwerp ontwerp);
 
   // Hiding and showing the selection frames and handles, nested.
   void VerbergAlles();

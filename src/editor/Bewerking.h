@@ -26,10 +26,16 @@ struct SelectieStand {
 // The open design and what the editor keeps beside it: the screen scale,
 // the selection, the line being edited, and the hidden-frames and busy
 // counters. No widgets: everything here can be tested without a window.
+// A value like the design: whoever holds one may change it; the editor's
+// own (Bewerker) is writable only inside a Wijziging.
 class Bewerking {
  public:
+  Bewerking() = default;
+  explicit Bewerking(Ontwerp ontwerp) : ontwerp_(std::move(ontwerp)) {}
+
   Ontwerp& ontwerp() { return ontwerp_; }
   const Ontwerp& ontwerp() const { return ontwerp_; }
+  Nummering& nummering() { return ontwerp_.nummering; }
   // Replaces the design; the selection keeps only elements still there.
   void ZetOntwerp(Ontwerp nieuw);
 

@@ -46,6 +46,7 @@ AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLine
       instellingen_(instellingen),
       tekstlijn_(tekstlijn),
       omgeving_(std::move(omgeving)) {
+  MaakActies();
   setObjectName(QStringLiteral("frmAfdruk"));
   setTitle(QStringLiteral("Afdruk"));
   txtAantal_ = platform::makeWidget<QLineEdit>(this, QStringLiteral("txtAantal"));
@@ -94,33 +95,40 @@ AfdrukPaneel::~AfdrukPaneel() {
   delete loper_;
 }
 
-void AfdrukPaneel::ZetMenus(QAction* afdrukken, QAction* spaarstand, QAction* voorbeeld) {
-  mnuAfdrukken_ = afdrukken;
-  mnuSpaarstand_ = spaarstand;
-  mnuAfdrukvoorbeeld_ = voorbeeld;
-  connect(mnuAfdrukvoorbeeld_, &QAction::triggered, this,
-          [this] { Opdracht(omgeving_.meldingen, [this] { mnuAfdrukvoorbeeld_Click(); }); });
-  connect(mnuAfdrukken_, &QAction::triggered, this,
-          [this] { Opdracht(omgeving_.meldingen, [this] { AfdrukkenSATO(); }); });
-  connect(mnuSpaarstand_, &QAction::triggered, this,
-          [this] { Opdracht(omgeving_.meldingen, [this] { mnuSpaarstand_Click(); }); });
+void AfdrukPaneel::MaakActies() {
+  const auto actie = [this](const char* naam, const QString& tekst, auto doe) {
+    auto* a = new QAction(tekst, this);
+    a->setObjectName(QString::fromLatin1(naam));
+    connect(a, &QAction::triggered, this, [this, doe] { Opdracht(omgeving_.meldingen, doe); });
+    return a;
+  };
+  acties_.afdrukvoorbeeld = actie("mnuAfdrukvoorbeeld", QStringLiteral("Afdruk&voorbeeld ..."),
+                                  [this] { mnuAfdrukvoorbeeld_Click(); });
+  acties_.afdrukken = actie("mnuAfdrukken", QStringLiteral("&Afdrukken"), [this] { AfdrukkenSATO(); });
+  acties_.afdrukken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  acties_.spaarstand = actie("mnuSpaarstand", QStringLiteral("S&paarstand"), [this] { mnuSpaarstand_Click(); });
+  acties_.spaarstand->setCheckable(true);
+  acties_.printerinstelling = actie("mnuPrinterinstelling", QStringLiteral("Printer&instelling..."),
+                                    [this] { mnuPrinterinstelling_Click(); });
+  acties_.verschuivenAfdruk = actie("mnuVerschuivenAfdruk", QStringLiteral("&Verschuiven afdruk ..."),
+                                    [this] { mnuVerschuivenAfdruk_Click(); });
 }
 
 bool AfdrukPaneel::eventFilter(QObject* o, QEvent* e) {
   // Entering the copies box selects all of it.
   if (o == txtAantal_ && e->type() == QEvent::FocusIn) QTimer::singleShot(0, txtAantal_, &QLineEdit::selectAll);
   // The economy lamp works like its menu entry.
-  if (o == imgEco_ && e->type() == QEvent::MouseButtonPress && mnuSpaarstand_) {
+  if (o == imgEco_ && e->type() == QEvent::MouseButtonPress && acties_.spaarstand) {
     // Not while a job runs: the job keeps the mode it started with.
-    if (!mnuSpaarstand_->isEnabled()) return true;
-    mnuSpaarstand_->toggle();
+    if (!acties_.spaarstand->isEnabled()) return true;
+    acties_.spaarstand->toggle();
     Opdracht(omgeving_.meldingen, [this] { mnuSpaarstand_Click(); });
     return true;
   }
   return QGroupBox::eventFilter(o, e);
 }
 
-Nummering& AfdrukPaneel::nummering() { return bewerker_.ontwerp().nummering; }
+Nummering& AfdrukPaneel::nummering() { return bewerker_.nummering(); }
 
 void AfdrukPaneel::NieuwOntwerp() {
   txtAantal_->setText(QStringLiteral("1"));
@@ -174,7 +182,7 @@ std::optional<Job> AfdrukPaneel::MaakJobUitVenster() {
                           .HorizontalShift = HorizontaleVerschuiving(omgeving_.store, f.Naam),
                           .VerticalShift = VerticaleVerschuiving(omgeving_.store, f.Naam),
                           .aantal = qint16(aantal),
-                          .spaarstand = mnuSpaarstand_->isChecked(),
+                          .spaarstand = acties_.spaarstand->isChecked(),
                           .stand = velStand_});
   if (const auto* melding = std::get_if<QString>(&gemaakt)) {
     Fout(*melding);
@@ -219,7 +227,7 @@ void AfdrukPaneel::ZetBezig(bool bezig) {
   // clicks follow the menu entry instead.
   for (QWidget* w : {static_cast<QWidget*>(cmdStartAfdrukken_), static_cast<QWidget*>(cmdNummering_)})
     w->setEnabled(!bezig);
-  for (QAction* a : {mnuAfdrukken_, mnuSpaarstand_, mnuAfdrukvoorbeeld_})
+  for (QAction* a : {acties_.afdrukken, acties_.spaarstand, acties_.afdrukvoorbeeld})
     if (a) a->setEnabled(!bezig);
   emit BezigVeranderd(bezig);
 }
@@ -338,11 +346,11 @@ void AfdrukPaneel::mnuSpaarstand_Click() {
   if (bezig_) return;
   // The entry has already changed its check mark; an open sheet is printed
   // before economy mode goes off.
-  if (!mnuSpaarstand_->isChecked() && velStand_.VelOpen) {
+  if (!acties_.spaarstand->isChecked() && velStand_.VelOpen) {
     AfsluitenJobSATO();
     if (velStand_.VelOpen) {
       // The printer could not be reached: economy mode stays on.
-      mnuSpaarstand_->setChecked(true);
+      acties_.spaarstand->setChecked(true);
       return;
     }
   }
@@ -402,7 +410,7 @@ void AfdrukPaneel::mnuVerschuivenAfdruk_Click() {
 }
 
 void AfdrukPaneel::ZetLedSpaarstand() {
-  const int stand = !mnuSpaarstand_->isChecked() ? 0 : velStand_.VelOpen ? 2 : 1;
+  const int stand = !acties_.spaarstand->isChecked() ? 0 : velStand_.VelOpen ? 2 : 1;
   imgEco_->setPixmap(SpaarstandLamp(stand));
   if (stand == 2 && !spaarstandGemeld_) {
     spaarstandGemeld_ = true;

@@ -37,8 +37,16 @@ class AfdrukPaneel : public QGroupBox {
 
   // The numbering button "1,2,3,..."; the window places it.
   QPushButton* NummeringKnop() const { return cmdNummering_; }
-  // The menu entries that work like the controls.
-  void ZetMenus(QAction* afdrukken, QAction* spaarstand, QAction* voorbeeld);
+  // The menu entries of printing; the window places them. Afdrukken,
+  // Spaarstand and Afdrukvoorbeeld work like the controls.
+  struct Acties {
+    QAction* afdrukvoorbeeld;
+    QAction* afdrukken;
+    QAction* spaarstand;
+    QAction* printerinstelling;
+    QAction* verschuivenAfdruk;
+  };
+  const Acties& acties() const { return acties_; }
 
   // Starts the job the controls describe; it runs on after this returns.
   void AfdrukkenSATO();
@@ -85,6 +93,7 @@ class AfdrukPaneel : public QGroupBox {
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
+  void MaakActies();
   // The job the controls and settings describe, or nothing when it cannot
   // be printed (the message has been shown).
   std::optional<Job> MaakJobUitVenster();
@@ -109,9 +118,7 @@ class AfdrukPaneel : public QGroupBox {
   QLabel* imgEco_ = nullptr;
   QLabel* lblTotaal_ = nullptr;
   QPushButton* cmdNummering_ = nullptr;
-  QAction* mnuAfdrukken_ = nullptr;
-  QAction* mnuSpaarstand_ = nullptr;
-  QAction* mnuAfdrukvoorbeeld_ = nullptr;
+  Acties acties_{};
 
   VelStand velStand_;
   bool spaarstandGemeld_ = false;

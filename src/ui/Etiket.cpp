@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
@@ -29,13 +30,13 @@
 #include "platformwidgets/MessageService.h"
 #include "platformwidgets/WidgetHelpers.h"
 #include "ui/AfdrukPaneel.h"
+#include "ui/Bestandsopdrachten.h"
 #include "ui/Begroeting.h"
 #include "ui/EtiketPlaatje.h"
 #include "ui/FiguurPaneel.h"
-#include "ui/FormaatDialoog.h"
 #include "ui/RecenteBestanden.h"
+#include "ui/Streepjescodes.h"
 #include "ui/TekstPaneel.h"
-#include "ui/frmStreepjescode.h"
 
 namespace {
 // The width of the column of frames on the right.
@@ -46,14 +47,8 @@ Etiket::Etiket(EtiketOpties opties, QWidget* parent)
     : QMainWindow(parent), opties_(std::move(opties)), bewerker_(formaten_) {
   setObjectName(QStringLiteral("Etiket"));
   setWindowTitle(QStringLiteral("Vellora[*]"));
-  MaakMenus();
   MaakBesturing();
-  herstel_ =
-      std::make_unique<Herstelkopie>(opties_.herstelMap.isEmpty() ? Herstelkopie::StandaardMap() : opties_.herstelMap);
-  herstelKlok_ = new QTimer(this);
-  herstelKlok_->setSingleShot(true);
-  herstelKlok_->setInterval(opties_.herstelMs);
-  connect(herstelKlok_, &QTimer::timeout, this, &Etiket::BewaarHerstelkopie);
+  MaakMenus();
 }
 
 Etiket::~Etiket() {
@@ -64,131 +59,107 @@ Etiket::~Etiket() {
 
 QSize Etiket::OntwerpMaat() { return {840, 500}; }
 
-Nummering& Etiket::nummering() { return ontwerp().nummering; }
 const VelStand& Etiket::velStand() const { return afdruk_->velStand(); }
 
-QAction* Etiket::Menuregel(QMenu* menu, const char* naam, const QString& tekst, bool beschikbaar) {
-  QAction* a = menu->addAction(tekst);
-  a->setObjectName(QString::fromLatin1(naam));
-  a->setEnabled(beschikbaar);
-  return a;
-}
-
 void Etiket::MaakMenus() {
+  const auto regel = [](QMenu* menu, const char* naam, const QString& tekst) {
+    QAction* a = menu->addAction(tekst);
+    a->setObjectName(QString::fromLatin1(naam));
+    return a;
+  };
+  const Bestandsopdrachten::Acties& bestanden = bestanden_->acties();
+  const AfdrukPaneel::Acties& afdruk = afdruk_->acties();
+  const TekstPaneel::Acties& tekst = tekst_->acties();
+  const FiguurPaneel::Menus& figuren = figuren_->menus();
+
   QMenu* bestand = menuBar()->addMenu(QStringLiteral("&Bestand"));
   bestand->setObjectName(QStringLiteral("mnuBestand"));
-  mnuNieuwEtiket_ = Menuregel(bestand, "mnuNieuwEtiket", QStringLiteral("&Nieuw"), true);
-  mnuOpenen_ = Menuregel(bestand, "mnuOpenen", QStringLiteral("&Openen ..."), true);
-  mnuOpslaan_ = Menuregel(bestand, "mnuOpslaan", QStringLiteral("O&pslaan "), true);
-  mnuOpslaanAls_ = Menuregel(bestand, "mnuOpslaanAls", QStringLiteral("Ops&laan als ..."), true);
+  bestand->addActions({bestanden.nieuw, bestanden.openen, bestanden.opslaan, bestanden.opslaanAls});
   bestand->addSeparator();
-  mnuAfdrukvoorbeeld_ = Menuregel(bestand, "mnuAfdrukvoorbeeld", QStringLiteral("Afdruk&voorbeeld ..."), true);
-  mnuAfdrukken_ = Menuregel(bestand, "mnuAfdrukken", QStringLiteral("&Afdrukken"), true);
+  bestand->addActions({afdruk.afdrukvoorbeeld, afdruk.afdrukken});
   bestand->addSeparator();
-  mnuEindeProgramma_ = Menuregel(bestand, "mnuEindeProgramma", QStringLiteral("&Einde Programma"), true);
-  recent_ =
-      std::make_unique<RecenteBestanden>(*bestand, mnuEindeProgramma_, *opties_.instellingen, *opties_.meldingen,
-                                         [this](const QString& pad) { Opdracht([this, pad] { OpenRecent(pad); }); });
-  // The keys every editor has, wherever the focus is in the window.
-  mnuNieuwEtiket_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  mnuOpenen_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  mnuOpslaan_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  mnuOpslaanAls_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-  mnuAfdrukken_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  mnuEindeProgramma_ = regel(bestand, "mnuEindeProgramma", QStringLiteral("&Einde Programma"));
   connect(mnuEindeProgramma_, &QAction::triggered, this, &Etiket::mnuEindeProgramma_Click);
-  connect(mnuNieuwEtiket_, &QAction::triggered, this, [this] { Opdracht([this] { mnuNieuwEtiket_Click(); }); });
-  connect(mnuOpenen_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpenen_Click(); }); });
-  connect(mnuOpslaan_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpslaan_Click(); }); });
-  connect(mnuOpslaanAls_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpslaanAls_Click(); }); });
+  bestanden_->PlaatsRecent(*bestand, mnuEindeProgramma_);
 
   QMenu* bewerken = menuBar()->addMenu(QStringLiteral("Be&werken"));
   bewerken->setObjectName(QStringLiteral("mnuBewerken"));
-  mnuBewerken_ = bewerken;
-  mnuOngedaan_ = Menuregel(bewerken, "mnuOngedaan", QStringLiteral("&Ongedaan maken"), false);
+  mnuOngedaan_ = regel(bewerken, "mnuOngedaan", QStringLiteral("&Ongedaan maken"));
+  mnuOngedaan_->setEnabled(false);
   mnuOngedaan_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   connect(mnuOngedaan_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOngedaan_Click(); }); });
-  mnuOpnieuw_ = Menuregel(bewerken, "mnuOpnieuw", QStringLiteral("&Opnieuw"), false);
+  mnuOpnieuw_ = regel(bewerken, "mnuOpnieuw", QStringLiteral("Opn&ieuw"));
+  mnuOpnieuw_->setEnabled(false);
   mnuOpnieuw_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   connect(mnuOpnieuw_, &QAction::triggered, this, [this] { Opdracht([this] { mnuOpnieuw_Click(); }); });
   bewerken->addSeparator();
-  // These three follow the clipboard and the line box when the menu opens.
-  mnuKnippen_ = Menuregel(bewerken, "mnuKnippen", QStringLiteral("K&nippen"), false);
-  mnuCopieren_ = Menuregel(bewerken, "mnuCopieren", QStringLiteral("&Copiëren"), false);
-  mnuPlakken_ = Menuregel(bewerken, "mnuPlakken", QStringLiteral("&Plakken"), false);
+  bewerken->addActions({figuren.knippen, figuren.copieren, figuren.plakken});
+  connect(bewerken, &QMenu::aboutToShow, figuren_, &FiguurPaneel::mnuBewerken_Click);
   bewerken->addSeparator();
-  QAction* verwijderen = Menuregel(bewerken, "mnuVerwijderen", QStringLiteral("&Verwijderen"), true);
+  QAction* verwijderen = regel(bewerken, "mnuVerwijderen", QStringLiteral("&Verwijderen"));
   connect(verwijderen, &QAction::triggered, this, [this] {
     Opdracht([this] {
       Wijziging wijziging(bewerker_);
-      Bewerking& b = bewerker_.bewerking();
+      Bewerking& b = wijziging.bewerking();
       // Downwards, so the indexes still to visit stay valid.
       for (int i = b.ontwerp().AantalVoorwerpen(); i >= 1; --i)
         if (b.Geselecteerd(i)) b.VerwijderVoorwerp(i);
       if (b.ontwerp().AantalVoorwerpen() > 0) pictEtiket_->SelecteerVoorwerp(1);
     });
   });
-  mnuAllesSelekteren_ = Menuregel(bewerken, "mnuAllesSelekteren", QStringLiteral("&Alles selekteren"), true);
+  // Delete on the label picture; the entry itself has no shortcut, and is
+  // off while a job runs.
+  connect(pictEtiket_, &EtiketPlaatje::VerwijderenGevraagd, verwijderen, &QAction::trigger);
+  mnuAllesSelekteren_ = regel(bewerken, "mnuAllesSelekteren", QStringLiteral("&Alles selekteren"));
   mnuAllesSelekteren_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+  connect(mnuAllesSelekteren_, &QAction::triggered, this,
+          [this] { Opdracht([this] { pictEtiket_->AllesSelecteren(); }); });
 
-  QMenu* tekst = menuBar()->addMenu(QStringLiteral("&Tekst"));
-  tekst->setObjectName(QStringLiteral("mnuTekst"));
-  for (int i = 1; i <= 5; ++i) {
-    const QString tekstregel = i == 1 ? QStringLiteral("&1 Lijn") : QStringLiteral("&%1 Lijnen").arg(i);
-    mnuTekstLijnen_[size_t(i - 1)] =
-        Menuregel(tekst, QStringLiteral("mnuTekstLijnen%1").arg(i).toLatin1().constData(), tekstregel, true);
-  }
-  mnuMeerLijnen_ = Menuregel(tekst, "mnuMeerLijnen", QStringLiteral("&Meer lijnen"), true);
-  tekst->addSeparator();
-  const char* stijlNamen[3] = {"mnuVet", "mnuCursief", "mnuOnderlijnd"};
-  const QString stijlTeksten[3] = {QStringLiteral("&Vet"), QStringLiteral("&Cursief"), QStringLiteral("&Onderlijnd")};
-  for (int i = 0; i < 3; ++i) {
-    stijlMenus_[size_t(i)] = Menuregel(tekst, stijlNamen[i], stijlTeksten[i], true);
-    stijlMenus_[size_t(i)]->setCheckable(true);
-  }
-  tekst->addSeparator();
-  mnuRondeTekstToevoegen_ =
-      Menuregel(tekst, "mnuRondeTekstToevoegen", QStringLiteral("&Ronde tekst toevoegen ..."), true);
-  // These two follow the selection; they start disabled.
-  mnuRondeTekstWijzigen_ =
-      Menuregel(tekst, "mnuRondeTekstWijzigen", QStringLiteral("Ronde tekst &wijzigen ..."), false);
-  mnuTekstOmzetten_ = Menuregel(tekst, "mnuTekstOmzetten", QStringLiteral("Om&zetten naar ronde tekst ..."), false);
+  QMenu* tekstMenu = menuBar()->addMenu(QStringLiteral("&Tekst"));
+  tekstMenu->setObjectName(QStringLiteral("mnuTekst"));
+  for (QAction* a : tekst.lijnen) tekstMenu->addAction(a);
+  tekstMenu->addAction(tekst.meerLijnen);
+  tekstMenu->addSeparator();
+  for (QAction* a : tekst.stijl) tekstMenu->addAction(a);
+  tekstMenu->addSeparator();
+  tekstMenu->addActions({tekst.rondeTekstToevoegen, tekst.rondeTekstWijzigen, tekst.tekstOmzetten});
 
   QMenu* figuur = menuBar()->addMenu(QStringLiteral("&Figuur"));
   figuur->setObjectName(QStringLiteral("mnuFiguur"));
-  mnuBestandInvoegen_ = Menuregel(figuur, "mnuBestandInvoegen", QStringLiteral("&Bestand invoegen"), true);
-  mnuBestandInvoegen2_ = figuur->addMenu(QStringLiteral("&Bestand invoegen"));
-  mnuBestandInvoegen2_->setObjectName(QStringLiteral("mnuBestandInvoegen2"));
-  mnuBestandInvoegen2_->menuAction()->setObjectName(QStringLiteral("mnuBestandInvoegen2"));
-  mnuBestandInvoegen2_->menuAction()->setVisible(false);
-  mnuGalerij0_ = Menuregel(mnuBestandInvoegen2_, "mnuGalerij0", QStringLiteral("Gallerij"), true);
-  mnuGalerijen_ = Menuregel(figuur, "mnuGalerijen", QStringLiteral("&Galerijen"), true);
+  figuur->addAction(figuren.bestandInvoegen);
+  figuur->addMenu(figuren.bestandInvoegen2);
+  figuur->addAction(figuren.galerijen);
   figuur->addSeparator();
-  QAction* code = Menuregel(figuur, "mnuStreepjescodeToevoegen", QStringLiteral("Streepjescode toevoegen ..."), true);
-  connect(code, &QAction::triggered, this, [this] { Opdracht([this] { mnuStreepjescodeToevoegen_Click(); }); });
+  figuur->addAction(streepjescodes_->Actie());
   figuur->addSeparator();
-  mnuScannerSelecteren_ = Menuregel(figuur, "mnuScannerSelecteren", QStringLiteral("&Scanner selecteren ..."), true);
-  mnuAfbeeldingscannen_ = Menuregel(figuur, "mnuAfbeeldingscannen", QStringLiteral("&Afbeelding Scannen ..."), true);
+  figuur->addActions({figuren.scannerSelecteren, figuren.afbeeldingScannen});
 
   QMenu* opties = menuBar()->addMenu(QStringLiteral("&Opties"));
   opties->setObjectName(QStringLiteral("mnuOpties"));
-  Menuregel(opties, "mnuPrinterinstelling", QStringLiteral("Printer&instelling..."), true);
-  Menuregel(opties, "mnuVerschuivenAfdruk", QStringLiteral("&Verschuiven afdruk ..."), true);
+  opties->addActions({afdruk.printerinstelling, afdruk.verschuivenAfdruk});
   opties->addSeparator();
-  mnuSpaarstand_ = Menuregel(opties, "mnuSpaarstand", QStringLiteral("S&paarstand"), true);
-  mnuSpaarstand_->setCheckable(true);
-  mnuToonAfdrukbaargebied_ =
-      Menuregel(opties, "mnuToonAfdrukbaargebied", QStringLiteral("&Toon afdrukbaar gebied"), true);
+  opties->addAction(afdruk.spaarstand);
+  mnuToonAfdrukbaargebied_ = regel(opties, "mnuToonAfdrukbaargebied", QStringLiteral("&Toon afdrukbaar gebied"));
   mnuToonAfdrukbaargebied_->setCheckable(true);
   // Qt toggles the check mark itself before the handler runs.
   connect(mnuToonAfdrukbaargebied_, &QAction::triggered, this, [this] { ToonAfdrukbaarGebied(); });
   opties->addSeparator();
-  Menuregel(opties, "mnuStandaardVastleggen", QStringLiteral("&Standaard vastleggen"), true);
+  opties->addAction(tekst.standaardVastleggen);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
-  QAction* info = Menuregel(help, "mnuInfo", QStringLiteral("&Info"), true);
+  QAction* info = regel(help, "mnuInfo", QStringLiteral("&Info"));
   info->setShortcut(QKeySequence(Qt::Key_F1));
-  connect(info, &QAction::triggered, this, &Etiket::mnuInfo_Click);
+  connect(info, &QAction::triggered, this, [this] {
+    Begroeting venster(Begroeting::Rol::Info, this);
+    venster.exec();
+  });
+
+  // The history moved: undo and redo follow.
+  connect(&bewerker_, &Bewerker::GeschiedenisVeranderd, this, [this] {
+    mnuOngedaan_->setEnabled(geschiedenis().KanOngedaan());
+    mnuOpnieuw_->setEnabled(geschiedenis().KanOpnieuw());
+  });
 }
 
 void Etiket::MaakBesturing() {
@@ -205,11 +176,6 @@ void Etiket::MaakBesturing() {
   connect(pictEtiket_, &EtiketPlaatje::Vergroot, this, [this] {
     if (geladen_) pictEtiket_->BerekenSchaal();
   });
-  connect(pictEtiket_, &EtiketPlaatje::SelectieVeranderd, this, &Etiket::ZetMenusVoorSelectie);
-  // Delete on the label picture; the entry itself has no shortcut, and is
-  // off while a job runs.
-  connect(pictEtiket_, &EtiketPlaatje::VerwijderenGevraagd, findChild<QAction*>(QStringLiteral("mnuVerwijderen")),
-          &QAction::trigger);
 
   frmFormaat_ = new QGroupBox(QStringLiteral("Formaat"), centraal_);
   frmFormaat_->setObjectName(QStringLiteral("frmFormaat"));
@@ -224,61 +190,24 @@ void Etiket::MaakBesturing() {
     vorm->addWidget(lblAfmeting_);
     rij->addLayout(vorm, 1);
   }
-  connect(cmdKiezen_, &QPushButton::clicked, this, [this] { Opdracht([this] { cmdKiezen_Click(); }); });
 
   tekst_ = new TekstPaneel(bewerker_, *pictEtiket_, meldingen, store, centraal_);
-  tekst_->ZetStijlMenus(stijlMenus_);
-  const Omgeving omgeving{meldingen, store, Bestanden(), Processen(), Klembord(), Scanner(), ProgrammaMap()};
+  const Omgeving omgeving = MaakOmgeving();
   figuren_ = new FiguurPaneel(bewerker_, *pictEtiket_, *tekst_, instellingen_, omgeving, centraal_);
-  figuren_->ZetMenus({mnuBewerken_, mnuKnippen_, mnuCopieren_, mnuPlakken_, mnuBestandInvoegen_, mnuBestandInvoegen2_,
-                      mnuGalerij0_, mnuGalerijen_, mnuScannerSelecteren_, mnuAfbeeldingscannen_});
   afdruk_ = new AfdrukPaneel(bewerker_, instellingen_, *tekst_->Tekstvak(), omgeving, centraal_);
-  afdruk_->ZetMenus(mnuAfdrukken_, mnuSpaarstand_, mnuAfdrukvoorbeeld_);
   connect(afdruk_, &AfdrukPaneel::BezigVeranderd, this, &Etiket::ZetAfdrukBezig);
   connect(afdruk_, &AfdrukPaneel::InstellingenVeranderd, this, &Etiket::BewaarInstellingen);
-  // Barcodes are laid out in the printer's dots: the screen follows the model.
-  connect(afdruk_, &AfdrukPaneel::InstellingenVeranderd, this, &Etiket::ZetPrinterPunten);
-  connect(pictEtiket_, &EtiketPlaatje::DubbelKlik, this, [this] {
-    const int i = bewerking().GeselecteerdVoorwerp();
-    if (bewerking().AantalGeselecteerd() == 1 && ontwerp().voorwerp(i).Soort() == Streepjescodevoorwerp)
-      Opdracht([this, i] { WijzigStreepjescode(i); });
-  });
   connect(afdruk_, &AfdrukPaneel::VerschuivingVeranderd, this, &Etiket::ToonAfdrukbaarGebied);
+  bestanden_ = new Bestandsopdrachten(
+      {*this, bewerker_, *pictEtiket_, *tekst_, *afdruk_, formaten_, instellingen_},
+      {meldingen, omgeving.bestanden, store, opties_.herstelMap, opties_.herstelMs, opties_.bewaarWeg}, this);
+  connect(cmdKiezen_, &QPushButton::clicked, this, [this] { Opdracht([this] { bestanden_->cmdKiezen_Click(); }); });
+  streepjescodes_ = new Streepjescodes(*this, bewerker_, *pictEtiket_, *afdruk_, instellingen_, meldingen, this);
 
-  // The menu entries whose commands live in the parts.
-  const auto menu = [this](const char* naam, auto doe) {
-    connect(findChild<QAction*>(QString::fromLatin1(naam)), &QAction::triggered, this, [this, doe] { Opdracht(doe); });
-  };
-  for (int i = 1; i <= 5; ++i)
-    connect(mnuTekstLijnen_[size_t(i - 1)], &QAction::triggered, this,
-            [this, i] { Opdracht([this, i] { tekst_->LijnenToevoegen(qint16(i)); }); });
-  menu("mnuMeerLijnen", [this] { tekst_->mnuMeerLijnen_Click(); });
-  menu("mnuRondeTekstToevoegen", [this] { tekst_->mnuRondeTekstToevoegen_Click(); });
-  menu("mnuRondeTekstWijzigen", [this] { tekst_->mnuRondeTekstWijzigen_Click(); });
-  menu("mnuTekstOmzetten", [this] { tekst_->mnuTekstOmzetten_Click(); });
-  menu("mnuAllesSelekteren", [this] { pictEtiket_->AllesSelecteren(); });
-  menu("mnuPrinterinstelling", [this] { afdruk_->mnuPrinterinstelling_Click(); });
-  menu("mnuVerschuivenAfdruk", [this] { afdruk_->mnuVerschuivenAfdruk_Click(); });
-  connect(findChild<QAction*>(QStringLiteral("mnuStandaardVastleggen")), &QAction::triggered, tekst_,
-          &TekstPaneel::BewaarKenmerken);
-
-  // The editor core tells when the picture needs a new scale and when the
-  // history changed.
+  // The editor core tells when the picture needs a new scale.
   connect(&bewerker_, &Bewerker::FormaatVeranderd, this, [this] {
     BerekenSchaal();
     ToonAfdrukbaarGebied();
-    ControleerStreepjescodes();
-  });
-  connect(&bewerker_, &Bewerker::GeschiedenisVeranderd, this, [this] {
-    mnuOngedaan_->setEnabled(geschiedenis().KanOngedaan());
-    mnuOpnieuw_->setEnabled(geschiedenis().KanOpnieuw());
-    VolgWijzigingen();
-    ControleerStreepjescodes();
-  });
-  connect(&bewerker_, &Bewerker::StapGezet, this, [this] {
-    ZetMenusVoorSelectie();
-    // Undo or redo across "Kiezen" brings another design's name.
-    ZetBestandsnaam(ontwerp().Bestandsnaam);
   });
 
   // The picture and the line box on the left grow with the window; the
@@ -309,32 +238,18 @@ void Etiket::MaakBesturing() {
   resize(OntwerpMaat().expandedTo(minimumSizeHint()));
 }
 
-platform::FileDialogs& Etiket::Bestanden() {
-  if (opties_.bestanden) return *opties_.bestanden;
-  if (!eigenBestanden_) eigenBestanden_ = std::make_unique<platform::QtFileDialogs>();
-  return *eigenBestanden_;
-}
-
-platform::ProcessStarter& Etiket::Processen() {
-  if (opties_.processen) return *opties_.processen;
-  if (!eigenProcessen_) eigenProcessen_ = std::make_unique<platform::QtProcessStarter>();
-  return *eigenProcessen_;
-}
-
-platform::Clipboard& Etiket::Klembord() {
-  if (opties_.klembord) return *opties_.klembord;
-  if (!eigenKlembord_) eigenKlembord_ = std::make_unique<platform::QtClipboard>();
-  return *eigenKlembord_;
-}
-
-platform::Scanner& Etiket::Scanner() {
-  if (opties_.scanner) return *opties_.scanner;
-  if (!eigenScanner_) eigenScanner_ = std::make_unique<platform::SaneScanner>();
-  return *eigenScanner_;
-}
-
-QString Etiket::ProgrammaMap() const {
-  return opties_.programmaMap.isEmpty() ? platform::appinfo::programFolder() : opties_.programmaMap;
+Omgeving Etiket::MaakOmgeving() {
+  if (!opties_.bestanden) eigenBestanden_ = std::make_unique<platform::QtFileDialogs>();
+  if (!opties_.processen) eigenProcessen_ = std::make_unique<platform::QtProcessStarter>();
+  if (!opties_.klembord) eigenKlembord_ = std::make_unique<platform::QtClipboard>();
+  if (!opties_.scanner) eigenScanner_ = std::make_unique<platform::SaneScanner>();
+  return {*opties_.meldingen,
+          *opties_.instellingen,
+          opties_.bestanden ? *opties_.bestanden : *eigenBestanden_,
+          opties_.processen ? *opties_.processen : *eigenProcessen_,
+          opties_.klembord ? *opties_.klembord : *eigenKlembord_,
+          opties_.scanner ? *opties_.scanner : *eigenScanner_,
+          opties_.programmaMap.isEmpty() ? platform::appinfo::programFolder() : opties_.programmaMap};
 }
 
 bool Etiket::Form_Load() {
@@ -379,7 +294,7 @@ bool Etiket::Form_Load() {
   welkom.reset();
   geladen_ = true;
   BerekenSchaal();
-  BiedHerstelAan();
+  bestanden_->Start();
   return true;
 }
 
@@ -459,30 +374,10 @@ void Etiket::ToonAfdrukbaarGebied() {
   pictEtiket_->update();
 }
 
-void Etiket::ZetMenusVoorSelectie() {
-  const Bewerking& b = bewerker_.bewerking();
-  const bool een = b.AantalGeselecteerd() == 1;
-  const qint16 soort = een ? b.ontwerp().voorwerp(b.GeselecteerdVoorwerp()).Soort() : 0;
-  mnuRondeTekstWijzigen_->setEnabled(soort == RondeTekst);
-  mnuTekstOmzetten_->setEnabled(soort == Tekstlijn || soort == RondeTekst);
-  if (een)
-    mnuTekstOmzetten_->setText(soort == RondeTekst ? QStringLiteral("Om&zetten naar rechte tekst")
-                                                   : QStringLiteral("Om&zetten naar ronde tekst"));
-}
-
-void Etiket::mnuOngedaan_Click() { bewerker_.Ongedaan(); }
-void Etiket::mnuOpnieuw_Click() { bewerker_.Opnieuw(); }
-void Etiket::WisGeschiedenis() { bewerker_.WisGeschiedenis(); }
-
-void Etiket::mnuInfo_Click() {
-  Begroeting info(Begroeting::Rol::Info, this);
-  info.exec();
-}
-
 void Etiket::mnuEindeProgramma_Click() {
-  if (!WijzigingenBewaren()) return;
+  if (!bestanden_->WijzigingenBewaren()) return;
   // Ends at once: no closing steps, the settings stay as they were.
-  herstel_->Wis();
+  bestanden_->herstelkopie().Wis();
   eindeZonderOpslaan_ = true;
   if (opties_.beeindig)
     opties_.beeindig();
@@ -494,7 +389,7 @@ void Etiket::ZetAfdrukBezig(bool bezig) {
   for (const char* naam : {"mnuNieuwEtiket", "mnuOpenen", "mnuVerwijderen", "mnuPrinterinstelling",
                            "mnuVerschuivenAfdruk", "mnuEindeProgramma"})
     findChild<QAction*>(QString::fromLatin1(naam))->setEnabled(!bezig);
-  recent_->ZetBeschikbaar(!bezig);
+  bestanden_->recent().ZetBeschikbaar(!bezig);
   cmdKiezen_->setEnabled(!bezig);
   // Asked to close meanwhile: now the job has ended, and its sheet state is known.
   if (!bezig && sluitenNaJob_) {
@@ -531,11 +426,11 @@ void Etiket::closeEvent(QCloseEvent* e) {
     if (antwoord == platform::MessageService::Answer::No) afdruk_->StopJob();
     return;
   }
-  if (!eindeZonderOpslaan_ && geladen_ && !WijzigingenBewaren()) {
+  if (!eindeZonderOpslaan_ && geladen_ && !bestanden_->WijzigingenBewaren()) {
     e->ignore();
     return;
   }
-  herstel_->Wis();
+  bestanden_->herstelkopie().Wis();
   if (!eindeZonderOpslaan_ && geladen_) {
     // A sheet held open in the printer is finished before the program goes.
     if (afdruk_->velStand().VelOpen) Opdracht([this] { afdruk_->AfsluitenJobSATO(); });

@@ -16,6 +16,7 @@
 #include "ui/FiguurPaneel.h"
 #include "ui/InstellingenSchrijven.h"
 #include "ui/Pictogrammen.h"
+#include "ui/Streepjescodes.h"
 
 namespace {
 
@@ -40,17 +41,20 @@ Schermmaat SchermInTwips(const QWidget* w) {
 
 void Etiket::LeesInstellingen() {
   const OpgeslagenStand st = LeesStand(*opties_.instellingen, platform::appinfo::programFolder(), 0);
-  ontwerp().HuidigFormaat = qint16(st.Formaat);
-  mnuSpaarstand_->setChecked(st.Spaarstand);
+  afdruk_->acties().spaarstand->setChecked(st.Spaarstand);
   afdruk_->ZetLedSpaarstand();
   instellingen_ = st.instellingen;
-  ZetPrinterPunten();
+  streepjescodes_->ZetPrinterPunten();
   figuren_->MenuAanpassen();
   mnuToonAfdrukbaargebied_->setChecked(st.ToonAfdrukbaarGebied);
-  // A stored format beyond the catalogue takes the last one; one below its
-  // start (which no run writes) the first.
-  if (ontwerp().HuidigFormaat > formaten_.AantalFormaten()) ontwerp().HuidigFormaat = formaten_.AantalFormaten();
-  if (ontwerp().HuidigFormaat < 1) ontwerp().HuidigFormaat = 1;
+  // The program starts on an empty design of the stored format. One beyond
+  // the catalogue takes the last; one below its start (which no run
+  // writes) the first.
+  Ontwerp begin;
+  begin.HuidigFormaat = qint16(st.Formaat);
+  if (begin.HuidigFormaat > formaten_.AantalFormaten()) begin.HuidigFormaat = formaten_.AantalFormaten();
+  if (begin.HuidigFormaat < 1) begin.HuidigFormaat = 1;
+  bewerker_.Begin(std::move(begin));
 
   const double f = TwipsPerPixel(this);
   const VensterPlaats& v = st.venster;
@@ -72,7 +76,7 @@ void Etiket::BewaarInstellingen() {
   v.Boven = y() * f;
   v.Hoogte = height() * f;
   v.Breedte = width() * f;
-  BewaarStand(*opties_.instellingen, ontwerp().HuidigFormaat, v, mnuSpaarstand_->isChecked(),
+  BewaarStand(*opties_.instellingen, ontwerp().HuidigFormaat, v, afdruk_->acties().spaarstand->isChecked(),
               mnuToonAfdrukbaargebied_->isChecked(), instellingen_);
   SchrijfInstellingen(*opties_.instellingen, *opties_.meldingen);
 }

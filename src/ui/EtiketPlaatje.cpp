@@ -224,31 +224,30 @@ void EtiketPlaatje::focusOutEvent(QFocusEvent* e) {
 // Selecting, the handles and moving the selection as a whole.
 
 void EtiketPlaatje::SelecteerVoorwerp(int index) {
-  Bewerking& b = bewerker_.bewerking();
+  const Bewerking& b = bewerker_.bewerking();
   if (b.ontwerp().voorwerp(index).Soort() == Tekstlijn) {
     // Set first, so the line box finds the same text.
-    b.ZetHuidigeLijn(index);
+    bewerker_.ZetHuidigeLijn(index);
     emit LijnGekozen(index);
   }
-  b.ZetGeselecteerd(index, true);
+  bewerker_.ZetGeselecteerd(index, true);
   emit SelectieVeranderd();
   if (!b.Bezig()) PlaatsHandvaten();
   update();
 }
 
 void EtiketPlaatje::DeSelecteerVoorwerp(int index) {
-  Bewerking& b = bewerker_.bewerking();
-  b.ZetGeselecteerd(index, false);
-  if (b.HuidigeLijn() == index) b.ZetHuidigeLijn(0);
+  const Bewerking& b = bewerker_.bewerking();
+  bewerker_.ZetGeselecteerd(index, false);
+  if (b.HuidigeLijn() == index) bewerker_.ZetHuidigeLijn(0);
   emit SelectieVeranderd();
   if (!b.Bezig()) PlaatsHandvaten();
   update();
 }
 
 void EtiketPlaatje::DeSelekteerAlles() {
-  Bewerking& b = bewerker_.bewerking();
-  b.WisSelectie();
-  b.ZetHuidigeLijn(0);
+  bewerker_.WisSelectie();
+  bewerker_.ZetHuidigeLijn(0);
   emit SelectieVeranderd();
 }
 
@@ -325,19 +324,19 @@ void EtiketPlaatje::EindVerplaatsen(bool doeVerplaatsing) {
   if (!doeVerplaatsing) return;
   const Kader sel = beeld.Selectie();
   const Kader& schaduw = beeld.Schaduw;
-  Bewerking& b = bewerker_.bewerking();
-  Ontwerp& o = b.ontwerp();
+  const Bewerking& b = bewerker_.bewerking();
   auto links = [&](const Voorwerp& v) { return v.Links - sel.Links + schaduw.Links; };
   auto boven = [&](const Voorwerp& v) { return v.Boven - sel.Boven + schaduw.Boven; };
   const std::vector<int> selectie = b.GeselecteerdeVoorwerpen();
   for (int i : selectie) {
-    const Voorwerp& v = std::as_const(o).voorwerp(i);
+    const Voorwerp& v = b.ontwerp().voorwerp(i);
     // A design file holds no element beyond a kilometre: such a move is not made.
     if (KanBewaren(links(v), boven(v))) continue;
     meldingen_.beep();
     return;
   }
   Wijziging wijziging(bewerker_);
+  Ontwerp& o = wijziging.ontwerp();
   for (int i : selectie) {
     const Voorwerp& v = std::as_const(o).voorwerp(i);
     float l = links(v), t = boven(v);
@@ -361,17 +360,17 @@ void EtiketPlaatje::Centreren() {
 }
 
 void EtiketPlaatje::Verschuif(float dx, float dy) {
-  Bewerking& b = bewerker_.bewerking();
-  Ontwerp& o = b.ontwerp();
+  const Bewerking& b = bewerker_.bewerking();
   const std::vector<int> selectie = b.GeselecteerdeVoorwerpen();
   if (selectie.empty()) return;
   for (int i : selectie) {
-    const Voorwerp& v = std::as_const(o).voorwerp(i);
+    const Voorwerp& v = b.ontwerp().voorwerp(i);
     if (KanBewaren(v.Links + dx, v.Boven + dy)) continue;
     meldingen_.beep();
     return;
   }
   Wijziging wijziging(bewerker_, kPijltjes);
+  Ontwerp& o = wijziging.ontwerp();
   for (int i : selectie) {
     const Voorwerp& v = std::as_const(o).voorwerp(i);
     float l = v.Links + dx, t = v.Boven + dy, br = v.Breedte, h = v.Hoogte;
@@ -380,17 +379,17 @@ void EtiketPlaatje::Verschuif(float dx, float dy) {
 }
 
 void EtiketPlaatje::Dupliceren() {
-  Bewerking& b = bewerker_.bewerking();
-  Ontwerp& o = b.ontwerp();
+  const Bewerking& b = bewerker_.bewerking();
   const std::vector<int> selectie = b.GeselecteerdeVoorwerpen();
   if (selectie.empty()) return;
   for (int i : selectie) {
-    const Voorwerp& v = std::as_const(o).voorwerp(i);
+    const Voorwerp& v = b.ontwerp().voorwerp(i);
     if (KanBewaren(v.Links + kKopieAfstand, v.Boven + kKopieAfstand)) continue;
     meldingen_.beep();
     return;
   }
   Wijziging wijziging(bewerker_);
+  Ontwerp& o = wijziging.ontwerp();
   std::vector<int> kopieen;
   for (int i : selectie) {
     const int k = o.VoegKopieToe(i);
@@ -435,17 +434,17 @@ void EtiketPlaatje::EindRekken(bool uitvoeren) {
   beeld.SchaduwZichtbaar = false;
   update();
   if (!uitvoeren || !r) return;
-  Bewerking& b = bewerker_.bewerking();
-  Ontwerp& o = b.ontwerp();
+  const Bewerking& b = bewerker_.bewerking();
   std::vector<std::pair<int, NieuwVak>> vakken;
   for (int i : b.GeselecteerdeVoorwerpen()) {
-    const Voorwerp& v = std::as_const(o).voorwerp(i);
+    const Voorwerp& v = b.ontwerp().voorwerp(i);
     vakken.emplace_back(i, RekVoorwerp(v, *r, schaduw));
     if (KanBewaren(vakken.back().second, v.Soort())) continue;
     meldingen_.beep();
     return;
   }
   Wijziging wijziging(bewerker_);
+  Ontwerp& o = wijziging.ontwerp();
   for (auto& [i, n] : vakken) {
     Voorwerp& v = o.voorwerp(i);
     if (v.Soort() == Tekstlijn) {

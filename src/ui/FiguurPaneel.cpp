@@ -48,6 +48,7 @@ FiguurPaneel::FiguurPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, TekstPane
       tekst_(tekst),
       instellingen_(instellingen),
       omgeving_(std::move(omgeving)) {
+  MaakMenus();
   setObjectName(QStringLiteral("frmFiguur"));
   setTitle(QStringLiteral("Figuur"));
   cmdBestand_ = platform::makeButton(this, QStringLiteral("cmdBestand"), QStringLiteral("Bestand"));
@@ -94,8 +95,29 @@ FiguurPaneel::FiguurPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, TekstPane
 
 FiguurPaneel::~FiguurPaneel() = default;
 
-void FiguurPaneel::ZetMenus(const Menus& m) {
-  menus_ = m;
+void FiguurPaneel::MaakMenus() {
+  const auto regel = [this](QObject* ouder, const char* naam, const QString& tekst) {
+    auto* a = new QAction(tekst, ouder);
+    a->setObjectName(QString::fromLatin1(naam));
+    return a;
+  };
+  Menus& m = menus_;
+  // These three follow the clipboard and the line box when the menu opens.
+  m.knippen = regel(this, "mnuKnippen", QStringLiteral("K&nippen"));
+  m.copieren = regel(this, "mnuCopieren", QStringLiteral("&Copiëren"));
+  m.plakken = regel(this, "mnuPlakken", QStringLiteral("&Plakken"));
+  for (QAction* a : {m.knippen, m.copieren, m.plakken}) a->setEnabled(false);
+  m.bestandInvoegen = regel(this, "mnuBestandInvoegen", QStringLiteral("&Bestand invoegen"));
+  // With several galleries a submenu takes the entry's place.
+  m.bestandInvoegen2 = new QMenu(QStringLiteral("&Bestand invoegen"), this);
+  m.bestandInvoegen2->setObjectName(QStringLiteral("mnuBestandInvoegen2"));
+  m.bestandInvoegen2->menuAction()->setObjectName(QStringLiteral("mnuBestandInvoegen2"));
+  m.bestandInvoegen2->menuAction()->setVisible(false);
+  m.galerij0 = regel(m.bestandInvoegen2, "mnuGalerij0", QStringLiteral("Gallerij"));
+  m.bestandInvoegen2->addAction(m.galerij0);
+  m.galerijen = regel(this, "mnuGalerijen", QStringLiteral("&Galerijen"));
+  m.scannerSelecteren = regel(this, "mnuScannerSelecteren", QStringLiteral("&Scanner selecteren ..."));
+  m.afbeeldingScannen = regel(this, "mnuAfbeeldingscannen", QStringLiteral("&Afbeelding Scannen ..."));
   mnuGalerij_ = {m.galerij0};
   const auto opdracht = [this](QAction* a, void (FiguurPaneel::*f)()) {
     connect(a, &QAction::triggered, this, [this, f] { Opdracht(omgeving_.meldingen, [this, f] { (this->*f)(); }); });
@@ -106,7 +128,6 @@ void FiguurPaneel::ZetMenus(const Menus& m) {
   opdracht(m.galerijen, &FiguurPaneel::mnuGalerijen_Click);
   opdracht(m.scannerSelecteren, &FiguurPaneel::mnuScannerSelecteren_Click);
   opdracht(m.afbeeldingScannen, &FiguurPaneel::mnuAfbeeldingscannen_Click);
-  connect(m.bewerken, &QMenu::aboutToShow, this, &FiguurPaneel::mnuBewerken_Click);
   connect(m.bestandInvoegen, &QAction::triggered, this,
           [this] { Opdracht(omgeving_.meldingen, [this] { BestandInvoegen(instellingen_.ImageFolder); }); });
   connect(m.galerij0, &QAction::triggered, this, [this] {
@@ -121,8 +142,8 @@ void FiguurPaneel::cmdFiguur_Click(qint16 positie) {
   }
   if (bewerker_.ontwerp().AantalFiguren() == 0) return;
   Wijziging wijziging(bewerker_);
-  PlaatsFiguur(bewerker_.ontwerp(), bewerker_.Formaat(), FiguurPositie(positie));
-  bewerker_.ontwerp().Figuurplaats = positie;
+  PlaatsFiguur(wijziging.ontwerp(), bewerker_.Formaat(), FiguurPositie(positie));
+  wijziging.ontwerp().Figuurplaats = positie;
   const int h = b_.HuidigeLijn();
   if (h >= 1 && h <= bewerker_.ontwerp().AantalLijnen()) tekst_.ToonKenmerken(h);
 }
@@ -163,13 +184,13 @@ void FiguurPaneel::mnuPlakken_Click() {
   // Lines end in CR LF on some systems and in LF alone here: both split.
   static const QRegularExpression regeleinde(QStringLiteral("\r\n|\n|\r"));
   QStringList stukken = tekst.split(regeleinde, Qt::SkipEmptyParts);
-  Ontwerp& o = bewerker_.ontwerp();
   if (stukken.size() < 2) {
     if (b_.HuidigeLijn() != 0) {
       tekst_.Tekstvak()->insert(tekst);
       return;
     }
     Wijziging wijziging(bewerker_);
+    Ontwerp& o = wijziging.ontwerp();
     tekst_.LijnenToevoegen(qint16(o.AantalLijnen() + 1));
     const int laatste = o.AantalVoorwerpen();
     o.voorwerp(laatste).tekst().Tekst = tekst;
@@ -179,6 +200,7 @@ void FiguurPaneel::mnuPlakken_Click() {
   }
   if (stukken.size() > 32767) stukken.resize(32767);
   Wijziging wijziging(bewerker_);
+  Ontwerp& o = wijziging.ontwerp();
   tekst_.LijnenToevoegen(qint16(stukken.size()));
   int n = 0;
   for (int i = 1; i <= o.AantalVoorwerpen() && n < stukken.size(); ++i) {
@@ -229,7 +251,7 @@ int FiguurPaneel::PlaatjeAlsFiguur(const QImage& plaatje) {
     return 0;
   }
   Wijziging wijziging(bewerker_);
-  const int i = FiguurToevoegen(bewerker_.ontwerp(), bewerker_.Formaat(), bewerker_.bewerking().Schaal, plaatje);
+  const int i = FiguurToevoegen(wijziging.ontwerp(), bewerker_.Formaat(), b_.Schaal, plaatje);
   if (i > 0) {
     plaatje_.DeSelekteerAlles();
     plaatje_.SelecteerVoorwerp(i);

@@ -23,9 +23,10 @@ class TekstPaneel;
 class FiguurPaneel : public QGroupBox {
   Q_OBJECT
  public:
-  // The menu entries this frame answers.
+  // The menu entries this frame answers; the window places them.
+  // Knippen, Copiëren and Plakken follow the clipboard and the line box
+  // when the Bewerken menu opens (mnuBewerken_Click).
   struct Menus {
-    QMenu* bewerken;
     QAction* knippen;
     QAction* copieren;
     QAction* plakken;
@@ -39,7 +40,7 @@ class FiguurPaneel : public QGroupBox {
   FiguurPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, TekstPaneel& tekst, Instellingen& instellingen,
                Omgeving omgeving, QWidget* parent = nullptr);
   ~FiguurPaneel() override;
-  void ZetMenus(const Menus& menus);
+  const Menus& menus() const { return menus_; }
 
   void BestandInvoegen(const QString& map);
   void cmdFiguur_Click(qint16 positie);
@@ -62,8 +63,10 @@ class FiguurPaneel : public QGroupBox {
   bool MeerdereGalerijen() const { return meerdereGalerijen_; }
 
  private:
+  void MaakMenus();
+
   Bewerker& bewerker_;
-  Bewerking& b_;
+  const Bewerking& b_;
   EtiketPlaatje& plaatje_;
   TekstPaneel& tekst_;
   Instellingen& instellingen_;

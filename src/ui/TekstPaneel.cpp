@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "editor/Bewerker.h"
@@ -48,6 +49,7 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
       plaatje_(plaatje),
       meldingen_(meldingen),
       instellingen_(instellingen) {
+  MaakActies();
   setObjectName(QStringLiteral("frmTekst"));
   setTitle(QStringLiteral("Tekst"));
   txtTekstlijn_ = platform::makeWidget<QLineEdit>(parent, QStringLiteral("txtTekstlijn"));
@@ -75,6 +77,8 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
   spinLettergrootte_->setSingleStep(1);
   spinLettergrootte_->setPageStep(1);
   spinLettergrootte_->setValue(500);
+  // The arrow keys work it as its arrows do.
+  spinLettergrootte_->setFocusPolicy(Qt::TabFocus);
   tmrLettergrootte_ = new QTimer(this);
   tmrLettergrootte_->setObjectName(QStringLiteral("tmrLettergrootte"));
   tmrLettergrootte_->setInterval(500);
@@ -111,10 +115,21 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
     k->setIcon(platform::alignmentIcon(i));
     k->setToolTip(QString::fromLatin1(uitlijnTips[i]));
     k->setCheckable(true);
-    k->setAutoExclusive(true);
     cmdUitlijning_[size_t(i)] = k;
     uitlijnen->addWidget(k);
   }
+  // One of the three is on, as with auto-exclusive buttons; but those leave
+  // the two that are off out of the Tab order, and each must be reachable.
+  for (QPushButton* k : cmdUitlijning_)
+    connect(k, &QPushButton::toggled, this, [this, k](bool aan) {
+      if (aan) {
+        for (QPushButton* ander : cmdUitlijning_)
+          if (ander != k) ander->setChecked(false);
+      } else if (std::none_of(cmdUitlijning_.begin(), cmdUitlijning_.end(),
+                              [](const QPushButton* b) { return b->isChecked(); })) {
+        k->setChecked(true);
+      }
+    });
   uitlijnen->addSpacing(4);
   cmdCentreren_ = platform::makeButton(this, QStringLiteral("cmdCentreren"), QStringLiteral("Centreren"));
   cmdCentreren_->setToolTip(QStringLiteral("De selectie op het midden van het etiket zetten"));
@@ -200,7 +215,7 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
   });
   // After undo or redo the box and the controls show the line then current.
   connect(&bewerker_, &Bewerker::StapGezet, this, [this] {
-    Bewerking::BezigBlok bezig(b_);
+    Bewerker::BezigBlok bezig(bewerker_);
     ToonHuidigeLijn();
     ToonKenmerken(b_.HuidigeLijn());
   });
@@ -259,11 +274,53 @@ void TekstPaneel::KnipTekstvakSelectie() {
   if (txtTekstlijn_->hasSelectedText()) txtTekstlijn_->insert(QString());
 }
 
-void TekstPaneel::ZetStijlMenus(const std::array<QAction*, 3>& menus) {
-  stijlMenus_ = menus;
-  for (int i = 0; i < 3; ++i)
-    connect(stijlMenus_[size_t(i)], &QAction::triggered, this,
-            [this, i] { Opdracht(meldingen_, [this, i] { StijlMenu_Click(i); }); });
+void TekstPaneel::MaakActies() {
+  const auto actie = [this](const QString& naam, const QString& tekst, auto doe) {
+    auto* a = new QAction(tekst, this);
+    a->setObjectName(naam);
+    connect(a, &QAction::triggered, this, [this, doe] { Opdracht(meldingen_, doe); });
+    return a;
+  };
+  for (int i = 1; i <= 5; ++i)
+    acties_.lijnen[size_t(i - 1)] =
+        actie(QStringLiteral("mnuTekstLijnen%1").arg(i),
+              i == 1 ? QStringLiteral("&1 Lijn") : QStringLiteral("&%1 Lijnen").arg(i),
+              [this, i] { LijnenToevoegen(qint16(i)); });
+  acties_.meerLijnen = actie(QStringLiteral("mnuMeerLijnen"), QStringLiteral("&Meer lijnen"),
+                             [this] { mnuMeerLijnen_Click(); });
+  const char* stijlNamen[3] = {"mnuVet", "mnuCursief", "mnuOnderlijnd"};
+  const QString stijlTeksten[3] = {QStringLiteral("&Vet"), QStringLiteral("&Cursief"), QStringLiteral("&Onderlijnd")};
+  for (int i = 0; i < 3; ++i) {
+    acties_.stijl[size_t(i)] =
+        actie(QString::fromLatin1(stijlNamen[i]), stijlTeksten[i], [this, i] { StijlMenu_Click(i); });
+    acties_.stijl[size_t(i)]->setCheckable(true);
+  }
+  acties_.rondeTekstToevoegen = actie(QStringLiteral("mnuRondeTekstToevoegen"),
+                                      QStringLiteral("&Ronde tekst toevoegen ..."),
+                                      [this] { mnuRondeTekstToevoegen_Click(); });
+  // These two follow the selection; they start disabled.
+  acties_.rondeTekstWijzigen = actie(QStringLiteral("mnuRondeTekstWijzigen"),
+                                     QStringLiteral("Ronde tekst &wijzigen ..."),
+                                     [this] { mnuRondeTekstWijzigen_Click(); });
+  acties_.rondeTekstWijzigen->setEnabled(false);
+  acties_.tekstOmzetten = actie(QStringLiteral("mnuTekstOmzetten"), QStringLiteral("Om&zetten naar ronde tekst ..."),
+                                [this] { mnuTekstOmzetten_Click(); });
+  acties_.tekstOmzetten->setEnabled(false);
+  acties_.standaardVastleggen = new QAction(QStringLiteral("&Standaard vastleggen"), this);
+  acties_.standaardVastleggen->setObjectName(QStringLiteral("mnuStandaardVastleggen"));
+  connect(acties_.standaardVastleggen, &QAction::triggered, this, &TekstPaneel::BewaarKenmerken);
+  connect(&plaatje_, &EtiketPlaatje::SelectieVeranderd, this, &TekstPaneel::ZetMenusVoorSelectie);
+  connect(&bewerker_, &Bewerker::StapGezet, this, &TekstPaneel::ZetMenusVoorSelectie);
+}
+
+void TekstPaneel::ZetMenusVoorSelectie() {
+  const bool een = b_.AantalGeselecteerd() == 1;
+  const qint16 soort = een ? b_.ontwerp().voorwerp(b_.GeselecteerdVoorwerp()).Soort() : 0;
+  acties_.rondeTekstWijzigen->setEnabled(soort == RondeTekst);
+  acties_.tekstOmzetten->setEnabled(soort == Tekstlijn || soort == RondeTekst);
+  if (een)
+    acties_.tekstOmzetten->setText(soort == RondeTekst ? QStringLiteral("Om&zetten naar rechte tekst")
+                                                       : QStringLiteral("Om&zetten naar ronde tekst"));
 }
 
 bool TekstPaneel::AutomatischSchikken() const { return chkAutomatischVerdelen_->isChecked(); }
@@ -271,7 +328,8 @@ void TekstPaneel::ZetAutomatischSchikken(bool aan) { chkAutomatischVerdelen_->se
 
 void TekstPaneel::AutomatischVerdelen() {
   Wijziging wijziging(bewerker_);
-  ::AutomatischVerdelen(bewerker_.ontwerp(), bewerker_.Formaat(), bewerker_.ontwerp().Figuurplaats);
+  Ontwerp& o = wijziging.ontwerp();
+  ::AutomatischVerdelen(o, bewerker_.Formaat(), o.Figuurplaats);
 }
 
 void TekstPaneel::LeesLettertypes(const QStringList& families) {
@@ -281,9 +339,9 @@ void TekstPaneel::LeesLettertypes(const QStringList& families) {
 
 void TekstPaneel::LijnenToevoegen(qint16 nieuwAantal) {
   if (nieuwAantal < 0) nieuwAantal = 0;
-  Ontwerp& o = bewerker_.ontwerp();
-  if (nieuwAantal == o.AantalLijnen()) return;
+  if (nieuwAantal == bewerker_.ontwerp().AantalLijnen()) return;
   Wijziging wijziging(bewerker_);
+  Ontwerp& o = wijziging.ontwerp();
   if (o.AantalLijnen() < nieuwAantal) {
     const int eerste = o.AantalVoorwerpen() + 1;
     const double grootte = LeesGetal(txtLettergrootte_->text());
@@ -291,11 +349,11 @@ void TekstPaneel::LijnenToevoegen(qint16 nieuwAantal) {
     for (int k = 0; k < 3; ++k)
       if (cmdUitlijning_[size_t(k)]->isChecked()) uitlijning = k;
     for (int n = o.AantalLijnen() + 1; n <= nieuwAantal; ++n) {
-      const int i = b_.NieuwVoorwerp(Tekstlijn);
+      const int i = wijziging.bewerking().NieuwVoorwerp(Tekstlijn);
       o.voorwerp(i).tekst().Tekst = QStringLiteral("Lijn %1").arg(n);
       ZetLettertype(o, i, cmbLettertype_->currentText());
       ZetLettergrootte(o, i, grootte > 0 ? grootte : kStandaardGrootte);
-      for (int s = 0; s < 3; ++s) ZetStijl(s, i, stijlKnoppen_[size_t(s)]->isChecked());
+      for (int s = 0; s < 3; ++s) ZetStijl(o, s, i, stijlKnoppen_[size_t(s)]->isChecked());
       ZetUitlijning(o, i, qint16(uitlijning));
       // On the label, not where the picture's corner happens to be.
       PlaatsNieuweLijn(o, bewerker_.Formaat(), i);
@@ -306,7 +364,7 @@ void TekstPaneel::LijnenToevoegen(qint16 nieuwAantal) {
   } else {
     // The lines at the end of the table go first.
     for (int i = o.AantalVoorwerpen(); i >= 1 && o.AantalLijnen() > nieuwAantal; --i)
-      if (o.voorwerp(i).Soort() == Tekstlijn) b_.VerwijderVoorwerp(i);
+      if (o.voorwerp(i).Soort() == Tekstlijn) wijziging.bewerking().VerwijderVoorwerp(i);
     if (AutomatischSchikken()) AutomatischVerdelen();
     plaatje_.DeSelekteerAlles();
     if (o.AantalLijnen() > 0 || o.AantalFiguren() > 0)
@@ -344,11 +402,11 @@ void TekstPaneel::ToonHuidigeLijn() {
 void TekstPaneel::txtTekstlijn_Change() {
   const int h = b_.HuidigeLijn();
   if (h == 0) return;
-  const Voorwerp& lijn = std::as_const(b_).ontwerp().voorwerp(h);
+  const Voorwerp& lijn = b_.ontwerp().voorwerp(h);
   if (txtTekstlijn_->text() == lijn.tekst().Tekst) return;
   // Typing in one line is one step for undo.
   Wijziging wijziging(bewerker_, QString::number(lijn.Id()));
-  bewerker_.ontwerp().voorwerp(h).tekst().Tekst = txtTekstlijn_->text();
+  wijziging.ontwerp().voorwerp(h).tekst().Tekst = txtTekstlijn_->text();
 }
 
 void TekstPaneel::txtTekstlijn_Enter() {
@@ -375,7 +433,7 @@ void TekstPaneel::VoorGeselecteerdeLijnen(F&& f) {
 void TekstPaneel::cmbLettertype_Click() {
   if (b_.Bezig()) return;
   Wijziging wijziging(bewerker_);
-  VoorGeselecteerdeLijnen([&](int i) { ZetLettertype(bewerker_.ontwerp(), i, cmbLettertype_->currentText()); });
+  VoorGeselecteerdeLijnen([&](int i) { ZetLettertype(wijziging.ontwerp(), i, cmbLettertype_->currentText()); });
   if (AutomatischSchikken()) AutomatischVerdelen();
 }
 
@@ -400,7 +458,7 @@ void TekstPaneel::tmrLettergrootte_Timer() {
   // nothing happens until the next edit.
   if (grootte <= 0) return;
   Wijziging wijziging(bewerker_);
-  VoorGeselecteerdeLijnen([&](int i) { ZetLettergrootte(bewerker_.ontwerp(), i, grootte); });
+  VoorGeselecteerdeLijnen([&](int i) { ZetLettergrootte(wijziging.ontwerp(), i, grootte); });
   if (AutomatischSchikken()) AutomatischVerdelen();
 }
 
@@ -408,7 +466,7 @@ void TekstPaneel::spinLettergrootte_Change() {
   if (b_.Bezig()) return;
   const int stand = spinLettergrootte_->value();
   {
-    Bewerking::BezigBlok bezig(b_);
+    Bewerker::BezigBlok bezig(bewerker_);
     bool getal = false;
     const double grootte = LeesGetal(txtLettergrootte_->text(), &getal);
     // Without a number in the box the arrows have nothing to count from.
@@ -421,12 +479,12 @@ void TekstPaneel::spinLettergrootte_Change() {
   tmrLettergrootte_Timer();
 }
 
-void TekstPaneel::ZetStijl(int welke, int index, bool waarde) {
+void TekstPaneel::ZetStijl(Ontwerp& o, int welke, int index, bool waarde) {
   using Zetter = bool (*)(Ontwerp&, int, bool);
   static constexpr Zetter zetters[3] = {&::ZetVet, &::ZetCursief, &::ZetOnderlijnd};
-  if (!zetters[welke](bewerker_.ontwerp(), index, waarde)) return;
-  Bewerking::BezigBlok bezig(b_);
-  stijlMenus_[size_t(welke)]->setChecked(waarde);
+  if (!zetters[welke](o, index, waarde)) return;
+  Bewerker::BezigBlok bezig(bewerker_);
+  acties_.stijl[size_t(welke)]->setChecked(waarde);
   stijlKnoppen_[size_t(welke)]->setChecked(waarde);
 }
 
@@ -434,7 +492,7 @@ void TekstPaneel::StijlKnop_Click(int welke) {
   if (b_.Bezig()) return;
   Wijziging wijziging(bewerker_);
   const bool waarde = stijlKnoppen_[size_t(welke)]->isChecked();
-  VoorGeselecteerdeLijnen([&](int i) { ZetStijl(welke, i, waarde); });
+  VoorGeselecteerdeLijnen([&](int i) { ZetStijl(wijziging.ontwerp(), welke, i, waarde); });
 }
 
 void TekstPaneel::StijlMenu_Click(int welke) {
@@ -442,23 +500,23 @@ void TekstPaneel::StijlMenu_Click(int welke) {
   // The entry has already changed its check mark; every selected line and
   // the button follow it.
   Wijziging wijziging(bewerker_);
-  const bool waarde = stijlMenus_[size_t(welke)]->isChecked();
+  const bool waarde = acties_.stijl[size_t(welke)]->isChecked();
   {
-    Bewerking::BezigBlok bezig(b_);
+    Bewerker::BezigBlok bezig(bewerker_);
     stijlKnoppen_[size_t(welke)]->setChecked(waarde);
   }
-  VoorGeselecteerdeLijnen([&](int i) { ZetStijl(welke, i, waarde); });
+  VoorGeselecteerdeLijnen([&](int i) { ZetStijl(wijziging.ontwerp(), welke, i, waarde); });
 }
 
 void TekstPaneel::cmdUitlijning_Click(int index) {
   if (b_.Bezig()) return;
   Wijziging wijziging(bewerker_);
-  VoorGeselecteerdeLijnen([&](int i) { ZetUitlijning(bewerker_.ontwerp(), i, qint16(index)); });
+  VoorGeselecteerdeLijnen([&](int i) { ZetUitlijning(wijziging.ontwerp(), i, qint16(index)); });
 }
 
 void TekstPaneel::LeesKenmerken() {
   const platform::SettingsStore& s = instellingen_;
-  Bewerking::BezigBlok bezig(b_);
+  Bewerker::BezigBlok bezig(bewerker_);
   // A value a control cannot take is skipped; the control keeps its state.
   // Without a stored font: a plain sans font where the system has one. The
   // alphabetically first family is often a symbol or math font, whose tall
@@ -479,7 +537,7 @@ void TekstPaneel::LeesKenmerken() {
     const double w = LeesGetal(s.read(kDefaults, QString::fromLatin1(sleutels[i]), QStringLiteral("0")), &getal);
     if (!getal || (w != 0 && w != 1)) continue;
     stijlKnoppen_[size_t(i)]->setChecked(w == 1);
-    stijlMenus_[size_t(i)]->setChecked(w == 1);
+    acties_.stijl[size_t(i)]->setChecked(w == 1);
   }
   bool getal = false;
   const double u =
@@ -504,7 +562,7 @@ void TekstPaneel::BewaarKenmerken() {
 void TekstPaneel::ToonKenmerken(int lijn) {
   if (lijn == 0 || bewerker_.ontwerp().AantalLijnen() == 0) return;
   const Voorwerp& v = bewerker_.ontwerp().voorwerp(lijn);
-  Bewerking::BezigBlok bezig(b_);
+  Bewerker::BezigBlok bezig(bewerker_);
   // The box now shows this line's size: a size typed before is no longer
   // there to apply, and must not reach the lines selected now.
   tmrLettergrootte_->stop();
@@ -519,7 +577,7 @@ void TekstPaneel::ToonKenmerken(int lijn) {
   const bool stijl[3] = {bool(v.tekst().Vet), bool(v.tekst().Cursief), bool(v.tekst().Onderlijnd)};
   for (int i = 0; i < 3; ++i) {
     stijlKnoppen_[size_t(i)]->setChecked(stijl[i]);
-    stijlMenus_[size_t(i)]->setChecked(stijl[i]);
+    acties_.stijl[size_t(i)]->setChecked(stijl[i]);
   }
   if (v.tekst().Uitlijning >= 0 && v.tekst().Uitlijning <= 2)
     cmdUitlijning_[size_t(v.tekst().Uitlijning)]->setChecked(true);
@@ -542,7 +600,7 @@ void TekstPaneel::mnuRondeTekstToevoegen_Click() {
                                stijlKnoppen_[1]->isChecked(), qint16(uitlijning)));
   if (!dialoog.Toon()) return;
   Wijziging wijziging(bewerker_);
-  const int i = VoegRondeTekstToe(bewerker_.ontwerp(), bewerker_.Formaat(), dialoog.Gegevens());
+  const int i = VoegRondeTekstToe(wijziging.ontwerp(), bewerker_.Formaat(), dialoog.Gegevens());
   plaatje_.DeSelekteerAlles();
   plaatje_.SelecteerVoorwerp(i);
 }
@@ -558,7 +616,7 @@ bool TekstPaneel::WijzigRondeTekst(int index) {
   if (!ok) return false;
   Wijziging wijziging(bewerker_);
   platform::BusyCursor muis;
-  ::WijzigRondeTekst(bewerker_.ontwerp(), index, bewerker_.Formaat(), dialoog.Gegevens());
+  ::WijzigRondeTekst(wijziging.ontwerp(), index, bewerker_.Formaat(), dialoog.Gegevens());
   return true;
 }
 
@@ -580,15 +638,16 @@ void TekstPaneel::mnuTekstOmzetten_Click() {
   const qint16 soort = bewerker_.ontwerp().voorwerp(i).Soort();
   Wijziging wijziging(bewerker_);
   if (soort == Tekstlijn) {
-    BeginOmzettingNaarRond(bewerker_.ontwerp(), i, bewerker_.Formaat());
+    BeginOmzettingNaarRond(wijziging.ontwerp(), i, bewerker_.Formaat());
     const bool ok = WijzigRondeTekst(i);
-    EindOmzettingNaarRond(bewerker_.ontwerp(), i, ok);
+    EindOmzettingNaarRond(wijziging.ontwerp(), i, ok);
     // A round text is not edited in the line box.
-    if (ok && b_.HuidigeLijn() == i) b_.ZetHuidigeLijn(0);
+    if (ok && b_.HuidigeLijn() == i) bewerker_.ZetHuidigeLijn(0);
     plaatje_.SelecteerVoorwerp(i);
   } else if (soort == RondeTekst) {
-    ZetOmNaarRecht(bewerker_.ontwerp(), i);
-    ZetLettergrootte(bewerker_.ontwerp(), i, bewerker_.ontwerp().voorwerp(i).tekst().Lettergrootte);
+    Ontwerp& o = wijziging.ontwerp();
+    ZetOmNaarRecht(o, i);
+    ZetLettergrootte(o, i, o.voorwerp(i).tekst().Lettergrootte);
     plaatje_.SelecteerVoorwerp(i);
   }
 }

@@ -9,6 +9,7 @@
 
 class Bewerker;
 class Bewerking;
+class Ontwerp;
 class EtiketPlaatje;
 class frmRondeTekst;
 class QAction;
@@ -44,8 +45,19 @@ class TekstPaneel : public QGroupBox {
   // Replaces that selection with nothing.
   void KnipTekstvakSelectie();
   QLineEdit* Lettergrootte() const { return txtLettergrootte_; }
-  // The Vet, Cursief and Onderlijnd entries of the menu, kept in step.
-  void ZetStijlMenus(const std::array<QAction*, 3>& menus);
+  // The entries of the Tekst menu, and "Standaard vastleggen" of Opties:
+  // the window places them. Vet, Cursief and Onderlijnd follow the lines,
+  // the round-text entries the selection.
+  struct Acties {
+    std::array<QAction*, 5> lijnen;  // mnuTekstLijnen1 ... 5
+    QAction* meerLijnen;
+    std::array<QAction*, 3> stijl;  // mnuVet, mnuCursief, mnuOnderlijnd
+    QAction* rondeTekstToevoegen;
+    QAction* rondeTekstWijzigen;
+    QAction* tekstOmzetten;
+    QAction* standaardVastleggen;
+  };
+  const Acties& acties() const { return acties_; }
 
   void LijnenToevoegen(qint16 nieuwAantal);
   void mnuMeerLijnen_Click();
@@ -81,12 +93,15 @@ class TekstPaneel : public QGroupBox {
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
+  void MaakActies();
+  // The round-text entries follow the selection.
+  void ZetMenusVoorSelectie();
   void txtTekstlijn_Change();
   void txtTekstlijn_Enter();
   void cmbLettertype_Click();
   void txtLettergrootte_Change();
   void spinLettergrootte_Change();
-  void ZetStijl(int welke, int index, bool waarde);
+  void ZetStijl(Ontwerp& o, int welke, int index, bool waarde);
   void StijlKnop_Click(int welke);
   void StijlMenu_Click(int welke);
   void cmdUitlijning_Click(int index);
@@ -98,7 +113,7 @@ class TekstPaneel : public QGroupBox {
   bool WijzigRondeTekst(int index);
 
   Bewerker& bewerker_;
-  Bewerking& b_;
+  const Bewerking& b_;
   EtiketPlaatje& plaatje_;
   platform::MessageService& meldingen_;
   platform::SettingsStore& instellingen_;
@@ -109,7 +124,7 @@ class TekstPaneel : public QGroupBox {
   QScrollBar* spinLettergrootte_ = nullptr;
   QTimer* tmrLettergrootte_ = nullptr;
   std::array<QPushButton*, 3> stijlKnoppen_{};  // cmdVet, cmdCursief, cmdOnderlijnd
-  std::array<QAction*, 3> stijlMenus_{};        // mnuVet, mnuCursief, mnuOnderlijnd
+  Acties acties_{};
   std::array<QPushButton*, 3> cmdUitlijning_{};
   std::array<QPushButton*, 5> cmdLijnen_{};
   QPushButton* cmdCentreren_ = nullptr;

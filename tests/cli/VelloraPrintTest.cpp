@@ -62,14 +62,13 @@ class VelloraPrint : public EtiketOpstelling {
     instellingen.write(QStringLiteral("Defaults"), QStringLiteral("Form"), QStringLiteral(" 5"));
     Start();
     Menu("mnuTekstLijnen2");
-    O().voorwerp(1).tekst().Tekst = QStringLiteral("Doos [#]");
-    O().voorwerp(2).tekst().Tekst = QStringLiteral("Vellora");
-    float l = -20, b = -10, br = 40, h = 6;
-    O().PlaatsVoorwerp(1, l, b, br, h);
+    ZetTekst(1, QStringLiteral("Doos [#]"));
+    ZetTekst(2, QStringLiteral("Vellora"));
+    Plaats(1, -20, -10, 40, 6);
     RondeTekstGegevens g = NieuweRondeTekst(venster->HuidigEtiketFormaat(), QStringLiteral("DejaVu Sans"), 10, false,
                                             false, 2);
     g.Tekst = QStringLiteral("Serie [#]");
-    VoegRondeTekstToe(O(), venster->HuidigEtiketFormaat(), g);
+    Wijzig([&](Ontwerp& o) { VoegRondeTekstToe(o, venster->HuidigEtiketFormaat(), g); });
     const QString pad = tmp.path(QStringLiteral("doos.VLO"));
     EXPECT_TRUE(BewaarEtiket(pad, 2, O(), venster->HuidigEtiketFormaat().Naam).Gelukt());
     return pad;
@@ -170,9 +169,8 @@ TEST_F(VelloraPrint, TheListGivesOneCopyPerRowAndThePreviewDrawsTheSheets) {
   instellingen.write(QStringLiteral("Defaults"), QStringLiteral("Form"), QStringLiteral(" 5"));
   Start();
   Menu("mnuTekstLijnen1");
-  O().voorwerp(1).tekst().Tekst = QStringLiteral("[A] [B]");
-  float l = -24, b = -10, br = 48, h = 8;
-  O().PlaatsVoorwerp(1, l, b, br, h);
+  ZetTekst(1, QStringLiteral("[A] [B]"));
+  Plaats(1, -24, -10, 48, 8);
   const QString ontwerp = tmp.path(QStringLiteral("lijst.VLO"));
   ASSERT_TRUE(BewaarEtiket(ontwerp, 2, O(), QStringLiteral("50 x 30")).Gelukt());
   const QString csv = tmp.write(QStringLiteral("l.csv"), "Jan;1\nPiet;2\nKees;3\nAnna;4\nBram;5\nEva;6\nTom;7\n");

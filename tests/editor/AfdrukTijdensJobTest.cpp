@@ -66,7 +66,7 @@ class JobOnderweg : public EtiketOpstelling {
   // Numbers 1 to 100, one copy each: far more than the pipe holds.
   void NummerOntwerp() {
     Menu("mnuTekstLijnen1");
-    O().voorwerp(1).tekst().Tekst = QStringLiteral("Nr [#]");
+    ZetTekst(1, QStringLiteral("Nr [#]"));
     Nummering& n = venster->nummering();
     n.NummerVan = 1;
     n.NummerTot = 100;

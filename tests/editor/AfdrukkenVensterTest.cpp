@@ -50,7 +50,7 @@ TEST_F(Afdrukken, AJobGoesToThePortFileAsSheets) {
   Zet("UseStartPosition", QStringLiteral("False"));
   Start();
   Menu("mnuTekstLijnen1");
-  O().voorwerp(1).tekst().Tekst = QStringLiteral("Nr [#]");
+  ZetTekst(1, QStringLiteral("Nr [#]"));
   Druk(QStringLiteral("7"));
   const sbpl::Lezing l = Lees();
   ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
@@ -204,11 +204,11 @@ TEST_F(Afdrukken, SystemPrinterJobsEachGetTheirOwnSpoolFileHandedOnInOrderWithou
   processen.aanHetWerk = true;
   Start();
   Menu("mnuTekstLijnen1");
-  O().voorwerp(1).tekst().Tekst = QStringLiteral("Eerste");
+  ZetTekst(1, QStringLiteral("Eerste"));
   Druk(QStringLiteral("1"));
   // The spooler still runs: the window goes on, and the next job waits for it.
   EXPECT_TRUE(Kind<QPushButton>("cmdStartAfdrukken")->isEnabled());
-  O().voorwerp(1).tekst().Tekst = QStringLiteral("Tweede");
+  ZetTekst(1, QStringLiteral("Tweede"));
   Druk(QStringLiteral("2"));
   ASSERT_EQ(processen.started.size(), 1u);
   const FakeProcessStarter::Start s = processen.started[0];
@@ -437,7 +437,7 @@ TEST_F(Afdrukken, TheListTabTakesACsvAndAHeaderClickChoosesItsColumn) {
   EXPECT_EQ(n.GekozenTab, 1);
   // A list run prints one copy per row with that row's values.
   Menu("mnuTekstLijnen1");
-  O().voorwerp(1).tekst().Tekst = QStringLiteral("[A]");
+  ZetTekst(1, QStringLiteral("[A]"));
   Zet("UseStartPosition", QStringLiteral("False"));
   Druk(QStringLiteral("1"));
   EXPECT_EQ(Lees().vellen.at(0).labels.size(), 3u);
@@ -519,13 +519,13 @@ TEST_F(Afdrukken, ASeriesStaysWithItsDesignAndTheTotalIsInSightBeforePrinting) {
   venster->nummering().NummerVan = 1;
   venster->nummering().NummerTot = 500;
   venster->nummering().NummerStap = 1;
-  ASSERT_TRUE(venster->OpenBestand(pad));
+  ASSERT_TRUE(venster->bestanden().OpenBestand(pad));
   EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Nr [#]"));
   Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("2"));
   EXPECT_EQ(totaal->text(), QStringLiteral("2 \u00D7 1 nummer = 2 etiketten"));
   Druk(QStringLiteral("2"));
   // Two labels, exactly those of the same design with the number typed in.
-  O().voorwerp(1).tekst().Tekst = QStringLiteral("Nr 1");
+  ZetTekst(1, QStringLiteral("Nr 1"));
   EXPECT_EQ(Uitvoer(), JobStroom(2));
   EXPECT_TRUE(meldingen.shown.empty());
 }
@@ -538,7 +538,7 @@ TEST_F(Afdrukken, ADesignNumberedOnlyInABarcodeGetsItsSeriesFromTheNumberingButt
   code.Gegevens = QStringLiteral("DOOS[#]");
   {
     Wijziging wijziging(venster->bewerker());
-    NieuweStreepjescode(O(), code, 12);
+    NieuweStreepjescode(wijziging.ontwerp(), code, 12);
   }
   BeantwoordDialoog<NummeringDialoog>([](NummeringDialoog* d) {
     d->findChild<QLineEdit*>(QStringLiteral("txtVan"))->setText(QStringLiteral("7"));

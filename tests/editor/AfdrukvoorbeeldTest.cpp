@@ -25,7 +25,7 @@ class Afdrukvoorbeeld : public EtiketOpstelling {
   }
   void Nummers(int tot) {
     Menu("mnuTekstLijnen1");
-    O().voorwerp(1).tekst().Tekst = QStringLiteral("Nr [#]");
+    ZetTekst(1, QStringLiteral("Nr [#]"));
     Nummering& n = venster->nummering();
     n.NummerVan = 1;
     n.NummerTot = qint16(tot);

@@ -24,8 +24,8 @@ class Bestanden : public EtiketOpstelling {
   // Two text lines and a figure, all a version 1 file can hold.
   void VulVersie1() {
     Menu("mnuTekstLijnen2");
-    O().voorwerp(1).tekst().Tekst = QStringLiteral("Eerste");
-    O().voorwerp(2).tekst().Vet = true;
+    ZetTekst(1, QStringLiteral("Eerste"));
+    Wijzig([](Ontwerp& o) { o.voorwerp(2).tekst().Vet = true; });
     Plaats(1, -30, -10, 40, 5);
     NieuweFiguur(10, -5, 8, 8);
   }
@@ -38,7 +38,7 @@ class Bestanden : public EtiketOpstelling {
     RondeTekstGegevens g = NieuweRondeTekst(venster->HuidigEtiketFormaat(), QStringLiteral("DejaVu Sans"), 9, false, false, 2);
     g.Tekst = QStringLiteral("Rondom");
     Wijziging wijziging(venster->bewerker());
-    ::VoegRondeTekstToe(O(), venster->HuidigEtiketFormaat(), g);
+    ::VoegRondeTekstToe(wijziging.ontwerp(), venster->HuidigEtiketFormaat(), g);
   }
   void Antwoord(platform::MessageService::Answer a) { meldingen.answers.push_back(a); }
   // Closes the window before the store it was started on goes.
@@ -93,7 +93,7 @@ TEST_F(Bestanden, VersionOneAsksBeforeItWouldDropRoundTextsAndCrops) {
   VulVersie1();
   {
     Wijziging wijziging(e.bewerker());
-    O().voorwerp(3).beeld().BronBreedte = 2;
+    wijziging.ontwerp().voorwerp(3).beeld().BronBreedte = 2;
   }
   const QString pad = tmp.path(QStringLiteral("oud.VLO"));
   bestanden.answers.push_back({pad, versie1});
@@ -309,7 +309,7 @@ TEST_F(Bestanden, ADesignNamedAtStartUpIsOpenedAndADamagedOneLeavesTheEmptyDesig
   // Named relative to the folder the program was started in.
   const QString werkmap = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(tmp.root()));
-  e.OpenBijStart(QStringLiteral("start.VLO"));
+  e.bestanden().OpenBijStart(QStringLiteral("start.VLO"));
   QDir::setCurrent(werkmap);
   EXPECT_TRUE(meldingen.shown.empty());
   EXPECT_EQ(O().AantalLijnen(), 2);
@@ -321,7 +321,7 @@ TEST_F(Bestanden, ADesignNamedAtStartUpIsOpenedAndADamagedOneLeavesTheEmptyDesig
   const QString kapot = tmp.write(QStringLiteral("kapot.VLO"), QByteArray("VS\0\0\x07\0"
                                                                           "89 x",
                                                                           10));
-  e.OpenBijStart(kapot);
+  e.bestanden().OpenBijStart(kapot);
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(meldingen.shown[0].title, QStringLiteral("Fout"));
   EXPECT_TRUE(meldingen.shown[0].text.contains(QStringLiteral("beschadigd")));
@@ -333,7 +333,7 @@ TEST_F(Bestanden, ADesignNamedAtStartUpIsOpenedAndADamagedOneLeavesTheEmptyDesig
   Menu("mnuTekstLijnen1");
   meldingen.shown.clear();
   meldingen.answers.push_back(platform::MessageService::Answer::Cancel);
-  e.OpenBijStart(pad);
+  e.bestanden().OpenBijStart(pad);
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(O().AantalLijnen(), 1);
 }
@@ -364,8 +364,8 @@ TEST_F(Bestanden, AFailedSaveNamesTheFileAndChangesNothing) {
 TEST_F(Bestanden, CharactersTheFileCannotHoldAreReportedOncePerSave) {
   Start();
   Menu("mnuTekstLijnen2");
-  O().voorwerp(1).tekst().Tekst = QStringLiteral("Ω 1");
-  O().voorwerp(2).tekst().Tekst = QStringLiteral("✓ 2");
+  ZetTekst(1, QStringLiteral("Ω 1"));
+  ZetTekst(2, QStringLiteral("✓ 2"));
   bestanden.answers.push_back({tmp.path(QStringLiteral("tekens.VLO")), versie2});
   Menu("mnuOpslaanAls");
   ASSERT_EQ(meldingen.shown.size(), 1u);

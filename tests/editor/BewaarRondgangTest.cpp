@@ -466,12 +466,12 @@ class BewaarRondgang : public EtiketOpstelling {
     for (const int versie : {2, 1}) {
       pad[versie] = tmp.path(QStringLiteral("rondgang%1.VLO").arg(versie));
       meldingen.shown.clear();
-      if (!venster->BewaarEtiketAls(pad[versie], qint16(versie)))
+      if (!venster->bestanden().BewaarEtiketAls(pad[versie], qint16(versie)))
         return "version " + std::to_string(versie) + " not saved: " + LaatsteMelding();
       if (!meldingen.shown.empty()) return "saving told: " + LaatsteMelding();
     }
     for (const int versie : {2, 1}) {
-      if (!venster->LeesEtiketIn(pad[versie]))
+      if (!venster->bestanden().LeesEtiketIn(pad[versie]))
         return "version " + std::to_string(versie) + " not read: " + LaatsteMelding();
       const std::string verschil = Verschil(bewaard, O(), versie);
       if (!verschil.empty()) return "version " + std::to_string(versie) + ", " + verschil;

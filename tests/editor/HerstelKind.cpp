@@ -8,6 +8,7 @@
 
 #include "files/Herstelkopie.h"
 #include "support/NepOmgeving.h"
+#include "ui/Bestandsopdrachten.h"
 #include "ui/Etiket.h"
 
 int main(int argc, char** argv) {
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
   e.findChild<QLineEdit*>(QStringLiteral("txtTekstlijn"))->setText(args[4]);
   QTimer kijk;
   QObject::connect(&kijk, &QTimer::timeout, [&] {
-    if (!e.herstelkopie().Bestaat()) return;
+    if (!e.bestanden().herstelkopie().Bestaat()) return;
     kijk.stop();
     std::puts("klaar");
     std::fflush(stdout);

@@ -49,13 +49,13 @@ class Herstel : public EtiketOpstelling {
 TEST_F(Herstel, TheCopyFollowsTheChangedFlag) {
   Etiket& e = Start();
   Menu("mnuTekstLijnen1");
-  e.BewaarHerstelkopie();
+  e.bestanden().BewaarHerstelkopie();
   EXPECT_EQ(Kopieen().size(), 1);
   // Undo back to the state it started in: nothing left to recover.
   Menu("mnuOngedaan");
   EXPECT_TRUE(Kopieen().isEmpty());
   Menu("mnuOpnieuw");
-  e.BewaarHerstelkopie();
+  e.bestanden().BewaarHerstelkopie();
   EXPECT_EQ(Kopieen().size(), 1);
   // A running program's copy is never offered to another.
   EXPECT_TRUE(Herstelkopie(map).Zoek().empty());
@@ -67,7 +67,7 @@ TEST_F(Herstel, TheCopyFollowsTheChangedFlag) {
 TEST_F(Herstel, NotSavingKeepsTheCopyUntilTheDesignIsReallyReplaced) {
   Etiket& e = Start();
   Menu("mnuTekstLijnen1");
-  e.BewaarHerstelkopie();
+  e.bestanden().BewaarHerstelkopie();
   ASSERT_EQ(Kopieen().size(), 1);
   // Nee, then no file chosen: the design stays, and so does its copy.
   ZonderBewaren();
@@ -108,7 +108,7 @@ TEST_F(Herstel, AfterAKillTheNextStartOffersTheDesignBackOrDeletesIt) {
   EXPECT_EQ(Inhoud(ontwerp), bewaard);
   // The killed program's copy is gone; this one's holds the design now.
   EXPECT_EQ(Kopieen().size(), 1);
-  EXPECT_TRUE(e.herstelkopie().Bestaat());
+  EXPECT_TRUE(e.bestanden().herstelkopie().Bestaat());
   ZonderBewaren();
   EXPECT_TRUE(e.close());
   EXPECT_TRUE(Kopieen().isEmpty());

@@ -40,7 +40,7 @@ TEST_F(Kenmerken, TypedSizeIsAppliedOnceHalfASecondAfterTheLastKey) {
   EXPECT_EQ(Timer()->interval(), 500);
   QTest::keyClicks(Grootte(), QStringLiteral("2"));
   EXPECT_EQ(O().voorwerp(1).tekst().Lettergrootte, 12);  // nothing applied yet (12 was the default)
-  O().voorwerp(1).tekst().Lettergrootte = 30;            // so that applying 12 shows
+  Wijzig([](Ontwerp& o) { o.voorwerp(1).tekst().Lettergrootte = 30; });  // so that applying 12 shows
   ASSERT_TRUE(vuren.wait(2000));
   EXPECT_EQ(vuren.count(), 1);
   EXPECT_FALSE(Timer()->isActive());
@@ -111,7 +111,7 @@ TEST_F(Kenmerken, ToolbarChangesApplyToEverySelectedLine) {
   // Picking the font the box already shows gives it to every selected line.
   {
     Wijziging wijziging(venster->bewerker());
-    O().voorwerp(2).tekst().Lettertype = QStringLiteral("DejaVu Sans");
+    wijziging.ontwerp().voorwerp(2).tekst().Lettertype = QStringLiteral("DejaVu Sans");
   }
   ASSERT_EQ(fonts->currentIndex(), liberation);
   emit fonts->activated(liberation);
@@ -144,11 +144,13 @@ TEST_F(Kenmerken, ShowingALinesAttributesNeverWritesThemBack) {
   Menu("mnuTekstLijnen2");
   Plaats(1, -40, -10, 30, 5);
   Plaats(2, -40, 0, 30, 5);
-  Voorwerp& a = O().voorwerp(1);
-  a.tekst().Vet = true;
-  a.tekst().Lettergrootte = 20;
-  a.tekst().Uitlijning = 1;
-  a.tekst().Lettertype = QStringLiteral("Liberation Sans");
+  Wijzig([](Ontwerp& o) {
+    Tekstdeel& a = o.voorwerp(1).tekst();
+    a.Vet = true;
+    a.Lettergrootte = 20;
+    a.Uitlijning = 1;
+    a.Lettertype = QStringLiteral("Liberation Sans");
+  });
   // Selecting line 2 shows its plain attributes; line 1 keeps its own.
   venster->pictEtiket()->pictEtiket_MouseDown(Qt::LeftButton, Qt::NoModifier, -30, -8);
   EXPECT_TRUE(Knop("cmdVet")->isChecked());
@@ -169,7 +171,7 @@ TEST_F(Kenmerken, ShowingALinesAttributesNeverWritesThemBack) {
 TEST_F(Kenmerken, TheBoldMenuMakesMixedLinesFollowItsNewCheckMark) {
   Start();
   TweeGeselecteerd();
-  O().voorwerp(1).tekst().Vet = true;  // line 2, the current one, is not bold
+  Wijzig([](Ontwerp& o) { o.voorwerp(1).tekst().Vet = true; });  // line 2, the current one, is not bold
   QAction* vet = Kind<QAction>("mnuVet");
   ASSERT_FALSE(vet->isChecked());
   vet->trigger();

@@ -61,7 +61,7 @@ TEST_F(RondeTekstVenster, ConvertingALineAndCancellingKeepsALineWithTheCircleDef
   OpFormaat50x30();
   Start();
   Menu("mnuTekstLijnen1");
-  O().voorwerp(1).tekst().Tekst = QStringLiteral("Bewaar mij");
+  ZetTekst(1, QStringLiteral("Bewaar mij"));
   Beantwoord(false);
   Menu("mnuTekstOmzetten");
   EXPECT_EQ(getoond, 1);

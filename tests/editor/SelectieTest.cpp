@@ -106,7 +106,11 @@ TEST_F(Selectie, HandlesSitAroundTheSelectionsBoxWithTheirPointers) {
 TEST_F(Selectie, SelectAllMakesTheLastLineCurrentAndDisablesTheRoundTextEntries) {
   Start();
   DrieLijnen();
-  const int rond = B().NieuwVoorwerp(RondeTekst);
+  int rond = 0;
+  {
+    Wijziging wijziging(venster->bewerker());
+    rond = wijziging.bewerking().NieuwVoorwerp(RondeTekst);
+  }
   Plaats(rond, 20, 5, 10, 10);
   Menu("mnuAllesSelekteren");
   EXPECT_EQ(B().AantalGeselecteerd(), 4);
@@ -120,7 +124,11 @@ TEST_F(Selectie, SelectAllMakesTheLastLineCurrentAndDisablesTheRoundTextEntries)
 TEST_F(Selectie, TheRoundTextEntriesFollowASingleSelection) {
   Start();
   DrieLijnen();
-  const int rond = B().NieuwVoorwerp(RondeTekst);
+  int rond = 0;
+  {
+    Wijziging wijziging(venster->bewerker());
+    rond = wijziging.bewerking().NieuwVoorwerp(RondeTekst);
+  }
   Plaats(rond, 20, 5, 10, 10);
   Klik(25, 10);
   EXPECT_TRUE(Wijzigen()->isEnabled());
@@ -173,8 +181,11 @@ TEST_F(Selectie, DeletingAnEarlierElementKeepsALaterSelectionInItsPlace) {
   Menu("mnuTekstLijnen4");
   for (int i = 1; i <= 4; ++i) Plaats(i, -40, -16 + i * 6, 30, 4);
   Klik(-30, 10);  // line 4
-  B().ZetGeselecteerd(2, true);  // and line 2, as a Shift-click would
-  B().VerwijderVoorwerp(2);
+  venster->bewerker().ZetGeselecteerd(2, true);  // and line 2, as a Shift-click would
+  {
+    Wijziging wijziging(venster->bewerker());
+    wijziging.bewerking().VerwijderVoorwerp(2);
+  }
   EXPECT_TRUE(B().Geselecteerd(3));
   EXPECT_EQ(B().Kader(3).Rand, 2);
   EXPECT_FLOAT_EQ(B().Kader(3).Boven, 8 - B().Schaal.MmPerPixelY);

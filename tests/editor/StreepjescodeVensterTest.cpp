@@ -105,15 +105,14 @@ TEST_F(StreepjescodeVenster, ACopyWhoseCodeCannotBeEncodedStopsTheJobWithAMessag
   Start();
   // Numbers 45 to 105: the first and last copies are whole EAN-13s, copy
   // 100 gets a wrong check digit.
-  O().nummering.NummerVan = 45;
-  O().nummering.NummerTot = 105;
-  O().nummering.NummerStap = 1;
+  venster->nummering().NummerVan = 45;
+  venster->nummering().NummerTot = 105;
+  venster->nummering().NummerStap = 1;
   Beantwoord("EAN-13", QStringLiteral("5901234123[#]"));
   Menu("mnuStreepjescodeToevoegen");
   ASSERT_EQ(O().AantalStreepjescodes(), 1) << (meldingen.shown.empty() ? "" : meldingen.shown[0].text.toStdString());
   // Copy 1 has no symbol to size the box by: wide enough for GS1's smallest module.
-  float l = -22.5f, b = -10, br = 45, h = 20;
-  O().PlaatsVoorwerp(1, l, b, br, h);
+  Plaats(1, -22.5f, -10, 45, 20);
   meldingen.shown.clear();
   Kind<QPushButton>("cmdStartAfdrukken")->click();
   WachtOpAfdruk();

@@ -65,8 +65,8 @@ TEST_F(Tekstlijnen, FewerLinesRemoveTheLastLinesAndKeepAFigureAfterThem) {
 TEST_F(Tekstlijnen, NewLinesCountTextLinesWhateverTheEarlierOnesSay) {
   Start();
   Menu("mnuTekstLijnen2");
-  O().voorwerp(1).tekst().Tekst = QStringLiteral("Adres");
-  O().voorwerp(2).tekst().Tekst = QStringLiteral("Lijn 9");
+  ZetTekst(1, QStringLiteral("Adres"));
+  ZetTekst(2, QStringLiteral("Lijn 9"));
   Menu("mnuTekstLijnen4");
   EXPECT_EQ(O().voorwerp(3).tekst().Tekst, QStringLiteral("Lijn 3"));
   EXPECT_EQ(O().voorwerp(4).tekst().Tekst, QStringLiteral("Lijn 4"));
@@ -90,7 +90,7 @@ TEST_F(Tekstlijnen, TypingChangesTheCurrentLineOnly) {
   EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Kaas 500 g"));
   EXPECT_EQ(O().voorwerp(2).tekst().Tekst, QStringLiteral("Lijn 2"));
   Q_UNUSED(e);
-  B().ZetHuidigeLijn(0);
+  venster->bewerker().ZetHuidigeLijn(0);
   Box()->setText(QStringLiteral("nergens"));
   EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Kaas 500 g"));
 }
@@ -100,9 +100,9 @@ TEST_F(Tekstlijnen, EnterMovesToTheNextTextLineSkippingFigures) {
   Menu("mnuTekstLijnen1");
   NieuweFiguur(0, 0, 5, 5);
   Menu("mnuTekstLijnen2");  // the new line is element 3
-  O().voorwerp(3).tekst().Tekst = QStringLiteral("derde");
+  ZetTekst(3, QStringLiteral("derde"));
   // Back to the first line, then Enter.
-  B().ZetHuidigeLijn(0);
+  venster->bewerker().ZetHuidigeLijn(0);
   venster->pictEtiket()->DeSelekteerAlles();
   venster->pictEtiket()->SelecteerVoorwerp(1);
   QTest::keyClick(Box(), Qt::Key_Return);

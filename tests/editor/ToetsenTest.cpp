@@ -1,13 +1,20 @@
 // The editor's keys as a user presses them: which box or command each key
 // reaches, wherever the keyboard focus is.
 #include <QCheckBox>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "support/EtiketOpstelling.h"
+#include "ui/Streepjescodes.h"
 #include "ui/EtiketPlaatje.h"
+#include "ui/frmRondeTekst.h"
+#include "ui/frmStreepjescode.h"
 
 namespace {
 
@@ -204,7 +211,7 @@ TEST_F(Toetsen, ThePictureTakesTheFocusAndItsKeysActOnTheSelection) {
   EXPECT_EQ(venster->geschiedenis().AantalStappen(), stappen + 1);
   // On a VL300 a dot is 1/12 mm; a new burst after the undo.
   venster->instellingen().Printer = 2;
-  venster->ZetPrinterPunten();
+  venster->streepjescodes().ZetPrinterPunten();
   Menu("mnuOngedaan");
   EXPECT_EQ(Hoek(2), hoek);
   Druk(Qt::Key_Up);
@@ -250,4 +257,114 @@ TEST_F(Toetsen, ThePictureTakesTheFocusAndItsKeysActOnTheSelection) {
   Box()->setFocus();
   for (int n = 0; n < 30 && !plaatje->hasFocus(); ++n) Druk(Qt::Key_Tab);
   EXPECT_TRUE(plaatje->hasFocus());
+}
+
+TEST_F(Toetsen, TabReachesEveryControlOfTheWindow) {
+  Start();
+  Kind<QPushButton>("cmdLijnen2")->click();  // the line box takes text now
+  // Every control a user can work, found by its kind.
+  QSet<QWidget*> controls;
+  for (QWidget* w : venster->findChildren<QWidget*>()) {
+    const bool invoer = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                        qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSlider*>(w) ||
+                        qobject_cast<EtiketPlaatje*>(w);
+    if (invoer && w->isVisible() && w->isEnabled() && w->window() == venster.get()) controls.insert(w);
+  }
+  ASSERT_GT(controls.size(), 20);
+  QApplication::setActiveWindow(venster.get());
+  venster->pictEtiket()->setFocus(Qt::OtherFocusReason);
+  QWidget* begin = QApplication::focusWidget();
+  ASSERT_EQ(begin, venster->pictEtiket());
+  QSet<QWidget*> bereikt;
+  for (int n = 0; n < 200; ++n) {
+    bereikt.insert(QApplication::focusWidget());
+    Druk(Qt::Key_Tab);
+    if (QApplication::focusWidget() == begin) break;
+  }
+  EXPECT_EQ(QApplication::focusWidget(), begin) << "Tab does not come round";
+  QStringList gemist;
+  for (QWidget* w : controls)
+    if (!bereikt.contains(w)) gemist << w->objectName() + u':' + QString::fromLatin1(w->metaObject()->className());
+  gemist.sort();
+  EXPECT_TRUE(gemist.isEmpty()) << gemist.join(u' ').toStdString();
+}
+
+namespace {
+
+// The letter after the ampersand of a caption, 0 without one.
+QChar Ezelsbrug(const QString& tekst) {
+  for (int i = 0; i + 1 < tekst.size(); ++i) {
+    if (tekst[i] != u'&') continue;
+    if (tekst[i + 1] != u'&') return tekst[i + 1].toUpper();
+    ++i;  // "&&" is a plain ampersand
+  }
+  return {};
+}
+
+// Every entry of a menu bar or menu shown to the user has a letter of its
+// own there. Entries named by the user (the galleries) are left out.
+void ControleerEzelsbruggen(const QList<QAction*>& regels, const QString& waar) {
+  QMap<QChar, QString> gezien;
+  for (QAction* a : regels) {
+    if (a->isSeparator() || !a->isVisible() || a->objectName().startsWith(u"mnuGalerij")) continue;
+    const QChar letter = Ezelsbrug(a->text());
+    EXPECT_FALSE(letter.isNull()) << waar.toStdString() << ": " << a->text().toStdString();
+    if (letter.isNull()) continue;
+    EXPECT_FALSE(gezien.contains(letter)) << waar.toStdString() << ": " << a->text().toStdString() << " and "
+                                          << gezien.value(letter).toStdString();
+    gezien.insert(letter, a->text());
+    if (a->menu()) ControleerEzelsbruggen(a->menu()->actions(), a->text());
+  }
+}
+
+}  // namespace
+
+TEST_F(Toetsen, EveryMenuAndEntryHasALetterOfItsOwnThatAltReaches) {
+  Start();
+  ControleerEzelsbruggen(venster->menuBar()->actions(), QStringLiteral("menu bar"));
+  // Alt and the menu's letter opens it; the entry's letter runs the entry.
+  const auto kies = [this](Qt::Key menu, Qt::Key regel) {
+    QApplication::setActiveWindow(venster.get());
+    QTest::keyClick(venster.get(), menu, Qt::AltModifier);
+    auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(open, nullptr);
+    QTest::keyClick(open, regel);
+  };
+  bool code = false, rond = false;
+  BeantwoordDialoog<frmStreepjescode>([&](frmStreepjescode* d) {
+    code = true;
+    d->reject();
+  });
+  kies(Qt::Key_F, Qt::Key_T);
+  EXPECT_TRUE(code) << "Figuur > Streepjescode toevoegen";
+  BeantwoordDialoog<frmRondeTekst>([&](frmRondeTekst* d) {
+    rond = true;
+    d->reject();
+  });
+  kies(Qt::Key_T, Qt::Key_R);
+  EXPECT_TRUE(rond) << "Tekst > Ronde tekst toevoegen";
+  kies(Qt::Key_F, Qt::Key_B);
+  EXPECT_FALSE(bestanden.lastCaption.isEmpty()) << "Figuur > Bestand invoegen";
+  kies(Qt::Key_T, Qt::Key_3);
+  EXPECT_EQ(O().AantalLijnen(), 3);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST_F(Toetsen, AnAlignmentButtonReachedByTabIsSetWithSpaceAndStaysTheOneOn) {
+  Start();
+  Kind<QPushButton>("cmdLijnen1")->click();
+  const auto aan = [this] {
+    QStringList knoppen;
+    for (const char* naam : {"cmdUitlijning0", "cmdUitlijning1", "cmdUitlijning2"})
+      if (Kind<QPushButton>(naam)->isChecked()) knoppen << QString::fromLatin1(naam);
+    return knoppen.join(u' ').toStdString();
+  };
+  ASSERT_TRUE(aan() == "cmdUitlijning0" || aan() == "cmdUitlijning2") << aan();
+  QApplication::setActiveWindow(venster.get());
+  Kind<QPushButton>("cmdUitlijning1")->setFocus(Qt::TabFocusReason);
+  for (int keer = 0; keer < 2; ++keer) {  // the second press leaves it on
+    Druk(Qt::Key_Space);
+    EXPECT_EQ(aan(), "cmdUitlijning1");
+    EXPECT_EQ(O().voorwerp(1).tekst().Uitlijning, 1);
+  }
 }

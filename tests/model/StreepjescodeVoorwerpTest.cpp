@@ -79,7 +79,7 @@ TEST(StreepjescodeVoorwerp, IsAddedMovedAndDeletedAsOneStepEachWithTheScreenKept
   int i = 0;
   {
     Wijziging w(b);
-    i = NieuweStreepjescode(b.ontwerp(), Qr(QStringLiteral("https://vellora.example/1")), 12);
+    i = NieuweStreepjescode(w.ontwerp(), Qr(QStringLiteral("https://vellora.example/1")), 12);
   }
   // Shown at once, and what a full repaint gives.
   EXPECT_NE(b.beeld().Beeld(), leeg);
@@ -90,12 +90,12 @@ TEST(StreepjescodeVoorwerp, IsAddedMovedAndDeletedAsOneStepEachWithTheScreenKept
   {
     Wijziging w(b);
     float l = v.Links + 5, t = v.Boven + 3, br = v.Breedte * 1.5f, h = v.Hoogte * 1.5f;
-    b.ontwerp().PlaatsVoorwerp(i, l, t, br, h);
+    w.ontwerp().PlaatsVoorwerp(i, l, t, br, h);
   }
   EXPECT_EQ(b.beeld().Beeld(), b.beeld().Volledig());
   {
     Wijziging w(b);
-    b.bewerking().VerwijderVoorwerp(i);
+    w.bewerking().VerwijderVoorwerp(i);
   }
   EXPECT_EQ(b.ontwerp().AantalStreepjescodes(), 0);
   EXPECT_EQ(b.beeld().Beeld(), leeg);
@@ -122,7 +122,7 @@ TEST(StreepjescodeVoorwerp, EverySettingOfABarcodeIsAChangeWithItsOwnStepAndPixe
   int i = 0;
   {
     Wijziging w(b);
-    i = NieuweStreepjescode(b.ontwerp(), c, 12);
+    i = NieuweStreepjescode(w.ontwerp(), c, 12);
   }
   // Each setting alone, as the dialog would change it.
   const std::vector<std::pair<const char*, std::function<void(Streepjescode&)>>> wijzigingen = {
@@ -140,7 +140,7 @@ TEST(StreepjescodeVoorwerp, EverySettingOfABarcodeIsAChangeWithItsOwnStepAndPixe
     wijzig(nieuw);
     {
       Wijziging w(b);
-      WijzigStreepjescode(b.ontwerp(), i, nieuw);
+      WijzigStreepjescode(w.ontwerp(), i, nieuw);
     }
     EXPECT_TRUE(b.Gewijzigd());
     EXPECT_NE(b.beeld().Beeld(), voor);

@@ -15,6 +15,7 @@
 #include "support/TestCatalogus.h"
 #include "support/Tijdelijk.h"
 #include "ui/AfdrukPaneel.h"
+#include "ui/Bestandsopdrachten.h"
 #include "ui/Etiket.h"
 #include "ui/EtiketPlaatje.h"
 #include "ui/FiguurPaneel.h"
@@ -103,13 +104,13 @@ class EtiketOpstelling : public ::testing::Test, protected NepOmgeving {
     return stroom.data();
   }
 
-  Ontwerp& O() { return venster->ontwerp(); }
-  Bewerking& B() { return venster->bewerking(); }
+  const Ontwerp& O() const { return venster->ontwerp(); }
+  const Bewerking& B() const { return venster->bewerking(); }
   // A figure element of the given box, with a small black-on-white picture.
   int NieuweFiguur(float l, float b, float br, float h) {
     Wijziging wijziging(venster->bewerker());
-    Ontwerp& o = O();
-    const int i = B().NieuwVoorwerp(Figuur);
+    Ontwerp& o = wijziging.ontwerp();
+    const int i = wijziging.bewerking().NieuwVoorwerp(Figuur);
     auto beeld = std::make_shared<Beeld>();
     beeld->raster = QImage(4, 4, QImage::Format_Mono);
     beeld->raster.fill(1);
@@ -117,8 +118,17 @@ class EtiketOpstelling : public ::testing::Test, protected NepOmgeving {
     o.PlaatsVoorwerp(i, l, b, br, h);
     return i;
   }
+  // Changes the window's design as a command does: inside one change.
+  template <typename F>
+  void Wijzig(F&& f) {
+    Wijziging wijziging(venster->bewerker());
+    f(wijziging.ontwerp());
+  }
+  void ZetTekst(int i, const QString& tekst) {
+    Wijzig([&](Ontwerp& o) { o.voorwerp(i).tekst().Tekst = tekst; });
+  }
   void Plaats(int i, float l, float b, float br, float h) {
     Wijziging wijziging(venster->bewerker());
-    O().PlaatsVoorwerp(i, l, b, br, h);
+    wijziging.ontwerp().PlaatsVoorwerp(i, l, b, br, h);
   }
 };
