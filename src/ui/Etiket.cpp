@@ -240,7 +240,7 @@ void Etiket::MaakBesturing() {
   connect(afdruk_, &AfdrukPaneel::InstellingenVeranderd, this, &Etiket::ZetPrinterPunten);
   connect(pictEtiket_, &EtiketPlaatje::DubbelKlik, this, [this] {
     const int i = bewerking().GeselecteerdVoorwerp();
-    if (bewerking().AantalGeselecteerd() == 1 && ontwerp().voorwerp(i).Soort() == Streepjescodevoorwerp)
+    if (bewerking().AantalGeselecteerd() == 1 && ontwerp().voorwerp(i).Soort() == SoortVoorwerp::Streepjescodevoorwerp)
       Opdracht([this, i] { WijzigStreepjescode(i); });
   });
   connect(afdruk_, &AfdrukPaneel::VerschuivingVeranderd, this, &Etiket::ToonAfdrukbaarGebied);
@@ -462,12 +462,13 @@ void Etiket::ToonAfdrukbaarGebied() {
 void Etiket::ZetMenusVoorSelectie() {
   const Bewerking& b = bewerker_.bewerking();
   const bool een = b.AantalGeselecteerd() == 1;
-  const qint16 soort = een ? b.ontwerp().voorwerp(b.GeselecteerdVoorwerp()).Soort() : 0;
-  mnuRondeTekstWijzigen_->setEnabled(soort == RondeTekst);
-  mnuTekstOmzetten_->setEnabled(soort == Tekstlijn || soort == RondeTekst);
+  const std::optional<SoortVoorwerp> soort =
+      een ? std::optional(b.ontwerp().voorwerp(b.GeselecteerdVoorwerp()).Soort()) : std::nullopt;
+  mnuRondeTekstWijzigen_->setEnabled(soort == SoortVoorwerp::RondeTekst);
+  mnuTekstOmzetten_->setEnabled(soort == SoortVoorwerp::Tekstlijn || soort == SoortVoorwerp::RondeTekst);
   if (een)
-    mnuTekstOmzetten_->setText(soort == RondeTekst ? QStringLiteral("Om&zetten naar rechte tekst")
-                                                   : QStringLiteral("Om&zetten naar ronde tekst"));
+    mnuTekstOmzetten_->setText(soort == SoortVoorwerp::RondeTekst ? QStringLiteral("Om&zetten naar rechte tekst")
+                                                                  : QStringLiteral("Om&zetten naar ronde tekst"));
 }
 
 void Etiket::mnuOngedaan_Click() { bewerker_.Ongedaan(); }

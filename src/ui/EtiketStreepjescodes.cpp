@@ -39,7 +39,7 @@ void Etiket::ControleerStreepjescodes() {
   QString melding;
   for (int i = 1, codes = 0; i <= o.AantalVoorwerpen() && melding.isEmpty(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
-    if (v.Soort() != Streepjescodevoorwerp) continue;
+    if (v.Soort() != SoortVoorwerp::Streepjescodevoorwerp) continue;
     ++codes;
     if (!LigtOpEtiket(f, v.Links, v.Boven, v.Breedte, v.Hoogte, speling)) melding = StreepjescodeBuitenEtiket(codes);
   }

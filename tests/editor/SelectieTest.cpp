@@ -106,7 +106,7 @@ TEST_F(Selectie, HandlesSitAroundTheSelectionsBoxWithTheirPointers) {
 TEST_F(Selectie, SelectAllMakesTheLastLineCurrentAndDisablesTheRoundTextEntries) {
   Start();
   DrieLijnen();
-  const int rond = B().NieuwVoorwerp(RondeTekst);
+  const int rond = B().NieuwVoorwerp(SoortVoorwerp::RondeTekst);
   Plaats(rond, 20, 5, 10, 10);
   Menu("mnuAllesSelekteren");
   EXPECT_EQ(B().AantalGeselecteerd(), 4);
@@ -120,7 +120,7 @@ TEST_F(Selectie, SelectAllMakesTheLastLineCurrentAndDisablesTheRoundTextEntries)
 TEST_F(Selectie, TheRoundTextEntriesFollowASingleSelection) {
   Start();
   DrieLijnen();
-  const int rond = B().NieuwVoorwerp(RondeTekst);
+  const int rond = B().NieuwVoorwerp(SoortVoorwerp::RondeTekst);
   Plaats(rond, 20, 5, 10, 10);
   Klik(25, 10);
   EXPECT_TRUE(Wijzigen()->isEnabled());

@@ -109,7 +109,7 @@ class EtiketOpstelling : public ::testing::Test, protected NepOmgeving {
   int NieuweFiguur(float l, float b, float br, float h) {
     Wijziging wijziging(venster->bewerker());
     Ontwerp& o = O();
-    const int i = B().NieuwVoorwerp(Figuur);
+    const int i = B().NieuwVoorwerp(SoortVoorwerp::Figuur);
     auto beeld = std::make_shared<Beeld>();
     beeld->raster = QImage(4, 4, QImage::Format_Mono);
     beeld->raster.fill(1);
