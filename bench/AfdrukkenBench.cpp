@@ -61,7 +61,7 @@ EtiketFormaat Formaat() {
 void Ontwerpen(Ontwerp& o) {
   const char* teksten[4] = {"Artikel 4711-B", "Partij [#]", "Houdbaar tot 12-2027", "Vellora BV, Ede"};
   for (int i = 0; i < 4; ++i) {
-    const int n = o.NieuwVoorwerp(Tekstlijn);
+    const int n = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
     Voorwerp& v = o.voorwerp(n);
     v.tekst().Tekst = QString::fromLatin1(teksten[i]);
     v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
@@ -70,7 +70,7 @@ void Ontwerpen(Ontwerp& o) {
     float l = -45, b = -22 + float(i) * 9, br = 60, h = v.tekst().Lettergrootte / 72.0f * 25.4f;
     o.PlaatsVoorwerp(n, l, b, br, h);
   }
-  const int fig = o.NieuwVoorwerp(Figuur);
+  const int fig = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
   auto beeld = std::make_unique<Beeld>();
   beeld->raster = QImage(300, 300, QImage::Format_Mono);
   beeld->raster.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
@@ -79,7 +79,7 @@ void Ontwerpen(Ontwerp& o) {
   o.voorwerp(fig).beeld().ZetAfbeelding(std::move(beeld), 300, 300);
   float l = 20, b = -20, br = 25, h = 25;
   o.PlaatsVoorwerp(fig, l, b, br, h);
-  const int rond = o.NieuwVoorwerp(RondeTekst);
+  const int rond = o.NieuwVoorwerp(SoortVoorwerp::RondeTekst);
   Voorwerp& r = o.voorwerp(rond);
   r.tekst().Tekst = QStringLiteral("Serie [#] - kwaliteit");
   r.tekst().Lettertype = QStringLiteral("DejaVu Sans");

@@ -56,7 +56,7 @@ Ontwerp MetLangeLijnen(int aantal) {
   while (tekst.size() < 32767) tekst += stuk;
   tekst.truncate(32767);
   for (int i = 0; i < aantal; ++i) {
-    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Tekstlijn));
+    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn));
     v.tekst().Tekst = tekst;
     v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
     v.tekst().Lettergrootte = 72;
@@ -77,7 +77,7 @@ Ontwerp MetLangeLijnen(int aantal) {
 Ontwerp MetRondeTeksten(int aantal) {
   Ontwerp o;
   for (int i = 0; i < aantal; ++i) {
-    const int n = o.NieuwVoorwerp(RondeTekst);
+    const int n = o.NieuwVoorwerp(SoortVoorwerp::RondeTekst);
     Voorwerp& v = o.voorwerp(n);
     v.tekst().Tekst = QStringLiteral("Typ hier uw tekst %1").arg(i + 1);
     v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
@@ -104,7 +104,7 @@ Ontwerp MetLangeRondeTeksten(int aantal) {
   while (tekst.size() < 32767) tekst += stuk;
   tekst.truncate(32767);
   for (int i = 0; i < aantal; ++i) {
-    const int n = o.NieuwVoorwerp(RondeTekst);
+    const int n = o.NieuwVoorwerp(SoortVoorwerp::RondeTekst);
     Voorwerp& v = o.voorwerp(n);
     v.tekst().Tekst = tekst;
     v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
@@ -128,7 +128,7 @@ Ontwerp MetLangeRondeTeksten(int aantal) {
 Ontwerp MetFiguren(int aantal) {
   Ontwerp o;
   for (int i = 0; i < aantal; ++i) {
-    const int n = o.NieuwVoorwerp(Figuur);
+    const int n = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
     auto b = std::make_shared<Beeld>();
     b->raster = QImage(6, 6, QImage::Format_Mono);
     b->raster.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
@@ -145,7 +145,7 @@ Ontwerp MetFiguren(int aantal) {
 Ontwerp MetKorteLijnen(int aantal) {
   Ontwerp o;
   for (int i = 0; i < aantal; ++i) {
-    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Tekstlijn));
+    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn));
     v.tekst().Tekst = QStringLiteral("Lijn %1").arg(i + 1);
     v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
     v.tekst().Lettergrootte = 12;

@@ -24,7 +24,7 @@ struct Opstelling {
     // The label picture of the main window at its starting size.
     beeld.BerekenSchaal(598, 418, 600 * 15.0, 420 * 15.0);
     for (int i = 0; i < 50; ++i) {
-      const int n = ontwerp.NieuwVoorwerp(Tekstlijn);
+      const int n = ontwerp.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
       Voorwerp& v = ontwerp.voorwerp(n);
       v.tekst().Tekst = QStringLiteral("Lijn %1: artikel 4711-%2").arg(i + 1).arg(i * 37);
       v.tekst().Lettertype = QStringLiteral("DejaVu Sans");

@@ -18,7 +18,7 @@ struct Opstelling : Venster200Lijnen {
             auto beeld = std::make_shared<Beeld>();
             beeld->raster = QImage(1000, 1000, QImage::Format_Mono);
             beeld->raster.fill(k % 2);
-            const int i = wijziging.bewerking().NieuwVoorwerp(Figuur);
+            const int i = wijziging.bewerking().NieuwVoorwerp(SoortVoorwerp::Figuur);
             o.voorwerp(i).beeld().ZetAfbeelding(std::move(beeld), 1000, 1000);
             float l = 40, b = -74 + float(k) * 7.4f, br = 7, h = 7;
             o.PlaatsVoorwerp(i, l, b, br, h);

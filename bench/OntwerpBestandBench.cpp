@@ -38,7 +38,7 @@ QImage Plaatje(int nummer) {
 Ontwerp Voorbeeld() {
   Ontwerp o;
   for (int i = 0; i < 200; ++i) {
-    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Tekstlijn));
+    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn));
     v.tekst().Tekst = QStringLiteral("Regel %1: artikel 4711-%2, prijs € %3").arg(i + 1).arg(i * 37).arg(i * 0.25);
     v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
     v.tekst().Lettergrootte = 8;
@@ -49,7 +49,7 @@ Ontwerp Voorbeeld() {
     v.Hoogte = 8 / 72.0f * 25.4f;
   }
   for (int i = 0; i < 20; ++i) {
-    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Figuur));
+    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(SoortVoorwerp::Figuur));
     auto b = std::make_unique<Beeld>();
     b->raster = Plaatje(i);
     v.beeld().ZetAfbeelding(std::move(b), 1000, 1000);

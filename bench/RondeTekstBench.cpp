@@ -12,7 +12,7 @@ struct Opstelling {
   int index = 0;
 
   explicit Opstelling(bool wijzerzin) {
-    index = ontwerp.NieuwVoorwerp(RondeTekst);
+    index = ontwerp.NieuwVoorwerp(SoortVoorwerp::RondeTekst);
     Voorwerp& v = ontwerp.voorwerp(index);
     v.tekst().Tekst = QStringLiteral("Vellora etiketten: rond gezet, nr. 00471");  // 40 characters
     v.tekst().Lettertype = QStringLiteral("DejaVu Sans");

@@ -29,7 +29,7 @@ EtiketFormaat Formaat() {
 }
 
 void Tekst(Ontwerp& o, const QString& tekst, float boven) {
-  const int i = o.NieuwVoorwerp(Tekstlijn);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
   o.voorwerp(i).tekst().Tekst = tekst;
   o.voorwerp(i).tekst().Lettertype = QStringLiteral("DejaVu Sans");
   o.voorwerp(i).tekst().Lettergrootte = 12;
@@ -39,7 +39,7 @@ void Tekst(Ontwerp& o, const QString& tekst, float boven) {
 
 void Code(Ontwerp& o, StreepjescodeSoort soort, const QString& gegevens, float links, float boven, float breedte,
           float hoogte) {
-  const int i = o.NieuwVoorwerp(Streepjescodevoorwerp);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Streepjescodevoorwerp);
   o.voorwerp(i).code().Soort = soort;
   o.voorwerp(i).code().Gegevens = gegevens;
   o.PlaatsVoorwerp(i, links, boven, breedte, hoogte);

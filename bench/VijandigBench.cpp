@@ -69,7 +69,7 @@ bool Tekstontwerp(QFile& f, qint64 bytes) {
   Ontwerp o;
   const QString tekst(32767, u'W');
   for (qint64 n = 0; n < bytes && o.AantalVoorwerpen() < Ontwerp::kMaxVoorwerpen; n += 32767 + 64) {
-    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Tekstlijn));
+    Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn));
     v.tekst().Tekst = tekst;
     v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
     v.tekst().Lettergrootte = 12;

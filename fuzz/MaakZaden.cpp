@@ -30,7 +30,7 @@ QImage Bitmap(int w, int h, int stap) {
 }
 
 void NieuweLijn(Ontwerp& o, const QString& tekst, float boven) {
-  Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Tekstlijn));
+  Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn));
   v.tekst().Tekst = tekst;
   v.tekst().Lettergrootte = 10;
   v.tekst().Lettertype = QStringLiteral("Arial");
@@ -44,7 +44,7 @@ void NieuweLijn(Ontwerp& o, const QString& tekst, float boven) {
 }
 
 void NieuweFiguur(Ontwerp& o, const QImage& beeld, bool bijsnijden) {
-  Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Figuur));
+  Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(SoortVoorwerp::Figuur));
   auto b = std::make_unique<Beeld>();
   b->raster = beeld;
   v.beeld().ZetAfbeelding(std::move(b), beeld.width(), beeld.height());
@@ -61,7 +61,7 @@ void NieuweFiguur(Ontwerp& o, const QImage& beeld, bool bijsnijden) {
 }
 
 void NieuweRondeTekst(Ontwerp& o, const QString& tekst, bool wijzerzin) {
-  Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(RondeTekst));
+  Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(SoortVoorwerp::RondeTekst));
   v.tekst().Tekst = tekst;
   v.tekst().Lettergrootte = 9;
   v.tekst().Lettertype = QStringLiteral("Arial");
@@ -76,7 +76,7 @@ void NieuweRondeTekst(Ontwerp& o, const QString& tekst, bool wijzerzin) {
 }
 
 void NieuweCode(Ontwerp& o, StreepjescodeSoort soort, const QString& gegevens, qint16 module) {
-  Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(Streepjescodevoorwerp));
+  Voorwerp& v = o.voorwerp(o.NieuwVoorwerp(SoortVoorwerp::Streepjescodevoorwerp));
   v.code().Soort = soort;
   v.code().Gegevens = gegevens;
   v.code().Modulebreedte = module;
@@ -217,7 +217,7 @@ int main(int argc, char** argv) {
   // Pictures of the other kinds a file may hold.
   Ontwerp vector;
   {
-    Voorwerp& v = vector.voorwerp(vector.NieuwVoorwerp(Figuur));
+    Voorwerp& v = vector.voorwerp(vector.NieuwVoorwerp(SoortVoorwerp::Figuur));
     auto b = std::make_unique<Beeld>();
     QPainter p(&b->vector);
     p.fillRect(QRect(0, 0, 30, 20), Qt::white);

@@ -16,7 +16,7 @@ constexpr int kPpm = 12, kGrofPpm = 8;
 
 void Tekst(Ontwerp& o, const QString& tekst, qint16 punten, bool vet, float links, float boven, float breedte,
            qint16 uitlijning = 0) {
-  const int i = o.NieuwVoorwerp(Tekstlijn);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
   Tekstdeel& t = o.voorwerp(i).tekst();
   t.Tekst = tekst;
   t.Lettergrootte = punten;

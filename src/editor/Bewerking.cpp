@@ -66,7 +66,7 @@ void Bewerking::HerstelSelectie(const SelectieStand& s) {
     if (aanwezig.contains(id)) selectie_.insert(id);
   huidigeLijn_ = 0;
   const int lijn = ontwerp_.IndexVan(s.huidigeLijn);
-  if (lijn != 0 && ontwerp_.voorwerp(lijn).Soort() == Tekstlijn) huidigeLijn_ = s.huidigeLijn;
+  if (lijn != 0 && ontwerp_.voorwerp(lijn).Soort() == SoortVoorwerp::Tekstlijn) huidigeLijn_ = s.huidigeLijn;
 }
 
 SelectieKader Bewerking::Kader(int index) const {
@@ -85,5 +85,5 @@ bool Bewerking::IsConsistent() const {
     if (Geselecteerd(i)) ++gevonden;
   const int lijn = HuidigeLijn();
   return ontwerp_.IsConsistent() && gevonden == AantalGeselecteerd() &&
-         (huidigeLijn_ == 0 || (lijn != 0 && ontwerp_.voorwerp(lijn).Soort() == Tekstlijn));
+         (huidigeLijn_ == 0 || (lijn != 0 && ontwerp_.voorwerp(lijn).Soort() == SoortVoorwerp::Tekstlijn));
 }

@@ -42,7 +42,7 @@ class Bewerking {
   // The screen mapping the frames and new elements follow.
   SchermSchaal Schaal;
   // A new element at the picture's top-left corner.
-  int NieuwVoorwerp(qint16 soort) { return ontwerp_.NieuwVoorwerp(soort, Schaal.ScaleLeft, Schaal.ScaleTop); }
+  int NieuwVoorwerp(SoortVoorwerp soort) { return ontwerp_.NieuwVoorwerp(soort, Schaal.ScaleLeft, Schaal.ScaleTop); }
   // Deleting keeps the selection and the edited line in step.
   void VerwijderVoorwerp(int index);
   void VerwijderVoorwerpen();

@@ -82,8 +82,7 @@ Apparaat EtiketBeeld::SchermApparaat() const {
 QRect EtiketBeeld::PixelRechthoek(const Voorwerp& v) const {
   const Apparaat a = SchermApparaat();
   const EtiketFormaat& f = Formaat();
-  if (v.Soort() == Tekstlijn) return TekstRechthoek(v, f, a);
-  const QRect r = FiguurRechthoek(v, f, a);
+  const QRect r = VoorwerpRechthoek(v, f, a);
   // Text is clipped to its rectangle and a raster fills its own exactly; a
   // scaled vector picture may smear its edges one pixel further.
   const Beelddeel* b = v.alsBeeld();

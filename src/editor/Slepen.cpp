@@ -135,7 +135,7 @@ NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw) 
   const float sy = std::fabs(schaduw.Onder - schaduw.Boven) / (sel.Onder - sel.Boven);
   const float sx = std::fabs(schaduw.Rechts - schaduw.Links) / (sel.Rechts - sel.Links);
   NieuwVak n;
-  if (v.Soort() == Tekstlijn) {
+  if (v.Soort() == SoortVoorwerp::Tekstlijn) {
     n.Lettergrootte = std::floor(v.tekst().Lettergrootte * double(sy));
     n.Hoogte = HoogteVoorPunten(n.Lettergrootte);
   } else {
@@ -144,7 +144,7 @@ NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw) 
   n.Boven = (v.Boven - sel.Boven) * sy + schaduw.Boven;
   n.Links = (v.Links - sel.Links) * sx + schaduw.Links;
   n.Breedte = sx * v.Breedte;
-  if (!r.Bijsnijden || v.Soort() != Figuur) return n;
+  if (!r.Bijsnijden || v.Soort() != SoortVoorwerp::Figuur) return n;
 
   const Beelddeel& b = v.beeld();
   if (!(v.Breedte > 0) || !(v.Hoogte > 0) || b.BronBreedte <= 0 || b.BronHoogte <= 0 || b.BeeldBreedte <= 0 ||
@@ -159,8 +159,8 @@ NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw) 
   return n;
 }
 
-bool KanBewaren(const NieuwVak& n, qint16 soort) {
-  if (soort == Tekstlijn && !(n.Lettergrootte >= -32768 && n.Lettergrootte <= 32767)) return false;
+bool KanBewaren(const NieuwVak& n, SoortVoorwerp soort) {
+  if (soort == SoortVoorwerp::Tekstlijn && !(n.Lettergrootte >= -32768 && n.Lettergrootte <= 32767)) return false;
   return KanBewaren(n.Links, n.Boven) && MaatPast(n.Breedte) && MaatPast(n.Hoogte);
 }
 

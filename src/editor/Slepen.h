@@ -56,5 +56,5 @@ NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw);
 // True when a design file can hold the new box and, for a text line, the
 // size fits its 16 bits. A stretch or move that would take one element
 // past that is not made, so that the design can always be saved.
-bool KanBewaren(const NieuwVak& n, qint16 soort);
+bool KanBewaren(const NieuwVak& n, SoortVoorwerp soort);
 bool KanBewaren(float links, float boven);

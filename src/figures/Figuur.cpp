@@ -42,7 +42,7 @@ int FiguurToevoegen(Ontwerp& ontwerp, const EtiketFormaat& formaat, const Scherm
   if (beeld->raster.isNull()) return 0;
   const qint32 breedte = beeld->raster.width(), hoogte = beeld->raster.height();
 
-  const int index = ontwerp.NieuwVoorwerp(Figuur);
+  const int index = ontwerp.NieuwVoorwerp(SoortVoorwerp::Figuur);
   Voorwerp& v = ontwerp.voorwerp(index);
   v.beeld().ZetAfbeelding(std::move(beeld), breedte, hoogte);
 

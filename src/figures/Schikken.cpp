@@ -9,7 +9,7 @@ namespace {
 int EnigeFiguur(const Ontwerp& o) {
   if (o.AantalFiguren() != 1) return 0;
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
-    if (o.voorwerp(i).Soort() == Figuur) return i;
+    if (o.voorwerp(i).Soort() == SoortVoorwerp::Figuur) return i;
   return 0;
 }
 }  // namespace
@@ -17,7 +17,7 @@ int EnigeFiguur(const Ontwerp& o) {
 void AllesUitlijnen(Ontwerp& o, qint16 uitlijning) {
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     Voorwerp& v = o.voorwerp(i);
-    if (v.Soort() != Tekstlijn) continue;
+    if (v.Soort() != SoortVoorwerp::Tekstlijn) continue;
     v.tekst().Uitlijning = uitlijning;
   }
 }
@@ -38,12 +38,12 @@ void AutomatischVerdelen(Ontwerp& o, const EtiketFormaat& f, qint16 positie) {
   if (o.AantalLijnen() == 0) return;
   float som = 0;
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
-    if (o.voorwerp(i).Soort() == Tekstlijn) som += o.voorwerp(i).Hoogte;
+    if (o.voorwerp(i).Soort() == SoortVoorwerp::Tekstlijn) som += o.voorwerp(i).Hoogte;
   const float g = (bf - tf - som) / float(o.AantalLijnen() + 1);
   float y = tf + g;
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
-    if (v.Soort() != Tekstlijn) continue;
+    if (v.Soort() != SoortVoorwerp::Tekstlijn) continue;
     float links, rechts;
     if (f.Vorm == 1) {
       const float yc = y + v.Hoogte / 2;
@@ -65,7 +65,7 @@ void PlaatsNieuweLijn(Ontwerp& o, const EtiketFormaat& f, int index) {
   float links = -W / 2, boven = -H / 2, breedte = W, hoogte = o.voorwerp(index).Hoogte;
   for (int j = index - 1; j >= 1; --j) {
     const Voorwerp& vorige = o.voorwerp(j);
-    if (vorige.Soort() != Tekstlijn) continue;
+    if (vorige.Soort() != SoortVoorwerp::Tekstlijn) continue;
     const float onder = vorige.Boven + vorige.Hoogte;
     // A line moved off the label, or no room left under it: from the top again.
     if (onder >= -H / 2 && onder + hoogte <= H / 2) boven = onder;

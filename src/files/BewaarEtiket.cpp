@@ -6,6 +6,8 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <variant>
 #include <vector>
 
 #include "files/EtiketBestand.h"
@@ -79,10 +81,13 @@ bool PastInLimiet(QSize maat) { return BeeldPast(maat.width(), maat.height()); }
 // How an element is named in a message: its kind, its number among the
 // elements of that kind, and the start of its text.
 QString Benaming(const Voorwerp& v, int nummer) {
-  const char* soort = v.Soort() == Figuur                  ? "Figuur"
-                      : v.Soort() == RondeTekst            ? "Ronde tekst"
-                      : v.Soort() == Streepjescodevoorwerp ? "Streepjescode"
-                                                           : "Tekstlijn";
+  const char* soort = "";
+  switch (v.Soort()) {
+    case SoortVoorwerp::Tekstlijn: soort = "Tekstlijn"; break;
+    case SoortVoorwerp::Figuur: soort = "Figuur"; break;
+    case SoortVoorwerp::RondeTekst: soort = "Ronde tekst"; break;
+    case SoortVoorwerp::Streepjescodevoorwerp: soort = "Streepjescode"; break;
+  }
   QString naam = QStringLiteral("%1 %2").arg(QString::fromLatin1(soort)).arg(nummer);
   if (const Tekstdeel* t = v.alsTekst()) {
     constexpr int kKort = 30;
@@ -90,6 +95,18 @@ QString Benaming(const Voorwerp& v, int nummer) {
     naam += QStringLiteral(" (\"%1\")").arg(tekst);
   }
   return naam;
+}
+
+// Whether a file of the version keeps elements of the kind: version 1
+// keeps no round texts, only version 4.0 keeps barcodes.
+bool VersieHoudt(SoortVoorwerp soort, bool versie2, bool versie4) {
+  switch (soort) {
+    case SoortVoorwerp::Tekstlijn:
+    case SoortVoorwerp::Figuur: return true;
+    case SoortVoorwerp::RondeTekst: return versie2;
+    case SoortVoorwerp::Streepjescodevoorwerp: return versie4;
+  }
+  return false;
 }
 
 // Finds the first value the reader would refuse and names it in the
@@ -107,42 +124,47 @@ bool ZoekWaardeBuitenGrens(const Ontwerp& o, bool versie2, bool versie4, const Q
   }
   const QString grens = QStringLiteral(" is geen getal tussen %1 en %2")
                             .arg(QString::number(-double(kMaxMaat), 'f', 0), QString::number(double(kMaxMaat), 'f', 0));
-  int nummers[Streepjescodevoorwerp + 1] = {};
+  std::map<SoortVoorwerp, int> nummers;
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
     const int nummer = ++nummers[v.Soort()];
-    if (v.Soort() == RondeTekst && !versie2) continue;
-    if (v.Soort() == Streepjescodevoorwerp && !versie4) continue;
+    if (!VersieHoudt(v.Soort(), versie2, versie4)) continue;
     struct Maat {
       const char* naam;
       float waarde;
     };
     std::vector<Maat> maten = {
         {"de linkerkant", v.Links}, {"de bovenkant", v.Boven}, {"de breedte", v.Breedte}, {"de hoogte", v.Hoogte}};
-    if (v.Soort() == RondeTekst) {
-      maten.push_back({"de straal", v.cirkel().Straal});
-      maten.push_back({"het referentiepunt", v.cirkel().Referentiepunt});
-    }
-    if (v.Soort() == Streepjescodevoorwerp) maten.push_back({"de hoogte van de streepjes", v.code().Hoogte});
+    // The kind's own values: its lengths go with the box's, what else
+    // the reader checks comes after them.
+    QString anders;
+    v.Bezoek([](const TekstlijnDeel&) {},
+             [&](const FiguurDeel& b) {
+               if (!versie2) return;
+               const QSize maat = OpslagMaat(v);
+               if (!BronPast(b.BronX, b.BronY, b.BronBreedte, b.BronHoogte, maat.width(), maat.height()))
+                 anders = QStringLiteral("het bijgesneden deel ligt niet binnen de figuur");
+             },
+             [&](const RondeTekstDeel& c) {
+               maten.push_back({"de straal", c.Straal});
+               maten.push_back({"het referentiepunt", c.Referentiepunt});
+             },
+             [&](const StreepjescodeDeel& c) {
+               maten.push_back({"de hoogte van de streepjes", c.Hoogte});
+               if (!ModulePast(c.Modulebreedte))
+                 anders =
+                     QStringLiteral("de modulebreedte is niet automatisch of 1 tot %1 punten").arg(kGrootsteModule);
+             });
     for (const Maat& m : maten) {
       if (MaatPast(m.waarde)) continue;
       r.VoorwerpNaam = Benaming(v, nummer);
       r.Waarde = QString::fromLatin1(m.naam) + grens;
       return true;
     }
-    if (v.Soort() == Streepjescodevoorwerp && !ModulePast(v.code().Modulebreedte)) {
+    if (!anders.isEmpty()) {
       r.VoorwerpNaam = Benaming(v, nummer);
-      r.Waarde = QStringLiteral("de modulebreedte is niet automatisch of 1 tot %1 punten").arg(kGrootsteModule);
+      r.Waarde = anders;
       return true;
-    }
-    if (v.Soort() == Figuur && versie2) {
-      const Beelddeel& b = v.beeld();
-      const QSize maat = OpslagMaat(v);
-      if (!BronPast(b.BronX, b.BronY, b.BronBreedte, b.BronHoogte, maat.width(), maat.height())) {
-        r.VoorwerpNaam = Benaming(v, nummer);
-        r.Waarde = QStringLiteral("het bijgesneden deel ligt niet binnen de figuur");
-        return true;
-      }
     }
   }
   return false;
@@ -179,6 +201,24 @@ void RondeTekstRecordSchrijven(Schrijver& s, const Voorwerp& v) {
   s.Single(v.Hoogte);
 }
 
+// A figure's record; false when its picture could not be made.
+bool FiguurRecordSchrijven(Schrijver& s, const Voorwerp& v, bool versie2) {
+  s.Single(v.Links);
+  s.Single(v.Boven);
+  s.Single(v.Breedte);
+  s.Single(v.Hoogte);
+  if (versie2) {
+    s.Long(v.beeld().BronX);
+    s.Long(v.beeld().BronY);
+    s.Long(v.beeld().BronBreedte);
+    s.Long(v.beeld().BronHoogte);
+  }
+  const QByteArray bmp = BmpBytes(OpslagBitmap(v));
+  if (bmp.isEmpty()) return false;
+  s.Picture(bmp);
+  return true;
+}
+
 // A String's bytes as the writer stores it: cut to what its length holds.
 qint64 StringGrootte(const QString& s) {
   return 2 + std::min<qint64>(platform::toCp1252(s).size(), kMaxTekstLengte);
@@ -203,6 +243,25 @@ void StreepjescodeRecordSchrijven(Schrijver& s, const Voorwerp& v, qint16 index)
   s.Boolean(Bool16(c.TekstTonen));
   s.Integer(c.Modulebreedte);
   s.Single(c.Hoogte);
+}
+
+// Element v's record, of its kind's section; index is its place in the
+// table. False when its picture could not be made.
+bool RecordSchrijven(Schrijver& s, const Voorwerp& v, int index, bool versie2) {
+  return v.Bezoek(
+      [&](const TekstlijnDeel&) {
+        TekstlijnRecordSchrijven(s, v);
+        return true;
+      },
+      [&](const FiguurDeel&) { return FiguurRecordSchrijven(s, v, versie2); },
+      [&](const RondeTekstDeel&) {
+        RondeTekstRecordSchrijven(s, v);
+        return true;
+      },
+      [&](const StreepjescodeDeel&) {
+        StreepjescodeRecordSchrijven(s, v, qint16(index));
+        return true;
+      });
 }
 
 }  // namespace
@@ -273,21 +332,17 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
     return r;
   }
   qint16 lijnen = 0, figuren = 0, rond = 0;
+  bool teGroot = false;
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
-    if (v.Soort() == Tekstlijn)
-      ++lijnen;
-    else if (v.Soort() == RondeTekst)
-      ++rond;
-    else if (v.Soort() == Figuur) {
-      ++figuren;
-      if (!PastInLimiet(OpslagMaat(v))) {
-        r.fout = BewaarResultaat::FiguurTeGroot;
-        return r;
-      }
-    }
+    v.Bezoek([&](const TekstlijnDeel&) { ++lijnen; },
+             [&](const FiguurDeel&) {
+               ++figuren;
+               teGroot = teGroot || !PastInLimiet(OpslagMaat(v));
+             },
+             [&](const RondeTekstDeel&) { ++rond; }, [](const StreepjescodeDeel&) {});
   }
-  if (OpslagPunten(o) > kMaxBeeldPuntenTotaal) {
+  if (teGroot || OpslagPunten(o) > kMaxBeeldPuntenTotaal) {
     r.fout = BewaarResultaat::FiguurTeGroot;
     return r;
   }
@@ -306,41 +361,26 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
   s.Integer(figuren);
   if (versie2) s.Integer(rond);
 
-  for (int i = 1; i <= o.AantalVoorwerpen() && s.ok(); ++i)
-    if (o.voorwerp(i).Soort() == Tekstlijn) TekstlijnRecordSchrijven(s, o.voorwerp(i));
-
-  for (int i = 1; i <= o.AantalVoorwerpen() && s.ok(); ++i) {
-    const Voorwerp& v = o.voorwerp(i);
-    if (v.Soort() != Figuur) continue;
-    s.Single(v.Links);
-    s.Single(v.Boven);
-    s.Single(v.Breedte);
-    s.Single(v.Hoogte);
-    if (versie2) {
-      s.Long(v.beeld().BronX);
-      s.Long(v.beeld().BronY);
-      s.Long(v.beeld().BronBreedte);
-      s.Long(v.beeld().BronHoogte);
-    }
-    const QByteArray bmp = BmpBytes(OpslagBitmap(v));
-    if (bmp.isEmpty()) {
-      r.fout = BewaarResultaat::Schrijven;
-      return r;
-    }
-    s.Picture(bmp);
-  }
-
-  if (versie2)
+  // The records, a section per kind, each in table order. A new kind
+  // needs a section of its own: a change of the file format.
+  static_assert(std::variant_size_v<Voorwerp::Deel> == 4, "every kind has its section in the file");
+  const auto sectie = [&](SoortVoorwerp soort) {
     for (int i = 1; i <= o.AantalVoorwerpen() && s.ok(); ++i)
-      if (o.voorwerp(i).Soort() == RondeTekst) RondeTekstRecordSchrijven(s, o.voorwerp(i));
-
-  if (versie4) {
+      if (o.voorwerp(i).Soort() == soort && !RecordSchrijven(s, o.voorwerp(i), i, versie2)) return false;
+    return true;
+  };
+  bool gemaakt = sectie(SoortVoorwerp::Tekstlijn) && sectie(SoortVoorwerp::Figuur) &&
+                 (!versie2 || sectie(SoortVoorwerp::RondeTekst));
+  if (gemaakt && versie4) {
     // Each barcode with its place in the table: read back behind the other
     // kinds in their order, it lands where it was when the table was in
     // that order, as a design read from a file is.
     s.Integer(o.AantalStreepjescodes());
-    for (int i = 1; i <= o.AantalVoorwerpen() && s.ok(); ++i)
-      if (o.voorwerp(i).Soort() == Streepjescodevoorwerp) StreepjescodeRecordSchrijven(s, o.voorwerp(i), qint16(i));
+    gemaakt = sectie(SoortVoorwerp::Streepjescodevoorwerp);
+  }
+  if (!gemaakt) {
+    r.fout = BewaarResultaat::Schrijven;
+    return r;
   }
 
   r.TekensVervangen = s.TekensVervangen;
@@ -356,12 +396,12 @@ qint64 BestandGrootte(qint16 bestType, const Ontwerp& o, const QString& formaatN
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
     switch (v.Soort()) {
-      case Tekstlijn: n += TekstVeldenGrootte(v) + 4 * 4; break;
-      case Figuur: n += 4 * 4 + (versie2 ? 4 * 4 : 0) + 4 + BmpGrootte(OpslagMaat(v)); break;
-      case RondeTekst:
+      case SoortVoorwerp::Tekstlijn: n += TekstVeldenGrootte(v) + 4 * 4; break;
+      case SoortVoorwerp::Figuur: n += 4 * 4 + (versie2 ? 4 * 4 : 0) + 4 + BmpGrootte(OpslagMaat(v)); break;
+      case SoortVoorwerp::RondeTekst:
         if (versie2) n += TekstVeldenGrootte(v) + 4 + 4 + 2 + 4 * 4;
         break;
-      case Streepjescodevoorwerp:
+      case SoortVoorwerp::Streepjescodevoorwerp:
         if (versie4) n += 2 + 4 * 4 + 2 + StringGrootte(v.code().Gegevens) + 2 + 2 + 4;
         break;
     }
@@ -372,7 +412,7 @@ qint64 BestandGrootte(qint16 bestType, const Ontwerp& o, const QString& formaatN
 qint64 OpslagPunten(const Ontwerp& o) {
   qint64 punten = 0;
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
-    if (o.voorwerp(i).Soort() != Figuur) continue;
+    if (o.voorwerp(i).Soort() != SoortVoorwerp::Figuur) continue;
     const QSize maat = OpslagMaat(o.voorwerp(i));
     punten += qint64(maat.width()) * maat.height();
   }
@@ -393,8 +433,8 @@ qint16 BewaarVersie(const Ontwerp& o, qint16 bestType) {
 bool VersieEenVerliest(const Ontwerp& o) {
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
-    if (v.Soort() == RondeTekst) return true;
-    if (v.Soort() != Figuur) continue;
+    if (v.Soort() == SoortVoorwerp::RondeTekst) return true;
+    if (v.Soort() != SoortVoorwerp::Figuur) continue;
     const Beelddeel& b = v.beeld();
     if (b.BronX != 0 || b.BronY != 0 || b.BronBreedte != b.BeeldBreedte || b.BronHoogte != b.BeeldHoogte) return true;
   }

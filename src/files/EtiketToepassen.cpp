@@ -11,12 +11,12 @@ void PasEtiketToe(const GelezenEtiket& g, Ontwerp& o, const std::function<void(O
   o.HuidigFormaat = qint16(g.HuidigFormaat);
   o.BestType = g.BestType;
   for (const TekstlijnRecord& r : g.Lijnen) {
-    const int i = o.NieuwVoorwerp(Tekstlijn);
+    const int i = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
     ZetTekstlijn(o.voorwerp(i), r);
     Plaats(o, i, r.Links, r.Boven, r.Breedte, r.Hoogte);
   }
   for (const FiguurRecord& r : g.Figuren) {
-    const int i = o.NieuwVoorwerp(Figuur);
+    const int i = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
     Voorwerp& v = o.voorwerp(i);
     v.beeld().ZetAfbeelding(FiguurBeeld(r), r.Afbeelding.width(), r.Afbeelding.height());
     if (r.MetBron) {
@@ -28,13 +28,13 @@ void PasEtiketToe(const GelezenEtiket& g, Ontwerp& o, const std::function<void(O
     Plaats(o, i, r.Links, r.Boven, r.Breedte, r.Hoogte);
   }
   for (const RondeTekstRecord& r : g.RondeTeksten) {
-    const int i = o.NieuwVoorwerp(RondeTekst);
+    const int i = o.NieuwVoorwerp(SoortVoorwerp::RondeTekst);
     ZetRondeTekst(o.voorwerp(i), r);
     if (maakRondeTekst) maakRondeTekst(o, i);
     Plaats(o, i, r.Links, r.Boven, r.Breedte, r.Hoogte);
   }
   for (const StreepjescodeRecord& r : g.Streepjescodes) {
-    const int i = o.NieuwVoorwerpOp(r.Index, Streepjescodevoorwerp);
+    const int i = o.NieuwVoorwerpOp(r.Index, SoortVoorwerp::Streepjescodevoorwerp);
     o.voorwerp(i).code() = r.Code;
     Plaats(o, i, r.Links, r.Boven, r.Breedte, r.Hoogte);
   }

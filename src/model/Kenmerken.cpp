@@ -6,7 +6,7 @@
 namespace {
 Voorwerp* Lijn(Ontwerp& o, int index) {
   Voorwerp& v = o.voorwerp(index);
-  return v.Soort() == Tekstlijn ? &v : nullptr;
+  return v.Soort() == SoortVoorwerp::Tekstlijn ? &v : nullptr;
 }
 // One field of a text line; other kinds are left alone.
 template <typename T>

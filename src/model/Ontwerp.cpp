@@ -3,13 +3,12 @@
 
 OverloopFout::OverloopFout(const char* tekst) : std::overflow_error(tekst) {}
 
-void Ontwerp::Tel(qint16 soort, int richting) {
+void Ontwerp::Tel(SoortVoorwerp soort, int richting) {
   switch (soort) {
-    case Tekstlijn: lijnen_ = qint16(lijnen_ + richting); break;
-    case Figuur: figuren_ = qint16(figuren_ + richting); break;
-    case RondeTekst: rond_ = qint16(rond_ + richting); break;
-    case Streepjescodevoorwerp: codes_ = qint16(codes_ + richting); break;
-    default: break;
+    case SoortVoorwerp::Tekstlijn: lijnen_ = qint16(lijnen_ + richting); break;
+    case SoortVoorwerp::Figuur: figuren_ = qint16(figuren_ + richting); break;
+    case SoortVoorwerp::RondeTekst: rond_ = qint16(rond_ + richting); break;
+    case SoortVoorwerp::Streepjescodevoorwerp: codes_ = qint16(codes_ + richting); break;
   }
 }
 
@@ -20,16 +19,16 @@ int Ontwerp::IndexVan(quint32 id) const {
   return 0;
 }
 
-int Ontwerp::NieuwVoorwerp(qint16 soort, float links, float boven) {
+int Ontwerp::NieuwVoorwerp(SoortVoorwerp soort, float links, float boven) {
   return NieuwVoorwerpOp(AantalVoorwerpen() + 1, soort, links, boven);
 }
 
-int Ontwerp::NieuwVoorwerpOp(int index, qint16 soort, float links, float boven) {
+int Ontwerp::NieuwVoorwerpOp(int index, SoortVoorwerp soort, float links, float boven) {
   if (AantalVoorwerpen() >= kMaxVoorwerpen) throw OverloopFout(kTeVeelVoorwerpen);
   if (index < 1 || index > AantalVoorwerpen() + 1) throw std::out_of_range("element index");
   Voorwerp& v = **tabel_.insert(tabel_.begin() + (index - 1), std::make_shared<Voorwerp>(soort));
   v.id_ = volgendeId_++;
-  Tel(v.soort_, +1);
+  Tel(v.Soort(), +1);
   v.Links = links;
   v.Boven = boven;
   v.Breedte = 10;
@@ -41,16 +40,16 @@ int Ontwerp::VoegKopieToe(int index) {
   if (AantalVoorwerpen() >= kMaxVoorwerpen) throw OverloopFout(kTeVeelVoorwerpen);
   auto kopie = std::make_shared<Voorwerp>(voorwerp(index));
   kopie->id_ = volgendeId_++;
-  Tel(kopie->soort_, +1);
+  Tel(kopie->Soort(), +1);
   tabel_.push_back(std::move(kopie));
   return AantalVoorwerpen();
 }
 
-void Ontwerp::ZetSoort(int index, qint16 soort) {
+void Ontwerp::ZetSoort(int index, SoortVoorwerp soort) {
   Voorwerp& v = voorwerp(index);
-  Tel(v.soort_, -1);
+  Tel(v.Soort(), -1);
   v.ZetSoort(soort);
-  Tel(v.soort_, +1);
+  Tel(v.Soort(), +1);
 }
 
 void Ontwerp::PlaatsVoorwerp(int index, float& links, float& boven, float& breedte, float& hoogte) {
@@ -59,7 +58,7 @@ void Ontwerp::PlaatsVoorwerp(int index, float& links, float& boven, float& breed
 
 void Ontwerp::VerwijderVoorwerp(int index) {
   const size_t s = slot(index);
-  Tel(tabel_[s]->soort_, -1);
+  Tel(tabel_[s]->Soort(), -1);
   tabel_.erase(tabel_.begin() + std::ptrdiff_t(s));
 }
 
@@ -99,12 +98,11 @@ int Ontwerp::ZoekVoorwerp(float x, float y) const {
 bool Ontwerp::IsConsistent() const {
   int lijnen = 0, figuren = 0, rond = 0, codes = 0;
   for (const auto& v : tabel_) {
-    switch (v->soort_) {
-      case Tekstlijn: ++lijnen; break;
-      case Figuur: ++figuren; break;
-      case RondeTekst: ++rond; break;
-      case Streepjescodevoorwerp: ++codes; break;
-      default: return false;
+    switch (v->Soort()) {
+      case SoortVoorwerp::Tekstlijn: ++lijnen; break;
+      case SoortVoorwerp::Figuur: ++figuren; break;
+      case SoortVoorwerp::RondeTekst: ++rond; break;
+      case SoortVoorwerp::Streepjescodevoorwerp: ++codes; break;
     }
   }
   return lijnen == lijnen_ && figuren == figuren_ && rond == rond_ && codes == codes_;

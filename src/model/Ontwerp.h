@@ -57,16 +57,16 @@ class Ontwerp {
   // Appends an element of the given kind with its top-left corner at
   // (links, boven), 10 by 5 mm, and returns its index. Throws OverloopFout
   // at 32767.
-  int NieuwVoorwerp(qint16 soort, float links = 0, float boven = 0);
+  int NieuwVoorwerp(SoortVoorwerp soort, float links = 0, float boven = 0);
   // The same, but the new element takes place `index` (1 to one past the
   // last) and the elements from there on move up one.
-  int NieuwVoorwerpOp(int index, qint16 soort, float links = 0, float boven = 0);
+  int NieuwVoorwerpOp(int index, SoortVoorwerp soort, float links = 0, float boven = 0);
   // Appends a copy of element `index` as an element of its own (a new
   // identity; pictures stay shared until one side changes) and returns its
   // index. Throws OverloopFout at 32767.
   int VoegKopieToe(int index);
   // Another kind for an element (a text line turned round, or back).
-  void ZetSoort(int index, qint16 soort);
+  void ZetSoort(int index, SoortVoorwerp soort);
 
   // Stores an element's box; a width or height not above 0 becomes 1, in
   // the caller's variable too.
@@ -93,7 +93,7 @@ class Ontwerp {
     if (index < 1 || index > AantalVoorwerpen()) throw std::out_of_range("element index");
     return static_cast<size_t>(index - 1);
   }
-  void Tel(qint16 soort, int richting);
+  void Tel(SoortVoorwerp soort, int richting);
 
   std::vector<std::shared_ptr<Voorwerp>> tabel_;
   qint16 lijnen_ = 0;

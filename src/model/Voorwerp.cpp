@@ -1,10 +1,26 @@
 #include "model/Voorwerp.h"
 
 #include <stdexcept>
+#include <type_traits>
 
 namespace {
 
 [[noreturn]] void GeenDeel(const char* deel) { throw std::logic_error(deel); }
+
+// The part P of whichever kind the element holds, nullptr when that kind
+// is not made of one: it follows from what each kind's struct derives
+// from, so a new kind has the parts it is made of without being listed.
+template <typename P, typename Deel>
+P* Als(Deel& deel) {
+  return std::visit(
+      [](auto& d) -> P* {
+        if constexpr (std::is_base_of_v<std::remove_const_t<P>, std::remove_cvref_t<decltype(d)>>)
+          return &d;
+        else
+          return nullptr;
+      },
+      deel);
+}
 
 }  // namespace
 
@@ -18,44 +34,34 @@ void Beelddeel::ZetAfbeelding(std::shared_ptr<const Beeld> beeld, qint32 breedte
   BronHoogte = hoogte;
 }
 
-Voorwerp::Voorwerp(qint16 soort) { ZetSoort(soort); }
+Voorwerp::Voorwerp(SoortVoorwerp soort) { ZetSoort(soort); }
 
-void Voorwerp::ZetSoort(qint16 soort) {
+void Voorwerp::ZetSoort(SoortVoorwerp soort) {
   const Tekstdeel* t = alsTekst();
   const Tekstdeel tekst = t ? *t : Tekstdeel{};
-  const Cirkeldeel* c = std::get_if<TekstlijnDeel>(&deel_);
-  if (!c) c = std::get_if<RondeTekstDeel>(&deel_);
+  const Cirkeldeel* c = Als<const Cirkeldeel>(deel_);
   const Cirkeldeel cirkel = c ? *c : Cirkeldeel{};
   const Beelddeel* b = alsBeeld();
   const Beelddeel beeld = b ? *b : Beelddeel{};
   switch (soort) {
-    case Figuur: deel_ = FiguurDeel{beeld}; break;
-    case RondeTekst: deel_ = RondeTekstDeel{tekst, cirkel, beeld}; break;
-    case Streepjescodevoorwerp:
+    case SoortVoorwerp::Tekstlijn: deel_ = TekstlijnDeel{tekst, cirkel}; break;
+    case SoortVoorwerp::Figuur: deel_ = FiguurDeel{beeld}; break;
+    case SoortVoorwerp::RondeTekst: deel_ = RondeTekstDeel{tekst, cirkel, beeld}; break;
+    case SoortVoorwerp::Streepjescodevoorwerp:
       if (!std::holds_alternative<StreepjescodeDeel>(deel_)) deel_ = StreepjescodeDeel{};
       break;
-    default: deel_ = TekstlijnDeel{tekst, cirkel}; break;
   }
-  soort_ = soort == Figuur || soort == RondeTekst || soort == Streepjescodevoorwerp ? soort : qint16(Tekstlijn);
 }
 
-Tekstdeel* Voorwerp::alsTekst() {
-  if (auto* t = std::get_if<TekstlijnDeel>(&deel_)) return t;
-  if (auto* r = std::get_if<RondeTekstDeel>(&deel_)) return r;
-  return nullptr;
-}
+Tekstdeel* Voorwerp::alsTekst() { return Als<Tekstdeel>(deel_); }
 const Tekstdeel* Voorwerp::alsTekst() const { return const_cast<Voorwerp*>(this)->alsTekst(); }
 
-const Beelddeel* Voorwerp::alsBeeld() const {
-  if (auto* f = std::get_if<FiguurDeel>(&deel_)) return f;
-  if (auto* r = std::get_if<RondeTekstDeel>(&deel_)) return r;
-  return nullptr;
-}
+const Beelddeel* Voorwerp::alsBeeld() const { return Als<const Beelddeel>(deel_); }
 
-const Streepjescode* Voorwerp::alsCode() const { return std::get_if<StreepjescodeDeel>(&deel_); }
+const Streepjescode* Voorwerp::alsCode() const { return Als<const Streepjescode>(deel_); }
 
 Streepjescode& Voorwerp::code() {
-  if (auto* c = std::get_if<StreepjescodeDeel>(&deel_)) return *c;
+  if (auto* c = Als<Streepjescode>(deel_)) return *c;
   GeenDeel("only a barcode has a barcode");
 }
 const Streepjescode& Voorwerp::code() const { return const_cast<Voorwerp*>(this)->code(); }
@@ -67,14 +73,13 @@ Tekstdeel& Voorwerp::tekst() {
 const Tekstdeel& Voorwerp::tekst() const { return const_cast<Voorwerp*>(this)->tekst(); }
 
 Cirkeldeel& Voorwerp::cirkel() {
-  if (auto* t = std::get_if<TekstlijnDeel>(&deel_)) return *t;
-  if (auto* r = std::get_if<RondeTekstDeel>(&deel_)) return *r;
+  if (auto* c = Als<Cirkeldeel>(deel_)) return *c;
   GeenDeel("this kind has no circle");
 }
 const Cirkeldeel& Voorwerp::cirkel() const { return const_cast<Voorwerp*>(this)->cirkel(); }
 
 Beelddeel& Voorwerp::beeld() {
-  if (const Beelddeel* b = alsBeeld()) return *const_cast<Beelddeel*>(b);
+  if (auto* b = Als<Beelddeel>(deel_)) return *b;
   GeenDeel("this kind has no picture");
 }
 const Beelddeel& Voorwerp::beeld() const { return const_cast<Voorwerp*>(this)->beeld(); }
@@ -89,6 +94,5 @@ void Voorwerp::Plaats(float& links, float& boven, float& breedte, float& hoogte)
 }
 
 bool Voorwerp::ZelfdeAls(const Voorwerp& w) const {
-  return soort_ == w.soort_ && Links == w.Links && Boven == w.Boven && Breedte == w.Breedte && Hoogte == w.Hoogte &&
-         deel_ == w.deel_;
+  return Links == w.Links && Boven == w.Boven && Breedte == w.Breedte && Hoogte == w.Hoogte && deel_ == w.deel_;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <type_traits>
 #include <variant>
 
 #include "model/Bool16.h"
@@ -38,7 +39,12 @@ struct Beeld {
 // single larger one is still drawn, and let go when another comes.
 inline constexpr qint64 kGetekendeBeeldenBudget = qint64(32) << 20;
 
-enum SoortVoorwerp : qint16 { Tekstlijn = 1, Figuur = 2, RondeTekst = 3, Streepjescodevoorwerp = 4 };
+// The kinds of element, a closed set: every operation that does something
+// of its own per kind handles all of them, by Voorwerp::Bezoek or by a
+// switch without a default (the build makes a kind left out of a switch an
+// error), so a new kind does not compile until each one handles it. The
+// numbers are the ones the kinds always had; no file stores them.
+enum class SoortVoorwerp : qint16 { Tekstlijn = 1, Figuur = 2, RondeTekst = 3, Streepjescodevoorwerp = 4 };
 
 // The parts the kinds of element are made of.
 // The text and its font: text lines and round texts.
@@ -83,32 +89,69 @@ struct Beelddeel {
 // The kinds. A text line keeps the circle of the round text it may have
 // been, so that turning it round again starts from there.
 // Equality is derived, bases and fields alike: a field added to any part
-// takes part in every comparison without anyone listing it.
+// takes part in every comparison without anyone listing it. Each names
+// its kind, which Voorwerp::Soort reads.
 struct TekstlijnDeel : Tekstdeel, Cirkeldeel {
+  static constexpr SoortVoorwerp kSoort = SoortVoorwerp::Tekstlijn;
   bool operator==(const TekstlijnDeel&) const = default;
 };
 struct FiguurDeel : Beelddeel {
+  static constexpr SoortVoorwerp kSoort = SoortVoorwerp::Figuur;
   bool operator==(const FiguurDeel&) const = default;
 };
 struct RondeTekstDeel : Tekstdeel, Cirkeldeel, Beelddeel {
+  static constexpr SoortVoorwerp kSoort = SoortVoorwerp::RondeTekst;
   bool operator==(const RondeTekstDeel&) const = default;
 };
 // A barcode is its description only: what it looks like follows from it
 // and the printer's dots, so nothing drawn is kept.
 struct StreepjescodeDeel : Streepjescode {
+  static constexpr SoortVoorwerp kSoort = SoortVoorwerp::Streepjescodevoorwerp;
   bool operator==(const StreepjescodeDeel&) const = default;
 };
 
 class Ontwerp;
+
+// Lambdas joined into one overload set, for std::visit.
+template <typename... F>
+struct Overload : F... {
+  using F::operator()...;
+};
+template <typename... F>
+Overload(F...) -> Overload<F...>;
+// True when the visitor takes each alternative of the variant.
+template <typename Bezoeker, typename... Deel>
+constexpr bool BezoektElkDeel(const std::variant<Deel...>*) {
+  return (std::is_invocable_v<Bezoeker&, const Deel&> && ...);
+}
 
 // One element of the design: its box in millimetres (origin at the label's
 // centre, y downwards) and the data of its kind. A copy shares the
 // picture, which is read-only. The kind and the identity are set by the
 // design, which counts its kinds.
 struct Voorwerp {
-  explicit Voorwerp(qint16 soort = Tekstlijn);
+  using Deel = std::variant<TekstlijnDeel, FiguurDeel, RondeTekstDeel, StreepjescodeDeel>;
 
-  qint16 Soort() const { return soort_; }
+  explicit Voorwerp(SoortVoorwerp soort = SoortVoorwerp::Tekstlijn);
+
+  // The kind follows from the part the element holds.
+  SoortVoorwerp Soort() const {
+    return std::visit([](const auto& deel) { return std::decay_t<decltype(deel)>::kSoort; }, deel_);
+  }
+  // Calls the one of `f` that takes the part of this element's kind
+  // (TekstlijnDeel, FiguurDeel, RondeTekstDeel or StreepjescodeDeel) and
+  // returns what it returns; they all return the same type. Give every
+  // kind a function of its own, taking its own part (no catch-all `auto`,
+  // no part several kinds share): then a kind left out, or a new one, does
+  // not compile.
+  template <typename... F>
+  decltype(auto) Bezoek(F&&... f) const {
+    Overload bezoeker{std::forward<F>(f)...};
+    static_assert(BezoektElkDeel<decltype(bezoeker)>(static_cast<const Deel*>(nullptr)),
+                  "Voorwerp::Bezoek needs a function for every kind");
+    return std::visit(bezoeker, deel_);
+  }
+
   // Stays with the element for the life of the design, through moves,
   // deletions of others, copies and undo; 0 outside a design.
   quint32 Id() const { return id_; }
@@ -146,9 +189,8 @@ struct Voorwerp {
  private:
   friend class Ontwerp;
   // Another kind: the parts both kinds have are kept.
-  void ZetSoort(qint16 soort);
+  void ZetSoort(SoortVoorwerp soort);
 
-  qint16 soort_ = Tekstlijn;
   quint32 id_ = 0;
-  std::variant<TekstlijnDeel, FiguurDeel, RondeTekstDeel, StreepjescodeDeel> deel_;
+  Deel deel_;
 };

@@ -24,7 +24,7 @@ std::optional<QString> StreepjescodeBezwaar(const Ontwerp& o, const EtiketFormaa
   int codes = 0;
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
-    if (v.Soort() != Streepjescodevoorwerp) continue;
+    if (v.Soort() != SoortVoorwerp::Streepjescodevoorwerp) continue;
     ++codes;
     // Half a dot of slack: a box placed against the edge rounds either way.
     if (!LigtOpEtiket(f, v.Links, v.Boven, v.Breedte, v.Hoogte, 0.5f / float(ppm)))

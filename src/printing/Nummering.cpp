@@ -21,11 +21,16 @@ int ZoekCode(const QString& tekst, std::initializer_list<const char*> codes) {
   return 0;
 }
 
+const QString* CodeTekst(const Voorwerp& v) {
+  return v.Bezoek([](const TekstlijnDeel& t) -> const QString* { return &t.Tekst; },
+                  [](const FiguurDeel&) -> const QString* { return nullptr; },
+                  [](const RondeTekstDeel& r) -> const QString* { return &r.Tekst; },
+                  [](const StreepjescodeDeel& c) -> const QString* { return &c.Gegevens; });
+}
+
 int ZoekCode(const Ontwerp& o, int index, std::initializer_list<const char*> codes) {
-  const Voorwerp& v = o.voorwerp(index);
-  if (const Streepjescode* c = v.alsCode()) return ZoekCode(c->Gegevens, codes);
-  if (v.Soort() != Tekstlijn && v.Soort() != RondeTekst) return 0;
-  return ZoekCode(v.tekst().Tekst, codes);
+  const QString* tekst = CodeTekst(o.voorwerp(index));
+  return tekst ? ZoekCode(*tekst, codes) : 0;
 }
 
 bool HeeftCode(const QString& tekst) {

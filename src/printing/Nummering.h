@@ -7,6 +7,7 @@
 #include "model/Nummering.h"
 
 class Ontwerp;
+struct Voorwerp;
 
 inline constexpr const char* kNummerCode = "[#]";
 inline constexpr const char* kLijstCodes[5] = {"[A]", "[B]", "[C]", "[D]", "[E]"};
@@ -14,8 +15,10 @@ inline constexpr const char* kLijstCodes[5] = {"[A]", "[B]", "[C]", "[D]", "[E]"
 // The 1-based position of the first occurrence of the first of the codes
 // that occurs at all, 0 if none does.
 int ZoekCode(const QString& tekst, std::initializer_list<const char*> codes);
-// The same in the text of element index, for text lines and round texts,
-// and in a barcode's data; figures give 0.
+// Where an element holds the codes: a text line's or round text's text, a
+// barcode's data; nullptr for a figure, which holds none.
+const QString* CodeTekst(const Voorwerp& v);
+// The same in CodeTekst of element index; a figure gives 0.
 int ZoekCode(const Ontwerp& o, int index, std::initializer_list<const char*> codes);
 // Any of the six codes in the text.
 bool HeeftCode(const QString& tekst);

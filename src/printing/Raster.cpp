@@ -82,7 +82,7 @@ std::map<quint32, int> CodeNummers(const Ontwerp& o) {
   std::map<quint32, int> nummers;
   int n = 0;
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
-    if (o.voorwerp(i).Soort() == Streepjescodevoorwerp) nummers[o.voorwerp(i).Id()] = ++n;
+    if (o.voorwerp(i).Soort() == SoortVoorwerp::Streepjescodevoorwerp) nummers[o.voorwerp(i).Id()] = ++n;
   return nummers;
 }
 
@@ -136,7 +136,7 @@ const QImage& LabelRaster::Teken(float dX, float dY, int nummer) {
   // The round texts whose own picture goes on the label, drawn ahead on
   // the other cores; a copy with its own number gets a picture of its own.
   const auto eigenBeeld = [&](const Voorwerp& v) -> std::shared_ptr<const Beeld> {
-    if (v.Soort() != RondeTekst || !v.beeld().Afbeelding || !v.beeld().Afbeelding->teken) return nullptr;
+    if (v.Soort() != SoortVoorwerp::RondeTekst || !v.beeld().Afbeelding || !v.beeld().Afbeelding->teken) return nullptr;
     if (maakRondeTekst_ && VervangNummering(v.tekst().Tekst, nummer, nummering_) != v.tekst().Tekst) return nullptr;
     return v.beeld().Afbeelding;
   };
@@ -153,42 +153,35 @@ const QImage& LabelRaster::Teken(float dX, float dY, int nummer) {
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
     if (metVooruit[size_t(i)]) tekenaars.Bij(k++);
-    if (v.Soort() == Streepjescodevoorwerp) {
-      ++codes;
-      const QString gegevens = VervangNummering(v.code().Gegevens, nummer, nummering_);
-      if (gegevens == v.code().Gegevens) {
-        TekenStreepjescodeOfStop(v, codes, std::nullopt, f, p, a);
-        continue;
-      }
-      Voorwerp kopie = v;
-      kopie.code().Gegevens = gegevens;
-      TekenStreepjescodeOfStop(kopie, codes, nummer, f, p, a);
-    } else if (v.Soort() == Tekstlijn) {
-      const QString tekst = VervangNummering(v.tekst().Tekst, nummer, nummering_);
-      if (tekst == v.tekst().Tekst) {
-        TekstOpDC(v, f, p, a);
-        continue;
-      }
-      Voorwerp kopie = v;
-      kopie.tekst().Tekst = tekst;
-      TekstOpDC(kopie, f, p, a);
-    } else if (v.Soort() == Figuur) {
-      FiguurOpDC(v, f, p, a);
-    } else if (v.Soort() == RondeTekst) {
-      const QString tekst = VervangNummering(v.tekst().Tekst, nummer, nummering_);
-      if (tekst == v.tekst().Tekst || !maakRondeTekst_) {
-        FiguurOpDC(v, f, p, a);
-        continue;
-      }
-      // This copy's text, rendered with the circle's centre where the
-      // element has it.
-      Voorwerp kopie = v;
-      kopie.tekst().Tekst = tekst;
-      if (!maakRondeTekst_(kopie)) continue;
-      kopie.Links = kopie.Links - kopie.cirkel().MiddenX + v.cirkel().MiddenX;
-      kopie.Boven = kopie.Boven - kopie.cirkel().MiddenY + v.cirkel().MiddenY;
-      FiguurOpDC(kopie, f, p, a);
-    }
+    v.Bezoek(
+        [&](const TekstlijnDeel& t) {
+          const QString tekst = VervangNummering(t.Tekst, nummer, nummering_);
+          if (tekst == t.Tekst) return TekstOpDC(v, f, p, a);
+          Voorwerp kopie = v;
+          kopie.tekst().Tekst = tekst;
+          TekstOpDC(kopie, f, p, a);
+        },
+        [&](const FiguurDeel&) { FiguurOpDC(v, f, p, a); },
+        [&](const RondeTekstDeel& r) {
+          const QString tekst = VervangNummering(r.Tekst, nummer, nummering_);
+          if (tekst == r.Tekst || !maakRondeTekst_) return FiguurOpDC(v, f, p, a);
+          // This copy's text, rendered with the circle's centre where the
+          // element has it.
+          Voorwerp kopie = v;
+          kopie.tekst().Tekst = tekst;
+          if (!maakRondeTekst_(kopie)) return;
+          kopie.Links = kopie.Links - kopie.cirkel().MiddenX + r.MiddenX;
+          kopie.Boven = kopie.Boven - kopie.cirkel().MiddenY + r.MiddenY;
+          FiguurOpDC(kopie, f, p, a);
+        },
+        [&](const StreepjescodeDeel& c) {
+          ++codes;
+          const QString gegevens = VervangNummering(c.Gegevens, nummer, nummering_);
+          if (gegevens == c.Gegevens) return TekenStreepjescodeOfStop(v, codes, std::nullopt, f, p, a);
+          Voorwerp kopie = v;
+          kopie.code().Gegevens = gegevens;
+          TekenStreepjescodeOfStop(kopie, codes, nummer, f, p, a);
+        });
   }
   p.end();
   return canvas;
@@ -244,8 +237,9 @@ Etiketdruk::Etiketdruk(const Ontwerp& o, const EtiketFormaat& formaat, int punte
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
     const bool wisselt =
-        ((v.Soort() == Tekstlijn || (v.Soort() == RondeTekst && maakRondeTekst_)) && HeeftCode(v.tekst().Tekst)) ||
-        (v.Soort() == Streepjescodevoorwerp && HeeftCode(v.code().Gegevens));
+        v.Bezoek([](const TekstlijnDeel& t) { return HeeftCode(t.Tekst); }, [](const FiguurDeel&) { return false; },
+                 [&](const RondeTekstDeel& r) { return maakRondeTekst_ && HeeftCode(r.Tekst); },
+                 [](const StreepjescodeDeel& c) { return HeeftCode(c.Gegevens); });
     if (!wisselendGezien && !wisselt) {
       vast_.push_back(MetEigenTekening(v));
     } else if (naTekening || wisselt || IsTekening(v)) {
@@ -261,7 +255,7 @@ Etiketdruk::Etiketdruk(const Ontwerp& o, const EtiketFormaat& formaat, int punte
 }
 
 void Etiketdruk::Teken(const Voorwerp& v, std::optional<int> nummer, QPainter& p, const Apparaat& a) const {
-  if (v.Soort() != Streepjescodevoorwerp) return TekenVoorwerpOpDC(v, formaat_, p, a);
+  if (v.Soort() != SoortVoorwerp::Streepjescodevoorwerp) return TekenVoorwerpOpDC(v, formaat_, p, a);
   const auto nr = codeNummers_.find(v.Id());
   TekenStreepjescodeOfStop(v, nr == codeNummers_.end() ? 0 : nr->second, nummer, formaat_, p, a);
 }
@@ -296,32 +290,41 @@ std::shared_ptr<const Etiketdruk::Laag> Etiketdruk::VasteLaag(float dX, float dY
 
 Voorwerp Etiketdruk::VoorExemplaar(const Voorwerp& v, int nummer) const {
   // As LabelRaster::Teken makes an element's copy, step for step.
-  if (v.Soort() == Streepjescodevoorwerp) {
-    Voorwerp kopie = v;
-    kopie.code().Gegevens = VervangNummering(v.code().Gegevens, nummer, nummering_);
-    return kopie;
-  }
-  if (v.Soort() != Tekstlijn && v.Soort() != RondeTekst) return v;
-  const QString tekst = VervangNummering(v.tekst().Tekst, nummer, nummering_);
-  if (tekst == v.tekst().Tekst || (v.Soort() == RondeTekst && !maakRondeTekst_)) return v;
-  Voorwerp kopie = v;
-  kopie.tekst().Tekst = tekst;
-  if (v.Soort() == Tekstlijn) return kopie;
-  if (!maakRondeTekst_(kopie)) {
-    // The old picture shows the codes: a blank text shows nothing.
-    kopie.beeld().Afbeelding = nullptr;
-    return kopie;
-  }
-  kopie.Links = kopie.Links - kopie.cirkel().MiddenX + v.cirkel().MiddenX;
-  kopie.Boven = kopie.Boven - kopie.cirkel().MiddenY + v.cirkel().MiddenY;
-  // This copy's picture serves this label only: drawn here, not kept among
-  // the pictures the screen asks for again.
-  if (const auto& beeld = kopie.beeld().Afbeelding; beeld && beeld->teken && beeld->raster.isNull()) {
-    auto eigen = std::make_shared<Beeld>();
-    eigen->raster = beeld->teken();
-    kopie.beeld().Afbeelding = std::move(eigen);
-  }
-  return kopie;
+  return v.Bezoek(
+      [&](const TekstlijnDeel& t) {
+        const QString tekst = VervangNummering(t.Tekst, nummer, nummering_);
+        if (tekst == t.Tekst) return v;
+        Voorwerp kopie = v;
+        kopie.tekst().Tekst = tekst;
+        return kopie;
+      },
+      [&](const FiguurDeel&) { return v; },
+      [&](const RondeTekstDeel& r) {
+        const QString tekst = VervangNummering(r.Tekst, nummer, nummering_);
+        if (tekst == r.Tekst || !maakRondeTekst_) return v;
+        Voorwerp kopie = v;
+        kopie.tekst().Tekst = tekst;
+        if (!maakRondeTekst_(kopie)) {
+          // The old picture shows the codes: a blank text shows nothing.
+          kopie.beeld().Afbeelding = nullptr;
+          return kopie;
+        }
+        kopie.Links = kopie.Links - kopie.cirkel().MiddenX + r.MiddenX;
+        kopie.Boven = kopie.Boven - kopie.cirkel().MiddenY + r.MiddenY;
+        // This copy's picture serves this label only: drawn here, not kept among
+        // the pictures the screen asks for again.
+        if (const auto& beeld = kopie.beeld().Afbeelding; beeld && beeld->teken && beeld->raster.isNull()) {
+          auto eigen = std::make_shared<Beeld>();
+          eigen->raster = beeld->teken();
+          kopie.beeld().Afbeelding = std::move(eigen);
+        }
+        return kopie;
+      },
+      [&](const StreepjescodeDeel& c) {
+        Voorwerp kopie = v;
+        kopie.code().Gegevens = VervangNummering(c.Gegevens, nummer, nummering_);
+        return kopie;
+      });
 }
 
 QByteArray Etiketdruk::DrukEenExemplaarSATO(Doek& doek, float links, float boven, int nummer) const {
@@ -350,8 +353,7 @@ QByteArray Etiketdruk::DrukEenExemplaarSATO(Doek& doek, float links, float boven
       if (const Beelddeel* b = k.alsBeeld(); b && !b->Afbeelding) continue;
       // Where the element can change a pixel (a text is clipped to its
       // box), widened to whole bytes of the raster.
-      QRect r = (k.Soort() == Tekstlijn ? TekstRechthoek(k, formaat_, a) : FiguurRechthoek(k, formaat_, a)) &
-                QRect(QPoint(0, 0), maat_);
+      QRect r = VoorwerpRechthoek(k, formaat_, a) & QRect(QPoint(0, 0), maat_);
       if (r.isEmpty()) continue;
       r.setLeft(r.left() & ~7);
       r.setRight(std::min(maat_.width(), (r.right() + 8) & ~7) - 1);

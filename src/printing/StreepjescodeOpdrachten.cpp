@@ -29,7 +29,7 @@ std::optional<QString> FoutInStreepjescode(const Streepjescode& code, const Numm
 }
 
 int NieuweStreepjescode(Ontwerp& o, const Streepjescode& code, int ppm) {
-  const int index = o.NieuwVoorwerp(Streepjescodevoorwerp);
+  const int index = o.NieuwVoorwerp(SoortVoorwerp::Streepjescodevoorwerp);
   o.voorwerp(index).code() = code;
   // The symbol of the first copy decides the size.
   Streepjescode eerste = code;

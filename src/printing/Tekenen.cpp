@@ -99,6 +99,13 @@ QRect FiguurRechthoek(const Voorwerp& v, const EtiketFormaat& f, const Apparaat&
   return QRect(h.links, h.boven, RondAf(a.PixelsPerMMx * v.Breedte), RondAf(a.PixelsPerMMy * v.Hoogte));
 }
 
+QRect VoorwerpRechthoek(const Voorwerp& v, const EtiketFormaat& f, const Apparaat& a) {
+  return v.Bezoek([&](const TekstlijnDeel&) { return TekstRechthoek(v, f, a); },
+                  [&](const FiguurDeel&) { return FiguurRechthoek(v, f, a); },
+                  [&](const RondeTekstDeel&) { return FiguurRechthoek(v, f, a); },
+                  [&](const StreepjescodeDeel&) { return FiguurRechthoek(v, f, a); });
+}
+
 void TekstOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {
   const QRect r = TekstRechthoek(v, f, a);
   if (r.isEmpty()) return;
@@ -207,12 +214,9 @@ std::optional<QString> StreepjescodeOpDC(const Voorwerp& v, const EtiketFormaat&
 }
 
 void TekenVoorwerpOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {
-  if (v.Soort() == Tekstlijn)
-    TekstOpDC(v, f, hdc, a);
-  else if (v.Soort() == Figuur || v.Soort() == RondeTekst)
-    FiguurOpDC(v, f, hdc, a);
-  else if (v.Soort() == Streepjescodevoorwerp)
-    StreepjescodeOpDC(v, f, hdc, a);
+  v.Bezoek([&](const TekstlijnDeel&) { TekstOpDC(v, f, hdc, a); }, [&](const FiguurDeel&) { FiguurOpDC(v, f, hdc, a); },
+           [&](const RondeTekstDeel&) { FiguurOpDC(v, f, hdc, a); },
+           [&](const StreepjescodeDeel&) { StreepjescodeOpDC(v, f, hdc, a); });
 }
 
 void TekenVoorwerpenOpDC(const Ontwerp& o, const std::vector<int>& indexen, const EtiketFormaat& f, QPainter& hdc,
@@ -234,5 +238,5 @@ void TekenVoorwerpenOpDC(const Ontwerp& o, const std::vector<int>& indexen, cons
 
 void TekenOpDC(const Ontwerp& o, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
-    if (o.voorwerp(i).Soort() == Tekstlijn) TekstOpDC(o.voorwerp(i), f, hdc, a);
+    if (o.voorwerp(i).Soort() == SoortVoorwerp::Tekstlijn) TekstOpDC(o.voorwerp(i), f, hdc, a);
 }

@@ -30,6 +30,10 @@ struct Apparaat {
 QRect TekstRechthoek(const Voorwerp& v, const EtiketFormaat& f, const Apparaat& a);
 // The picture rectangle of element v on the device.
 QRect FiguurRechthoek(const Voorwerp& v, const EtiketFormaat& f, const Apparaat& a);
+// Where element v draws on the device, as TekenVoorwerpOpDC draws it: a
+// text line's text rectangle (its text is clipped to it), the picture
+// rectangle of the others.
+QRect VoorwerpRechthoek(const Voorwerp& v, const EtiketFormaat& f, const Apparaat& a);
 
 // One text line: one line of text in its font, vertically centred in its
 // box, aligned left (0), right (1) or centred (2), clipped to the box.

@@ -66,15 +66,15 @@ void WijzigRondeTekst(Ontwerp& ontwerp, int index, const EtiketFormaat& formaat,
 }
 
 int VoegRondeTekstToe(Ontwerp& ontwerp, const EtiketFormaat& formaat, const RondeTekstGegevens& g) {
-  const int index = ontwerp.NieuwVoorwerp(RondeTekst);
+  const int index = ontwerp.NieuwVoorwerp(SoortVoorwerp::RondeTekst);
   WijzigRondeTekst(ontwerp, index, formaat, g);
   return index;
 }
 
 bool BeginOmzettingNaarRond(Ontwerp& ontwerp, int index, const EtiketFormaat& formaat) {
   Voorwerp& v = ontwerp.voorwerp(index);
-  if (v.Soort() != Tekstlijn) return false;
-  ontwerp.ZetSoort(index, RondeTekst);
+  if (v.Soort() != SoortVoorwerp::Tekstlijn) return false;
+  ontwerp.ZetSoort(index, SoortVoorwerp::RondeTekst);
   v.cirkel().Straal = StandaardStraal(formaat);
   v.cirkel().Referentiepunt = 0;
   v.cirkel().Wijzerzin = true;
@@ -82,11 +82,11 @@ bool BeginOmzettingNaarRond(Ontwerp& ontwerp, int index, const EtiketFormaat& fo
 }
 
 void EindOmzettingNaarRond(Ontwerp& ontwerp, int index, bool bevestigd) {
-  if (!bevestigd) ontwerp.ZetSoort(index, Tekstlijn);
+  if (!bevestigd) ontwerp.ZetSoort(index, SoortVoorwerp::Tekstlijn);
 }
 
 bool ZetOmNaarRecht(Ontwerp& ontwerp, int index) {
-  if (ontwerp.voorwerp(index).Soort() != RondeTekst) return false;
-  ontwerp.ZetSoort(index, Tekstlijn);
+  if (ontwerp.voorwerp(index).Soort() != SoortVoorwerp::RondeTekst) return false;
+  ontwerp.ZetSoort(index, SoortVoorwerp::Tekstlijn);
   return true;
 }

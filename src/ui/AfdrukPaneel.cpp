@@ -371,9 +371,7 @@ void AfdrukPaneel::cmdNummering_Click() {
   const Ontwerp& o = bewerker_.ontwerp();
   // Any element that can carry a code can be numbered, a barcode too.
   bool nummerbaar = false;
-  for (int i = 1; i <= o.AantalVoorwerpen() && !nummerbaar; ++i)
-    nummerbaar = o.voorwerp(i).Soort() == Tekstlijn || o.voorwerp(i).Soort() == RondeTekst ||
-                 o.voorwerp(i).Soort() == Streepjescodevoorwerp;
+  for (int i = 1; i <= o.AantalVoorwerpen() && !nummerbaar; ++i) nummerbaar = CodeTekst(o.voorwerp(i)) != nullptr;
   if (!nummerbaar) return;
   if (!nummeringDialoog_)
     nummeringDialoog_ =
@@ -381,7 +379,8 @@ void AfdrukPaneel::cmdNummering_Click() {
   const QString code = nummeringDialoog_->Kies();
   ToonTotaal();
   const int h = bewerker_.bewerking().HuidigeLijn();
-  if (!code.isEmpty() && h != 0 && o.voorwerp(h).Soort() == Tekstlijn && bewerker_.bewerking().Geselecteerd(h)) {
+  if (!code.isEmpty() && h != 0 && o.voorwerp(h).Soort() == SoortVoorwerp::Tekstlijn &&
+      bewerker_.bewerking().Geselecteerd(h)) {
     const qint16 modus = IsNummering(o);
     bool alInGebruik = false;
     for (int i = 1; i <= o.AantalVoorwerpen(); ++i)

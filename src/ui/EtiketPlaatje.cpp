@@ -225,7 +225,7 @@ void EtiketPlaatje::focusOutEvent(QFocusEvent* e) {
 
 void EtiketPlaatje::SelecteerVoorwerp(int index) {
   const Bewerking& b = bewerker_.bewerking();
-  if (b.ontwerp().voorwerp(index).Soort() == Tekstlijn) {
+  if (b.ontwerp().voorwerp(index).Soort() == SoortVoorwerp::Tekstlijn) {
     // Set first, so the line box finds the same text.
     bewerker_.ZetHuidigeLijn(index);
     emit LijnGekozen(index);
@@ -407,7 +407,7 @@ void EtiketPlaatje::picHandvat_MouseDown(int index, Qt::MouseButton knop, Qt::Ke
   bool bijsnijden = false;
   if (knop == Qt::RightButton) {
     const int i = b.GeselecteerdVoorwerp();
-    if (b.AantalGeselecteerd() != 1 || b.ontwerp().voorwerp(i).Soort() != Figuur) {
+    if (b.AantalGeselecteerd() != 1 || b.ontwerp().voorwerp(i).Soort() != SoortVoorwerp::Figuur) {
       meldingen_.show(platform::MessageService::Icon::Warning, QStringLiteral("Fout"),
                       QStringLiteral("Bijsnijden werkt alleen indien\ner één figuur geselecteerd is"),
                       platform::MessageService::Buttons::OkCancel);
@@ -447,11 +447,11 @@ void EtiketPlaatje::EindRekken(bool uitvoeren) {
   Ontwerp& o = wijziging.ontwerp();
   for (auto& [i, n] : vakken) {
     Voorwerp& v = o.voorwerp(i);
-    if (v.Soort() == Tekstlijn) {
+    if (v.Soort() == SoortVoorwerp::Tekstlijn) {
       ZetLettergrootte(o, i, n.Lettergrootte);
       n.Hoogte = v.Hoogte;
     }
-    if (r->Bijsnijden && v.Soort() == Figuur) {
+    if (r->Bijsnijden && v.Soort() == SoortVoorwerp::Figuur) {
       v.beeld().BronX = n.BronX;
       v.beeld().BronY = n.BronY;
       v.beeld().BronBreedte = n.BronBreedte;

@@ -204,7 +204,7 @@ void FiguurPaneel::mnuPlakken_Click() {
   tekst_.LijnenToevoegen(qint16(stukken.size()));
   int n = 0;
   for (int i = 1; i <= o.AantalVoorwerpen() && n < stukken.size(); ++i) {
-    if (o.voorwerp(i).Soort() != Tekstlijn) continue;
+    if (o.voorwerp(i).Soort() != SoortVoorwerp::Tekstlijn) continue;
     o.voorwerp(i).tekst().Tekst = stukken[n++];
   }
   plaatje_.DeSelekteerAlles();

@@ -42,7 +42,7 @@ Streepjescodes::Streepjescodes(QWidget& venster, Bewerker& bewerker, EtiketPlaat
   connect(&plaatje_, &EtiketPlaatje::DubbelKlik, this, [this] {
     const Bewerking& b = bewerker_.bewerking();
     const int i = b.GeselecteerdVoorwerp();
-    if (b.AantalGeselecteerd() == 1 && b.ontwerp().voorwerp(i).Soort() == Streepjescodevoorwerp)
+    if (b.AantalGeselecteerd() == 1 && b.ontwerp().voorwerp(i).Soort() == SoortVoorwerp::Streepjescodevoorwerp)
       Opdracht(meldingen_, [this, i] { WijzigStreepjescode(i); });
   });
   // The notice follows every change, undo and format.
@@ -74,7 +74,7 @@ void Streepjescodes::ControleerStreepjescodes() {
   QString melding;
   for (int i = 1, codes = 0; i <= o.AantalVoorwerpen() && melding.isEmpty(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
-    if (v.Soort() != Streepjescodevoorwerp) continue;
+    if (v.Soort() != SoortVoorwerp::Streepjescodevoorwerp) continue;
     ++codes;
     if (!LigtOpEtiket(f, v.Links, v.Boven, v.Breedte, v.Hoogte, speling)) melding = StreepjescodeBuitenEtiket(codes);
   }

@@ -210,7 +210,7 @@ TekstPaneel::TekstPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, platform::M
   connect(&plaatje_, &EtiketPlaatje::DubbelKlik, this, [this] {
     // A double click on a lone round text edits it.
     const int i = b_.GeselecteerdVoorwerp();
-    if (b_.AantalGeselecteerd() == 1 && bewerker_.ontwerp().voorwerp(i).Soort() == RondeTekst)
+    if (b_.AantalGeselecteerd() == 1 && bewerker_.ontwerp().voorwerp(i).Soort() == SoortVoorwerp::RondeTekst)
       Opdracht(meldingen_, [this] { mnuRondeTekstWijzigen_Click(); });
   });
   // After undo or redo the box and the controls show the line then current.
@@ -315,12 +315,13 @@ void TekstPaneel::MaakActies() {
 
 void TekstPaneel::ZetMenusVoorSelectie() {
   const bool een = b_.AantalGeselecteerd() == 1;
-  const qint16 soort = een ? b_.ontwerp().voorwerp(b_.GeselecteerdVoorwerp()).Soort() : 0;
-  acties_.rondeTekstWijzigen->setEnabled(soort == RondeTekst);
-  acties_.tekstOmzetten->setEnabled(soort == Tekstlijn || soort == RondeTekst);
+  const std::optional<SoortVoorwerp> soort =
+      een ? std::optional(b_.ontwerp().voorwerp(b_.GeselecteerdVoorwerp()).Soort()) : std::nullopt;
+  acties_.rondeTekstWijzigen->setEnabled(soort == SoortVoorwerp::RondeTekst);
+  acties_.tekstOmzetten->setEnabled(soort == SoortVoorwerp::Tekstlijn || soort == SoortVoorwerp::RondeTekst);
   if (een)
-    acties_.tekstOmzetten->setText(soort == RondeTekst ? QStringLiteral("Om&zetten naar rechte tekst")
-                                                       : QStringLiteral("Om&zetten naar ronde tekst"));
+    acties_.tekstOmzetten->setText(soort == SoortVoorwerp::RondeTekst ? QStringLiteral("Om&zetten naar rechte tekst")
+                                                                      : QStringLiteral("Om&zetten naar ronde tekst"));
 }
 
 bool TekstPaneel::AutomatischSchikken() const { return chkAutomatischVerdelen_->isChecked(); }
@@ -349,7 +350,7 @@ void TekstPaneel::LijnenToevoegen(qint16 nieuwAantal) {
     for (int k = 0; k < 3; ++k)
       if (cmdUitlijning_[size_t(k)]->isChecked()) uitlijning = k;
     for (int n = o.AantalLijnen() + 1; n <= nieuwAantal; ++n) {
-      const int i = wijziging.bewerking().NieuwVoorwerp(Tekstlijn);
+      const int i = wijziging.bewerking().NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
       o.voorwerp(i).tekst().Tekst = QStringLiteral("Lijn %1").arg(n);
       ZetLettertype(o, i, cmbLettertype_->currentText());
       ZetLettergrootte(o, i, grootte > 0 ? grootte : kStandaardGrootte);
@@ -364,7 +365,7 @@ void TekstPaneel::LijnenToevoegen(qint16 nieuwAantal) {
   } else {
     // The lines at the end of the table go first.
     for (int i = o.AantalVoorwerpen(); i >= 1 && o.AantalLijnen() > nieuwAantal; --i)
-      if (o.voorwerp(i).Soort() == Tekstlijn) wijziging.bewerking().VerwijderVoorwerp(i);
+      if (o.voorwerp(i).Soort() == SoortVoorwerp::Tekstlijn) wijziging.bewerking().VerwijderVoorwerp(i);
     if (AutomatischSchikken()) AutomatischVerdelen();
     plaatje_.DeSelekteerAlles();
     if (o.AantalLijnen() > 0 || o.AantalFiguren() > 0)
@@ -392,7 +393,7 @@ void TekstPaneel::mnuMeerLijnen_Click() {
 void TekstPaneel::ToonHuidigeLijn() {
   const Ontwerp& o = bewerker_.ontwerp();
   const int lijn = b_.HuidigeLijn();
-  const bool er = lijn >= 1 && lijn <= o.AantalVoorwerpen() && o.voorwerp(lijn).Soort() == Tekstlijn;
+  const bool er = lijn >= 1 && lijn <= o.AantalVoorwerpen() && o.voorwerp(lijn).Soort() == SoortVoorwerp::Tekstlijn;
   const QString tekst = er ? o.voorwerp(lijn).tekst().Tekst : QString();
   // While typing the box already holds the line's text: nothing to do.
   if (txtTekstlijn_->text() != tekst) txtTekstlijn_->setText(tekst);
@@ -414,7 +415,7 @@ void TekstPaneel::txtTekstlijn_Enter() {
   const int h = b_.HuidigeLijn();
   if (h >= o.AantalVoorwerpen()) return;
   for (int i = h + 1; i <= o.AantalVoorwerpen(); ++i) {
-    if (o.voorwerp(i).Soort() == Tekstlijn) {
+    if (o.voorwerp(i).Soort() == SoortVoorwerp::Tekstlijn) {
       Wijziging wijziging(bewerker_);
       plaatje_.DeSelekteerAlles();
       plaatje_.SelecteerVoorwerp(i);
@@ -427,7 +428,7 @@ template <typename F>
 void TekstPaneel::VoorGeselecteerdeLijnen(F&& f) {
   const Ontwerp& o = bewerker_.ontwerp();
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
-    if (o.voorwerp(i).Soort() == Tekstlijn && b_.Geselecteerd(i)) f(i);
+    if (o.voorwerp(i).Soort() == SoortVoorwerp::Tekstlijn && b_.Geselecteerd(i)) f(i);
 }
 
 void TekstPaneel::cmbLettertype_Click() {
@@ -635,16 +636,16 @@ void TekstPaneel::mnuTekstOmzetten_Click() {
     meldingen_.beep();
     return;
   }
-  const qint16 soort = bewerker_.ontwerp().voorwerp(i).Soort();
+  const SoortVoorwerp soort = bewerker_.ontwerp().voorwerp(i).Soort();
   Wijziging wijziging(bewerker_);
-  if (soort == Tekstlijn) {
+  if (soort == SoortVoorwerp::Tekstlijn) {
     BeginOmzettingNaarRond(wijziging.ontwerp(), i, bewerker_.Formaat());
     const bool ok = WijzigRondeTekst(i);
     EindOmzettingNaarRond(wijziging.ontwerp(), i, ok);
     // A round text is not edited in the line box.
     if (ok && b_.HuidigeLijn() == i) bewerker_.ZetHuidigeLijn(0);
     plaatje_.SelecteerVoorwerp(i);
-  } else if (soort == RondeTekst) {
+  } else if (soort == SoortVoorwerp::RondeTekst) {
     Ontwerp& o = wijziging.ontwerp();
     ZetOmNaarRecht(o, i);
     ZetLettergrootte(o, i, o.voorwerp(i).tekst().Lettergrootte);
@@ -654,7 +655,7 @@ void TekstPaneel::mnuTekstOmzetten_Click() {
 
 void TekstPaneel::cmdTekstConverteren_Click() {
   const int i = b_.GeselecteerdVoorwerp();
-  if (b_.AantalGeselecteerd() == 1 && bewerker_.ontwerp().voorwerp(i).Soort() != Figuur) {
+  if (b_.AantalGeselecteerd() == 1 && bewerker_.ontwerp().voorwerp(i).Soort() != SoortVoorwerp::Figuur) {
     mnuTekstOmzetten_Click();
     return;
   }

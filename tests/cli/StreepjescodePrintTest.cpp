@@ -68,7 +68,7 @@ TEST(VelloraPrintStreepjescodes, TheShippingLabelsPreviewShowsEachCopysCodes) {
 TEST(VelloraPrintStreepjescodes, ABarcodeThatCannotBePrintedEndsTheRunWithOneLine) {
   TempFolder tmp;
   Ontwerp o;
-  const int i = o.NieuwVoorwerp(Streepjescodevoorwerp);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Streepjescodevoorwerp);
   o.voorwerp(i).code().Soort = StreepjescodeSoort::Ean13;
   o.voorwerp(i).code().Gegevens = QStringLiteral("[A]");
   float l = -22.5f, b = -12, br = 45, h = 24;

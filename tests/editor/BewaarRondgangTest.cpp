@@ -62,7 +62,7 @@ bool ZelfdeBeeld(const std::shared_ptr<const Beeld>& a, const std::shared_ptr<co
 
 std::string Vak(const Voorwerp& v) {
   std::ostringstream s;
-  s << "kind " << v.Soort() << " at (" << v.Links << ", " << v.Boven << ") " << v.Breedte << " x " << v.Hoogte;
+  s << "kind " << int(v.Soort()) << " at (" << v.Links << ", " << v.Boven << ") " << v.Breedte << " x " << v.Hoogte;
   if (const Tekstdeel* t = v.alsTekst()) s << " \"" << t->Tekst.toStdString() << "\"";
   return s.str();
 }
@@ -76,8 +76,8 @@ std::string Vak(const Voorwerp& v) {
 std::string Verschil(const Ontwerp& bewaard, const Ontwerp& gelezen, int versie) {
   if (gelezen.HuidigFormaat != bewaard.HuidigFormaat) return "another format";
   std::vector<const Voorwerp*> verwacht;
-  for (const qint16 soort : {Tekstlijn, Figuur, RondeTekst}) {
-    if (soort == RondeTekst && versie == 1) continue;
+  for (const SoortVoorwerp soort : {SoortVoorwerp::Tekstlijn, SoortVoorwerp::Figuur, SoortVoorwerp::RondeTekst}) {
+    if (soort == SoortVoorwerp::RondeTekst && versie == 1) continue;
     for (int i = 1; i <= bewaard.AantalVoorwerpen(); ++i)
       if (bewaard.voorwerp(i).Soort() == soort) verwacht.push_back(&bewaard.voorwerp(i));
   }
@@ -101,7 +101,7 @@ std::string Verschil(const Ontwerp& bewaard, const Ontwerp& gelezen, int versie)
         return waar + "style";
       if (t->Uitlijning != u.Uitlijning) return waar + "alignment";
     }
-    if (a.Soort() == RondeTekst) {
+    if (a.Soort() == SoortVoorwerp::RondeTekst) {
       const Cirkeldeel& c = a.cirkel();
       const Cirkeldeel& d = b.cirkel();
       if (!ZelfdeBits(c.Straal, d.Straal)) return waar + "radius";
@@ -115,8 +115,9 @@ std::string Verschil(const Ontwerp& bewaard, const Ontwerp& gelezen, int versie)
       const Beelddeel& p = a.beeld();
       const Beelddeel& q = b.beeld();
       if (p.BeeldBreedte != q.BeeldBreedte || p.BeeldHoogte != q.BeeldHoogte) return waar + "picture size";
-      const QRect bron = versie == 1 && a.Soort() == Figuur ? QRect(0, 0, p.BeeldBreedte, p.BeeldHoogte)
-                                                            : QRect(p.BronX, p.BronY, p.BronBreedte, p.BronHoogte);
+      const QRect bron = versie == 1 && a.Soort() == SoortVoorwerp::Figuur
+                             ? QRect(0, 0, p.BeeldBreedte, p.BeeldHoogte)
+                             : QRect(p.BronX, p.BronY, p.BronBreedte, p.BronHoogte);
       if (bron != QRect(q.BronX, q.BronY, q.BronBreedte, q.BronHoogte)) return waar + "crop";
       if (!ZelfdeBeeld(p.Afbeelding, q.Afbeelding)) return waar + "picture";
     }
@@ -354,7 +355,7 @@ class BewaarRondgang : public EtiketOpstelling {
            if (O().AantalFiguren() > 0 && t->Kans(80)) {
              std::vector<int> figuren;
              for (int i = 1; i <= O().AantalVoorwerpen(); ++i)
-               if (O().voorwerp(i).Soort() == Figuur) figuren.push_back(i);
+               if (O().voorwerp(i).Soort() == SoortVoorwerp::Figuur) figuren.push_back(i);
              const int i = t->Een(figuren);
              Log("select figure " + std::to_string(i));
              p->DeSelekteerAlles();
@@ -408,7 +409,7 @@ class BewaarRondgang : public EtiketOpstelling {
          [this, p] {
            std::vector<int> rond;
            for (int i = 1; i <= O().AantalVoorwerpen(); ++i)
-             if (O().voorwerp(i).Soort() == RondeTekst) rond.push_back(i);
+             if (O().voorwerp(i).Soort() == SoortVoorwerp::RondeTekst) rond.push_back(i);
            if (rond.empty()) return;
            const int i = t->Een(rond);
            Log("change round text " + std::to_string(i));
@@ -424,7 +425,8 @@ class BewaarRondgang : public EtiketOpstelling {
          [this] {
            Log("convert");
            const int i = B().GeselecteerdVoorwerp();
-           if (B().AantalGeselecteerd() == 1 && O().voorwerp(i).Soort() == Tekstlijn) RondeTekstAntwoord();
+           if (B().AantalGeselecteerd() == 1 && O().voorwerp(i).Soort() == SoortVoorwerp::Tekstlijn)
+             RondeTekstAntwoord();
            Klik("cmdTekstConverteren");
          }},
         {3,

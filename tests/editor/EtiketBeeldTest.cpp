@@ -19,7 +19,7 @@ struct Opstelling {
   }
 
   int Lijn(const QString& tekst, float links, float boven, float breedte = 40) {
-    const int i = bewerking.NieuwVoorwerp(Tekstlijn);
+    const int i = bewerking.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
     Voorwerp& v = ontwerp.voorwerp(i);
     v.tekst().Tekst = tekst;
     v.tekst().Lettertype = QStringLiteral("DejaVu Sans");

@@ -267,7 +267,7 @@ TEST_F(EtiketTest, ACommandThatPassesTheElementLimitShowsAMessageInsteadOfCrashi
   Etiket& e = Start();
   e.Opdracht([&] {
     Wijziging wijziging(e.bewerker());
-    for (int i = 0; i <= Ontwerp::kMaxVoorwerpen; ++i) wijziging.bewerking().NieuwVoorwerp(Tekstlijn);
+    for (int i = 0; i <= Ontwerp::kMaxVoorwerpen; ++i) wijziging.bewerking().NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
   });
   // The refused command made nothing: not even the elements below the limit.
   EXPECT_EQ(e.ontwerp().AantalVoorwerpen(), 0);

@@ -77,7 +77,7 @@ class Opdrachten : public EtiketOpstelling {
     const Voorwerp& v = O().voorwerp(i);
     return {v.Links + v.Breedte / 2, v.Boven + v.Hoogte / 2};
   }
-  int Eerste(qint16 soort) {
+  int Eerste(SoortVoorwerp soort) {
     for (int i = 1; i <= O().AantalVoorwerpen(); ++i)
       if (O().voorwerp(i).Soort() == soort) return i;
     return 0;
@@ -128,8 +128,8 @@ TEST_F(Opdrachten, EveryCommandLeavesTheImageAsAFullRepaintAndUndoesExactly) {
   Doe("figure left", [&] { Klik("cmdFiguurLinks"); });
   Doe("figure below", [&] { Klik("cmdFiguurOnder"); });
   Doe("figure right", [&] { Klik("cmdFiguurRechts"); });
-  Doe("click a line", [&] { KlikOp(Eerste(Tekstlijn)); });
-  Doe("shift-click the figure", [&] { KlikOp(Eerste(Figuur), Qt::ShiftModifier); });
+  Doe("click a line", [&] { KlikOp(Eerste(SoortVoorwerp::Tekstlijn)); });
+  Doe("shift-click the figure", [&] { KlikOp(Eerste(SoortVoorwerp::Figuur), Qt::ShiftModifier); });
   Doe("font", [&] {
     QComboBox* c = Kind<QComboBox>("cmbLettertype");
     c->setCurrentIndex(c->findText(QStringLiteral("Liberation Sans")));
@@ -154,31 +154,31 @@ TEST_F(Opdrachten, EveryCommandLeavesTheImageAsAFullRepaintAndUndoesExactly) {
     k->click();
   });
   Doe("move with the right button", [&] {
-    const QPointF m = Midden(Eerste(Figuur));
+    const QPointF m = Midden(Eerste(SoortVoorwerp::Figuur));
     emit plaatje->MuisNeer(Qt::RightButton, Qt::NoModifier, m);
     emit plaatje->MuisBeweegt(Qt::RightButton, m + QPointF(6, 3));
     emit plaatje->MuisLos(Qt::RightButton, m + QPointF(6, 3));
   });
   Doe("stretch by a handle", [&] {
-    KlikOp(Eerste(Tekstlijn));
+    KlikOp(Eerste(SoortVoorwerp::Tekstlijn));
     const QRectF h = venster->beeld().Handvatten()[4].Rechthoek;
     emit plaatje->HandvatNeer(4, Qt::LeftButton, Qt::NoModifier);
     emit plaatje->HandvatSleept(h.center() + QPointF(5, 4));
     emit plaatje->HandvatLos(0, h.center() + QPointF(5, 4));
   });
   Doe("crop the figure", [&] {
-    KlikOp(Eerste(Figuur));
+    KlikOp(Eerste(SoortVoorwerp::Figuur));
     const QRectF h = venster->beeld().Handvatten()[4].Rechthoek;
     emit plaatje->HandvatNeer(4, Qt::RightButton, Qt::NoModifier);
     emit plaatje->HandvatLos(0, h.center() - QPointF(2, 2));
   });
   Doe("edit the round text by a double click", [&] {
-    KlikOp(Eerste(RondeTekst));
+    KlikOp(Eerste(SoortVoorwerp::RondeTekst));
     RondeTekstAntwoord(QStringLiteral("Anders rondom"));
-    emit plaatje->DubbelKlik(Midden(Eerste(RondeTekst)));
+    emit plaatje->DubbelKlik(Midden(Eerste(SoortVoorwerp::RondeTekst)));
   });
   Doe("turn a line round", [&] {
-    KlikOp(Eerste(Tekstlijn));
+    KlikOp(Eerste(SoortVoorwerp::Tekstlijn));
     RondeTekstAntwoord(QStringLiteral("Nu rond"));
     Klik("cmdTekstConverteren");
   });
@@ -193,7 +193,7 @@ TEST_F(Opdrachten, EveryCommandLeavesTheImageAsAFullRepaintAndUndoesExactly) {
     Menu("mnuPlakken");
   });
   Doe("cut in the line box", [&] {
-    KlikOp(Eerste(Tekstlijn));
+    KlikOp(Eerste(SoortVoorwerp::Tekstlijn));
     Box()->setSelection(0, 3);
     Menu("mnuKnippen");
   });
@@ -205,7 +205,7 @@ TEST_F(Opdrachten, EveryCommandLeavesTheImageAsAFullRepaintAndUndoesExactly) {
     Menu("mnuMeerLijnen");
   });
   Doe("delete", [&] {
-    KlikOp(Eerste(Figuur));
+    KlikOp(Eerste(SoortVoorwerp::Figuur));
     Menu("mnuVerwijderen");
   });
   Doe("minimise and restore", [&] {

@@ -34,7 +34,7 @@ TEST_F(RondeTekstVenster, AddingStartsFromTheDefaultsAndCentresTheCircle) {
   EXPECT_EQ(gezienTekst, QStringLiteral("Typ hier uw tekst"));
   ASSERT_EQ(O().AantalRondeTeksten(), 1);
   const Voorwerp& v = O().voorwerp(1);
-  EXPECT_EQ(v.Soort(), RondeTekst);
+  EXPECT_EQ(v.Soort(), SoortVoorwerp::RondeTekst);
   EXPECT_EQ(v.tekst().Tekst, QStringLiteral("Rondom het etiket"));
   ASSERT_NE(v.beeld().Afbeelding, nullptr);
   EXPECT_NEAR(v.Links + v.cirkel().MiddenX, 0, 0.01);
@@ -67,7 +67,7 @@ TEST_F(RondeTekstVenster, ConvertingALineAndCancellingKeepsALineWithTheCircleDef
   EXPECT_EQ(getoond, 1);
   EXPECT_EQ(gezienTekst, QStringLiteral("Bewaar mij"));
   const Voorwerp& v = O().voorwerp(1);
-  EXPECT_EQ(v.Soort(), Tekstlijn);
+  EXPECT_EQ(v.Soort(), SoortVoorwerp::Tekstlijn);
   EXPECT_EQ(v.tekst().Tekst, QStringLiteral("Bewaar mij"));
   EXPECT_FLOAT_EQ(v.cirkel().Straal, 13);
   EXPECT_FLOAT_EQ(v.cirkel().Referentiepunt, 0);
@@ -82,7 +82,7 @@ TEST_F(RondeTekstVenster, ConvertingALineWithOkMakesARoundTextAndBackWithoutADia
   Menu("mnuTekstLijnen1");
   Beantwoord(true);
   Menu("mnuTekstOmzetten");
-  ASSERT_EQ(O().voorwerp(1).Soort(), RondeTekst);
+  ASSERT_EQ(O().voorwerp(1).Soort(), SoortVoorwerp::RondeTekst);
   EXPECT_EQ(O().AantalRondeTeksten(), 1);
   EXPECT_EQ(O().AantalLijnen(), 0);
   EXPECT_EQ(B().HuidigeLijn(), 0);
@@ -94,7 +94,7 @@ TEST_F(RondeTekstVenster, ConvertingALineWithOkMakesARoundTextAndBackWithoutADia
   QApplication::processEvents();
   EXPECT_EQ(getoond, 1);
   const Voorwerp& v = O().voorwerp(1);
-  EXPECT_EQ(v.Soort(), Tekstlijn);
+  EXPECT_EQ(v.Soort(), SoortVoorwerp::Tekstlijn);
   EXPECT_NEAR(v.Hoogte, v.tekst().Lettergrootte / 72.0 * 25.4, 1e-4);
   EXPECT_EQ(O().AantalLijnen(), 1);
   EXPECT_EQ(O().AantalRondeTeksten(), 0);

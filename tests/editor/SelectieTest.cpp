@@ -109,7 +109,7 @@ TEST_F(Selectie, SelectAllMakesTheLastLineCurrentAndDisablesTheRoundTextEntries)
   int rond = 0;
   {
     Wijziging wijziging(venster->bewerker());
-    rond = wijziging.bewerking().NieuwVoorwerp(RondeTekst);
+    rond = wijziging.bewerking().NieuwVoorwerp(SoortVoorwerp::RondeTekst);
   }
   Plaats(rond, 20, 5, 10, 10);
   Menu("mnuAllesSelekteren");
@@ -127,7 +127,7 @@ TEST_F(Selectie, TheRoundTextEntriesFollowASingleSelection) {
   int rond = 0;
   {
     Wijziging wijziging(venster->bewerker());
-    rond = wijziging.bewerking().NieuwVoorwerp(RondeTekst);
+    rond = wijziging.bewerking().NieuwVoorwerp(SoortVoorwerp::RondeTekst);
   }
   Plaats(rond, 20, 5, 10, 10);
   Klik(25, 10);

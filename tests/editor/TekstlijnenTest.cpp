@@ -56,7 +56,7 @@ TEST_F(Tekstlijnen, FewerLinesRemoveTheLastLinesAndKeepAFigureAfterThem) {
   ASSERT_EQ(O().AantalVoorwerpen(), 3);
   EXPECT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("Lijn 1"));
   EXPECT_EQ(O().voorwerp(2).tekst().Tekst, QStringLiteral("Lijn 2"));
-  EXPECT_EQ(O().voorwerp(3).Soort(), Figuur);
+  EXPECT_EQ(O().voorwerp(3).Soort(), SoortVoorwerp::Figuur);
   EXPECT_FLOAT_EQ(O().voorwerp(3).Breedte, 10);
   EXPECT_TRUE(B().Geselecteerd(1));
   EXPECT_EQ(B().AantalGeselecteerd(), 1);

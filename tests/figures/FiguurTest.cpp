@@ -97,7 +97,7 @@ TEST(FiguurBitmap, FollowsTheHolderBackgroundAndEveryPixelFormat) {
 
 TEST(SchaalFiguur, FitsTheBoxKeepingProportions) {
   Ontwerp o;
-  const int i = o.NieuwVoorwerp(Figuur, -30, -20);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Figuur, -30, -20);
   o.voorwerp(i).beeld().ZetAfbeelding(std::make_shared<Beeld>(), 300, 100);
   SchaalFiguur(o, i, 20, 10);  // the width limits: 20 / 300 < 10 / 100
   EXPECT_NEAR(o.voorwerp(i).Breedte, 20.0f, 1e-4);
@@ -111,7 +111,7 @@ TEST(SchaalFiguur, FitsTheBoxKeepingProportions) {
 
 TEST(FiguurToevoegen, WithTextLinesAtScreenSizeInTheTopLeftCorner) {
   Ontwerp o;
-  o.NieuwVoorwerp(Tekstlijn);
+  o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
   const int i = FiguurToevoegen(o, Label(50, 30), Scherm(), Wit(300, 100));
   ASSERT_EQ(i, 2);
   const Voorwerp& v = o.voorwerp(i);
@@ -120,7 +120,7 @@ TEST(FiguurToevoegen, WithTextLinesAtScreenSizeInTheTopLeftCorner) {
   EXPECT_NEAR(v.Hoogte, 6.6667f, 1e-3);
   EXPECT_FLOAT_EQ(v.Links, -30.0f);
   EXPECT_FLOAT_EQ(v.Boven, -20.0f);
-  EXPECT_EQ(v.Soort(), Figuur);
+  EXPECT_EQ(v.Soort(), SoortVoorwerp::Figuur);
   EXPECT_EQ(v.beeld().BeeldBreedte, 300);
   EXPECT_EQ(v.beeld().BeeldHoogte, 100);
   EXPECT_EQ(QRect(v.beeld().BronX, v.beeld().BronY, v.beeld().BronBreedte, v.beeld().BronHoogte),
@@ -151,7 +151,7 @@ TEST(FiguurToevoegen, WithoutTextLinesCentredOnNinetyPercentOfTheLabel) {
 
 TEST(FiguurToevoegen, APictureThatCannotBecomeAFigureChangesNothing) {
   Ontwerp o;
-  o.NieuwVoorwerp(Tekstlijn);
+  o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
   EXPECT_EQ(FiguurToevoegen(o, Label(50, 30), Scherm(), QImage()), 0);
   EXPECT_EQ(FiguurToevoegen(o, Label(50, 30), Scherm(), Wit(kMaxFiguurZijde + 1, 1)), 0);
   EXPECT_EQ(o.AantalVoorwerpen(), 1);

@@ -16,14 +16,14 @@ EtiketFormaat Label(float w, float h, qint16 vorm = 0) {
 }
 
 int Lijn(Ontwerp& o, qint16 punten = 12) {
-  const int i = o.NieuwVoorwerp(Tekstlijn);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
   o.voorwerp(i).tekst().Lettergrootte = punten;
   o.voorwerp(i).Hoogte = HoogteVoorPunten(punten);
   return i;
 }
 
 int Fig(Ontwerp& o, int w, int h) {
-  const int i = o.NieuwVoorwerp(Figuur);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
   auto b = std::make_unique<Beeld>();
   b->raster = QImage(w, h, QImage::Format_Mono);
   o.voorwerp(i).beeld().ZetAfbeelding(std::move(b), w, h);

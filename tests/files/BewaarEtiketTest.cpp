@@ -176,7 +176,7 @@ TEST(BewaarEtiket, ATextTooLongForAStringIsCutAndReportedAndTheFileStaysReadable
 TEST(BewaarEtiket, EveryFigureIsStoredAsAOneBitBitmapOfItsRecordedSize) {
   Ontwerp o;
   // A vector picture (pasted) is drawn at the recorded size first.
-  const int vec = o.NieuwVoorwerp(Figuur);
+  const int vec = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
   {
     auto b = std::make_unique<Beeld>();
     QPainter p(&b->vector);
@@ -193,7 +193,7 @@ TEST(BewaarEtiket, EveryFigureIsStoredAsAOneBitBitmapOfItsRecordedSize) {
   kleur.setPixel(2, 0, qRgb(255, 0, 0));
   NieuweFiguur(o, kleur, 0, 0);
   // A figure whose picture is gone keeps its size, all white.
-  const int leeg = o.NieuwVoorwerp(Figuur);
+  const int leeg = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
   o.voorwerp(leeg).beeld().BeeldBreedte = 7;
   o.voorwerp(leeg).beeld().BeeldHoogte = 3;
   // A picture smaller than recorded lies on a white box of that size.
@@ -256,7 +256,7 @@ TEST(BewaarEtiketBestand, AFailedSaveNamesTheFileAndLeavesTheOldOneAsItWas) {
   // A save that fails half-way keeps the old file and leaves nothing behind.
   const QByteArray oud = Bewaar(o, 1);
   const QString bestaand = tmp.write(QStringLiteral("etiket.VLO"), oud);
-  const int reus = o.NieuwVoorwerp(Figuur);
+  const int reus = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
   o.voorwerp(reus).beeld().BeeldBreedte = 10000;
   o.voorwerp(reus).beeld().BeeldHoogte = 10000;
   r = BewaarEtiket(bestaand, 2, o, kFormaat);
@@ -400,7 +400,7 @@ TEST(BewaarEtiketGrenzen, TheSizeWorkedOutBeforeTheSaveIsTheSizeOfTheFileWritten
   NieuweFiguur(o, Bitmap(33, 3, [](int x, int y) { return x == y; }), 0, 0);
   NieuweTekstlijn(o, QString(40000, QLatin1Char('x')), 0, 0);
   NieuweTekstlijn(o, QStringLiteral("→ 5 €"), 0, 0);
-  const int code = o.NieuwVoorwerp(Streepjescodevoorwerp);
+  const int code = o.NieuwVoorwerp(SoortVoorwerp::Streepjescodevoorwerp);
   o.voorwerp(code).code().Gegevens = QStringLiteral("590123412345");
   for (qint16 versie : {qint16(1), qint16(2), kBestTypeVersie4}) {
     SCOPED_TRACE(versie);

@@ -76,7 +76,7 @@ inline bool Toont(const QImage& img, const std::function<bool(int, int)>& zwart)
 }
 
 inline int NieuweTekstlijn(Ontwerp& o, const QString& tekst, float links, float boven) {
-  const int n = o.NieuwVoorwerp(Tekstlijn);
+  const int n = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
   Voorwerp& v = o.voorwerp(n);
   v.tekst().Tekst = tekst;
   v.tekst().Lettergrootte = 12;
@@ -89,7 +89,7 @@ inline int NieuweTekstlijn(Ontwerp& o, const QString& tekst, float links, float 
 }
 
 inline int NieuweFiguur(Ontwerp& o, const QImage& beeld, float links, float boven) {
-  const int n = o.NieuwVoorwerp(Figuur);
+  const int n = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
   Voorwerp& v = o.voorwerp(n);
   auto b = std::make_unique<Beeld>();
   b->raster = beeld;
@@ -102,7 +102,7 @@ inline int NieuweFiguur(Ontwerp& o, const QImage& beeld, float links, float bove
 }
 
 inline int NieuweRondeTekst(Ontwerp& o, const QString& tekst) {
-  const int n = o.NieuwVoorwerp(RondeTekst);
+  const int n = o.NieuwVoorwerp(SoortVoorwerp::RondeTekst);
   Voorwerp& v = o.voorwerp(n);
   v.tekst().Tekst = tekst;
   v.tekst().Lettergrootte = 10;

@@ -166,7 +166,8 @@ TEST(LeesEtiket, RecordsComeBackWithEveryFieldAndTheFileOrderOfKinds) {
   // Applied, text lines come first, then figures, then round texts.
   const Ontwerp o = Toepassen(e);
   ASSERT_EQ(o.AantalVoorwerpen(), 6);
-  const qint16 soorten[] = {Tekstlijn, Tekstlijn, Figuur, Figuur, RondeTekst, RondeTekst};
+  const SoortVoorwerp soorten[] = {SoortVoorwerp::Tekstlijn, SoortVoorwerp::Tekstlijn,  SoortVoorwerp::Figuur,
+                                   SoortVoorwerp::Figuur,    SoortVoorwerp::RondeTekst, SoortVoorwerp::RondeTekst};
   for (int i = 1; i <= 6; ++i) EXPECT_EQ(o.voorwerp(i).Soort(), soorten[i - 1]) << i;
   EXPECT_EQ(o.AantalLijnen(), 2);
   EXPECT_EQ(o.AantalFiguren(), 2);

@@ -17,7 +17,7 @@ constexpr qint16 kVersie4 = kBestTypeVersie4;
 const QString kFormaat = QStringLiteral("89 x 36");
 
 int NieuweCode(Ontwerp& o, StreepjescodeSoort soort, const QString& gegevens, float links, float boven) {
-  const int n = o.NieuwVoorwerp(Streepjescodevoorwerp);
+  const int n = o.NieuwVoorwerp(SoortVoorwerp::Streepjescodevoorwerp);
   Voorwerp& v = o.voorwerp(n);
   v.code().Soort = soort;
   v.code().Gegevens = gegevens;
@@ -57,7 +57,7 @@ Ontwerp Terug(const QByteArray& b) {
 
 Ontwerp ZonderCodes(Ontwerp o) {
   for (int i = o.AantalVoorwerpen(); i >= 1; --i)
-    if (o.voorwerp(i).Soort() == Streepjescodevoorwerp) o.VerwijderVoorwerp(i);
+    if (o.voorwerp(i).Soort() == SoortVoorwerp::Streepjescodevoorwerp) o.VerwijderVoorwerp(i);
   return o;
 }
 
@@ -116,7 +116,7 @@ TEST(Versie4, ADesignComesBackWithItsBarcodesInTheirPlacesAndSavesToTheSameBytes
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(terug.voorwerp(i).Soort(), o.voorwerp(i).Soort());
-    if (o.voorwerp(i).Soort() == Figuur) continue;  // its picture is a new one
+    if (o.voorwerp(i).Soort() == SoortVoorwerp::Figuur) continue;  // its picture is a new one
     EXPECT_TRUE(terug.voorwerp(i).ZelfdeAls(o.voorwerp(i)));
   }
   EXPECT_EQ(EtiketBytes(kVersie4, terug, kFormaat), bestand);

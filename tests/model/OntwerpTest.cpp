@@ -15,10 +15,10 @@ TEST(NieuwVoorwerp, AppendsAtThePicturesCornerAndCountsPerKind) {
   Bewerking b;
   b.Schaal.Bereken(80, 40, 200, 100, 3000, 1500);
   Ontwerp& o = b.ontwerp();
-  EXPECT_EQ(b.NieuwVoorwerp(Tekstlijn), 1);
-  EXPECT_EQ(b.NieuwVoorwerp(Figuur), 2);
-  EXPECT_EQ(b.NieuwVoorwerp(RondeTekst), 3);
-  EXPECT_EQ(b.NieuwVoorwerp(Tekstlijn), 4);
+  EXPECT_EQ(b.NieuwVoorwerp(SoortVoorwerp::Tekstlijn), 1);
+  EXPECT_EQ(b.NieuwVoorwerp(SoortVoorwerp::Figuur), 2);
+  EXPECT_EQ(b.NieuwVoorwerp(SoortVoorwerp::RondeTekst), 3);
+  EXPECT_EQ(b.NieuwVoorwerp(SoortVoorwerp::Tekstlijn), 4);
   EXPECT_EQ(o.AantalVoorwerpen(), 4);
   EXPECT_EQ(o.AantalLijnen(), 2);
   EXPECT_EQ(o.AantalFiguren(), 1);
@@ -26,7 +26,7 @@ TEST(NieuwVoorwerp, AppendsAtThePicturesCornerAndCountsPerKind) {
   EXPECT_TRUE(o.IsConsistent());
 
   const Voorwerp& v = o.voorwerp(2);
-  EXPECT_EQ(v.Soort(), Figuur);
+  EXPECT_EQ(v.Soort(), SoortVoorwerp::Figuur);
   // Outside the label: the picture's own top-left corner.
   EXPECT_FLOAT_EQ(v.Links, b.Schaal.ScaleLeft);
   EXPECT_FLOAT_EQ(v.Boven, b.Schaal.ScaleTop);
@@ -49,7 +49,7 @@ TEST(NieuwVoorwerp, AppendsAtThePicturesCornerAndCountsPerKind) {
 TEST(NieuwVoorwerp, IndexesOutsideTheTableAreRefused) {
   Ontwerp o = MaakOntwerp();
   EXPECT_THROW(o.voorwerp(1), std::out_of_range);
-  o.NieuwVoorwerp(Tekstlijn);
+  o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
   EXPECT_NO_THROW(o.voorwerp(1));
   EXPECT_THROW(o.voorwerp(0), std::out_of_range);
   EXPECT_THROW(o.voorwerp(2), std::out_of_range);
@@ -57,9 +57,10 @@ TEST(NieuwVoorwerp, IndexesOutsideTheTableAreRefused) {
 
 TEST(NieuwVoorwerp, StopsAt32767ElementsWithoutChangingTheDesign) {
   Ontwerp o = MaakOntwerp();
-  for (int i = 0; i < Ontwerp::kMaxVoorwerpen; ++i) o.NieuwVoorwerp(i % 2 ? Tekstlijn : Figuur);
+  for (int i = 0; i < Ontwerp::kMaxVoorwerpen; ++i)
+    o.NieuwVoorwerp(i % 2 ? SoortVoorwerp::Tekstlijn : SoortVoorwerp::Figuur);
   EXPECT_EQ(o.AantalVoorwerpen(), 32767);
-  EXPECT_THROW(o.NieuwVoorwerp(Tekstlijn), OverloopFout);
+  EXPECT_THROW(o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn), OverloopFout);
   EXPECT_EQ(o.AantalVoorwerpen(), 32767);
   EXPECT_EQ(o.AantalLijnen(), 16383);
   EXPECT_EQ(o.AantalFiguren(), 16384);
@@ -68,7 +69,7 @@ TEST(NieuwVoorwerp, StopsAt32767ElementsWithoutChangingTheDesign) {
 
 TEST(PlaatsVoorwerp, ReplacesSizesNotAboveZeroByOneInTheCallersVariables) {
   Ontwerp o = MaakOntwerp();
-  const int i = o.NieuwVoorwerp(Figuur);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
   float l = -3, b = 2, br = 0, h = -4;
   o.PlaatsVoorwerp(i, l, b, br, h);
   EXPECT_FLOAT_EQ(br, 1);
@@ -83,7 +84,7 @@ TEST(PlaatsVoorwerp, ReplacesSizesNotAboveZeroByOneInTheCallersVariables) {
 TEST(PlaatsVoorwerp, FarOutsideTheLabelIsAcceptedAndTheFrameLiesAPixelOutside) {
   Bewerking b;
   b.Schaal.Bereken(80, 40, 200, 100, 3000, 1500);
-  const int i = b.NieuwVoorwerp(Tekstlijn);
+  const int i = b.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
   float l = 200, t = -100, br = 20, h = 6;
   b.ontwerp().PlaatsVoorwerp(i, l, t, br, h);
   const Voorwerp& v = b.ontwerp().voorwerp(i);
@@ -98,18 +99,18 @@ TEST(PlaatsVoorwerp, FarOutsideTheLabelIsAcceptedAndTheFrameLiesAPixelOutside) {
 
 TEST(Ontwerp, ACopyIsAValueThatSharesItsPictures) {
   Ontwerp o;
-  const int i = o.NieuwVoorwerp(Figuur);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
   auto beeld = std::make_shared<Beeld>();
   beeld->raster = QImage(1000, 1000, QImage::Format_Mono);
   o.voorwerp(i).beeld().ZetAfbeelding(beeld, 1000, 1000);
-  const int lijn = o.NieuwVoorwerp(Tekstlijn);
+  const int lijn = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
   o.voorwerp(lijn).tekst().Tekst = QStringLiteral("voor");
   const Ontwerp kopie = o;
   EXPECT_EQ(kopie.voorwerp(i).beeld().Afbeelding.get(), o.voorwerp(i).beeld().Afbeelding.get());
   EXPECT_TRUE(kopie.voorwerp(i).ZelfdeAls(o.voorwerp(i)));
   // Changing the design leaves the copy as it was, counts included.
   o.voorwerp(lijn).tekst().Tekst = QStringLiteral("na");
-  o.ZetSoort(lijn, RondeTekst);
+  o.ZetSoort(lijn, SoortVoorwerp::RondeTekst);
   o.VerwijderVoorwerp(i);
   EXPECT_EQ(kopie.voorwerp(lijn).tekst().Tekst, QStringLiteral("voor"));
   EXPECT_EQ(kopie.AantalFiguren(), 1);
@@ -120,7 +121,7 @@ TEST(Ontwerp, ACopyIsAValueThatSharesItsPictures) {
   EXPECT_TRUE(kopie.IsConsistent());
   EXPECT_FALSE(o.voorwerp(1).ZelfdeAls(kopie.voorwerp(2)));
   // A new element never takes the identity of a deleted one.
-  EXPECT_NE(o.voorwerp(o.NieuwVoorwerp(Figuur)).Id(), kopie.voorwerp(i).Id());
+  EXPECT_NE(o.voorwerp(o.NieuwVoorwerp(SoortVoorwerp::Figuur)).Id(), kopie.voorwerp(i).Id());
 }
 
 TEST(MinMax, TakeTheFirstOfEqualValues) {

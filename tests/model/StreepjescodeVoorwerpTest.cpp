@@ -30,16 +30,16 @@ FormatenTabel Formaten() {
 
 TEST(StreepjescodeVoorwerp, IsCountedAsAKindOfItsOwnAndTakesItsPlace) {
   Ontwerp o;
-  o.NieuwVoorwerp(Tekstlijn);
-  o.NieuwVoorwerp(Figuur);
-  const int code = o.NieuwVoorwerpOp(2, Streepjescodevoorwerp);
+  o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
+  o.NieuwVoorwerp(SoortVoorwerp::Figuur);
+  const int code = o.NieuwVoorwerpOp(2, SoortVoorwerp::Streepjescodevoorwerp);
   EXPECT_EQ(code, 2);
-  EXPECT_EQ(o.voorwerp(3).Soort(), Figuur);
+  EXPECT_EQ(o.voorwerp(3).Soort(), SoortVoorwerp::Figuur);
   EXPECT_EQ(o.AantalStreepjescodes(), 1);
   EXPECT_EQ(o.AantalVoorwerpen(), 3);
   EXPECT_TRUE(o.IsConsistent());
   EXPECT_EQ(o.IndexVan(o.voorwerp(2).Id()), 2);
-  EXPECT_THROW(o.NieuwVoorwerpOp(5, Tekstlijn), std::out_of_range);
+  EXPECT_THROW(o.NieuwVoorwerpOp(5, SoortVoorwerp::Tekstlijn), std::out_of_range);
 
   const Voorwerp& v = o.voorwerp(code);
   EXPECT_EQ(v.code(), Streepjescode{});
@@ -59,7 +59,7 @@ TEST(StreepjescodeVoorwerp, IsCountedAsAKindOfItsOwnAndTakesItsPlace) {
 
 TEST(StreepjescodeVoorwerp, ACopyOfTheDesignKeepsItsOwnDescription) {
   Ontwerp o;
-  const int i = o.NieuwVoorwerp(Streepjescodevoorwerp);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Streepjescodevoorwerp);
   o.voorwerp(i).code() = Qr(QStringLiteral("een"));
   const Ontwerp kopie = o;
   EXPECT_TRUE(ZelfdeInhoud(o, kopie));

@@ -118,7 +118,7 @@ EtiketFormaat Vel(float breedte, float hoogte, int kolommen, int rijen) {
 }
 
 int Tekst(Ontwerp& o, const QString& tekst, float l, float b, float br, float h, qint16 punten = 12) {
-  const int i = o.NieuwVoorwerp(Tekstlijn);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
   Voorwerp& v = o.voorwerp(i);
   v.tekst().Tekst = tekst;
   v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
@@ -129,7 +129,7 @@ int Tekst(Ontwerp& o, const QString& tekst, float l, float b, float br, float h,
 }
 
 int Rond(Ontwerp& o, const QString& tekst, float l, float b, float straal) {
-  const int i = o.NieuwVoorwerp(RondeTekst);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::RondeTekst);
   Voorwerp& v = o.voorwerp(i);
   v.tekst().Tekst = tekst;
   v.tekst().Lettertype = QStringLiteral("Liberation Sans");
@@ -146,7 +146,7 @@ int Rond(Ontwerp& o, const QString& tekst, float l, float b, float straal) {
 // A one-bit chequered picture, or a colour one with light grey and near
 // white in it: both are ANDed onto what lies below.
 int Plaatje(Ontwerp& o, float l, float b, float br, float h, bool kleur) {
-  const int i = o.NieuwVoorwerp(::Figuur);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
   auto beeld = std::make_shared<Beeld>();
   if (kleur) {
     beeld->raster = QImage(37, 23, QImage::Format_RGB32);
@@ -170,7 +170,7 @@ int Plaatje(Ontwerp& o, float l, float b, float br, float h, bool kleur) {
 
 // A pasted drawing: a white field with a black one inside.
 int Tekening(Ontwerp& o, float l, float b, float br, float h) {
-  const int i = o.NieuwVoorwerp(::Figuur);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
   auto tekening = std::make_shared<Beeld>();
   tekening->isVector = true;
   {
@@ -319,7 +319,7 @@ TEST(DrukJob, BarcodesFixedAndNumberedOverTextAndPicturesAreTheSinglePassStream)
   // numbered QR Code beside them, at both resolutions and over sheets.
   Ontwerp o = Gemengd();
   const auto code = [&](StreepjescodeSoort soort, const char* gegevens, float l, float b, float br, float h) {
-    const int i = o.NieuwVoorwerp(Streepjescodevoorwerp);
+    const int i = o.NieuwVoorwerp(SoortVoorwerp::Streepjescodevoorwerp);
     o.voorwerp(i).code().Soort = soort;
     o.voorwerp(i).code().Gegevens = QString::fromLatin1(gegevens);
     o.PlaatsVoorwerp(i, l, b, br, h);

@@ -55,13 +55,13 @@ TEST(VervangNummering, TheRestAfterACodeIsCutAt999Characters) {
 TEST(IsNummering, TheFirstCodedElementDecides) {
   Ontwerp o;
   EXPECT_EQ(IsNummering(o), 0);
-  const int fig = o.NieuwVoorwerp(Figuur);  // figures hold no text
-  const int a = o.NieuwVoorwerp(Tekstlijn);
+  const int fig = o.NieuwVoorwerp(SoortVoorwerp::Figuur);  // figures hold no text
+  const int a = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
   o.voorwerp(a).tekst().Tekst = QStringLiteral("geen");
   EXPECT_EQ(IsNummering(o), 0);
-  const int b = o.NieuwVoorwerp(RondeTekst);
+  const int b = o.NieuwVoorwerp(SoortVoorwerp::RondeTekst);
   o.voorwerp(b).tekst().Tekst = QStringLiteral("nr [#]");
-  const int c = o.NieuwVoorwerp(Tekstlijn);
+  const int c = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
   o.voorwerp(c).tekst().Tekst = QStringLiteral("[B]");
   EXPECT_EQ(IsNummering(o), 1);
   o.voorwerp(b).tekst().Tekst = QStringLiteral("[#] en [E]");

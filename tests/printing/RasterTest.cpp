@@ -19,7 +19,7 @@ EtiketFormaat Label(float w, float h) {
 
 // A figure of the given box with a picture that is black everywhere.
 int ZwarteFiguur(Ontwerp& o, float l, float b, float br, float h, QRgb kleur = qRgb(0, 0, 0)) {
-  const int i = o.NieuwVoorwerp(Figuur);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
   auto beeld = std::make_unique<Beeld>();
   beeld->raster = QImage(4, 4, QImage::Format_RGB32);
   beeld->raster.fill(kleur);
@@ -153,7 +153,7 @@ TEST(LabelRaster, ADotOnTheLastRowKeepsEveryRow) {
 TEST(LabelRaster, RunningNumbersChangePerCopyWhileTheDesignKeepsItsText) {
   Ontwerp o;
   const EtiketFormaat f = Label(40, 12);
-  const int i = o.NieuwVoorwerp(Tekstlijn);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
   Voorwerp& v = o.voorwerp(i);
   v.tekst().Tekst = QStringLiteral("[#]");
   v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
@@ -172,7 +172,7 @@ TEST(LabelRaster, RunningNumbersChangePerCopyWhileTheDesignKeepsItsText) {
 TEST(LabelRaster, RoundTextsAreRenderedAgainOnlyWhenTheirTextChanges) {
   Ontwerp o;
   const EtiketFormaat f = Label(40, 40);
-  const int i = o.NieuwVoorwerp(RondeTekst);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::RondeTekst);
   o.voorwerp(i).tekst().Tekst = QStringLiteral("vast");
   int gemaakt = 0;
   // A stand-in renderer: a picture whose width follows the text.
@@ -233,7 +233,7 @@ TEST(LabelRaster, HundredsOfRoundTextsPrintAsWhenEachIsDrawnInTurn) {
   Ontwerp o;
   const EtiketFormaat f = Label(60, 40);
   for (int i = 0; i < 300; ++i) {
-    const int n = o.NieuwVoorwerp(RondeTekst);
+    const int n = o.NieuwVoorwerp(SoortVoorwerp::RondeTekst);
     Voorwerp& v = o.voorwerp(n);
     v.tekst().Tekst = i == 150 ? QStringLiteral("Nummer [#]") : QStringLiteral("Rond %1").arg(i);
     v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
@@ -256,7 +256,7 @@ TEST(LabelRaster, HundredsOfRoundTextsPrintAsWhenEachIsDrawnInTurn) {
     QPainter p(&los);
     for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
       Voorwerp v = o.voorwerp(i);
-      if (v.Soort() == RondeTekst && v.tekst().Tekst.contains(QStringLiteral("[#]"))) {
+      if (v.Soort() == SoortVoorwerp::RondeTekst && v.tekst().Tekst.contains(QStringLiteral("[#]"))) {
         const float mx = v.cirkel().MiddenX, my = v.cirkel().MiddenY;
         v.tekst().Tekst = QStringLiteral("Nummer 7");
         MaakRondeTekst(v);

@@ -39,14 +39,14 @@ int Code(Ontwerp& o, S soort, const QString& gegevens, float links, float boven,
   Streepjescode c;
   c.Soort = soort;
   c.Gegevens = gegevens;
-  const int i = o.NieuwVoorwerp(Streepjescodevoorwerp);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Streepjescodevoorwerp);
   o.voorwerp(i).code() = c;
   o.PlaatsVoorwerp(i, links, boven, breedte, hoogte);
   return i;
 }
 
 void Tekst(Ontwerp& o, const QString& tekst, float links, float boven) {
-  const int i = o.NieuwVoorwerp(Tekstlijn);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
   o.voorwerp(i).tekst().Tekst = tekst;
   o.voorwerp(i).tekst().Lettertype = QStringLiteral("DejaVu Sans");
   o.voorwerp(i).tekst().Lettergrootte = 10;

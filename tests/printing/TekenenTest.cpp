@@ -20,7 +20,7 @@ EtiketFormaat Label(float w, float h) {
 }
 
 Voorwerp Tekst(const QString& tekst, float links, float boven, float breedte, qint16 punten, qint16 uitlijning = 0) {
-  Voorwerp v(Tekstlijn);
+  Voorwerp v(SoortVoorwerp::Tekstlijn);
   v.tekst().Tekst = tekst;
   v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
   v.tekst().Lettergrootte = punten;
@@ -74,7 +74,7 @@ std::unique_ptr<Beeld> Plaatje(int w, int h, F zwart) {
 }
 
 Voorwerp Fig(std::unique_ptr<Beeld> b, float links, float boven, float breedte, float hoogte) {
-  Voorwerp v(Figuur);
+  Voorwerp v(SoortVoorwerp::Figuur);
   const int w = b->raster.width(), h = b->raster.height();
   v.beeld().ZetAfbeelding(std::move(b), w, h);
   v.Links = links;
@@ -181,9 +181,9 @@ TEST(TekstOpDC, LargeTextStaysOneBitClean) {
 TEST(TekenOpDC, DrawsTheTextLinesOnly) {
   const EtiketFormaat f = Label(60, 30);
   Ontwerp o;
-  const int fig = o.NieuwVoorwerp(Figuur);
+  const int fig = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
   o.voorwerp(fig) = Fig(Plaatje(10, 10, [](int, int) { return true; }), 5, -5, 10, 10);
-  const int lijn = o.NieuwVoorwerp(Tekstlijn);
+  const int lijn = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
   o.voorwerp(lijn) = Tekst(QStringLiteral("Lijn 1"), -28, -5, 30, 10);
   QImage img = Canvas(f, 8);
   {
@@ -490,7 +490,7 @@ TEST(FiguurOpDC, DrawsAsTheWholeStretchANDedOntoTheLabelUnderAnyClip) {
   for (const QImage& plaatje : {zwartOpWit, lsb, gekleurd})
     for (const auto& [kader, bron] : kaders)
       for (const bool metKlem : {false, true}) {
-        Voorwerp v(Figuur);
+        Voorwerp v(SoortVoorwerp::Figuur);
         auto b = std::make_unique<Beeld>();
         b->raster = plaatje;
         v.beeld().ZetAfbeelding(std::move(b), 300, 170);

@@ -107,7 +107,7 @@ TEST(Voorbeelden, TheProductLabelsEan13IsPrintedWithinGs1sModuleRangeOnBothPrint
   const EtiketFormaat& f = formaten.formaat(o.HuidigFormaat);
   int ean = 0;
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
-    if (o.voorwerp(i).Soort() == Streepjescodevoorwerp) ean = i;
+    if (o.voorwerp(i).Soort() == SoortVoorwerp::Streepjescodevoorwerp) ean = i;
   ASSERT_GT(ean, 0);
   for (int ppm : {8, 12}) {
     SCOPED_TRACE(ppm);

@@ -14,7 +14,7 @@ class MaakRondeTekstTest : public ::testing::Test {
   Ontwerp ontwerp;
 
   int Rond(const QString& tekst, float straal, bool wijzerzin, qint16 modus, float hoek) {
-    const int i = ontwerp.NieuwVoorwerp(RondeTekst);
+    const int i = ontwerp.NieuwVoorwerp(SoortVoorwerp::RondeTekst);
     Voorwerp& v = ontwerp.voorwerp(i);
     v.tekst().Tekst = tekst;
     v.tekst().Lettertype = QStringLiteral("DejaVu Sans");

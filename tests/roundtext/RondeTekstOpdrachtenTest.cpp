@@ -20,7 +20,7 @@ TEST(RondeTekstOpdrachten, RoundTextGoesToTheLabelCentreWithinItsEdges) {
   g.Straal = 20;
   const int i = VoegRondeTekstToe(o, Label(100, 80), g);
   const Voorwerp& v = o.voorwerp(i);
-  EXPECT_EQ(v.Soort(), RondeTekst);
+  EXPECT_EQ(v.Soort(), SoortVoorwerp::RondeTekst);
   EXPECT_TRUE(o.IsConsistent());
   ASSERT_TRUE(v.beeld().Afbeelding);
   EXPECT_EQ(QPointF(v.Links + v.cirkel().MiddenX, v.Boven + v.cirkel().MiddenY), QPointF(0, 0));
@@ -44,16 +44,16 @@ TEST(RondeTekstOpdrachten, RoundTextGoesToTheLabelCentreWithinItsEdges) {
 TEST(RondeTekstOpdrachten, ConvertingKeepsTheCountersInStepEitherWay) {
   Ontwerp o;
   const EtiketFormaat f = Label(50, 30);
-  const int i = o.NieuwVoorwerp(Tekstlijn);
-  const int fig = o.NieuwVoorwerp(Figuur);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
+  const int fig = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
   o.voorwerp(i).tekst().Tekst = QStringLiteral("Regel");
   o.voorwerp(i).cirkel().Wijzerzin = false;
 
   // Annuleren: a text line with its text, but the round-text defaults stay behind.
   ASSERT_TRUE(BeginOmzettingNaarRond(o, i, f));
-  EXPECT_EQ(o.voorwerp(i).Soort(), RondeTekst);
+  EXPECT_EQ(o.voorwerp(i).Soort(), SoortVoorwerp::RondeTekst);
   EindOmzettingNaarRond(o, i, false);
-  EXPECT_EQ(o.voorwerp(i).Soort(), Tekstlijn);
+  EXPECT_EQ(o.voorwerp(i).Soort(), SoortVoorwerp::Tekstlijn);
   EXPECT_EQ(o.voorwerp(i).tekst().Tekst, QStringLiteral("Regel"));
   EXPECT_FLOAT_EQ(o.voorwerp(i).cirkel().Straal, 13);
   EXPECT_TRUE(o.voorwerp(i).cirkel().Wijzerzin);

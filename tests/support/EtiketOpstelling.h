@@ -110,7 +110,7 @@ class EtiketOpstelling : public ::testing::Test, protected NepOmgeving {
   int NieuweFiguur(float l, float b, float br, float h) {
     Wijziging wijziging(venster->bewerker());
     Ontwerp& o = wijziging.ontwerp();
-    const int i = wijziging.bewerking().NieuwVoorwerp(Figuur);
+    const int i = wijziging.bewerking().NieuwVoorwerp(SoortVoorwerp::Figuur);
     auto beeld = std::make_shared<Beeld>();
     beeld->raster = QImage(4, 4, QImage::Format_Mono);
     beeld->raster.fill(1);
