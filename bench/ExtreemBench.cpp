@@ -229,8 +229,9 @@ int DrukEenEtiket(const QString& pad) {
   Ontwerp ontwerp;
   PasEtiketToe(std::get<GelezenEtiket>(gelezen), ontwerp, [](Ontwerp& o, int i) { MaakRondeTekst(o, i); });
   Nummering nummering;
-  LabelRaster raster(ontwerp, formaten.formaat(1), 12, nummering, [](Voorwerp& v) { return MaakRondeTekst(v); });
-  const QByteArray blok = raster.DrukEenExemplaarSATO(0, 0, 1);
+  const Etiketdruk druk(ontwerp, formaten.formaat(1), 12, nummering, [](Voorwerp& v) { return MaakRondeTekst(v); });
+  Etiketdruk::Doek doek;
+  const QByteArray blok = druk.DrukEenExemplaarSATO(doek, 0, 0, 1);
   const double tijd = double(klok.nsecsElapsed()) / 1e9;
   std::printf("%.6f %ld %d\n", tijd, PiekKiB(), int(blok.size()));
   return 0;

@@ -51,7 +51,7 @@ constexpr int kMeesteWerkers = 64;
 
 std::variant<Job, QString> MaakJob(const JobGegevens& g) {
   Job job{g.ontwerp, {}, g.instellingen.Printer == 1 ? 8 : 12};
-  if (const auto grens = LabelRaster::Grenzen(g.formaat, job.puntenPerMm)) return *grens;
+  if (const auto grens = PrinterGrenzen(g.formaat, job.puntenPerMm)) return *grens;
   Afdrukopdracht& o = job.opdracht;
   o.formaat = g.formaat;
   o.HorizontalShift = g.HorizontalShift;

@@ -18,7 +18,6 @@
 
 namespace {
 
-int CanvasMaat(float mm, int ppm) { return int(std::floor(mm + 0.99f)) * ppm; }
 int OpNaar(int waarde, int veelvoud) { return (waarde + veelvoud - 1) / veelvoud * veelvoud; }
 
 // Eight pixels as one byte of the raster, the first in the top bit: only
@@ -86,13 +85,6 @@ std::map<quint32, int> CodeNummers(const Ontwerp& o) {
   return nummers;
 }
 
-// Draws a barcode for the printer, or stops the job when it cannot be drawn.
-void TekenStreepjescodeOfStop(const Voorwerp& v, int codeNummer, std::optional<int> exemplaar, const EtiketFormaat& f,
-                              QPainter& p, const Apparaat& a) {
-  if (const auto fout = StreepjescodeOpDC(v, f, p, a))
-    throw OnafdrukbaarEtiket(StreepjescodeMelding(codeNummer, exemplaar, *fout));
-}
-
 }  // namespace
 
 QString StreepjescodeMelding(int codeNummer, std::optional<int> exemplaar, const QString& fout) {
@@ -105,16 +97,19 @@ QString StreepjescodeBuitenEtiket(int codeNummer) {
       .arg(codeNummer);
 }
 
-LabelRaster::LabelRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm,
-                         const Nummering& nummering, RondeTekstMaker maakRondeTekst)
-    : ontwerp_(ontwerp),
-      formaat_(formaat),
-      ppm_(puntenPerMm),
-      nummering_(nummering),
-      maakRondeTekst_(std::move(maakRondeTekst)) {}
+QSize EtiketCanvas(const EtiketFormaat& f, int ppm) {
+  return {int(std::floor(f.Breedte + 0.99f)) * ppm, int(std::floor(f.Hoogte + 0.99f)) * ppm};
+}
 
-std::optional<QString> LabelRaster::Grenzen(const EtiketFormaat& f, int ppm) {
-  const int wc = CanvasMaat(f.Breedte, ppm), hc = CanvasMaat(f.Hoogte, ppm);
+void TekenStreepjescodeOfStop(const Voorwerp& v, int codeNummer, std::optional<int> exemplaar, const EtiketFormaat& f,
+                              QPainter& p, const Apparaat& a) {
+  if (const auto fout = StreepjescodeOpDC(v, f, p, a))
+    throw OnafdrukbaarEtiket(StreepjescodeMelding(codeNummer, exemplaar, *fout));
+}
+
+std::optional<QString> PrinterGrenzen(const EtiketFormaat& f, int ppm) {
+  const QSize canvas = EtiketCanvas(f, ppm);
+  const int wc = canvas.width(), hc = canvas.height();
   if (wc > 4095)
     return QStringLiteral("Het etiket is %1 punten breed; de printer neemt er ten hoogste 4095.").arg(wc);
   if (OpNaar(hc, 8) / 8 > 999)
@@ -122,72 +117,7 @@ std::optional<QString> LabelRaster::Grenzen(const EtiketFormaat& f, int ppm) {
   return std::nullopt;
 }
 
-const QImage& LabelRaster::Teken(float dX, float dY, int nummer) {
-  const EtiketFormaat& f = formaat_;
-  // One canvas serves every label of the job, painted white each time: a
-  // fresh one per label costs its allocation and page faults again.
-  const QSize maat(CanvasMaat(f.Breedte, ppm_), CanvasMaat(f.Hoogte, ppm_));
-  if (canvas_.size() != maat) canvas_ = QImage(maat, QImage::Format_RGB32);
-  canvas_.fill(Qt::white);
-  QImage& canvas = canvas_;
-  QPainter p(&canvas);
-  const Apparaat a{float(ppm_), float(ppm_), dX, dY};
-  const Ontwerp& o = ontwerp_;
-  // The round texts whose own picture goes on the label, drawn ahead on
-  // the other cores; a copy with its own number gets a picture of its own.
-  const auto eigenBeeld = [&](const Voorwerp& v) -> std::shared_ptr<const Beeld> {
-    if (v.Soort() != SoortVoorwerp::RondeTekst || !v.beeld().Afbeelding || !v.beeld().Afbeelding->teken) return nullptr;
-    if (maakRondeTekst_ && VervangNummering(v.tekst().Tekst, nummer, nummering_) != v.tekst().Tekst) return nullptr;
-    return v.beeld().Afbeelding;
-  };
-  std::vector<std::shared_ptr<const Beeld>> vooruit;
-  std::vector<bool> metVooruit(size_t(o.AantalVoorwerpen()) + 1);
-  for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
-    if (auto b = eigenBeeld(o.voorwerp(i))) {
-      vooruit.push_back(std::move(b));
-      metVooruit[size_t(i)] = true;
-    }
-  BeeldenVooruit tekenaars(std::move(vooruit));
-  size_t k = 0;
-  int codes = 0;
-  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
-    const Voorwerp& v = o.voorwerp(i);
-    if (metVooruit[size_t(i)]) tekenaars.Bij(k++);
-    v.Bezoek(
-        [&](const TekstlijnDeel& t) {
-          const QString tekst = VervangNummering(t.Tekst, nummer, nummering_);
-          if (tekst == t.Tekst) return TekstOpDC(v, f, p, a);
-          Voorwerp kopie = v;
-          kopie.tekst().Tekst = tekst;
-          TekstOpDC(kopie, f, p, a);
-        },
-        [&](const FiguurDeel&) { FiguurOpDC(v, f, p, a); },
-        [&](const RondeTekstDeel& r) {
-          const QString tekst = VervangNummering(r.Tekst, nummer, nummering_);
-          if (tekst == r.Tekst || !maakRondeTekst_) return FiguurOpDC(v, f, p, a);
-          // This copy's text, rendered with the circle's centre where the
-          // element has it.
-          Voorwerp kopie = v;
-          kopie.tekst().Tekst = tekst;
-          if (!maakRondeTekst_(kopie)) return;
-          kopie.Links = kopie.Links - kopie.cirkel().MiddenX + r.MiddenX;
-          kopie.Boven = kopie.Boven - kopie.cirkel().MiddenY + r.MiddenY;
-          FiguurOpDC(kopie, f, p, a);
-        },
-        [&](const StreepjescodeDeel& c) {
-          ++codes;
-          const QString gegevens = VervangNummering(c.Gegevens, nummer, nummering_);
-          if (gegevens == c.Gegevens) return TekenStreepjescodeOfStop(v, codes, std::nullopt, f, p, a);
-          Voorwerp kopie = v;
-          kopie.code().Gegevens = gegevens;
-          TekenStreepjescodeOfStop(kopie, codes, nummer, f, p, a);
-        });
-  }
-  p.end();
-  return canvas;
-}
-
-QByteArray LabelRaster::Bits(const QImage& canvas, int* bytesPerRij, int* rijen) {
+QByteArray RasterBits(const QImage& canvas, int* bytesPerRij, int* rijen) {
   const int wr = OpNaar(canvas.width(), 16), hr = OpNaar(canvas.height(), 8);
   const int bpr = wr / 8;
   QByteArray bits(qsizetype(bpr) * hr, '\0');
@@ -202,7 +132,7 @@ QByteArray LabelRaster::Bits(const QImage& canvas, int* bytesPerRij, int* rijen)
   return bits;
 }
 
-int LabelRaster::RijenTeVersturen(const QByteArray& bits, int bytesPerRij, int rijen) {
+int RijenTeVersturen(const QByteArray& bits, int bytesPerRij, int rijen) {
   const qsizetype totaal = qsizetype(bytesPerRij) * rijen;
   qsizetype i = totaal - 1;
   const qsizetype grens = qsizetype(bytesPerRij) * 64;  // Wr x 8 bytes: 64 rows
@@ -212,21 +142,10 @@ int LabelRaster::RijenTeVersturen(const QByteArray& bits, int bytesPerRij, int r
   return int((r / 8 + 1) * 8);
 }
 
-QByteArray LabelRaster::DrukEenExemplaarSATO(float links, float boven, int nummer) {
-  const float dX = std::min(links, 0.0f), dY = std::min(boven, 0.0f);
-  const QImage& canvas = Teken(dX, dY, nummer);
-  int bpr = 0, rijen = 0;
-  const QByteArray bits = Bits(canvas, &bpr, &rijen);
-  const int hs = RijenTeVersturen(bits, bpr, rijen);
-  const int hp = RondAf(std::max(0.0f, links) * float(ppm_));
-  const int v = RondAf(std::max(boven, 0.0f) * float(ppm_));
-  return sbpl::Grafiek(v, hp, bpr, hs, bits.constData());
-}
-
 Etiketdruk::Etiketdruk(const Ontwerp& o, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
-                       LabelRaster::RondeTekstMaker maakRondeTekst)
+                       RondeTekstMaker maakRondeTekst)
     : formaat_(formaat), ppm_(puntenPerMm), nummering_(nummering), maakRondeTekst_(std::move(maakRondeTekst)) {
-  maat_ = QSize(CanvasMaat(formaat_.Breedte, ppm_), CanvasMaat(formaat_.Hoogte, ppm_));
+  maat_ = EtiketCanvas(formaat_, ppm_);
   bytesPerRij_ = OpNaar(maat_.width(), 16) / 8;
   rijen_ = OpNaar(maat_.height(), 8);
   // Black on black is black, whatever comes first: the texts and pictures
@@ -283,13 +202,12 @@ std::shared_ptr<const Etiketdruk::Laag> Etiketdruk::VasteLaag(float dX, float dY
     }
   }
   int bpr = 0, rijen = 0;
-  laag->bits = LabelRaster::Bits(canvas, &bpr, &rijen);
+  laag->bits = RasterBits(canvas, &bpr, &rijen);
   if (!alleenZwart_) laag->beeld = canvas;
   return lagen_.emplace(sleutel, std::move(laag)).first->second;
 }
 
 Voorwerp Etiketdruk::VoorExemplaar(const Voorwerp& v, int nummer) const {
-  // As LabelRaster::Teken makes an element's copy, step for step.
   return v.Bezoek(
       [&](const TekstlijnDeel& t) {
         const QString tekst = VervangNummering(t.Tekst, nummer, nummering_);
@@ -381,7 +299,7 @@ QByteArray Etiketdruk::DrukEenExemplaarSATO(Doek& doek, float links, float boven
     std::memset(bits, 0, size_t(grootte));
     PakIn(doek.beeld, QRect(QPoint(0, 0), maat_), bits, bytesPerRij_);
   }
-  const int hs = LabelRaster::RijenTeVersturen(doek.bits, bytesPerRij_, rijen_);
+  const int hs = RijenTeVersturen(doek.bits, bytesPerRij_, rijen_);
   const int hp = RondAf(std::max(0.0f, links) * float(ppm_));
   const int v = RondAf(std::max(boven, 0.0f) * float(ppm_));
   return sbpl::Grafiek(v, hp, bytesPerRij_, hs, doek.bits.constData());

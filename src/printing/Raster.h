@@ -24,59 +24,35 @@ QString StreepjescodeMelding(int codeNummer, std::optional<int> exemplaar, const
 // The message for a barcode that does not lie wholly on the label.
 QString StreepjescodeBuitenEtiket(int codeNummer);
 
-// Renders one copy of the label at the printer's resolution and encodes it
-// as a label block: position and one binary graphic. The design is only
-// read: a copy's numbers go into temporary copies of its elements. Every
-// element is drawn for every copy, in table order. A barcode that cannot be
-// drawn throws OnafdrukbaarEtiket.
-class LabelRaster {
- public:
-  // Rebuilds a round text's picture after its text changed; false when it
-  // makes none (a blank text), and the copy then shows nothing of it, as a
-  // text line of blanks shows nothing.
-  using RondeTekstMaker = std::function<bool(Voorwerp&)>;
+// Rebuilds a round text's picture after its text changed; false when it
+// makes none (a blank text), and the copy then shows nothing of it, as a
+// text line of blanks shows nothing.
+using RondeTekstMaker = std::function<bool(Voorwerp&)>;
 
-  LabelRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
-              RondeTekstMaker maakRondeTekst);
+// The canvas of a label: floor(W + 0.99) x floor(H + 0.99) mm at the
+// printer's dots.
+QSize EtiketCanvas(const EtiketFormaat& f, int puntenPerMm);
+// The raster of a canvas: exact white -> 0, any other pixel -> 1, rows of
+// Wr / 8 bytes (Wr the width rounded up to 16), Hr rows (a multiple of 8).
+QByteArray RasterBits(const QImage& canvas, int* bytesPerRij, int* rijen);
+// Rows to send: blank rows at the bottom dropped, never below 64 rows.
+int RijenTeVersturen(const QByteArray& bits, int bytesPerRij, int rijen);
+// Why a format cannot go to the printer at this resolution (a label wider
+// than 4095 dots, a graphic taller than the command can say), or nothing.
+std::optional<QString> PrinterGrenzen(const EtiketFormaat& f, int puntenPerMm);
+// Draws a barcode for the printer, or stops the job when it cannot be drawn
+// (throws OnafdrukbaarEtiket): `codeNummer` and `exemplaar` name it.
+void TekenStreepjescodeOfStop(const Voorwerp& v, int codeNummer, std::optional<int> exemplaar, const EtiketFormaat& f,
+                              QPainter& p, const Apparaat& a);
 
-  // The canvas: floor(W + 0.99) x floor(H + 0.99) mm at the printer's dots,
-  // every element drawn for copy number n, shifted by (dX, dY) mm. The
-  // image is shared with the next call: copy it to keep it.
-  const QImage& Teken(float dX, float dY, int nummer);
-  // One whole label block for the label's top-left corner at (links,
-  // boven) mm from the printer's origin.
-  QByteArray DrukEenExemplaarSATO(float links, float boven, int nummer);
-
-  // The raster of a canvas: exact white -> 0, any other pixel -> 1, rows of
-  // Wr / 8 bytes (Wr the width rounded up to 16), Hr rows (a multiple of 8).
-  static QByteArray Bits(const QImage& canvas, int* bytesPerRij, int* rijen);
-  // Rows to send: blank rows at the bottom dropped, never below 64 rows.
-  static int RijenTeVersturen(const QByteArray& bits, int bytesPerRij, int rijen);
-
-  // Why a format cannot go to the printer at this resolution (a label wider
-  // than 4095 dots, a graphic taller than the command can say), or nothing.
-  static std::optional<QString> Grenzen(const EtiketFormaat& f, int puntenPerMm);
-
- private:
-  const Ontwerp& ontwerp_;
-  // Copies: a format or numbering handed over as a temporary must not
-  // leave the raster pointing at nothing.
-  EtiketFormaat formaat_;
-  int ppm_;
-  Nummering nummering_;
-  RondeTekstMaker maakRondeTekst_;
-  QImage canvas_;
-};
-
-// The labels of one job, the same blocks LabelRaster writes, drawn for
-// thousands of copies: what no copy can change (figures, texts without
+// The labels of one job, drawn for thousands of copies: what no copy can change (figures, texts without
 // codes) is drawn once per shift of the label, and each copy draws only its
 // numbered elements. Several threads may draw copies at once, each on a
 // canvas of its own. Takes its own copy of what it needs from the design.
 class Etiketdruk {
  public:
   Etiketdruk(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
-             LabelRaster::RondeTekstMaker maakRondeTekst);
+             RondeTekstMaker maakRondeTekst);
 
   // One thread's canvas and raster, kept from label to label.
   struct Doek {
@@ -107,7 +83,7 @@ class Etiketdruk {
   EtiketFormaat formaat_;
   int ppm_;
   Nummering nummering_;
-  LabelRaster::RondeTekstMaker maakRondeTekst_;
+  RondeTekstMaker maakRondeTekst_;
   std::vector<Voorwerp> vast_;          // drawn once per shift, in table order
   std::vector<Voorwerp> perExemplaar_;  // drawn on every copy, in table order
   bool alleenZwart_ = true;

@@ -7,6 +7,7 @@
 #include "model/Ontwerp.h"
 #include "printing/Job.h"
 #include "printing/Raster.h"
+#include "support/LabelRaster.h"
 #include "printing/Sbpl.h"
 #include "roundtext/RondeTekst.h"
 
@@ -26,7 +27,7 @@ QByteArray ReferentieBlok(LabelRaster& raster, int ppm, float links, float boven
     for (int x = 0; x < canvas.width(); ++x)
       if ((canvas.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu)
         bits[y * bpr + x / 8] = char(bits[y * bpr + x / 8] | (0x80 >> (x % 8)));
-  const int hs = LabelRaster::RijenTeVersturen(bits, bpr, rijen);
+  const int hs = RijenTeVersturen(bits, bpr, rijen);
   return sbpl::Grafiek(int(std::nearbyint(std::max(boven, 0.0f) * float(ppm))),
                        int(std::nearbyint(std::max(0.0f, links) * float(ppm))), bpr, hs, bits.constData());
 }

@@ -4,6 +4,7 @@
 
 #include "model/Ontwerp.h"
 #include "printing/Raster.h"
+#include "support/LabelRaster.h"
 #include "printing/Sbpl.h"
 #include "printing/Tekenen.h"
 #include "roundtext/RondeTekst.h"
@@ -103,7 +104,7 @@ TEST(LabelRaster, OnlyExactWhiteStaysBlank) {
   ZwarteFiguur(o, 0, -5, 2, 2, qRgb(255, 255, 254));
   LabelRaster r(o, Label(30, 10), 8, {}, {});
   int bpr = 0, rijen = 0;
-  const QByteArray bits = LabelRaster::Bits(r.Teken(0, 0, 1), &bpr, &rijen);
+  const QByteArray bits = RasterBits(r.Teken(0, 0, 1), &bpr, &rijen);
   const int rij = 1 * 8;  // 5 mm above the bottom of a 10 mm label
   EXPECT_NE(bits[rij * bpr + (5 * 8) / 8], 0);   // light grey prints
   EXPECT_NE(bits[rij * bpr + (15 * 8) / 8], 0);  // almost white prints too
@@ -124,7 +125,7 @@ TEST(LabelRaster, EveryDotOfEveryByteFollowsTheWhiteRule) {
         reinterpret_cast<QRgb*>(canvas.scanLine(y))[x] = k < 7 ? soorten[k] : 0xFFFFFFFFu;
       }
     int bpr = 0, rijen = 0;
-    const QByteArray bits = LabelRaster::Bits(canvas, &bpr, &rijen);
+    const QByteArray bits = RasterBits(canvas, &bpr, &rijen);
     ASSERT_EQ(bits.size(), qsizetype(bpr) * rijen);
     for (int y = 0; y < rijen; ++y)
       for (int x = 0; x < bpr * 8; ++x) {
@@ -140,14 +141,14 @@ TEST(LabelRaster, ADotOnTheLastRowKeepsEveryRow) {
   canvas.fill(Qt::white);
   canvas.setPixel(99, 98, qRgb(0, 0, 0));
   int bpr = 0, rijen = 0;
-  const QByteArray bits = LabelRaster::Bits(canvas, &bpr, &rijen);
+  const QByteArray bits = RasterBits(canvas, &bpr, &rijen);
   EXPECT_EQ(bpr, 14);     // 112 dots
   EXPECT_EQ(rijen, 104);  // 99 rounded up to 8
-  EXPECT_EQ(LabelRaster::RijenTeVersturen(bits, bpr, rijen), 104);
+  EXPECT_EQ(RijenTeVersturen(bits, bpr, rijen), 104);
   canvas.setPixel(99, 98, qRgb(255, 255, 255));
   canvas.setPixel(0, 70, qRgb(0, 0, 0));
-  const QByteArray midden = LabelRaster::Bits(canvas, &bpr, &rijen);
-  EXPECT_EQ(LabelRaster::RijenTeVersturen(midden, bpr, rijen), 72);
+  const QByteArray midden = RasterBits(canvas, &bpr, &rijen);
+  EXPECT_EQ(RijenTeVersturen(midden, bpr, rijen), 72);
 }
 
 TEST(LabelRaster, RunningNumbersChangePerCopyWhileTheDesignKeepsItsText) {
@@ -221,10 +222,10 @@ TEST(LabelRaster, RoundTextsAreRenderedAgainOnlyWhenTheirTextChanges) {
 }
 
 TEST(LabelRaster, LimitsOfTheCommandLanguage) {
-  EXPECT_FALSE(LabelRaster::Grenzen(Label(340, 100), 12).has_value());  // 4080 dots
-  EXPECT_TRUE(LabelRaster::Grenzen(Label(342, 100), 12).has_value());
-  EXPECT_TRUE(LabelRaster::Grenzen(Label(100, 1000), 8).has_value());
-  EXPECT_FALSE(LabelRaster::Grenzen(Label(100, 999), 8).has_value());
+  EXPECT_FALSE(PrinterGrenzen(Label(340, 100), 12).has_value());  // 4080 dots
+  EXPECT_TRUE(PrinterGrenzen(Label(342, 100), 12).has_value());
+  EXPECT_TRUE(PrinterGrenzen(Label(100, 1000), 8).has_value());
+  EXPECT_FALSE(PrinterGrenzen(Label(100, 999), 8).has_value());
 }
 
 TEST(LabelRaster, HundredsOfRoundTextsPrintAsWhenEachIsDrawnInTurn) {

@@ -11,6 +11,7 @@
 #include "model/Ontwerp.h"
 #include "printing/Job.h"
 #include "printing/Raster.h"
+#include "support/LabelRaster.h"
 #include "printing/Sbpl.h"
 #include "printing/StreepjescodeOpdrachten.h"
 #include "printing/Tekenen.h"
