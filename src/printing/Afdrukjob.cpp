@@ -57,7 +57,7 @@ Velgang::Stap Velgang::Volgende() {
           fase_ = Fase::BijNummer;
           continue;
         }
-        fase_ = Fase::LabelNu;
+        fase_ = Fase::EtiketNu;
         if (rij_ == 1 && kolom_ == 1) {
           if (o_->GrootsteVellen > 0 && vellen_ == o_->GrootsteVellen) {
             Stop();
@@ -68,8 +68,8 @@ Velgang::Stap Velgang::Volgende() {
           return Stap::Kop;
         }
         continue;
-      case Fase::LabelNu: fase_ = Fase::NaLabel; return Stap::Label;
-      case Fase::NaLabel:
+      case Fase::EtiketNu: fase_ = Fase::NaEtiket; return Stap::Etiket;
+      case Fase::NaEtiket:
         gedaan_ += q_;
         ++kolom_;
         x_ += f.HorizontaleSteek;
@@ -93,7 +93,7 @@ Velgang::Stap Velgang::Volgende() {
   }
 }
 
-Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const LabelBlok& label, QIODevice& uit,
+Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const EtiketBlok& label, QIODevice& uit,
                           const Voortgang& voortgang, QString* waarom, qint64* etiketten) {
   Schrijver schrijf{uit};
   Velgang gang(o, stand);
@@ -112,7 +112,7 @@ Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const LabelB
         // label that cannot be drawn then leaves no empty sheet begun.
         kop = sbpl::StartVel() + sbpl::Snelheid(o.PrintSpeed) + sbpl::Intensiteit(o.Intensity);
         break;
-      case Velgang::Stap::Label:
+      case Velgang::Stap::Etiket:
         try {
           QByteArray blok = label(gang.x(), gang.y(), gang.nummer());
           if (!kop.isEmpty()) schrijf(std::exchange(kop, {}));
@@ -167,7 +167,7 @@ std::optional<VerrePlek> EersteVerrePlek(const Afdrukopdracht& o, const VelStand
   const long long perVel = std::max(1, int(o.formaat.Rijen) * int(o.formaat.Kolommen));
   long long labels = 0;
   for (Velgang::Stap s; labels < 2 * perVel && (s = gang.Volgende()) != Velgang::Stap::Einde;) {
-    if (s != Velgang::Stap::Label) continue;
+    if (s != Velgang::Stap::Etiket) continue;
     ++labels;
     const int verst = std::max(punten(gang.x()), punten(gang.y()));
     if (verst > grens) return VerrePlek{gang.rij(), gang.kolom(), verst};

@@ -35,7 +35,7 @@ struct Afdrukopdracht {
 };
 
 // Writes one label block for the label's corner at (links, boven) mm and copy n.
-using LabelBlok = std::function<QByteArray(float links, float boven, int nummer)>;
+using EtiketBlok = std::function<QByteArray(float links, float boven, int nummer)>;
 // Called before every number of the series; true stops the job there.
 using Voortgang = std::function<bool(int nummer, int laatste)>;
 
@@ -62,7 +62,7 @@ class Velgang {
   enum class Stap {
     Nummer,  // the next number of the series begins: nummer()
     Kop,     // a new sheet begins
-    Label,   // a label at (x(), y()) for nummer()
+    Etiket,  // a label at (x(), y()) for nummer()
     VolVel,  // the sheet is full: its quantity is q()
     Einde,   // the series is done, or stopped (gestopt())
   };
@@ -81,7 +81,7 @@ class Velgang {
   bool gestopt() const { return gestopt_; }
 
  private:
-  enum class Fase { BijNummer, Plek, LabelNu, NaLabel, Klaar };
+  enum class Fase { BijNummer, Plek, EtiketNu, NaEtiket, Klaar };
   const Afdrukopdracht* o_;
   std::vector<int> nummers_;
   size_t index_ = 0;
@@ -99,7 +99,7 @@ class Velgang {
 // labels the printer will print from the stream: every label block times
 // the quantity its sheet is closed with (a sheet left open in economy mode
 // counts each label once, as closing it prints it once).
-Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& opdracht, VelStand& stand, const LabelBlok& label, QIODevice& uit,
+Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& opdracht, VelStand& stand, const EtiketBlok& label, QIODevice& uit,
                           const Voortgang& voortgang = {}, QString* waarom = nullptr, qint64* etiketten = nullptr);
 
 // "N etiketten zijn afgedrukt.", for the message of a job that stopped on a label.

@@ -31,7 +31,7 @@ void Werkploeg::Werk() {
       werk_.wait(slot, [this] { return stop_ || (!opGang_ && uitgedeeld_ < afgehaald_ + venster_.size()); });
       if (stop_) return;
       Velgang::Stap s;
-      while ((s = gang_.Volgende()) != Velgang::Stap::Label && s != Velgang::Stap::Einde) {
+      while ((s = gang_.Volgende()) != Velgang::Stap::Etiket && s != Velgang::Stap::Einde) {
       }
       if (s == Velgang::Stap::Einde) {
         opGang_ = true;

@@ -158,7 +158,7 @@ TEST(AfdrukkenSATO, AFailedWriteLeavesTheSheetStateAlone) {
 TEST(AfdrukkenSATO, TheStreamReadsBackAsSheets) {
   VelStand stand;
   Afdrukopdracht o = Opdracht(2, 3, 14);
-  const LabelBlok echt = [](float x, float y, int) {
+  const EtiketBlok echt = [](float x, float y, int) {
     const QByteArray rij(4, '\xff');
     QByteArray data;
     for (int i = 0; i < 8; ++i) data += rij;

@@ -7,7 +7,7 @@
 #include "model/Ontwerp.h"
 #include "printing/Job.h"
 #include "printing/Raster.h"
-#include "support/LabelRaster.h"
+#include "support/EtiketRaster.h"
 #include "printing/Sbpl.h"
 #include "roundtext/RondeTekst.h"
 
@@ -19,7 +19,7 @@ namespace {
 
 // The label block as the single-pass drawing makes it, packed a pixel at a
 // time by the rule: exact white -> 0, anything else -> 1.
-QByteArray ReferentieBlok(LabelRaster& raster, int ppm, float links, float boven, int nummer) {
+QByteArray ReferentieBlok(EtiketRaster& raster, int ppm, float links, float boven, int nummer) {
   const QImage& canvas = raster.Teken(std::min(links, 0.0f), std::min(boven, 0.0f), nummer);
   const int bpr = (canvas.width() + 15) / 16 * 2, rijen = (canvas.height() + 7) / 8 * 8;
   QByteArray bits(qsizetype(bpr) * rijen, '\0');
@@ -66,7 +66,7 @@ Voortgang Meld(std::vector<int>& gemeld, int stopBij) {
 }
 
 Uitkomst Referentie(const Job& job, VelStand stand, int stopBij = 0, qint64 ruimte = -1) {
-  LabelRaster raster(job.ontwerp, job.opdracht.formaat, job.puntenPerMm, job.ontwerp.nummering,
+  EtiketRaster raster(job.ontwerp, job.opdracht.formaat, job.puntenPerMm, job.ontwerp.nummering,
                      [](Voorwerp& v) { return MaakRondeTekst(v); });
   Uitkomst r;
   VolleSchijf uit(ruimte < 0 ? std::numeric_limits<qint64>::max() : ruimte);

@@ -4,7 +4,7 @@
 
 #include "model/Ontwerp.h"
 #include "printing/Raster.h"
-#include "support/LabelRaster.h"
+#include "support/EtiketRaster.h"
 #include "printing/Sbpl.h"
 #include "printing/Tekenen.h"
 #include "roundtext/RondeTekst.h"
@@ -46,11 +46,11 @@ Kop Ontleed(const QByteArray& blok) {
 
 }  // namespace
 
-TEST(LabelRaster, TheBlockOfAFiftyByThirtyLabelWithContentToTheBottom) {
+TEST(EtiketRaster, TheBlockOfAFiftyByThirtyLabelWithContentToTheBottom) {
   Ontwerp o;
   const EtiketFormaat f = Label(50, 30);
   ZwarteFiguur(o, 20, 14, 5, 1);  // reaches the label's bottom edge
-  LabelRaster r(o, f, 8, {}, {});
+  EtiketRaster r(o, f, 8, {}, {});
   const Kop k = Ontleed(r.DrukEenExemplaarSATO(3, 2, 1));
   EXPECT_EQ(k.v, "\x1bV0016");
   EXPECT_EQ(k.h, "\x1bH0024");
@@ -62,20 +62,20 @@ TEST(LabelRaster, TheBlockOfAFiftyByThirtyLabelWithContentToTheBottom) {
   EXPECT_EQ(static_cast<unsigned char>(k.data[239 * 50 + 44]), 0x00);
 }
 
-TEST(LabelRaster, AnEmptyLabelSendsSixtyFourRows) {
+TEST(EtiketRaster, AnEmptyLabelSendsSixtyFourRows) {
   Ontwerp o;
-  LabelRaster r(o, Label(50, 30), 8, {}, {});
+  EtiketRaster r(o, Label(50, 30), 8, {}, {});
   const Kop k = Ontleed(r.DrukEenExemplaarSATO(0, 0, 1));
   EXPECT_EQ(k.maat, "050008");
   EXPECT_EQ(k.data, QByteArray(50 * 64, '\0'));
   // A raster shorter than 64 rows is sent whole.
-  LabelRaster laag(o, Label(50, 5), 8, {}, {});
+  EtiketRaster laag(o, Label(50, 5), 8, {}, {});
   EXPECT_EQ(Ontleed(laag.DrukEenExemplaarSATO(0, 0, 1)).maat, "050005");
 }
 
-TEST(LabelRaster, WidthIsRoundedUpToWholeMillimetresAndSixteenDots) {
+TEST(EtiketRaster, WidthIsRoundedUpToWholeMillimetresAndSixteenDots) {
   Ontwerp o;
-  LabelRaster r(o, Label(50.2f, 10), 12, {}, {});
+  EtiketRaster r(o, Label(50.2f, 10), 12, {}, {});
   const QImage canvas = r.Teken(0, 0, 1);
   EXPECT_EQ(canvas.width(), 612);
   EXPECT_EQ(canvas.height(), 120);
@@ -83,11 +83,11 @@ TEST(LabelRaster, WidthIsRoundedUpToWholeMillimetresAndSixteenDots) {
   EXPECT_EQ(Ontleed(r.DrukEenExemplaarSATO(0, 0, 1)).maat, "078008");
 }
 
-TEST(LabelRaster, ANegativeLeftPositionCutsOffTheLabelsStart) {
+TEST(EtiketRaster, ANegativeLeftPositionCutsOffTheLabelsStart) {
   Ontwerp o;
   const EtiketFormaat f = Label(40, 10);
   ZwarteFiguur(o, -20, -5, 5, 10);  // the leftmost 5 mm
-  LabelRaster r(o, f, 8, {}, {});
+  EtiketRaster r(o, f, 8, {}, {});
   const Kop k = Ontleed(r.DrukEenExemplaarSATO(-2.5f, 1, 1));
   EXPECT_EQ(k.h, "\x1bH0000");
   EXPECT_EQ(k.v, "\x1bV0008");
@@ -98,11 +98,11 @@ TEST(LabelRaster, ANegativeLeftPositionCutsOffTheLabelsStart) {
   EXPECT_EQ(static_cast<unsigned char>(k.data[3]), 0x00);
 }
 
-TEST(LabelRaster, OnlyExactWhiteStaysBlank) {
+TEST(EtiketRaster, OnlyExactWhiteStaysBlank) {
   Ontwerp o;
   ZwarteFiguur(o, -10, -5, 2, 2, qRgb(250, 250, 250));
   ZwarteFiguur(o, 0, -5, 2, 2, qRgb(255, 255, 254));
-  LabelRaster r(o, Label(30, 10), 8, {}, {});
+  EtiketRaster r(o, Label(30, 10), 8, {}, {});
   int bpr = 0, rijen = 0;
   const QByteArray bits = RasterBits(r.Teken(0, 0, 1), &bpr, &rijen);
   const int rij = 1 * 8;  // 5 mm above the bottom of a 10 mm label
@@ -110,7 +110,7 @@ TEST(LabelRaster, OnlyExactWhiteStaysBlank) {
   EXPECT_NE(bits[rij * bpr + (15 * 8) / 8], 0);  // almost white prints too
 }
 
-TEST(LabelRaster, EveryDotOfEveryByteFollowsTheWhiteRule) {
+TEST(EtiketRaster, EveryDotOfEveryByteFollowsTheWhiteRule) {
   // Read eight dots at a time: each place in a byte, near whites and a
   // width that ends inside a byte must still give dot for dot the rule.
   const QRgb soorten[] = {0xFFFFFFFFu, 0x00FFFFFFu, 0xFFFFFFFEu, 0xFFFEFFFFu, 0xFF7FFFFFu, 0xFF000000u, 0x80FFFFFFu};
@@ -136,7 +136,7 @@ TEST(LabelRaster, EveryDotOfEveryByteFollowsTheWhiteRule) {
   }
 }
 
-TEST(LabelRaster, ADotOnTheLastRowKeepsEveryRow) {
+TEST(EtiketRaster, ADotOnTheLastRowKeepsEveryRow) {
   QImage canvas(100, 99, QImage::Format_RGB32);
   canvas.fill(Qt::white);
   canvas.setPixel(99, 98, qRgb(0, 0, 0));
@@ -151,7 +151,7 @@ TEST(LabelRaster, ADotOnTheLastRowKeepsEveryRow) {
   EXPECT_EQ(RijenTeVersturen(midden, bpr, rijen), 72);
 }
 
-TEST(LabelRaster, RunningNumbersChangePerCopyWhileTheDesignKeepsItsText) {
+TEST(EtiketRaster, RunningNumbersChangePerCopyWhileTheDesignKeepsItsText) {
   Ontwerp o;
   const EtiketFormaat f = Label(40, 12);
   const int i = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
@@ -161,7 +161,7 @@ TEST(LabelRaster, RunningNumbersChangePerCopyWhileTheDesignKeepsItsText) {
   v.tekst().Lettergrootte = 20;
   float l = -18, b = -5, br = 36, h = 10;
   o.PlaatsVoorwerp(i, l, b, br, h);
-  LabelRaster r(o, f, 8, {}, {});
+  EtiketRaster r(o, f, 8, {}, {});
   const QImage zeven = r.Teken(0, 0, 7), acht = r.Teken(0, 0, 8);
   EXPECT_NE(zeven, acht);
   EXPECT_EQ(o.voorwerp(i).tekst().Tekst, QStringLiteral("[#]"));
@@ -170,7 +170,7 @@ TEST(LabelRaster, RunningNumbersChangePerCopyWhileTheDesignKeepsItsText) {
   EXPECT_EQ(r.Teken(0, 0, 99), zeven);
 }
 
-TEST(LabelRaster, RoundTextsAreRenderedAgainOnlyWhenTheirTextChanges) {
+TEST(EtiketRaster, RoundTextsAreRenderedAgainOnlyWhenTheirTextChanges) {
   Ontwerp o;
   const EtiketFormaat f = Label(40, 40);
   const int i = o.NieuwVoorwerp(SoortVoorwerp::RondeTekst);
@@ -192,7 +192,7 @@ TEST(LabelRaster, RoundTextsAreRenderedAgainOnlyWhenTheirTextChanges) {
   };
   maker(o.voorwerp(i));
   gemaakt = 0;
-  LabelRaster r(o, f, 12, {}, maker);
+  EtiketRaster r(o, f, 12, {}, maker);
   r.Teken(0, 0, 1);
   EXPECT_EQ(gemaakt, 0);
   o.voorwerp(i).tekst().Tekst = QStringLiteral("nr [#]");
@@ -221,14 +221,14 @@ TEST(LabelRaster, RoundTextsAreRenderedAgainOnlyWhenTheirTextChanges) {
   EXPECT_EQ(zwartLinks, int((20 + links + midden - 4) * 12 + 0.5f));
 }
 
-TEST(LabelRaster, LimitsOfTheCommandLanguage) {
+TEST(EtiketRaster, LimitsOfTheCommandLanguage) {
   EXPECT_FALSE(PrinterGrenzen(Label(340, 100), 12).has_value());  // 4080 dots
   EXPECT_TRUE(PrinterGrenzen(Label(342, 100), 12).has_value());
   EXPECT_TRUE(PrinterGrenzen(Label(100, 1000), 8).has_value());
   EXPECT_FALSE(PrinterGrenzen(Label(100, 999), 8).has_value());
 }
 
-TEST(LabelRaster, HundredsOfRoundTextsPrintAsWhenEachIsDrawnInTurn) {
+TEST(EtiketRaster, HundredsOfRoundTextsPrintAsWhenEachIsDrawnInTurn) {
   // Their pictures are drawn ahead on other threads while the label is put
   // together: the label must be the one drawn element after element.
   Ontwerp o;
@@ -248,7 +248,7 @@ TEST(LabelRaster, HundredsOfRoundTextsPrintAsWhenEachIsDrawnInTurn) {
     if (i % 100 == 50) ZwarteFiguur(o, -10, -5, 3, 2);
   }
   Nummering nummering;
-  LabelRaster r(o, f, 12, nummering, [](Voorwerp& v) { return MaakRondeTekst(v); });
+  EtiketRaster r(o, f, 12, nummering, [](Voorwerp& v) { return MaakRondeTekst(v); });
   const QImage label = r.Teken(0, 0, 7).copy();
 
   QImage los(label.size(), QImage::Format_RGB32);

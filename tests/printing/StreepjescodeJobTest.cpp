@@ -11,7 +11,7 @@
 #include "model/Ontwerp.h"
 #include "printing/Job.h"
 #include "printing/Raster.h"
-#include "support/LabelRaster.h"
+#include "support/EtiketRaster.h"
 #include "printing/Sbpl.h"
 #include "printing/StreepjescodeOpdrachten.h"
 #include "printing/Tekenen.h"
@@ -253,7 +253,7 @@ TEST(StreepjescodeDieNietKan, TheWindowsSinglePassDrawingStopsTooAndSaysWhy) {
   Ontwerp o;
   Code(o, S::QrCode, QStringLiteral("https://vellora.example/zending/00042"), 0, 0, 4, 4);
   const EtiketFormaat f = Etiket(50, 30);
-  LabelRaster raster(o, f, 8, o.nummering, {});
+  EtiketRaster raster(o, f, 8, o.nummering, {});
   Afdrukopdracht opdracht;
   opdracht.formaat = f;
   QBuffer uit;

@@ -1,4 +1,4 @@
-#include "support/LabelRaster.h"
+#include "support/EtiketRaster.h"
 
 #include <QPainter>
 
@@ -8,7 +8,7 @@
 #include "printing/Sbpl.h"
 #include "printing/Tekenen.h"
 
-LabelRaster::LabelRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm,
+EtiketRaster::EtiketRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm,
                          const Nummering& nummering, RondeTekstMaker maakRondeTekst)
     : ontwerp_(ontwerp),
       formaat_(formaat),
@@ -16,7 +16,7 @@ LabelRaster::LabelRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, i
       nummering_(nummering),
       maakRondeTekst_(std::move(maakRondeTekst)) {}
 
-const QImage& LabelRaster::Teken(float dX, float dY, int nummer) {
+const QImage& EtiketRaster::Teken(float dX, float dY, int nummer) {
   const EtiketFormaat& f = formaat_;
   // One canvas serves every label of the job, painted white each time: a
   // fresh one per label costs its allocation and page faults again.
@@ -81,7 +81,7 @@ const QImage& LabelRaster::Teken(float dX, float dY, int nummer) {
   return canvas;
 }
 
-QByteArray LabelRaster::DrukEenExemplaarSATO(float links, float boven, int nummer) {
+QByteArray EtiketRaster::DrukEenExemplaarSATO(float links, float boven, int nummer) {
   const float dX = std::min(links, 0.0f), dY = std::min(boven, 0.0f);
   const QImage& canvas = Teken(dX, dY, nummer);
   int bpr = 0, rijen = 0;

@@ -13,9 +13,9 @@
 // design is only read: a copy's numbers go into temporary copies of its
 // elements. Every element is drawn for every copy, in table order. A
 // barcode that cannot be drawn throws OnafdrukbaarEtiket.
-class LabelRaster {
+class EtiketRaster {
  public:
-  LabelRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
+  EtiketRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
               RondeTekstMaker maakRondeTekst);
 
   // The canvas: floor(W + 0.99) x floor(H + 0.99) mm at the printer's dots,
