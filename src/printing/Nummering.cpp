@@ -1,5 +1,6 @@
 #include "printing/Nummering.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "model/Ontwerp.h"
@@ -14,6 +15,10 @@ constexpr qsizetype kRest = 999;
 }  // namespace
 
 int ZoekCode(const QString& tekst, std::initializer_list<const char*> codes) {
+  // Every code opens with '[': a text without one, as most are (lines of
+  // thousands of characters among them), is passed over in one look.
+  if (std::all_of(codes.begin(), codes.end(), [](const char* c) { return c[0] == '['; }) && !tekst.contains(u'['))
+    return 0;
   for (const char* code : codes) {
     const qsizetype p = tekst.indexOf(QLatin1String(code));
     if (p >= 0) return int(p + 1);

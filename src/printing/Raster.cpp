@@ -10,9 +10,9 @@
 #endif
 
 #include "model/Afronden.h"
-#include "model/GetekendBeeld.h"
 #include "model/Ontwerp.h"
 #include "printing/Afdrukjob.h"
+#include "printing/BeeldenVooruit.h"
 #include "printing/Sbpl.h"
 #include "printing/Tekenen.h"
 

@@ -5,9 +5,9 @@
 
 #include "barcodes/TekenStreepjescode.h"
 #include "model/Afronden.h"
-#include "model/GetekendBeeld.h"
 #include "platform/CellFont.h"
 #include "platform/Cp1252.h"
+#include "printing/BeeldenVooruit.h"
 #include "printing/Nummering.h"
 #include "printing/Uitrekken.h"
 

@@ -129,3 +129,17 @@ RondeZetting ZetRondeTekst(const RondeOpmaak& opmaak, const LetterMaten& m, cons
   }
   return z;
 }
+
+RondeZetting ZetRondeBoog(const RondeOpmaak& opmaak, const LetterMaten& m, const std::vector<double>& advances) {
+  // The first pass of ZetRondeTekst, which is its only one when the
+  // advances are not measured again: the same sums in the same order.
+  RondeZetting z;
+  const double r = Werkstraal(opmaak.Straal, m);
+  double totaal = 0;
+  for (double w : advances) totaal += w;
+  z.Passen = 1;
+  z.Boog = BoogHoek(totaal, r, opmaak.Wijzerzin);
+  z.Start = StartHoek(opmaak.Referentiepunt, opmaak.Uitlijning, z.Boog);
+  z.Kader = BerekenKader(opmaak.Straal, z.Start, z.Boog, m);
+  return z;
+}

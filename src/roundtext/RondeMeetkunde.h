@@ -84,3 +84,7 @@ using MeetAdvance = std::function<double(int index, qint32 escapement)>;
 // (each with the font of the character before it) add up differently.
 RondeZetting ZetRondeTekst(const RondeOpmaak& opmaak, const LetterMaten& m, const std::vector<double>& advances,
                            const MeetAdvance& meet = {});
+// What ZetRondeTekst gives without a measuring function, but for the
+// characters' places (Plekken stays empty, Passen is 1): the box is known
+// at once, the places when the text is drawn.
+RondeZetting ZetRondeBoog(const RondeOpmaak& opmaak, const LetterMaten& m, const std::vector<double>& advances);

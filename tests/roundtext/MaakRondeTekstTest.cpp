@@ -187,11 +187,21 @@ TEST_F(MaakRondeTekstTest, ThePictureDrawnWhenNeededIsThePictureDrawnStraightAft
       // dots that are dark already.
       {"*Vellora rond 0123456789 WMQ ijl, ", "DejaVu Sans", false, false, false, true, 2, 9, 10},
       {"*Ågj, etiket Wm.", "Liberation Sans", true, false, true, false, 0, 11, 200},
+      // Every character of the code page, underlined and slanted, turned
+      // by whole quarter turns and hanging over the picture's edges.
+      {"#", "DejaVu Serif", false, true, true, true, 0, 30, 90},
+      {"#", "Liberation Mono", true, false, false, false, 2, 7, 270},
+      {"*#", "DejaVu Sans", true, true, true, true, 1, 5, 180},
   };
   for (const Geval& g : gevallen) {
     SCOPED_TRACE(g.tekst);
     QString tekst = QString::fromUtf8(g.tekst);
     if (tekst.startsWith(u'*')) tekst = tekst.mid(1).repeated(120);
+    if (tekst.contains(u'#')) {
+      QString alle;
+      for (int c = 33; c < 256; ++c) alle += QChar(c);
+      tekst.replace(u'#', alle + QStringLiteral("\u20ac\u2018\u2022\u2026\u2122"));
+    }
     const int i = Rond(tekst, g.straal, g.wijzerzin, g.modus, g.hoek);
     Voorwerp& v = ontwerp.voorwerp(i);
     v.tekst().Lettertype = QString::fromLatin1(g.lettertype);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 #include "roundtext/RondeMeetkunde.h"
 
@@ -124,4 +126,28 @@ TEST(RondeMeetkunde, SecondPassOnlyWhenTurnedFontsMeasureDifferently) {
   int teller = 0;  // never settling still stops after two passes
   const MeetAdvance onrustig = [&](int, qint32) { return 30.0 + (++teller); };
   EXPECT_EQ(Zet(true, 2, 45, {30, 30, 30}, kMaten, 20, onrustig).Passen, 2);
+}
+
+TEST(RondeMeetkunde, TheArcAloneIsTheLayoutsArcAndBoxToTheLastBit) {
+  std::vector<double> adv;
+  for (int i = 0; i < 5000; ++i) adv.push_back(17 + (i * 7) % 23);
+  for (bool wijzerzin : {true, false})
+    for (qint16 modus : {0, 1, 2})
+      for (float hoek : {0.0f, 37.5f, 90.0f, 359.9f})
+        for (size_t n : {size_t(1), size_t(12), adv.size()}) {
+          const std::vector<double> deel(adv.begin(), adv.begin() + long(n));
+          const RondeOpmaak opmaak{float(8 + n % 30), wijzerzin, modus, hoek};
+          const RondeZetting heel = ZetRondeTekst(opmaak, kMaten, deel);
+          const RondeZetting boog = ZetRondeBoog(opmaak, kMaten, deel);
+          EXPECT_TRUE(boog.Plekken.empty());
+          EXPECT_EQ(boog.Passen, heel.Passen);
+          EXPECT_EQ(boog.Boog, heel.Boog);
+          EXPECT_EQ(boog.Start, heel.Start);
+          EXPECT_EQ(boog.Kader.MinX, heel.Kader.MinX);
+          EXPECT_EQ(boog.Kader.MaxY, heel.Kader.MaxY);
+          EXPECT_EQ(std::tuple(boog.Kader.Breedte, boog.Kader.Hoogte, boog.Kader.MiddenX, boog.Kader.MiddenY,
+                               boog.Kader.VolleCirkel),
+                    std::tuple(heel.Kader.Breedte, heel.Kader.Hoogte, heel.Kader.MiddenX, heel.Kader.MiddenY,
+                               heel.Kader.VolleCirkel));
+        }
 }

@@ -3,13 +3,13 @@
 #include <QPainter>
 
 #include "model/Afronden.h"
-#include "model/GetekendBeeld.h"
 #include "printing/Afdrukjob.h"
+#include "printing/BeeldenVooruit.h"
 #include "printing/Sbpl.h"
 #include "printing/Tekenen.h"
 
 EtiketRaster::EtiketRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm,
-                         const Nummering& nummering, RondeTekstMaker maakRondeTekst)
+                           const Nummering& nummering, RondeTekstMaker maakRondeTekst)
     : ontwerp_(ontwerp),
       formaat_(formaat),
       ppm_(puntenPerMm),
