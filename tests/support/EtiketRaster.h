@@ -16,7 +16,7 @@
 class EtiketRaster {
  public:
   EtiketRaster(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
-              RondeTekstMaker maakRondeTekst);
+               RondeTekstMaker maakRondeTekst);
 
   // The canvas: floor(W + 0.99) x floor(H + 0.99) mm at the printer's dots,
   // every element drawn for copy number n, shifted by (dX, dY) mm. The
