@@ -38,6 +38,12 @@
 #include "printing/Job.h"
 #include "roundtext/RondeTekst.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+
 extern char** environ;
 
 namespace {

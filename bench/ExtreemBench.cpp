@@ -35,6 +35,15 @@
 #include "ui/Bestandsopdrachten.h"
 #include "ui/Etiket.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace figures;
+using namespace barcodes;
+using namespace printing;
+using namespace editor;
+using namespace ui;
+
 namespace {
 
 const QString kFormaat = QStringLiteral("100 x 150");

@@ -8,6 +8,9 @@
 #include "files/BewaarEtiket.h"
 #include "files/LeesEtiket.h"
 
+using namespace model;
+using namespace files;
+
 namespace {
 
 const QString kFormaat = QStringLiteral("100 x 150");

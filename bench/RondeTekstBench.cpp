@@ -5,6 +5,9 @@
 
 #include "roundtext/RondeTekst.h"
 
+using namespace model;
+using namespace roundtext;
+
 namespace {
 
 struct Opstelling {

@@ -4,6 +4,9 @@
 
 #include "barcodes/TekenStreepjescode.h"
 
+using namespace model;
+using namespace barcodes;
+
 namespace {
 
 constexpr int kPpm = 12;

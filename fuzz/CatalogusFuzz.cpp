@@ -6,6 +6,9 @@
 #include "Fuzz.h"
 #include "files/Catalogus.h"
 
+using namespace model;
+using namespace files;
+
 using fuzz::Eis;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -9,6 +9,9 @@
 #include "files/EtiketToepassen.h"
 #include "files/LeesEtiket.h"
 
+using namespace model;
+using namespace files;
+
 namespace {
 
 const FormatenTabel& Formaten() {

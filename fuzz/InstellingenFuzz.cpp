@@ -9,6 +9,9 @@
 #include "files/Instellingen.h"
 #include "platform/SettingsStore.h"
 
+using namespace model;
+using namespace files;
+
 using fuzz::Eis;
 
 namespace {

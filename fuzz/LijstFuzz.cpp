@@ -9,6 +9,12 @@
 #include "printing/CsvLijst.h"
 #include "support/Utf16.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+
 using fuzz::Eis;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -17,6 +17,12 @@
 #include "platform/SettingsStore.h"
 #include "printing/Sbpl.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+
 namespace {
 
 QImage Bitmap(int w, int h, int stap) {

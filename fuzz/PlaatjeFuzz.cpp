@@ -5,6 +5,9 @@
 #include "figures/Plaatje.h"
 #include "platform/ZipArchive.h"
 
+using namespace model;
+using namespace figures;
+
 using fuzz::Eis;
 
 namespace {

@@ -4,6 +4,12 @@
 #include "Fuzz.h"
 #include "printing/Sbpl.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+
 using fuzz::Eis;
 
 namespace {

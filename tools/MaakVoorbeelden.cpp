@@ -7,6 +7,9 @@
 #include "Voorbeelden.h"
 #include "files/Catalogus.h"
 
+using namespace model;
+using namespace files;
+
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);

@@ -7,6 +7,12 @@
 #include "printing/Nummering.h"
 #include "printing/StreepjescodeOpdrachten.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+
 namespace {
 
 // New elements are sized for the finer printer; a linear code's box is

@@ -6,6 +6,8 @@
 #include "model/EtiketFormaat.h"
 #include "model/Ontwerp.h"
 
+using namespace model;
+
 // The example designs shipped in data/examples, made here so that they can
 // be made again: maak_voorbeelden writes them, and a test checks that the
 // shipped files are what this makes.

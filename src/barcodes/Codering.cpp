@@ -7,6 +7,8 @@
 #include <memory>
 #include <numeric>
 
+namespace barcodes {
+
 namespace {
 
 struct ZintWeg {
@@ -282,3 +284,5 @@ std::optional<QString> FoutInGegevens(StreepjescodeSoort soort, const QString& g
   if (c.Gelukt()) return std::nullopt;
   return std::move(c.Fout);
 }
+
+}  // namespace barcodes

@@ -5,7 +5,10 @@
 #include <utility>
 #include <vector>
 
+#include "barcodes/Layer.h"
 #include "model/Streepjescode.h"
+
+namespace barcodes {
 
 // A piece of the human-readable line and the modules it stands under,
 // counted from the symbol's first module; negative in the left quiet zone.
@@ -58,3 +61,5 @@ Codering CodeerStreepjescode(StreepjescodeSoort soort, const QString& gegevens);
 
 // What is wrong with the data for this symbology, or nothing.
 std::optional<QString> FoutInGegevens(StreepjescodeSoort soort, const QString& gegevens);
+
+}  // namespace barcodes

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <vector>
 
+namespace barcodes {
+
 namespace {
 
 // Below this the bars of a linear code are too short for a scanner's line to
@@ -237,3 +239,5 @@ QSize GewensteMaat(const Streepjescode& code, int ppm) {
   if (IsLineair(code.Soort)) return {breedte, int(std::lround(code.Hoogte * ppm))};
   return {breedte, NodigeHoogte(c.modules, false, false, k, ppm)};
 }
+
+}  // namespace barcodes

@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "barcodes/Codering.h"
+#include "barcodes/Layer.h"
 #include "model/Streepjescode.h"
+
+namespace barcodes {
 
 // A piece of the human-readable line and the rectangle it is drawn in.
 struct TekstDeel {
@@ -83,3 +86,5 @@ QSize GewensteMaat(const Streepjescode& code, int puntenPerMm);
 // them) at GS1's nominal bar height for a module of `module` dots, in mm;
 // nothing for the other symbologies.
 std::optional<float> NominaleHoogte(StreepjescodeSoort soort, bool tekstTonen, int module, int puntenPerMm);
+
+}  // namespace barcodes

@@ -30,6 +30,12 @@
 #include "printing/Uitvoer.h"
 #include "roundtext/RondeTekst.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+
 namespace {
 
 constexpr int kSuccess = 0, kFailure = 1, kUsage = 2;

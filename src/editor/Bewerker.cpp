@@ -4,6 +4,8 @@
 
 #include "editor/Wijziging.h"
 
+namespace editor {
+
 Wijziging::Wijziging(Bewerker& bewerker, const QString& samenvoegen)
     : bewerker_(bewerker), uitzonderingen_(std::uncaught_exceptions()) {
   bewerker_.BeginWijziging(samenvoegen);
@@ -169,3 +171,5 @@ void Bewerker::ZetGewijzigd() {
   bewaardeStand_ = 0;
   emit GeschiedenisVeranderd();
 }
+
+}  // namespace editor

@@ -7,7 +7,10 @@
 #include "editor/Bewerking.h"
 #include "editor/EtiketBeeld.h"
 #include "editor/Geschiedenis.h"
+#include "editor/Layer.h"
 #include "model/EtiketFormaat.h"
+
+namespace editor {
 
 // The editor without its widgets: the design and the editor's state, the
 // kept picture, the history, and the one path every change takes (see
@@ -121,3 +124,5 @@ class Bewerker : public QObject {
   quint64 ontwerpNr_ = 1;
   quint64 laatsteOntwerpNr_ = 1;
 };
+
+}  // namespace editor

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace editor {
+
 void Bewerking::ZetOntwerp(Ontwerp nieuw) {
   ontwerp_ = std::move(nieuw);
   HerstelSelectie(BewaarSelectie());
@@ -87,3 +89,5 @@ bool Bewerking::IsConsistent() const {
   return ontwerp_.IsConsistent() && gevonden == AantalGeselecteerd() &&
          (huidigeLijn_ == 0 || (lijn != 0 && ontwerp_.voorwerp(lijn).Soort() == SoortVoorwerp::Tekstlijn));
 }
+
+}  // namespace editor

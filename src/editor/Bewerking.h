@@ -2,8 +2,11 @@
 #include <QSet>
 #include <vector>
 
+#include "editor/Layer.h"
 #include "model/Ontwerp.h"
 #include "model/SchermSchaal.h"
+
+namespace editor {
 
 // The selection frame of one element: a rectangle in picture mm that the
 // label picture draws over its image, thick while the element is selected.
@@ -94,3 +97,5 @@ class Bewerking {
   quint32 huidigeLijn_ = 0;
   int bezig_ = 0;
 };
+
+}  // namespace editor

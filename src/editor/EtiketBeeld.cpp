@@ -6,6 +6,8 @@
 #include <numeric>
 #include <vector>
 
+namespace editor {
+
 EtiketBeeld::EtiketBeeld(Bewerking& bewerking, const FormatenTabel& formaten) : b_(bewerking), formaten_(formaten) {}
 
 void EtiketBeeld::BerekenSchaal(qint32 pixelBreedte, qint32 pixelHoogte, double twipsBreedte,
@@ -298,3 +300,5 @@ QImage EtiketBeeld::Samengesteld() const {
   TekenBovenlaag(p);
   return uit;
 }
+
+}  // namespace editor

@@ -5,9 +5,12 @@
 #include <array>
 
 #include "editor/Bewerking.h"
+#include "editor/Layer.h"
 #include "model/AfdrukbaarGebied.h"
 #include "model/EtiketFormaat.h"
 #include "printing/Tekenen.h"
+
+namespace editor {
 
 // One of the eight black handles around the selection, in picture mm.
 struct Handvat {
@@ -117,3 +120,5 @@ class EtiketBeeld {
 
 // A number as the shape labels show it: plain decimals, no trailing zeros.
 QString GetalTekst(float waarde);
+
+}  // namespace editor

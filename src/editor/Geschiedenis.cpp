@@ -1,5 +1,7 @@
 #include "editor/Geschiedenis.h"
 
+namespace editor {
+
 void Geschiedenis::Leg(Stap voor, const QString& sleutel) {
   opnieuw_.clear();
   const bool samen = !sleutel.isEmpty() && sleutel == laatsteSleutel_ && !ongedaan_.empty();
@@ -26,3 +28,5 @@ void Geschiedenis::Wis() {
   opnieuw_.clear();
   laatsteSleutel_.clear();
 }
+
+}  // namespace editor

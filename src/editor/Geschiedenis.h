@@ -4,6 +4,9 @@
 #include <optional>
 
 #include "editor/Bewerking.h"
+#include "editor/Layer.h"
+
+namespace editor {
 
 // One state of the design for undo and redo, with the selection it had.
 struct Stap {
@@ -49,3 +52,5 @@ class Geschiedenis {
   std::deque<Stap> opnieuw_;
   QString laatsteSleutel_;
 };
+
+}  // namespace editor

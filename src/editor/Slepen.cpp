@@ -7,6 +7,8 @@
 #include "model/Afronden.h"
 #include "model/Kenmerken.h"
 
+namespace editor {
+
 Verplaatsing BeginVerplaatsen(const Kader& selectie, float x, float y, bool eenRichting) {
   return {selectie, x, y, eenRichting};
 }
@@ -165,3 +167,5 @@ bool KanBewaren(const NieuwVak& n, SoortVoorwerp soort) {
 }
 
 bool KanBewaren(float links, float boven) { return MaatPast(links) && MaatPast(boven); }
+
+}  // namespace editor

@@ -1,5 +1,8 @@
 #pragma once
 #include "editor/EtiketBeeld.h"
+#include "editor/Layer.h"
+
+namespace editor {
 
 // Moving the selection with the right mouse button and stretching or
 // cropping it by a handle: the arithmetic, without any window. The window
@@ -58,3 +61,5 @@ NieuwVak RekVoorwerp(const Voorwerp& v, const Rekking& r, const Kader& schaduw);
 // past that is not made, so that the design can always be saved.
 bool KanBewaren(const NieuwVak& n, SoortVoorwerp soort);
 bool KanBewaren(float links, float boven);
+
+}  // namespace editor

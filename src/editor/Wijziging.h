@@ -1,9 +1,15 @@
 #pragma once
 #include <QString>
+#include "editor/Layer.h"
+
+namespace model {
+class Ontwerp;
+}
+
+namespace editor {
 
 class Bewerker;
 class Bewerking;
-class Ontwerp;
 
 // Every command that changes the design runs inside one of these. It hides
 // the selection frames and handles when it starts and notes the design as
@@ -31,3 +37,5 @@ class Wijziging {
   Bewerker& bewerker_;
   int uitzonderingen_;
 };
+
+}  // namespace editor

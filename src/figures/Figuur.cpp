@@ -7,6 +7,8 @@
 #include "model/MinMax.h"
 #include "model/ZwartWit.h"
 
+namespace figures {
+
 bool PastAlsFiguur(qint64 breedte, qint64 hoogte) {
   return breedte > 0 && hoogte > 0 && breedte <= kMaxFiguurZijde && hoogte <= kMaxFiguurZijde &&
          breedte * hoogte <= kMaxFiguurPunten;
@@ -62,3 +64,5 @@ int FiguurToevoegen(Ontwerp& ontwerp, const EtiketFormaat& formaat, const Scherm
   ontwerp.PlaatsVoorwerp(index, links, boven, breedteMm, hoogteMm);
   return index;
 }
+
+}  // namespace figures

@@ -3,9 +3,12 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "figures/Layer.h"
 #include "model/EtiketFormaat.h"
 #include "model/Ontwerp.h"
 #include "model/SchermSchaal.h"
+
+namespace figures {
 
 // The largest picture a figure is made from, in dots. The design file
 // reader refuses larger pictures, so every figure added can be saved and
@@ -39,3 +42,5 @@ void SchaalFiguur(Ontwerp& ontwerp, int index, float b, float h);
 // window's. A picture MaakFiguurBitmap refuses adds nothing and gives 0.
 int FiguurToevoegen(Ontwerp& ontwerp, const EtiketFormaat& formaat, const SchermSchaal& s, const QImage& plaatje,
                     QRgb achtergrond = qRgb(255, 255, 255));
+
+}  // namespace figures

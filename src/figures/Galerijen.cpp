@@ -4,6 +4,8 @@
 
 #include "platform/SettingsStore.h"
 
+namespace figures {
+
 void BewaarGalerijen(platform::SettingsStore& s, const GalerijLijst& galerijen) {
   // A gallery's further folders, which the list does not hold, stay with it.
   QList<QStringList> mappen;
@@ -17,3 +19,5 @@ void BewaarGalerijen(platform::SettingsStore& s, const GalerijLijst& galerijen) 
   s.deleteSection(kGalerijenSectie);
   for (qsizetype i = 0; i < galerijen.size(); ++i) s.writeList(kGalerijenSectie, galerijen[i].first, mappen[i]);
 }
+
+}  // namespace figures

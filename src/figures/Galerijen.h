@@ -2,10 +2,13 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include "figures/Layer.h"
 
 namespace platform {
 class SettingsStore;
 }
+
+namespace figures {
 
 // The user's galleries: name (shown in menus and lists) and picture folder,
 // in the order the user keeps them.
@@ -21,3 +24,5 @@ inline const QString kGalerijenSectie = QStringLiteral("Galleries");
 // of galleries with the same name the last one's folder is what remains.
 // Making the store durable is left to the caller.
 void BewaarGalerijen(platform::SettingsStore& s, const GalerijLijst& galerijen);
+
+}  // namespace figures

@@ -9,6 +9,8 @@
 
 #include "platform/ZipArchive.h"
 
+namespace figures {
+
 namespace {
 
 const QString kLF = QStringLiteral("\n");
@@ -138,3 +140,5 @@ GeladenPlaatje LeesPlaatje(const QString& pad) {
   platform::LibzipReader zip;
   return LeesPlaatje(pad, zip);
 }
+
+}  // namespace figures

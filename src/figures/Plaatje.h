@@ -4,10 +4,13 @@
 #include <QString>
 
 #include "figures/Figuur.h"
+#include "figures/Layer.h"
 
 namespace platform {
 class ZipReader;
 }
+
+namespace figures {
 
 // Bounds that keep a hostile file from taking the machine's memory.
 struct PlaatjeGrenzen {
@@ -51,3 +54,5 @@ GeladenPlaatje LeesPlaatjeUit(const QByteArray& bytes, const QString& pad, const
 // only bitmap. Only entries at the archive's top level count, so a name
 // with folders or ".." is never taken. Unpacked in memory, within the bounds.
 GeladenPlaatje LeesArchief(const QString& pad, platform::ZipReader& zip, const PlaatjeGrenzen& grenzen = {});
+
+}  // namespace figures

@@ -5,6 +5,8 @@
 #include "figures/Figuur.h"
 #include "model/MinMax.h"
 
+namespace figures {
+
 namespace {
 int EnigeFiguur(const Ontwerp& o) {
   if (o.AantalFiguren() != 1) return 0;
@@ -102,3 +104,5 @@ QString TeveelFigurenTekst() {
   return QStringLiteral("U kunt automatische combinatie van\rtekst en figuren slechts gebruiken\r"
                         "als er één figuur op het ontwerp staat.");
 }
+
+}  // namespace figures

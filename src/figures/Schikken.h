@@ -1,6 +1,9 @@
 #pragma once
+#include "figures/Layer.h"
 #include "model/EtiketFormaat.h"
 #include "model/Ontwerp.h"
+
+namespace figures {
 
 // Where the single figure stands relative to the text.
 enum FiguurPositie : qint16 { NietGezet = 0, FiguurLinks = 1, FiguurRechts = 2, FiguurBoven = 3, FiguurOnder = 4 };
@@ -27,3 +30,5 @@ bool PlaatsFiguur(Ontwerp& ontwerp, const EtiketFormaat& formaat, FiguurPositie 
 
 // The text shown when the design has more than one figure.
 QString TeveelFigurenTekst();
+
+}  // namespace figures

@@ -1,5 +1,7 @@
 #include "files/Bestandsnaam.h"
 
+namespace files {
+
 namespace {
 qsizetype LaatsteScheiding(const QString& pad) {
   return std::max(pad.lastIndexOf(u'/'), pad.lastIndexOf(u'\\'));
@@ -19,3 +21,5 @@ QString OntwerpNaam(const QString& gekozen) {
 QString VensterTitel(const QString& bestandsnaam) {
   return bestandsnaam.isEmpty() ? QStringLiteral("Vellora") : QStringLiteral("Vellora - ") + ZonderPad(bestandsnaam);
 }
+
+}  // namespace files

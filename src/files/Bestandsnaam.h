@@ -1,5 +1,8 @@
 #pragma once
 #include <QString>
+#include "files/Layer.h"
+
+namespace files {
 
 // The file name part of a path: what follows its last "/" or "\" (old
 // settings may hold Windows paths); a path without either is returned whole.
@@ -15,3 +18,5 @@ QString OntwerpNaam(const QString& gekozen);
 
 // "Vellora", or "Vellora - " and the file name.
 QString VensterTitel(const QString& bestandsnaam);
+
+}  // namespace files

@@ -14,6 +14,8 @@
 #include "files/FiguurBitmap.h"
 #include "platform/Cp1252.h"
 
+namespace files {
+
 namespace {
 
 // Writes the encodings of the design file, little-endian, and remembers
@@ -467,3 +469,5 @@ QByteArray EtiketBytes(qint16 bestType, const Ontwerp& o, const QString& formaat
   if (resultaat) *resultaat = r;
   return r.Gelukt() ? bytes : QByteArray();
 }
+
+}  // namespace files

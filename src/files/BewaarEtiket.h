@@ -5,7 +5,10 @@
 #include <functional>
 #include <memory>
 
+#include "files/Layer.h"
 #include "model/Ontwerp.h"
+
+namespace files {
 
 // How a save went. A failed save has left any earlier file at the path as
 // it was; the design itself is never changed by saving.
@@ -78,3 +81,5 @@ qint16 BewaarVersie(const Ontwerp& ontwerp, qint16 bestType);
 // first) at BeeldBreedte by BeeldHoogte, one bit, black on white. Null when
 // that would pass the limits the reader accepts.
 QImage OpslagBitmap(const Voorwerp& figuur);
+
+}  // namespace files

@@ -5,6 +5,8 @@
 
 #include "files/ItemLezer.h"
 
+namespace files {
+
 QString CatalogusFout::Melding() const {
   QString eerste;
   switch (soort) {
@@ -77,3 +79,5 @@ std::variant<FormatenTabel, CatalogusFout> LeesFormatenUit(const QByteArray& tek
   }
   return FormatenTabel(std::move(formaten));
 }
+
+}  // namespace files

@@ -2,7 +2,10 @@
 #include <QString>
 #include <variant>
 
+#include "files/Layer.h"
 #include "model/EtiketFormaat.h"
+
+namespace files {
 
 // Why the catalogue could not be read; each ends the program.
 struct CatalogusFout {
@@ -20,3 +23,5 @@ constexpr const char* kOnherstelbareFout = "Onherstelbare fout";
 std::variant<FormatenTabel, CatalogusFout> LeesFormaten(const QString& pad);
 // The same from text already in memory (pad only names it in messages).
 std::variant<FormatenTabel, CatalogusFout> LeesFormatenUit(const QByteArray& tekst, const QString& pad);
+
+}  // namespace files

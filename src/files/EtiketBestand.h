@@ -4,9 +4,12 @@
 #include <cmath>
 #include <vector>
 
+#include "files/Layer.h"
 #include "model/Bool16.h"
 #include "model/Streepjescode.h"
 #include "model/Voorwerp.h"
+
+namespace files {
 
 // The label design file (".VLO"): little-endian fields without padding.
 // Version 1 knows text lines and figures; version 2 adds round texts and
@@ -118,3 +121,5 @@ struct GelezenEtiket {
 };
 
 constexpr const char* kFoutTitel = "Fout";
+
+}  // namespace files

@@ -3,6 +3,8 @@
 #include "files/LeesEtiket.h"
 #include "model/Ontwerp.h"
 
+namespace files {
+
 namespace {
 void Plaats(Ontwerp& o, int i, float l, float b, float br, float h) { o.PlaatsVoorwerp(i, l, b, br, h); }
 }  // namespace
@@ -39,3 +41,5 @@ void PasEtiketToe(const GelezenEtiket& g, Ontwerp& o, const std::function<void(O
     Plaats(o, i, r.Links, r.Boven, r.Breedte, r.Hoogte);
   }
 }
+
+}  // namespace files

@@ -8,6 +8,8 @@
 #include "files/EtiketBestand.h"
 #include "model/ZwartWit.h"
 
+namespace files {
+
 QImage VectorNaarZwartWit(const QPicture& vector, int breedte, int hoogte) {
   if (breedte <= 0 || hoogte <= 0 || breedte > kMaxBeeldZijde || hoogte > kMaxBeeldZijde ||
       qint64(breedte) * hoogte > kMaxBeeldPunten)
@@ -75,3 +77,5 @@ QByteArray BmpBytes(const QImage& beeld) {
   }
   return uit;
 }
+
+}  // namespace files

@@ -12,6 +12,8 @@
 #include "files/BewaarEtiket.h"
 #include "files/EtiketBestand.h"
 
+namespace files {
+
 namespace {
 const QString kOntwerp = QStringLiteral(".VLO");
 const QString kGegevens = QStringLiteral(".naam");
@@ -115,3 +117,5 @@ void Herstelkopie::Verwijder(Achtergelaten& kopie) {
   kopie.slot->unlock();
   kopie.slot.reset();
 }
+
+}  // namespace files

@@ -4,9 +4,12 @@
 #include <memory>
 #include <vector>
 
+#include "files/Layer.h"
 #include "model/Ontwerp.h"
 
 class QLockFile;
+
+namespace files {
 
 // A copy of a design with unsaved changes, kept in a folder of the user's
 // so that a crash or a power cut loses little. Each running program has a
@@ -58,3 +61,5 @@ class Herstelkopie {
   std::unique_ptr<QLockFile> slot_;
   bool bestaat_ = false;
 };
+
+}  // namespace files

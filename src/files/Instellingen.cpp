@@ -6,6 +6,8 @@
 #include "model/Getal.h"
 #include "platform/SettingsStore.h"
 
+namespace files {
+
 namespace {
 const QString kDefaults = QStringLiteral("Defaults");
 
@@ -134,3 +136,5 @@ float HorizontaleVerschuiving(const platform::SettingsStore& s, const QString& f
 float VerticaleVerschuiving(const platform::SettingsStore& s, const QString& formaat) {
   return Millimeters(LeesVerschuiving(s, formaat).Verticaal);
 }
+
+}  // namespace files

@@ -2,10 +2,13 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include "files/Layer.h"
 
 namespace platform {
 class SettingsStore;
 }
+
+namespace files {
 
 // The program's settings as kept between runs.
 struct Instellingen {
@@ -80,3 +83,5 @@ VensterPlaats KlemVenster(const VensterPlaats& opgeslagen, double huidigeBreedte
                           double schermBreedte, double schermHoogte);
 // Whether a stored rectangle is restored at all: normal state, all four above 0.
 bool HerstelVenster(const VensterPlaats& opgeslagen);
+
+}  // namespace files

@@ -5,6 +5,8 @@
 
 #include "platform/Cp1252.h"
 
+namespace files {
+
 namespace {
 bool isRegeleinde(char c) { return c == '\n' || c == '\r'; }
 bool isBlanco(char c) { return c == ' ' || c == '\t'; }
@@ -64,3 +66,5 @@ std::optional<qint16> ItemLezer::Integer() {
   if (r < -32768 || r > 32767) return std::nullopt;
   return static_cast<qint16>(r);
 }
+
+}  // namespace files

@@ -2,6 +2,9 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include "files/Layer.h"
+
+namespace files {
 
 // Reads a Windows-1252 text as a sequence of items separated by commas or
 // line ends. Blanks before an item are skipped; an item between double
@@ -26,3 +29,5 @@ class ItemLezer {
   QByteArray tekst_;
   qsizetype pos_ = 0;
 };
+
+}  // namespace files

@@ -13,6 +13,8 @@
 #include "model/Ontwerp.h"
 #include "platform/Cp1252.h"
 
+namespace files {
+
 namespace {
 
 // Thrown when the bytes cannot be a sound design file; caught once, so the
@@ -319,3 +321,5 @@ std::unique_ptr<Beeld> FiguurBeeld(const FiguurRecord& r) {
   b->raster = r.Afbeelding;
   return b;
 }
+
+}  // namespace files

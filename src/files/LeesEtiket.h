@@ -5,8 +5,11 @@
 #include <variant>
 
 #include "files/EtiketBestand.h"
+#include "files/Layer.h"
 #include "model/EtiketFormaat.h"
 #include "model/Voorwerp.h"
+
+namespace files {
 
 // Why a design file could not be read. Every message is shown under the
 // title "Fout" (kFoutTitel) with an exclamation icon.
@@ -46,3 +49,5 @@ void ZetTekstlijn(Voorwerp& v, const TekstlijnRecord& r);
 void ZetRondeTekst(Voorwerp& v, const RondeTekstRecord& r);
 // The figure's picture as an element owns it.
 std::unique_ptr<Beeld> FiguurBeeld(const FiguurRecord& r);
+
+}  // namespace files

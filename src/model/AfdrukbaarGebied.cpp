@@ -2,6 +2,8 @@
 
 #include "model/MinMax.h"
 
+namespace model {
+
 AfdrukbaarGebied BerekenAfdrukbaarGebied(const EtiketFormaat& f, float hs, float vs) {
   const float W = f.Breedte, H = f.Hoogte, P = f.VerticaleSteek;
   AfdrukbaarGebied g;
@@ -11,3 +13,5 @@ AfdrukbaarGebied BerekenAfdrukbaarGebied(const EtiketFormaat& f, float hs, float
   g.Rechts = W / 2 - f.RechterMarge;
   return g;
 }
+
+}  // namespace model

@@ -1,5 +1,8 @@
 #pragma once
 #include "model/EtiketFormaat.h"
+#include "model/Layer.h"
+
+namespace model {
 
 // The printable area of a label in label mm: the format's margins,
 // widened where the stored print offset pushes the print off the label.
@@ -13,3 +16,4 @@ struct AfdrukbaarGebied {
 // hs, vs: the format's stored horizontal and vertical print offsets (mm).
 AfdrukbaarGebied BerekenAfdrukbaarGebied(const EtiketFormaat& f, float hs, float vs);
 
+}  // namespace model

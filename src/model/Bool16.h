@@ -1,5 +1,8 @@
 #pragma once
 #include <QtGlobal>
+#include "model/Layer.h"
+
+namespace model {
 
 // A 16-bit boolean as the design file holds it: the program writes -1 for
 // true and 0 for false, and reads any non-zero value as true. The stored
@@ -21,3 +24,5 @@ class Bool16 {
  private:
   qint16 v_ = 0;
 };
+
+}  // namespace model

@@ -1,6 +1,9 @@
 #pragma once
 #include <QString>
 #include <vector>
+#include "model/Layer.h"
+
+namespace model {
 
 // One label format of the catalogue: the size and shape of one label and
 // how the labels lie on their sheet or roll. Lengths in millimetres.
@@ -41,3 +44,5 @@ class FormatenTabel {
  private:
   std::vector<EtiketFormaat> formaten_;
 };
+
+}  // namespace model

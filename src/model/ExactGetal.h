@@ -2,6 +2,9 @@
 #include <QtGlobal>
 #include <bit>
 #include <type_traits>
+#include "model/Layer.h"
+
+namespace model {
 
 // A single-precision number that compares by its bits: a NaN read from a
 // file equals itself and -0 differs from 0, so comparing two designs never
@@ -30,3 +33,5 @@ class ExactGetal {
  private:
   float w_;
 };
+
+}  // namespace model

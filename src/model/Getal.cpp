@@ -1,5 +1,7 @@
 #include "model/Getal.h"
 
+namespace model {
+
 double LeesGetal(const QString& tekst, bool* gevonden) {
   // Blanks are skipped anywhere, then an optional sign,
   // digits with at most one period, and an optional exponent.
@@ -43,3 +45,5 @@ double LeesGetal(const QString& tekst, bool* gevonden) {
   double v = s.toDouble(&ok);
   return ok ? v : 0;
 }
+
+}  // namespace model

@@ -6,6 +6,8 @@
 #include <unordered_map>
 #include <unordered_set>
 
+namespace model {
+
 namespace {
 
 // The pictures drawn from a description lately, by the picture they belong
@@ -103,3 +105,4 @@ QImage TekenZonderWachten(const Beeld& b) {
   return GetekendeBeelden::Gedeeld().Geef(&b, false);
 }
 
+}  // namespace model

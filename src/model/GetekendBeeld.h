@@ -1,7 +1,10 @@
 #pragma once
 #include <QImage>
 
+#include "model/Layer.h"
 #include "model/Voorwerp.h"
+
+namespace model {
 
 // The pictures drawn again on demand (Beeld::teken) are kept, the most
 // recently used first, within kGetekendeBeeldenBudget; Beeld::Raster draws
@@ -18,3 +21,5 @@ QImage TekenZonderWachten(const Beeld& b);
 // The bytes the pictures drawn again hold now, kept for the next time they
 // are asked for (at most kGetekendeBeeldenBudget, or the one last drawn).
 qint64 BewaardeGetekendeBytes();
+
+}  // namespace model

@@ -3,6 +3,8 @@
 #include "model/Afronden.h"
 #include "model/Ontwerp.h"
 
+namespace model {
+
 namespace {
 Voorwerp* Lijn(Ontwerp& o, int index) {
   Voorwerp& v = o.voorwerp(index);
@@ -38,3 +40,5 @@ bool ZetOnderlijnd(Ontwerp& o, int index, bool waarde) { return Zet(o, index, &T
 bool ZetUitlijning(Ontwerp& o, int index, qint16 uitlijning) {
   return Zet(o, index, &Tekstdeel::Uitlijning, uitlijning);
 }
+
+}  // namespace model

@@ -1,5 +1,8 @@
 #pragma once
 #include <QString>
+#include "model/Layer.h"
+
+namespace model {
 
 class Ontwerp;
 
@@ -17,3 +20,5 @@ bool ZetUitlijning(Ontwerp& o, int index, qint16 uitlijning);
 
 // Millimetres of a text line's box for a size in points.
 inline float HoogteVoorPunten(double punten) { return float(punten / 72.0 * 25.4); }
+
+}  // namespace model

@@ -1,6 +1,9 @@
 #pragma once
 #include <initializer_list>
 #include <type_traits>
+#include "model/Layer.h"
+
+namespace model {
 
 // Smallest and largest of a list of numbers; of equal values the first is
 // kept, a later one replaces it only when strictly smaller (larger).
@@ -26,3 +29,5 @@ auto Maximum(A... waarden) {
   using T = std::common_type_t<A...>;
   return minmax_detail::kies<T>({static_cast<T>(waarden)...}, false);
 }
+
+}  // namespace model

@@ -2,6 +2,9 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include "model/Layer.h"
+
+namespace model {
 
 // The values that change from copy to copy: a running number ("[#]") and a
 // list of up to five columns ("[A]" to "[E]"), row n - 1 serving copy n.
@@ -17,3 +20,5 @@ struct Nummering {
 
   qint32 AantalNummers() const { return qint32(NummerLijst.size()); }
 };
+
+}  // namespace model

@@ -1,5 +1,6 @@
 #include "model/Ontwerp.h"
 
+namespace model {
 
 OverloopFout::OverloopFout(const char* tekst) : std::overflow_error(tekst) {}
 
@@ -120,3 +121,5 @@ bool ZelfdeInhoud(const Ontwerp& a, const Ontwerp& b) {
   }
   return true;
 }
+
+}  // namespace model

@@ -4,8 +4,11 @@
 #include <stdexcept>
 #include <vector>
 
+#include "model/Layer.h"
 #include "model/Nummering.h"
 #include "model/Voorwerp.h"
+
+namespace model {
 
 // Raised when a 16-bit number of the design would overflow; the text is
 // what the user is shown.
@@ -107,3 +110,5 @@ class Ontwerp {
 // the same order. The file name and version and the numbering are not compared:
 // undo does not take them back.
 bool ZelfdeInhoud(const Ontwerp& a, const Ontwerp& b);
+
+}  // namespace model

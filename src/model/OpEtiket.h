@@ -2,6 +2,9 @@
 #include <algorithm>
 
 #include "model/EtiketFormaat.h"
+#include "model/Layer.h"
+
+namespace model {
 
 // Whether a box (mm, from the label's centre) lies wholly on the label: a
 // rectangular one inside its edges, a round one with its four corners inside
@@ -18,3 +21,5 @@ inline bool LigtOpEtiket(const EtiketFormaat& f, float links, float boven, float
       if ((x / a) * (x / a) + (y / b) * (y / b) > 1) return false;
   return true;
 }
+
+}  // namespace model

@@ -2,6 +2,8 @@
 
 #include "model/Afronden.h"
 
+namespace model {
+
 void SchermSchaal::Bereken(float W, float H, qint32 pixelBreedte, qint32 pixelHoogte, double twipsBreedte,
                            double twipsHoogte) {
   // A picture squeezed to nothing still gets a usable, if tiny, mapping.
@@ -39,3 +41,5 @@ QRect SchermSchaal::naarPixels(const QRectF& mm) const {
 QPointF SchermSchaal::naarMm(QPointF pixel) const {
   return {ScaleLeft + pixel.x() * MmPerPixelX, ScaleTop + pixel.y() * MmPerPixelY};
 }
+
+}  // namespace model

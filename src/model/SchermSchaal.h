@@ -1,6 +1,9 @@
 #pragma once
 #include <QRect>
 #include <QRectF>
+#include "model/Layer.h"
+
+namespace model {
 
 // How label millimetres map onto the label picture on screen. The picture's
 // own coordinates are millimetres with (0, 0) at its centre, which is also
@@ -34,3 +37,5 @@ struct SchermSchaal {
   QPointF naarMm(QPointF pixel) const;
   bool isGeldig() const { return PixelBreedte > 0 && PixelHoogte > 0 && ScaleWidth > 0 && ScaleHeight > 0; }
 };
+
+}  // namespace model

@@ -1,5 +1,7 @@
 #include "model/Streepjescode.h"
 
+namespace model {
+
 QString SoortNaam(StreepjescodeSoort soort) {
   switch (soort) {
     case StreepjescodeSoort::Ean13: return QStringLiteral("EAN-13");
@@ -27,3 +29,5 @@ std::optional<StreepjescodeSoort> SoortVanWaarde(qint16 waarde) {
     if (static_cast<qint16>(s) == waarde) return s;
   return std::nullopt;
 }
+
+}  // namespace model

@@ -5,6 +5,9 @@
 #include <optional>
 
 #include "model/ExactGetal.h"
+#include "model/Layer.h"
+
+namespace model {
 
 // The symbologies a barcode element can hold. The values are kept in design
 // files: never renumber them.
@@ -55,3 +58,5 @@ struct Streepjescode {
 
   bool operator==(const Streepjescode&) const = default;
 };
+
+}  // namespace model

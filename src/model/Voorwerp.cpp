@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <type_traits>
 
+namespace model {
+
 namespace {
 
 [[noreturn]] void GeenDeel(const char* deel) { throw std::logic_error(deel); }
@@ -96,3 +98,5 @@ void Voorwerp::Plaats(float& links, float& boven, float& breedte, float& hoogte)
 bool Voorwerp::ZelfdeAls(const Voorwerp& w) const {
   return Links == w.Links && Boven == w.Boven && Breedte == w.Breedte && Hoogte == w.Hoogte && deel_ == w.deel_;
 }
+
+}  // namespace model

@@ -9,7 +9,12 @@
 
 #include "model/Bool16.h"
 #include "model/ExactGetal.h"
+#include "model/Layer.h"
 #include "model/Streepjescode.h"
+
+namespace model {
+
+class Ontwerp;
 
 // The picture of an element: a raster (one bit, black on white, for figures
 // and round texts) or, for some pasted pictures, a vector picture. Pictures
@@ -110,7 +115,6 @@ struct StreepjescodeDeel : Streepjescode {
   bool operator==(const StreepjescodeDeel&) const = default;
 };
 
-class Ontwerp;
 
 // Lambdas joined into one overload set, for std::visit.
 template <typename... F>
@@ -194,3 +198,5 @@ struct Voorwerp {
   quint32 id_ = 0;
   Deel deel_;
 };
+
+}  // namespace model

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace model {
+
 namespace {
 
 // What the holder shows of a dot: the dot laid over the background.
@@ -88,3 +90,5 @@ QImage NaarZwartWit(const QImage& beeld, QRgb achtergrond) {
   else RegelsInKleur(beeld, achtergrond, uit);
   return uit;
 }
+
+}  // namespace model

@@ -1,5 +1,8 @@
 #pragma once
 #include <QImage>
+#include "model/Layer.h"
+
+namespace model {
 
 // A one-bit picture of the given size, all white (colour 0 white, 1 black):
 // the form every figure's bitmap takes.
@@ -10,3 +13,5 @@ QImage WitteBitmap(int breedte, int hoogte);
 // transparent dots count as background). Null for a null picture or one too
 // large to allocate.
 QImage NaarZwartWit(const QImage& beeld, QRgb achtergrond = qRgb(255, 255, 255));
+
+}  // namespace model

@@ -7,6 +7,8 @@
 #include "model/Afronden.h"
 #include "printing/Sbpl.h"
 
+namespace printing {
+
 namespace {
 
 struct Schrijver {
@@ -174,3 +176,5 @@ std::optional<VerrePlek> EersteVerrePlek(const Afdrukopdracht& o, const VelStand
   }
   return std::nullopt;
 }
+
+}  // namespace printing

@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "model/EtiketFormaat.h"
+#include "printing/Layer.h"
 #include "printing/Nummering.h"
 
 class QIODevice;
+
+namespace printing {
 
 // A sheet left open in the printer by economy mode, and where the next
 // label goes on it.
@@ -120,3 +123,5 @@ struct VerrePlek {
 // from sheet to sheet, the walk ends after at most two sheets' worth.
 std::optional<VerrePlek> EersteVerrePlek(const Afdrukopdracht& opdracht, const VelStand& stand, int puntenPerMm,
                                          int grens);
+
+}  // namespace printing

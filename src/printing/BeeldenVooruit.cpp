@@ -4,6 +4,8 @@
 
 #include "model/GetekendBeeld.h"
 
+namespace printing {
+
 namespace {
 
 // How far the threads may get ahead of the loop.
@@ -98,3 +100,5 @@ void BeeldenVooruit::Werk() {
     Teken(j);
   }
 }
+
+}  // namespace printing

@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "model/Voorwerp.h"
+#include "printing/Layer.h"
+
+namespace printing {
 
 // Draws ahead, on the processor's other cores, the pictures a drawing loop
 // is about to ask for (Beeld::Raster), so that the loop finds them drawn:
@@ -46,3 +49,5 @@ class BeeldenVooruit {
   bool stop_ = false;
   std::vector<std::thread> draden_;
 };
+
+}  // namespace printing

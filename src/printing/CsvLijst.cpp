@@ -8,6 +8,8 @@
 
 #include "platform/Cp1252.h"
 
+namespace printing {
+
 namespace {
 
 // Tabs, line ends, a form feed and the old end-of-file mark are the only
@@ -305,3 +307,5 @@ QString LijstMelding(LijstFout fout, const QString& pad) {
   }
   return QStringLiteral("Het bestand is geen lijst: het bevat geen tekst.\n") + pad;
 }
+
+}  // namespace printing

@@ -4,6 +4,9 @@
 #include <QString>
 #include <array>
 #include <variant>
+#include "printing/Layer.h"
+
+namespace printing {
 
 using CsvRijen = QList<std::array<QString, 5>>;
 
@@ -42,3 +45,5 @@ std::variant<CsvRijen, LijstFout> LeesCsvLijst(const QByteArray& inhoud, bool ko
 std::variant<CsvRijen, LijstFout> LeesLijstBestand(const QString& pad, bool kopregel = false);
 // The message for a refused list file, shown under "Fout".
 QString LijstMelding(LijstFout fout, const QString& pad);
+
+}  // namespace printing

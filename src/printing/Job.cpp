@@ -11,6 +11,8 @@
 #include "printing/Werkploeg.h"
 #include "roundtext/RondeTekst.h"
 
+namespace printing {
+
 namespace {
 
 // The first barcode that could not be printed, checked as the job will
@@ -103,3 +105,5 @@ int TelVellen(const Job& job, const VelStand& stand) {
       job.opdracht, kopie, [](float, float, int) { return QByteArray(); }, stroom);
   return int(sbpl::Lees(stroom.data()).vellen.size());
 }
+
+}  // namespace printing

@@ -6,8 +6,11 @@
 #include "model/EtiketFormaat.h"
 #include "model/Ontwerp.h"
 #include "printing/Afdrukjob.h"
+#include "printing/Layer.h"
 
 class QIODevice;
+
+namespace printing {
 
 // A print job settled before it starts: the job holds its own copy of the
 // design (numbering and list included), so the window may go on while it
@@ -51,3 +54,5 @@ Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voort
 // The sheets the job's stream holds (each from its start to its end, with
 // its quantity), counted without drawing a label.
 int TelVellen(const Job& job, const VelStand& stand);
+
+}  // namespace printing

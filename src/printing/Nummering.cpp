@@ -5,6 +5,8 @@
 
 #include "model/Ontwerp.h"
 
+namespace printing {
+
 namespace {
 // Enough for any real label text; a list value that leads back to a code
 // must not loop for ever or grow without bound.
@@ -90,3 +92,5 @@ Reeks ReeksVoor(qint16 modus, const Nummering& nummering) {
   if (modus == 2) return {1, nummering.AantalNummers(), 1};
   return {1, 1, 1};
 }
+
+}  // namespace printing

@@ -5,9 +5,16 @@
 #include <vector>
 
 #include "model/Nummering.h"
+#include "printing/Layer.h"
 
+namespace model {
 class Ontwerp;
+}
+namespace model {
 struct Voorwerp;
+}
+
+namespace printing {
 
 inline constexpr const char* kNummerCode = "[#]";
 inline constexpr const char* kLijstCodes[5] = {"[A]", "[B]", "[C]", "[D]", "[E]"};
@@ -44,3 +51,5 @@ struct Reeks {
   qint64 Aantal() const;
 };
 Reeks ReeksVoor(qint16 modus, const Nummering& nummering);
+
+}  // namespace printing

@@ -16,6 +16,8 @@
 #include "printing/Sbpl.h"
 #include "printing/Tekenen.h"
 
+namespace printing {
+
 namespace {
 
 int OpNaar(int waarde, int veelvoud) { return (waarde + veelvoud - 1) / veelvoud * veelvoud; }
@@ -304,3 +306,5 @@ QByteArray Etiketdruk::DrukEenExemplaarSATO(Doek& doek, float links, float boven
   const int v = RondAf(std::max(boven, 0.0f) * float(ppm_));
   return sbpl::Grafiek(v, hp, bytesPerRij_, hs, doek.bits.constData());
 }
+
+}  // namespace printing

@@ -11,10 +11,16 @@
 
 #include "model/EtiketFormaat.h"
 #include "model/Voorwerp.h"
+#include "printing/Layer.h"
 #include "printing/Nummering.h"
 
+namespace model {
 class Ontwerp;
+}
 class QPainter;
+
+namespace printing {
+
 struct Apparaat;
 
 // The message a job stops with when a barcode cannot be printed: the
@@ -93,3 +99,5 @@ class Etiketdruk {
   mutable std::mutex mutex_;
   mutable std::map<std::pair<quint32, quint32>, std::shared_ptr<const Laag>> lagen_;
 };
+
+}  // namespace printing

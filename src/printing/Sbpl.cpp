@@ -5,6 +5,8 @@
 #include <cstring>
 #include <utility>
 
+namespace printing {
+
 namespace sbpl {
 namespace {
 
@@ -170,3 +172,5 @@ std::optional<Vel> Lezer::Volgende() {
 }
 
 }  // namespace sbpl
+
+}  // namespace printing

@@ -3,8 +3,11 @@
 #include <QImage>
 #include <optional>
 #include <vector>
+#include "printing/Layer.h"
 
 class QIODevice;
+
+namespace printing {
 
 // The pieces of the label printers' command language this program writes,
 // and a reader of such streams for previews and tests.
@@ -79,3 +82,5 @@ class Lezer {
 };
 
 }  // namespace sbpl
+
+}  // namespace printing

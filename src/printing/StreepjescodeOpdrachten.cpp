@@ -5,6 +5,8 @@
 #include "model/Ontwerp.h"
 #include "printing/Nummering.h"
 
+namespace printing {
+
 namespace {
 // The box of a barcode whose data cannot be encoded yet, in mm.
 constexpr float kStandaardBreedte = 30, kStandaardHoogte = 15;
@@ -50,3 +52,5 @@ void WijzigStreepjescode(Ontwerp& o, int index, const Streepjescode& code) {
   float links = v.Links, boven = v.Boven, breedte = v.Breedte, hoogte = code.Hoogte;
   o.PlaatsVoorwerp(index, links, boven, breedte, hoogte);
 }
+
+}  // namespace printing

@@ -4,8 +4,13 @@
 
 #include "model/Nummering.h"
 #include "model/Streepjescode.h"
+#include "printing/Layer.h"
 
+namespace model {
 class Ontwerp;
+}
+
+namespace printing {
 
 // What the barcode dialog and the commands behind it do to the design.
 
@@ -29,3 +34,5 @@ int NieuweStreepjescode(Ontwerp& ontwerp, const Streepjescode& code, int puntenP
 // Gives barcode `index` a new description. Its box keeps its place and width;
 // a linear code gets the height the description gives.
 void WijzigStreepjescode(Ontwerp& ontwerp, int index, const Streepjescode& code);
+
+}  // namespace printing

@@ -11,6 +11,8 @@
 #include "printing/Nummering.h"
 #include "printing/Uitrekken.h"
 
+namespace printing {
+
 namespace {
 
 struct Hoek {
@@ -240,3 +242,5 @@ void TekenOpDC(const Ontwerp& o, const EtiketFormaat& f, QPainter& hdc, const Ap
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
     if (o.voorwerp(i).Soort() == SoortVoorwerp::Tekstlijn) TekstOpDC(o.voorwerp(i), f, hdc, a);
 }
+
+}  // namespace printing

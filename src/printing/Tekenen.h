@@ -6,8 +6,11 @@
 
 #include "model/EtiketFormaat.h"
 #include "model/Ontwerp.h"
+#include "printing/Layer.h"
 
 class QPainter;
+
+namespace printing {
 
 // Drawing the design onto any surface at a given number of pixels per mm,
 // shifted by (dX, dY) mm; the label's top-left corner is pixel (0, 0). The
@@ -60,3 +63,5 @@ void TekenVoorwerpOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc,
 // the processor's other cores.
 void TekenVoorwerpenOpDC(const Ontwerp& o, const std::vector<int>& indexen, const EtiketFormaat& f, QPainter& hdc,
                          const Apparaat& a);
+
+}  // namespace printing

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+namespace printing {
+
 namespace {
 
 // Source span [begin, end) of every target column or row from `van` to
@@ -198,3 +200,5 @@ bool RekZwartIn(QImage& doel, const QRect& doelRect, const QRegion& gebied, cons
   }
   return true;
 }
+
+}  // namespace printing

@@ -2,6 +2,9 @@
 #include <QImage>
 #include <QRect>
 #include <QRegion>
+#include "printing/Layer.h"
+
+namespace printing {
 
 // Stretches part of a picture to a new size the way a black-on-white
 // stretch does: enlarging repeats pixels, shrinking combines every source
@@ -22,3 +25,5 @@ QImage RekUitDeel(const QImage& bron, QRect bronRect, int breedte, int hoogte, Q
 // black under them are touched, found a byte of source at a time. False,
 // and nothing done, for any other kind of picture or image.
 bool RekZwartIn(QImage& doel, const QRect& doelRect, const QRegion& gebied, const QImage& bron, QRect bronRect);
+
+}  // namespace printing

@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+namespace printing {
 
 namespace {
 const QString kSpool = QStringLiteral("data.prn");
@@ -203,3 +204,5 @@ void Doorgeven::Volgende() {
     Volgende();
   });
 }
+
+}  // namespace printing

@@ -8,6 +8,9 @@
 
 #include "files/Instellingen.h"
 #include "platform/ProcessStarter.h"
+#include "printing/Layer.h"
+
+namespace printing {
 
 // Where a job's bytes go, and what happens with them afterwards.
 struct Uitvoerkanaal {
@@ -91,3 +94,5 @@ class Doorgeven {
   std::deque<Opdracht> rij_;  // the first one runs
   bool loopt_ = false;
 };
+
+}  // namespace printing

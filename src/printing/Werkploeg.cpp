@@ -2,6 +2,8 @@
 
 #include <bit>
 
+namespace printing {
+
 Werkploeg::Werkploeg(const Etiketdruk& druk, const Afdrukopdracht& opdracht, const VelStand& stand, int werkers)
     : druk_(druk), gang_(opdracht, stand) {
   // Enough labels in flight to keep every thread busy while the job writes.
@@ -83,3 +85,5 @@ QByteArray Werkploeg::Volgende(float x, float y, int nummer) {
   if (fout) std::rethrow_exception(fout);
   return blok;
 }
+
+}  // namespace printing

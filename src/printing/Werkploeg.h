@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "printing/Afdrukjob.h"
+#include "printing/Layer.h"
 #include "printing/Raster.h"
+
+namespace printing {
 
 // Draws a job's labels ahead on a number of threads, each with a canvas of
 // its own, and hands the blocks out in the job's order. It walks the job's
@@ -48,3 +51,5 @@ class Werkploeg {
   std::vector<std::thread> draden_;
   Etiketdruk::Doek eigenDoek_;  // for drawing here, without threads
 };
+
+}  // namespace printing

@@ -5,6 +5,8 @@
 #include "model/Afronden.h"
 #include "model/MinMax.h"
 
+namespace roundtext {
+
 qint32 RondeCelhoogte(qint16 punten) { return RondAf(punten * PuntNaarDot); }
 
 double Werkstraal(float straal, const LetterMaten& m) {
@@ -143,3 +145,5 @@ RondeZetting ZetRondeBoog(const RondeOpmaak& opmaak, const LetterMaten& m, const
   z.Kader = BerekenKader(opmaak.Straal, z.Start, z.Boog, m);
   return z;
 }
+
+}  // namespace roundtext

@@ -2,6 +2,9 @@
 #include <QtGlobal>
 #include <functional>
 #include <vector>
+#include "roundtext/Layer.h"
+
+namespace roundtext {
 
 // The geometry of text set along a circle, free of fonts and drawing so that
 // it can be checked on its own. Angles are radians, 0 at the top of the
@@ -88,3 +91,5 @@ RondeZetting ZetRondeTekst(const RondeOpmaak& opmaak, const LetterMaten& m, cons
 // characters' places (Plekken stays empty, Passen is 1): the box is known
 // at once, the places when the text is drawn.
 RondeZetting ZetRondeBoog(const RondeOpmaak& opmaak, const LetterMaten& m, const std::vector<double>& advances);
+
+}  // namespace roundtext

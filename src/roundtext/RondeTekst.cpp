@@ -21,6 +21,8 @@
 #include "platform/Cp1252.h"
 #include "roundtext/Vulling.h"
 
+namespace roundtext {
+
 platform::CellFont RondeLetter(const QString& lettertype, qint16 punten, bool vet, bool cursief, bool onderlijnd) {
   return platform::CellFont({lettertype, vet, cursief, onderlijnd}, RondeCelhoogte(punten));
 }
@@ -691,3 +693,5 @@ bool MaakRondeTekst(Voorwerp& v) {
   v.beeld().ZetAfbeelding(std::move(beeld), k.Breedte, k.Hoogte);
   return true;
 }
+
+}  // namespace roundtext

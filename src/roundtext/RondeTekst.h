@@ -4,7 +4,10 @@
 
 #include "model/Ontwerp.h"
 #include "platform/CellFont.h"
+#include "roundtext/Layer.h"
 #include "roundtext/RondeMeetkunde.h"
+
+namespace roundtext {
 
 // The font of a round text, asked for by its cell height at 12 dots per mm.
 platform::CellFont RondeLetter(const QString& lettertype, qint16 punten, bool vet, bool cursief,
@@ -29,3 +32,5 @@ QImage TekenRondeTekst(const RondeZetting& zetting, const platform::CellFont& fo
 bool MaakRondeTekst(Ontwerp& ontwerp, int index);
 // The same for an element on its own, such as one copy's numbered text.
 bool MaakRondeTekst(Voorwerp& v);
+
+}  // namespace roundtext

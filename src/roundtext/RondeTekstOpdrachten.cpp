@@ -3,6 +3,8 @@
 #include "model/MinMax.h"
 #include "roundtext/RondeTekst.h"
 
+namespace roundtext {
+
 float StandaardStraal(const EtiketFormaat& formaat) { return Minimum(formaat.Breedte, formaat.Hoogte) / 2 - 2; }
 
 RondeTekstGegevens NieuweRondeTekst(const EtiketFormaat& formaat, const QString& lettertype, qint16 lettergrootte,
@@ -90,3 +92,5 @@ bool ZetOmNaarRecht(Ontwerp& ontwerp, int index) {
   ontwerp.ZetSoort(index, SoortVoorwerp::Tekstlijn);
   return true;
 }
+
+}  // namespace roundtext

@@ -3,6 +3,9 @@
 
 #include "model/EtiketFormaat.h"
 #include "model/Ontwerp.h"
+#include "roundtext/Layer.h"
+
+namespace roundtext {
 
 // The spacing a round text has. The dialog shows it and takes a typed
 // one, but nothing is laid out by it and a design file keeps none: every
@@ -60,3 +63,5 @@ void EindOmzettingNaarRond(Ontwerp& ontwerp, int index, bool bevestigd);
 // A round text becomes a text line at once; its round-text fields stay.
 // False, and nothing changed, for anything but a round text.
 bool ZetOmNaarRecht(Ontwerp& ontwerp, int index);
+
+}  // namespace roundtext

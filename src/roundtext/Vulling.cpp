@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+namespace roundtext {
+
 namespace {
 
 // A cubic curve as the engine holds it while flattening.
@@ -288,3 +290,5 @@ bool Vuller::Vul(const VlakkeOmtrek& omtrek, const QTransform& t, int breedte, i
   }
   return true;
 }
+
+}  // namespace roundtext

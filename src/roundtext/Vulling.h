@@ -5,6 +5,9 @@
 #include <QtGlobal>
 #include <limits>
 #include <vector>
+#include "roundtext/Layer.h"
+
+namespace roundtext {
 
 // Filling an outline the way Qt's raster engine fills it without
 // antialiasing (QPainter::drawPath with a solid brush, no pen, on an image
@@ -82,3 +85,5 @@ class Vuller {
   std::vector<Lijn*> volgorde_, actief_;
   std::vector<int> perRij_;
 };
+
+}  // namespace roundtext

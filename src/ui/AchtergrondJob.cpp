@@ -2,6 +2,8 @@
 
 #include <QFileDevice>
 
+namespace ui {
+
 AchtergrondJob::AchtergrondJob(Job job, VelStand stand, QIODevice& uit, QObject* parent) : QObject(parent) {
   draad_ = std::thread([this, job = std::move(job), stand, &uit]() mutable {
     QString waarom;
@@ -39,3 +41,5 @@ AchtergrondJob::~AchtergrondJob() {
   stoppen_ = true;
   if (draad_.joinable()) draad_.join();
 }
+
+}  // namespace ui

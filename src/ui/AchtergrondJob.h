@@ -5,8 +5,11 @@
 #include <thread>
 
 #include "printing/Job.h"
+#include "ui/Layer.h"
 
 class QIODevice;
+
+namespace ui {
 
 // One print job on a thread of its own, so the window stays with the user.
 // The output belongs to the job until Klaar: nobody else may touch it
@@ -39,3 +42,5 @@ class AchtergrondJob : public QObject {
   std::atomic<bool> gemeld_{false};
   std::thread draad_;
 };
+
+}  // namespace ui

@@ -33,6 +33,8 @@
 #include "ui/PrinterDialoog.h"
 #include "ui/VerschuivingDialoog.h"
 
+namespace ui {
+
 namespace {
 // A preview draws no more than this: enough to see a job's pattern, little
 // enough to stay quick on any job.
@@ -419,3 +421,5 @@ void AfdrukPaneel::ZetLedSpaarstand() {
                        "printer, maar wordt nog niet afgedrukt"));
   }
 }
+
+}  // namespace ui

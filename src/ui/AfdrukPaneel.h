@@ -8,13 +8,15 @@
 #include "printing/Afdrukjob.h"
 #include "printing/Nummering.h"
 #include "printing/Uitvoer.h"
+#include "ui/Layer.h"
 #include "ui/Omgeving.h"
 
-class AchtergrondJob;
-class AfdrukVoortgang;
+namespace editor {
 class Bewerker;
-class NummeringDialoog;
+}
+namespace printing {
 struct Job;
+}
 class QAction;
 class QBuffer;
 class QFile;
@@ -22,6 +24,12 @@ class QIODevice;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace ui {
+
+class AchtergrondJob;
+class AfdrukVoortgang;
+class NummeringDialoog;
 
 // The frame "Afdruk" and everything printing does from the window: the
 // copies box, "Start afdrukken", economy mode and its lamp, the numbering
@@ -132,3 +140,5 @@ class AfdrukPaneel : public QGroupBox {
   std::unique_ptr<AfdrukVoortgang> frmAfdrukken_;
   std::unique_ptr<NummeringDialoog> nummeringDialoog_;
 };
+
+}  // namespace ui

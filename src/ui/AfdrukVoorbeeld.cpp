@@ -13,6 +13,8 @@
 
 #include "platformwidgets/WidgetHelpers.h"
 
+namespace ui {
+
 namespace {
 struct Stap {
   const char* tekst;
@@ -134,3 +136,5 @@ void AfdrukVoorbeeld::Teken() {
   imgVel_->setPixmap(beeld);
   imgVel_->resize(beeld.deviceIndependentSize().toSize());
 }
+
+}  // namespace ui

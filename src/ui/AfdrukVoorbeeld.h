@@ -2,11 +2,14 @@
 #include <QDialog>
 #include <QImage>
 #include <vector>
+#include "ui/Layer.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+
+namespace ui {
 
 // "Afdrukvoorbeeld": the sheets of a job as the printer receives them, read
 // back from the job's own stream, one printer dot to a pixel at 1:1.
@@ -46,3 +49,5 @@ class AfdrukVoorbeeld : public QDialog {
   QPushButton* cmdVorige_;
   QPushButton* cmdVolgende_;
 };
+
+}  // namespace ui

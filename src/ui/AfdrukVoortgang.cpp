@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace ui {
+
 AfdrukVoortgang::AfdrukVoortgang(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAfdrukken"));
   setWindowTitle(QStringLiteral("Printing"));
@@ -55,3 +57,5 @@ void AfdrukVoortgang::closeEvent(QCloseEvent* e) {
   e->ignore();
   VraagStoppen();
 }
+
+}  // namespace ui

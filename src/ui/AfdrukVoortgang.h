@@ -1,8 +1,11 @@
 #pragma once
 #include <QDialog>
+#include "ui/Layer.h"
 
 class QLabel;
 class QProgressBar;
+
+namespace ui {
 
 // "Printing": shown while a job sends its data; Cancel stops the job
 // between two numbers of its series.
@@ -36,3 +39,5 @@ class AfdrukVoortgang : public QDialog {
   QProgressBar* balk_;
   bool stoppen_ = false;
 };
+
+}  // namespace ui

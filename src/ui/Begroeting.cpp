@@ -12,6 +12,8 @@
 
 #include "platform/AppInfo.h"
 
+namespace ui {
+
 namespace {
 
 // A roll of labels with one label peeling off: the program's logo.
@@ -105,3 +107,5 @@ bool Begroeting::OkZichtbaar() const { return !cmdOK_->isHidden(); }
 QString Begroeting::BuildVan(const QString& bestand) {
   return platform::appinfo::buildStamp(QFileInfo(bestand).lastModified().date());
 }
+
+}  // namespace ui

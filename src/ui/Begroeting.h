@@ -1,9 +1,12 @@
 #pragma once
 #include <QDate>
 #include <QDialog>
+#include "ui/Layer.h"
 
 class QLabel;
 class QPushButton;
+
+namespace ui {
 
 // The welcome window: shown while the program starts, and again from
 // "&Info" as the information window with an OK button.
@@ -26,3 +29,5 @@ class Begroeting : public QDialog {
   QLabel* lblBuild_;
   QPushButton* cmdOK_;
 };
+
+}  // namespace ui

@@ -6,6 +6,8 @@
 #include "platformwidgets/FileDialogs.h"
 #include "platformwidgets/MessageService.h"
 
+namespace ui {
+
 GekozenPlaatje BestandInvoegen(const QString& map, platform::FileDialogs& dialogen, platform::MessageService& meldingen,
                                QWidget* ouder, platform::ZipReader& zip, const PlaatjeGrenzen& grenzen) {
   QString filter = QString::fromLatin1(kPlaatjeFilter);
@@ -27,3 +29,5 @@ GekozenPlaatje BestandInvoegen(const QString& map, platform::FileDialogs& dialog
   platform::LibzipReader zip;
   return BestandInvoegen(map, dialogen, meldingen, ouder, zip, PlaatjeGrenzen{});
 }
+
+}  // namespace ui

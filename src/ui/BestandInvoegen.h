@@ -3,14 +3,16 @@
 #include <QString>
 
 #include "figures/Plaatje.h"
+#include "ui/Layer.h"
 
 class QWidget;
-
 namespace platform {
 class FileDialogs;
 class MessageService;
 class ZipReader;
 }  // namespace platform
+
+namespace ui {
 
 // The picture the user chose for a new figure.
 struct GekozenPlaatje {
@@ -31,3 +33,5 @@ GekozenPlaatje BestandInvoegen(const QString& map, platform::FileDialogs& dialog
 
 // The caption of the picture file dialog.
 constexpr const char* kBestandInvoegenTitel = "Bestand invoegen";
+
+}  // namespace ui

@@ -30,6 +30,8 @@
 #include "ui/RecenteBestanden.h"
 #include "ui/TekstPaneel.h"
 
+namespace ui {
+
 namespace {
 
 const QString kOpenFilters = QStringLiteral("Vellora (*.VLO *.vlo);;Alle bestanden (*)");
@@ -325,3 +327,5 @@ bool Bestandsopdrachten::mnuOpslaanAls_Click() {
   d_.instellingen.FileFolder = MapVan(gekozen);
   return true;
 }
+
+}  // namespace ui

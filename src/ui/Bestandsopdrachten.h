@@ -4,26 +4,37 @@
 #include <memory>
 
 #include "files/BewaarEtiket.h"
+#include "ui/Layer.h"
 
-class AfdrukPaneel;
+namespace editor {
 class Bewerker;
-class EtiketPlaatje;
+}
+namespace model {
 class FormatenTabel;
-class Formaat;
+}
+namespace files {
 class Herstelkopie;
+}
 class QAction;
 class QMenu;
 class QTimer;
 class QWidget;
-class RecenteBestanden;
-class TekstPaneel;
+namespace files {
 struct Instellingen;
-
+}
 namespace platform {
 class FileDialogs;
 class MessageService;
 class SettingsStore;
 }  // namespace platform
+
+namespace ui {
+
+class AfdrukPaneel;
+class EtiketPlaatje;
+class Formaat;
+class RecenteBestanden;
+class TekstPaneel;
 
 // The file commands of the window: a new design, opening one (also from
 // the recent files or when the program starts), saving it in the version
@@ -122,3 +133,5 @@ class Bestandsopdrachten : public QObject {
   std::unique_ptr<Herstelkopie> herstel_;
   QTimer* herstelKlok_ = nullptr;
 };
+
+}  // namespace ui

@@ -38,6 +38,8 @@
 #include "ui/Streepjescodes.h"
 #include "ui/TekstPaneel.h"
 
+namespace ui {
+
 namespace {
 // The width of the column of frames on the right.
 constexpr int kRechterKolom = 216;
@@ -438,3 +440,5 @@ void Etiket::closeEvent(QCloseEvent* e) {
   }
   e->accept();
 }
+
+}  // namespace ui

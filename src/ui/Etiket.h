@@ -11,6 +11,7 @@
 #include "model/EtiketFormaat.h"
 #include "printing/Afdrukjob.h"
 #include "printing/Nummering.h"
+#include "ui/Layer.h"
 #include "ui/Omgeving.h"
 #include "ui/Opdracht.h"
 
@@ -19,11 +20,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class AfdrukPaneel;
-class EtiketPlaatje;
-class FiguurPaneel;
-class TekstPaneel;
-
 namespace platform {
 class Clipboard;
 class Scanner;
@@ -32,6 +28,15 @@ class MessageService;
 class ProcessStarter;
 class SettingsStore;
 }  // namespace platform
+
+namespace ui {
+
+class AfdrukPaneel;
+class EtiketPlaatje;
+class FiguurPaneel;
+class TekstPaneel;
+class Bestandsopdrachten;
+class Streepjescodes;
 
 // What the main window gets from outside.
 struct EtiketOpties {
@@ -58,8 +63,6 @@ struct EtiketOpties {
 // menu entries and behaviour, and the file and barcode commands. The window
 // places their entries in its menus. The editor core beneath them holds the
 // design, its one change path and the undo history.
-class Bestandsopdrachten;
-class Streepjescodes;
 
 class Etiket : public QMainWindow {
   Q_OBJECT
@@ -105,7 +108,7 @@ class Etiket : public QMainWindow {
   // Runs a command of the user; a failure is shown as a "Fout" message.
   template <typename F>
   void Opdracht(F&& f) {
-    ::Opdracht(*opties_.meldingen, std::forward<F>(f));
+    ui::Opdracht(*opties_.meldingen, std::forward<F>(f));
   }
 
   // The size the window starts at.
@@ -161,3 +164,5 @@ class Etiket : public QMainWindow {
   QAction* mnuAllesSelekteren_ = nullptr;
   QAction* mnuToonAfdrukbaargebied_ = nullptr;
 };
+
+}  // namespace ui

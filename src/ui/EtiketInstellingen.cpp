@@ -18,6 +18,8 @@
 #include "ui/Pictogrammen.h"
 #include "ui/Streepjescodes.h"
 
+namespace ui {
+
 namespace {
 
 // Window sizes are stored in twips, as the settings always held them.
@@ -80,3 +82,5 @@ void Etiket::BewaarInstellingen() {
               mnuToonAfdrukbaargebied_->isChecked(), instellingen_);
   SchrijfInstellingen(*opties_.instellingen, *opties_.meldingen);
 }
+
+}  // namespace ui

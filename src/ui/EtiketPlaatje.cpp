@@ -13,6 +13,8 @@
 #include "model/Kenmerken.h"
 #include "ui/Opdracht.h"
 
+namespace ui {
+
 namespace {
 // How far a copy lands from its original, right and down (mm).
 constexpr float kKopieAfstand = 2;
@@ -312,7 +314,7 @@ void EtiketPlaatje::BeginVerplaatsen(float x, float y, bool eenRichting) {
   EtiketBeeld& beeld = bewerker_.beeld();
   beeld.PlaatsHandvaten();
   verplaatsing_ =
-      ::BeginVerplaatsen(beeld.Selectie(), x - beeld.Selectie().Links, y - beeld.Selectie().Boven, eenRichting);
+      editor::BeginVerplaatsen(beeld.Selectie(), x - beeld.Selectie().Links, y - beeld.Selectie().Boven, eenRichting);
   ToonSchaduw(beeld.Selectie());
 }
 
@@ -461,3 +463,5 @@ void EtiketPlaatje::EindRekken(bool uitvoeren) {
   }
   emit Gerekt();
 }
+
+}  // namespace ui

@@ -4,14 +4,18 @@
 #include <optional>
 
 #include "editor/Slepen.h"
+#include "ui/Layer.h"
 
+namespace editor {
 class Bewerker;
+}
 class QKeyEvent;
 class QWidget;
-
 namespace platform {
 class MessageService;
 }
+
+namespace ui {
 
 // The label picture pictEtiket: shows the kept image of the editor with the
 // frames, handles and printable-area lines on top, and owns everything the
@@ -102,3 +106,5 @@ class EtiketPlaatje : public QFrame {
   std::optional<Verplaatsing> verplaatsing_;
   std::optional<Rekking> rekking_;
 };
+
+}  // namespace ui

@@ -34,6 +34,8 @@
 #include "ui/frmGalerij.h"
 #include "ui/frmGalerijen.h"
 
+namespace ui {
+
 namespace {
 // Dots per millimetre of label a pasted vector picture is drawn at.
 constexpr int kVectorDots = 40;
@@ -149,7 +151,7 @@ void FiguurPaneel::cmdFiguur_Click(qint16 positie) {
 }
 
 void FiguurPaneel::BestandInvoegen(const QString& map) {
-  const GekozenPlaatje plaatje = ::BestandInvoegen(map, omgeving_.bestanden, omgeving_.meldingen, window());
+  const GekozenPlaatje plaatje = ui::BestandInvoegen(map, omgeving_.bestanden, omgeving_.meldingen, window());
   if (plaatje.beeld.isNull()) return;
   if (PlaatjeAlsFiguur(plaatje.beeld) > 0) instellingen_.ImageFolder = plaatje.map;
 }
@@ -310,3 +312,5 @@ void FiguurPaneel::mnuGalerijen_Click() {
   // Saved now: ending the program from its menu skips the closing save.
   SchrijfInstellingen(omgeving_.store, omgeving_.meldingen);
 }
+
+}  // namespace ui

@@ -5,15 +5,23 @@
 #include <vector>
 
 #include "files/Instellingen.h"
+#include "ui/Layer.h"
 #include "ui/Omgeving.h"
 
+namespace editor {
 class Bewerker;
+}
+namespace editor {
 class Bewerking;
-class EtiketPlaatje;
-class frmGalerij;
+}
 class QAction;
 class QMenu;
 class QPushButton;
+
+namespace ui {
+
+class EtiketPlaatje;
+class frmGalerij;
 class ScannerKiezen;
 class TekstPaneel;
 
@@ -81,3 +89,5 @@ class FiguurPaneel : public QGroupBox {
   std::unique_ptr<ScannerKiezen> scannerKiezen_;
   frmGalerij* frmGalerij_ = nullptr;  // owned by the window, kept after closing
 };
+
+}  // namespace ui

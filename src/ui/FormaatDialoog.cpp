@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <functional>
 
+namespace ui {
+
 namespace {
 
 // The templates of the grid, in pixels (15 twips each): one pictogram with
@@ -279,3 +281,5 @@ void Formaat::reject() {
   if (huidig_) KiesFormaat(*huidig_);
   QDialog::reject();
 }
+
+}  // namespace ui

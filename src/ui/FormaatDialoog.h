@@ -3,12 +3,15 @@
 #include <vector>
 
 #include "model/EtiketFormaat.h"
+#include "ui/Layer.h"
 
 class QFrame;
 class QLabel;
 class QPushButton;
 class QScrollArea;
 class QWidget;
+
+namespace ui {
 
 // The format selection dialog "Formaat": every format of the catalogue as a
 // pictogram, all at one common scale, with its shape and size under it and
@@ -76,3 +79,5 @@ class Formaat : public QDialog {
   QPushButton* cmdOK_ = nullptr;
   QPushButton* cmdAnnuleren_ = nullptr;
 };
+
+}  // namespace ui

@@ -1,6 +1,9 @@
 #pragma once
 #include "platform/SettingsStore.h"
 #include "platformwidgets/MessageService.h"
+#include "ui/Layer.h"
+
+namespace ui {
 
 // Makes what was written to the settings store last. A store that cannot
 // be written (a full disk, a read-only folder) is told once a run; the
@@ -10,3 +13,5 @@ inline void SchrijfInstellingen(platform::SettingsStore& store, platform::Messag
     meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
                    QStringLiteral("De instellingen konden niet worden bewaard."));
 }
+
+}  // namespace ui

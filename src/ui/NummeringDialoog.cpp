@@ -21,6 +21,8 @@
 #include "platformwidgets/WidgetHelpers.h"
 #include "printing/CsvLijst.h"
 
+namespace ui {
+
 namespace {
 QLineEdit* Vak(QWidget* ouder, const char* naam) {
   auto* v = new QLineEdit(ouder);
@@ -234,3 +236,5 @@ bool NummeringDialoog::eventFilter(QObject* o, QEvent* e) {
     if (auto* vak = qobject_cast<QLineEdit*>(o)) QTimer::singleShot(0, vak, &QLineEdit::selectAll);
   return QDialog::eventFilter(o, e);
 }
+
+}  // namespace ui

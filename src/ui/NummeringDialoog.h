@@ -3,17 +3,20 @@
 #include <optional>
 
 #include "printing/Nummering.h"
+#include "ui/Layer.h"
 
 class QLineEdit;
 class QCheckBox;
 class QTabWidget;
 class QTableView;
-class LijstModel;
-
 namespace platform {
 class FileDialogs;
 class MessageService;
 }  // namespace platform
+
+namespace ui {
+
+class LijstModel;
 
 // "Nummering": the running number's series and the list of values. Kept
 // after closing, so its tab, grid and values stay.
@@ -59,3 +62,5 @@ class NummeringDialoog : public QDialog {
   int gekozenKolom_ = 0;
   QString tag_;
 };
+
+}  // namespace ui

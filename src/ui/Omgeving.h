@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include "ui/Layer.h"
 
 namespace platform {
 class Clipboard;
@@ -9,6 +10,8 @@ class ProcessStarter;
 class Scanner;
 class SettingsStore;
 }  // namespace platform
+
+namespace ui {
 
 // The outside world as the window's parts reach it.
 struct Omgeving {
@@ -20,3 +23,5 @@ struct Omgeving {
   platform::Scanner& scanner;
   QString programmaMap;  // where PrintFile and the spool file live
 };
+
+}  // namespace ui

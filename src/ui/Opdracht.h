@@ -3,6 +3,9 @@
 #include <exception>
 
 #include "platformwidgets/MessageService.h"
+#include "ui/Layer.h"
+
+namespace ui {
 
 // Runs a command of the user. A failure inside it (such as a design that
 // would pass 32767 elements) is shown as a "Fout" message instead of
@@ -16,3 +19,5 @@ void Opdracht(platform::MessageService& meldingen, F&& f) {
     meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), QString::fromUtf8(fout.what()));
   }
 }
+
+}  // namespace ui

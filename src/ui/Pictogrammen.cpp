@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace ui {
+
 QPixmap SpaarstandLamp(int stand) {
   QPixmap pm(16, 16);
   pm.fill(Qt::transparent);
@@ -13,3 +15,5 @@ QPixmap SpaarstandLamp(int stand) {
   p.drawEllipse(QRectF(2, 2, 12, 12));
   return pm;
 }
+
+}  // namespace ui

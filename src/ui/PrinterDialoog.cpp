@@ -17,6 +17,8 @@
 #include "platformwidgets/WidgetHelpers.h"
 #include "printing/Uitvoer.h"
 
+namespace ui {
+
 namespace {
 QRadioButton* Optie(QWidget* ouder, const QString& naam, const QString& tekst) {
   auto* o = new QRadioButton(tekst, ouder);
@@ -176,3 +178,5 @@ void PrinterDialoog::cmdOK_Click() {
   instellingen_.WindowsPrinter = cmbWindowsPrinter_->currentText();
   accept();
 }
+
+}  // namespace ui

@@ -3,16 +3,18 @@
 #include <QStringList>
 
 #include "files/Instellingen.h"
+#include "ui/Layer.h"
 
 class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QRadioButton;
-
 namespace platform {
 class FileDialogs;
 class MessageService;
 }  // namespace platform
+
+namespace ui {
 
 // "Printerinstelling": the label printer's model, where it is connected and
 // what connections 1 to 3 stand for (a device or a file), its speed and
@@ -46,3 +48,5 @@ class PrinterDialoog : public QDialog {
   QComboBox* cmbPoort_[3];
   QLabel* lblApparaat_[3];
 };
+
+}  // namespace ui

@@ -7,6 +7,8 @@
 
 #include "ui/InstellingenSchrijven.h"
 
+namespace ui {
+
 namespace {
 const QString kSectie = QStringLiteral("Recent");
 const QString kSleutel = QStringLiteral("Files");
@@ -77,3 +79,5 @@ void RecenteBestanden::Bewaar() {
   store_.writeList(kSectie, kSleutel, lijst_);
   SchrijfInstellingen(store_, meldingen_);
 }
+
+}  // namespace ui

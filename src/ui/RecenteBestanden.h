@@ -2,14 +2,16 @@
 #include <QObject>
 #include <QStringList>
 #include <functional>
+#include "ui/Layer.h"
 
 class QAction;
 class QMenu;
-
 namespace platform {
 class MessageService;
 class SettingsStore;
 }  // namespace platform
+
+namespace ui {
 
 // The last designs opened or saved, newest first, as numbered entries of
 // the file menu ("&1 NAAM.VLO", ...). The list lives in the settings and is
@@ -41,3 +43,5 @@ class RecenteBestanden : public QObject {
   QList<QAction*> regels_;
   QAction* scheiding_;
 };
+
+}  // namespace ui

@@ -6,6 +6,8 @@
 
 #include "roundtext/RondeMeetkunde.h"
 
+namespace ui {
+
 namespace {
 
 // A filled square of `zijde` pixels on the ring, at `graden` from the top.
@@ -53,3 +55,5 @@ void ReferentiepuntWijzer::mousePressEvent(QMouseEvent* e) {
   emit Gekozen(HoekBijKlik(e->position(), size()));
   e->accept();
 }
+
+}  // namespace ui

@@ -2,6 +2,9 @@
 #include <QPointF>
 #include <QSizeF>
 #include <QWidget>
+#include "ui/Layer.h"
+
+namespace ui {
 
 // The dial for picking the reference angle: twelve marks at every 30
 // degrees, counted counter-clockwise from the top, and a red marker at the
@@ -29,3 +32,5 @@ class ReferentiepuntWijzer : public QWidget {
  private:
   double hoek_ = 0;
 };
+
+}  // namespace ui

@@ -9,6 +9,8 @@
 #include "platformwidgets/MessageService.h"
 #include "platformwidgets/WidgetHelpers.h"
 
+namespace ui {
+
 namespace {
 
 // Talking to scanners can take seconds; the pointer shows the program is busy.
@@ -123,3 +125,5 @@ std::optional<QImage> AfbeeldingScannen(platform::Scanner& scanner, platform::Me
   }
   return plaatje;
 }
+
+}  // namespace ui

@@ -6,14 +6,16 @@
 #include <optional>
 
 #include "platform/Scanner.h"
+#include "ui/Layer.h"
 
 class QLabel;
 class QListWidget;
 class QPushButton;
-
 namespace platform {
 class MessageService;
 }
+
+namespace ui {
 
 // The dialog "Scanner selecteren": the scanners found, one per line (the
 // description with the device name behind it, since two scanners of one
@@ -71,3 +73,5 @@ bool ScannerSelecteren(platform::Scanner& scanner, platform::MessageService& mel
 // been shown as well. The caller turns the picture into a figure.
 std::optional<QImage> AfbeeldingScannen(platform::Scanner& scanner, platform::MessageService& meldingen,
                                         const QString& apparaat);
+
+}  // namespace ui

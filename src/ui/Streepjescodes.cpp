@@ -15,6 +15,8 @@
 #include "ui/Opdracht.h"
 #include "ui/frmStreepjescode.h"
 
+namespace ui {
+
 namespace {
 // What a new barcode starts with: a code that reads as it is typed.
 Streepjescode NieuweCode() {
@@ -121,5 +123,7 @@ void Streepjescodes::WijzigStreepjescode(int index) {
   dialoog.ZetPuntenPerMm(PrinterPuntenPerMm());
   if (!dialoog.Toon(code)) return;
   Wijziging wijziging(bewerker_);
-  ::WijzigStreepjescode(wijziging.ontwerp(), index, code);
+  printing::WijzigStreepjescode(wijziging.ontwerp(), index, code);
 }
+
+}  // namespace ui

@@ -1,19 +1,26 @@
 #pragma once
 #include <QObject>
 #include <memory>
+#include "ui/Layer.h"
 
-class AfdrukPaneel;
+namespace editor {
 class Bewerker;
-class EtiketPlaatje;
+}
 class QAction;
 class QLabel;
 class QWidget;
-class frmStreepjescode;
+namespace files {
 struct Instellingen;
-
+}
 namespace platform {
 class MessageService;
 }
+
+namespace ui {
+
+class AfdrukPaneel;
+class EtiketPlaatje;
+class frmStreepjescode;
 
 // The barcode commands of the window: a new barcode through its dialog
 // (the entry of the Figuur menu), a selected one changed by a double click,
@@ -50,3 +57,5 @@ class Streepjescodes : public QObject {
   QLabel* lblStreepjescode_ = nullptr;
   std::unique_ptr<frmStreepjescode> dialoog_;
 };
+
+}  // namespace ui

@@ -33,6 +33,8 @@
 #include "ui/TekstlijnenDialoog.h"
 #include "ui/frmRondeTekst.h"
 
+namespace ui {
+
 namespace {
 
 // The size of a new line when the size box holds no usable number.
@@ -330,7 +332,7 @@ void TekstPaneel::ZetAutomatischSchikken(bool aan) { chkAutomatischVerdelen_->se
 void TekstPaneel::AutomatischVerdelen() {
   Wijziging wijziging(bewerker_);
   Ontwerp& o = wijziging.ontwerp();
-  ::AutomatischVerdelen(o, bewerker_.Formaat(), o.Figuurplaats);
+  figures::AutomatischVerdelen(o, bewerker_.Formaat(), o.Figuurplaats);
 }
 
 void TekstPaneel::LeesLettertypes(const QStringList& families) {
@@ -482,7 +484,7 @@ void TekstPaneel::spinLettergrootte_Change() {
 
 void TekstPaneel::ZetStijl(Ontwerp& o, int welke, int index, bool waarde) {
   using Zetter = bool (*)(Ontwerp&, int, bool);
-  static constexpr Zetter zetters[3] = {&::ZetVet, &::ZetCursief, &::ZetOnderlijnd};
+  static constexpr Zetter zetters[3] = {&model::ZetVet, &model::ZetCursief, &model::ZetOnderlijnd};
   if (!zetters[welke](o, index, waarde)) return;
   Bewerker::BezigBlok bezig(bewerker_);
   acties_.stijl[size_t(welke)]->setChecked(waarde);
@@ -617,7 +619,7 @@ bool TekstPaneel::WijzigRondeTekst(int index) {
   if (!ok) return false;
   Wijziging wijziging(bewerker_);
   platform::BusyCursor muis;
-  ::WijzigRondeTekst(wijziging.ontwerp(), index, bewerker_.Formaat(), dialoog.Gegevens());
+  roundtext::WijzigRondeTekst(wijziging.ontwerp(), index, bewerker_.Formaat(), dialoog.Gegevens());
   return true;
 }
 
@@ -663,3 +665,5 @@ void TekstPaneel::cmdTekstConverteren_Click() {
                   QStringLiteral("Omzetten van tekst werkt alleen\nals er één tekstelement geselecteerd is."),
                   platform::MessageService::Buttons::OkCancel);
 }
+
+}  // namespace ui

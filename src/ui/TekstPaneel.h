@@ -6,12 +6,17 @@
 #include <optional>
 
 #include "roundtext/RondeTekstOpdrachten.h"
+#include "ui/Layer.h"
 
+namespace editor {
 class Bewerker;
+}
+namespace editor {
 class Bewerking;
+}
+namespace model {
 class Ontwerp;
-class EtiketPlaatje;
-class frmRondeTekst;
+}
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -19,12 +24,16 @@ class QLineEdit;
 class QPushButton;
 class QScrollBar;
 class QTimer;
-class TekstlijnenDialoog;
-
 namespace platform {
 class MessageService;
 class SettingsStore;
 }  // namespace platform
+
+namespace ui {
+
+class EtiketPlaatje;
+class frmRondeTekst;
+class TekstlijnenDialoog;
 
 // The frame "Tekst" and the text-line box under the picture: how many lines
 // the label has, the text of the line being edited, the font, size, style
@@ -144,3 +153,5 @@ class TekstPaneel : public QGroupBox {
   // Shows it in the box again, and forgets it.
   void HerstelMenuSelectie();
 };
+
+}  // namespace ui

@@ -10,6 +10,8 @@
 
 #include "platformwidgets/WidgetHelpers.h"
 
+namespace ui {
+
 TekstlijnenDialoog::TekstlijnenDialoog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Tekstlijnen"));
   setWindowTitle(QStringLiteral("Tekstlijnen"));
@@ -46,3 +48,5 @@ bool TekstlijnenDialoog::eventFilter(QObject* o, QEvent* e) {
     QTimer::singleShot(0, txtAantalLijnen_, &QLineEdit::selectAll);
   return QDialog::eventFilter(o, e);
 }
+
+}  // namespace ui

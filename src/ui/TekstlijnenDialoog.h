@@ -1,7 +1,10 @@
 #pragma once
 #include <QDialog>
+#include "ui/Layer.h"
 
 class QLineEdit;
+
+namespace ui {
 
 // "Meer lijnen": asks how many text lines the design should have. Kept
 // after closing, so it keeps its contents.
@@ -19,3 +22,5 @@ class TekstlijnenDialoog : public QDialog {
  private:
   QLineEdit* txtAantalLijnen_;
 };
+
+}  // namespace ui

@@ -12,6 +12,8 @@
 #include "platformwidgets/WidgetHelpers.h"
 #include "ui/InstellingenSchrijven.h"
 
+namespace ui {
+
 VerschuivingDialoog::VerschuivingDialoog(platform::SettingsStore& instellingen, platform::MessageService& meldingen,
                                          const QString& formaat, QWidget* parent)
     : QDialog(parent), instellingen_(instellingen), meldingen_(meldingen), formaat_(formaat) {
@@ -45,3 +47,5 @@ bool VerschuivingDialoog::eventFilter(QObject* o, QEvent* e) {
     if (auto* vak = qobject_cast<QLineEdit*>(o)) QTimer::singleShot(0, vak, &QLineEdit::selectAll);
   return QDialog::eventFilter(o, e);
 }
+
+}  // namespace ui

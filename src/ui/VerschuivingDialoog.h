@@ -1,12 +1,14 @@
 #pragma once
 #include <QDialog>
+#include "ui/Layer.h"
 
 class QLineEdit;
-
 namespace platform {
 class MessageService;
 class SettingsStore;
 }  // namespace platform
+
+namespace ui {
 
 // "Verschuiving afdruk": the print offset of one format, stored under the
 // format's name exactly as typed.
@@ -26,3 +28,5 @@ class VerschuivingDialoog : public QDialog {
   QLineEdit* txtHorizontaleVerschuiving_;
   QLineEdit* txtVertikaleVerschuiving_;
 };
+
+}  // namespace ui

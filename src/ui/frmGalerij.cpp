@@ -8,6 +8,8 @@
 #include "platformwidgets/MessageService.h"
 #include "platformwidgets/WidgetHelpers.h"
 
+namespace ui {
+
 frmGalerij::frmGalerij(platform::MessageService& meldingen, QWidget* parent) : QDialog(parent), meldingen_(meldingen) {
   setObjectName(QStringLiteral("frmGalerij"));
   setWindowTitle(QStringLiteral("Galerij"));
@@ -67,3 +69,5 @@ void frmGalerij::Sluit(const QString& tag) {
   else
     QDialog::accept();
 }
+
+}  // namespace ui

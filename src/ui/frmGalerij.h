@@ -1,12 +1,14 @@
 #pragma once
 #include <QDialog>
+#include "ui/Layer.h"
 
 class QLineEdit;
 class QPushButton;
-
 namespace platform {
 class MessageService;
 }
+
+namespace ui {
 
 // "Galerij": the name and folder of one gallery. Made once and only hidden
 // after OK or Annuleren, so it is reused for every addition and change.
@@ -41,3 +43,5 @@ class frmGalerij : public QDialog {
   QPushButton* cmdOK_ = nullptr;
   QPushButton* cmdAnnuleren_ = nullptr;
 };
+
+}  // namespace ui

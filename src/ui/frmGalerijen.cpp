@@ -10,6 +10,8 @@
 #include "platformwidgets/WidgetHelpers.h"
 #include "ui/frmGalerij.h"
 
+namespace ui {
+
 namespace {
 
 
@@ -107,3 +109,5 @@ void frmGalerijen::cmdVerwijder_Click() {
   if (lstGalerijen_->count() == 0) return;
   Selecteer(std::min(rij, lstGalerijen_->count() - 1));
 }
+
+}  // namespace ui

@@ -2,14 +2,17 @@
 #include <QDialog>
 
 #include "figures/Galerijen.h"
+#include "ui/Layer.h"
 
 class QListWidget;
 class QPushButton;
-class frmGalerij;
-
 namespace platform {
 class MessageService;
 }
+
+namespace ui {
+
+class frmGalerij;
 
 // "Galleries": the user edits the gallery list in place. The dialog is made
 // anew for every edit; at construction it fills its list box, selects the
@@ -50,3 +53,5 @@ class frmGalerijen : public QDialog {
   QPushButton* cmdSluiten_ = nullptr;
   QPushButton* cmdAnnuleren_ = nullptr;
 };
+
+}  // namespace ui

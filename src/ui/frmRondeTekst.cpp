@@ -21,6 +21,8 @@
 #include "roundtext/RondeTekst.h"
 #include "ui/ReferentiepuntWijzer.h"
 
+namespace ui {
+
 namespace {
 
 const QString kFout = QStringLiteral("Fout");
@@ -332,3 +334,5 @@ void frmRondeTekst::txtReferentiepunt_Change(const QString& tekst) {
 }
 
 void frmRondeTekst::picReferentiepunt_Gekozen(int graden) { txtReferentiepunt_->setText(QString::number(graden)); }
+
+}  // namespace ui

@@ -2,6 +2,7 @@
 #include <QDialog>
 
 #include "roundtext/RondeTekstOpdrachten.h"
+#include "ui/Layer.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -9,11 +10,13 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
-class ReferentiepuntWijzer;
-
 namespace platform {
 class MessageService;
 }
+
+namespace ui {
+
+class ReferentiepuntWijzer;
 
 // The round-text dialog. It is filled from a description, shown modally,
 // and hidden rather than destroyed when closed, so it keeps its font list and
@@ -80,3 +83,5 @@ class frmRondeTekst : public QDialog {
 bool LeesVeld(const QString& tekst, double& waarde);
 // A number as the dialog shows it: "13", "12.5".
 QString Getaltekst(double waarde);
+
+}  // namespace ui

@@ -18,6 +18,8 @@
 #include "platformwidgets/WidgetHelpers.h"
 #include "printing/Nummering.h"
 
+namespace ui {
+
 namespace {
 // Bars lower than a millimetre do not scan; taller than any label is none.
 constexpr double kKleinsteHoogte = 1, kGrootsteHoogte = 1000;
@@ -162,7 +164,7 @@ void frmStreepjescode::NominaleHoogte() {
   code.Soort = soort;
   code.Modulebreedte = qint16(cmbModulebreedte_->currentData().toInt());
   const int k = BeginModule(code, puntenPerMm_);
-  const auto hoogte = ::NominaleHoogte(soort, chkTekstTonen_->isChecked(), k, puntenPerMm_);
+  const auto hoogte = barcodes::NominaleHoogte(soort, chkTekstTonen_->isChecked(), k, puntenPerMm_);
   if (!hoogte) return;
   hoogteZelf_ = true;
   txtHoogte_->setText(QString::number(double(*hoogte), 'g', 7));
@@ -209,3 +211,5 @@ void frmStreepjescode::cmdOK_Click() {
   code_ = code;
   accept();
 }
+
+}  // namespace ui

@@ -4,15 +4,17 @@
 #include <optional>
 
 #include "model/Streepjescode.h"
+#include "ui/Layer.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-
 namespace platform {
 class MessageService;
 }
+
+namespace ui {
 
 // The barcode dialog: type, data, the human-readable line, the module width
 // ("automatisch" or 1 to 10 printer dots) and, for linear codes, the
@@ -66,3 +68,5 @@ class frmStreepjescode : public QDialog {
   QLabel* lblHoogte_ = nullptr;
   QLineEdit* txtHoogte_ = nullptr;
 };
+
+}  // namespace ui

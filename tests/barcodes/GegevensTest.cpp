@@ -9,6 +9,9 @@
 
 #include "barcodes/Codering.h"
 
+using namespace model;
+using namespace barcodes;
+
 namespace {
 
 using S = StreepjescodeSoort;

@@ -6,6 +6,9 @@
 #include "barcodes/Scan.h"
 #include "barcodes/TekenStreepjescode.h"
 
+using namespace model;
+using namespace barcodes;
+
 namespace {
 
 using S = StreepjescodeSoort;

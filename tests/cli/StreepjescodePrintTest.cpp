@@ -12,6 +12,12 @@
 #include "printing/Sbpl.h"
 #include "support/Tijdelijk.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+
 namespace {
 
 const QString kCatalogus = QStringLiteral(VELLORA_SOURCE_DIR "/data/all.eft");

@@ -18,6 +18,12 @@
 #include "printing/Sbpl.h"
 #include "support/EtiketOpstelling.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+
 namespace {
 
 // The printer is a pipe the test reads at its own pace: the job blocks once

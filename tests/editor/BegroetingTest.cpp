@@ -9,6 +9,15 @@
 #include "support/Tijdelijk.h"
 #include "ui/Begroeting.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace figures;
+using namespace barcodes;
+using namespace printing;
+using namespace editor;
+using namespace ui;
+
 TEST(Begroeting, BuildStampFollowsTheFilesDate) {
   TempFolder tmp;
   const QString pad = tmp.write(QStringLiteral("vellora"), "binary");

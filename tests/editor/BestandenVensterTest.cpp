@@ -11,6 +11,15 @@
 #include "support/EtiketOpstelling.h"
 #include "ui/FormaatDialoog.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace figures;
+using namespace barcodes;
+using namespace printing;
+using namespace editor;
+using namespace ui;
+
 namespace {
 class Bestanden : public EtiketOpstelling {
  protected:

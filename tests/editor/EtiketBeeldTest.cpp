@@ -5,6 +5,13 @@
 #include "editor/EtiketBeeld.h"
 #include "support/TestCatalogus.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+using namespace editor;
+
 namespace {
 
 struct Opstelling {

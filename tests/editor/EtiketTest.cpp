@@ -18,6 +18,15 @@
 #include "ui/Etiket.h"
 #include "ui/EtiketPlaatje.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace figures;
+using namespace barcodes;
+using namespace printing;
+using namespace editor;
+using namespace ui;
+
 class EtiketTest : public EtiketOpstelling {
  protected:
   QString Tekst(const char* label) { return Kind<QLabel>(label)->text(); }

@@ -4,6 +4,13 @@
 
 #include "editor/Geschiedenis.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+using namespace editor;
+
 namespace {
 
 Stap Staat(quint64 nummer) {

@@ -11,6 +11,15 @@
 #include "ui/Bestandsopdrachten.h"
 #include "ui/Etiket.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace figures;
+using namespace barcodes;
+using namespace printing;
+using namespace editor;
+using namespace ui;
+
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);

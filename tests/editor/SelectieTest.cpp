@@ -5,6 +5,15 @@
 #include "support/EtiketOpstelling.h"
 #include "ui/EtiketPlaatje.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace figures;
+using namespace barcodes;
+using namespace printing;
+using namespace editor;
+using namespace ui;
+
 namespace {
 class Selectie : public EtiketOpstelling {
  protected:

@@ -7,6 +7,15 @@
 #include "support/EtiketOpstelling.h"
 #include "ui/TekstlijnenDialoog.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace figures;
+using namespace barcodes;
+using namespace printing;
+using namespace editor;
+using namespace ui;
+
 namespace {
 class Tekstlijnen : public EtiketOpstelling {
  protected:

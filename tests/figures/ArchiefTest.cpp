@@ -9,6 +9,9 @@
 #include "platform/ZipArchive.h"
 #include "support/Tijdelijk.h"
 
+using namespace model;
+using namespace figures;
+
 namespace {
 
 // Every file below a folder, so a test sees anything written beside it.

@@ -4,6 +4,9 @@
 
 #include "figures/Figuur.h"
 
+using namespace model;
+using namespace figures;
+
 namespace {
 
 bool Zwart(const QImage& bitmap, int x, int y) { return bitmap.pixelIndex(x, y) == 1; }

@@ -7,6 +7,9 @@
 #include "ZipHulp.h"
 #include "support/Tijdelijk.h"
 
+using namespace model;
+using namespace figures;
+
 namespace {
 
 QByteArray Opgeslagen(const QImage& beeld, const char* soort, int kwaliteit = -1) {

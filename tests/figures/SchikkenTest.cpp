@@ -5,6 +5,9 @@
 #include "figures/Schikken.h"
 #include "model/Kenmerken.h"
 
+using namespace model;
+using namespace figures;
+
 namespace {
 
 EtiketFormaat Label(float w, float h, qint16 vorm = 0) {

@@ -2,6 +2,9 @@
 
 #include "files/Bestandsnaam.h"
 
+using namespace model;
+using namespace files;
+
 TEST(Bestandsnaam, ZonderPadTakesWhatFollowsTheLastSeparatorOfEitherKind) {
   EXPECT_EQ(ZonderPad(QStringLiteral("/home/an/etiketten/adres.VLO")), QStringLiteral("adres.VLO"));
   EXPECT_EQ(ZonderPad(QStringLiteral("C:\\Etiketten\\adres.VLO")), QStringLiteral("adres.VLO"));

@@ -15,6 +15,9 @@
 #include "support/TestCatalogus.h"
 #include "support/Tijdelijk.h"
 
+using namespace model;
+using namespace files;
+
 namespace {
 
 const QString kFormaat = QStringLiteral("89 x 36");

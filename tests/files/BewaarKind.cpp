@@ -7,6 +7,9 @@
 #include "files/BewaarEtiket.h"
 #include "files/GrootOntwerp.h"
 
+using namespace model;
+using namespace files;
+
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   if (argc != 2) return 2;  // the file to save over

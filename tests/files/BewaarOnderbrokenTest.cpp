@@ -14,6 +14,9 @@
 #include "support/TestCatalogus.h"
 #include "support/Tijdelijk.h"
 
+using namespace model;
+using namespace files;
+
 namespace {
 
 QByteArray Inhoud(const QString& pad) {

@@ -5,6 +5,9 @@
 #include "files/Catalogus.h"
 #include "support/Tijdelijk.h"
 
+using namespace model;
+using namespace files;
+
 namespace {
 
 const QString kPad = QStringLiteral("/opt/vellora/all.eft");

@@ -11,6 +11,8 @@
 
 #include "model/Ontwerp.h"
 
+using namespace model;
+
 class Bytes {
  public:
   Bytes& i16(qint16 v) {

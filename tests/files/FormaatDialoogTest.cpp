@@ -14,6 +14,15 @@
 #include "support/TestCatalogus.h"
 #include "ui/FormaatDialoog.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace figures;
+using namespace barcodes;
+using namespace printing;
+using namespace editor;
+using namespace ui;
+
 namespace {
 
 EtiketFormaat Rechthoek(float w, float h) {

@@ -3,6 +3,9 @@
 #include "files/Instellingen.h"
 #include "platform/SettingsStore.h"
 
+using namespace model;
+using namespace files;
+
 TEST(Instellingen, FirstRunGivesTheDefaults) {
   platform::MemorySettingsStore leeg;
   const OpgeslagenStand st = LeesStand(leeg, QStringLiteral("/opt/vellora"), 0);

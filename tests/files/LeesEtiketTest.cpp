@@ -12,6 +12,9 @@
 #include "support/TestCatalogus.h"
 #include "support/Tijdelijk.h"
 
+using namespace model;
+using namespace files;
+
 namespace {
 
 GelezenEtiket Lees(const QByteArray& b) {

@@ -11,6 +11,9 @@
 #include "files/LeesEtiket.h"
 #include "support/TestCatalogus.h"
 
+using namespace model;
+using namespace files;
+
 namespace {
 
 constexpr qint16 kVersie4 = kBestTypeVersie4;

@@ -6,6 +6,8 @@
 
 #include "model/GetekendBeeld.h"
 
+using namespace model;
+
 namespace {
 
 // A picture drawn on demand that counts how often it is drawn and shows

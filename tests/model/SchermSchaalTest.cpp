@@ -6,6 +6,8 @@
 #include "model/Getal.h"
 #include "model/SchermSchaal.h"
 
+using namespace model;
+
 TEST(SchermSchaal, TallLabelInAWidePictureTakesItsScaleFromTheHeight) {
   SchermSchaal s;
   // 600 x 300 pixels, 15 twips a pixel; a 30 x 100 mm label.

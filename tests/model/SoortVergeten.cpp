@@ -5,6 +5,8 @@
 // switches over its kind.
 #include "model/Voorwerp.h"
 
+using namespace model;
+
 int BezoekZonderStreepjescode(const Voorwerp& v) {
   return v.Bezoek([](const TekstlijnDeel&) { return 1; }, [](const FiguurDeel&) { return 2; },
                   [](const RondeTekstDeel&) { return 3; });

@@ -9,6 +9,13 @@
 #include "model/Ontwerp.h"
 #include "printing/StreepjescodeOpdrachten.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+using namespace editor;
+
 namespace {
 
 Streepjescode Qr(const QString& gegevens) {

@@ -5,6 +5,12 @@
 #include "printing/Afdrukjob.h"
 #include "printing/Sbpl.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+
 namespace {
 
 EtiketFormaat Vel(int kolommen, int rijen) {

@@ -10,6 +10,12 @@
 #include "model/GetekendBeeld.h"
 #include "printing/BeeldenVooruit.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+
 namespace {
 
 // A picture drawn on demand that counts how often it is drawn and shows

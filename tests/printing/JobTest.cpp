@@ -11,6 +11,12 @@
 #include "printing/Sbpl.h"
 #include "roundtext/RondeTekst.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+
 // A job draws what no copy changes once and its copies on several threads.
 // Its stream must be, byte for byte, what drawing every element of every
 // copy in table order, one label after the other, gives.

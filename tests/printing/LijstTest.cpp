@@ -6,6 +6,12 @@
 #include "support/Utf16.h"
 #include "support/Tijdelijk.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+
 namespace {
 
 QByteArray Rijen(int aantal, const QByteArray& rij) { return rij.repeated(aantal); }

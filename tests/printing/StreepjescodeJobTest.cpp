@@ -16,6 +16,12 @@
 #include "printing/StreepjescodeOpdrachten.h"
 #include "printing/Tekenen.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+
 namespace {
 
 using S = StreepjescodeSoort;

@@ -6,6 +6,12 @@
 #include "printing/Uitvoer.h"
 #include "support/Tijdelijk.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+
 TEST(Uitvoer, LptNamesStandForTheSystemsPrinterDevices) {
   const auto zonderUsb = [](const QString&) { return false; };
   const auto metUsb = [](const QString& p) { return p == QStringLiteral("/dev/usb/lp1"); };

@@ -7,6 +7,9 @@
 #include "platform/Cp1252.h"
 #include "roundtext/RondeTekst.h"
 
+using namespace model;
+using namespace roundtext;
+
 namespace {
 
 class MaakRondeTekstTest : public ::testing::Test {

@@ -6,6 +6,9 @@
 
 #include "roundtext/RondeMeetkunde.h"
 
+using namespace model;
+using namespace roundtext;
+
 namespace {
 
 // A 12-point font's cell: 51 dots, 7 internal leading; at 20 mm the working

@@ -2,6 +2,9 @@
 
 #include "roundtext/RondeTekstOpdrachten.h"
 
+using namespace model;
+using namespace roundtext;
+
 namespace {
 
 EtiketFormaat Label(float w, float h) {

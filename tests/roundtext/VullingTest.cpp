@@ -12,6 +12,9 @@
 #include "platform/Cp1252.h"
 #include "roundtext/Vulling.h"
 
+using namespace model;
+using namespace roundtext;
+
 namespace {
 
 // The raster engine's own filling, as the round text has always drawn a

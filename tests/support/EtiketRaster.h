@@ -7,6 +7,12 @@
 #include "printing/Nummering.h"
 #include "printing/Raster.h"
 
+using namespace model;
+using namespace files;
+using namespace roundtext;
+using namespace barcodes;
+using namespace printing;
+
 // The plain way to print a label, the reference the job's own drawing is
 // held to: renders one copy of the label at the printer's resolution and
 // encodes it as a label block (position and one binary graphic). The

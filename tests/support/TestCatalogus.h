@@ -3,6 +3,9 @@
 
 #include "files/Catalogus.h"
 
+using namespace model;
+using namespace files;
+
 // A small catalogue for the tests: a rectangular roll, a round label, a
 // tall label, a shape that is neither, and a sheet of 2 x 3 labels.
 inline QByteArray TestCatalogusTekst() {
