@@ -38,10 +38,6 @@
 #include "printing/Job.h"
 #include "roundtext/RondeTekst.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 extern char** environ;

@@ -35,13 +35,6 @@
 #include "ui/Bestandsopdrachten.h"
 #include "ui/Etiket.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace figures;
-using namespace barcodes;
-using namespace printing;
-using namespace editor;
 using namespace ui;
 
 namespace {
@@ -81,17 +74,20 @@ Ontwerp MetLangeLijnen(int aantal) {
   return o;
 }
 
-// Round texts as the dialog makes them, each with its own text, radius,
-// direction and angle, so that no two pictures are alike.
-Ontwerp MetRondeTeksten(int aantal) {
+// Round texts as the dialog makes them, each with its own radius,
+// direction and angle, so that no two pictures are alike; `tekst` gives
+// the i-th its text.
+template <typename Tekst>
+Ontwerp MetRondeTeksten(int aantal, Tekst tekst, bool vetOmDeAndere) {
   Ontwerp o;
   for (int i = 0; i < aantal; ++i) {
     const int n = o.NieuwVoorwerp(SoortVoorwerp::RondeTekst);
     Voorwerp& v = o.voorwerp(n);
-    v.tekst().Tekst = QStringLiteral("Typ hier uw tekst %1").arg(i + 1);
+    v.tekst().Tekst = tekst(i);
     v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
     v.tekst().Lettergrootte = qint16(10 + i % 5);
     v.tekst().Uitlijning = qint16(i % 3);
+    if (vetOmDeAndere) v.tekst().Vet = i % 2 == 1;
     v.cirkel().Straal = 15 + float(i % 20);
     v.cirkel().Spatiering = 100;
     v.cirkel().Wijzerzin = i % 2 == 0;
@@ -104,32 +100,18 @@ Ontwerp MetRondeTeksten(int aantal) {
   return o;
 }
 
+Ontwerp MetRondeTeksten(int aantal) {
+  return MetRondeTeksten(aantal, [](int i) { return QStringLiteral("Typ hier uw tekst %1").arg(i + 1); }, false);
+}
+
 // Round texts of 32767 characters: each runs round its circle hundreds of
 // times, so thousands of characters stand on every dot of its ring.
 Ontwerp MetLangeRondeTeksten(int aantal) {
-  Ontwerp o;
   const QString stuk = QStringLiteral("Vellora rond 0123456789 WMQ ijl, ");
   QString tekst;
   while (tekst.size() < 32767) tekst += stuk;
   tekst.truncate(32767);
-  for (int i = 0; i < aantal; ++i) {
-    const int n = o.NieuwVoorwerp(SoortVoorwerp::RondeTekst);
-    Voorwerp& v = o.voorwerp(n);
-    v.tekst().Tekst = tekst;
-    v.tekst().Lettertype = QStringLiteral("DejaVu Sans");
-    v.tekst().Lettergrootte = qint16(10 + i % 5);
-    v.tekst().Uitlijning = qint16(i % 3);
-    v.tekst().Vet = i % 2 == 1;
-    v.cirkel().Straal = 15 + float(i % 20);
-    v.cirkel().Spatiering = 100;
-    v.cirkel().Wijzerzin = i % 2 == 0;
-    v.cirkel().Referentiepunt = float((i * 37) % 360);
-    MaakRondeTekst(o, n);
-    float l = Verspreid(i, -50, 70, 0.6180339887), b = Verspreid(i, -75, 120, 0.7548776662);
-    float br = v.Breedte, h = v.Hoogte;
-    o.PlaatsVoorwerp(n, l, b, br, h);
-  }
-  return o;
+  return MetRondeTeksten(aantal, [&](int) { return tekst; }, true);
 }
 
 // Tiny pictures of 6 x 6 dots in boxes of half a millimetre, scattered

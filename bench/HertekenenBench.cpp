@@ -4,11 +4,6 @@
 
 #include "editor/EtiketBeeld.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
-using namespace printing;
 using namespace editor;
 
 namespace {

@@ -8,7 +8,6 @@
 #include "files/BewaarEtiket.h"
 #include "files/LeesEtiket.h"
 
-using namespace model;
 using namespace files;
 
 namespace {

@@ -5,7 +5,6 @@
 
 #include "roundtext/RondeTekst.h"
 
-using namespace model;
 using namespace roundtext;
 
 namespace {

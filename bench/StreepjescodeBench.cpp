@@ -4,7 +4,6 @@
 
 #include "barcodes/TekenStreepjescode.h"
 
-using namespace model;
 using namespace barcodes;
 
 namespace {

@@ -12,10 +12,6 @@
 #include "model/Ontwerp.h"
 #include "printing/Job.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 namespace {

@@ -16,13 +16,6 @@
 #include "ui/EtiketPlaatje.h"
 #include "ui/TekstPaneel.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace figures;
-using namespace barcodes;
-using namespace printing;
-using namespace editor;
 using namespace ui;
 
 struct Venster200Lijnen {

@@ -25,11 +25,7 @@
 #include "files/LeesEtiket.h"
 #include "printing/CsvLijst.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
 using namespace figures;
-using namespace barcodes;
 using namespace printing;
 
 namespace {

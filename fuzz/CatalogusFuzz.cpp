@@ -6,7 +6,6 @@
 #include "Fuzz.h"
 #include "files/Catalogus.h"
 
-using namespace model;
 using namespace files;
 
 using fuzz::Eis;

@@ -9,7 +9,6 @@
 #include "files/EtiketToepassen.h"
 #include "files/LeesEtiket.h"
 
-using namespace model;
 using namespace files;
 
 namespace {

@@ -9,7 +9,6 @@
 #include "files/Instellingen.h"
 #include "platform/SettingsStore.h"
 
-using namespace model;
 using namespace files;
 
 using fuzz::Eis;

@@ -9,10 +9,6 @@
 #include "printing/CsvLijst.h"
 #include "support/Utf16.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 using fuzz::Eis;

@@ -17,10 +17,6 @@
 #include "platform/SettingsStore.h"
 #include "printing/Sbpl.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 namespace {

@@ -5,7 +5,6 @@
 #include "figures/Plaatje.h"
 #include "platform/ZipArchive.h"
 
-using namespace model;
 using namespace figures;
 
 using fuzz::Eis;

@@ -4,10 +4,6 @@
 #include "Fuzz.h"
 #include "printing/Sbpl.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 using fuzz::Eis;

@@ -7,7 +7,6 @@
 #include "Voorbeelden.h"
 #include "files/Catalogus.h"
 
-using namespace model;
 using namespace files;
 
 int main(int argc, char** argv) {

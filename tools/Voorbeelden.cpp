@@ -7,10 +7,6 @@
 #include "printing/Nummering.h"
 #include "printing/StreepjescodeOpdrachten.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 namespace {

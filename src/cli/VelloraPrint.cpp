@@ -30,10 +30,6 @@
 #include "printing/Uitvoer.h"
 #include "roundtext/RondeTekst.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 namespace {

@@ -9,7 +9,6 @@
 
 #include "barcodes/Codering.h"
 
-using namespace model;
 using namespace barcodes;
 
 namespace {

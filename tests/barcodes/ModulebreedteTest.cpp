@@ -8,7 +8,6 @@
 #include "barcodes/Scan.h"
 #include "barcodes/TekenStreepjescode.h"
 
-using namespace model;
 using namespace barcodes;
 
 namespace {

@@ -6,7 +6,6 @@
 #include "barcodes/Scan.h"
 #include "barcodes/TekenStreepjescode.h"
 
-using namespace model;
 using namespace barcodes;
 
 namespace {

@@ -12,13 +12,6 @@
 #include "support/FakeMessageService.h"
 #include "ui/frmStreepjescode.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace figures;
-using namespace barcodes;
-using namespace printing;
-using namespace editor;
 using namespace ui;
 
 namespace {

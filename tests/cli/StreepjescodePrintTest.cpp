@@ -12,10 +12,6 @@
 #include "printing/Sbpl.h"
 #include "support/Tijdelijk.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 namespace {

@@ -18,10 +18,6 @@
 #include "printing/Sbpl.h"
 #include "support/EtiketOpstelling.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 namespace {

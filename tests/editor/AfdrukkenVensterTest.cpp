@@ -20,13 +20,6 @@
 #include "ui/PrinterDialoog.h"
 #include "ui/VerschuivingDialoog.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace figures;
-using namespace barcodes;
-using namespace printing;
-using namespace editor;
 using namespace ui;
 
 namespace {

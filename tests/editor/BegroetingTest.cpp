@@ -9,13 +9,6 @@
 #include "support/Tijdelijk.h"
 #include "ui/Begroeting.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace figures;
-using namespace barcodes;
-using namespace printing;
-using namespace editor;
 using namespace ui;
 
 TEST(Begroeting, BuildStampFollowsTheFilesDate) {

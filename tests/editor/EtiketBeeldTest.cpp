@@ -5,11 +5,6 @@
 #include "editor/EtiketBeeld.h"
 #include "support/TestCatalogus.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
-using namespace printing;
 using namespace editor;
 
 namespace {

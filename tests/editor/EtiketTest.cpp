@@ -18,13 +18,6 @@
 #include "ui/Etiket.h"
 #include "ui/EtiketPlaatje.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace figures;
-using namespace barcodes;
-using namespace printing;
-using namespace editor;
 using namespace ui;
 
 class EtiketTest : public EtiketOpstelling {

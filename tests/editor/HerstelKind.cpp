@@ -11,13 +11,6 @@
 #include "ui/Bestandsopdrachten.h"
 #include "ui/Etiket.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace figures;
-using namespace barcodes;
-using namespace printing;
-using namespace editor;
 using namespace ui;
 
 int main(int argc, char** argv) {

@@ -5,13 +5,6 @@
 #include "support/EtiketOpstelling.h"
 #include "ui/EtiketPlaatje.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace figures;
-using namespace barcodes;
-using namespace printing;
-using namespace editor;
 using namespace ui;
 
 namespace {

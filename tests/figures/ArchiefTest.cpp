@@ -9,7 +9,6 @@
 #include "platform/ZipArchive.h"
 #include "support/Tijdelijk.h"
 
-using namespace model;
 using namespace figures;
 
 namespace {

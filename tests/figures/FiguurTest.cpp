@@ -4,7 +4,6 @@
 
 #include "figures/Figuur.h"
 
-using namespace model;
 using namespace figures;
 
 namespace {

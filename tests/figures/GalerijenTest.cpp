@@ -13,13 +13,6 @@
 #include "ui/frmGalerij.h"
 #include "ui/frmGalerijen.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace figures;
-using namespace barcodes;
-using namespace printing;
-using namespace editor;
 using namespace ui;
 
 namespace {

@@ -7,7 +7,6 @@
 #include "ZipHulp.h"
 #include "support/Tijdelijk.h"
 
-using namespace model;
 using namespace figures;
 
 namespace {

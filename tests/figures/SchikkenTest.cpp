@@ -5,7 +5,6 @@
 #include "figures/Schikken.h"
 #include "model/Kenmerken.h"
 
-using namespace model;
 using namespace figures;
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include "files/Bestandsnaam.h"
 
-using namespace model;
 using namespace files;
 
 TEST(Bestandsnaam, ZonderPadTakesWhatFollowsTheLastSeparatorOfEitherKind) {

@@ -15,7 +15,6 @@
 #include "support/TestCatalogus.h"
 #include "support/Tijdelijk.h"
 
-using namespace model;
 using namespace files;
 
 namespace {

@@ -7,7 +7,6 @@
 #include "files/BewaarEtiket.h"
 #include "files/GrootOntwerp.h"
 
-using namespace model;
 using namespace files;
 
 int main(int argc, char** argv) {

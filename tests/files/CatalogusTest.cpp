@@ -5,7 +5,6 @@
 #include "files/Catalogus.h"
 #include "support/Tijdelijk.h"
 
-using namespace model;
 using namespace files;
 
 namespace {

@@ -14,13 +14,6 @@
 #include "support/TestCatalogus.h"
 #include "ui/FormaatDialoog.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace figures;
-using namespace barcodes;
-using namespace printing;
-using namespace editor;
 using namespace ui;
 
 namespace {

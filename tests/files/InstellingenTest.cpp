@@ -3,7 +3,6 @@
 #include "files/Instellingen.h"
 #include "platform/SettingsStore.h"
 
-using namespace model;
 using namespace files;
 
 TEST(Instellingen, FirstRunGivesTheDefaults) {

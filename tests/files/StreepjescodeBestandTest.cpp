@@ -11,7 +11,6 @@
 #include "files/LeesEtiket.h"
 #include "support/TestCatalogus.h"
 
-using namespace model;
 using namespace files;
 
 namespace {

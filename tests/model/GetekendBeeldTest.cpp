@@ -5,27 +5,9 @@
 #include <vector>
 
 #include "model/GetekendBeeld.h"
+#include "support/Getekend.h"
 
 using namespace model;
-
-namespace {
-
-// A picture drawn on demand that counts how often it is drawn and shows
-// which one it is in its first pixel.
-std::shared_ptr<Beeld> Getekend(int nummer, std::atomic<int>& keer, QSize maat = QSize(64, 64)) {
-  auto b = std::make_shared<Beeld>();
-  b->teken = [nummer, &keer, maat] {
-    ++keer;
-    QImage beeld(maat, QImage::Format_Mono);
-    beeld.fill(0);
-    beeld.setPixel(0, 0, uint(nummer % 2));
-    beeld.setPixel(1, 0, uint((nummer / 2) % 2));
-    return beeld;
-  };
-  return b;
-}
-
-}  // namespace
 
 TEST(GetekendBeeld, ThePictureIsDrawnWhenAskedForAndKeptWithinTheBudget) {
   std::atomic<int> keer{0};

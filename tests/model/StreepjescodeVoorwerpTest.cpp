@@ -9,11 +9,6 @@
 #include "model/Ontwerp.h"
 #include "printing/StreepjescodeOpdrachten.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
-using namespace printing;
 using namespace editor;
 
 namespace {

@@ -4,11 +4,6 @@
 #include "model/Kenmerken.h"
 #include "model/Ontwerp.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
-using namespace printing;
 using namespace editor;
 
 namespace {

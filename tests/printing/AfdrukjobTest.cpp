@@ -5,10 +5,6 @@
 #include "printing/Afdrukjob.h"
 #include "printing/Sbpl.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 namespace {

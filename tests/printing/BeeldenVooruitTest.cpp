@@ -9,31 +9,9 @@
 
 #include "model/GetekendBeeld.h"
 #include "printing/BeeldenVooruit.h"
+#include "support/Getekend.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
-
-namespace {
-
-// A picture drawn on demand that counts how often it is drawn and shows
-// which one it is in its first pixel.
-std::shared_ptr<Beeld> Getekend(int nummer, std::atomic<int>& keer, QSize maat = QSize(64, 64)) {
-  auto b = std::make_shared<Beeld>();
-  b->teken = [nummer, &keer, maat] {
-    ++keer;
-    QImage beeld(maat, QImage::Format_Mono);
-    beeld.fill(0);
-    beeld.setPixel(0, 0, uint(nummer % 2));
-    beeld.setPixel(1, 0, uint((nummer / 2) % 2));
-    return beeld;
-  };
-  return b;
-}
-
-}  // namespace
 
 TEST(BeeldenVooruit, EveryPictureIsDrawnOnceWhateverThreadComesFirst) {
   for (const int aantal : {3, 20, 500}) {

@@ -11,10 +11,6 @@
 #include "printing/Sbpl.h"
 #include "roundtext/RondeTekst.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 // A job draws what no copy changes once and its copies on several threads.

@@ -6,10 +6,6 @@
 #include "support/Utf16.h"
 #include "support/Tijdelijk.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 namespace {

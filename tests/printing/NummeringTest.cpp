@@ -3,10 +3,6 @@
 #include "model/Ontwerp.h"
 #include "printing/Nummering.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 namespace {

@@ -9,10 +9,6 @@
 #include "printing/Tekenen.h"
 #include "roundtext/RondeTekst.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 namespace {

@@ -16,10 +16,6 @@
 #include "printing/StreepjescodeOpdrachten.h"
 #include "printing/Tekenen.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 namespace {

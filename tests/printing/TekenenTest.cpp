@@ -9,10 +9,6 @@
 #include "printing/Tekenen.h"
 #include "printing/Uitrekken.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 namespace {

@@ -15,10 +15,6 @@
 #include "printing/Sbpl.h"
 #include "printing/Tekenen.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 namespace {

@@ -7,7 +7,6 @@
 #include "platform/Cp1252.h"
 #include "roundtext/RondeTekst.h"
 
-using namespace model;
 using namespace roundtext;
 
 namespace {

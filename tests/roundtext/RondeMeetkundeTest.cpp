@@ -6,7 +6,6 @@
 
 #include "roundtext/RondeMeetkunde.h"
 
-using namespace model;
 using namespace roundtext;
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include "roundtext/RondeTekstOpdrachten.h"
 
-using namespace model;
 using namespace roundtext;
 
 namespace {

@@ -12,7 +12,6 @@
 #include "platform/Cp1252.h"
 #include "roundtext/Vulling.h"
 
-using namespace model;
 using namespace roundtext;
 
 namespace {

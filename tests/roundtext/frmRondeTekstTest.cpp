@@ -14,13 +14,6 @@
 #include "ui/ReferentiepuntWijzer.h"
 #include "ui/frmRondeTekst.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace figures;
-using namespace barcodes;
-using namespace printing;
-using namespace editor;
 using namespace ui;
 
 namespace {

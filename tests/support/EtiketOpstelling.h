@@ -21,13 +21,6 @@
 #include "ui/FiguurPaneel.h"
 #include "ui/TekstPaneel.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace figures;
-using namespace barcodes;
-using namespace printing;
-using namespace editor;
 using namespace ui;
 
 // The main window on the small test catalogue, an in-memory settings store

@@ -7,10 +7,6 @@
 #include "printing/Nummering.h"
 #include "printing/Raster.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace barcodes;
 using namespace printing;
 
 // The plain way to print a label, the reference the job's own drawing is

@@ -9,13 +9,6 @@
 #include "support/FakeScanner.h"
 #include "ui/Etiket.h"
 
-using namespace model;
-using namespace files;
-using namespace roundtext;
-using namespace figures;
-using namespace barcodes;
-using namespace printing;
-using namespace editor;
 using namespace ui;
 
 // What the main window gets from outside, all of it scripted: settings in

@@ -3,7 +3,6 @@
 
 #include "files/Catalogus.h"
 
-using namespace model;
 using namespace files;
 
 // A small catalogue for the tests: a rectangular roll, a round label, a
