@@ -196,9 +196,12 @@ inline uchar Donker(quint64 grijs) {
   return uchar((qbswap(hoog) * 0x0002040810204081ULL) >> 56);
 }
 
-// Whether a one-bit row (`lengte` bytes) has a white dot among dots x to x1.
-inline bool HeeftWit(const uchar* regel, qsizetype lengte, int x, int x1) {
-  // The row's dots 64 at a time, the leftmost in the top bit.
+// Calls `doe(eerste, open)` for a one-bit row's (`lengte` bytes) dots x to
+// x1, 64 at a time: `eerste` the dot of the word's top bit, `open` its white
+// dots among them, the leftmost in the top bit. Stops at, and returns, the
+// first call that says true.
+template <typename Doe>
+inline bool ElkWitWoord(const uchar* regel, qsizetype lengte, int x, int x1, Doe doe) {
   while (x <= x1) {
     const int byte = x >> 3;
     quint64 woord;
@@ -212,10 +215,15 @@ inline bool HeeftWit(const uchar* regel, qsizetype lengte, int x, int x1) {
     woord = qFromBigEndian(woord);
     const int eind = std::min(x1, byte * 8 + 63);
     const quint64 masker = (~0ULL >> (x - byte * 8)) & (~0ULL << (63 - (eind - byte * 8)));
-    if (~woord & masker) return true;
+    if (const quint64 open = ~woord & masker; open && doe(byte * 8, open)) return true;
     x = eind + 1;
   }
   return false;
+}
+
+// Whether a one-bit row (`lengte` bytes) has a white dot among dots x to x1.
+inline bool HeeftWit(const uchar* regel, qsizetype lengte, int x, int x1) {
+  return ElkWitWoord(regel, lengte, x, x1, [](int, quint64) { return true; });
 }
 
 // A one-bit picture's rows taken four at a time: a dot of such a group is
@@ -328,31 +336,17 @@ std::optional<std::pair<int, int>> Bijdrage(const uchar* beeld, qsizetype regelL
     int x = 0, x1 = 0;
     std::tie(x, x1) = rij(y);
     const uchar* regel = beeld + y * regelLengte;
-    if (x > x1 || !HeeftWit(regel, regelLengte, x, x1)) return false;
-    if (!reik) return true;
+    if (x > x1) return false;
+    if (!reik) return HeeftWit(regel, regelLengte, x, x1);
     const double py = y + 0.5;
     const double qx0 = i21 * py + idx, qy0 = i22 * py + idy;
-    // The row's dots 64 at a time, the leftmost in the top bit.
-    while (x <= x1) {
-      const int byte = x >> 3;
-      quint64 woord;
-      if (byte + 8 <= regelLengte) {
-        std::memcpy(&woord, regel + byte, 8);
-      } else {
-        uchar acht[8] = {};
-        std::memcpy(acht, regel + byte, size_t(regelLengte - byte));
-        std::memcpy(&woord, acht, 8);
-      }
-      woord = qFromBigEndian(woord);
-      const int eind = std::min(x1, byte * 8 + 63);
-      const quint64 masker = (~0ULL >> (x - byte * 8)) & (~0ULL << (63 - (eind - byte * 8)));
-      for (quint64 open = ~woord & masker; open; open &= open - 1) {
-        const double px = byte * 8 + (63 - std::countr_zero(open)) + 0.5;
+    return ElkWitWoord(regel, regelLengte, x, x1, [&](int eerste, quint64 open) {
+      for (; open; open &= open - 1) {
+        const double px = eerste + (63 - std::countr_zero(open)) + 0.5;
         if (reik->Raakt(i11 * px + qx0, i12 * px + qy0)) return true;
       }
-      x = eind + 1;
-    }
-    return false;
+      return false;
+    });
   };
   // Whether rows r0 to r1, all of group g, are dark over all their dots
   // together.
