@@ -9,8 +9,8 @@ namespace printing {
 namespace {
 
 constexpr Printermodel kModellen[] = {
-    {1, "VL200", 8, sbpl::Taal},
-    {2, "VL300", 12, sbpl::Taal},
+    {1, "VL200", "Vellora VL&200", 8, sbpl::Taal},
+    {2, "VL300", "Vellora VL&300", 12, sbpl::Taal},
 };
 // What an unknown stored value means.
 constexpr qint16 kTerugval = 2;

@@ -8,10 +8,12 @@
 namespace printing {
 
 // A label printer the program drives: the value the "Printer" setting
-// stores for it, its name, its language and its resolution.
+// stores for it, its name, how the printer settings offer it, its
+// resolution and its language.
 struct Printermodel {
-  qint16 Printer;
+  qint16 Printer;  // above 0
   const char* naam;
+  const char* weergave;
   int puntenPerMm;
   const Printertaal& (*taal)();
 
