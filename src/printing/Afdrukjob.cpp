@@ -95,8 +95,9 @@ Velgang::Stap Velgang::Volgende() {
   }
 }
 
-Jobuitkomst Afdrukken(const Printertaal& taal, const Afdrukopdracht& o, VelStand& stand, const EtiketBlok& label,
-                      QIODevice& uit, const Voortgang& voortgang, QString* waarom, qint64* etiketten) {
+Jobuitkomst Afdrukken(const Printertaal& taal, int ppm, const Afdrukopdracht& o, VelStand& stand,
+                      const EtiketBlok& label, QIODevice& uit, const Voortgang& voortgang, QString* waarom,
+                      qint64* etiketten) {
   Schrijver schrijf{uit};
   Velgang gang(o, stand);
   bool onafdrukbaar = false;
@@ -112,13 +113,13 @@ Jobuitkomst Afdrukken(const Printertaal& taal, const Afdrukopdracht& o, VelStand
       case Velgang::Stap::Kop:
         // Written with the sheet's first label, which always follows: a
         // label that cannot be drawn then leaves no empty sheet begun.
-        kop = taal.BeginVel(o);
+        kop = taal.BeginVel(o, ppm);
         break;
       case Velgang::Stap::Etiket:
         try {
           QByteArray blok = label(gang.x(), gang.y(), gang.nummer());
           if (!kop.isEmpty()) schrijf(std::exchange(kop, {}));
-          if (gang.kolom() == 1) schrijf(taal.BeginRij(o, gang.y()));
+          if (gang.kolom() == 1) schrijf(taal.BeginRij(o, ppm, gang.y()));
           schrijf(blok);
           ++opVel;
           if (gang.kolom() >= o.formaat.Kolommen) schrijf(taal.EindeRij(gang.q()));
@@ -159,7 +160,8 @@ Jobuitkomst Afdrukken(const Printertaal& taal, const Afdrukopdracht& o, VelStand
 
 Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const EtiketBlok& label, QIODevice& uit,
                           const Voortgang& voortgang, QString* waarom, qint64* etiketten) {
-  return Afdrukken(sbpl::Taal(), o, stand, label, uit, voortgang, waarom, etiketten);
+  // SBPL's sheet frame is the same at any resolution.
+  return Afdrukken(sbpl::Taal(), 0, o, stand, label, uit, voortgang, waarom, etiketten);
 }
 
 QString AfgedruktZin(qint64 etiketten) {

@@ -86,12 +86,12 @@ Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voort
     // One thread: the labels are drawn here, as the job asks for them.
     Etiketdruk::Doek doek;
     return Afdrukken(
-        *job.taal, job.opdracht, stand, [&](float x, float y, int n) { return druk.DrukEenExemplaar(doek, x, y, n); },
+        *job.taal, job.puntenPerMm, job.opdracht, stand, [&](float x, float y, int n) { return druk.DrukEenExemplaar(doek, x, y, n); },
         uit, voortgang, waarom, etiketten);
   }
   Werkploeg ploeg(druk, job.opdracht, stand, werkers);
   return Afdrukken(
-      *job.taal, job.opdracht, stand, [&](float x, float y, int n) { return ploeg.Volgende(x, y, n); }, uit, voortgang,
+      *job.taal, job.puntenPerMm, job.opdracht, stand, [&](float x, float y, int n) { return ploeg.Volgende(x, y, n); }, uit, voortgang,
       waarom, etiketten);
 }
 

@@ -84,11 +84,12 @@ class Printertaal {
   virtual QString Naam() const = 0;
   virtual Taalgrenzen Grenzen() const = 0;
 
-  // A new sheet begins; written just before its first label.
-  virtual QByteArray BeginVel(const Afdrukopdracht& opdracht) const = 0;
+  // A new sheet begins; written just before its first label. The job is
+  // printed at `puntenPerMm`.
+  virtual QByteArray BeginVel(const Afdrukopdracht& opdracht, int puntenPerMm) const = 0;
   // A row of labels begins, `boven` mm from the printer's origin; written
   // just before the row's first label, also on a sheet held open.
-  virtual QByteArray BeginRij(const Afdrukopdracht& opdracht, float boven) const = 0;
+  virtual QByteArray BeginRij(const Afdrukopdracht& opdracht, int puntenPerMm, float boven) const = 0;
   // One label.
   virtual QByteArray Etiket(const Rasterblok& blok) const = 0;
   // The row is full, or the job ends inside it; `aantal` is its sheet's quantity.

@@ -40,11 +40,11 @@ class SbplTaal final : public Printertaal {
   // Sizes go out as three digits of 8 dots, positions as four digits; a
   // row wider than 4095 dots would not fit the printer's 16-bit count.
   Taalgrenzen Grenzen() const override { return {16, 8, 4095, 999 * 8, 9999}; }
-  QByteArray BeginVel(const Afdrukopdracht& o) const override {
+  QByteArray BeginVel(const Afdrukopdracht& o, int) const override {
     return StartVel() + Snelheid(o.PrintSpeed) + Intensiteit(o.Intensity);
   }
   // A sheet is one graphic page: rows are only places on it.
-  QByteArray BeginRij(const Afdrukopdracht&, float) const override { return {}; }
+  QByteArray BeginRij(const Afdrukopdracht&, int, float) const override { return {}; }
   QByteArray Etiket(const Rasterblok& b) const override {
     const QByteArray bits = QByteArray::fromRawData(b.data, qsizetype(b.bytesPerRij) * b.rijen);
     return Grafiek(b.v, b.h, b.bytesPerRij, RijenTeVersturen(bits, b.bytesPerRij, b.rijen), b.data);

@@ -70,7 +70,7 @@ Geschreven Schrijf(const Printermodel& m, const Afdrukopdracht& o) {
   QBuffer uit;
   uit.open(QIODevice::WriteOnly);
   Geschreven g;
-  EXPECT_EQ(Afdrukken(taal, o, g.stand, blok, uit), Jobuitkomst::Klaar) << m.naam;
+  EXPECT_EQ(Afdrukken(taal, m.puntenPerMm, o, g.stand, blok, uit), Jobuitkomst::Klaar) << m.naam;
   g.stroom = uit.data();
   return g;
 }
