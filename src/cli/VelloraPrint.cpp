@@ -26,7 +26,7 @@
 #include "platform/SettingsStore.h"
 #include "printing/CsvLijst.h"
 #include "printing/Job.h"
-#include "printing/Sbpl.h"
+#include "printing/Printermodel.h"
 #include "printing/Uitvoer.h"
 #include "roundtext/RondeTekst.h"
 
@@ -86,6 +86,15 @@ struct Options {
   int werkers = 1;
 };
 
+// The models of the table: "VL200 or VL300", with their resolutions if asked.
+QString ModelKeuze(bool metPunten) {
+  QStringList namen;
+  for (const Printermodel& m : Printermodellen())
+    namen << QString::fromLatin1(m.naam) + (metPunten ? QStringLiteral(" (%1 dots/mm)").arg(m.puntenPerMm) : QString());
+  const QString laatste = namen.takeLast();
+  return namen.isEmpty() ? laatste : namen.join(QStringLiteral(", ")) + QStringLiteral(" or ") + laatste;
+}
+
 Or<Options> parseOptions() {
   const auto option = [](const char* name, const char* help, const char* value = nullptr,
                          const char* defaultValue = nullptr) {
@@ -110,7 +119,7 @@ Or<Options> parseOptions() {
   const QCommandLineOption step = option("step", "Step of the running number, not 0 (default 1).", "S", "1");
   const QCommandLineOption list = option("list", "Values for [A]..[E], one row per number.", "FILE.csv");
   const QCommandLineOption skipHeader = option("skip-header", "The list's first line names its columns: no row.");
-  const QCommandLineOption model = option("model", "VL200 (8 dots/mm) or VL300 (12 dots/mm).", "MODEL");
+  const QCommandLineOption model(QStringLiteral("model"), ModelKeuze(true) + u'.', QStringLiteral("MODEL"));
   const QCommandLineOption speed = option("speed", "Print speed 1-5.", "1-5");
   const QCommandLineOption darkness = option("darkness", "Print darkness 1-5.", "1-5");
   const QCommandLineOption shiftX = option("shift-x", "Horizontal print offset in mm.", "MM");
@@ -152,10 +161,9 @@ Or<Options> parseOptions() {
   o.tot = qint16(*b);
   o.stap = qint16(*s);
   if (p.isSet(model)) {
-    const QString m = p.value(model).toUpper();
-    if (m != QStringLiteral("VL200") && m != QStringLiteral("VL300"))
-      return report(kFailure, QStringLiteral("--model must be VL200 or VL300"));
-    o.printer = qint16(m == QStringLiteral("VL200") ? 1 : 2);
+    const Printermodel* m = ZoekPrintermodel(p.value(model));
+    if (!m) return report(kFailure, QStringLiteral("--model must be ") + ModelKeuze(false));
+    o.printer = m->Printer;
   }
   if (p.isSet(speed)) {
     const auto v = parseInteger(p.value(speed), 1, 5);
@@ -299,18 +307,18 @@ std::optional<int> MaakVoorbeeldMap(const QString& mapNaam) {
 
 // Every sheet of the stream as a picture, drawn as it is read: one sheet
 // in memory at a time.
-int Voorbeeld(const QString& mapNaam, QTemporaryFile& kopie) {
+int Voorbeeld(const QString& mapNaam, QTemporaryFile& kopie, const Printertaal& taal) {
   if (!kopie.seek(0)) return report(kFailure, QStringLiteral("the stream could not be read back for the preview"));
   const QDir map(mapNaam);
-  sbpl::Lezer lezer(kopie);
+  const std::unique_ptr<Stroomlezer> lezer = taal.Lezer(kopie);
   int nummer = 0;
-  while (const std::optional<sbpl::Vel> vel = lezer.Volgende()) {
+  while (const std::optional<Stroomvel> vel = lezer->Volgende()) {
     const QString naam = map.filePath(QStringLiteral("sheet-%1.png").arg(++nummer, 4, 10, QLatin1Char('0')));
     if (!vel->Afbeelding().save(naam))
       return report(kFailure, QStringLiteral("cannot write ") + naam + QStringLiteral("; nothing was sent"));
   }
-  if (!lezer.fout().isEmpty())
-    return report(kFailure, QStringLiteral("the stream could not be read back: ") + lezer.fout() +
+  if (!lezer->fout().isEmpty())
+    return report(kFailure, QStringLiteral("the stream could not be read back: ") + lezer->fout() +
                            QStringLiteral("; nothing was sent"));
   return kSuccess;
 }
@@ -406,7 +414,7 @@ int run() {
     if (!geschreven || !kopie.flush())
       return report(kFailure, QStringLiteral("cannot keep the stream for the preview: ") + kopie.errorString() +
                              QStringLiteral("; nothing was sent"));
-    if (const int code = Voorbeeld(*o.voorbeeld, kopie); code != kSuccess) return code;
+    if (const int code = Voorbeeld(*o.voorbeeld, kopie, *job.taal); code != kSuccess) return code;
     geschreven = Kopieer(kopie, uit.bestand);
   }
   geschreven = geschreven && uit.bestand.flush();

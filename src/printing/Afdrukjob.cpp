@@ -15,13 +15,13 @@ struct Schrijver {
   QIODevice& uit;
   bool fout = false;
   void operator()(const QByteArray& b) {
-    if (!fout && uit.write(b) != b.size()) fout = true;
+    if (!fout && !b.isEmpty() && uit.write(b) != b.size()) fout = true;
   }
 };
 
 }  // namespace
 
-QByteArray AfsluitReeks() { return sbpl::Aantal(1) + sbpl::EindeVel(); }
+QByteArray AfsluitReeks() { return sbpl::Taal().SluitOpenVel(VelStand{true, 1, 1}); }
 
 Velgang::Velgang(const Afdrukopdracht& o, const VelStand& stand) : o_(&o), nummers_(o.reeks.Nummers()) {
   const EtiketFormaat& f = o.formaat;
@@ -95,8 +95,9 @@ Velgang::Stap Velgang::Volgende() {
   }
 }
 
-Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const EtiketBlok& label, QIODevice& uit,
-                          const Voortgang& voortgang, QString* waarom, qint64* etiketten) {
+Jobuitkomst Afdrukken(const Printertaal& taal, int ppm, const Afdrukopdracht& o, VelStand& stand,
+                      const EtiketBlok& label, QIODevice& uit, const Voortgang& voortgang, QString* waarom,
+                      qint64* etiketten) {
   Schrijver schrijf{uit};
   Velgang gang(o, stand);
   bool onafdrukbaar = false;
@@ -112,14 +113,16 @@ Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const Etiket
       case Velgang::Stap::Kop:
         // Written with the sheet's first label, which always follows: a
         // label that cannot be drawn then leaves no empty sheet begun.
-        kop = sbpl::StartVel() + sbpl::Snelheid(o.PrintSpeed) + sbpl::Intensiteit(o.Intensity);
+        kop = taal.BeginVel(o, ppm);
         break;
       case Velgang::Stap::Etiket:
         try {
           QByteArray blok = label(gang.x(), gang.y(), gang.nummer());
           if (!kop.isEmpty()) schrijf(std::exchange(kop, {}));
+          if (gang.kolom() == 1) schrijf(taal.BeginRij(o, ppm, gang.y()));
           schrijf(blok);
           ++opVel;
+          if (gang.kolom() >= o.formaat.Kolommen) schrijf(taal.EindeRij(gang.q()));
         } catch (const OnafdrukbaarEtiket& e) {
           // Nothing of this label went out; the sheet ends as a stop ends it.
           onafdrukbaar = true;
@@ -128,7 +131,7 @@ Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const Etiket
         }
         break;
       case Velgang::Stap::VolVel:
-        schrijf(sbpl::Aantal(gang.q()) + sbpl::EindeVel());
+        schrijf(taal.EindeVel(gang.q()));
         afgedrukt += opVel * gang.q();
         opVel = 0;
         break;
@@ -139,7 +142,8 @@ Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const Etiket
   const int rij = gang.rij(), kolom = gang.kolom();
   VelStand nieuw;
   if (!o.Spaarstand) {
-    if (rij != 1 || kolom != 1) schrijf(sbpl::Aantal(q) + sbpl::EindeVel());
+    if (kolom != 1) schrijf(taal.EindeRij(q));
+    if (rij != 1 || kolom != 1) schrijf(taal.EindeVel(q));
     afgedrukt += opVel * q;
   } else {
     afgedrukt += opVel;
@@ -152,6 +156,12 @@ Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const Etiket
   stand = nieuw;
   if (onafdrukbaar) return Jobuitkomst::Onafdrukbaar;
   return gang.gestopt() ? Jobuitkomst::Gestopt : Jobuitkomst::Klaar;
+}
+
+Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& o, VelStand& stand, const EtiketBlok& label, QIODevice& uit,
+                          const Voortgang& voortgang, QString* waarom, qint64* etiketten) {
+  // SBPL's sheet frame is the same at any resolution.
+  return Afdrukken(sbpl::Taal(), 0, o, stand, label, uit, voortgang, waarom, etiketten);
 }
 
 QString AfgedruktZin(qint64 etiketten) {

@@ -94,22 +94,30 @@ class Velgang {
   bool gestopt_ = false;
 };
 
-// Runs the job onto the output: lays the copies out over the sheets,
-// groups identical sheets into one with a quantity, and in economy mode
-// leaves the last partly filled sheet open. The sheet state changes only
+class Printertaal;
+
+// Runs the job onto the output in the printer's language: lays the copies
+// out over the sheets, groups identical sheets into one with a quantity,
+// and in economy mode leaves the last partly filled sheet open. The sheet state changes only
 // when everything was written. A label block that throws OnafdrukbaarEtiket
 // stops the job there; its message goes to `waarom`. `etiketten` gets the
 // labels the printer will print from the stream: every label block times
 // the quantity its sheet is closed with (a sheet left open in economy mode
 // counts each label once, as closing it prints it once).
+// `puntenPerMm` is the printer's resolution, which the blocks of `label`
+// were drawn at.
+Jobuitkomst Afdrukken(const Printertaal& taal, int puntenPerMm, const Afdrukopdracht& opdracht, VelStand& stand,
+                      const EtiketBlok& label, QIODevice& uit, const Voortgang& voortgang = {},
+                      QString* waarom = nullptr, qint64* etiketten = nullptr);
+// The job in SBPL, the language of the VL models.
 Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& opdracht, VelStand& stand, const EtiketBlok& label, QIODevice& uit,
                           const Voortgang& voortgang = {}, QString* waarom = nullptr, qint64* etiketten = nullptr);
 
 // "N etiketten zijn afgedrukt.", for the message of a job that stopped on a label.
 QString AfgedruktZin(qint64 etiketten);
 
-// What finishes a sheet held open: its quantity was never sent, so the
-// printer is told to print it once.
+// What finishes a sheet held open in SBPL: its quantity was never sent,
+// so the printer is told to print it once.
 QByteArray AfsluitReeks();
 
 // A label the job would place beyond `grens` dots from the printer's origin

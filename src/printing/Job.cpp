@@ -1,12 +1,11 @@
 #include "printing/Job.h"
 
-#include <QBuffer>
 #include <algorithm>
 #include <thread>
 
 #include "model/OpEtiket.h"
+#include "printing/Printermodel.h"
 #include "printing/Raster.h"
-#include "printing/Sbpl.h"
 #include "printing/Tekenen.h"
 #include "printing/Werkploeg.h"
 #include "roundtext/RondeTekst.h"
@@ -45,15 +44,15 @@ std::optional<QString> StreepjescodeBezwaar(const Ontwerp& o, const EtiketFormaa
   return std::nullopt;
 }
 
-// Positions go to the printer as four digits.
-constexpr int kGrootstePositie = 9999;
 // More threads than this only cost memory: a canvas each.
 constexpr int kMeesteWerkers = 64;
 }  // namespace
 
 std::variant<Job, QString> MaakJob(const JobGegevens& g) {
-  Job job{g.ontwerp, {}, g.instellingen.Printer == 1 ? 8 : 12};
-  if (const auto grens = PrinterGrenzen(g.formaat, job.puntenPerMm)) return *grens;
+  const Printermodel& model = PrintermodelVoor(g.instellingen.Printer);
+  const Taalgrenzen grenzen = model.Grenzen();
+  Job job{g.ontwerp, {}, model.puntenPerMm, &model.taal()};
+  if (const auto grens = PrinterGrenzen(g.formaat, job.puntenPerMm, grenzen)) return *grens;
   Afdrukopdracht& o = job.opdracht;
   o.formaat = g.formaat;
   o.HorizontalShift = g.HorizontalShift;
@@ -67,12 +66,12 @@ std::variant<Job, QString> MaakJob(const JobGegevens& g) {
   if (modus == 2 && job.ontwerp.nummering.NummerLijst.isEmpty())
     return QStringLiteral("Het ontwerp gebruikt lijstwaarden [A] tot [E], maar er is geen lijst met waarden.");
   o.reeks = ReeksVoor(modus, job.ontwerp.nummering);
-  if (const auto plek = EersteVerrePlek(o, g.stand, job.puntenPerMm, kGrootstePositie))
+  if (const auto plek = EersteVerrePlek(o, g.stand, job.puntenPerMm, grenzen.grootstePositie))
     return QStringLiteral("Het etiket op rij %1, kolom %2 van het vel ligt verder dan %3 punten van het begin van "
                           "de printer.")
         .arg(plek->rij)
         .arg(plek->kolom)
-        .arg(kGrootstePositie);
+        .arg(grenzen.grootstePositie);
   if (const auto bezwaar = StreepjescodeBezwaar(job.ontwerp, g.formaat, job.puntenPerMm, o.reeks)) return *bezwaar;
   return job;
 }
@@ -80,30 +79,38 @@ std::variant<Job, QString> MaakJob(const JobGegevens& g) {
 Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voortgang& voortgang, int werkers,
                     QString* waarom, qint64* etiketten) {
   const Etiketdruk druk(job.ontwerp, job.opdracht.formaat, job.puntenPerMm, job.ontwerp.nummering,
-                        [](Voorwerp& v) { return MaakRondeTekst(v); });
+                        [](Voorwerp& v) { return MaakRondeTekst(v); }, job.taal);
   if (werkers <= 0) werkers = int(std::max(1u, std::thread::hardware_concurrency()));
   werkers = std::min(werkers, kMeesteWerkers);
   if (werkers == 1) {
     // One thread: the labels are drawn here, as the job asks for them.
     Etiketdruk::Doek doek;
-    return AfdrukkenSATO(
-        job.opdracht, stand, [&](float x, float y, int n) { return druk.DrukEenExemplaarSATO(doek, x, y, n); }, uit,
-        voortgang, waarom, etiketten);
+    return Afdrukken(
+        *job.taal, job.puntenPerMm, job.opdracht, stand, [&](float x, float y, int n) { return druk.DrukEenExemplaar(doek, x, y, n); },
+        uit, voortgang, waarom, etiketten);
   }
   Werkploeg ploeg(druk, job.opdracht, stand, werkers);
-  return AfdrukkenSATO(
-      job.opdracht, stand, [&](float x, float y, int n) { return ploeg.Volgende(x, y, n); }, uit, voortgang, waarom,
-      etiketten);
+  return Afdrukken(
+      *job.taal, job.puntenPerMm, job.opdracht, stand, [&](float x, float y, int n) { return ploeg.Volgende(x, y, n); }, uit, voortgang,
+      waarom, etiketten);
 }
 
 int TelVellen(const Job& job, const VelStand& stand) {
-  // The layout alone: every label an empty block, read back as sheets.
-  QBuffer stroom;
-  stroom.open(QIODevice::WriteOnly);
-  VelStand kopie = stand;
-  AfdrukkenSATO(
-      job.opdracht, kopie, [](float, float, int) { return QByteArray(); }, stroom);
-  return int(sbpl::Lees(stroom.data()).vellen.size());
+  // Every sheet the job begins, and the one held open when labels go on it
+  // before any other begins.
+  Velgang gang(job.opdracht, stand);
+  int vellen = 0;
+  bool begonnen = false;
+  for (Velgang::Stap s; (s = gang.Volgende()) != Velgang::Stap::Einde;) {
+    if (s == Velgang::Stap::Kop) {
+      ++vellen;
+      begonnen = true;
+    } else if (s == Velgang::Stap::Etiket && !begonnen) {
+      ++vellen;
+      begonnen = true;
+    }
+  }
+  return vellen;
 }
 
 }  // namespace printing

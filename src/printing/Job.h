@@ -7,6 +7,7 @@
 #include "model/Ontwerp.h"
 #include "printing/Afdrukjob.h"
 #include "printing/Layer.h"
+#include "printing/Sbpl.h"
 
 class QIODevice;
 
@@ -19,6 +20,7 @@ struct Job {
   Ontwerp ontwerp;
   Afdrukopdracht opdracht;
   int puntenPerMm = 12;
+  const Printertaal* taal = &sbpl::Taal();  // the printer model's language
 };
 
 // What a job is made from, as the window or the command line has it.
@@ -52,7 +54,7 @@ Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voort
                     QString* waarom = nullptr, qint64* etiketten = nullptr);
 
 // The sheets the job's stream holds (each from its start to its end, with
-// its quantity), counted without drawing a label.
+// its quantity), counted from the walk alone, without drawing a label.
 int TelVellen(const Job& job, const VelStand& stand);
 
 }  // namespace printing

@@ -109,14 +109,22 @@ void TekenStreepjescodeOfStop(const Voorwerp& v, int codeNummer, std::optional<i
     throw OnafdrukbaarEtiket(StreepjescodeMelding(codeNummer, exemplaar, *fout));
 }
 
-std::optional<QString> PrinterGrenzen(const EtiketFormaat& f, int ppm) {
+std::optional<QString> PrinterGrenzen(const EtiketFormaat& f, int ppm, const Taalgrenzen& g) {
   const QSize canvas = EtiketCanvas(f, ppm);
   const int wc = canvas.width(), hc = canvas.height();
-  if (wc > 4095)
-    return QStringLiteral("Het etiket is %1 punten breed; de printer neemt er ten hoogste 4095.").arg(wc);
-  if (OpNaar(hc, 8) / 8 > 999)
-    return QStringLiteral("Het etiket is %1 punten hoog; de printer neemt er ten hoogste 7992.").arg(hc);
+  if (wc > g.grootsteBreedte)
+    return QStringLiteral("Het etiket is %1 punten breed; de printer neemt er ten hoogste %2.")
+        .arg(wc)
+        .arg(g.grootsteBreedte);
+  if (OpNaar(hc, g.hoogteUitlijning) > g.grootsteHoogte)
+    return QStringLiteral("Het etiket is %1 punten hoog; de printer neemt er ten hoogste %2.")
+        .arg(hc)
+        .arg(g.grootsteHoogte);
   return std::nullopt;
+}
+
+std::optional<QString> PrinterGrenzen(const EtiketFormaat& f, int ppm) {
+  return PrinterGrenzen(f, ppm, sbpl::Taal().Grenzen());
 }
 
 QByteArray RasterBits(const QImage& canvas, int* bytesPerRij, int* rijen) {
@@ -145,11 +153,16 @@ int RijenTeVersturen(const QByteArray& bits, int bytesPerRij, int rijen) {
 }
 
 Etiketdruk::Etiketdruk(const Ontwerp& o, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
-                       RondeTekstMaker maakRondeTekst)
-    : formaat_(formaat), ppm_(puntenPerMm), nummering_(nummering), maakRondeTekst_(std::move(maakRondeTekst)) {
+                       RondeTekstMaker maakRondeTekst, const Printertaal* taal)
+    : formaat_(formaat),
+      ppm_(puntenPerMm),
+      taal_(taal ? taal : &sbpl::Taal()),
+      nummering_(nummering),
+      maakRondeTekst_(std::move(maakRondeTekst)) {
   maat_ = EtiketCanvas(formaat_, ppm_);
-  bytesPerRij_ = OpNaar(maat_.width(), 16) / 8;
-  rijen_ = OpNaar(maat_.height(), 8);
+  const Taalgrenzen pak = taal_->Grenzen();
+  bytesPerRij_ = OpNaar(maat_.width(), std::max(8, OpNaar(pak.rijUitlijning, 8))) / 8;
+  rijen_ = OpNaar(maat_.height(), std::max(1, pak.hoogteUitlijning));
   // Black on black is black, whatever comes first: the texts and pictures
   // that never change go into the fixed layer, the numbered ones stay per
   // copy. A pasted drawing paints white too, so from the first one after a
@@ -203,8 +216,9 @@ std::shared_ptr<const Etiketdruk::Laag> Etiketdruk::VasteLaag(float dX, float dY
       Teken(v, std::nullopt, p, a);
     }
   }
-  int bpr = 0, rijen = 0;
-  laag->bits = RasterBits(canvas, &bpr, &rijen);
+  // Packed as the language packs a copy's raster.
+  laag->bits = QByteArray(qsizetype(bytesPerRij_) * rijen_, '\0');
+  PakIn(canvas, canvas.rect(), reinterpret_cast<uchar*>(laag->bits.data()), bytesPerRij_);
   if (!alleenZwart_) laag->beeld = canvas;
   return lagen_.emplace(sleutel, std::move(laag)).first->second;
 }
@@ -247,7 +261,7 @@ Voorwerp Etiketdruk::VoorExemplaar(const Voorwerp& v, int nummer) const {
       });
 }
 
-QByteArray Etiketdruk::DrukEenExemplaarSATO(Doek& doek, float links, float boven, int nummer) const {
+QByteArray Etiketdruk::DrukEenExemplaar(Doek& doek, float links, float boven, int nummer) const {
   const float dX = std::min(links, 0.0f), dY = std::min(boven, 0.0f);
   const std::shared_ptr<const Laag> laag = VasteLaag(dX, dY);
   const qsizetype grootte = qsizetype(bytesPerRij_) * rijen_;
@@ -301,10 +315,9 @@ QByteArray Etiketdruk::DrukEenExemplaarSATO(Doek& doek, float links, float boven
     std::memset(bits, 0, size_t(grootte));
     PakIn(doek.beeld, QRect(QPoint(0, 0), maat_), bits, bytesPerRij_);
   }
-  const int hs = RijenTeVersturen(doek.bits, bytesPerRij_, rijen_);
   const int hp = RondAf(std::max(0.0f, links) * float(ppm_));
   const int v = RondAf(std::max(boven, 0.0f) * float(ppm_));
-  return sbpl::Grafiek(v, hp, bytesPerRij_, hs, doek.bits.constData());
+  return taal_->Etiket({v, hp, bytesPerRij_, rijen_, doek.bits.constData()});
 }
 
 }  // namespace printing

@@ -13,6 +13,7 @@
 #include "model/Voorwerp.h"
 #include "printing/Layer.h"
 #include "printing/Nummering.h"
+#include "printing/Printertaal.h"
 
 namespace model {
 class Ontwerp;
@@ -44,7 +45,9 @@ QByteArray RasterBits(const QImage& canvas, int* bytesPerRij, int* rijen);
 // Rows to send: blank rows at the bottom dropped, never below 64 rows.
 int RijenTeVersturen(const QByteArray& bits, int bytesPerRij, int rijen);
 // Why a format cannot go to the printer at this resolution (a label wider
-// than 4095 dots, a graphic taller than the command can say), or nothing.
+// or a graphic taller than the language's commands can say), or nothing.
+std::optional<QString> PrinterGrenzen(const EtiketFormaat& f, int puntenPerMm, const Taalgrenzen& grenzen);
+// The same for SBPL: 4095 dots across, 7992 rows.
 std::optional<QString> PrinterGrenzen(const EtiketFormaat& f, int puntenPerMm);
 // Draws a barcode for the printer, or stops the job when it cannot be drawn
 // (throws OnafdrukbaarEtiket): `codeNummer` and `exemplaar` name it.
@@ -57,8 +60,9 @@ void TekenStreepjescodeOfStop(const Voorwerp& v, int codeNummer, std::optional<i
 // canvas of its own. Takes its own copy of what it needs from the design.
 class Etiketdruk {
  public:
+  // The blocks are written in `taal` (nothing: SBPL), its raster packed as it packs it.
   Etiketdruk(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
-             RondeTekstMaker maakRondeTekst);
+             RondeTekstMaker maakRondeTekst, const Printertaal* taal = nullptr);
 
   // One thread's canvas and raster, kept from label to label.
   struct Doek {
@@ -67,7 +71,11 @@ class Etiketdruk {
   };
   // The block of copy `nummer` for the label's corner at (links, boven) mm.
   // The round-text maker runs on the calling thread.
-  QByteArray DrukEenExemplaarSATO(Doek& doek, float links, float boven, int nummer) const;
+  QByteArray DrukEenExemplaar(Doek& doek, float links, float boven, int nummer) const;
+  // The same, under the name the SBPL route has always had.
+  QByteArray DrukEenExemplaarSATO(Doek& doek, float links, float boven, int nummer) const {
+    return DrukEenExemplaar(doek, links, boven, nummer);
+  }
 
   // Whether each copy adds its black to the fixed layer's raster (no pasted
   // drawing after a numbered element, whose painting could cover it).
@@ -88,6 +96,7 @@ class Etiketdruk {
 
   EtiketFormaat formaat_;
   int ppm_;
+  const Printertaal* taal_;
   Nummering nummering_;
   RondeTekstMaker maakRondeTekst_;
   std::vector<Voorwerp> vast_;          // drawn once per shift, in table order

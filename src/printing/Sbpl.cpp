@@ -1,6 +1,8 @@
 #include "printing/Sbpl.h"
 
-#include <QBuffer>
+#include "printing/Afdrukjob.h"
+#include "printing/Raster.h"
+
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -28,43 +30,37 @@ QByteArray Grafiek(int v, int h, int bytesPerRij, int rijen, const char* data) {
   return uit;
 }
 
-QImage Vel::Afbeelding(QSize minimaal) const {
-  int breedte = std::max(1, minimaal.width()), hoogte = std::max(1, minimaal.height());
-  for (const Label& l : labels) {
-    breedte = std::max(breedte, l.H + l.beeld.width());
-    hoogte = std::max(hoogte, l.V + l.beeld.height());
-  }
-  // One bit a dot, as printed: even the largest sheet a stream can place
-  // stays a few tens of megabytes.
-  QImage uit(breedte, hoogte, QImage::Format_Mono);
-  uit.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-  uit.fill(0);
-  const qsizetype regel = uit.bytesPerLine();
-  for (const Label& l : labels) {
-    // Dots of overlapping labels add up, as on the printer. A label is a
-    // whole number of bytes wide, so every bit of its rows counts.
-    const int eerste = l.H / 8, schuif = l.H % 8, bytes = l.beeld.width() / 8;
-    for (int r = 0; r < l.beeld.height(); ++r) {
-      const uchar* bron = l.beeld.constScanLine(r);
-      uchar* doel = uit.scanLine(l.V + r);
-      for (int b = 0; b < bytes; ++b) {
-        doel[eerste + b] |= uchar(bron[b] >> schuif);
-        if (schuif && eerste + b + 1 < regel) doel[eerste + b + 1] |= uchar(bron[b] << (8 - schuif));
-      }
-    }
-  }
-  return uit;
-}
+Lezing Lees(const QByteArray& s) { return printing::Lees(Taal(), s); }
 
-Lezing Lees(const QByteArray& s) {
-  QBuffer buffer;
-  buffer.setData(s);
-  buffer.open(QIODevice::ReadOnly);
-  Lezer lezer(buffer);
-  Lezing lezing;
-  while (std::optional<Vel> vel = lezer.Volgende()) lezing.vellen.push_back(std::move(*vel));
-  lezing.fout = lezer.fout();
-  return lezing;
+namespace {
+
+class SbplTaal final : public Printertaal {
+ public:
+  QString Naam() const override { return QStringLiteral("SBPL"); }
+  // Sizes go out as three digits of 8 dots, positions as four digits; a
+  // row wider than 4095 dots would not fit the printer's 16-bit count.
+  Taalgrenzen Grenzen() const override { return {16, 8, 4095, 999 * 8, 9999}; }
+  QByteArray BeginVel(const Afdrukopdracht& o, int) const override {
+    return StartVel() + Snelheid(o.PrintSpeed) + Intensiteit(o.Intensity);
+  }
+  // A sheet is one graphic page: rows are only places on it.
+  QByteArray BeginRij(const Afdrukopdracht&, int, float) const override { return {}; }
+  QByteArray Etiket(const Rasterblok& b) const override {
+    const QByteArray bits = QByteArray::fromRawData(b.data, qsizetype(b.bytesPerRij) * b.rijen);
+    return Grafiek(b.v, b.h, b.bytesPerRij, RijenTeVersturen(bits, b.bytesPerRij, b.rijen), b.data);
+  }
+  QByteArray EindeRij(int) const override { return {}; }
+  QByteArray EindeVel(int aantal) const override { return Aantal(aantal) + sbpl::EindeVel(); }
+  // The held sheet never got its quantity: it is printed once.
+  QByteArray SluitOpenVel(const VelStand&) const override { return EindeVel(1); }
+  std::unique_ptr<Stroomlezer> Lezer(QIODevice& bron) const override { return std::make_unique<sbpl::Lezer>(bron); }
+};
+
+}  // namespace
+
+const Printertaal& Taal() {
+  static const SbplTaal taal;
+  return taal;
 }
 
 bool Lezer::Zorg(qsizetype n) {

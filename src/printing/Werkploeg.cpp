@@ -46,7 +46,7 @@ void Werkploeg::Werk() {
     QByteArray blok;
     std::exception_ptr fout;
     try {
-      blok = druk_.DrukEenExemplaarSATO(doek, plek->x, plek->y, plek->nummer);
+      blok = druk_.DrukEenExemplaar(doek, plek->x, plek->y, plek->nummer);
     } catch (...) {
       fout = std::current_exception();
     }
@@ -73,7 +73,7 @@ QByteArray Werkploeg::Volgende(float x, float y, int nummer) {
   if (!plek || std::bit_cast<quint32>(plek->x) != std::bit_cast<quint32>(x) ||
       std::bit_cast<quint32>(plek->y) != std::bit_cast<quint32>(y) || plek->nummer != nummer) {
     slot.unlock();
-    return druk_.DrukEenExemplaarSATO(eigenDoek_, x, y, nummer);
+    return druk_.DrukEenExemplaar(eigenDoek_, x, y, nummer);
   }
   ++afgehaald_;
   QByteArray blok = std::move(plek->blok);

@@ -23,7 +23,7 @@
 #include "platformwidgets/MessageService.h"
 #include "platformwidgets/WidgetHelpers.h"
 #include "printing/Job.h"
-#include "printing/Sbpl.h"
+#include "printing/Printermodel.h"
 #include "ui/AchtergrondJob.h"
 #include "ui/AfdrukVoorbeeld.h"
 #include "ui/AfdrukVoortgang.h"
@@ -249,6 +249,7 @@ void AfdrukPaneel::AfdrukkenSATO() {
     Fout(*melding);
     return;
   }
+  jobTaal_ = job->taal;
   StartJob(std::move(*job), *uit_, QString(),
            [this](Jobuitkomst uitkomst, const VelStand& stand, const QString& waarom, qint64 etiketten) {
              AfdrukKlaar(uitkomst, stand, waarom, etiketten);
@@ -266,6 +267,7 @@ void AfdrukPaneel::AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand, cons
     return;
   }
   velStand_ = stand;
+  if (stand.VelOpen) velTaal_ = jobTaal_;
   ZetLedSpaarstand();
   Doorgeef(kanaal_);
   // The labels before it went out, their sheet closed; the rest did not.
@@ -290,22 +292,24 @@ void AfdrukPaneel::mnuAfdrukvoorbeeld_Click() {
   const EtiketFormaat& f = job->opdracht.formaat;
   const QSize papier(qRound(f.VelBreedte * float(job->puntenPerMm)), qRound(f.VelHoogte * float(job->puntenPerMm)));
   job->opdracht.GrootsteVellen = kVoorbeeldVellen;
+  const Printertaal* taal = job->taal;
   voorbeeld_ = std::make_unique<QBuffer>();
   voorbeeld_->open(QIODevice::WriteOnly);
   // The job gets a copy of the sheet state and its new state is dropped:
   // a preview leaves economy mode where it was.
   StartJob(std::move(*job), *voorbeeld_, QStringLiteral("Het afdrukvoorbeeld wordt gemaakt."),
-           [this, totaal, papier, etiketten](Jobuitkomst uitkomst, const VelStand&, const QString& waarom, qint64) {
+           [this, taal, totaal, papier, etiketten](Jobuitkomst uitkomst, const VelStand&, const QString& waarom,
+                                                   qint64) {
              const std::unique_ptr<QBuffer> stroom = std::move(voorbeeld_);
              if (gestopt_) return;
              if (uitkomst == Jobuitkomst::Onafdrukbaar) {
                Fout(waarom);
                return;
              }
-             const sbpl::Lezing lezing = sbpl::Lees(stroom->data());
+             const Stroomlezing lezing = Lees(*taal, stroom->data());
              std::vector<QImage> vellen;
              std::vector<int> aantallen;
-             for (const sbpl::Vel& v : lezing.vellen) {
+             for (const Stroomvel& v : lezing.vellen) {
                vellen.push_back(v.Afbeelding(papier));
                aantallen.push_back(std::max(1, v.aantal));
              }
@@ -331,7 +335,8 @@ void AfdrukPaneel::AfsluitenJobSATO() {
     omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), *melding);
     return;
   }
-  const QByteArray slot = AfsluitReeks();
+  const Printertaal& taal = velTaal_ ? *velTaal_ : PrintermodelVoor(instellingen_.Printer).taal();
+  const QByteArray slot = taal.SluitOpenVel(velStand_);
   const bool gelukt = uit.write(slot) == slot.size() && uit.flush();
   uit.close();
   if (!gelukt) {

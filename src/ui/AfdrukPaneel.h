@@ -129,6 +129,10 @@ class AfdrukPaneel : public QGroupBox {
   Acties acties_{};
 
   VelStand velStand_;
+  // The language of the running job and of the sheet held open: a sheet
+  // is closed in the language it was begun in.
+  const Printertaal* jobTaal_ = nullptr;
+  const Printertaal* velTaal_ = nullptr;
   bool spaarstandGemeld_ = false;
   bool bezig_ = false;
   bool gestopt_ = false;  // the user stopped the running job

@@ -15,6 +15,7 @@
 #include "platformwidgets/FileDialogs.h"
 #include "platformwidgets/MessageService.h"
 #include "platformwidgets/WidgetHelpers.h"
+#include "printing/Printermodel.h"
 #include "printing/Uitvoer.h"
 
 namespace ui {
@@ -35,11 +36,13 @@ PrinterDialoog::PrinterDialoog(Instellingen& instellingen, const QStringList& pr
   setModal(true);
 
   auto* model = new QGroupBox(QStringLiteral("Printer:"), this);
-  optVL200_ = Optie(model, QStringLiteral("optVL200"), QStringLiteral("Vellora VL&200"));
-  optVL300_ = Optie(model, QStringLiteral("optVL300"), QStringLiteral("Vellora VL&300"));
+  optModel_ = new QButtonGroup(this);
   auto* ml = new QVBoxLayout(model);
-  ml->addWidget(optVL200_);
-  ml->addWidget(optVL300_);
+  for (const Printermodel& m : Printermodellen()) {
+    auto* o = Optie(model, QStringLiteral("opt") + QLatin1String(m.naam), QString::fromUtf8(m.weergave));
+    optModel_->addButton(o, m.Printer);
+    ml->addWidget(o);
+  }
 
   auto* poort = new QGroupBox(QStringLiteral("Aangesloten op:"), this);
   optAangeslotenOp_ = new QButtonGroup(this);
@@ -127,8 +130,7 @@ PrinterDialoog::PrinterDialoog(Instellingen& instellingen, const QStringList& pr
 QStringList PrinterDialoog::SysteemPrinters() { return QPrinterInfo::availablePrinterNames(); }
 
 void PrinterDialoog::ZetControlWaarden() {
-  optVL200_->setChecked(instellingen_.Printer == 1);
-  optVL300_->setChecked(instellingen_.Printer == 2);
+  if (QAbstractButton* b = optModel_->button(instellingen_.Printer)) b->setChecked(true);
   if (QAbstractButton* b = optAangeslotenOp_->button(instellingen_.PrinterPort)) b->setChecked(true);
   cmbWindowsPrinter_->setCurrentText(instellingen_.WindowsPrinter);
   // Stored values outside 1 to 5 select no item.
@@ -168,10 +170,7 @@ void PrinterDialoog::cmdOK_Click() {
     }
   }
   for (int i = 1; i <= 3; ++i) Poortnaam(i) = cmbPoort_[i - 1]->currentText().trimmed();
-  if (optVL200_->isChecked())
-    instellingen_.Printer = 1;
-  else if (optVL300_->isChecked())
-    instellingen_.Printer = 2;
+  if (optModel_->checkedId() > 0) instellingen_.Printer = qint16(optModel_->checkedId());
   if (optAangeslotenOp_->checkedId() > 0) instellingen_.PrinterPort = qint16(optAangeslotenOp_->checkedId());
   instellingen_.PrintSpeed = qint16(cmbAfdrukSnelheid_->currentIndex() + 1);
   instellingen_.Intensity = qint16(cmbIntensiteit_->currentIndex() + 1);

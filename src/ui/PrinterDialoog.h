@@ -39,8 +39,8 @@ class PrinterDialoog : public QDialog {
   Instellingen& instellingen_;
   platform::MessageService& meldingen_;
   platform::FileDialogs& bestanden_;
-  QRadioButton* optVL200_;
-  QRadioButton* optVL300_;
+  // One option a printer model ("opt" + its name), its id the stored value.
+  QButtonGroup* optModel_;
   QButtonGroup* optAangeslotenOp_;
   QComboBox* cmbAfdrukSnelheid_;
   QComboBox* cmbIntensiteit_;

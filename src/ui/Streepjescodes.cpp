@@ -8,6 +8,7 @@
 #include "editor/Wijziging.h"
 #include "files/Instellingen.h"
 #include "model/OpEtiket.h"
+#include "printing/Printermodel.h"
 #include "printing/Raster.h"
 #include "printing/StreepjescodeOpdrachten.h"
 #include "ui/AfdrukPaneel.h"
@@ -56,7 +57,7 @@ Streepjescodes::Streepjescodes(QWidget& venster, Bewerker& bewerker, EtiketPlaat
 
 Streepjescodes::~Streepjescodes() = default;
 
-int Streepjescodes::PrinterPuntenPerMm() const { return instellingen_.Printer == 1 ? 8 : 12; }
+int Streepjescodes::PrinterPuntenPerMm() const { return PrintermodelVoor(instellingen_.Printer).puntenPerMm; }
 
 // One dialog for the window, made when first needed.
 frmStreepjescode& Streepjescodes::Dialoog() {
