@@ -54,7 +54,7 @@ ZplRendering RenderZpl(const QByteArray& zpl, int dotsPerMm, QSize labelDots) {
     process.kill();
     result.error = QStringLiteral("the ZPL renderer failed (exit %1): %2")
                        .arg(process.exitCode())
-                       .arg(QString::fromUtf8(process.readAllStandardError()).trimmed());
+                       .arg(QString::fromUtf8(process.readAllStandardError().right(2000)).trimmed());
     return result;
   }
   bool ok = false;

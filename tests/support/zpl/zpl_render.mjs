@@ -32,9 +32,16 @@ try {
 // Node.js 18 (Debian 12's) has no global Web Crypto, which the Go runtime
 // inside asks for.
 if (!globalThis.crypto) globalThis.crypto = (await import("node:crypto")).webcrypto;
-const { api } = await renderer.ready;
-const labels = await api.zplToBase64MultipleAsync(fs.readFileSync(stream, "latin1"),
-                                                   (width - 0.5) / dpmm, (height - 0.5) / dpmm, dpmm);
+let labels;
+try {
+  const { api } = await renderer.ready;
+  labels = await api.zplToBase64MultipleAsync(fs.readFileSync(stream, "latin1"),
+                                              (width - 0.5) / dpmm, (height - 0.5) / dpmm, dpmm);
+} catch (e) {
+  // Its own message only: a trace points into an 8 MB line of minified code.
+  console.error(`zpl-renderer-js: ${e?.message ?? e}`);
+  process.exit(1);
+}
 fs.mkdirSync(outDir, { recursive: true });
 labels.forEach((png, i) => fs.writeFileSync(path.join(outDir, `label-${i}.png`), Buffer.from(png, "base64")));
 console.log(labels.length);
