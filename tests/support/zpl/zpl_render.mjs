@@ -17,21 +17,23 @@ const dpmm = Number(dpmmText);
 const width = Number(widthText);
 const height = Number(heightText);
 
+// Node.js 18 (Debian 12's) has no global Web Crypto, which the Go runtime
+// inside asks for as soon as the package loads.
+if (!globalThis.crypto) globalThis.crypto = (await import("node:crypto")).webcrypto;
+
 let renderer;
 try {
   // The CommonJS build: the package does not declare itself an ES module.
   renderer = createRequire(import.meta.url)("zpl-renderer-js");
 } catch (e) {
+  if (e?.code !== "MODULE_NOT_FOUND") throw e;
   console.error(`zpl-renderer-js is not installed beside ${path.dirname(new URL(import.meta.url).pathname)}` +
-                ` (scripts/setup --test installs it): ${e.message}`);
+                ` (scripts/setup --test installs it)`);
   process.exit(3);
 }
 
 // The renderer takes millimetres and makes the picture ceil(mm * dpmm) dots
 // wide and long; half a dot short lands exactly on the size asked for.
-// Node.js 18 (Debian 12's) has no global Web Crypto, which the Go runtime
-// inside asks for.
-if (!globalThis.crypto) globalThis.crypto = (await import("node:crypto")).webcrypto;
 let labels;
 try {
   const { api } = await renderer.ready;
