@@ -5,6 +5,11 @@
 //   BM_Afdrukken:     the job in this process, to an output that discards
 //                     the bytes, drawn by 1, 2 or all (0) threads; the
 //                     design read back from its file, as vellora-print has it;
+//                     in SBPL (VL300) and in ZPL (ZPL300), with the bytes
+//                     each label takes on the wire;
+//   BM_Etiketblok:    one label's block as SBPL writes it, as the ZPL job
+//                     writes it, and whole in ZPL's two compressions: time
+//                     and size of each;
 //   BM_VelloraPrint:  the same job through `vellora-print -o FILE` as a
 //                     whole process: start, reading, printing, writing.
 //
@@ -18,6 +23,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QIODevice>
@@ -36,6 +42,9 @@
 #include "files/LeesEtiket.h"
 #include "model/Ontwerp.h"
 #include "printing/Job.h"
+#include "printing/Raster.h"
+#include "printing/Sbpl.h"
+#include "printing/Zpl.h"
 #include "roundtext/RondeTekst.h"
 
 using namespace printing;
@@ -118,8 +127,9 @@ bool SchrijfOntwerp(const QString& map) {
 }
 
 // The job vellora-print makes of the written design: read back as it
-// reads it (elements placed on the label), numbers 1 to N, 12 dots per mm.
-std::optional<Job> LeesJob(int exemplaren) {
+// reads it (elements placed on the label), numbers 1 to N, 12 dots per mm,
+// for the printer model `printer` (2 VL300, 4 ZPL300).
+std::optional<Job> LeesJob(int exemplaren, qint16 printer = 2) {
   static QTemporaryDir map;
   static const bool geschreven = SchrijfOntwerp(map.path());
   if (!geschreven) return std::nullopt;
@@ -132,16 +142,18 @@ std::optional<Job> LeesJob(int exemplaren) {
   o.nummering.NummerTot = qint16(exemplaren);
   o.nummering.NummerStap = 1;
   Instellingen inst;
-  inst.Printer = 2;
+  inst.Printer = printer;
   auto job = MaakJob({o, tabel.formaat(1), inst, 0, 0, 1, false});
   if (Job* j = std::get_if<Job>(&job)) return std::move(*j);
   return std::nullopt;
 }
 
-// Arguments: copies (numbers 1 to N), threads (0: one per core).
+// Arguments: copies (numbers 1 to N), threads (0: one per core), printer
+// model (2 VL300 in SBPL, 4 ZPL300).
 void BM_Afdrukken(benchmark::State& state) {
-  const std::optional<Job> job = LeesJob(int(state.range(0)));
-  const std::optional<Job> opwarmen = LeesJob(10);
+  const qint16 printer = qint16(state.range(2));
+  const std::optional<Job> job = LeesJob(int(state.range(0)), printer);
+  const std::optional<Job> opwarmen = LeesJob(10, printer);
   if (!job || !opwarmen) {
     state.SkipWithError("the design could not be written and read");
     return;
@@ -171,16 +183,71 @@ void BM_Afdrukken(benchmark::State& state) {
   state.counters["werkers"] = werkers;
   state.counters["piek_extra_KiB"] = double(piek);
   state.counters["stroom_MiB"] = double(bytes) / (1024.0 * 1024.0);
+  state.counters["bytes_per_etiket"] = double(bytes) / double(state.range(0));
 }
 BENCHMARK(BM_Afdrukken)
-    ->ArgNames({"exemplaren", "werkers"})
-    ->Args({10, 0})
-    ->Args({10000, 0})
-    ->Args({10000, 1})
-    ->Args({10000, 2})
+    ->ArgNames({"exemplaren", "werkers", "printer"})
+    ->Args({10, 0, 2})
+    ->Args({10000, 0, 2})
+    ->Args({10000, 1, 2})
+    ->Args({10000, 2, 2})
+    ->Args({10000, 0, 4})
+    ->Args({10000, 1, 4})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(1);
+
+// Two labels of the job (numbers 1 and 2) as rasters, read back from the
+// SBPL stream.
+std::vector<QByteArray> TweeEtiketten(int* bytesPerRij) {
+  const std::optional<Job> job = LeesJob(2);
+  if (!job) return {};
+  QBuffer uit;
+  uit.open(QIODevice::WriteOnly);
+  VelStand stand;
+  DrukJob(*job, stand, uit, {}, 1);
+  std::vector<QByteArray> uitkomst;
+  for (const sbpl::Vel& vel : sbpl::Lees(uit.data()).vellen)
+    for (const sbpl::Label& l : vel.labels) {
+      *bytesPerRij = l.beeld.width() / 8;
+      QByteArray bits;
+      for (int r = 0; r < l.beeld.height(); ++r)
+        bits.append(reinterpret_cast<const char*>(l.beeld.constScanLine(r)), *bytesPerRij);
+      // The blank rows below, which SBPL leaves off, are part of the raster.
+      bits.resize(qsizetype(*bytesPerRij) * EtiketCanvas(job->opdracht.formaat, job->puntenPerMm).height(), '\0');
+      uitkomst.push_back(bits);
+    }
+  return uitkomst;
+}
+
+// One label's block in a printer language, for the labels of numbers 1
+// and 2 taking turns, as the copies of a numbered job do. Argument: 0 the
+// SBPL block, 1 the ZPL block the job sends (strips of Z64), 2 the label
+// as one graphic in ZPL's own compression, 3 as one Z64 graphic.
+void BM_Etiketblok(benchmark::State& state) {
+  int bpr = 0;
+  const std::vector<QByteArray> etiketten = TweeEtiketten(&bpr);
+  if (etiketten.size() != 2 || etiketten[0].size() != etiketten[1].size()) {
+    state.SkipWithError("no labels");
+    return;
+  }
+  const int rijen = int(etiketten[0].size() / bpr);
+  qsizetype grootte = 0;
+  size_t k = 0;
+  for (auto _ : state) {
+    const QByteArray& bits = etiketten[k++ % 2];
+    const Rasterblok blok{18, 24, bpr, rijen, bits.constData()};
+    const QByteArray g = state.range(0) == 0   ? sbpl::Taal().Etiket(blok)
+                         : state.range(0) == 1 ? zpl::Taal().Etiket(blok)
+                         : state.range(0) == 2 ? zpl::Ingepakt(bits.constData(), bpr, rijen)
+                                               : zpl::Z64(bits.constData(), bits.size(), bpr);
+    grootte = g.size();
+    benchmark::DoNotOptimize(g.constData());
+  }
+  state.counters["ruw_bytes"] = double(etiketten[0].size());
+  state.counters["blok_bytes"] = double(grootte);
+}
+BENCHMARK(BM_Etiketblok)->ArgName("soort")->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 // The child's peak resident memory, read from /proc while it runs: the
 // kernel's own figure for a spawned child also counts the pages of this

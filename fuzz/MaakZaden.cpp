@@ -15,7 +15,9 @@
 #include "files/EtiketBestand.h"
 #include "files/Instellingen.h"
 #include "platform/SettingsStore.h"
+#include "printing/Afdrukjob.h"
 #include "printing/Sbpl.h"
+#include "printing/Zpl.h"
 
 using namespace printing;
 
@@ -181,6 +183,26 @@ void Stromen(const QDir& map) {
                                                        sbpl::StartVel() + label + sbpl::StartVel() + label);
 }
 
+// ZPL streams as the jobs write them: a sheet of two rows printed twice,
+// and a row held open by an earlier job, closed, then a sheet begun.
+void ZplStromen(const QDir& map) {
+  const char rijen[] = "\xF0\x0F\xAA\x55\xFF\x00\x81\x18\x3C\xC3\x00\xFF\x7E\xE7\x24\x42";
+  const Printertaal& taal = zpl::Taal();
+  const QByteArray label = taal.Etiket({8, 16, 2, 8, rijen});
+  Afdrukopdracht o;
+  o.formaat.Breedte = 30;
+  o.formaat.Hoogte = 20;
+  o.formaat.VerticaleSteek = 22;
+  o.formaat.VelBreedte = 64;
+  o.PrintSpeed = 2;
+  o.Intensity = 4;
+  const QByteArray rij = taal.BeginRij(o, 8, 1);
+  Bewaar(map.filePath(QStringLiteral("twee-rijen")),
+         taal.BeginVel(o, 8) + rij + label + label + taal.EindeRij(2) + rij + label + taal.EindeRij(2));
+  Bewaar(map.filePath(QStringLiteral("open-rij")), label + taal.SluitOpenVel({true, 2, 2}) + taal.BeginVel(o, 8) + rij +
+                                                       label + "^FO0,0^GFA,4,4,1,F0,:80^FS" + taal.EindeRij(1));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -190,7 +212,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QDir wortel(QString::fromLocal8Bit(argv[1]));
-  for (const char* doel : {"etiket", "catalogus", "lijst", "instellingen", "plaatje", "sbpl"})
+  for (const char* doel : {"etiket", "catalogus", "lijst", "instellingen", "plaatje", "sbpl", "zpl"})
     if (!wortel.mkpath(QString::fromLatin1(doel))) return 1;
   const QDir map(wortel.filePath(QStringLiteral("etiket")));
   auto schrijf = [&](const char* naam, qint16 versie, const Ontwerp& o, const QString& formaat) {
@@ -245,5 +267,6 @@ int main(int argc, char** argv) {
   Instellingenbestanden(QDir(wortel.filePath(QStringLiteral("instellingen"))));
   Plaatjes(QDir(wortel.filePath(QStringLiteral("plaatje"))));
   Stromen(QDir(wortel.filePath(QStringLiteral("sbpl"))));
+  ZplStromen(QDir(wortel.filePath(QStringLiteral("zpl"))));
   return 0;
 }

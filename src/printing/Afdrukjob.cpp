@@ -23,14 +23,15 @@ struct Schrijver {
 
 QByteArray AfsluitReeks() { return sbpl::Taal().SluitOpenVel(VelStand{true, 1, 1}); }
 
-Velgang::Velgang(const Afdrukopdracht& o, const VelStand& stand) : o_(&o), nummers_(o.reeks.Nummers()) {
+Velgang::Velgang(const Afdrukopdracht& o, const VelStand& stand, bool rijenApart)
+    : o_(&o), nummers_(o.reeks.Nummers()), rijenApart_(rijenApart) {
   const EtiketFormaat& f = o.formaat;
   rij_ = stand.VelOpen ? stand.VolgendeRij : 1;
   kolom_ = stand.VelOpen ? stand.VolgendeKolom : 1;
   x0_ = f.LinkerOffset + o.HorizontalShift;
   y0_ = f.BovenOffset + o.VerticalShift;
   x_ = float(kolom_ - 1) * f.HorizontaleSteek + x0_;
-  y_ = float(rij_ - 1) * f.VerticaleSteek + y0_;
+  y_ = rijenApart_ ? y0_ : float(rij_ - 1) * f.VerticaleSteek + y0_;
   perVel_ = std::max(1, int(f.Rijen) * int(f.Kolommen));
   // A sheet held open counts as the first one.
   vellen_ = stand.VelOpen ? 1 : 0;
@@ -77,7 +78,7 @@ Velgang::Stap Velgang::Volgende() {
         x_ += f.HorizontaleSteek;
         if (kolom_ > f.Kolommen) {
           x_ = x0_;
-          y_ += f.VerticaleSteek;
+          if (!rijenApart_) y_ += f.VerticaleSteek;
           ++rij_;
           kolom_ = 1;
         }
@@ -99,7 +100,7 @@ Jobuitkomst Afdrukken(const Printertaal& taal, int ppm, const Afdrukopdracht& o,
                       const EtiketBlok& label, QIODevice& uit, const Voortgang& voortgang, QString* waarom,
                       qint64* etiketten) {
   Schrijver schrijf{uit};
-  Velgang gang(o, stand);
+  Velgang gang(o, stand, taal.Grenzen().rijenApart);
   bool onafdrukbaar = false;
   // Labels written on the current sheet, and those of the sheets closed.
   qint64 opVel = 0, afgedrukt = 0;
@@ -170,10 +171,12 @@ QString AfgedruktZin(qint64 etiketten) {
   return QStringLiteral("%1 etiketten zijn afgedrukt.").arg(etiketten);
 }
 
-std::optional<VerrePlek> EersteVerrePlek(const Afdrukopdracht& o, const VelStand& stand, int ppm, int grens) {
+std::optional<VerrePlek> EersteVerrePlek(const Afdrukopdracht& o, const VelStand& stand, int ppm,
+                                         const Taalgrenzen& grenzen) {
   // As the label block turns its corner into dots.
   const auto punten = [ppm](float mm) { return RondAf(std::max(0.0f, mm) * float(ppm)); };
-  Velgang gang(o, stand);
+  const int grens = grenzen.grootstePositie;
+  Velgang gang(o, stand, grenzen.rijenApart);
   // The rest of a held sheet, then one whole sheet: every place the job
   // can still reach has been seen (a later sheet repeats the whole one).
   const long long perVel = std::max(1, int(o.formaat.Rijen) * int(o.formaat.Kolommen));

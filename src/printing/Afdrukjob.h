@@ -70,7 +70,9 @@ class Velgang {
     Einde,   // the series is done, or stopped (gestopt())
   };
 
-  Velgang(const Afdrukopdracht& opdracht, const VelStand& stand);
+  // rijenApart: each row is a page of its own, whose labels all lie at
+  // the first row's height (see Taalgrenzen).
+  Velgang(const Afdrukopdracht& opdracht, const VelStand& stand, bool rijenApart = false);
   Stap Volgende();
   // The progress asked to stop: the walk ends before this number's labels.
   void Stop();
@@ -92,9 +94,11 @@ class Velgang {
   int nummer_ = 0, gedaan_ = 0, rij_ = 1, kolom_ = 1, q_ = 1, vellen_ = 0, perVel_ = 1;
   float x0_ = 0, y0_ = 0, x_ = 0, y_ = 0;
   bool gestopt_ = false;
+  bool rijenApart_ = false;
 };
 
 class Printertaal;
+struct Taalgrenzen;
 
 // Runs the job onto the output in the printer's language: lays the copies
 // out over the sheets, groups identical sheets into one with a quantity,
@@ -120,9 +124,9 @@ QString AfgedruktZin(qint64 etiketten);
 // so the printer is told to print it once.
 QByteArray AfsluitReeks();
 
-// A label the job would place beyond `grens` dots from the printer's origin
-// (positions are written with four digits): its row and column on the
-// sheet and the position it would get.
+// A label the job would place further from the printer's origin than the
+// language's commands reach: its row and column on the sheet and the
+// position it would get.
 struct VerrePlek {
   int rij = 0, kolom = 0, punten = 0;
 };
@@ -130,6 +134,6 @@ struct VerrePlek {
 // nothing. Only the places labels really get count; since they repeat
 // from sheet to sheet, the walk ends after at most two sheets' worth.
 std::optional<VerrePlek> EersteVerrePlek(const Afdrukopdracht& opdracht, const VelStand& stand, int puntenPerMm,
-                                         int grens);
+                                         const Taalgrenzen& grenzen);
 
 }  // namespace printing

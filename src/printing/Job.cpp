@@ -66,7 +66,7 @@ std::variant<Job, QString> MaakJob(const JobGegevens& g) {
   if (modus == 2 && job.ontwerp.nummering.NummerLijst.isEmpty())
     return QStringLiteral("Het ontwerp gebruikt lijstwaarden [A] tot [E], maar er is geen lijst met waarden.");
   o.reeks = ReeksVoor(modus, job.ontwerp.nummering);
-  if (const auto plek = EersteVerrePlek(o, g.stand, job.puntenPerMm, grenzen.grootstePositie))
+  if (const auto plek = EersteVerrePlek(o, g.stand, job.puntenPerMm, grenzen))
     return QStringLiteral("Het etiket op rij %1, kolom %2 van het vel ligt verder dan %3 punten van het begin van "
                           "de printer.")
         .arg(plek->rij)

@@ -23,6 +23,9 @@ struct Taalgrenzen {
   int grootsteBreedte = 0;   // widest label canvas
   int grootsteHoogte = 0;    // tallest raster, rounded up to hoogteUitlijning
   int grootstePositie = 0;   // furthest a label's corner can be placed
+  // Every row of labels is a page of its own to the printer: a label's
+  // place is counted from its row's top, not from the sheet's.
+  bool rijenApart = false;
 };
 
 // One label's raster at its place on the sheet: rows of bytesPerRij bytes,

@@ -77,6 +77,9 @@ class Etiketdruk {
     return DrukEenExemplaar(doek, links, boven, nummer);
   }
 
+  // The language the blocks are written in.
+  const Printertaal& Taal() const { return *taal_; }
+
   // Whether each copy adds its black to the fixed layer's raster (no pasted
   // drawing after a numbered element, whose painting could cover it).
   bool AlleenZwart() const { return alleenZwart_; }

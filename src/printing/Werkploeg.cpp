@@ -5,7 +5,7 @@
 namespace printing {
 
 Werkploeg::Werkploeg(const Etiketdruk& druk, const Afdrukopdracht& opdracht, const VelStand& stand, int werkers)
-    : druk_(druk), gang_(opdracht, stand) {
+    : druk_(druk), gang_(opdracht, stand, druk.Taal().Grenzen().rijenApart) {
   // Enough labels in flight to keep every thread busy while the job writes.
   venster_.resize(size_t(std::max(1, werkers)) * 4);
   try {

@@ -129,12 +129,15 @@ TEST(Printermodel, ASheetHeldOpenIsClosedOnceInItsOwnLanguage) {
 }
 
 TEST(Printermodel, TheStoredPrinterValueChoosesTheResolution) {
-  // 1 is the VL200 at 8 dots per mm; anything else has always meant the VL300.
-  const std::pair<qint16, int> gevallen[] = {{1, 8}, {2, 12}, {0, 12}, {3, 12}, {-1, 12}};
+  // 1 is the VL200 at 8 dots per mm, 3 to 5 the ZPL printers; a value no
+  // model has has always meant the VL300.
+  const std::pair<qint16, int> gevallen[] = {{1, 8}, {2, 12}, {3, 8}, {4, 12}, {5, 24}, {0, 12}, {6, 12}, {-1, 12}};
   for (const auto& [printer, ppm] : gevallen) EXPECT_EQ(PrintermodelVoor(printer).puntenPerMm, ppm) << printer;
   ASSERT_NE(ZoekPrintermodel(QStringLiteral("vl200")), nullptr);
   EXPECT_EQ(ZoekPrintermodel(QStringLiteral("vl200"))->Printer, 1);
   EXPECT_EQ(ZoekPrintermodel(QStringLiteral("VL400")), nullptr);
+  ASSERT_NE(ZoekPrintermodel(QStringLiteral("zpl600")), nullptr);
+  EXPECT_EQ(ZoekPrintermodel(QStringLiteral("zpl600"))->taal().Naam(), QStringLiteral("ZPL II"));
 }
 
 TEST(TelVellen, ASheetHeldOpenCountsAsTheFirstSheetOfTheJob) {

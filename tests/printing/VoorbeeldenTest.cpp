@@ -14,6 +14,7 @@
 #include "printing/Job.h"
 #include "printing/Sbpl.h"
 #include "printing/Tekenen.h"
+#include "support/VoorbeeldCodes.h"
 
 using namespace printing;
 
@@ -29,31 +30,11 @@ QByteArray Gelezen(const QString& bestand) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// What each example's barcodes read as on copies 1 to 3 (or all six labels
-// of the sheet), one list per barcode, in table order.
-struct Verwacht {
-  const char* bestand;
-  int tot;
-  std::vector<std::pair<ZXing::BarcodeFormat, std::vector<std::string>>> codes;
-};
-
-const Verwacht kVerwacht[] = {
-    {"Productetiket.VLO", 1, {{ZXing::BarcodeFormat::EAN13, {"8712345678906"}}}},
-    {"Verzendetiket.VLO",
-     3,
-     {{ZXing::BarcodeFormat::Code128, {"VZ20261NL", "VZ20262NL", "VZ20263NL"}},
-      {ZXing::BarcodeFormat::QRCode,
-       {"https://vellora.example/zending/1", "https://vellora.example/zending/2",
-        "https://vellora.example/zending/3"}}}},
-    {"Inventarislabel.VLO", 3, {{ZXing::BarcodeFormat::DataMatrix, {"INV-1", "INV-2", "INV-3"}}}},
-    {"Schapkaartjes.VLO", 6, {{ZXing::BarcodeFormat::Code128, {"ART-1", "ART-2", "ART-3", "ART-4", "ART-5", "ART-6"}}}},
-};
-
 }  // namespace
 
 TEST(Voorbeelden, TheShippedFilesAreWhatTheGeneratorMakes) {
   const std::vector<Voorbeeld> voorbeelden = Voorbeelden(Catalogus());
-  ASSERT_EQ(voorbeelden.size(), std::size(kVerwacht));
+  ASSERT_EQ(voorbeelden.size(), AlleVoorbeeldCodes().size());
   for (const Voorbeeld& v : voorbeelden) {
     SCOPED_TRACE(v.Bestand.toStdString());
     EXPECT_GT(v.ontwerp.HuidigFormaat, 0);
@@ -65,7 +46,7 @@ TEST(Voorbeelden, TheShippedFilesAreWhatTheGeneratorMakes) {
 
 TEST(Voorbeelden, EachPrintsItsNumberedCopiesWithBarcodesThatScan) {
   const FormatenTabel formaten = Catalogus();
-  for (const Verwacht& verwacht : kVerwacht) {
+  for (const VoorbeeldCodes& verwacht : AlleVoorbeeldCodes()) {
     SCOPED_TRACE(verwacht.bestand);
     const LeesUitkomst r = LeesEtiketUit(Gelezen(QString::fromLatin1(verwacht.bestand)), formaten);
     ASSERT_TRUE(std::holds_alternative<GelezenEtiket>(r));

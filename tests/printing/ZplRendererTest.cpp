@@ -44,22 +44,11 @@ QByteArray Hex() {
   return hex;
 }
 
-// CRC-16 (polynomial 0x1021, start 0) over the base64 text, as the printer
-// checks it.
-quint16 Crc16(const QByteArray& text) {
-  quint16 crc = 0;
-  for (char c : text) {
-    crc ^= quint16(quint8(c)) << 8;
-    for (int i = 0; i < 8; ++i) crc = (crc & 0x8000) ? quint16((crc << 1) ^ 0x1021) : quint16(crc << 1);
-  }
-  return crc;
-}
-
 QByteArray Z64() {
   // qCompress puts the length in four bytes before the zlib stream.
   const QByteArray zlib = qCompress(QByteArray::fromHex(Hex()), 9).mid(4);
   const QByteArray base64 = zlib.toBase64();
-  return ":Z64:" + base64 + ":" + QByteArray::number(Crc16(base64), 16).toUpper().rightJustified(4, '0');
+  return ":Z64:" + base64 + ":" + QByteArray::number(ZplCrc16(base64), 16).toUpper().rightJustified(4, '0');
 }
 
 QByteArray Gf(const QByteArray& data, int bytes, int rowBytes) {

@@ -85,3 +85,12 @@ long long DifferingDots(const QImage& a, const QImage& b) {
       if (Black(a, x, y) != Black(b, x, y)) ++differing;
   return differing;
 }
+
+quint16 ZplCrc16(const QByteArray& text) {
+  quint16 crc = 0;
+  for (char c : text) {
+    crc ^= quint16(quint16(quint8(c)) << 8);
+    for (int i = 0; i < 8; ++i) crc = (crc & 0x8000) ? quint16((crc << 1) ^ 0x1021) : quint16(crc << 1);
+  }
+  return crc;
+}

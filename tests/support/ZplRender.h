@@ -22,3 +22,7 @@ ZplRendering RenderZpl(const QByteArray& zpl, int dotsPerMm, QSize labelDots);
 // How many dots of a and b differ (black against white); every dot of the
 // larger when the sizes differ.
 long long DifferingDots(const QImage& a, const QImage& b);
+
+// The CRC-16 a printer checks a ":Z64:" field's base64 text with
+// (polynomial 0x1021, from 0), worked out a bit at a time.
+quint16 ZplCrc16(const QByteArray& text);
