@@ -11,7 +11,8 @@
 //                     writes it, and whole in ZPL's two compressions: time
 //                     and size of each;
 //   BM_VelloraPrint:  the same job through `vellora-print -o FILE` as a
-//                     whole process: start, reading, printing, writing.
+//                     whole process: start, reading, printing, writing; for
+//                     the VL300 (2) and the ZPL300 (4).
 //
 // For profiling by hand: --write DIR writes the design (label.VLO) and its
 // catalogue (all.eft) into DIR.
@@ -261,7 +262,8 @@ long LeesPiek(pid_t kind) {
   return -1;
 }
 
-// Arguments: copies, threads (0: the program's default, one per core).
+// Arguments: copies, threads (0: the program's default, one per core), printer
+// model (2 VL300, 4 ZPL300).
 void BM_VelloraPrint(benchmark::State& state) {
   QTemporaryDir map;
   if (!SchrijfOntwerp(map.path())) {
@@ -273,6 +275,7 @@ void BM_VelloraPrint(benchmark::State& state) {
   const std::string ontwerp = (map.path() + QStringLiteral("/label.VLO")).toStdString();
   const std::string uitvoer = (map.path() + QStringLiteral("/label.prn")).toStdString();
   const std::string tot = std::to_string(state.range(0)), werkers = std::to_string(state.range(1));
+  const char* model = state.range(2) == 4 ? "ZPL300" : "VL300";
   // Its own settings: nothing of the user's comes in.
   const std::string instellingen = "XDG_CONFIG_HOME=" + map.path().toStdString();
   std::vector<char*> omgeving;
@@ -280,7 +283,7 @@ void BM_VelloraPrint(benchmark::State& state) {
     if (std::strncmp(*e, "XDG_CONFIG_HOME=", 16) != 0) omgeving.push_back(*e);
   omgeving.push_back(const_cast<char*>(instellingen.c_str()));
   omgeving.push_back(nullptr);
-  std::vector<const char*> argv = {programma.c_str(), "-q", "--catalog", catalogus.c_str(), "--model", "VL300",
+  std::vector<const char*> argv = {programma.c_str(), "-q", "--catalog", catalogus.c_str(), "--model", model,
                                    "--from",          "1",  "--to",      tot.c_str(),       "-o",      uitvoer.c_str()};
   if (state.range(1) > 0) {
     argv.push_back("--jobs");
@@ -329,10 +332,12 @@ void BM_VelloraPrint(benchmark::State& state) {
   state.counters["stroom_MiB"] = bytes / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_VelloraPrint)
-    ->ArgNames({"exemplaren", "werkers"})
-    ->Args({10, 0})
-    ->Args({10000, 1})
-    ->Args({10000, 0})
+    ->ArgNames({"exemplaren", "werkers", "printer"})
+    ->Args({10, 0, 2})
+    ->Args({10000, 1, 2})
+    ->Args({10000, 0, 2})
+    ->Args({10000, 1, 4})
+    ->Args({10000, 0, 4})
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(1);

@@ -350,6 +350,33 @@ class Deflater {
   std::array<Code, 259> lengtes_{};
 };
 
+// Whether n bytes are the same, a word at a time: rows of a strip are a
+// few words long, too short to be worth a call.
+inline bool Gelijk(const char* a, const char* b, int n) {
+  int k = 0;
+  for (; k + 8 <= n; k += 8) {
+    quint64 x, y;
+    std::memcpy(&x, a + k, 8);
+    std::memcpy(&y, b + k, 8);
+    if (x != y) return false;
+  }
+  for (; k < n; ++k)
+    if (a[k] != b[k]) return false;
+  return true;
+}
+
+inline bool Blanco(const char* a, int n) {
+  quint64 of = 0;
+  int k = 0;
+  for (; k + 8 <= n; k += 8) {
+    quint64 x;
+    std::memcpy(&x, a + k, 8);
+    of |= x;
+  }
+  for (; k < n; ++k) of |= quint8(a[k]);
+  return of == 0;
+}
+
 // The Z64 text of one graphic, made a band of rows at a time, with what it
 // made last kept: a job's labels differ only where their numbers are, so
 // a band like the one before keeps its compressed bytes, and a graphic
@@ -357,14 +384,6 @@ class Deflater {
 // came before.
 class Z64Veld {
  public:
-  // Whether the graphic is the one made last: rows of `breedte` bytes,
-  // `stap` bytes apart.
-  bool Zelfde(const char* data, qsizetype stap, int breedte, int rijen) const {
-    if (breedte != bpr_ || bits_.size() != qsizetype(breedte) * rijen) return false;
-    for (int r = 0; r < rijen; ++r)
-      if (std::memcmp(data + r * stap, bits_.constData() + qsizetype(r) * breedte, size_t(breedte)) != 0) return false;
-    return true;
-  }
   const QByteArray& Tekst() const { return tekst_; }
 
   const QByteArray& Tekst(Deflater& deflater, const char* data, int bytesPerRij, int rijen) {
@@ -419,11 +438,18 @@ class Z64Veld {
 // of this many bytes across, each a graphic of its own, so that a number
 // changes only the strips it lies in.
 constexpr int kStrookBytes = 32;
+// A strip as it was last: all its rows, where its dots begin and end, and
+// its graphic.
+struct Strook {
+  QByteArray rijen;
+  int breedte = 0;
+  int boven = 0, onder = 0;
+  Z64Veld veld;
+};
 struct Werkplaats {
   Deflater deflater;
-  std::vector<Z64Veld> stroken;
+  std::vector<Strook> stroken;
   Z64Veld los;  // for a graphic made whole
-  QByteArray strook;
 };
 Werkplaats& DezeDraad() {
   thread_local Werkplaats w;
@@ -444,35 +470,30 @@ QByteArray Stroken(const Rasterblok& b) {
   QByteArray uit;
   for (int s = 0; s < aantal; ++s) {
     const int links = s * kStrookBytes, breedte = std::min(kStrookBytes, b.bytesPerRij - links);
-    const auto Leeg = [&](int r) {
-      const char* rij = b.data + qsizetype(r) * b.bytesPerRij + links;
-      quint64 of = 0;
-      int k = 0;
-      for (; k + 8 <= breedte; k += 8) {
-        quint64 w;
-        std::memcpy(&w, rij + k, 8);
-        of |= w;
-      }
-      for (; k < breedte; ++k) of |= quint8(rij[k]);
-      return of == 0;
-    };
-    // Blank paper above and below the strip's dots is left off; a blank strip is not sent.
-    int boven = 0, onder = b.rijen;
-    while (boven < onder && Leeg(boven)) ++boven;
-    while (onder > boven && Leeg(onder - 1)) --onder;
-    if (boven == onder) continue;
-    const int rijen = onder - boven;
-    const char* begin = b.data + qsizetype(boven) * b.bytesPerRij + links;
-    Z64Veld& veld = w.stroken[size_t(s)];
-    if (!veld.Zelfde(begin, b.bytesPerRij, breedte, rijen)) {
-      w.strook.resize(qsizetype(breedte) * rijen);
-      for (int r = 0; r < rijen; ++r)
-        std::memcpy(w.strook.data() + qsizetype(r) * breedte, begin + qsizetype(r) * b.bytesPerRij, size_t(breedte));
-      veld.Tekst(w.deflater, w.strook.constData(), breedte, rijen);
+    const char* begin = b.data + links;
+    Strook& strook = w.stroken[size_t(s)];
+    bool zelfde = strook.breedte == breedte && strook.rijen.size() == qsizetype(breedte) * b.rijen;
+    for (int r = 0; zelfde && r < b.rijen; ++r)
+      zelfde = Gelijk(begin + qsizetype(r) * b.bytesPerRij, strook.rijen.constData() + qsizetype(r) * breedte, breedte);
+    if (!zelfde) {
+      strook.breedte = breedte;
+      strook.rijen.resize(qsizetype(breedte) * b.rijen);
+      char* rijen = strook.rijen.data();
+      for (int r = 0; r < b.rijen; ++r)
+        std::memcpy(rijen + qsizetype(r) * breedte, begin + qsizetype(r) * b.bytesPerRij, size_t(breedte));
+      // Blank paper above and below the strip's dots is left off; a blank strip is not sent.
+      strook.boven = 0;
+      strook.onder = b.rijen;
+      while (strook.boven < strook.onder && Blanco(rijen + qsizetype(strook.boven) * breedte, breedte)) ++strook.boven;
+      while (strook.onder > strook.boven && Blanco(rijen + qsizetype(strook.onder - 1) * breedte, breedte))
+        --strook.onder;
+      if (strook.onder > strook.boven)
+        strook.veld.Tekst(w.deflater, rijen + qsizetype(strook.boven) * breedte, breedte, strook.onder - strook.boven);
     }
-    const QByteArray totaal = QByteArray::number(qsizetype(breedte) * rijen);
-    uit += "^FO" + QByteArray::number(b.h + links * 8) + "," + QByteArray::number(b.v + boven) + "^GFA," + totaal +
-           "," + totaal + "," + QByteArray::number(breedte) + "," + veld.Tekst() + "^FS\r\n";
+    if (strook.onder == strook.boven) continue;
+    const QByteArray totaal = QByteArray::number(qsizetype(breedte) * (strook.onder - strook.boven));
+    uit += "^FO" + QByteArray::number(b.h + links * 8) + "," + QByteArray::number(b.v + strook.boven) + "^GFA," +
+           totaal + "," + totaal + "," + QByteArray::number(breedte) + "," + strook.veld.Tekst() + "^FS\r\n";
   }
   return uit;
 }

@@ -6,6 +6,7 @@
 
 #include "model/Ontwerp.h"
 #include "printing/Job.h"
+#include "printing/Printermodel.h"
 #include "printing/Raster.h"
 #include "support/EtiketRaster.h"
 #include "printing/Sbpl.h"
@@ -369,4 +370,8 @@ TEST(MaakJob, OnlyTheLabelsTheJobPlacesMustLieWithinTheFourDigitPositions) {
   genummerd.nummering.NummerStap = 1;
   EXPECT_TRUE(std::holds_alternative<Job>(
       MaakJob({.ontwerp = genummerd, .formaat = kort, .instellingen = inst, .aantal = 32767})));
+  // A ZPL printer gets every row as a page of its own: the 28th row is as
+  // near its page's top as the first.
+  inst.Printer = ZoekPrintermodel(QStringLiteral("ZPL300"))->Printer;
+  EXPECT_TRUE(std::holds_alternative<Job>(maak(40, rij28)));
 }
