@@ -12,8 +12,11 @@ namespace {
 
 QByteArray Getal(int n) { return QByteArray::number(n); }
 
-// Whether the sheet has a format: a header alone has none.
-bool MetFormaat(const Stroomvel& v) { return !v.labels.empty() || v.aantal > 0 || v.gesloten || v.snelheid >= 0; }
+// Whether the sheet has a format: a header alone has none, and a sheet
+// without a header comes from one.
+bool MetFormaat(const Stroomvel& v) {
+  return !v.metKop || !v.labels.empty() || v.aantal > 0 || v.gesloten || v.snelheid >= 0;
+}
 
 // Each sheet as one format: its labels at their places on the sheet.
 QByteArray Opnieuw(const Stroomlezing& l) {

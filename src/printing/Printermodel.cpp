@@ -12,7 +12,7 @@ namespace {
 constexpr Printermodel kModellen[] = {
     {1, "VL200", "Vellora VL&200", 8, sbpl::Taal},
     {2, "VL300", "Vellora VL&300", 12, sbpl::Taal},
-    {3, "ZPL203", "ZPL II, 20&3 dpi", 8, zpl::Taal},
+    {3, "ZPL203", "&ZPL II, 203 dpi", 8, zpl::Taal},
     {4, "ZPL300", "ZPL II, 3&00 dpi", 12, zpl::Taal},
     {5, "ZPL600", "ZPL II, &600 dpi", 24, zpl::Taal},
 };

@@ -17,6 +17,7 @@
 #include <QImage>
 #include <vector>
 
+#include "printing/Zpl.h"
 #include "support/ZplRender.h"
 
 namespace {
@@ -115,6 +116,30 @@ TEST(ZplRenderer, NarrowerPrintWidthIsCentred) {
   expected.fill(0);
   expected.setPixel(10, 0, 1);
   EXPECT_EQ(DifferingDots(r.labels[0], expected), 0);
+}
+
+// Our reader of graphic fields, on the same hand-written data, and on
+// what our writers make of a picture with runs, repeats and noise.
+TEST(ZplGraphic, OurReaderGetsTheDotsOfEveryEncodingAndRefusesDamage) {
+  const QByteArray dots = QByteArray::fromHex(Hex());
+  const int total = int(dots.size());
+  EXPECT_EQ(printing::zpl::Uitgepakt(Hex(), kRowBytes, total), dots);
+  EXPECT_EQ(printing::zpl::Uitgepakt(kCompressed, kRowBytes, total), dots);
+  EXPECT_EQ(printing::zpl::Uitgepakt(Z64(), kRowBytes, total), dots);
+
+  QByteArray picture(40 * 37, '\0');
+  for (int i = 0; i < picture.size(); ++i) picture[i] = char(i % 40 < 9 ? 0xFF : (i / 40) % 5 == 0 ? i * 37 : 0);
+  for (const QByteArray& written : {printing::zpl::Ingepakt(picture.constData(), 40, 37),
+                                    printing::zpl::Z64(picture.constData(), picture.size(), 40)})
+    EXPECT_EQ(printing::zpl::Uitgepakt(written, 40, picture.size()), picture) << written.left(40).toStdString();
+
+  // A wrong CRC, a cut stream, a graphic with more dots than it says.
+  QByteArray crc = Z64();
+  crc[crc.size() - 1] = crc.endsWith('0') ? '1' : '0';
+  EXPECT_FALSE(printing::zpl::Uitgepakt(crc, kRowBytes, total));
+  EXPECT_FALSE(printing::zpl::Uitgepakt(kCompressed.chopped(2), kRowBytes, total));
+  EXPECT_FALSE(printing::zpl::Uitgepakt(Hex() + "00", kRowBytes, total));
+  EXPECT_FALSE(printing::zpl::Uitgepakt(Z64(), kRowBytes, total - kRowBytes));
 }
 
 }  // namespace
