@@ -165,8 +165,12 @@ TEST(Instellingen, EachConnectionKeepsItsOwnModelAndOldSettingsMeanWhatTheyMeant
   BewaarStand(s, 1, {}, true, false, terug);
   EXPECT_EQ(LeesStand(s, QString(), 0).instellingen.PrinterModel, (Modellen{2, 2, 1, 2}));
   EXPECT_EQ(LeesStand(s, QString(), 0).instellingen.Printer, 2);
+  // Connection 3 back to the VL300 of the others: its key says so too.
+  terug.PrinterModel[2] = 2;
+  BewaarStand(s, 1, {}, true, false, terug);
+  EXPECT_EQ(LeesStand(s, QString(), 0).instellingen.PrinterModel, (Modellen{2, 2, 2, 2}));
   // An older version that changes the model writes Printer alone: it is
   // the chosen connection's.
   s.write(d, QStringLiteral("Printer"), QStringLiteral("1"));
-  EXPECT_EQ(LeesStand(s, QString(), 0).instellingen.PrinterModel, (Modellen{1, 2, 1, 2}));
+  EXPECT_EQ(LeesStand(s, QString(), 0).instellingen.PrinterModel, (Modellen{1, 2, 2, 2}));
 }
