@@ -155,6 +155,7 @@ std::optional<QString> Netwerkverbinding::Verbind() {
     }
     if (!verlopen && fout == 0) {
       fd_ = fd;
+      bereikt_ = true;
       break;
     }
     ::close(fd);

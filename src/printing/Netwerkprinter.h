@@ -57,6 +57,9 @@ class Netwerkverbinding : public QIODevice, public Velgrenzen {
   // Closes at once; what has not gone out yet is dropped.
   void close() override;
   bool isSequential() const override { return true; }
+  // The printer answered: a failure since is a job cut off, not a printer
+  // that could not be reached.
+  bool Bereikt() const { return bereikt_; }
 
   void VelAf(qint64 etiketten) override;
 
@@ -77,6 +80,7 @@ class Netwerkverbinding : public QIODevice, public Velgrenzen {
   Wachttijden tijden_;
   int fd_ = -1;
   bool mislukt_ = false;
+  bool bereikt_ = false;
   qint64 geschreven_ = 0;
   // Where each whole sheet ended in the stream, and the labels printed by
   // then; the ones the printer has long had are dropped.

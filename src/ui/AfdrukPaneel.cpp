@@ -273,8 +273,12 @@ void AfdrukPaneel::AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand, cons
   }
   if (mislukt) {
     if (kanaal_.poort == 4) QFile::remove(kanaal_.pad);
-    // The sheet state stays as it was before the job.
-    Fout(QStringLiteral("Het schrijven naar de printer is mislukt:\n") + kanaal_.naam + QStringLiteral("\n\n") + reden);
+    // The sheet state stays as it was before the job. A network printer is
+    // connected to by the job: one that never answered sent nothing.
+    const auto* net = dynamic_cast<const Netwerkverbinding*>(uit.get());
+    const QString wat = net && !net->Bereikt() ? QStringLiteral("De printer kan niet worden bereikt:\n")
+                                               : QStringLiteral("Het schrijven naar de printer is mislukt:\n");
+    Fout(wat + kanaal_.naam + QStringLiteral("\n\n") + reden);
     return;
   }
   velStand_ = stand;

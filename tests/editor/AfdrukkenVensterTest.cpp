@@ -599,7 +599,7 @@ TEST_F(Afdrukken, ThePrinterDialogKeepsAModelPerConnectionAndEachJobUsesItsConne
   EXPECT_EQ(Lees().vellen.at(0).labels.at(0).beeld.width(), 400);
 }
 
-TEST_F(Afdrukken, AJobGoesToAPrinterOnTheNetworkAndOneThatGoesAwayIsToldAsCutOff) {
+TEST_F(Afdrukken, APrinterOnTheNetworkGetsTheJobAndOneThatGoesAwayOrRefusesIsToldWhich) {
   Zet("UseStartPosition", QStringLiteral("False"));
   Zet("Shell1", QStringLiteral("stuur-door"));
   Start();
@@ -632,4 +632,19 @@ TEST_F(Afdrukken, AJobGoesToAPrinterOnTheNetworkAndOneThatGoesAwayIsToldAsCutOff
       << tekst.toStdString();
   EXPECT_EQ(processen.started.size(), 1u);  // nothing to hand on
   EXPECT_TRUE(Kind<QPushButton>("cmdStartAfdrukken")->isEnabled());
+
+  // A printer that refuses the connection was never reached.
+  int dicht = 0;
+  {
+    Netwerkluisteraar weg(Netwerkluisteraar::Gedrag::NietAannemen);
+    dicht = weg.poort();
+  }
+  venster->instellingen().Printer1 = QStringLiteral("tcp://127.0.0.1:%1").arg(dicht);
+  Druk(QStringLiteral("1"));
+  ASSERT_EQ(meldingen.shown.size(), 2u);
+  EXPECT_EQ(meldingen.shown[1].text,
+            QStringLiteral("De printer kan niet worden bereikt:\ntcp://127.0.0.1:%1\n\nDe printer op 127.0.0.1, poort %1 "
+                           "weigert de verbinding: daar luistert geen printer. Kijk het adres en de poort na.")
+                .arg(dicht));
+  EXPECT_EQ(processen.started.size(), 1u);
 }
