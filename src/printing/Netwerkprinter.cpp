@@ -227,10 +227,19 @@ qint64 Netwerkverbinding::writeData(const char* data, qint64 lengte) {
     if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
       // The queue is full: the printer is not reading. Any room it makes
       // starts the wait anew.
-      pollfd p{fd_, POLLOUT, 0};
-      int r;
-      do r = ::poll(&p, 1, tijden_.schrijvenMs);
-      while (r < 0 && errno == EINTR);
+      // Waited for in short steps, so that a program that ends need not
+      // wait out the printer.
+      const QDeadlineTimer stil(tijden_.schrijvenMs);
+      int r = 0;
+      while (r == 0 && !stil.hasExpired() && !afbreken_) {
+        pollfd p{fd_, POLLOUT, 0};
+        r = ::poll(&p, 1, int(std::min<qint64>(100, stil.remainingTime())));
+        if (r < 0 && errno == EINTR) r = 0;
+      }
+      if (afbreken_) {
+        Afgebroken(QStringLiteral("Het afdrukwerk is gestopt terwijl de printer geen gegevens aannam."));
+        return -1;
+      }
       if (r == 0) {
         Afgebroken(QStringLiteral("De printer heeft %1 lang geen gegevens meer aangenomen.")
                        .arg(Seconden(tijden_.schrijvenMs)));
@@ -283,7 +292,7 @@ bool Netwerkverbinding::Afronden() {
       vorige = nu;
       stil.setRemainingTime(tijden_.schrijvenMs);
     }
-    if (stil.hasExpired()) {
+    if (stil.hasExpired() || afbreken_) {
       Afgebroken(QStringLiteral("De printer heeft %1 lang geen gegevens meer aangenomen.")
                      .arg(Seconden(tijden_.schrijvenMs)));
       Sluit();

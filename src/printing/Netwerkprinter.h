@@ -1,6 +1,7 @@
 #pragma once
 #include <QIODevice>
 #include <QString>
+#include <atomic>
 #include <deque>
 #include <optional>
 #include <utility>
@@ -60,6 +61,9 @@ class Netwerkverbinding : public QIODevice, public Velgrenzen {
   // The printer answered: a failure since is a job cut off, not a printer
   // that could not be reached.
   bool Bereikt() const { return bereikt_; }
+  // From any thread: a write or the final wait that is waiting for the
+  // printer gives up now, as if its wait were over.
+  void Afbreken() { afbreken_ = true; }
 
   void VelAf(qint64 etiketten) override;
 
@@ -81,6 +85,7 @@ class Netwerkverbinding : public QIODevice, public Velgrenzen {
   int fd_ = -1;
   bool mislukt_ = false;
   bool bereikt_ = false;
+  std::atomic<bool> afbreken_{false};
   qint64 geschreven_ = 0;
   // Where each whole sheet ended in the stream, and the labels printed by
   // then; the ones the printer has long had are dropped.

@@ -93,7 +93,9 @@ AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLine
 }
 
 AfdrukPaneel::~AfdrukPaneel() {
-  // The job stops and lets go of its output before the output goes.
+  // The job stops and lets go of its output before the output goes; a
+  // printer on the network that is not reading is not waited for.
+  if (auto* net = dynamic_cast<Netwerkverbinding*>(uit_.get())) net->Afbreken();
   delete loper_;
 }
 

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -647,4 +648,26 @@ TEST_F(Afdrukken, APrinterOnTheNetworkGetsTheJobAndOneThatGoesAwayOrRefusesIsTol
                            "weigert de verbinding: daar luistert geen printer. Kijk het adres en de poort na.")
                 .arg(dicht));
   EXPECT_EQ(processen.started.size(), 1u);
+}
+
+TEST_F(Afdrukken, TheWindowClosesWithoutWaitingForANetworkPrinterThatStoppedReading) {
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Start();
+  Menu("mnuTekstLijnen1");
+  ZetTekst(1, QStringLiteral("Nr [#]"));
+  venster->nummering().NummerVan = 1;
+  venster->nummering().NummerTot = 5000;
+  venster->nummering().NummerStap = 1;
+  Netwerkluisteraar printer(Netwerkluisteraar::Gedrag::NietLezen);
+  venster->instellingen().Printer1 = QStringLiteral("tcp://127.0.0.1:%1").arg(printer.poort());
+  ASSERT_EQ(venster->instellingen().WriteTimeout, 60);
+  Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("1"));
+  Kind<QPushButton>("cmdStartAfdrukken")->click();
+  // Long enough for the printer's queue to fill and the job to wait on it.
+  QTest::qWait(1000);
+  ASSERT_TRUE(venster->afdruk().BezigMetAfdrukken());
+  QElapsedTimer klok;
+  klok.start();
+  venster.reset();
+  EXPECT_LT(klok.elapsed(), 20000);  // the printer's wait is a minute
 }
