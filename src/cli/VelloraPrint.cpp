@@ -11,6 +11,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <thread>
 #include <variant>
@@ -244,32 +245,37 @@ std::optional<int> LeesNummering(const Options& o, Nummering& nummering) {
   return std::nullopt;
 }
 
-// Where the bytes go: a file, standard output, or the port of the settings.
+// Where the bytes go: a file, standard output, the port of the settings, or
+// a printer on the network given on the command line.
 struct Uitvoer {
   QFile bestand;
+  std::unique_ptr<QIODevice> kanaalUit;  // the port's device, file or connection
   Uitvoerkanaal kanaal;
   bool eigen = false;  // given on the command line
+  bool netwerk = false;  // a network printer, from the command line or the settings
   bool spool = false;  // a spool file of this job, not yet handed on
+  QIODevice& io() { return kanaalUit ? *kanaalUit : static_cast<QIODevice&>(bestand); }
   ~Uitvoer() {
     // A job that never reached its spooler leaves no spool file behind.
     if (spool) {
-      bestand.close();
+      io().close();
       QFile::remove(kanaal.pad);
     }
   }
 };
 
 std::optional<int> OpenUitvoer(const Options& o, Uitvoer& u) {
-  if (u.eigen && *o.uitvoer == QStringLiteral("-")) {
+  if (u.eigen && !u.netwerk && *o.uitvoer == QStringLiteral("-")) {
     if (!u.bestand.open(stdout, QIODevice::WriteOnly))
       return report(kFailure, QStringLiteral("cannot write to standard output"));
-  } else if (u.eigen) {
+  } else if (u.eigen && !u.netwerk) {
     u.bestand.setFileName(*o.uitvoer);
     if (!u.bestand.open(QIODevice::WriteOnly | QIODevice::Truncate))
       return report(kFailure, QStringLiteral("cannot write ") + *o.uitvoer + QStringLiteral(": ") + u.bestand.errorString());
   } else {
-    if (const auto melding = OpenKanaal(u.bestand, u.kanaal)) return report(kFailure, *melding);
-    u.spool = u.kanaal.poort == 4;
+    // A printer on the network is connected to now, before a byte is sent.
+    if (const auto melding = OpenKanaal(u.kanaalUit, u.kanaal)) return report(kFailure, *melding);
+    u.spool = !u.eigen && u.kanaal.poort == 4;
   }
   return std::nullopt;
 }
@@ -388,7 +394,10 @@ int run() {
   Uitvoer uit;
   uit.eigen = o.uitvoer.has_value();
   if (!uit.eigen) uit.kanaal = KiesKanaal(inst, platform::appinfo::programFolder());
-  const QString uitvoerPad = uit.eigen ? *o.uitvoer : uit.kanaal.poort != 4 ? uit.kanaal.pad : QString();
+  if (const auto net = uit.eigen ? NetwerkKanaal(*o.uitvoer, inst) : std::nullopt) uit.kanaal = *net;
+  uit.netwerk = uit.kanaal.netwerk || !uit.kanaal.netwerkFout.isEmpty();
+  const QString uitvoerPad =
+      uit.netwerk ? QString() : uit.eigen ? *o.uitvoer : uit.kanaal.poort != 4 ? uit.kanaal.pad : QString();
   if (uitvoerPad != QStringLiteral("-") && !uitvoerPad.isEmpty())
     if (const auto code = GeenInvoerAlsUitvoer(o, uitvoerPad)) return *code;
   // With a preview the stream is kept aside and drawn first, then sent.
@@ -403,7 +412,7 @@ int run() {
   QString waarom;
   qint64 etiketten = 0;
   const Jobuitkomst u = DrukJob(
-      job, stand, o.voorbeeld ? static_cast<QIODevice&>(kopie) : static_cast<QIODevice&>(uit.bestand),
+      job, stand, o.voorbeeld ? static_cast<QIODevice&>(kopie) : uit.io(),
       [&](int n, int laatste) {
         if (!o.stil) std::fprintf(stderr, "Exemplaar %d van %d\n", n, laatste);
         return false;
@@ -415,13 +424,19 @@ int run() {
       return report(kFailure, QStringLiteral("cannot keep the stream for the preview: ") + kopie.errorString() +
                              QStringLiteral("; nothing was sent"));
     if (const int code = Voorbeeld(*o.voorbeeld, kopie, *job.taal); code != kSuccess) return code;
-    geschreven = Kopieer(kopie, uit.bestand);
+    geschreven = Kopieer(kopie, uit.io());
   }
-  geschreven = geschreven && uit.bestand.flush();
-  // Why, as the system put it: no room left, the other end gone.
-  const QString waaromNiet =
-      uit.bestand.error() != QFileDevice::NoError ? QStringLiteral(": ") + uit.bestand.errorString() : QString();
-  uit.bestand.close();
+  // A printer on the network is waited for until it has every byte.
+  geschreven = geschreven && LeverAf(uit.io());
+  // Why, as the system put it: no room left, the other end gone; a network
+  // printer says why and how much of the job it got.
+  QString waaromNiet;
+  if (auto* bestand = qobject_cast<QFileDevice*>(&uit.io())) {
+    if (bestand->error() != QFileDevice::NoError) waaromNiet = QStringLiteral(": ") + bestand->errorString();
+  } else if (!geschreven) {
+    waaromNiet = QStringLiteral(": ") + uit.io().errorString();
+  }
+  uit.io().close();
   if (!geschreven)
     return report(kFailure, QStringLiteral("writing failed: ") + (uit.eigen ? *o.uitvoer : uit.kanaal.naam) + waaromNiet);
   if (!uit.eigen)

@@ -46,8 +46,15 @@ OpgeslagenStand LeesStand(const platform::SettingsStore& s, const QString& progr
   const QString galerijen = QStringLiteral("Galleries");
   for (const auto& galerij : s.readSection(galerijen))
     i.Galerijen.append({galerij.first, s.readList(galerijen, galerij.first).value(0)});
-  i.Printer = LeesBinnen(Lees(s, "Printer", QStringLiteral("1")), 1, 2);
+  const QString printer = Lees(s, "Printer", QStringLiteral("1"));
+  i.Printer = LeesBinnen(printer, 1, kHoogstePrinter);
   i.PrinterPort = LeesBinnen(Lees(s, "PrinterPort", QStringLiteral("1")), 1, 4);
+  for (int n = 1; n <= 4; ++n)
+    i.PrinterModel[n - 1] =
+        LeesBinnen(s.read(kDefaults, QStringLiteral("PrinterModel%1").arg(n), printer), 1, kHoogstePrinter);
+  // Printer is always written as the chosen connection's model, and an
+  // older version that changed the model changed only Printer: it wins.
+  i.PrinterModel[i.PrinterPort - 1] = i.Printer;
   i.PrintSpeed = LeesBinnen(Lees(s, "PrintSpeed", QStringLiteral("1")), 1, 5);
   i.Intensity = LeesBinnen(Lees(s, "Intensity", QStringLiteral("5")), 1, 5);
   i.WindowsPrinter = Lees(s, "WindowsPrinter", QString());
@@ -58,6 +65,13 @@ OpgeslagenStand LeesStand(const platform::SettingsStore& s, const QString& progr
   i.Shell1 = Lees(s, "Shell1", QString());
   i.Shell2 = Lees(s, "Shell2", QString());
   i.Shell3 = Lees(s, "Shell3", QString());
+  const auto seconden = [&](const char* sleutel, double standaard) {
+    bool getal = false;
+    const double v = LeesGetal(Lees(s, sleutel, QString::number(standaard)), &getal);
+    return getal && v > 0 ? std::min(v, 3600.0) : standaard;
+  };
+  i.ConnectTimeout = seconden("ConnectTimeout", i.ConnectTimeout);
+  i.WriteTimeout = seconden("WriteTimeout", i.WriteTimeout);
   VensterPlaats& v = st.venster;
   v.Links = LeesGetal(Lees(s, "Left", QStringLiteral("0")));
   v.Boven = LeesGetal(Lees(s, "Top", QStringLiteral("0")));
@@ -80,6 +94,17 @@ void BewaarStand(platform::SettingsStore& s, int formaat, const VensterPlaats& v
   zet("ImageFolder", i.ImageFolder);
   zet("FileFolder", i.FileFolder);
   zet("Printer", QString::number(i.Printer));
+  // A connection's model is written once it differs from what Printer
+  // would give it, or once it has a key of its own: reading gives it back
+  // either way. Printer is the chosen connection's, as reading takes it.
+  std::array<qint16, 4> modellen = i.PrinterModel;
+  if (i.PrinterPort >= 1 && i.PrinterPort <= 4) modellen[i.PrinterPort - 1] = i.Printer;
+  for (int n = 1; n <= 4; ++n) {
+    const QString sleutel = QStringLiteral("PrinterModel%1").arg(n);
+    const QString model = QString::number(modellen[n - 1]);
+    if (model != QString::number(i.Printer) || s.read(kDefaults, sleutel, QString()) != QString())
+      s.write(kDefaults, sleutel, model);
+  }
   zet("PrinterPort", QString::number(i.PrinterPort));
   zet("PrintSpeed", QString::number(i.PrintSpeed));
   zet("Intensity", QString::number(i.Intensity));

@@ -1,5 +1,6 @@
 #pragma once
 #include <QList>
+#include <array>
 #include <QPair>
 #include <QString>
 #include "files/Layer.h"
@@ -10,11 +11,21 @@ class SettingsStore;
 
 namespace files {
 
+// The stored "Printer" values run from 1 to this: the printer models' table
+// gives each model one (a test holds the two together).
+inline constexpr qint16 kHoogstePrinter = 5;
+
 // The program's settings as kept between runs.
 struct Instellingen {
   QString FileFolder;
   QString ImageFolder;
-  qint16 Printer = 1;      // 1 VL200, 2 VL300
+  // The model of the chosen connection, which the next job uses: 1 VL200,
+  // 2 VL300, up to kHoogstePrinter.
+  qint16 Printer = 1;
+  // Each connection's own model (connection 1 first); stored as
+  // PrinterModel1 to PrinterModel4, a connection without its own taking
+  // the stored Printer.
+  std::array<qint16, 4> PrinterModel{1, 1, 1, 1};
   qint16 PrinterPort = 1;  // 1-3 device or file, 4 operating-system printer
   qint16 PrintSpeed = 1;   // 1-5
   qint16 Intensity = 5;    // 1-5
@@ -25,6 +36,10 @@ struct Instellingen {
   QString Shell1;
   QString Shell2;
   QString Shell3;
+  // How long a printer on the network may take to answer, and to take the
+  // next byte of a job, in seconds; set by hand only.
+  double ConnectTimeout = 10;
+  double WriteTimeout = 60;
   // Gallery name and folder, in the store's order.
   QList<QPair<QString, QString>> Galerijen;
 };

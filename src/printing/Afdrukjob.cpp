@@ -6,6 +6,7 @@
 
 #include "model/Afronden.h"
 #include "printing/Sbpl.h"
+#include "printing/Velgrenzen.h"
 
 namespace printing {
 
@@ -14,8 +15,13 @@ namespace {
 struct Schrijver {
   QIODevice& uit;
   bool fout = false;
+  Velgrenzen* grenzen = dynamic_cast<Velgrenzen*>(&uit);
   void operator()(const QByteArray& b) {
     if (!fout && !b.isEmpty() && uit.write(b) != b.size()) fout = true;
+  }
+  // A sheet's end is written: `afgedrukt` labels are in the stream whole.
+  void VelAf(qint64 afgedrukt) {
+    if (grenzen && !fout) grenzen->VelAf(afgedrukt);
   }
 };
 
@@ -135,6 +141,7 @@ Jobuitkomst Afdrukken(const Printertaal& taal, int ppm, const Afdrukopdracht& o,
         schrijf(taal.EindeVel(gang.q()));
         afgedrukt += opVel * gang.q();
         opVel = 0;
+        schrijf.VelAf(afgedrukt);
         break;
       case Velgang::Stap::Einde: break;
     }
@@ -146,6 +153,7 @@ Jobuitkomst Afdrukken(const Printertaal& taal, int ppm, const Afdrukopdracht& o,
     if (kolom != 1) schrijf(taal.EindeRij(q));
     if (rij != 1 || kolom != 1) schrijf(taal.EindeVel(q));
     afgedrukt += opVel * q;
+    schrijf.VelAf(afgedrukt);
   } else {
     afgedrukt += opVel;
     nieuw.VelOpen = rij != 1 || kolom != 1;

@@ -67,6 +67,8 @@ QStringList PrinterApparaten(const QString& dev) {
 }
 
 std::optional<QString> PoortFout(const QString& naam) {
+  if (const Netwerknaam net = LeesNetwerknaam(naam); net.IsNetwerk())
+    return net.adres ? std::nullopt : std::optional<QString>(net.fout);
   if (naam.trimmed().isEmpty()) return QStringLiteral("Er is geen apparaat of bestand opgegeven.");
   const QString pad = PoortApparaat(naam.trimmed());
   const QFileInfo info(pad);
@@ -82,6 +84,14 @@ std::optional<QString> PoortFout(const QString& naam) {
   if (!map.isDir()) return QStringLiteral("De map bestaat niet.");
   if (!map.isWritable()) return QStringLiteral("In deze map mag niet worden geschreven.");
   return std::nullopt;
+}
+
+QString PoortBetekenis(const QString& naam) {
+  const Netwerknaam net = LeesNetwerknaam(naam);
+  if (net.adres) return QStringLiteral("= netwerkprinter ") + net.adres->Tekst();
+  if (net.IsNetwerk()) return QString();
+  const QString pad = PoortApparaat(naam.trimmed());
+  return pad != naam.trimmed() ? QStringLiteral("= ") + pad : QString();
 }
 
 QString SpoolMap(const QString& programmaMap) {
@@ -101,10 +111,27 @@ Uitvoerkanaal KiesKanaal(const Instellingen& i, const QString& programmaMap) {
     k.naam = k.pad;
   } else {
     const QString& naam = k.poort == 2 ? i.Printer2 : k.poort == 3 ? i.Printer3 : i.Printer1;
+    if (auto net = NetwerkKanaal(naam, i)) {
+      net->poort = k.poort;
+      return *net;
+    }
     k.pad = PoortApparaat(naam);
     k.apparaat = naam != k.pad;
     k.naam = k.apparaat ? naam + QStringLiteral(" (") + k.pad + u')' : naam;
   }
+  return k;
+}
+
+std::optional<Uitvoerkanaal> NetwerkKanaal(const QString& naam, const Instellingen& i) {
+  const Netwerknaam net = LeesNetwerknaam(naam);
+  if (!net.IsNetwerk()) return std::nullopt;
+  Uitvoerkanaal k;
+  k.netwerk = net.adres;
+  k.netwerkFout = net.fout;
+  k.naam = naam.trimmed();
+  // Its address, which no job waiting to be handed on ever has as a file.
+  k.pad = net.adres ? QStringLiteral("tcp://%1:%2").arg(net.adres->host).arg(net.adres->poort) : k.naam;
+  k.wachttijden = {int(i.ConnectTimeout * 1000), int(i.WriteTimeout * 1000)};
   return k;
 }
 
@@ -137,6 +164,28 @@ std::optional<QString> OpenKanaal(QFile& bestand, Uitvoerkanaal& kanaal) {
   return std::nullopt;
 }
 
+std::optional<QString> OpenKanaal(std::unique_ptr<QIODevice>& uit, Uitvoerkanaal& kanaal, bool laterVerbinden) {
+  if (!kanaal.netwerkFout.isEmpty()) return Onbereikbaar(kanaal, kanaal.netwerkFout);
+  if (!kanaal.netwerk) {
+    auto bestand = std::make_unique<QFile>();
+    if (auto melding = OpenKanaal(*bestand, kanaal)) return melding;
+    uit = std::move(bestand);
+    return std::nullopt;
+  }
+  auto verbinding = std::make_unique<Netwerkverbinding>(*kanaal.netwerk, kanaal.wachttijden);
+  if (!laterVerbinden)
+    if (const auto fout = verbinding->Verbind()) return Onbereikbaar(kanaal, *fout);
+  verbinding->open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+  uit = std::move(verbinding);
+  return std::nullopt;
+}
+
+bool LeverAf(QIODevice& uit) {
+  if (auto* net = dynamic_cast<Netwerkverbinding*>(&uit)) return net->Afronden();
+  if (auto* bestand = qobject_cast<QFileDevice*>(&uit)) return bestand->flush();
+  return true;
+}
+
 QString SpoolProgramma(const QString& programmaMap) {
   const QString naast = programmaMap + QStringLiteral("/PrintFile");
   const QString geinstalleerd = QDir::cleanPath(programmaMap + QStringLiteral("/../libexec/vellora/PrintFile"));
@@ -160,8 +209,8 @@ QString WachtMelding(const Uitvoerkanaal& kanaal) {
 
 void Doorgeven::NaDeJob(const Uitvoerkanaal& kanaal, const Instellingen& i, Doorgegeven klaar) {
   Opdracht o;
-  // A device is no file that a later job could write over.
-  if (!kanaal.apparaat) o.pad = kanaal.pad;
+  // A device or a network printer is no file that a later job could write over.
+  if (!kanaal.apparaat && !kanaal.netwerk) o.pad = kanaal.pad;
   o.klaar = std::move(klaar);
   if (kanaal.poort == 4) {
     const QFileInfo spool(kanaal.pad);

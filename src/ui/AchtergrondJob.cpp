@@ -1,6 +1,6 @@
 #include "ui/AchtergrondJob.h"
 
-#include <QFileDevice>
+#include "printing/Uitvoer.h"
 
 namespace ui {
 
@@ -8,7 +8,7 @@ AchtergrondJob::AchtergrondJob(Job job, VelStand stand, QIODevice& uit, QObject*
   draad_ = std::thread([this, job = std::move(job), stand, &uit]() mutable {
     QString waarom;
     qint64 etiketten = 0;
-    const Jobuitkomst uitkomst = DrukJob(
+    Jobuitkomst uitkomst = DrukJob(
         job, stand, uit,
         [this](int nummer, int laatste) {
           nummer_ = nummer;
@@ -26,9 +26,10 @@ AchtergrondJob::AchtergrondJob(Job job, VelStand stand, QIODevice& uit, QObject*
           return stoppen_.load();
         },
         0, &waarom, &etiketten);
-    // The last bytes still buffered go out here: a slow printer must not
-    // hold up the window when it closes the channel.
-    if (auto* bestand = qobject_cast<QFileDevice*>(&uit)) bestand->flush();
+    // The last bytes still buffered go out here, and a network printer is
+    // waited for until it has them all: a slow printer must not hold up the
+    // window when it closes the channel. A job it did not take whole failed.
+    if (uitkomst != Jobuitkomst::Schrijffout && !LeverAf(uit)) uitkomst = Jobuitkomst::Schrijffout;
     // Dropped unread when this object goes first: its destructor is then
     // the one waiting here.
     QMetaObject::invokeMethod(

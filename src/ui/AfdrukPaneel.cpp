@@ -93,7 +93,9 @@ AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLine
 }
 
 AfdrukPaneel::~AfdrukPaneel() {
-  // The job stops and lets go of its output before the output goes.
+  // The job stops and lets go of its output before the output goes; a
+  // printer on the network that is not reading is not waited for.
+  if (auto* net = dynamic_cast<Netwerkverbinding*>(uit_.get())) net->Afbreken();
   delete loper_;
 }
 
@@ -243,8 +245,9 @@ void AfdrukPaneel::AfdrukkenSATO() {
     Fout(WachtMelding(kanaal_));
     return;
   }
-  uit_ = std::make_unique<QFile>();
-  if (const auto melding = OpenKanaal(*uit_, kanaal_)) {
+  // A printer on the network is connected to by the job's own thread: one
+  // that does not answer must not hold up the window.
+  if (const auto melding = OpenKanaal(uit_, kanaal_, true)) {
     uit_.reset();
     Fout(*melding);
     return;
@@ -257,13 +260,27 @@ void AfdrukPaneel::AfdrukkenSATO() {
 }
 
 void AfdrukPaneel::AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand, const QString& waarom, qint64 etiketten) {
-  const std::unique_ptr<QFile> uit = std::move(uit_);
-  uit->close();
-  if (uitkomst == Jobuitkomst::Schrijffout || uit->error() != QFileDevice::NoError) {
+  const std::unique_ptr<QIODevice> uit = std::move(uit_);
+  bool mislukt = uitkomst == Jobuitkomst::Schrijffout;
+  QString reden;
+  // A file's last bytes may fail as it closes; a network printer's reason
+  // was set when the job broke off.
+  if (auto* bestand = qobject_cast<QFileDevice*>(uit.get())) {
+    bestand->close();
+    mislukt = mislukt || bestand->error() != QFileDevice::NoError;
+    reden = bestand->errorString();
+  } else {
+    reden = uit->errorString();
+    uit->close();
+  }
+  if (mislukt) {
     if (kanaal_.poort == 4) QFile::remove(kanaal_.pad);
-    // The sheet state stays as it was before the job.
-    Fout(QStringLiteral("Het schrijven naar de printer is mislukt:\n") + kanaal_.naam + QStringLiteral("\n\n") +
-         uit->errorString());
+    // The sheet state stays as it was before the job. A network printer is
+    // connected to by the job: one that never answered sent nothing.
+    const auto* net = dynamic_cast<const Netwerkverbinding*>(uit.get());
+    const QString wat = net && !net->Bereikt() ? QStringLiteral("De printer kan niet worden bereikt:\n")
+                                               : QStringLiteral("Het schrijven naar de printer is mislukt:\n");
+    Fout(wat + kanaal_.naam + QStringLiteral("\n\n") + reden);
     return;
   }
   velStand_ = stand;
@@ -330,19 +347,21 @@ void AfdrukPaneel::AfsluitenJobSATO() {
     return;
   }
   // Only the closing bytes: the sheet's start and labels went on with their jobs.
-  QFile uit;
+  std::unique_ptr<QIODevice> uit;
   if (const auto melding = OpenKanaal(uit, kanaal)) {
     omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), *melding);
     return;
   }
   const Printertaal& taal = velTaal_ ? *velTaal_ : PrintermodelVoor(instellingen_.Printer).taal();
   const QByteArray slot = taal.SluitOpenVel(velStand_);
-  const bool gelukt = uit.write(slot) == slot.size() && uit.flush();
-  uit.close();
+  const bool gelukt = uit->write(slot) == slot.size() && LeverAf(*uit);
+  // A network printer says why; a file's reason is the system's own.
+  const QString reden = kanaal.netwerk ? QStringLiteral("\n\n") + uit->errorString() : QString();
+  uit->close();
   if (!gelukt) {
     if (kanaal.poort == 4) QFile::remove(kanaal.pad);
     omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
-                             QStringLiteral("Het schrijven naar de printer is mislukt:\n") + kanaal.naam);
+                             QStringLiteral("Het schrijven naar de printer is mislukt:\n") + kanaal.naam + reden);
     return;
   }
   Doorgeef(kanaal);

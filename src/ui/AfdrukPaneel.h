@@ -138,7 +138,7 @@ class AfdrukPaneel : public QGroupBox {
   bool gestopt_ = false;  // the user stopped the running job
   int jobNummer_ = 0;
   AchtergrondJob* loper_ = nullptr;
-  std::unique_ptr<QFile> uit_;  // the channel of the running job
+  std::unique_ptr<QIODevice> uit_;  // the channel of the running job
   Uitvoerkanaal kanaal_;
   std::unique_ptr<QBuffer> voorbeeld_;  // the stream of a running preview
   std::unique_ptr<AfdrukVoortgang> frmAfdrukken_;

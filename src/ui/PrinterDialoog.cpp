@@ -35,7 +35,8 @@ PrinterDialoog::PrinterDialoog(Instellingen& instellingen, const QStringList& pr
   setWindowTitle(QStringLiteral("Printerinstelling"));
   setModal(true);
 
-  auto* model = new QGroupBox(QStringLiteral("Printer:"), this);
+  auto* model = fraModel_ = new QGroupBox(QStringLiteral("Printer:"), this);
+  model->setObjectName(QStringLiteral("fraModel"));
   optModel_ = new QButtonGroup(this);
   auto* ml = new QVBoxLayout(model);
   for (const Printermodel& m : Printermodellen()) {
@@ -123,6 +124,15 @@ PrinterDialoog::PrinterDialoog(Instellingen& instellingen, const QStringList& pr
 
   connect(optAangeslotenOp_, &QButtonGroup::idClicked, this,
           [this](int index) { cmbWindowsPrinter_->setEnabled(index == 4); });
+  // Each connection has a printer of its own: choosing a connection shows
+  // its model, choosing a model sets it for the chosen connection.
+  connect(optAangeslotenOp_, &QButtonGroup::idToggled, this, [this](int poort, bool aan) {
+    if (aan) ToonModel(poort);
+  });
+  connect(optModel_, &QButtonGroup::idToggled, this, [this](int printer, bool aan) {
+    const int poort = optAangeslotenOp_->checkedId();
+    if (aan && poort >= 1 && poort <= 4) modellen_[poort - 1] = qint16(printer);
+  });
   connect(ok, &QPushButton::clicked, this, &PrinterDialoog::cmdOK_Click);
   connect(annuleren, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -130,8 +140,11 @@ PrinterDialoog::PrinterDialoog(Instellingen& instellingen, const QStringList& pr
 QStringList PrinterDialoog::SysteemPrinters() { return QPrinterInfo::availablePrinterNames(); }
 
 void PrinterDialoog::ZetControlWaarden() {
-  if (QAbstractButton* b = optModel_->button(instellingen_.Printer)) b->setChecked(true);
-  if (QAbstractButton* b = optAangeslotenOp_->button(instellingen_.PrinterPort)) b->setChecked(true);
+  modellen_ = instellingen_.PrinterModel;
+  const int poort = instellingen_.PrinterPort;
+  if (poort >= 1 && poort <= 4) modellen_[poort - 1] = instellingen_.Printer;
+  if (QAbstractButton* b = optAangeslotenOp_->button(poort)) b->setChecked(true);
+  ToonModel(poort);
   cmbWindowsPrinter_->setCurrentText(instellingen_.WindowsPrinter);
   // Stored values outside 1 to 5 select no item.
   cmbAfdrukSnelheid_->setCurrentIndex(
@@ -146,9 +159,23 @@ QString& PrinterDialoog::Poortnaam(int poort) {
 }
 
 void PrinterDialoog::ToonApparaat(int poort) {
-  const QString naam = cmbPoort_[poort - 1]->currentText().trimmed();
-  const QString pad = PoortApparaat(naam);
-  lblApparaat_[poort - 1]->setText(pad != naam ? QStringLiteral("= ") + pad : QString());
+  lblApparaat_[poort - 1]->setText(PoortBetekenis(cmbPoort_[poort - 1]->currentText()));
+}
+
+void PrinterDialoog::ToonModel(int poort) {
+  if (poort < 1 || poort > 4) return;
+  const QString namen[4] = {QStringLiteral("LPT1"), QStringLiteral("LPT2"), QStringLiteral("LPT3"),
+                            QStringLiteral("de Windows printer")};
+  fraModel_->setTitle(QStringLiteral("Printer op %1:").arg(namen[poort - 1]));
+  const qint16 model = modellen_[poort - 1];
+  if (QAbstractButton* b = optModel_->button(model)) {
+    b->setChecked(true);
+    return;
+  }
+  // A stored model this version has no option for shows none, and stays.
+  optModel_->setExclusive(false);
+  for (QAbstractButton* b : optModel_->buttons()) b->setChecked(false);
+  optModel_->setExclusive(true);
 }
 
 void PrinterDialoog::cmdOK_Click() {
@@ -170,8 +197,10 @@ void PrinterDialoog::cmdOK_Click() {
     }
   }
   for (int i = 1; i <= 3; ++i) Poortnaam(i) = cmbPoort_[i - 1]->currentText().trimmed();
-  if (optModel_->checkedId() > 0) instellingen_.Printer = qint16(optModel_->checkedId());
   if (optAangeslotenOp_->checkedId() > 0) instellingen_.PrinterPort = qint16(optAangeslotenOp_->checkedId());
+  // The next job uses the model of the connection it goes to.
+  instellingen_.PrinterModel = modellen_;
+  instellingen_.Printer = modellen_[instellingen_.PrinterPort - 1];
   instellingen_.PrintSpeed = qint16(cmbAfdrukSnelheid_->currentIndex() + 1);
   instellingen_.Intensity = qint16(cmbIntensiteit_->currentIndex() + 1);
   instellingen_.WindowsPrinter = cmbWindowsPrinter_->currentText();

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QThread>
 #include <csignal>
@@ -17,6 +18,7 @@
 #include "printing/Sbpl.h"
 #include "roundtext/RondeTekstOpdrachten.h"
 #include "support/EtiketOpstelling.h"
+#include "support/Netwerkluisteraar.h"
 
 using namespace printing;
 
@@ -402,4 +404,134 @@ TEST_F(VelloraPrint, APreviewThatCannotBeMadeStopsTheRunBeforeAnythingIsSent) {
   EXPECT_EQ(u.fout.count('\n'), 1) << u.fout.toStdString();
   EXPECT_TRUE(u.fout.contains("nothing was sent")) << u.fout.toStdString();
   EXPECT_FALSE(QFile::exists(uit));
+}
+
+namespace {
+using Gedrag = Netwerkluisteraar::Gedrag;
+
+// A port on this machine that nothing listens on.
+int GeslotenPoort() {
+  Netwerkluisteraar weg(Gedrag::NietAannemen);
+  return weg.poort();
+}
+}  // namespace
+
+TEST_F(VelloraPrint, APrinterOnTheNetworkGetsTheBytesAFileGetsAndThenTheAfterJobCommandRuns) {
+  const QString ontwerp = BewaardOntwerp();
+  const QStringList job = {QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("--to"),
+                           QStringLiteral("30"), ontwerp};
+  const QString bestand = tmp.path(QStringLiteral("bestand.prn"));
+  ASSERT_EQ(Draai(QStringList{QStringLiteral("-o"), bestand} + job).code, 0);
+  const QByteArray verwacht = Lees(bestand);
+  ASSERT_GT(verwacht.size(), 100000);
+
+  // Connection 2 of the settings, written "host:port".
+  Netwerkluisteraar printer(Gedrag::AllesLezen);
+  const QString gedaan = tmp.path(QStringLiteral("gedaan"));
+  CliInstelling("Defaults", "PrinterPort", QStringLiteral("2"));
+  CliInstelling("Defaults", "Printer2", QStringLiteral("127.0.0.1:%1").arg(printer.poort()));
+  CliInstelling("Defaults", "Shell2", QStringLiteral("touch ") + gedaan);
+  const Uitkomst u = Draai(job);
+  ASSERT_EQ(u.code, 0) << u.fout.toStdString();
+  EXPECT_TRUE(u.fout.isEmpty()) << u.fout.toStdString();
+  EXPECT_EQ(printer.Gelezen(), verwacht);
+  // The after-job command still runs, with no file to read.
+  EXPECT_TRUE(QFile::exists(gedaan));
+
+  // Given on the command line as tcp://: no after-job command.
+  QFile::remove(gedaan);
+  Netwerkluisteraar tweede(Gedrag::AllesLezen);
+  const Uitkomst v =
+      Draai(QStringList{QStringLiteral("-o"), QStringLiteral("tcp://127.0.0.1:%1").arg(tweede.poort())} + job);
+  ASSERT_EQ(v.code, 0) << v.fout.toStdString();
+  EXPECT_EQ(tweede.Gelezen(), verwacht);
+  EXPECT_FALSE(QFile::exists(gedaan));
+}
+
+TEST_F(VelloraPrint, APrinterThatRefusesOrDoesNotAnswerIsNamedAndNothingIsSent) {
+  const QString ontwerp = BewaardOntwerp();
+  const int poort = GeslotenPoort();
+  const Uitkomst u = Draai({QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("-o"),
+                            QStringLiteral("tcp://127.0.0.1:%1").arg(poort), ontwerp});
+  EXPECT_EQ(u.code, 1);
+  EXPECT_EQ(QString::fromUtf8(u.fout),
+            QStringLiteral("vellora-print: De printer kan niet worden bereikt: tcp://127.0.0.1:%1 De printer op "
+                           "127.0.0.1, poort %1 weigert de verbinding: daar luistert geen printer. Kijk het adres en de "
+                           "poort na.\n")
+                .arg(poort));
+
+  // A printer whose queue takes no connection never answers the handshake:
+  // the wait from the settings ends it.
+  Netwerkluisteraar vol(Gedrag::NietAannemen);
+  CliInstelling("Defaults", "Printer1", QStringLiteral("tcp://127.0.0.1:%1").arg(vol.poort()));
+  CliInstelling("Defaults", "ConnectTimeout", QStringLiteral("0.5"));
+  const Uitkomst v = Draai({QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, ontwerp});
+  EXPECT_EQ(v.code, 1);
+  EXPECT_TRUE(v.fout.contains("poort " + QByteArray::number(vol.poort()) +
+                              " antwoordt niet: na 0,5 seconde is er nog geen verbinding."))
+      << v.fout.toStdString();
+
+  // A port number no port has is refused before anything is tried.
+  const Uitkomst w = Draai({QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("-o"),
+                            QStringLiteral("printer:70000"), ontwerp});
+  EXPECT_EQ(w.code, 1);
+  EXPECT_TRUE(w.fout.contains("Het poortnummer 70000 bestaat niet.")) << w.fout.toStdString();
+  EXPECT_FALSE(QFile::exists(QStringLiteral("printer:70000")));
+}
+
+TEST_F(VelloraPrint, APrinterThatGoesAwayMidJobFailsTheRunAndSaysHowMuchGotThrough) {
+  const QString ontwerp = BewaardOntwerp();
+  // Numbers 1 to 500: megabytes, far more than the connection holds.
+  const QStringList job = {QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("--to"),
+                           QStringLiteral("500"), ontwerp};
+  const QString bestand = tmp.path(QStringLiteral("bestand.prn"));
+  ASSERT_EQ(Draai(QStringList{QStringLiteral("-o"), bestand} + job).code, 0);
+  const QByteArray stroom = Lees(bestand);
+
+  constexpr qint64 kDeel = 300000;
+  Netwerkluisteraar printer(Gedrag::DeelLezen, kDeel);
+  const Uitkomst u =
+      Draai(QStringList{QStringLiteral("-o"), QStringLiteral("tcp://127.0.0.1:%1").arg(printer.poort())} + job);
+  EXPECT_EQ(u.code, 1);
+  EXPECT_EQ(printer.Gelezen(), stroom.left(kDeel));
+  const QString fout = QString::fromUtf8(u.fout);
+  EXPECT_EQ(fout.count(u'\n'), 1) << fout.toStdString();
+  EXPECT_TRUE(fout.contains(QStringLiteral("De verbinding met de printer is midden in het afdrukwerk verbroken")))
+      << fout.toStdString();
+  EXPECT_TRUE(fout.contains(QStringLiteral("Het afdrukwerk is afgebroken: niet alle etiketten zijn afgedrukt.")));
+  // How much the printer got, and the labels whole in it as the stream's
+  // own reader finds them there.
+  const QRegularExpressionMatch m =
+      QRegularExpression(QStringLiteral("De printer heeft ([0-9.]+) bytes ontvangen, daarin ([0-9]+) volledige etiketten"))
+          .match(fout);
+  ASSERT_TRUE(m.hasMatch()) << fout.toStdString();
+  const qint64 bytes = m.captured(1).remove(u'.').toLongLong();
+  EXPECT_GE(bytes, kDeel);
+  EXPECT_LT(bytes, kDeel + 300000);  // at most what its small queue held besides
+  int heel = 0;
+  for (const Stroomvel& vel : sbpl::Lees(stroom.left(bytes)).vellen)
+    if (vel.gesloten) heel += int(vel.labels.size()) * std::max(1, vel.aantal);
+  EXPECT_GT(heel, 0);
+  EXPECT_EQ(m.captured(2).toInt(), heel);
+}
+
+TEST_F(VelloraPrint, APrinterThatStopsTakingDataEndsTheRunAfterTheWriteWait) {
+  const QString ontwerp = BewaardOntwerp();
+  CliInstelling("Defaults", "WriteTimeout", QStringLiteral("1"));
+  // Far more than the connection holds, so a write waits; and a job small
+  // enough for the system to take it all at once, which is still not printed
+  // while the printer does not read it.
+  for (const char* laatste : {"500", "2"}) {
+    Netwerkluisteraar printer(Gedrag::NietLezen);
+    CliInstelling("Defaults", "Printer1", QStringLiteral("127.0.0.1:%1").arg(printer.poort()));
+    const Uitkomst u = Draai({QStringLiteral("-q"), QStringLiteral("--catalog"), catalogus, QStringLiteral("--to"),
+                              QString::fromLatin1(laatste), ontwerp});
+    EXPECT_EQ(u.code, 1) << laatste;
+    const QString fout = QString::fromUtf8(u.fout);
+    EXPECT_TRUE(fout.startsWith(QStringLiteral("vellora-print: writing failed: 127.0.0.1:%1: De printer heeft 1 seconde "
+                                               "lang geen gegevens meer aangenomen. Het afdrukwerk is afgebroken: niet "
+                                               "alle etiketten zijn afgedrukt.")
+                                    .arg(printer.poort())))
+        << laatste << ": " << fout.toStdString();
+  }
 }

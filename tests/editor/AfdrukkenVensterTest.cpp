@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include "printing/StreepjescodeOpdrachten.h"
 #include "printing/Uitvoer.h"
 #include "support/EtiketOpstelling.h"
+#include "support/Netwerkluisteraar.h"
 #include "ui/NummeringDialoog.h"
 #include "ui/PrinterDialoog.h"
 #include "ui/VerschuivingDialoog.h"
@@ -556,4 +558,116 @@ TEST_F(Afdrukken, ADesignNumberedOnlyInABarcodeGetsItsSeriesFromTheNumberingButt
   ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
   ASSERT_EQ(l.vellen.size(), 1u);
   EXPECT_EQ(l.vellen[0].labels.size(), 3u);
+}
+
+TEST_F(Afdrukken, ThePrinterDialogKeepsAModelPerConnectionAndEachJobUsesItsConnectionsModel) {
+  Zet("UseStartPosition", QStringLiteral("False"));
+  const QString poort2 = tmp.path(QStringLiteral("printer2.out"));
+  Zet("Printer2", poort2);
+  Start();
+  bool bleefVL200 = false, bleefVL300 = false;
+  BeantwoordDialoog<PrinterDialoog>([&](PrinterDialoog* d) {
+    const auto optie = [d](const char* naam) { return d->findChild<QRadioButton*>(QString::fromLatin1(naam)); };
+    optie("optAangeslotenOp2")->click();
+    optie("optVL300")->click();
+    optie("optAangeslotenOp1")->click();
+    bleefVL200 = optie("optVL200")->isChecked() && !optie("optVL300")->isChecked();
+    optie("optAangeslotenOp2")->click();
+    bleefVL300 = optie("optVL300")->isChecked();
+    d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  Menu("mnuPrinterinstelling");
+  EXPECT_TRUE(bleefVL200);
+  EXPECT_TRUE(bleefVL300);
+  const QString d = QStringLiteral("Defaults");
+  EXPECT_EQ(instellingen.read(d, QStringLiteral("PrinterPort")), QStringLiteral("2"));
+  EXPECT_EQ(instellingen.read(d, QStringLiteral("Printer")), QStringLiteral("2"));
+  // Connection 2 prints at 12 dots per mm: 50 mm is 608 dots, in whole bytes.
+  Druk(QStringLiteral("1"));
+  QFile tweede(poort2);
+  ASSERT_TRUE(tweede.open(QIODevice::ReadOnly));
+  EXPECT_EQ(sbpl::Lees(tweede.readAll()).vellen.at(0).labels.at(0).beeld.width(), 608);
+
+  // Back on connection 1 its own model is used again: 8 dots per mm.
+  BeantwoordDialoog<PrinterDialoog>([](PrinterDialoog* d) {
+    d->findChild<QRadioButton*>(QStringLiteral("optAangeslotenOp1"))->click();
+    d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  Menu("mnuPrinterinstelling");
+  EXPECT_EQ(instellingen.read(d, QStringLiteral("Printer")), QStringLiteral("1"));
+  EXPECT_EQ(LeesStand(instellingen, QString(), 0).instellingen.PrinterModel, (std::array<qint16, 4>{1, 2, 1, 1}));
+  Druk(QStringLiteral("1"));
+  EXPECT_EQ(Lees().vellen.at(0).labels.at(0).beeld.width(), 400);
+}
+
+TEST_F(Afdrukken, APrinterOnTheNetworkGetsTheJobAndOneThatGoesAwayOrRefusesIsToldWhich) {
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Zet("Shell1", QStringLiteral("stuur-door"));
+  Start();
+  Menu("mnuTekstLijnen1");
+  ZetTekst(1, QStringLiteral("Nr [#]"));
+  venster->nummering().NummerVan = 1;
+  venster->nummering().NummerTot = 20;
+  venster->nummering().NummerStap = 1;
+  Netwerkluisteraar printer(Netwerkluisteraar::Gedrag::AllesLezen);
+  venster->instellingen().Printer1 = QStringLiteral("tcp://127.0.0.1:%1").arg(printer.poort());
+  Druk(QStringLiteral("1"));
+  EXPECT_TRUE(meldingen.shown.empty());
+  EXPECT_EQ(printer.Gelezen(), JobStroom(1));
+  // The after-job command runs once the printer has the job.
+  EXPECT_EQ(processen.started.size(), 1u);
+
+  // Hundreds of labels, and a printer that takes a part of them and goes.
+  venster->nummering().NummerTot = 2000;
+  Netwerkluisteraar weg(Netwerkluisteraar::Gedrag::DeelLezen, 100000);
+  const QString naam = QStringLiteral("127.0.0.1:%1").arg(weg.poort());
+  venster->instellingen().Printer1 = naam;
+  Druk(QStringLiteral("1"));
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  const QString tekst = meldingen.shown[0].text;
+  EXPECT_TRUE(tekst.startsWith(QStringLiteral("Het schrijven naar de printer is mislukt:\n") + naam +
+                               QStringLiteral("\n\nDe verbinding met de printer is midden in het afdrukwerk verbroken")))
+      << tekst.toStdString();
+  EXPECT_TRUE(tekst.contains(QStringLiteral("\n\nHet afdrukwerk is afgebroken: niet alle etiketten zijn afgedrukt.\n"
+                                            "De printer heeft ")))
+      << tekst.toStdString();
+  EXPECT_EQ(processen.started.size(), 1u);  // nothing to hand on
+  EXPECT_TRUE(Kind<QPushButton>("cmdStartAfdrukken")->isEnabled());
+
+  // A printer that refuses the connection was never reached.
+  int dicht = 0;
+  {
+    Netwerkluisteraar weg(Netwerkluisteraar::Gedrag::NietAannemen);
+    dicht = weg.poort();
+  }
+  venster->instellingen().Printer1 = QStringLiteral("tcp://127.0.0.1:%1").arg(dicht);
+  Druk(QStringLiteral("1"));
+  ASSERT_EQ(meldingen.shown.size(), 2u);
+  EXPECT_EQ(meldingen.shown[1].text,
+            QStringLiteral("De printer kan niet worden bereikt:\ntcp://127.0.0.1:%1\n\nDe printer op 127.0.0.1, poort %1 "
+                           "weigert de verbinding: daar luistert geen printer. Kijk het adres en de poort na.")
+                .arg(dicht));
+  EXPECT_EQ(processen.started.size(), 1u);
+}
+
+TEST_F(Afdrukken, TheWindowClosesWithoutWaitingForANetworkPrinterThatStoppedReading) {
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Start();
+  Menu("mnuTekstLijnen1");
+  ZetTekst(1, QStringLiteral("Nr [#]"));
+  venster->nummering().NummerVan = 1;
+  venster->nummering().NummerTot = 5000;
+  venster->nummering().NummerStap = 1;
+  Netwerkluisteraar printer(Netwerkluisteraar::Gedrag::NietLezen);
+  venster->instellingen().Printer1 = QStringLiteral("tcp://127.0.0.1:%1").arg(printer.poort());
+  ASSERT_EQ(venster->instellingen().WriteTimeout, 60);
+  Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("1"));
+  Kind<QPushButton>("cmdStartAfdrukken")->click();
+  // Long enough for the printer's queue to fill and the job to wait on it.
+  QTest::qWait(1000);
+  ASSERT_TRUE(venster->afdruk().BezigMetAfdrukken());
+  QElapsedTimer klok;
+  klok.start();
+  venster.reset();
+  EXPECT_LT(klok.elapsed(), 20000);  // the printer's wait is a minute
 }

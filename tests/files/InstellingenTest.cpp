@@ -96,7 +96,7 @@ TEST(Instellingen, PrinterSettingsOutsideTheirRangeComeToTheNearestEnd) {
     qint16 verwacht;
   };
   const Geval gevallen[] = {
-      {"Printer", "geen", &Instellingen::Printer, 1},      {"Printer", "3", &Instellingen::Printer, 2},
+      {"Printer", "geen", &Instellingen::Printer, 1},      {"Printer", "6", &Instellingen::Printer, 5},
       {"PrinterPort", "0", &Instellingen::PrinterPort, 1}, {"PrinterPort", "9", &Instellingen::PrinterPort, 4},
       {"PrintSpeed", "-2", &Instellingen::PrintSpeed, 1},  {"PrintSpeed", "10", &Instellingen::PrintSpeed, 5},
       {"Intensity", "0", &Instellingen::Intensity, 1},     {"Intensity", "99999", &Instellingen::Intensity, 5},
@@ -139,4 +139,38 @@ TEST(Instellingen, TheRestoredWindowIsClampedToTheScreen) {
   EXPECT_DOUBLE_EQ(klein.Breedte, 12000);  // never smaller than it is
   EXPECT_DOUBLE_EQ(klein.Links, 7200);     // pulled back onto the screen
   EXPECT_DOUBLE_EQ(klein.Boven, 900);
+}
+
+TEST(Instellingen, EachConnectionKeepsItsOwnModelAndOldSettingsMeanWhatTheyMeant) {
+  const QString d = QStringLiteral("Defaults");
+  using Modellen = std::array<qint16, 4>;
+  platform::MemorySettingsStore s;
+  // Settings of before: one model for every connection.
+  s.write(d, QStringLiteral("Printer"), QStringLiteral("2"));
+  Instellingen i = LeesStand(s, QString(), 0).instellingen;
+  EXPECT_EQ(i.PrinterModel, (Modellen{2, 2, 2, 2}));
+  // Connection 3 gets a VL200 and is chosen.
+  i.PrinterModel[2] = 1;
+  i.PrinterPort = 3;
+  i.Printer = 1;
+  BewaarStand(s, 1, {}, true, false, i);
+  // What older versions read: the model of the chosen connection.
+  EXPECT_EQ(s.read(d, QStringLiteral("Printer")), QStringLiteral("1"));
+  Instellingen terug = LeesStand(s, QString(), 0).instellingen;
+  EXPECT_EQ(terug.PrinterModel, (Modellen{2, 2, 1, 2}));
+  EXPECT_EQ(terug.Printer, 1);
+  // Back on connection 1, its own model is the next job's.
+  terug.PrinterPort = 1;
+  terug.Printer = terug.PrinterModel[0];
+  BewaarStand(s, 1, {}, true, false, terug);
+  EXPECT_EQ(LeesStand(s, QString(), 0).instellingen.PrinterModel, (Modellen{2, 2, 1, 2}));
+  EXPECT_EQ(LeesStand(s, QString(), 0).instellingen.Printer, 2);
+  // Connection 3 back to the VL300 of the others: its key says so too.
+  terug.PrinterModel[2] = 2;
+  BewaarStand(s, 1, {}, true, false, terug);
+  EXPECT_EQ(LeesStand(s, QString(), 0).instellingen.PrinterModel, (Modellen{2, 2, 2, 2}));
+  // An older version that changes the model writes Printer alone: it is
+  // the chosen connection's.
+  s.write(d, QStringLiteral("Printer"), QStringLiteral("1"));
+  EXPECT_EQ(LeesStand(s, QString(), 0).instellingen.PrinterModel, (Modellen{1, 2, 2, 2}));
 }
