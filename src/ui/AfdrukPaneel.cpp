@@ -347,13 +347,18 @@ void AfdrukPaneel::AfsluitenJobSATO() {
     return;
   }
   // Only the closing bytes: the sheet's start and labels went on with their jobs.
+  const Printertaal& taal = velTaal_ ? *velTaal_ : PrintermodelVoor(instellingen_.Printer).taal();
+  const QByteArray slot = taal.SluitOpenVel(velStand_);
+  if (slot.isEmpty()) {
+    // A language that prints each row as it ends has nothing left to send.
+    velStand_ = {};
+    return;
+  }
   std::unique_ptr<QIODevice> uit;
   if (const auto melding = OpenKanaal(uit, kanaal)) {
     omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), *melding);
     return;
   }
-  const Printertaal& taal = velTaal_ ? *velTaal_ : PrintermodelVoor(instellingen_.Printer).taal();
-  const QByteArray slot = taal.SluitOpenVel(velStand_);
   const bool gelukt = uit->write(slot) == slot.size() && LeverAf(*uit);
   // A network printer says why; a file's reason is the system's own.
   const QString reden = kanaal.netwerk ? QStringLiteral("\n\n") + uit->errorString() : QString();

@@ -16,6 +16,7 @@
 #include "printing/Sbpl.h"
 #include "printing/StreepjescodeOpdrachten.h"
 #include "printing/Uitvoer.h"
+#include "printing/Zpl.h"
 #include "support/EtiketOpstelling.h"
 #include "support/Netwerkluisteraar.h"
 #include "ui/NummeringDialoog.h"
@@ -113,6 +114,39 @@ TEST_F(Afdrukken, EconomyModeHandsEachJobsOwnBytesToTheAfterJobCommandTellsOnceA
   EXPECT_EQ(l.vellen[0].aantal, 1);
   EXPECT_TRUE(l.vellen[0].gesloten);
   EXPECT_EQ(doorgegeven.count("\x1b" "A"), 1);
+}
+
+TEST_F(Afdrukken, OnAZplPrinterEconomyModeHoldsOnlyARowLeftOpenAndSendsNothingWhenNoneIs) {
+  Zet("Shell1", QStringLiteral("stuur-door"));
+  Zet("Printer", QStringLiteral("3"));  // ZPL, 8 dots per mm
+  std::vector<QByteArray> stukken;
+  processen.bijStart = [&](const FakeProcessStarter::Start&) { stukken.push_back(Uitvoer()); };
+  Start();
+  ASSERT_TRUE(Kind<QAction>("mnuSpaarstand")->isChecked());
+  Menu("mnuTekstLijnen1");
+  // Two labels fill the first row, which is printed; the sheet goes on at row 2.
+  Druk(QStringLiteral("2"));
+  EXPECT_TRUE(venster->velStand().VelOpen);
+  EXPECT_EQ(venster->velStand().VolgendeRij, 2);
+  EXPECT_EQ(stukken.size(), 1u);
+  EXPECT_TRUE(stukken.back().endsWith("^PQ1^XZ\r\n"));
+  // Nothing waits in the printer: switching economy mode off sends nothing.
+  Menu("mnuSpaarstand");
+  EXPECT_FALSE(venster->velStand().VelOpen);
+  EXPECT_EQ(stukken.size(), 1u);
+  // One label leaves its row open; closing it sends only the row's end.
+  Menu("mnuSpaarstand");
+  Druk(QStringLiteral("1"));
+  ASSERT_EQ(stukken.size(), 2u);
+  EXPECT_FALSE(stukken.back().endsWith("^XZ\r\n"));
+  Menu("mnuSpaarstand");
+  ASSERT_EQ(stukken.size(), 3u);
+  EXPECT_EQ(stukken.back(), QByteArray("^PQ1^XZ\r\n"));
+  const Stroomlezing l = printing::Lees(zpl::Taal(), stukken[1] + stukken[2]);
+  ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
+  ASSERT_EQ(l.vellen.size(), 1u);
+  EXPECT_TRUE(l.vellen[0].gesloten);
+  EXPECT_EQ(l.vellen[0].aantal, 1);
 }
 
 TEST_F(Afdrukken, ClosingTheWindowFinishesAHeldSheet) {
