@@ -20,8 +20,8 @@ namespace zpl {
 // for the rest of a row blank and ':' for a row like the one above.
 QByteArray Ingepakt(const char* data, int bytesPerRij, int rijen);
 // The same dots as ":Z64:" data: zlib, base64 and the CRC the printer
-// checks. Smaller than the above by three to four times for a label of
-// text and pictures, and what the job sends.
+// checks. About half the size of the above for a label of text and
+// pictures, and what the job sends.
 QByteArray Z64(const char* data, qsizetype lengte, int bytesPerRij);
 // The dots of a graphic field's data in any of the forms above or plain
 // hex; nothing when the data is damaged or does not give `lengte` bytes.
