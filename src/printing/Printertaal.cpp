@@ -1,7 +1,9 @@
 #include "printing/Printertaal.h"
 
 #include <QBuffer>
+#include <QIODevice>
 #include <algorithm>
+#include <utility>
 
 namespace printing {
 
@@ -31,6 +33,33 @@ QImage Stroomvel::Afbeelding(QSize minimaal) const {
     }
   }
   return uit;
+}
+
+bool Bufferlezer::Zorg(qsizetype n) {
+  while (buf_.size() - i_ < n) {
+    if (i_ > 0) {
+      buf_.remove(0, i_);
+      eerder_ += i_;
+      i_ = 0;
+    }
+    const QByteArray stuk = bron_.read(std::max<qint64>(n - buf_.size(), qint64(1) << 20));
+    if (stuk.isEmpty()) return false;
+    buf_.append(stuk);
+  }
+  return true;
+}
+
+Stroomvel& Bufferlezer::Huidig() {
+  if (!vel_) vel_.emplace();
+  return *vel_;
+}
+
+std::optional<Stroomvel> Bufferlezer::Af() { return std::exchange(vel_, std::nullopt); }
+
+std::optional<Stroomvel> Bufferlezer::Fout(const QString& tekst) {
+  fout_ = tekst + QStringLiteral(" (byte %1)").arg(eerder_ + i_);
+  klaar_ = true;
+  return Af();
 }
 
 Stroomlezing Lees(const Printertaal& taal, const QByteArray& stroom) {

@@ -77,6 +77,32 @@ class Stroomlezer {
   virtual const QString& fout() const = 0;
 };
 
+// What a reader of a stream keeps: the bytes read and not yet used, the
+// sheet being read and the first fault.
+class Bufferlezer : public Stroomlezer {
+ public:
+  explicit Bufferlezer(QIODevice& bron) : bron_(bron) {}
+  const QString& fout() const override { return fout_; }
+
+ protected:
+  // At least n bytes from i_ on in buf_; false at the end of the stream.
+  // What has been used goes, so the buffer holds about a piece at a time.
+  bool Zorg(qsizetype n);
+  Stroomvel& Huidig();
+  // The sheet being read, which the reader no longer holds.
+  std::optional<Stroomvel> Af();
+  // Reading ends here, with `tekst` and the place as the fault.
+  std::optional<Stroomvel> Fout(const QString& tekst);
+
+  QIODevice& bron_;
+  QByteArray buf_;
+  qsizetype i_ = 0;    // where reading goes on in buf_
+  qint64 eerder_ = 0;  // bytes read before buf_ began
+  std::optional<Stroomvel> vel_;
+  QString fout_;
+  bool klaar_ = false;
+};
+
 // A printer's command language, as the job speaks to it. The job walks
 // the sheets and draws the labels; a language only says how that is
 // written, and reads its own streams back for the preview. Every piece

@@ -63,21 +63,6 @@ const Printertaal& Taal() {
   return taal;
 }
 
-bool Lezer::Zorg(qsizetype n) {
-  while (buf_.size() - i_ < n) {
-    // What has been read goes, so the buffer holds about a piece at a time.
-    if (i_ > 0) {
-      buf_.remove(0, i_);
-      eerder_ += i_;
-      i_ = 0;
-    }
-    const QByteArray stuk = bron_.read(std::max<qint64>(n - buf_.size(), qint64(1) << 20));
-    if (stuk.isEmpty()) return false;
-    buf_.append(stuk);
-  }
-  return true;
-}
-
 bool Lezer::Is(const char* commando) {
   const qsizetype n = qsizetype(std::strlen(commando));
   return Zorg(n) && std::memcmp(buf_.constData() + i_, commando, size_t(n)) == 0;
@@ -94,19 +79,6 @@ bool Lezer::Getal(int cijfers, int* uit) {
   i_ += cijfers;
   *uit = w;
   return true;
-}
-
-Vel& Lezer::Huidig() {
-  if (!vel_) vel_.emplace();
-  return *vel_;
-}
-
-std::optional<Vel> Lezer::Af() { return std::exchange(vel_, std::nullopt); }
-
-std::optional<Vel> Lezer::Fout(const QString& tekst) {
-  fout_ = tekst + QStringLiteral(" (byte %1)").arg(eerder_ + i_);
-  klaar_ = true;
-  return Af();
 }
 
 std::optional<Vel> Lezer::Volgende() {

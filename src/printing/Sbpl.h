@@ -39,31 +39,18 @@ const Printertaal& Taal();
 // Reads a stream from a device a sheet at a time, holding no more of it
 // than the sheet being read: a preview of a job of thousands of sheets
 // stays as small as one.
-class Lezer : public Stroomlezer {
+class Lezer : public Bufferlezer {
  public:
-  explicit Lezer(QIODevice& bron) : bron_(bron) {}
+  explicit Lezer(QIODevice& bron) : Bufferlezer(bron) {}
   // The next sheet; nothing at the end of the stream or at a fault. A
   // sheet the stream leaves open comes at its end, or before the fault.
   std::optional<Vel> Volgende() override;
-  // Empty when everything read so far was understood.
-  const QString& fout() const override { return fout_; }
 
  private:
-  bool Zorg(qsizetype n);
   bool Is(const char* commando);
   bool Getal(int cijfers, int* uit);
-  std::optional<Vel> Fout(const QString& tekst);
-  Vel& Huidig();
-  std::optional<Vel> Af();
 
-  QIODevice& bron_;
-  QByteArray buf_;
-  qsizetype i_ = 0;     // where reading goes on in buf_
-  qint64 eerder_ = 0;   // bytes read before buf_ began
-  int v_ = 0, h_ = 0;   // the position the next graphic gets
-  std::optional<Vel> vel_;
-  QString fout_;
-  bool klaar_ = false;
+  int v_ = 0, h_ = 0;  // the position the next graphic gets
 };
 
 }  // namespace sbpl

@@ -264,6 +264,19 @@ QByteArray Ingepakt(const char* data, int bytesPerRij, int rijen) {
 
 namespace {
 
+// How many bytes from a and b on are the same, at most max, a word at a time.
+qsizetype Overeen(const quint8* a, const quint8* b, qsizetype max) {
+  qsizetype k = 0;
+  for (; k + 8 <= max; k += 8) {
+    quint64 x, y;
+    std::memcpy(&x, a + k, 8);
+    std::memcpy(&y, b + k, 8);
+    if (x != y) return k + std::countr_zero(x ^ y) / 8;
+  }
+  while (k < max && a[k] == b[k]) ++k;
+  return k;
+}
+
 // Deflate written for one-bit rasters: fixed Huffman codes and two kinds
 // of match only, a run of the byte before and the same bytes a row up,
 // which is nearly all a label's dots are. Each band is a block of its own
@@ -358,19 +371,6 @@ class Deflater {
     }
   };
 
-  // How many bytes from a and b on are the same, at most max, a word at a time.
-  static qsizetype Overeen(const quint8* a, const quint8* b, qsizetype max) {
-    qsizetype k = 0;
-    for (; k + 8 <= max; k += 8) {
-      quint64 x, y;
-      std::memcpy(&x, a + k, 8);
-      std::memcpy(&y, b + k, 8);
-      if (x != y) return k + std::countr_zero(x ^ y) / 8;
-    }
-    while (k < max && a[k] == b[k]) ++k;
-    return k;
-  }
-
   static unsigned Omgekeerd(unsigned code, int lengte) {
     unsigned uit = 0;
     for (int k = 0; k < lengte; ++k) uit |= ((code >> k) & 1u) << (lengte - 1 - k);
@@ -398,19 +398,10 @@ void VoegGetalToe(QByteArray& uit, qint64 getal) {
   uit.append(cijfers, eind - cijfers);
 }
 
-// Whether n bytes are the same, a word at a time: rows of a strip are a
-// few words long, too short to be worth a call.
+// Whether n bytes are the same: rows of a strip are a few words long, too
+// short to be worth a call.
 inline bool Gelijk(const char* a, const char* b, int n) {
-  int k = 0;
-  for (; k + 8 <= n; k += 8) {
-    quint64 x, y;
-    std::memcpy(&x, a + k, 8);
-    std::memcpy(&y, b + k, 8);
-    if (x != y) return false;
-  }
-  for (; k < n; ++k)
-    if (a[k] != b[k]) return false;
-  return true;
+  return Overeen(reinterpret_cast<const quint8*>(a), reinterpret_cast<const quint8*>(b), n) == n;
 }
 
 inline bool Blanco(const char* a, int n) {
@@ -631,20 +622,6 @@ const Printertaal& Taal() {
   return taal;
 }
 
-bool Lezer::Zorg(qsizetype n) {
-  while (buf_.size() - i_ < n) {
-    if (i_ > 0) {
-      buf_.remove(0, i_);
-      eerder_ += i_;
-      i_ = 0;
-    }
-    const QByteArray stuk = bron_.read(std::max<qint64>(n - buf_.size(), qint64(1) << 20));
-    if (stuk.isEmpty()) return false;
-    buf_.append(stuk);
-  }
-  return true;
-}
-
 bool Lezer::Parameters(QByteArray* uit) {
   qsizetype j = i_;
   for (;;) {
@@ -663,19 +640,6 @@ bool Lezer::Parameters(QByteArray* uit) {
   uit->replace('\r', QByteArray()).replace('\n', QByteArray());
   i_ = j;
   return true;
-}
-
-Stroomvel& Lezer::Huidig() {
-  if (!vel_) vel_.emplace();
-  return *vel_;
-}
-
-std::optional<Stroomvel> Lezer::Af() { return std::exchange(vel_, std::nullopt); }
-
-std::optional<Stroomvel> Lezer::Fout(const QString& tekst) {
-  fout_ = tekst + QStringLiteral(" (byte %1)").arg(eerder_ + i_);
-  klaar_ = true;
-  return Af();
 }
 
 std::optional<Stroomvel> Lezer::Volgende() {

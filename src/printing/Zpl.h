@@ -36,32 +36,20 @@ const Printertaal& Taal();
 
 // Reads a stream a sheet at a time, holding no more of it than the
 // sheet being read.
-class Lezer : public Stroomlezer {
+class Lezer : public Bufferlezer {
  public:
-  explicit Lezer(QIODevice& bron) : bron_(bron) {}
+  explicit Lezer(QIODevice& bron) : Bufferlezer(bron) {}
   std::optional<Stroomvel> Volgende() override;
-  const QString& fout() const override { return fout_; }
 
  private:
-  bool Zorg(qsizetype n);
-  std::optional<Stroomvel> Fout(const QString& tekst);
-  std::optional<Stroomvel> Af();
-  Stroomvel& Huidig();
   // The parameters of the command just read: up to the next command.
   bool Parameters(QByteArray* uit);
 
-  QIODevice& bron_;
-  QByteArray buf_;
-  qsizetype i_ = 0;
-  qint64 eerder_ = 0;
-  std::optional<Stroomvel> vel_;
   bool inFormaat_ = false;
   bool begonnen_ = false;  // a format or sheet has begun in this stream
-  int rijBoven_ = 0;  // where the row being read begins on its sheet
-  int lengte_ = 0;    // the row's label length
+  int rijBoven_ = 0;       // where the row being read begins on its sheet
+  int lengte_ = 0;         // the row's label length
   int lhX_ = 0, lhY_ = 0, foX_ = 0, foY_ = 0;
-  QString fout_;
-  bool klaar_ = false;
 };
 
 }  // namespace zpl

@@ -48,6 +48,16 @@ class Afdrukken : public EtiketOpstelling {
     WachtOpAfdruk();
   }
   sbpl::Lezing Lees() { return sbpl::Lees(Uitvoer()); }
+  // The window on a design of one line "Nr [#]", numbered 1 to `tot`.
+  void Genummerd(qint16 tot) {
+    Zet("UseStartPosition", QStringLiteral("False"));
+    Start();
+    Menu("mnuTekstLijnen1");
+    ZetTekst(1, QStringLiteral("Nr [#]"));
+    venster->nummering().NummerVan = 1;
+    venster->nummering().NummerTot = tot;
+    venster->nummering().NummerStap = 1;
+  }
 };
 }  // namespace
 
@@ -635,14 +645,8 @@ TEST_F(Afdrukken, ThePrinterDialogKeepsAModelPerConnectionAndEachJobUsesItsConne
 }
 
 TEST_F(Afdrukken, APrinterOnTheNetworkGetsTheJobAndOneThatGoesAwayOrRefusesIsToldWhich) {
-  Zet("UseStartPosition", QStringLiteral("False"));
   Zet("Shell1", QStringLiteral("stuur-door"));
-  Start();
-  Menu("mnuTekstLijnen1");
-  ZetTekst(1, QStringLiteral("Nr [#]"));
-  venster->nummering().NummerVan = 1;
-  venster->nummering().NummerTot = 20;
-  venster->nummering().NummerStap = 1;
+  Genummerd(20);
   Netwerkluisteraar printer(Netwerkluisteraar::Gedrag::AllesLezen);
   venster->instellingen().Printer1 = QStringLiteral("tcp://127.0.0.1:%1").arg(printer.poort());
   Druk(QStringLiteral("1"));
@@ -685,13 +689,7 @@ TEST_F(Afdrukken, APrinterOnTheNetworkGetsTheJobAndOneThatGoesAwayOrRefusesIsTol
 }
 
 TEST_F(Afdrukken, TheWindowClosesWithoutWaitingForANetworkPrinterThatStoppedReading) {
-  Zet("UseStartPosition", QStringLiteral("False"));
-  Start();
-  Menu("mnuTekstLijnen1");
-  ZetTekst(1, QStringLiteral("Nr [#]"));
-  venster->nummering().NummerVan = 1;
-  venster->nummering().NummerTot = 5000;
-  venster->nummering().NummerStap = 1;
+  Genummerd(5000);
   Netwerkluisteraar printer(Netwerkluisteraar::Gedrag::NietLezen);
   venster->instellingen().Printer1 = QStringLiteral("tcp://127.0.0.1:%1").arg(printer.poort());
   ASSERT_EQ(venster->instellingen().WriteTimeout, 60);

@@ -38,8 +38,15 @@ struct Geval {
 
 FormatenTabel Catalogus() { return std::get<FormatenTabel>(LeesFormaten(QStringLiteral(VELLORA_SOURCE_DIR "/data/all.eft"))); }
 
-const EtiketFormaat& Formaat(const FormatenTabel& t, const char* naam) {
-  return t.formaat(t.ZoekFormaat(QString::fromLatin1(naam)));
+// A case on a format of the shipped catalogue, its design still empty.
+Geval OpFormaat(const char* naam, const char* formaat) {
+  const FormatenTabel formaten = Catalogus();
+  Geval g;
+  g.naam = naam;
+  const int index = formaten.ZoekFormaat(QString::fromLatin1(formaat));
+  g.formaat = formaten.formaat(index);
+  g.ontwerp.HuidigFormaat = qint16(index);
+  return g;
 }
 
 // One ^XA..^XZ of the stream: how often it prints, and the size of its page.
@@ -200,12 +207,8 @@ TEST(ZplBewijs, TheExampleDesigns) {
 }
 
 TEST(ZplBewijs, ANumberedJobWithCopiesOnThreeAcrossShiftedBeyondTheLeftEdge) {
-  const FormatenTabel formaten = Catalogus();
-  Geval g;
-  g.naam = "numbered";
-  g.formaat = Formaat(formaten, "3 x 32 x 25");
+  Geval g = OpFormaat("numbered", "3 x 32 x 25");
   Ontwerp& o = g.ontwerp;
-  o.HuidigFormaat = qint16(formaten.ZoekFormaat(g.formaat.Naam));
   Tekst(o, QStringLiteral("Nr. [#]"), -15, -12, 30, 6);
   const int rond = o.NieuwVoorwerp(SoortVoorwerp::RondeTekst);
   o.voorwerp(rond).tekst().Tekst = QStringLiteral("RONDOM [#] RONDOM");
@@ -232,12 +235,8 @@ TEST(ZplBewijs, ANumberedJobWithCopiesOnThreeAcrossShiftedBeyondTheLeftEdge) {
 }
 
 TEST(ZplBewijs, AListJobOnASheetOfTwoRows) {
-  const FormatenTabel formaten = Catalogus();
-  Geval g;
-  g.naam = "list";
-  g.formaat = Formaat(formaten, "2 x 2 x 40 x 30 vel");
+  Geval g = OpFormaat("list", "2 x 2 x 40 x 30 vel");
   Ontwerp& o = g.ontwerp;
-  o.HuidigFormaat = qint16(formaten.ZoekFormaat(g.formaat.Naam));
   Tekst(o, QStringLiteral("[A]"), -18, -13, 36, 7);
   Code(o, StreepjescodeSoort::QrCode, "[B]", -18, -4, 14, 14);
   const std::vector<std::pair<QString, QString>> rijen = {
