@@ -42,7 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   platform::IniSettingsStore eerste(Pad());
   const OpgeslagenStand stand = LeesStand(eerste, QStringLiteral("/map"), 0);
   const Instellingen& i = stand.instellingen;
-  Eis(i.Printer >= 1 && i.Printer <= 2 && i.PrinterPort >= 1 && i.PrinterPort <= 4);
+  Eis(i.Printer >= 1 && i.Printer <= kHoogstePrinter && i.PrinterPort >= 1 && i.PrinterPort <= 4);
+  for (const qint16 model : i.PrinterModel) Eis(model >= 1 && model <= kHoogstePrinter);
+  Eis(i.PrinterModel[size_t(i.PrinterPort - 1)] == i.Printer);
   Eis(i.PrintSpeed >= 1 && i.PrintSpeed <= 5 && i.Intensity >= 1 && i.Intensity <= 5);
 
   // A save of the state read, plus one value of any kind.
