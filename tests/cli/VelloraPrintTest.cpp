@@ -506,8 +506,12 @@ TEST_F(VelloraPrint, APrinterThatGoesAwayMidJobFailsTheRunAndSaysHowMuchGotThrou
           .match(fout);
   ASSERT_TRUE(m.hasMatch()) << fout.toStdString();
   const qint64 bytes = m.captured(1).remove(u'.').toLongLong();
-  EXPECT_GE(bytes, kDeel);
-  EXPECT_LT(bytes, kDeel + 300000);  // at most what its small queue held besides
+  // The count is what the printer acknowledged: data it read but had not
+  // yet acknowledged when it went (a delayed acknowledgement) is not
+  // claimed, so the count may fall a little short of what it read, never
+  // more than its window; and it is at most what its small queue held besides.
+  EXPECT_GE(bytes, kDeel - 65536);
+  EXPECT_LT(bytes, kDeel + 300000);
   int heel = 0;
   for (const Stroomvel& vel : sbpl::Lees(stroom.left(bytes)).vellen)
     if (vel.gesloten) heel += int(vel.labels.size()) * std::max(1, vel.aantal);
