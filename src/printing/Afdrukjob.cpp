@@ -27,7 +27,6 @@ struct Schrijver {
 
 }  // namespace
 
-QByteArray AfsluitReeks() { return sbpl::Taal().SluitOpenVel(VelStand{true, 1, 1}); }
 
 Velgang::Velgang(const Afdrukopdracht& o, const VelStand& stand, bool rijenApart)
     : o_(&o), nummers_(o.reeks.Nummers()), rijenApart_(rijenApart) {

@@ -120,10 +120,6 @@ Jobuitkomst AfdrukkenSATO(const Afdrukopdracht& opdracht, VelStand& stand, const
 // "N etiketten zijn afgedrukt.", for the message of a job that stopped on a label.
 QString AfgedruktZin(qint64 etiketten);
 
-// What finishes a sheet held open in SBPL: its quantity was never sent,
-// so the printer is told to print it once.
-QByteArray AfsluitReeks();
-
 // A label the job would place further from the printer's origin than the
 // language's commands reach: its row and column on the sheet and the
 // position it would get.

@@ -394,8 +394,7 @@ class Deflater {
 
 void VoegGetalToe(QByteArray& uit, qint64 getal) {
   char cijfers[24];
-  const auto [eind, fout] = std::to_chars(cijfers, cijfers + sizeof cijfers, getal);
-  uit.append(cijfers, eind - cijfers);
+  uit.append(cijfers, std::to_chars(cijfers, cijfers + sizeof cijfers, getal).ptr - cijfers);
 }
 
 // Whether n bytes are the same: rows of a strip are a few words long, too

@@ -157,7 +157,7 @@ TEST_F(JobOnderweg, ClosingAsksAndWaitingClosesTheHeldSheetAfterTheWholeStream) 
   EXPECT_TRUE(QTest::qWaitFor([this] { return !venster->isVisible(); }, 10000));
   Lees();
   // The job whole, then the closing of the sheet it left open.
-  EXPECT_EQ(ontvangen, verwacht + AfsluitReeks());
+  EXPECT_EQ(ontvangen, verwacht + sbpl::Taal().SluitOpenVel({true, 1, 1}));
   EXPECT_FALSE(venster->velStand().VelOpen);
 }
 
@@ -252,7 +252,7 @@ TEST_F(JobOnderweg, AskingToCloseWhileTheJobEndsUnderTheQuestionClosesAfterThatJ
   // Closed now, without waiting for a job that has not even begun.
   EXPECT_TRUE(QTest::qWaitFor([this] { return !venster->isVisible(); }, 10000));
   Lees();
-  EXPECT_EQ(ontvangen, verwacht + AfsluitReeks());
+  EXPECT_EQ(ontvangen, verwacht + sbpl::Taal().SluitOpenVel({true, 1, 1}));
 }
 
 TEST_F(JobOnderweg, APrinterThatGoesAwayMidJobEndsItWithAMessageAndTheHeldSheetAsItWas) {

@@ -75,7 +75,7 @@ TEST(AfdrukkenSATO, EconomyModeLeavesTheLastSheetOpenForTheNextJob) {
   o.Aantal = 1;
   EXPECT_EQ(Job(o, stand), "[L1 45,67]" + Slot(1));
   EXPECT_FALSE(stand.VelOpen);
-  EXPECT_EQ(AfsluitReeks(), Slot(1));
+  EXPECT_EQ(sbpl::Taal().SluitOpenVel({true, 1, 1}), Slot(1));
 }
 
 TEST(AfdrukkenSATO, ANumberedSeriesContinuesOnTheSameSheet) {
