@@ -371,7 +371,8 @@ TEST(MaakJob, OnlyTheLabelsTheJobPlacesMustLieWithinTheFourDigitPositions) {
   EXPECT_TRUE(std::holds_alternative<Job>(
       MaakJob({.ontwerp = genummerd, .formaat = kort, .instellingen = inst, .aantal = 32767})));
   // A ZPL printer gets every row as a page of its own: the 28th row is as
-  // near its page's top as the first.
-  inst.Printer = ZoekPrintermodel(QStringLiteral("ZPL300"))->Printer;
+  // near its page's top as the first (on the sheet it would lie at
+  // 865 mm, 20760 dots at 24 dots per mm, beyond any ZPL position).
+  inst.Printer = ZoekPrintermodel(QStringLiteral("ZPL600"))->Printer;
   EXPECT_TRUE(std::holds_alternative<Job>(maak(40, rij28)));
 }
