@@ -138,7 +138,7 @@ bool BmpVolledig(const QByteArray& b) {
 
 // Decodes one stored picture into a figure's bitmap. The size is checked
 // from the picture's header before any pixel is decoded.
-QImage LeesPlaatje(const QByteArray& bytes, qint64& puntenOver) {
+QImage LeesPlaatje(const QByteArray& bytes, qint64& puntenOver, QImage* grijs) {
   const QByteArray soort = PlaatjeSoort(bytes);
   if (soort.isEmpty()) throw BeschadigdBestand{};
   QBuffer buffer;
@@ -158,6 +158,13 @@ QImage LeesPlaatje(const QByteArray& bytes, qint64& puntenOver) {
   QImage zw = NaarZwartWit(beeld);
   if (zw.isNull()) throw BeschadigdBestand{};
   puntenOver -= qint64(zw.width()) * zw.height();
+  // A picture with grey or colour keeps its grey values, for dithering:
+  // they are the picture's own, not more of the file, so they do not count
+  // against its limits. One of our bitmaps has none and costs nothing.
+  if (grijs && beeld.depth() > 1) {
+    QImage g = NaarGrijs(beeld);
+    if (HeeftGrijstinten(g)) *grijs = std::move(g);
+  }
   return zw;
 }
 
@@ -250,7 +257,7 @@ FiguurRecord LeesFiguur(Lezer& l, bool versie2, qint64& puntenOver) {
     r.BronBreedte = l.Long();
     r.BronHoogte = l.Long();
   }
-  r.Afbeelding = LeesPlaatje(l.PictureBytes(), puntenOver);
+  r.Afbeelding = LeesPlaatje(l.PictureBytes(), puntenOver, &r.Grijs);
   // The crop rectangle is a part of the stored picture; anything else
   // cannot come from cropping and would overflow the drawing's arithmetic.
   if (r.MetBron &&
