@@ -56,8 +56,8 @@ class Bemonsteraar {
     std::fill(som_.begin(), som_.end(), 0);
     std::fill(aantal_.begin(), aantal_.end(), 0);
     std::fill(grijzen_.begin(), grijzen_.end(), 0);
-    std::fill(zwart_.begin(), zwart_.end(), false);
-    std::fill(rand_.begin(), rand_.end(), false);
+    std::fill(zwart_.begin(), zwart_.end(), 0);
+    std::fill(rand_.begin(), rand_.end(), 0);
     for (int sy = span.first; sy < span.second; ++sy) BronRij(bron_.top() + sy);
     for (size_t x = 0; x < kol_.size(); ++x) {
       if (grijzen_[x] == 0) {
@@ -84,18 +84,41 @@ class Bemonsteraar {
 
   void BronRij(int sy) {
     const uchar* regel = grijs_.constScanLine(sy);
+    // Edges are looked for only near a row with pure pixels: a photo has
+    // none, and then every grey pixel is free.
+    const bool randMogelijk = ZuiverRij(sy - 1) || ZuiverRij(sy) || ZuiverRij(sy + 1);
     for (size_t x = 0; x < kol_.size(); ++x) {
-      for (int sx = bron_.left() + kol_[x].first; sx < bron_.left() + kol_[x].second; ++sx) {
+      qint64 som = 0;
+      qint32 grijzen = 0;
+      uchar zwart = 0, rand = rand_[x];
+      const int eind = bron_.left() + kol_[x].second;
+      for (int sx = bron_.left() + kol_[x].first; sx < eind; ++sx) {
         const uchar v = regel[sx];
-        som_[x] += v;
-        ++aantal_[x];
-        if (v == 0) zwart_[x] = true;
-        else if (v != 255) {
-          ++grijzen_[x];
-          if (!rand_[x] && IsRand(sx, sy, regel)) rand_[x] = true;
+        som += v;
+        if (v == 0) {
+          zwart = 1;
+        } else if (v != 255) {
+          ++grijzen;
+          if (randMogelijk && !rand && IsRand(sx, sy, regel)) rand = 1;
         }
       }
+      som_[x] += som;
+      aantal_[x] += kol_[x].second - kol_[x].first;
+      grijzen_[x] += grijzen;
+      zwart_[x] |= zwart;
+      rand_[x] = rand;
     }
+  }
+
+  // Whether row y of the picture has a pure pixel (rows outside: no).
+  bool ZuiverRij(int y) {
+    if (y < 0 || y >= grijs_.height()) return false;
+    uchar& z = zuiverRij_[size_t(y)];
+    if (z == 2) {
+      const uchar* regel = grijs_.constScanLine(y);
+      z = std::any_of(regel, regel + grijs_.width(), Zuiver) ? 1 : 0;
+    }
+    return z == 1;
   }
 
   const QImage& grijs_;
@@ -104,7 +127,8 @@ class Bemonsteraar {
   std::pair<int, int> vorige_{-1, -1};
   std::vector<qint64> som_;
   std::vector<qint32> aantal_, grijzen_;
-  std::vector<bool> zwart_, rand_;
+  std::vector<uchar> zwart_, rand_;
+  std::vector<uchar> zuiverRij_ = std::vector<uchar>(size_t(grijs_.height()), 2);  // 2: not looked at yet
   std::vector<int> waarde_;
   std::vector<uchar> soort_;
 };
