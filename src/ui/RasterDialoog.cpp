@@ -62,7 +62,9 @@ RasterDialoog::RasterDialoog(QImage grijs, QRect bron, QSize vak, QWidget* paren
   auto* drempel = new QHBoxLayout;
   drempel->addWidget(sldDrempel_, 1);
   drempel->addWidget(spnDrempel_);
-  vorm->addRow(QStringLiteral("&Drempel (0-255):"), drempel);
+  auto* lblDrempel = new QLabel(QStringLiteral("&Drempel (0-255):"), this);
+  lblDrempel->setBuddy(spnDrempel_);
+  vorm->addRow(lblDrempel, drempel);
   auto* kolom = new QVBoxLayout(this);
   kolom->addLayout(vorm);
   kolom->addWidget(lblVoorbeeld_, 1);
