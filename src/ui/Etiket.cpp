@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "editor/Uitlijnen.h"
 #include "editor/Wijziging.h"
 #include "files/Catalogus.h"
 #include "files/Herstelkopie.h"
@@ -117,6 +118,42 @@ void Etiket::MaakMenus() {
   mnuAllesSelekteren_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
   connect(mnuAllesSelekteren_, &QAction::triggered, this,
           [this] { Opdracht([this] { pictEtiket_->AllesSelecteren(); }); });
+  bewerken->addSeparator();
+  // Lining up the selection: on each other, or a single element on the label.
+  QMenu* uitlijnen = bewerken->addMenu(QStringLiteral("&Uitlijnen"));
+  uitlijnen->setObjectName(QStringLiteral("mnuUitlijnen"));
+  uitlijnen->menuAction()->setObjectName(QStringLiteral("mnuUitlijnen"));
+  const struct {
+    const char* naam;
+    const char* tekst;
+    Uitlijning hoe;
+  } manieren[] = {{"mnuUitlijnenLinks", "&Links", Uitlijning::Links},
+                  {"mnuUitlijnenCentreren", "&Centreren", Uitlijning::Centreren},
+                  {"mnuUitlijnenRechts", "&Rechts", Uitlijning::Rechts},
+                  {"mnuUitlijnenBoven", "&Boven", Uitlijning::Boven},
+                  {"mnuUitlijnenMidden", "&Midden", Uitlijning::Midden},
+                  {"mnuUitlijnenOnder", "&Onder", Uitlijning::Onder},
+                  {"mnuHorizontaalVerdelen", "&Horizontaal verdelen", Uitlijning::HorizontaalVerdelen},
+                  {"mnuVerticaalVerdelen", "&Verticaal verdelen", Uitlijning::VerticaalVerdelen}};
+  for (const auto& m : manieren) {
+    if (m.hoe == Uitlijning::Boven || m.hoe == Uitlijning::HorizontaalVerdelen) uitlijnen->addSeparator();
+    QAction* a = regel(uitlijnen, m.naam, QString::fromUtf8(m.tekst));
+    connect(a, &QAction::triggered, this, [this, hoe = m.hoe] {
+      Opdracht([this, hoe] {
+        const std::vector<int> gekozen = bewerking().GeselecteerdeVoorwerpen();
+        if (gekozen.empty()) return;
+        Wijziging wijziging(bewerker_);
+        Uitlijnen(wijziging.ontwerp(), gekozen, hoe, bewerker_.Formaat());
+      });
+    });
+  }
+  // Spreading takes three; lining up, one on the label or several together.
+  connect(uitlijnen, &QMenu::aboutToShow, this, [this, uitlijnen] {
+    const size_t n = bewerking().GeselecteerdeVoorwerpen().size();
+    for (QAction* a : uitlijnen->actions())
+      if (!a->isSeparator())
+        a->setEnabled(a->objectName().endsWith(QStringLiteral("Verdelen")) ? n >= 3 : n >= 1);
+  });
 
   QMenu* tekstMenu = menuBar()->addMenu(QStringLiteral("&Tekst"));
   tekstMenu->setObjectName(QStringLiteral("mnuTekst"));
