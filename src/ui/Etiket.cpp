@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -38,6 +39,7 @@
 #include "ui/RecenteBestanden.h"
 #include "ui/RasterDialoog.h"
 #include "ui/Streepjescodes.h"
+#include "ui/Zoom.h"
 #include "ui/TekstPaneel.h"
 
 namespace ui {
@@ -189,6 +191,10 @@ void Etiket::MaakMenus() {
   opties->addSeparator();
   opties->addAction(tekst.standaardVastleggen);
 
+  QMenu* beeldMenu = menuBar()->addMenu(QStringLiteral("Bee&ld"));
+  beeldMenu->setObjectName(QStringLiteral("mnuBeeld"));
+  beeldMenu->addActions({zoom_->InzoomenActie(), zoom_->UitzoomenActie(), zoom_->PassendActie()});
+
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
   QAction* info = regel(help, "mnuInfo", QStringLiteral("&Info"));
@@ -212,10 +218,18 @@ void Etiket::MaakBesturing() {
   platform::MessageService& meldingen = *opties_.meldingen;
   platform::SettingsStore& store = *opties_.instellingen;
 
-  pictEtiket_ = new EtiketPlaatje(bewerker_, meldingen, centraal_);
+  // The picture scrolls in an area of its own when zoomed in.
+  scrEtiket_ = new QScrollArea(centraal_);
+  scrEtiket_->setObjectName(QStringLiteral("scrEtiket"));
+  scrEtiket_->setFrameShape(QFrame::NoFrame);
+  scrEtiket_->setAlignment(Qt::AlignCenter);
+  scrEtiket_->setWidgetResizable(false);
   // Small enough for a small screen, large enough to work on a label.
-  pictEtiket_->setMinimumSize(240, 180);
-  pictEtiket_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  scrEtiket_->setMinimumSize(240, 180);
+  scrEtiket_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  pictEtiket_ = new EtiketPlaatje(bewerker_, meldingen, scrEtiket_);
+  scrEtiket_->setWidget(pictEtiket_);
+  zoom_ = new Zoom(*scrEtiket_, *pictEtiket_, this);
   connect(pictEtiket_, &EtiketPlaatje::Vergroot, this, [this] {
     if (geladen_) pictEtiket_->BerekenSchaal();
   });
@@ -265,7 +279,7 @@ void Etiket::MaakBesturing() {
   auto* rooster = new QGridLayout(centraal_);
   rooster->setContentsMargins(8, 2, 8, 8);
   rooster->setHorizontalSpacing(8);
-  rooster->addWidget(pictEtiket_, 0, 0);
+  rooster->addWidget(scrEtiket_, 0, 0);
   rooster->addLayout(rechts, 0, 1);
   rooster->addWidget(tekst_->Tekstvak(), 1, 0);
   rooster->addWidget(cmdNummering, 1, 1);
