@@ -204,6 +204,21 @@ void LeesOmzettingen(Lezer& l, GelezenEtiket& e, qint64& puntenOver) {
   }
 }
 
+// Block 3: the text lines that fit their box, by their number among the
+// text lines, each once and in order, with their smallest size.
+void LeesPassend(Lezer& l, GelezenEtiket& e) {
+  const qint16 aantal = l.Aantal();
+  int vorige = 0;
+  for (int i = 0; i < aantal; ++i) {
+    const qint16 nummer = l.Integer();
+    if (nummer <= vorige || nummer > qint64(e.Lijnen.size())) throw BeschadigdBestand{};
+    vorige = nummer;
+    const qint16 minimum = l.Integer();
+    if (minimum < kKleinstePassend || minimum > kGrootstePassendMinimum) throw BeschadigdBestand{};
+    e.Lijnen[size_t(nummer - 1)].passend = {true, minimum};
+  }
+}
+
 // The section of blocks that ends a version 5.0 file. Each block is read
 // whole and exactly; a tag read twice or not known is a damaged file.
 void LeesUitbreiding(Lezer& l, GelezenEtiket& e, qint64& puntenOver) {
@@ -216,6 +231,7 @@ void LeesUitbreiding(Lezer& l, GelezenEtiket& e, qint64& puntenOver) {
     Lezer blok = l.Deel(l.Long());
     switch (soort) {
       case kBlokOmzetting: LeesOmzettingen(blok, e, puntenOver); break;
+      case kBlokPassend: LeesPassend(blok, e); break;
       default: throw BeschadigdBestand{};
     }
     if (blok.Rest() != 0) throw BeschadigdBestand{};
@@ -383,7 +399,10 @@ LeesUitkomst LeesEtiket(const QString& fn, const FormatenTabel& formaten) {
   return LeesEtiketUit(bytes, formaten, fn);
 }
 
-void ZetTekstlijn(Voorwerp& v, const TekstlijnRecord& r) { v.tekst() = r; }
+void ZetTekstlijn(Voorwerp& v, const TekstlijnRecord& r) {
+  v.tekst() = r;
+  if (TekstlijnDeel* lijn = v.alsTekstlijn()) lijn->passend = r.passend;
+}
 
 void ZetRondeTekst(Voorwerp& v, const RondeTekstRecord& r) {
   v.tekst() = r;

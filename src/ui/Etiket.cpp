@@ -165,6 +165,8 @@ void Etiket::MaakMenus() {
   for (QAction* a : tekst.stijl) tekstMenu->addAction(a);
   tekstMenu->addSeparator();
   tekstMenu->addActions({tekst.rondeTekstToevoegen, tekst.rondeTekstWijzigen, tekst.tekstOmzetten});
+  tekstMenu->addSeparator();
+  tekstMenu->addActions({tekst.passend, tekst.kleinsteGrootte});
 
   QMenu* figuur = menuBar()->addMenu(QStringLiteral("&Figuur"));
   figuur->setObjectName(QStringLiteral("mnuFiguur"));
