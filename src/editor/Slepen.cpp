@@ -29,6 +29,36 @@ Kader Verplaatsen(const Verplaatsing& v, float x, float y) {
   return s;
 }
 
+namespace {
+// The shift that brings the nearest of the box's lines (start, middle, end)
+// onto a target, within `afstand`; 0 when none is that near.
+float Kleefstap(float begin, float eind, float maat, float raster, float afstand) {
+  const float lijnen[3] = {begin, (begin + eind) / 2, eind};
+  float beste = 0, kleinste = afstand;
+  bool gevonden = false;
+  const auto probeer = [&](float lijn, float doel) {
+    const float d = doel - lijn;
+    if (std::fabs(d) <= kleinste) {
+      kleinste = std::fabs(d);
+      beste = d;
+      gevonden = true;
+    }
+  };
+  for (float lijn : lijnen) {
+    for (float doel : {-maat / 2, 0.0f, maat / 2}) probeer(lijn, doel);
+    // Grid lines count from the label's edge, as a ruler on it would.
+    if (raster > 0) probeer(lijn, std::round((lijn + maat / 2) / raster) * raster - maat / 2);
+  }
+  return gevonden ? beste : 0;
+}
+}  // namespace
+
+Kader Kleef(const Kader& s, const Kleefpunten& k) {
+  const float dx = Kleefstap(s.Links, s.Rechts, k.EtiketBreedte, k.Raster, k.Afstand);
+  const float dy = Kleefstap(s.Boven, s.Onder, k.EtiketHoogte, k.Raster, k.Afstand);
+  return {s.Links + dx, s.Boven + dy, s.Rechts + dx, s.Onder + dy};
+}
+
 Rekking BeginRekken(const Kader& s, int handvat, bool shift, bool ctrl, bool bijsnijden) {
   Rekking r;
   r.selectie = s;

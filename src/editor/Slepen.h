@@ -19,6 +19,18 @@ Verplaatsing BeginVerplaatsen(const Kader& selectie, float x, float y, bool eenR
 // The shadow for the pointer at (x, y).
 Kader Verplaatsen(const Verplaatsing& v, float x, float y);
 
+// Where a moved box is drawn to: the label's edges and centre line, and a
+// grid of `Raster` mm from the label's top-left corner (0: none), each
+// within `Afstand` mm of one of the box's edges or its centre.
+struct Kleefpunten {
+  float EtiketBreedte = 0, EtiketHoogte = 0;
+  float Raster = 0;
+  float Afstand = 0;
+};
+// The shadow moved onto the nearest such line across and down, each on its
+// own; unchanged where none is near enough.
+Kader Kleef(const Kader& schaduw, const Kleefpunten& k);
+
 struct Rekking {
   Kader selectie;
   int Handvat = 0;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QInputDialog>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QPushButton>
@@ -196,6 +197,22 @@ void Etiket::MaakMenus() {
   QMenu* beeldMenu = menuBar()->addMenu(QStringLiteral("Bee&ld"));
   beeldMenu->setObjectName(QStringLiteral("mnuBeeld"));
   beeldMenu->addActions({zoom_->InzoomenActie(), zoom_->UitzoomenActie(), zoom_->PassendActie()});
+  beeldMenu->addSeparator();
+  QAction* raster = regel(beeldMenu, "mnuRasterTonen", QStringLiteral("&Raster tonen"));
+  raster->setCheckable(true);
+  connect(raster, &QAction::toggled, this,
+          [this](bool aan) { pictEtiket_->ZetRaster(pictEtiket_->Raster(), aan); });
+  QAction* afstand = regel(beeldMenu, "mnuRasterafstand", QStringLiteral("Raster&afstand ..."));
+  connect(afstand, &QAction::triggered, this, [this, raster] {
+    bool ok = false;
+    const double mm = QInputDialog::getDouble(this, QStringLiteral("Rasterafstand"),
+                                              QStringLiteral("Afstand tussen de rasterpunten (mm):"),
+                                              pictEtiket_->Raster(), 0.5, 50, 1, &ok);
+    if (ok) {
+      pictEtiket_->ZetRaster(float(mm), true);
+      raster->setChecked(true);
+    }
+  });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));

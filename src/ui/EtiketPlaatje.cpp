@@ -62,10 +62,19 @@ EtiketPlaatje::EtiketPlaatje(Bewerker& bewerker, platform::MessageService& meldi
   connect(this, &EtiketPlaatje::MuisBeweegt, this, [this](Qt::MouseButtons knoppen, QPointF mm) {
     if (!verplaatsing_) return;
     // Only the right button keeps the move going; any other state ends it.
-    if (knoppen == Qt::RightButton)
-      ToonSchaduw(Verplaatsen(*verplaatsing_, float(mm.x()), float(mm.y())));
-    else
+    if (knoppen == Qt::RightButton) {
+      Kader schaduw = Verplaatsen(*verplaatsing_, float(mm.x()), float(mm.y()));
+      if (!(toetsen_ & Qt::AltModifier)) {
+        // Within a few screen pixels, whatever the zoom.
+        constexpr float kPixels = 5;
+        const EtiketFormaat& f = bewerker_.Formaat();
+        schaduw = Kleef(schaduw, {f.Breedte, f.Hoogte, rasterTonen_ ? raster_ : 0,
+                                  kPixels * bewerker_.beeld().Schaal().MmPerPixelX});
+      }
+      ToonSchaduw(schaduw);
+    } else {
       Opdracht(meldingen_, [this] { EindVerplaatsen(true); });
+    }
   });
   connect(this, &EtiketPlaatje::MuisLos, this, [this](Qt::MouseButton, QPointF) {
     if (verplaatsing_) Opdracht(meldingen_, [this] { EindVerplaatsen(true); });
@@ -123,6 +132,7 @@ void EtiketPlaatje::paintEvent(QPaintEvent* e) {
     p.setClipRect(binnen & e->rect());
     p.translate(binnen.topLeft());
     p.drawImage(0, 0, beeld.Beeld());
+    if (rasterTonen_) TekenRaster(p);
     beeld.TekenBovenlaag(p);
     p.resetTransform();
     p.setClipping(false);
@@ -134,6 +144,21 @@ void EtiketPlaatje::paintEvent(QPaintEvent* e) {
     focus.rect = binnen.adjusted(1, 1, -1, -1);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
   }
+}
+
+void EtiketPlaatje::TekenRaster(QPainter& p) const {
+  const SchermSchaal& s = bewerker_.beeld().Schaal();
+  const EtiketFormaat& f = bewerker_.Formaat();
+  if (raster_ <= 0 || s.MmPerPixelX <= 0) return;
+  // Dots no closer than a few pixels: a fine grid far out shows every n-th.
+  float stap = raster_;
+  while (stap / s.MmPerPixelX < 6) stap *= 2;
+  p.save();
+  p.setPen(QPen(QColor(120, 120, 200), 1));
+  for (float y = 0; y <= f.Hoogte + 1e-3f; y += stap)
+    for (float x = 0; x <= f.Breedte + 1e-3f; x += stap)
+      p.drawPoint(s.naarPixels(QRectF(x - f.Breedte / 2, y - f.Hoogte / 2, 0, 0)).topLeft());
+  p.restore();
 }
 
 void EtiketPlaatje::resizeEvent(QResizeEvent* e) {
@@ -180,7 +205,16 @@ void EtiketPlaatje::dropEvent(QDropEvent* e) {
   emit BestandenLosgelaten(paden, NaarMm(e->position()));
 }
 
-void EtiketPlaatje::mouseMoveEvent(QMouseEvent* e) { emit MuisBeweegt(e->buttons(), NaarMm(e->position())); }
+void EtiketPlaatje::mouseMoveEvent(QMouseEvent* e) {
+  toetsen_ = e->modifiers();
+  emit MuisBeweegt(e->buttons(), NaarMm(e->position()));
+}
+
+void EtiketPlaatje::ZetRaster(float mm, bool tonen) {
+  raster_ = mm;
+  rasterTonen_ = tonen;
+  update();
+}
 
 void EtiketPlaatje::mouseReleaseEvent(QMouseEvent* e) { emit MuisLos(e->button(), NaarMm(e->position())); }
 

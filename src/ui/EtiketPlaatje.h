@@ -59,6 +59,11 @@ class EtiketPlaatje : public QFrame {
   // the bounds of dragging; and copied, a little below and right of itself,
   // the copies selected.
   void Verschuif(float dx, float dy);
+  // A move draws its box to the label's edges and centre and, when the grid
+  // shows, to the grid; Alt held while moving keeps it free.
+  void ZetRaster(float mm, bool tonen);
+  float Raster() const { return raster_; }
+  bool RasterZichtbaar() const { return rasterTonen_; }
   void Dupliceren();
 
  signals:
@@ -94,6 +99,7 @@ class EtiketPlaatje : public QFrame {
   void dragEnterEvent(QDragEnterEvent* e) override;
   void dragMoveEvent(QDragMoveEvent* e) override;
   void dropEvent(QDropEvent* e) override;
+  void TekenRaster(QPainter& p) const;
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
@@ -109,6 +115,9 @@ class EtiketPlaatje : public QFrame {
   platform::MessageService& meldingen_;
   std::array<QWidget*, 8> handvatten_{};
   std::optional<Verplaatsing> verplaatsing_;
+  Qt::KeyboardModifiers toetsen_;  // at the last pointer move
+  float raster_ = 1;               // mm
+  bool rasterTonen_ = false;
   std::optional<Rekking> rekking_;
 };
 

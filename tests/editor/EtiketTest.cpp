@@ -100,6 +100,8 @@ TEST_F(EtiketTest, MenusCarryTheirCaptionsAndOnlyWorkingEntriesAreEnabled) {
                           {"mnuInzoomen", "&Inzoomen", true},
                           {"mnuUitzoomen", "&Uitzoomen", true},
                           {"mnuPassend", "&Passend", true},
+                          {"mnuRasterTonen", "&Raster tonen", true},
+                          {"mnuRasterafstand", "Raster&afstand ...", true},
                           {"mnuInfo", "&Info", true},
                           {"mnuEindeProgramma", "&Einde Programma", true}};
   for (const Regel& r : regels) {
