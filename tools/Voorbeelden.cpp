@@ -2,8 +2,11 @@
 
 #include "files/BewaarEtiket.h"
 #include <algorithm>
+#include <cmath>
+#include <memory>
 
 #include "barcodes/TekenStreepjescode.h"
+#include "model/ZwartWit.h"
 #include "printing/Nummering.h"
 #include "printing/StreepjescodeOpdrachten.h"
 
@@ -51,6 +54,30 @@ void Code2D(Ontwerp& o, StreepjescodeSoort soort, const QString& gegevens, float
   c.Gegevens = gegevens;
   const int i = NieuweStreepjescode(o, c, kPpm);
   float breedte = zijde, hoogte = zijde;
+  o.PlaatsVoorwerp(i, links, boven, breedte, hoogte);
+}
+
+// A drawing in grey: a round cheese, lighter towards its rim, with holes,
+// on white; it prints dithered.
+void Kaas(Ontwerp& o, float links, float boven, float breedte, float hoogte) {
+  constexpr int kB = 240, kH = 160;
+  auto beeld = std::make_shared<Beeld>();
+  beeld->grijs = QImage(kB, kH, QImage::Format_Grayscale8);
+  const QPointF gaten[3] = {{150, 60}, {95, 105}, {175, 115}};
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kB; ++x) {
+      const double r = std::hypot((x - kB / 2.0) / 110, (y - kH / 2.0) / 72);
+      bool gat = false;
+      for (const QPointF& g : gaten) gat = gat || std::hypot(x - g.x(), y - g.y()) < 11;
+      int l = 255;
+      if (r <= 1 && !gat) l = int(70 + 150 * r);
+      else if (r <= 1) l = 235;
+      beeld->grijs.scanLine(y)[x] = uchar(l);
+    }
+  beeld->raster = NaarZwartWit(beeld->grijs);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
+  o.voorwerp(i).beeld().ZetAfbeelding(std::move(beeld), kB, kH);
+  o.voorwerp(i).alsFiguur()->omzetting = {OmzetSoort::FloydSteinberg};
   o.PlaatsVoorwerp(i, links, boven, breedte, hoogte);
 }
 
@@ -102,5 +129,17 @@ std::vector<Voorbeeld> Voorbeelden(const FormatenTabel& formaten) {
   Tekst(vel.ontwerp, QStringLiteral("Artikel [#]"), 10, true, -23, -13, 46, 2);
   Code(vel.ontwerp, StreepjescodeSoort::Code128, QStringLiteral("ART-[#]"), -20, -7, 18);
   uit.push_back(std::move(vel));
+
+  // A cheese label, 60 x 40: a grey drawing printed dithered, a name that
+  // shrinks to fit its line, and a numbered batch.
+  Voorbeeld kaas = Maak(formaten, "Kaaslabel.VLO", "60 x 40");
+  Kaas(kaas.ontwerp, -28, -18, 24, 16);
+  Tekst(kaas.ontwerp, QStringLiteral("Oude boerenkaas, twee jaar gerijpt"), 12, true, -28, 1,
+        56);
+  Voorwerp& naam = kaas.ontwerp.voorwerp(kaas.ontwerp.AantalVoorwerpen());
+  naam.alsTekstlijn()->passend = {true, 6};
+  Tekst(kaas.ontwerp, QStringLiteral("Partij [#]"), 10, false, -2, -12, 30);
+  Code(kaas.ontwerp, StreepjescodeSoort::Code128, QStringLiteral("KAAS-[#]"), -28, 8, 10);
+  uit.push_back(std::move(kaas));
   return uit;
 }

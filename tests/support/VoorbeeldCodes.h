@@ -26,6 +26,7 @@ inline const std::vector<VoorbeeldCodes>& AlleVoorbeeldCodes() {
       {"Schapkaartjes.VLO",
        6,
        {{ZXing::BarcodeFormat::Code128, {"ART-1", "ART-2", "ART-3", "ART-4", "ART-5", "ART-6"}}}},
+      {"Kaaslabel.VLO", 3, {{ZXing::BarcodeFormat::Code128, {"KAAS-1", "KAAS-2", "KAAS-3"}}}},
   };
   return alle;
 }
