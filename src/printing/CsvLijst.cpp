@@ -3,8 +3,10 @@
 #include <QFile>
 #include <QLocale>
 #include <QStringDecoder>
+#include <QStringList>
 #include <algorithm>
 #include <tuple>
+#include <vector>
 
 #include "platform/Cp1252.h"
 
@@ -65,7 +67,9 @@ struct Bytetekst {
   qsizetype size() const { return bytes.size(); }
   char16_t operator[](qsizetype i) const { return uchar(bytes[i]); }
   static void Voeg(Veld& veld, char16_t c) { veld += char(c); }
-  QString Waarde(const Veld& veld) const { return utf8 ? QString(decoder.decode(veld)) : platform::fromCp1252(veld); }
+  // UTF-8 is kept as it is: the whole text was found to be valid, and every
+  // value ends at an ASCII byte.
+  QByteArray Utf8(const Veld& veld) const { return utf8 ? veld : platform::fromCp1252(veld).toUtf8(); }
 };
 
 // The text a UTF-16 unit at a time, in either byte order.
@@ -79,7 +83,7 @@ struct Utf16tekst {
     return be ? char16_t(p[2 * i] << 8 | p[2 * i + 1]) : char16_t(p[2 * i] | p[2 * i + 1] << 8);
   }
   static void Voeg(Veld& veld, char16_t c) { veld += QChar(c); }
-  QString Waarde(const Veld& veld) const { return veld; }
+  QByteArray Utf8(const Veld& veld) const { return veld.toUtf8(); }
 };
 
 enum class Stuk { Teken, Veld, Regel, Einde };
@@ -210,6 +214,21 @@ char16_t KiesScheiding(const Tekst& tekst) {
   return beste;
 }
 
+// How many values the first line with text holds, to reserve room for all.
+template <class Tekst>
+int VeldenInEersteRegel(const Tekst& tekst, char16_t scheiding) {
+  Splitser<Tekst> s(tekst, scheiding);
+  int velden = 1;
+  for (Stuk stuk; (stuk = s.Volgende()) != Stuk::Einde;) {
+    if (stuk == Stuk::Veld) ++velden;
+    if (stuk == Stuk::Regel) {
+      if (s.regelHadTekens) return velden;
+      velden = 1;
+    }
+  }
+  return velden;
+}
+
 template <class Tekst>
 std::variant<CsvRijen, LijstFout> Lees(const Tekst& tekst, bool kopregel) {
   const char16_t scheiding = KiesScheiding(tekst);
@@ -219,17 +238,31 @@ std::variant<CsvRijen, LijstFout> Lees(const Tekst& tekst, bool kopregel) {
   qsizetype regelEinden = 1;
   for (qsizetype i = 0; i < tekst.size(); ++i)
     if (tekst[i] == '\n' || (tekst[i] == '\r' && (i + 1 == tekst.size() || tekst[i + 1] != '\n'))) ++regelEinden;
-  rijen.reserve(std::min(grens, regelEinden));
+  const qsizetype verwacht = std::min(grens, regelEinden);
+  rijen.Reserveer(verwacht,
+                  verwacht * std::min(VeldenInEersteRegel(tekst, scheiding), int(Lijst::kMaxKolommen)),
+                  tekst.size());
   // Blank lines are held back until a line with text follows: those at the
   // end are no rows, and a file of line ends alone makes none.
-  qsizetype blancoVoor = 0;
-  std::array<QString, 5> rij;
-  int kolom = 0;
+  qsizetype blancoVoor = 0, genomen = 0;
+  bool kopGenomen = !kopregel;
+  QStringList namen;
+  std::vector<QByteArray> rij;
   typename Tekst::Veld veld;
   auto veldKlaar = [&] {
-    if (kolom < 5) rij[size_t(kolom)] = tekst.Waarde(veld);
-    ++kolom;
+    if (rij.size() < size_t(Lijst::kMaxKolommen)) rij.push_back(tekst.Utf8(veld));
     veld.clear();
+  };
+  // The header, when there is one, is the first line, a blank one too.
+  auto neem = [&](const std::vector<QByteArray>& waarden) {
+    ++genomen;
+    if (!kopGenomen) {
+      kopGenomen = true;
+      for (const QByteArray& w : waarden) namen << QString::fromUtf8(w);
+      return;
+    }
+    rijen.BeginRij();
+    for (const QByteArray& w : waarden) rijen.VoegWaardeToe(w);
   };
   // False when the row is one too many.
   auto rijKlaar = [&](bool heeftTekens) {
@@ -237,14 +270,13 @@ std::variant<CsvRijen, LijstFout> Lees(const Tekst& tekst, bool kopregel) {
     bool past = true;
     if (!heeftTekens) {
       ++blancoVoor;
-    } else if (rijen.size() + blancoVoor + 1 > grens) {
+    } else if (genomen + blancoVoor + 1 > grens) {
       past = false;
     } else {
-      for (; blancoVoor > 0; --blancoVoor) rijen.push_back({});
-      rijen.push_back(std::move(rij));
+      for (; blancoVoor > 0; --blancoVoor) neem({QByteArray()});
+      neem(rij);
     }
-    rij = {};
-    kolom = 0;
+    rij.clear();
     return past;
   };
   Splitser<Tekst> s(tekst, scheiding);
@@ -258,7 +290,8 @@ std::variant<CsvRijen, LijstFout> Lees(const Tekst& tekst, bool kopregel) {
       case Stuk::Einde: break;
     }
   }
-  if (kopregel && !rijen.isEmpty()) rijen.removeFirst();
+  rijen.ZetNamen(std::move(namen));
+  rijen.Krimp();
   return rijen;
 }
 
@@ -288,8 +321,21 @@ std::variant<CsvRijen, LijstFout> LeesLijstBestand(const QString& pad, bool kopr
   if (!f.open(QIODevice::ReadOnly)) return LijstFout::Openen;
   // A device or pipe has no size; reading stops one byte past the limit.
   if (f.size() > kMaxLijstBytes) return LijstFout::TeGroot;
-  const QByteArray inhoud = f.read(kMaxLijstBytes + 1);
-  if (f.error() != QFileDevice::NoError) return LijstFout::Openen;
+  return LeesLijst(f, kopregel);
+}
+
+std::variant<CsvRijen, LijstFout> LeesLijst(QIODevice& bron, bool kopregel) {
+  QByteArray inhoud;
+  // A pipe gives its bytes as they come: read until its end.
+  while (inhoud.size() <= kMaxLijstBytes) {
+    const QByteArray stuk = bron.read(kMaxLijstBytes + 1 - inhoud.size());
+    if (stuk.isEmpty()) {
+      if (bron.atEnd() || !bron.waitForReadyRead(-1)) break;
+      continue;
+    }
+    inhoud += stuk;
+  }
+  if (auto* f = qobject_cast<QFileDevice*>(&bron); f && f->error() != QFileDevice::NoError) return LijstFout::Openen;
   return LeesCsvLijst(inhoud, kopregel);
 }
 

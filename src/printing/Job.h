@@ -1,4 +1,5 @@
 #pragma once
+#include <QDateTime>
 #include <QString>
 #include <variant>
 
@@ -21,6 +22,8 @@ struct Job {
   Afdrukopdracht opdracht;
   int puntenPerMm = 12;
   const Printertaal* taal = &sbpl::Taal();  // the printer model's language
+  // What the job takes for now: every label of it has the same date.
+  QDateTime moment = {};
 };
 
 // What a job is made from, as the window or the command line has it.
@@ -33,6 +36,7 @@ struct JobGegevens {
   qint16 aantal = 1;  // copies of every number
   bool spaarstand = false;
   VelStand stand = {};  // a sheet held open, where the job will begin
+  QDateTime moment = {};  // "today" for date codes; invalid: the clock's
 };
 
 // The job, or the message that tells the user why it cannot be printed:

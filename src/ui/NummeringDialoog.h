@@ -7,6 +7,7 @@
 
 class QLineEdit;
 class QCheckBox;
+class QComboBox;
 class QTabWidget;
 class QTableView;
 namespace platform {
@@ -26,8 +27,8 @@ class NummeringDialoog : public QDialog {
   NummeringDialoog(Nummering& nummering, platform::MessageService& meldingen, platform::FileDialogs& bestanden,
                    QWidget* parent = nullptr);
 
-  // Shows the dialog modally; the chosen code ("[#]", "[A]" ... "[E]"), or
-  // an empty text after Annuleren.
+  // Shows the dialog modally; the chosen code ("[#]", "[A]", "[Naam]" ...),
+  // or an empty text after Annuleren.
   QString Kies();
   const QString& Tag() const { return tag_; }
 
@@ -37,6 +38,10 @@ class NummeringDialoog : public QDialog {
 
   // Reads a spreadsheet list into the grid (replacing it).
   void ImporteerCsv(const QString& pad);
+
+  // The code that stands for column `kolom` of the list: "[Naam]" for a
+  // column named "Naam", else its letter; empty past "[Z]" without a name.
+  static QString KolomCode(const Lijst& lijst, int kolom);
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
@@ -59,6 +64,8 @@ class NummeringDialoog : public QDialog {
   QTableView* Grid1_;
   LijstModel* lijstModel_;
   QCheckBox* chkKopregel_ = nullptr;
+  QComboBox* cmbAantalKolom_ = nullptr;
+  QLineEdit* txtRijen_ = nullptr;
   int gekozenKolom_ = 0;
   QString tag_;
 };

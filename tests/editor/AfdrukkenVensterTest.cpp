@@ -425,9 +425,9 @@ TEST_F(Afdrukken, AListImportSkipsANamedFirstLineKeepsBlankRowsAndRefusesWhatIsN
   };
   importeer(tmp.write(QStringLiteral("a.txt"), "Naam\nAppel\n\nPeer\n\n\n"), true);
   ASSERT_EQ(n.AantalNummers(), 3);
-  EXPECT_EQ(n.NummerLijst[0][0], QStringLiteral("Appel"));
-  EXPECT_EQ(n.NummerLijst[1][0], QString());
-  EXPECT_EQ(n.NummerLijst[2][0], QStringLiteral("Peer"));
+  EXPECT_EQ(n.NummerLijst.Waarde(0, 0), QStringLiteral("Appel"));
+  EXPECT_EQ(n.NummerLijst.Waarde(1, 0), QString());
+  EXPECT_EQ(n.NummerLijst.Waarde(2, 0), QStringLiteral("Peer"));
   importeer(tmp.write(QStringLiteral("b.csv"), QByteArray("Appel\0\x01\x02Peer", 12)), false);
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_TRUE(meldingen.shown[0].text.startsWith(QStringLiteral("Het bestand is geen lijst")));
@@ -461,8 +461,8 @@ TEST_F(Afdrukken, AListOfAMillionRowsIsImportedAndEditedAndOneRowMoreIsRefused) 
   EXPECT_EQ(d.Kies(), QStringLiteral("[A]"));
   EXPECT_EQ(rijenInGrid, kMaxLijstRijen);
   ASSERT_EQ(n.AantalNummers(), kMaxLijstRijen);
-  EXPECT_EQ(n.NummerLijst.back()[0], QStringLiteral("Artikel 1000000"));
-  EXPECT_EQ(n.NummerLijst.back()[1], QStringLiteral("99"));
+  EXPECT_EQ(n.NummerLijst.Waarde(n.NummerLijst.size() - 1, 0), QStringLiteral("Artikel 1000000"));
+  EXPECT_EQ(n.NummerLijst.Waarde(n.NummerLijst.size() - 1, 1), QStringLiteral("99"));
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("De lijst heeft meer dan 1.000.000 regels:\n") + teVeel);
 }
@@ -480,8 +480,8 @@ TEST_F(Afdrukken, TheListTabTakesACsvAndAHeaderClickChoosesItsColumn) {
   });
   EXPECT_EQ(d.Kies(), QStringLiteral("[B]"));
   ASSERT_EQ(n.AantalNummers(), 3);
-  EXPECT_EQ(n.NummerLijst[1][0], QStringLiteral("Jansen; J."));
-  EXPECT_EQ(n.NummerLijst[2][1], QStringLiteral("Épinal"));
+  EXPECT_EQ(n.NummerLijst.Waarde(1, 0), QStringLiteral("Jansen; J."));
+  EXPECT_EQ(n.NummerLijst.Waarde(2, 1), QStringLiteral("Épinal"));
   EXPECT_EQ(n.GekozenTab, 1);
   // A list run prints one copy per row with that row's values.
   Menu("mnuTekstLijnen1");

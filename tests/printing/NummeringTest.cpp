@@ -6,7 +6,7 @@
 using namespace printing;
 
 namespace {
-Nummering Lijst() {
+Nummering MetLijst() {
   Nummering n;
   n.NummerLijst = {{QStringLiteral("a1"), QStringLiteral("b1"), QString(), QString(), QString()},
                    {QStringLiteral("a2"), QStringLiteral("b2"), QString(), QString(), QString()},
@@ -22,7 +22,7 @@ TEST(VervangNummering, EveryRunningNumberIsReplaced) {
 }
 
 TEST(VervangNummering, LetterCodesTakeTheRowOfTheCopy) {
-  const Nummering n = Lijst();
+  const Nummering n = MetLijst();
   EXPECT_EQ(VervangNummering(QStringLiteral("[B]-[A]"), 3, n), QStringLiteral("b3-a3"));
   EXPECT_EQ(VervangNummering(QStringLiteral("[C]|[D]"), 3, n), QStringLiteral("c3|"));
   // Lower-case letters are no code.
@@ -33,10 +33,10 @@ TEST(VervangNummering, LetterCodesTakeTheRowOfTheCopy) {
 }
 
 TEST(VervangNummering, RunningNumbersGoFirstAndInsertedCodesAreReplacedLater) {
-  Nummering n = Lijst();
-  n.NummerLijst[0][0] = QStringLiteral("nr [#]");
-  n.NummerLijst[0][1] = QStringLiteral("[C]!");
-  n.NummerLijst[0][2] = QStringLiteral("c1");
+  Nummering n = MetLijst();
+  n.NummerLijst.ZetWaarde(0, 0, QStringLiteral("nr [#]"));
+  n.NummerLijst.ZetWaarde(0, 1, QStringLiteral("[C]!"));
+  n.NummerLijst.ZetWaarde(0, 2, QStringLiteral("c1"));
   EXPECT_EQ(VervangNummering(QStringLiteral("[A] [B]"), 1, n), QStringLiteral("nr 1 c1!"));
 }
 
@@ -84,6 +84,7 @@ TEST(Reeks, RunsLikeACountedLoop) {
   n.NummerStap = 3;
   EXPECT_EQ(ReeksVoor(1, n).Nummers(), (std::vector<int>{3, 6, 9}));
   EXPECT_EQ(ReeksVoor(0, n).Nummers(), std::vector<int>{1});
-  n.NummerLijst.resize(2);
+  n.NummerLijst.VoegRijToe();
+  n.NummerLijst.VoegRijToe();
   EXPECT_EQ(ReeksVoor(2, n).Nummers(), (std::vector<int>{1, 2}));
 }
