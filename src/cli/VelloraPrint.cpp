@@ -419,6 +419,11 @@ int run() {
                                 (*o.lijst == QStringLiteral("-") ? QStringLiteral("on standard input") : *o.lijst) +
                                 QStringLiteral(" has no rows"));
 
+  // A code that names no column is printed as typed; said before a label goes out.
+  if (const QStringList onbekend = OnbekendeCodes(ontwerp, bron); !onbekend.isEmpty())
+    std::fprintf(stderr, "vellora-print: %s\n",
+                 qPrintable(QStringLiteral("no column for %1; printed as typed").arg(onbekend.join(QStringLiteral(", ")))));
+
   const EtiketFormaat& formaat = std::get<FormatenTabel>(tabel).formaat(ontwerp.HuidigFormaat);
   const auto gemaakt =
       MaakJob({ontwerp, formaat, inst, o.HorizontalShift.value_or(HorizontaleVerschuiving(store, formaat.Naam)),
@@ -427,10 +432,6 @@ int run() {
                {}, bron.moment()});
   if (const QString* melding = std::get_if<QString>(&gemaakt)) return report(kFailure, *melding);
   const Job& job = std::get<Job>(gemaakt);
-  // A code that names no column is printed as typed; said before a label goes out.
-  if (const QStringList onbekend = OnbekendeCodes(ontwerp, bron); !onbekend.isEmpty())
-    std::fprintf(stderr, "vellora-print: %s\n",
-                 qPrintable(QStringLiteral("no column for %1; printed as typed").arg(onbekend.join(QStringLiteral(", ")))));
 
   // Everything that can fail is tried before a byte goes out: a script that
   // tries again must not print twice.
