@@ -13,7 +13,7 @@ QByteArrayView Lijst::Bytes(qint32 rij, int kolom) const {
   const Plek& p = rijen_[rij];
   if (quint32(kolom) >= p.aantal) return {};
   const quint32 i = p.eerste + quint32(kolom);
-  const quint32 begin = kolom == 0 ? p.begin : einden_[i - 1];
+  const quint32 begin = i == 0 ? 0 : einden_[i - 1];
   return QByteArrayView(buffer_.constData() + begin, qsizetype(einden_[i] - begin));
 }
 
@@ -31,9 +31,17 @@ QStringList Lijst::Rij(qint32 rij) const {
   return uit;
 }
 
-void Lijst::BeginRij() {
-  rijen_.push_back({quint32(einden_.size()), quint32(buffer_.size()), 0});
+void Lijst::BeginRij() { rijen_.push_back({quint32(einden_.size()), 0}); }
+
+void Lijst::VoegEindeToe(quint32 einde) {
+  Plek& p = rijen_.back();
+  if (p.aantal >= quint32(kMaxKolommen)) return;
+  einden_.push_back(einde);
+  ++p.aantal;
+  kolommen_ = std::max(kolommen_, int(p.aantal));
 }
+
+void Lijst::NeemBuffer(QByteArray buffer) { buffer_ = std::move(buffer); }
 
 void Lijst::VoegWaardeToe(QByteArrayView utf8) {
   Plek& p = rijen_.back();
@@ -56,8 +64,7 @@ void Lijst::ZetWaarde(qint32 rij, int kolom, const QString& waarde) {
   QStringList waarden;
   const int aantal = std::max(int(rijen_[rij].aantal), kolom + 1);
   for (int k = 0; k < aantal; ++k) waarden << (k == kolom ? waarde : Waarde(rij, k));
-  const Plek nieuw{quint32(einden_.size()), quint32(buffer_.size()), 0};
-  rijen_[rij] = nieuw;
+  rijen_[rij] = Plek{quint32(einden_.size()), 0};
   for (const QString& w : waarden) {
     buffer_.append(w.toUtf8());
     einden_.push_back(quint32(buffer_.size()));
@@ -92,9 +99,12 @@ void Lijst::Reserveer(qsizetype rijen, qsizetype waarden, qsizetype bytes) {
 }
 
 void Lijst::Krimp() {
-  rijen_.squeeze();
-  einden_.squeeze();
-  buffer_.squeeze();
+  // Only room well beyond the contents is given back: squeezing copies, and
+  // for a moment that would hold the list twice.
+  const auto ruim = [](qsizetype gebruikt, qsizetype gereserveerd) { return gereserveerd > gebruikt + gebruikt / 4; };
+  if (ruim(rijen_.size(), rijen_.capacity())) rijen_.squeeze();
+  if (ruim(einden_.size(), einden_.capacity())) einden_.squeeze();
+  if (ruim(buffer_.size(), buffer_.capacity())) buffer_.squeeze();
 }
 
 qint64 Lijst::Geheugen() const {

@@ -51,6 +51,11 @@ class Lijst {
   // follow as UTF-8, each appended to the row begun last.
   void BeginRij();
   void VoegWaardeToe(QByteArrayView utf8);
+  // For a reader that writes the values one after another into a buffer of
+  // its own (a file's bytes, rewritten in place): each value is known by
+  // where it ends, and the list takes the buffer when all are known.
+  void VoegEindeToe(quint32 einde);
+  void NeemBuffer(QByteArray buffer);
   void Reserveer(qsizetype rijen, qsizetype waarden, qsizetype bytes);
   // Gives back room reserved beyond what the list holds.
   void Krimp();
@@ -63,11 +68,13 @@ class Lijst {
  private:
   struct Plek {
     quint32 eerste = 0;  // index of the row's first value in einden_
-    quint32 begin = 0;   // where its first value starts in buffer_
     quint32 aantal = 0;  // its values
   };
   QByteArray buffer_;
-  QList<quint32> einden_;  // where each value ends in buffer_
+  // Where each value ends in buffer_; it begins where the one before it
+  // ends (the first at 0): values are only ever appended, a row that
+  // changes is written anew at the end, so a value costs four bytes.
+  QList<quint32> einden_;
   QList<Plek> rijen_;
   QStringList namen_;
   int kolommen_ = 0;

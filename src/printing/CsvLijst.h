@@ -41,7 +41,9 @@ inline constexpr int kMaxLijstRijen = 1'000'000;
 // no row: its values name the columns. Refused when the bytes are no text (control characters, or bytes
 // that neither UTF-8 nor Windows-1252 gives a character for, or broken
 // UTF-16), or beyond the limits above.
-std::variant<CsvRijen, LijstFout> LeesCsvLijst(const QByteArray& inhoud, bool kopregel = false);
+// The bytes become the list's own (written over as they are read): a
+// caller that moves them in lends the list its memory.
+std::variant<CsvRijen, LijstFout> LeesCsvLijst(QByteArray inhoud, bool kopregel = false);
 // The same from a file, whose size is checked before it is read.
 std::variant<CsvRijen, LijstFout> LeesLijstBestand(const QString& pad, bool kopregel = false);
 // The same from an open stream (standard input, a pipe), read up to one
