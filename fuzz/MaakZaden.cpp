@@ -13,6 +13,7 @@
 #include "figures/ZipHulp.h"
 #include "files/BewaarEtiket.h"
 #include "files/EtiketBestand.h"
+#include "model/ZwartWit.h"
 #include "files/Instellingen.h"
 #include "platform/SettingsStore.h"
 #include "printing/Afdrukjob.h"
@@ -261,6 +262,24 @@ int main(int argc, char** argv) {
   NieuweCode(codes, StreepjescodeSoort::QrCode, QStringLiteral("https://vellora.example/[#]"), 4);
   schrijf("codes-v4.VLO", kBestTypeVersie4, codes, QStringLiteral("89 x 36"));
   schrijf("leeg-v4.VLO", kBestTypeVersie4, leeg, QStringLiteral("89 x 36"));
+
+  // Version 5.0: a figure that dithers, with its grey values, and one
+  // without them.
+  Ontwerp grijs = codes;
+  {
+    Voorwerp& v = grijs.voorwerp(grijs.NieuwVoorwerp(SoortVoorwerp::Figuur));
+    auto b = std::make_unique<Beeld>();
+    b->grijs = QImage(12, 6, QImage::Format_Grayscale8);
+    for (int y = 0; y < 6; ++y)
+      for (int x = 0; x < 12; ++x) b->grijs.scanLine(y)[x] = uchar(x * 21 + y);
+    b->raster = NaarZwartWit(b->grijs);
+    v.beeld().ZetAfbeelding(std::move(b), 12, 6);
+    v.alsFiguur()->omzetting = {OmzetSoort::FloydSteinberg};
+  }
+  for (int i = 1; i <= grijs.AantalVoorwerpen(); ++i)
+    if (FiguurDeel* f = grijs.voorwerp(i).alsFiguur(); f && f->omzetting.IsStandaard())
+      f->omzetting = {OmzetSoort::Drempel, 77};
+  schrijf("grijs-v5.VLO", kBestTypeVersie5, grijs, QStringLiteral("89 x 36"));
 
   Catalogi(QDir(wortel.filePath(QStringLiteral("catalogus"))));
   Lijsten(QDir(wortel.filePath(QStringLiteral("lijst"))));

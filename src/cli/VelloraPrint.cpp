@@ -89,7 +89,21 @@ struct Options {
   std::optional<QString> voorbeeld;
   bool stil = false;
   int werkers = 1;
+  std::optional<Omzetting> omzetting;  // for every figure of the design
 };
+
+// --dither: none, threshold:N, floyd-steinberg, atkinson or ordered.
+std::optional<Omzetting> parseDither(const QString& tekst) {
+  const QString t = tekst.trimmed().toLower();
+  if (t == QStringLiteral("none")) return Omzetting{};
+  if (t == QStringLiteral("floyd-steinberg")) return Omzetting{OmzetSoort::FloydSteinberg};
+  if (t == QStringLiteral("atkinson")) return Omzetting{OmzetSoort::Atkinson};
+  if (t == QStringLiteral("ordered")) return Omzetting{OmzetSoort::Geordend};
+  if (!t.startsWith(QStringLiteral("threshold:"))) return std::nullopt;
+  const auto niveau = parseInteger(t.mid(10), 0, 255);
+  if (!niveau) return std::nullopt;
+  return Omzetting{OmzetSoort::Drempel, qint16(*niveau)};
+}
 
 // The models of the table: "VL200 or VL300", with their resolutions if asked.
 QString ModelKeuze(bool metPunten) {
@@ -144,8 +158,11 @@ Or<Options> parseOptions() {
                                  QStringLiteral("No progress on standard error."));
   const QCommandLineOption jobs =
       option("jobs", "Threads that draw the labels (default: one per processor core).", "N");
-  p.addOptions({output, copies, from, to, step, list, skipHeader, quantityColumn, rows, date, model, speed, darkness, shiftX, shiftY,
-                catalog, preview, quiet, jobs});
+  const QCommandLineOption dither =
+      option("dither", "How every figure becomes dots: none (anything not white prints), threshold:N (0-255), "
+             "floyd-steinberg, atkinson or ordered. Default: each figure's own choice.", "MODE");
+  p.addOptions({output, copies, from, to, step, list, skipHeader, quantityColumn, rows, date, model, speed, darkness,
+                shiftX, shiftY, catalog, preview, quiet, jobs, dither});
 
   if (!p.parse(QCoreApplication::arguments())) return report(kUsage, p.errorText());
   if (p.isSet(QStringLiteral("help"))) {
@@ -197,6 +214,9 @@ Or<Options> parseOptions() {
     if (!v) return report(kFailure, QStringLiteral("--jobs must be a whole number from 1 to %1").arg(kMostWorkers));
     o.werkers = *v;
   }
+  if (p.isSet(dither) && !(o.omzetting = parseDither(p.value(dither))))
+    return report(kUsage, QStringLiteral("--dither must be none, threshold:N (N from 0 to 255), floyd-steinberg, "
+                                         "atkinson or ordered"));
   if (p.isSet(output)) o.uitvoer = p.value(output);
   if (p.isSet(list)) o.lijst = p.value(list);
   o.kopregel = p.isSet(skipHeader);
@@ -412,6 +432,9 @@ int run() {
   Or<Ontwerp> gelezen = LeesOntwerp(o, std::get<FormatenTabel>(tabel));
   if (const int* code = std::get_if<int>(&gelezen)) return *code;
   Ontwerp& ontwerp = std::get<Ontwerp>(gelezen);
+  if (o.omzetting)
+    for (int i = 1; i <= ontwerp.AantalVoorwerpen(); ++i)
+      if (FiguurDeel* figuur = ontwerp.voorwerp(i).alsFiguur()) figuur->omzetting = *o.omzetting;
   if (const auto code = LeesNummering(o, ontwerp.nummering)) return *code;
   const NummeringBron bron(ontwerp.nummering, o.moment.isValid() ? o.moment : QDateTime::currentDateTime());
   if (o.lijst && ontwerp.nummering.NummerLijst.isEmpty() && IsNummering(ontwerp, bron) == 2)

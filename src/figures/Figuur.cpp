@@ -37,16 +37,21 @@ void SchaalFiguur(Ontwerp& ontwerp, int index, float b, float h) {
 }
 
 int FiguurToevoegen(Ontwerp& ontwerp, const EtiketFormaat& formaat, const SchermSchaal& s, const QImage& plaatje,
-                    QRgb achtergrond) {
+                    QRgb achtergrond, const Omzetting& omzetting) {
   // The bitmap comes first: a picture that cannot become one adds nothing.
   auto beeld = std::make_shared<Beeld>();
   beeld->raster = MaakFiguurBitmap(plaatje, achtergrond);
   if (beeld->raster.isNull()) return 0;
+  // Grey values are kept only where there are any: black and white alone
+  // dither to what the bitmap already is.
+  QImage grijs = NaarGrijs(plaatje, achtergrond);
+  if (HeeftGrijstinten(grijs)) beeld->grijs = std::move(grijs);
   const qint32 breedte = beeld->raster.width(), hoogte = beeld->raster.height();
 
   const int index = ontwerp.NieuwVoorwerp(SoortVoorwerp::Figuur);
   Voorwerp& v = ontwerp.voorwerp(index);
   v.beeld().ZetAfbeelding(std::move(beeld), breedte, hoogte);
+  v.alsFiguur()->omzetting = omzetting;
 
   float links, boven;
   if (ontwerp.AantalLijnen() > 0) {

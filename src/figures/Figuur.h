@@ -40,7 +40,9 @@ void SchaalFiguur(Ontwerp& ontwerp, int index, float b, float h);
 // way, at the picture's top-left corner; on a label without text lines it
 // fills 90 % of the label in one direction, centred. Selecting it is the
 // window's. A picture MaakFiguurBitmap refuses adds nothing and gives 0.
+// The figure keeps the picture's grey values when it has any, and is
+// turned into dots the way `omzetting` says.
 int FiguurToevoegen(Ontwerp& ontwerp, const EtiketFormaat& formaat, const SchermSchaal& s, const QImage& plaatje,
-                    QRgb achtergrond = qRgb(255, 255, 255));
+                    QRgb achtergrond = qRgb(255, 255, 255), const Omzetting& omzetting = {});
 
 }  // namespace figures

@@ -53,8 +53,9 @@ class Schrijver {
   }
   void Picture(const QByteArray& bestand) {
     Long(qint32(bestand.size()));
-    schrijf(bestand.constData(), bestand.size());
+    Bytes(bestand);
   }
+  void Bytes(const QByteArray& b) { schrijf(b.constData(), b.size()); }
 
   bool ok() const { return ok_; }
   bool TekensVervangen = false;
@@ -266,7 +267,96 @@ bool RecordSchrijven(Schrijver& s, const Voorwerp& v, int index, bool versie2) {
       });
 }
 
+// The figures that are turned into dots another way than the plain one,
+// numbered 1, 2, ... among the figures in table order, as the file's
+// figure records are.
+template <typename F>
+void BijOmgezetteFiguren(const Ontwerp& o, F&& f) {
+  int nummer = 0;
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
+    const FiguurDeel* figuur = o.voorwerp(i).alsFiguur();
+    if (!figuur) continue;
+    ++nummer;
+    if (!figuur->omzetting.IsStandaard()) f(nummer, o.voorwerp(i), *figuur);
+  }
+}
+
+bool OmzettingGebruikt(const Ontwerp& o) {
+  bool gebruikt = false;
+  BijOmgezetteFiguren(o, [&](int, const Voorwerp&, const FiguurDeel&) { gebruikt = true; });
+  return gebruikt;
+}
+
+// The grey values a figure stores beside its bitmap: only its own, of the
+// bitmap's size, as an 8-bit grey PNG.
+QByteArray GrijsBytes(const Voorwerp& v, const FiguurDeel& figuur) {
+  const QImage& grijs = figuur.Afbeelding ? figuur.Afbeelding->grijs : QImage();
+  if (grijs.isNull() || grijs.size() != OpslagMaat(v)) return {};
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  return grijs.save(&buffer, "PNG") ? png : QByteArray();
+}
+
+QByteArray OmzettingBlok(const Ontwerp& o) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  Schrijver s(buffer);
+  int aantal = 0;
+  BijOmgezetteFiguren(o, [&](int, const Voorwerp&, const FiguurDeel&) { ++aantal; });
+  s.Integer(qint16(aantal));
+  BijOmgezetteFiguren(o, [&](int nummer, const Voorwerp& v, const FiguurDeel& figuur) {
+    s.Integer(qint16(nummer));
+    s.Integer(static_cast<qint16>(figuur.omzetting.Soort));
+    s.Integer(figuur.omzetting.Drempel);
+    const QByteArray grijs = GrijsBytes(v, figuur);
+    s.Boolean(Bool16(!grijs.isEmpty()));
+    if (!grijs.isEmpty()) s.Picture(grijs);
+  });
+  return bytes;
+}
+
+// The blocks of version 5.0, one row per kind of content: whether the
+// design has any, and its block's bytes.
+struct Blok {
+  BlokSoort soort;
+  bool (*gebruikt)(const Ontwerp&);
+  QByteArray (*bytes)(const Ontwerp&);
+};
+constexpr Blok kBlokken[] = {
+    {kBlokOmzetting, OmzettingGebruikt, OmzettingBlok},
+};
+
+// The section of blocks that ends a version 5.0 file: their count, then
+// each with its tag and length.
+QByteArray Uitbreiding(const Ontwerp& o) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  Schrijver s(buffer);
+  std::vector<std::pair<BlokSoort, QByteArray>> blokken;
+  for (const Blok& b : kBlokken)
+    if (b.gebruikt(o)) blokken.emplace_back(b.soort, b.bytes(o));
+  s.Integer(qint16(blokken.size()));
+  for (const auto& [soort, inhoud] : blokken) {
+    s.Integer(soort);
+    s.Long(qint32(inhoud.size()));
+    s.Bytes(inhoud);
+  }
+  return bytes;
+}
+
 }  // namespace
+
+bool GebruiktVersie5(const Ontwerp& o) {
+  return std::any_of(std::begin(kBlokken), std::end(kBlokken), [&](const Blok& b) { return b.gebruikt(o); });
+}
+
+qint16 VolledigeVersie(const Ontwerp& o) {
+  if (GebruiktVersie5(o)) return kBestTypeVersie5;
+  return o.AantalStreepjescodes() > 0 ? kBestTypeVersie4 : 2;
+}
 
 QString BewaarResultaat::Melding() const {
   switch (fout) {
@@ -323,7 +413,8 @@ QImage OpslagBitmap(const Voorwerp& v) {
 
 BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o, const QString& formaatNaam) {
   BewaarResultaat r;
-  const bool versie4 = bestType == kBestTypeVersie4;
+  const bool versie5 = bestType == kBestTypeVersie5;
+  const bool versie4 = bestType == kBestTypeVersie4 || versie5;
   const bool versie2 = bestType == 2 || versie4;
 
   // The counts follow the table itself, so the header always matches the
@@ -348,8 +439,9 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
     r.fout = BewaarResultaat::FiguurTeGroot;
     return r;
   }
+  const QByteArray uitbreiding = versie5 ? Uitbreiding(o) : QByteArray();
   // A file the reader would not take is not begun.
-  const qint64 grootte = BestandGrootte(bestType, o, formaatNaam);
+  const qint64 grootte = BestandGrootte(bestType, o, formaatNaam) + uitbreiding.size();
   if (grootte > kMaxBestandGrootte) {
     r.fout = BewaarResultaat::BestandTeGroot;
     r.Grootte = grootte;
@@ -357,7 +449,7 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
   }
 
   Schrijver s(uit);
-  s.Long(versie4 ? kMagieVersie4 : versie2 ? kMagieVersie2 : kMagieVersie1);
+  s.Long(versie5 ? kMagieVersie5 : versie4 ? kMagieVersie4 : versie2 ? kMagieVersie2 : kMagieVersie1);
   s.String(formaatNaam);
   s.Integer(lijnen);
   s.Integer(figuren);
@@ -384,6 +476,7 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
     r.fout = BewaarResultaat::Schrijven;
     return r;
   }
+  if (versie5) s.Bytes(uitbreiding);
 
   r.TekensVervangen = s.TekensVervangen;
   r.TekstIngekort = s.TekstIngekort;
@@ -392,7 +485,7 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
 }
 
 qint64 BestandGrootte(qint16 bestType, const Ontwerp& o, const QString& formaatNaam) {
-  const bool versie4 = bestType == kBestTypeVersie4;
+  const bool versie4 = bestType == kBestTypeVersie4 || bestType == kBestTypeVersie5;
   const bool versie2 = bestType == 2 || versie4;
   qint64 n = 4 + StringGrootte(formaatNaam) + 2 + 2 + (versie2 ? 2 : 0) + (versie4 ? 2 : 0);
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
@@ -414,21 +507,27 @@ qint64 BestandGrootte(qint16 bestType, const Ontwerp& o, const QString& formaatN
 qint64 OpslagPunten(const Ontwerp& o) {
   qint64 punten = 0;
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
-    if (o.voorwerp(i).Soort() != SoortVoorwerp::Figuur) continue;
+    const FiguurDeel* figuur = o.voorwerp(i).alsFiguur();
+    if (!figuur) continue;
     const QSize maat = OpslagMaat(o.voorwerp(i));
-    punten += qint64(maat.width()) * maat.height();
+    // Grey values stored beside the bitmap count as a second picture.
+    const bool grijs = !figuur->omzetting.IsStandaard() && figuur->Afbeelding && !figuur->Afbeelding->grijs.isNull();
+    punten += qint64(maat.width()) * maat.height() * (grijs ? 2 : 1);
   }
   return punten;
 }
 
 bool OudeVersieVerliest(const Ontwerp& o, qint16 bestType) {
+  if (bestType == kBestTypeVersie5) return false;
+  if (GebruiktVersie5(o)) return true;
   if (bestType == kBestTypeVersie4) return false;
   if (o.AantalStreepjescodes() > 0) return true;
   return bestType != 2 && VersieEenVerliest(o);
 }
 
 qint16 BewaarVersie(const Ontwerp& o, qint16 bestType) {
-  if (bestType == kBestTypeVersie4 || bestType == 2 || bestType == 1) return bestType;
+  if (bestType == kBestTypeVersie5 || bestType == kBestTypeVersie4 || bestType == 2 || bestType == 1) return bestType;
+  if (GebruiktVersie5(o)) return kBestTypeVersie5;
   return o.AantalStreepjescodes() > 0 ? kBestTypeVersie4 : 1;
 }
 

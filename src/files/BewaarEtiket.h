@@ -42,11 +42,13 @@ struct BewaarResultaat {
 // loses its folder half-way; empty: the bytes go straight into the file.
 using Schrijfweg = std::function<std::unique_ptr<QIODevice>(QIODevice& bestand)>;
 
-// Writes the design as a design file to the path: version 4.0 when bestType
-// is 3 (kBestTypeVersie4), version 2 when it is 2, version 1 for any other
-// value. Versions 1 and 2 leave the barcodes out, and write a design without
-// them byte for byte as before; version 4.0 always has its barcode section. The file appears only when all of
-// it was written and flushed; until then the old file stays in place.
+// Writes the design as a design file to the path: version 5.0 when bestType
+// is 4 (kBestTypeVersie5), 4.0 when it is 3 (kBestTypeVersie4), version 2
+// when it is 2, version 1 for any other value. Versions 1 and 2 leave the
+// barcodes out, and write a design without them byte for byte as before;
+// version 4.0 always has its barcode section; the older versions leave out
+// what only 5.0 keeps. The file appears only when all of it was written and
+// flushed; until then the old file stays in place.
 BewaarResultaat BewaarEtiket(const QString& fn, qint16 bestType, const Ontwerp& ontwerp, const QString& formaatNaam,
                              const Schrijfweg& weg = {});
 
@@ -69,13 +71,19 @@ qint64 OpslagPunten(const Ontwerp& ontwerp);
 // Whether the design holds what a version 1 file cannot keep: round texts,
 // or figures that show only part of their picture.
 bool VersieEenVerliest(const Ontwerp& ontwerp);
-// Whether saving as this version loses part of the design: barcodes in
-// version 1 or 2, and what VersieEenVerliest says for version 1. The window
-// asks before such a save.
+// Whether the design holds what only version 5.0 keeps: figures turned
+// into dots another way than the plain one.
+bool GebruiktVersie5(const Ontwerp& ontwerp);
+// Whether saving as this version loses part of the design: what only 5.0
+// keeps in any older version, barcodes in version 1 or 2, and what
+// VersieEenVerliest says for version 1. The window asks before such a save.
 bool OudeVersieVerliest(const Ontwerp& ontwerp, qint16 bestType);
-// The version a plain save writes: the design's own (1, 2 or 3), or for a
-// design never saved (0) version 1, unless it holds barcodes: then 4.0.
+// The version a plain save writes: the design's own (1 to 4), or for a
+// design never saved (0) version 1, unless it holds barcodes (then 4.0) or
+// what only 5.0 keeps (then 5.0).
 qint16 BewaarVersie(const Ontwerp& ontwerp, qint16 bestType);
+// The oldest version of 2, 4.0 and 5.0 that keeps the whole design.
+qint16 VolledigeVersie(const Ontwerp& ontwerp);
 
 // The bitmap a figure is stored as: its picture (a vector picture drawn
 // first) at BeeldBreedte by BeeldHoogte, one bit, black on white. Null when

@@ -20,6 +20,14 @@ constexpr qint32 kMagieVersie1 = 21333;  // 55 53 00 00
 constexpr qint32 kMagieVersie2 = 21334;  // 56 53 00 00
 constexpr qint32 kMagieVersie4 = 21335;  // 57 53 00 00
 constexpr qint16 kBestTypeVersie4 = 3;
+// Version "5.0" is version 4.0 followed by a section of tagged blocks, one
+// per kind of content the older versions cannot hold. A design that needs
+// none of them is written in an older version, byte for byte as before.
+constexpr qint32 kMagieVersie5 = 21336;  // 58 53 00 00
+constexpr qint16 kBestTypeVersie5 = 4;
+// The blocks' tags. A reader refuses a tag it does not know: what it
+// cannot hold would otherwise be lost without a word at the next save.
+enum BlokSoort : qint16 { kBlokOmzetting = 1, kBlokLijst = 2 };
 
 // A String holds at most this many characters (its length is an Integer).
 constexpr int kMaxTekstLengte = 32767;
@@ -83,6 +91,10 @@ struct FiguurRecord {
   // The stored picture as a figure holds it: one bit, black on white
   // (colour 0 white, colour 1 black), whatever the file's picture was.
   QImage Afbeelding;
+  // Version 5.0: how the figure becomes dots, and its grey values (null
+  // when none were stored), the size of Afbeelding.
+  Omzetting omzetting;
+  QImage Grijs;
 };
 
 struct RondeTekstRecord : Tekstdeel {  // Uitlijning: the reference mode
@@ -109,7 +121,7 @@ struct StreepjescodeRecord {
 
 // A whole design file, read completely and checked.
 struct GelezenEtiket {
-  qint16 BestType = 1;  // 1, 2 or 3, from the magic number
+  qint16 BestType = 1;  // 1, 2, 3 or 4, from the magic number
   QString FormaatNaam;
   int HuidigFormaat = 0;  // 1-based catalogue index of FormaatNaam
   std::vector<TekstlijnRecord> Lijnen;

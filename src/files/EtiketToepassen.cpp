@@ -21,6 +21,7 @@ void PasEtiketToe(const GelezenEtiket& g, Ontwerp& o, const std::function<void(O
     const int i = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
     Voorwerp& v = o.voorwerp(i);
     v.beeld().ZetAfbeelding(FiguurBeeld(r), r.Afbeelding.width(), r.Afbeelding.height());
+    v.alsFiguur()->omzetting = r.omzetting;
     if (r.MetBron) {
       v.beeld().BronX = r.BronX;
       v.beeld().BronY = r.BronY;

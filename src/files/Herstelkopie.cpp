@@ -53,7 +53,7 @@ bool Herstelkopie::Schrijf(const Ontwerp& o, const QString& formaatNaam) {
   // The names first: a copy found without them is still a design, a new one.
   if (!SchrijfGegevens(basis + kGegevens, o)) return false;
   // The newest version that keeps the whole design.
-  const qint16 versie = o.AantalStreepjescodes() > 0 ? kBestTypeVersie4 : 2;
+  const qint16 versie = VolledigeVersie(o);
   if (!BewaarEtiket(basis + kOntwerp, versie, o, formaatNaam).Gelukt()) return false;
   bestaat_ = true;
   return true;

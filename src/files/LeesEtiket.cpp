@@ -6,8 +6,10 @@
 #include <QImageReader>
 #include <QtEndian>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 #include "files/FiguurBitmap.h"
 #include "model/Ontwerp.h"
@@ -26,6 +28,14 @@ struct BeschadigdBestand {};
 class Lezer {
  public:
   explicit Lezer(const QByteArray& b) : p_(b.constData()), n_(b.size()) {}
+
+  // A reader of the next n bytes, which this one passes over.
+  Lezer Deel(qint32 n) {
+    if (n < 0 || n > Rest()) throw BeschadigdBestand{};
+    Lezer deel(p_ + pos_, n);
+    pos_ += n;
+    return deel;
+  }
 
   qsizetype Rest() const { return n_ - pos_; }
 
@@ -70,6 +80,7 @@ class Lezer {
   }
 
  private:
+  Lezer(const char* p, qsizetype n) : p_(p), n_(n) {}
   void lees(void* uit, qsizetype k) {
     if (k > Rest()) throw BeschadigdBestand{};
     std::memcpy(uit, p_ + pos_, size_t(k));
@@ -127,7 +138,7 @@ bool BmpVolledig(const QByteArray& b) {
 
 // Decodes one stored picture into a figure's bitmap. The size is checked
 // from the picture's header before any pixel is decoded.
-QImage LeesPlaatje(const QByteArray& bytes, qint64& puntenOver) {
+QImage LeesPlaatje(const QByteArray& bytes, qint64& puntenOver, QImage* grijs) {
   const QByteArray soort = PlaatjeSoort(bytes);
   if (soort.isEmpty()) throw BeschadigdBestand{};
   QBuffer buffer;
@@ -147,7 +158,68 @@ QImage LeesPlaatje(const QByteArray& bytes, qint64& puntenOver) {
   QImage zw = NaarZwartWit(beeld);
   if (zw.isNull()) throw BeschadigdBestand{};
   puntenOver -= qint64(zw.width()) * zw.height();
+  // A picture with grey or colour keeps its grey values, for dithering:
+  // they are the picture's own, not more of the file, so they do not count
+  // against its limits. One of our bitmaps has none and costs nothing.
+  if (grijs && beeld.depth() > 1) {
+    QImage g = NaarGrijs(beeld);
+    if (HeeftGrijstinten(g)) *grijs = std::move(g);
+  }
   return zw;
+}
+
+// A figure's grey values: a PNG of exactly the size of its bitmap.
+QImage LeesGrijs(const QByteArray& bytes, QSize maat, qint64& puntenOver) {
+  if (PlaatjeSoort(bytes) != "png") throw BeschadigdBestand{};
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, "png");
+  reader.setDecideFormatFromContent(false);
+  reader.setAutoTransform(false);
+  if (reader.size() != maat || !BinnenLimiet(maat, puntenOver)) throw BeschadigdBestand{};
+  QImage beeld;
+  if (!reader.read(&beeld) || beeld.size() != maat) throw BeschadigdBestand{};
+  QImage grijs = beeld.format() == QImage::Format_Grayscale8 ? beeld : NaarGrijs(beeld);
+  if (grijs.isNull()) throw BeschadigdBestand{};
+  puntenOver -= qint64(maat.width()) * maat.height();
+  return grijs;
+}
+
+// Block 1: the figures turned into dots their own way, by their number
+// among the figures, each once and in order.
+void LeesOmzettingen(Lezer& l, GelezenEtiket& e, qint64& puntenOver) {
+  const qint16 aantal = l.Aantal();
+  int vorige = 0;
+  for (int i = 0; i < aantal; ++i) {
+    const qint16 nummer = l.Integer();
+    if (nummer <= vorige || nummer > qint64(e.Figuren.size())) throw BeschadigdBestand{};
+    vorige = nummer;
+    FiguurRecord& r = e.Figuren[size_t(nummer - 1)];
+    const qint16 soort = l.Integer();
+    const qint16 drempel = l.Integer();
+    if (soort < 1 || soort > kHoogsteOmzetSoort || drempel < 0 || drempel > 255) throw BeschadigdBestand{};
+    r.omzetting = {static_cast<OmzetSoort>(soort), drempel};
+    if (l.Boolean()) r.Grijs = LeesGrijs(l.PictureBytes(), r.Afbeelding.size(), puntenOver);
+  }
+}
+
+// The section of blocks that ends a version 5.0 file. Each block is read
+// whole and exactly; a tag read twice or not known is a damaged file.
+void LeesUitbreiding(Lezer& l, GelezenEtiket& e, qint64& puntenOver) {
+  const qint16 blokken = l.Aantal();
+  std::vector<qint16> gezien;
+  for (int i = 0; i < blokken; ++i) {
+    const qint16 soort = l.Integer();
+    if (std::find(gezien.begin(), gezien.end(), soort) != gezien.end()) throw BeschadigdBestand{};
+    gezien.push_back(soort);
+    Lezer blok = l.Deel(l.Long());
+    switch (soort) {
+      case kBlokOmzetting: LeesOmzettingen(blok, e, puntenOver); break;
+      default: throw BeschadigdBestand{};
+    }
+    if (blok.Rest() != 0) throw BeschadigdBestand{};
+  }
 }
 
 // The fields text lines and round texts both begin with.
@@ -185,7 +257,7 @@ FiguurRecord LeesFiguur(Lezer& l, bool versie2, qint64& puntenOver) {
     r.BronBreedte = l.Long();
     r.BronHoogte = l.Long();
   }
-  r.Afbeelding = LeesPlaatje(l.PictureBytes(), puntenOver);
+  r.Afbeelding = LeesPlaatje(l.PictureBytes(), puntenOver, &r.Grijs);
   // The crop rectangle is a part of the stored picture; anything else
   // cannot come from cropping and would overflow the drawing's arithmetic.
   if (r.MetBron &&
@@ -251,6 +323,8 @@ LeesUitkomst LeesEtiketUit(const QByteArray& bytes, const FormatenTabel& formate
   else if (magie == kMagieVersie2) e.BestType = 2;
   else if (magie == kMagieVersie4)
     e.BestType = kBestTypeVersie4;
+  else if (magie == kMagieVersie5)
+    e.BestType = kBestTypeVersie5;
   else return LeesFout{LeesFout::GeenVellora, fn, 0};
   // Version 4.0 begins as version 2 does.
   const bool versie2 = e.BestType != 1;
@@ -271,7 +345,8 @@ LeesUitkomst LeesEtiketUit(const QByteArray& bytes, const FormatenTabel& formate
     qint64 puntenOver = kMaxBeeldPuntenTotaal;
     for (int i = 0; i < figuren; ++i) e.Figuren.push_back(LeesFiguur(l, versie2, puntenOver));
     for (int i = 0; i < rond; ++i) e.RondeTeksten.push_back(LeesRondeTekst(l));
-    if (e.BestType == kBestTypeVersie4) {
+    // Version 5.0 begins as version 4.0 does.
+    if (e.BestType >= kBestTypeVersie4) {
       const qint16 codes = l.Aantal();
       int voorwerpen = lijnen + figuren + rond;
       if (voorwerpen + codes > Ontwerp::kMaxVoorwerpen) throw BeschadigdBestand{};
@@ -285,6 +360,7 @@ LeesUitkomst LeesEtiketUit(const QByteArray& bytes, const FormatenTabel& formate
         ++voorwerpen;
       }
     }
+    if (e.BestType == kBestTypeVersie5) LeesUitbreiding(l, e, puntenOver);
     // The file ends right after its last record; more bytes mean the
     // counts and the data disagree.
     if (l.Rest() != 0) throw BeschadigdBestand{};
@@ -319,6 +395,7 @@ void ZetRondeTekst(Voorwerp& v, const RondeTekstRecord& r) {
 std::unique_ptr<Beeld> FiguurBeeld(const FiguurRecord& r) {
   auto b = std::make_unique<Beeld>();
   b->raster = r.Afbeelding;
+  b->grijs = r.Grijs;
   return b;
 }
 

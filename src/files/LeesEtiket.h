@@ -24,7 +24,7 @@ struct LeesFout {
   };
   Soort soort = Beschadigd;
   QString pad;
-  // The version the magic number gave (1, 2 or 3), 0 when it was not read.
+  // The version the magic number gave (1 to 4), 0 when it was not read.
   qint16 BestType = 0;
 
   QString Melding() const;

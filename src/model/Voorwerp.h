@@ -1,15 +1,18 @@
 #pragma once
 #include <QImage>
 #include <QPicture>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <type_traits>
 #include <variant>
 
 #include "model/Bool16.h"
 #include "model/ExactGetal.h"
 #include "model/Layer.h"
+#include "model/Omzetting.h"
 #include "model/Streepjescode.h"
 
 namespace model {
@@ -30,6 +33,20 @@ struct Beeld {
   // It may run on any thread, for several pictures at once: it only reads
   // what it holds.
   std::function<QImage()> teken;
+  // The picture's grey values (luminance laid over white, 255 only where
+  // the one-bit raster is white), kept for figures that may be dithered;
+  // null when the picture came without them.
+  QImage grijs;
+  // The dots last made from `grijs`: the screen asks for the same ones at
+  // every repaint, the job once. Shared by copies, as the picture is.
+  struct Omgezet {
+    std::mutex slot;
+    QImage punten;
+    QRect bron;
+    QSize vak;
+    Omzetting omzetting;
+  };
+  std::shared_ptr<Omgezet> omgezet = std::make_shared<Omgezet>();
 
   Beeld() = default;
   Beeld(const Beeld&) = default;
@@ -102,6 +119,7 @@ struct TekstlijnDeel : Tekstdeel, Cirkeldeel {
 };
 struct FiguurDeel : Beelddeel {
   static constexpr SoortVoorwerp kSoort = SoortVoorwerp::Figuur;
+  Omzetting omzetting;
   bool operator==(const FiguurDeel&) const = default;
 };
 struct RondeTekstDeel : Tekstdeel, Cirkeldeel, Beelddeel {
@@ -180,6 +198,8 @@ struct Voorwerp {
   Tekstdeel* alsTekst();
   const Tekstdeel* alsTekst() const;
   const Beelddeel* alsBeeld() const;
+  FiguurDeel* alsFiguur();
+  const FiguurDeel* alsFiguur() const;
   Streepjescode& code();
   const Streepjescode& code() const;
   const Streepjescode* alsCode() const;

@@ -63,7 +63,43 @@ void RegelsInKleur(const QImage& in, QRgb achtergrond, QImage& uit) {
   }
 }
 
+// Luminance of a dot already laid over the background.
+uchar Luminantie(QRgb c) { return uchar((299 * qRed(c) + 587 * qGreen(c) + 114 * qBlue(c)) / 1000); }
+
 }  // namespace
+
+QImage NaarGrijs(const QImage& beeld, QRgb achtergrond) {
+  if (beeld.isNull()) return {};
+  QImage uit(beeld.size(), QImage::Format_Grayscale8);
+  if (uit.isNull()) return uit;
+  const QRgb wit = achtergrond & 0xFFFFFFu;
+  // A band at a time, as for the bitmap: no second full-size colour copy.
+  constexpr int kBand = 256;
+  for (int y0 = 0; y0 < beeld.height(); y0 += kBand) {
+    const int rijen = std::min(kBand, beeld.height() - y0);
+    const QImage band = beeld.copy(0, y0, beeld.width(), rijen).convertToFormat(QImage::Format_ARGB32);
+    if (band.isNull()) return {};
+    for (int r = 0; r < rijen; ++r) {
+      const QRgb* bron = reinterpret_cast<const QRgb*>(band.constScanLine(r));
+      uchar* regel = uit.scanLine(y0 + r);
+      for (int x = 0; x < beeld.width(); ++x) {
+        const QRgb c = OpAchtergrond(bron[x], achtergrond);
+        regel[x] = (c & 0xFFFFFFu) == wit ? uchar(255) : std::min<uchar>(Luminantie(c), 254);
+      }
+    }
+  }
+  return uit;
+}
+
+bool HeeftGrijstinten(const QImage& grijs) {
+  if (grijs.format() != QImage::Format_Grayscale8) return false;
+  for (int y = 0; y < grijs.height(); ++y) {
+    const uchar* regel = grijs.constScanLine(y);
+    for (int x = 0; x < grijs.width(); ++x)
+      if (regel[x] != 0 && regel[x] != 255) return true;
+  }
+  return false;
+}
 
 QImage WitteBitmap(int breedte, int hoogte) {
   QImage uit(breedte, hoogte, QImage::Format_Mono);

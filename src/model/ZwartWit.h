@@ -14,4 +14,15 @@ QImage WitteBitmap(int breedte, int hoogte);
 // large to allocate.
 QImage NaarZwartWit(const QImage& beeld, QRgb achtergrond = qRgb(255, 255, 255));
 
+// The picture's grey values, Grayscale8: each dot laid over the background,
+// then its luminance (0.299 R + 0.587 G + 0.114 B, rounded down). A dot of
+// exactly the background colour is 255 and every other dot at most 254,
+// so the dots below 255 are exactly the black ones of NaarZwartWit. Null
+// as NaarZwartWit is.
+QImage NaarGrijs(const QImage& beeld, QRgb achtergrond = qRgb(255, 255, 255));
+
+// Whether a grey picture has any value between black (0) and white (255):
+// a picture with grey or colour, which the plain rule prints as solid.
+bool HeeftGrijstinten(const QImage& grijs);
+
 }  // namespace model

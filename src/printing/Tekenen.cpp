@@ -9,6 +9,7 @@
 #include "platform/Cp1252.h"
 #include "printing/BeeldenVooruit.h"
 #include "printing/Nummering.h"
+#include "printing/Omzetten.h"
 #include "printing/Uitrekken.h"
 
 namespace printing {
@@ -56,6 +57,27 @@ bool ZwartInBeeld(QPainter& hdc, const QRect& r, const QImage& raster, const QRe
   const QPoint verschuiving(int(t.dx()), int(t.dy()));
   const QRegion gebied = hdc.hasClipping() ? hdc.clipRegion().translated(verschuiving) : QRegion(beeld.rect());
   return RekZwartIn(beeld, r.translated(verschuiving), gebied, raster, bron);
+}
+
+// A figure turned into dots its own way: made at the printer's dots for
+// its box, ANDed in on the printer and shown scaled, as a barcode is, on
+// any other device.
+void OmgezetteFiguurOpDC(const Voorwerp& v, const QRect& r, QPainter& hdc, const Apparaat& a) {
+  const bool printer = a.PrinterPuntenPerMm <= 0;
+  const int ppm = printer ? RondAf(a.PixelsPerMMx) : a.PrinterPuntenPerMm;
+  const QSize vak = printer ? r.size() : QSize(RondAf(v.Breedte * ppm), RondAf(v.Hoogte * ppm));
+  if (vak.isEmpty()) return;
+  const QImage punten = OmgezetteFiguur(v, vak);
+  if (punten.isNull()) return;
+  if (printer) {
+    if (ZwartInBeeld(hdc, r, punten, punten.rect())) return;
+    hdc.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    hdc.drawImage(r.topLeft(), punten.convertToFormat(QImage::Format_RGB32));
+    return;
+  }
+  hdc.setRenderHint(QPainter::SmoothPixmapTransform);
+  hdc.setCompositionMode(QPainter::CompositionMode_Multiply);
+  hdc.drawImage(r, punten.convertToFormat(QImage::Format_RGB32));
 }
 
 // The human-readable line under a barcode: each piece centred in its box,
@@ -154,6 +176,8 @@ void FiguurOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const 
       hdc.translate(-bron.topLeft());
       hdc.drawPicture(0, 0, b.vector);
     }
+  } else if (const FiguurDeel* figuur = v.alsFiguur(); figuur && !figuur->omzetting.IsStandaard()) {
+    OmgezetteFiguurOpDC(v, r, hdc, a);
   } else if (b.teken || !b.raster.isNull()) {
     // A picture that has to be drawn first is drawn only when it shows.
     const QRect deel = ZichtbaarDeel(hdc, r);

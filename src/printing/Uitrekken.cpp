@@ -10,20 +10,6 @@ namespace printing {
 
 namespace {
 
-// Source span [begin, end) of every target column or row from `van` to
-// `tot` (inclusive).
-std::vector<std::pair<int, int>> Spannen(int bronMaat, int doelMaat, int van, int tot) {
-  std::vector<std::pair<int, int>> s;
-  s.reserve(size_t(tot - van + 1));
-  for (int i = van; i <= tot; ++i) {
-    int a = int(qint64(i) * bronMaat / doelMaat);
-    int b = int(qint64(i + 1) * bronMaat / doelMaat);
-    if (b <= a) b = a + 1;
-    s.emplace_back(a, b);
-  }
-  return s;
-}
-
 // Whether any of the bits [a, b) of a row of packed pixels is 1 (or, with
 // `nul`, 0), most significant bit first or, with `lsb`, least.
 template <bool nul, bool lsb>
@@ -87,6 +73,18 @@ constexpr std::array<uchar, 256> kOmgekeerd = [] {
 }();
 
 }  // namespace
+
+std::vector<std::pair<int, int>> Spannen(int bronMaat, int doelMaat, int van, int tot) {
+  std::vector<std::pair<int, int>> s;
+  s.reserve(size_t(tot - van + 1));
+  for (int i = van; i <= tot; ++i) {
+    int a = int(qint64(i) * bronMaat / doelMaat);
+    int b = int(qint64(i + 1) * bronMaat / doelMaat);
+    if (b <= a) b = a + 1;
+    s.emplace_back(a, b);
+  }
+  return s;
+}
 
 QImage RekUit(const QImage& bron, QRect bronRect, int breedte, int hoogte) {
   return RekUitDeel(bron, bronRect, breedte, hoogte, QRect(0, 0, breedte, hoogte));

@@ -2,9 +2,16 @@
 #include <QImage>
 #include <QRect>
 #include <QRegion>
+#include <utility>
+#include <vector>
 #include "printing/Layer.h"
 
 namespace printing {
+
+// The source span [begin, end) of every target column (or row) from `van`
+// to `tot` (inclusive) when bronMaat pixels are stretched onto doelMaat:
+// one pixel each when enlarging, all that fall on it when shrinking.
+std::vector<std::pair<int, int>> Spannen(int bronMaat, int doelMaat, int van, int tot);
 
 // Stretches part of a picture to a new size the way a black-on-white
 // stretch does: enlarging repeats pixels, shrinking combines every source

@@ -38,6 +38,7 @@ const QString kOpenFilters = QStringLiteral("Vellora (*.VLO *.vlo);;Alle bestand
 const QString kVersie1 = QStringLiteral("Vellora 2.1 (*.VLO *.vlo)");
 const QString kVersie2 = QStringLiteral("Vellora 3.0 (*.VLO *.vlo)");
 const QString kVersie4 = QStringLiteral("Vellora 4.0 (*.VLO *.vlo)");
+const QString kVersie5 = QStringLiteral("Vellora 5.0 (*.VLO *.vlo)");
 
 const QString kVersieVraag = QStringLiteral(
     "Dit ontwerp bevat ronde tekst of bijgesneden figuren. Die kunnen in een bestand van Vellora 2.1 niet bewaard "
@@ -46,6 +47,19 @@ const QString kVersieVraag = QStringLiteral(
 const QString kCodeVraag = QStringLiteral(
     "Dit ontwerp bevat streepjescodes. Die kunnen in een bestand van Vellora %1 niet bewaard worden. Bewaren als "
     "Vellora 4.0?");
+
+const QString kVijfVraag = QStringLiteral(
+    "Dit ontwerp bevat figuren die gerasterd of met een drempel worden afgedrukt. Die instelling kan in een "
+    "bestand van Vellora %1 niet bewaard worden. Bewaren als Vellora 5.0?");
+
+QString VersieNaam(qint16 versie) {
+  switch (versie) {
+    case 1: return QStringLiteral("2.1");
+    case 2: return QStringLiteral("3.0");
+    case kBestTypeVersie4: return QStringLiteral("4.0");
+    default: return QStringLiteral("5.0");
+  }
+}
 
 QString OntwerpNoemer(const QString& bestandsnaam) {
   return bestandsnaam.isEmpty() ? QStringLiteral("het nieuwe ontwerp") : ZonderPad(bestandsnaam);
@@ -273,10 +287,21 @@ bool Bestandsopdrachten::BewaarEtiketAls(const QString& fn, qint16 bestType) {
 }
 
 qint16 Bestandsopdrachten::KiesVersie(qint16 versie, const QString& titel) {
+  // What only 5.0 keeps is asked about first; a No goes on to the questions
+  // of the older version chosen.
+  if (versie != kBestTypeVersie5 && GebruiktVersie5(d_.bewerker.ontwerp())) {
+    switch (omgeving_.meldingen.show(platform::MessageService::Icon::Question, titel, kVijfVraag.arg(VersieNaam(versie)),
+                                    platform::MessageService::Buttons::YesNoCancel)) {
+      case platform::MessageService::Answer::Yes: return kBestTypeVersie5;
+      case platform::MessageService::Answer::No: break;
+      default: return 0;
+    }
+  }
   // Barcodes only version 4.0 keeps: asked first, as for round text below.
-  if (versie != kBestTypeVersie4 && OudeVersieVerliest(d_.bewerker.ontwerp(), versie) && d_.bewerker.ontwerp().AantalStreepjescodes() > 0) {
+  if (versie != kBestTypeVersie4 && versie != kBestTypeVersie5 && OudeVersieVerliest(d_.bewerker.ontwerp(), versie) &&
+      d_.bewerker.ontwerp().AantalStreepjescodes() > 0) {
     switch (omgeving_.meldingen.show(platform::MessageService::Icon::Question, titel,
-                                    kCodeVraag.arg(versie == 2 ? QStringLiteral("3.0") : QStringLiteral("2.1")),
+                                    kCodeVraag.arg(VersieNaam(versie)),
                                     platform::MessageService::Buttons::YesNoCancel)) {
       case platform::MessageService::Answer::Yes: return kBestTypeVersie4;
       case platform::MessageService::Answer::No: break;
@@ -308,11 +333,12 @@ bool Bestandsopdrachten::mnuOpslaan_Click() {
 }
 
 bool Bestandsopdrachten::mnuOpslaanAls_Click() {
-  // A design with barcodes is offered the version that keeps them.
-  QString filter = d_.bewerker.ontwerp().AantalStreepjescodes() > 0 ? kVersie4 : kVersie2;
-  const QString gekozen =
-      omgeving_.bestanden.saveFile(&d_.venster, QStringLiteral("Opslaan als"), d_.instellingen.FileFolder,
-                           kVersie1 + QStringLiteral(";;") + kVersie2 + QStringLiteral(";;") + kVersie4, &filter);
+  // A design is offered the version that keeps all of it.
+  const Ontwerp& o = d_.bewerker.ontwerp();
+  QString filter = GebruiktVersie5(o) ? kVersie5 : o.AantalStreepjescodes() > 0 ? kVersie4 : kVersie2;
+  const QString gekozen = omgeving_.bestanden.saveFile(
+      &d_.venster, QStringLiteral("Opslaan als"), d_.instellingen.FileFolder,
+      QStringList{kVersie1, kVersie2, kVersie4, kVersie5}.join(QStringLiteral(";;")), &filter);
   if (gekozen.isEmpty()) return false;
   const QString naam = OntwerpNaam(gekozen);
   // The dialog saw the typed name; the name saved under may have grown an
@@ -322,7 +348,10 @@ bool Bestandsopdrachten::mnuOpslaanAls_Click() {
                               ZonderPad(naam) + QStringLiteral(" bestaat al.\nWilt u het vervangen?"),
                               platform::MessageService::Buttons::YesNo) != platform::MessageService::Answer::Yes)
     return false;
-  const qint16 versie = filter == kVersie1 ? 1 : filter == kVersie4 ? kBestTypeVersie4 : 2;
+  const qint16 versie = filter == kVersie1   ? 1
+                       : filter == kVersie4 ? kBestTypeVersie4
+                       : filter == kVersie5 ? kBestTypeVersie5
+                                            : 2;
   if (!Bewaar(naam, versie, QStringLiteral("Opslaan als"))) return false;
   d_.instellingen.FileFolder = MapVan(gekozen);
   return true;

@@ -35,6 +35,7 @@
 #include "ui/EtiketPlaatje.h"
 #include "ui/FiguurPaneel.h"
 #include "ui/RecenteBestanden.h"
+#include "ui/RasterDialoog.h"
 #include "ui/Streepjescodes.h"
 #include "ui/TekstPaneel.h"
 
@@ -135,6 +136,9 @@ void Etiket::MaakMenus() {
   figuur->addAction(streepjescodes_->Actie());
   figuur->addSeparator();
   figuur->addActions({figuren.scannerSelecteren, figuren.afbeeldingScannen});
+  figuur->addSeparator();
+  figuur->addAction(figuren.afdrukkenAls);
+  connect(figuur, &QMenu::aboutToShow, figuren_, &FiguurPaneel::mnuFiguur_Click);
 
   QMenu* opties = menuBar()->addMenu(QStringLiteral("&Opties"));
   opties->setObjectName(QStringLiteral("mnuOpties"));
@@ -251,7 +255,13 @@ Omgeving Etiket::MaakOmgeving() {
           opties_.processen ? *opties_.processen : *eigenProcessen_,
           opties_.klembord ? *opties_.klembord : *eigenKlembord_,
           opties_.scanner ? *opties_.scanner : *eigenScanner_,
-          opties_.programmaMap.isEmpty() ? platform::appinfo::programFolder() : opties_.programmaMap};
+          opties_.programmaMap.isEmpty() ? platform::appinfo::programFolder() : opties_.programmaMap,
+          opties_.kiesOmzetting ? opties_.kiesOmzetting
+                                : OmzettingKiezen([](const QImage& grijs, QRect bron, QSize vak, const Omzetting& begin,
+                                                     QWidget* ouder) {
+                                    RasterDialoog dialoog(grijs, bron, vak, ouder);
+                                    return dialoog.Toon(begin);
+                                  })};
 }
 
 bool Etiket::Form_Load() {

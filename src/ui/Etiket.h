@@ -55,6 +55,7 @@ struct EtiketOpties {
   int herstelMs = 30000;                          // the least time between two recovery copies
   std::function<QStringList()> lettertypen;       // the font families; empty: the system's
   Schrijfweg bewaarWeg;                           // what a save's bytes pass through; empty: straight to the file
+  OmzettingKiezen kiesOmzetting;                  // "Figuur afdrukken"; empty: the dialog
 };
 
 // The main window: the menus, the catalogue and the settings, around its

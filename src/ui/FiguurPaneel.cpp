@@ -18,6 +18,9 @@
 #include "figures/Figuur.h"
 #include "figures/Galerijen.h"
 #include "figures/Schikken.h"
+#include "model/Afronden.h"
+#include "model/ZwartWit.h"
+#include "printing/Omzetten.h"
 #include "files/BewaarEtiket.h"
 #include "files/EtiketBestand.h"
 #include "platform/Clipboard.h"
@@ -39,7 +42,31 @@ namespace ui {
 namespace {
 // Dots per millimetre of label a pasted vector picture is drawn at.
 constexpr int kVectorDots = 40;
+
+// A figure's box in the printer's dots.
+QSize PrinterVak(const Voorwerp& v, int ppm) { return QSize(RondAf(v.Breedte * ppm), RondAf(v.Hoogte * ppm)); }
 }  // namespace
+
+int FiguurPaneel::GeselecteerdeFiguur() const {
+  const int i = b_.GeselecteerdVoorwerp();
+  if (b_.AantalGeselecteerd() != 1 || i < 1 || i > b_.ontwerp().AantalVoorwerpen()) return 0;
+  const FiguurDeel* f = b_.ontwerp().voorwerp(i).alsFiguur();
+  return f && f->Afbeelding && !f->Afbeelding->isVector ? i : 0;
+}
+
+void FiguurPaneel::mnuFiguur_Click() { menus_.afdrukkenAls->setEnabled(GeselecteerdeFiguur() > 0); }
+
+void FiguurPaneel::FiguurAfdrukkenAls(int index) {
+  const Voorwerp& v = b_.ontwerp().voorwerp(index);
+  const FiguurDeel& f = *v.alsFiguur();
+  const QRect bron(f.BronX, f.BronY, f.BronBreedte, f.BronHoogte);
+  const std::optional<Omzetting> keuze =
+      omgeving_.kiesOmzetting(printing::GrijsVan(*f.Afbeelding), bron,
+                              PrinterVak(v, bewerker_.beeld().PrinterPuntenPerMm()), f.omzetting, window());
+  if (!keuze || *keuze == f.omzetting) return;
+  Wijziging wijziging(bewerker_);
+  wijziging.ontwerp().voorwerp(index).alsFiguur()->omzetting = *keuze;
+}
 
 FiguurPaneel::FiguurPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, TekstPaneel& tekst, Instellingen& instellingen,
                            Omgeving omgeving, QWidget* parent)
@@ -84,6 +111,10 @@ FiguurPaneel::FiguurPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, TekstPane
     });
   }
   figuur->addLayout(pijlen);
+  connect(&plaatje_, &EtiketPlaatje::DubbelKlik, this, [this] {
+    if (const int i = GeselecteerdeFiguur(); i > 0)
+      Opdracht(omgeving_.meldingen, [this, i] { FiguurAfdrukkenAls(i); });
+  });
   connect(cmdPlakken_, &QPushButton::clicked, this,
           [this] { Opdracht(omgeving_.meldingen, [this] { cmdPlakken_Click(); }); });
   connect(cmdBestand_, &QPushButton::clicked, this, [this] {
@@ -120,6 +151,7 @@ void FiguurPaneel::MaakMenus() {
   m.galerijen = regel(this, "mnuGalerijen", QStringLiteral("&Galerijen"));
   m.scannerSelecteren = regel(this, "mnuScannerSelecteren", QStringLiteral("&Scanner selecteren ..."));
   m.afbeeldingScannen = regel(this, "mnuAfbeeldingscannen", QStringLiteral("&Afbeelding Scannen ..."));
+  m.afdrukkenAls = regel(this, "mnuAfdrukkenAls", QStringLiteral("Afdrukken a&ls ..."));
   mnuGalerij_ = {m.galerij0};
   const auto opdracht = [this](QAction* a, void (FiguurPaneel::*f)()) {
     connect(a, &QAction::triggered, this, [this, f] { Opdracht(omgeving_.meldingen, [this, f] { (this->*f)(); }); });
@@ -130,6 +162,11 @@ void FiguurPaneel::MaakMenus() {
   opdracht(m.galerijen, &FiguurPaneel::mnuGalerijen_Click);
   opdracht(m.scannerSelecteren, &FiguurPaneel::mnuScannerSelecteren_Click);
   opdracht(m.afbeeldingScannen, &FiguurPaneel::mnuAfbeeldingscannen_Click);
+  connect(m.afdrukkenAls, &QAction::triggered, this, [this] {
+    Opdracht(omgeving_.meldingen, [this] {
+      if (const int i = GeselecteerdeFiguur(); i > 0) FiguurAfdrukkenAls(i);
+    });
+  });
   connect(m.bestandInvoegen, &QAction::triggered, this,
           [this] { Opdracht(omgeving_.meldingen, [this] { BestandInvoegen(instellingen_.ImageFolder); }); });
   connect(m.galerij0, &QAction::triggered, this, [this] {
@@ -252,8 +289,23 @@ int FiguurPaneel::PlaatjeAlsFiguur(const QImage& plaatje) {
             .arg(kMaxBeeldPuntenTotaal));
     return 0;
   }
+  // A picture with grey or colour would print as solid black the plain
+  // way: dithering is proposed, with the dots it prints at the size the
+  // figure gets. Cancelling adds nothing.
+  Omzetting omzetting;
+  if (const QImage grijs = NaarGrijs(plaatje); HeeftGrijstinten(grijs)) {
+    Ontwerp proef = bewerker_.ontwerp();
+    if (const int p = FiguurToevoegen(proef, bewerker_.Formaat(), b_.Schaal, plaatje); p > 0) {
+      const std::optional<Omzetting> keuze =
+          omgeving_.kiesOmzetting(grijs, grijs.rect(), PrinterVak(proef.voorwerp(p), bewerker_.beeld().PrinterPuntenPerMm()),
+                                  Omzetting{OmzetSoort::FloydSteinberg}, window());
+      if (!keuze) return 0;
+      omzetting = *keuze;
+    }
+  }
   Wijziging wijziging(bewerker_);
-  const int i = FiguurToevoegen(wijziging.ontwerp(), bewerker_.Formaat(), b_.Schaal, plaatje);
+  const int i = FiguurToevoegen(wijziging.ontwerp(), bewerker_.Formaat(), b_.Schaal, plaatje, qRgb(255, 255, 255),
+                                omzetting);
   if (i > 0) {
     plaatje_.DeSelekteerAlles();
     plaatje_.SelecteerVoorwerp(i);

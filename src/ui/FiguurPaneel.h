@@ -44,6 +44,7 @@ class FiguurPaneel : public QGroupBox {
     QAction* galerijen;
     QAction* scannerSelecteren;
     QAction* afbeeldingScannen;
+    QAction* afdrukkenAls;  // how the selected figure becomes dots
   };
   FiguurPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, TekstPaneel& tekst, Instellingen& instellingen,
                Omgeving omgeving, QWidget* parent = nullptr);
@@ -62,6 +63,12 @@ class FiguurPaneel : public QGroupBox {
   void mnuPlakken_Click();
   void cmdPlakken_Click();
 
+  // "Afdrukken als ...": the way the figure becomes dots, asked with the
+  // dots shown; a change is one step to undo.
+  void FiguurAfdrukkenAls(int index);
+  // The figure-only entries follow the selection when the menu opens.
+  void mnuFiguur_Click();
+
   void mnuScannerSelecteren_Click();
   void mnuAfbeeldingscannen_Click();
 
@@ -72,6 +79,8 @@ class FiguurPaneel : public QGroupBox {
 
  private:
   void MaakMenus();
+  // The one selected element when it is a figure of raster dots, else 0.
+  int GeselecteerdeFiguur() const;
 
   Bewerker& bewerker_;
   const Bewerking& b_;

@@ -104,7 +104,12 @@ void Streepjescodes::ControleerStreepjescodes() {
 void Streepjescodes::ZetPrinterPunten() {
   if (bewerker_.beeld().PrinterPuntenPerMm() == PrinterPuntenPerMm()) return;
   bewerker_.beeld().ZetPrinterPuntenPerMm(PrinterPuntenPerMm());
-  if (bewerker_.ontwerp().AantalStreepjescodes() > 0) bewerker_.HertekenAlles();
+  // Barcodes and dithered figures are made in the printer's dots.
+  const Ontwerp& o = bewerker_.ontwerp();
+  bool inPunten = o.AantalStreepjescodes() > 0;
+  for (int i = 1; i <= o.AantalVoorwerpen() && !inPunten; ++i)
+    if (const FiguurDeel* f = o.voorwerp(i).alsFiguur()) inPunten = !f->omzetting.IsStandaard();
+  if (inPunten) bewerker_.HertekenAlles();
 }
 
 void Streepjescodes::mnuStreepjescodeToevoegen_Click() {

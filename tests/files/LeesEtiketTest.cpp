@@ -288,7 +288,7 @@ TEST(LeesEtiketFouten, EachFailureHasItsOwnMessage) {
   const QString geenVellora = QStringLiteral("Het bestand is geen Vellora\nbestand of is beschadigd.\n"
                                              "Vellora kan het bestand niet openen");
   // An empty file, or one too short for the magic number, is no design file either.
-  for (const QByteArray& b : {QByteArray("Beste klant,\r\n"), Bytes().i32(21336).str("89 x 36").i16(0).i16(0).bytes(),
+  for (const QByteArray& b : {QByteArray("Beste klant,\r\n"), Bytes().i32(21337).str("89 x 36").i16(0).i16(0).bytes(),
                               Bytes().i32(21333 + 65536).str("89 x 36").i16(0).i16(0).bytes(), QByteArray(),
                               QByteArray("VS"), QByteArray("VS\0", 3)}) {
     f = Fout(LeesEtiket(tmp.write(QStringLiteral("brief.VLO"), b), TestCatalogus()));

@@ -1,5 +1,7 @@
 #pragma once
 #include <QString>
+#include <optional>
+#include <vector>
 
 #include "platform/SettingsStore.h"
 #include "support/FakeClipboard.h"
@@ -21,6 +23,14 @@ struct NepOmgeving {
   FakeProcessStarter processen;
   FakeClipboard klembord;
   FakeScanner scanner;
+  // "Figuur afdrukken": each question asked, and the answer (the plain way
+  // unless a test says otherwise; nothing is a cancel).
+  struct OmzetVraag {
+    QSize vak;
+    Omzetting begin;
+  };
+  std::vector<OmzetVraag> omzetVragen;
+  std::optional<Omzetting> omzetAntwoord = Omzetting{};
 
   // The window's options on these, with the catalogue at `catalogus`.
   EtiketOpties NepOpties(const QString& catalogus, int welkomMs = 0) {
@@ -33,6 +43,10 @@ struct NepOmgeving {
     opties.processen = &processen;
     opties.klembord = &klembord;
     opties.scanner = &scanner;
+    opties.kiesOmzetting = [this](const QImage&, QRect, QSize vak, const Omzetting& begin, QWidget*) {
+      omzetVragen.push_back({vak, begin});
+      return omzetAntwoord;
+    };
     return opties;
   }
 };
