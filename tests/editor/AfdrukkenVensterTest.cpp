@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <tuple>
 
 #include "printing/CsvLijst.h"
 #include "printing/Sbpl.h"
@@ -702,4 +703,70 @@ TEST_F(Afdrukken, TheWindowClosesWithoutWaitingForANetworkPrinterThatStoppedRead
   klok.start();
   venster.reset();
   EXPECT_LT(klok.elapsed(), 20000);  // the printer's wait is a minute
+}
+
+TEST_F(Afdrukken, ANamedListWithAQuantityColumnAndChosenRowsPrintsAsTheRowsTypedIn) {
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Start();
+  Menu("mnuTekstLijnen1");
+  QLineEdit* lijn = Kind<QLineEdit>("txtTekstlijn");
+  QLabel* totaal = Kind<QLabel>("lblTotaal");
+  lijn->setText(QStringLiteral("[Maat] "));
+  lijn->setCursorPosition(int(lijn->text().size()));
+  bestanden.answers.push_back({tmp.write(QStringLiteral("export.csv"),
+                                         "Artikel;Prijs;Aantal\r\nKaas;4,95;2\r\nMelk;1,10;\r\nBrood;2,25;1\r\n"),
+                               {}});
+  QStringList kopjes, aantalKeuzes;
+  BeantwoordDialoog<NummeringDialoog>([&](NummeringDialoog* d) {
+    d->findChild<QTabWidget*>(QStringLiteral("tabNummering"))->setCurrentIndex(1);
+    d->findChild<QCheckBox*>(QStringLiteral("chkKopregel"))->setChecked(true);
+    d->findChild<QPushButton*>(QStringLiteral("cmdImporteren"))->click();
+    auto* grid = d->findChild<QTableView*>(QStringLiteral("Grid1"));
+    for (int k = 0; k < grid->model()->columnCount(); ++k)
+      kopjes << grid->model()->headerData(k, Qt::Horizontal).toString();
+    auto* aantal = d->findChild<QComboBox*>(QStringLiteral("cmbAantalKolom"));
+    for (int i = 0; i < aantal->count(); ++i) aantalKeuzes << aantal->itemText(i);
+    aantal->setCurrentIndex(3);
+    auto* rijen = d->findChild<QLineEdit*>(QStringLiteral("txtRijen"));
+    rijen->setText(QStringLiteral("4"));
+    d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();  // refused: there is no row 4
+    rijen->setText(QStringLiteral("1,3"));
+    grid->horizontalHeader()->sectionClicked(0);
+  });
+  Kind<QPushButton>("cmdNummering")->click();
+  EXPECT_EQ(kopjes, (QStringList{QStringLiteral("[Artikel]"), QStringLiteral("[Prijs]"), QStringLiteral("[Aantal]"),
+                                 QStringLiteral("[D]"), QStringLiteral("[E]")}));
+  EXPECT_EQ(aantalKeuzes, (QStringList{QStringLiteral("(geen: 1 per rij)"), QStringLiteral("[Artikel]"),
+                                       QStringLiteral("[Prijs]"), QStringLiteral("[Aantal]")}));
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Rij 4 staat niet in de lijst; die heeft 3 rijen."));
+  ASSERT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("[Maat] [Artikel]"));
+  // Rows times quantities times copies, and the code no column has.
+  Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("2"));
+  EXPECT_EQ(totaal->text(), QStringLiteral("2 \u00D7 2 rijen met samen 3 stuks = 6 etiketten\nGeen kolom voor [Maat]."));
+  // All rows: the one without a quantity is named before anything is sent.
+  venster->nummering().Rijkeuze.clear();
+  Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("1"));
+  EXPECT_EQ(totaal->text(), QStringLiteral("Rij 2 heeft geen aantal in kolom Aantal.\nGeen kolom voor [Maat]."));
+  Druk(QStringLiteral("1"));
+  ASSERT_EQ(meldingen.shown.size(), 2u);
+  EXPECT_EQ(meldingen.shown[1].text, QStringLiteral("Rij 2 heeft geen aantal in kolom Aantal."));
+  EXPECT_TRUE(Uitvoer().isEmpty());
+
+  // Rows 1 and 3, two copies: four of Kaas, then two of Brood, each as the
+  // design with its value typed in prints it.
+  venster->nummering().Rijkeuze = QStringLiteral("1,3");
+  Druk(QStringLiteral("2"));
+  const sbpl::Lezing l = Lees();
+  ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
+  std::vector<QImage> labels;
+  for (const sbpl::Vel& v : l.vellen)
+    for (int q = 0; q < v.aantal; ++q)
+      for (const sbpl::Label& e : v.labels) labels.push_back(e.beeld);
+  ASSERT_EQ(labels.size(), 6u);
+  for (const auto& [waarde, van, tot] : {std::tuple<const char*, int, int>{"Kaas", 0, 4}, {"Brood", 4, 6}}) {
+    ZetTekst(1, QStringLiteral("[Maat] ") + QString::fromLatin1(waarde));
+    const QImage getypt = sbpl::Lees(JobStroom(1)).vellen.at(0).labels.at(0).beeld;
+    for (int i = van; i < tot; ++i) EXPECT_TRUE(labels[size_t(i)] == getypt) << waarde << ' ' << i;
+  }
 }
