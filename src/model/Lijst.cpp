@@ -1,8 +1,14 @@
 #include "model/Lijst.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace model {
+
+void Lijst::Veranderd() {
+  static std::atomic<quint64> teller{0};
+  versie_ = ++teller;
+}
 
 Lijst::Lijst(std::initializer_list<QStringList> rijen) {
   for (const QStringList& rij : rijen) VoegRijToe(rij);
@@ -31,9 +37,13 @@ QStringList Lijst::Rij(qint32 rij) const {
   return uit;
 }
 
-void Lijst::BeginRij() { rijen_.push_back({quint32(einden_.size()), 0}); }
+void Lijst::BeginRij() {
+  Veranderd();
+  rijen_.push_back({quint32(einden_.size()), 0});
+}
 
 void Lijst::VoegEindeToe(quint32 einde) {
+  Veranderd();
   Plek& p = rijen_.back();
   if (p.aantal >= quint32(kMaxKolommen)) return;
   einden_.push_back(einde);
@@ -41,9 +51,13 @@ void Lijst::VoegEindeToe(quint32 einde) {
   kolommen_ = std::max(kolommen_, int(p.aantal));
 }
 
-void Lijst::NeemBuffer(QByteArray buffer) { buffer_ = std::move(buffer); }
+void Lijst::NeemBuffer(QByteArray buffer) {
+  Veranderd();
+  buffer_ = std::move(buffer);
+}
 
 void Lijst::VoegWaardeToe(QByteArrayView utf8) {
+  Veranderd();
   Plek& p = rijen_.back();
   if (p.aantal >= quint32(kMaxKolommen)) return;
   buffer_.append(utf8.data(), utf8.size());
@@ -59,6 +73,7 @@ void Lijst::VoegRijToe(const QStringList& waarden) {
 
 void Lijst::ZetWaarde(qint32 rij, int kolom, const QString& waarde) {
   if (rij < 0 || rij >= rijen_.size() || kolom < 0 || kolom >= kMaxKolommen) return;
+  Veranderd();
   // The row is written anew at the end; its old bytes stay unused. Edits
   // by hand are few, and the other rows keep their places.
   QStringList waarden;
@@ -75,10 +90,12 @@ void Lijst::ZetWaarde(qint32 rij, int kolom, const QString& waarde) {
 
 void Lijst::VerwijderRij(qint32 rij) {
   if (rij < 0 || rij >= rijen_.size()) return;
+  Veranderd();
   rijen_.removeAt(rij);
 }
 
 void Lijst::ZetNamen(QStringList namen) {
+  Veranderd();
   if (namen.size() > kMaxKolommen) namen.resize(kMaxKolommen);
   namen_ = std::move(namen);
   kolommen_ = std::max(kolommen_, int(namen_.size()));

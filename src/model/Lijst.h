@@ -38,7 +38,10 @@ class Lijst {
   void ZetWaarde(qint32 rij, int kolom, const QString& waarde);
   void VoegRijToe(const QStringList& waarden = {});
   void VerwijderRij(qint32 rij);
-  void clear() { *this = Lijst(); }
+  void clear() {
+    *this = Lijst();
+    Veranderd();
+  }
 
   // The names of the columns, from a header row; empty without one.
   const QStringList& Namen() const { return namen_; }
@@ -62,6 +65,9 @@ class Lijst {
 
   // The memory the list holds, in bytes.
   qint64 Geheugen() const;
+  // Changes with every change to the list, and only then: a copy has the
+  // version of what it copied. For results worked out from the list.
+  quint64 Versie() const { return versie_; }
 
   friend bool operator==(const Lijst& a, const Lijst& b);
 
@@ -78,6 +84,8 @@ class Lijst {
   QList<Plek> rijen_;
   QStringList namen_;
   int kolommen_ = 0;
+  quint64 versie_ = 0;
+  void Veranderd();
 };
 
 }  // namespace model

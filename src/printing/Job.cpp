@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <thread>
 
+#include "barcodes/Codering.h"
 #include "model/OpEtiket.h"
 #include "printing/Printermodel.h"
 #include "printing/Raster.h"
@@ -98,6 +99,28 @@ Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voort
   return Afdrukken(
       *job.taal, job.puntenPerMm, job.opdracht, stand, [&](float x, float y, int n) { return ploeg.Volgende(x, y, n); }, uit, voortgang,
       waarom, etiketten);
+}
+
+std::optional<QString> EersteOnafdrukbare(const Ontwerp& o, const Reeks& reeks, const Rijbron& bron, qint64 grens) {
+  // The numbered barcodes, with their number among the barcodes.
+  std::vector<std::pair<int, const Streepjescode*>> codes;
+  int nummer = 0;
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
+    const Voorwerp& v = o.voorwerp(i);
+    if (v.Soort() != SoortVoorwerp::Streepjescodevoorwerp) continue;
+    ++nummer;
+    if (HeeftCode(v.code().Gegevens, bron)) codes.emplace_back(nummer, &v.code());
+  }
+  if (codes.empty()) return std::nullopt;
+  const std::vector<int> nummers = reeks.Nummers();
+  for (size_t k = 0; k < nummers.size() && qint64(k) < grens; ++k) {
+    // A row that makes no labels cannot stop the job.
+    if (reeks.AantalVoor(k) == 0) continue;
+    for (const auto& [codeNummer, code] : codes)
+      if (const auto fout = FoutInGegevens(code->Soort, VervangNummering(code->Gegevens, nummers[k], bron)))
+        return StreepjescodeMelding(codeNummer, nummers[k], *fout);
+  }
+  return std::nullopt;
 }
 
 int TelVellen(const Job& job, const VelStand& stand) {

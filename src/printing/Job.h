@@ -57,6 +57,12 @@ std::variant<Job, QString> MaakJob(const JobGegevens& gegevens);
 Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voortgang& voortgang = {}, int werkers = 0,
                     QString* waarom = nullptr, qint64* etiketten = nullptr);
 
+// The first label of the series whose barcode data cannot be encoded, as
+// the message the job would stop with there; only the first `grens`
+// numbers are looked at (the job finds later ones as it comes to them).
+std::optional<QString> EersteOnafdrukbare(const Ontwerp& ontwerp, const Reeks& reeks, const Rijbron& bron,
+                                          qint64 grens);
+
 // The sheets the job's stream holds (each from its start to its end, with
 // its quantity), counted from the walk alone, without drawing a label.
 int TelVellen(const Job& job, const VelStand& stand);

@@ -40,6 +40,8 @@ namespace {
 // A preview draws no more than this: enough to see a job's pattern, little
 // enough to stay quick on any job.
 constexpr int kVoorbeeldVellen = 50;
+// The rows whose barcodes the frame checks before printing: a moment's work.
+constexpr qint64 kNagekekenRijen = 20000;
 }  // namespace
 
 AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLineEdit& tekstlijn, Omgeving omgeving,
@@ -162,6 +164,7 @@ QString AfdrukPaneel::TotaalTekst() const {
   // The first row that cannot be printed, before anything goes out.
   if (const QString* fout = std::get_if<QString>(&gemaakt)) return regels(*fout);
   const Reeks& reeks = std::get<Reeks>(gemaakt);
+  if (const QString fout = OnafdrukbareRij(o, modus, reeks, bron); !fout.isEmpty()) return regels(fout);
   const qint64 nummers = reeks.Aantal();
   const qint64 totaal = reeks.Etiketten(qint64(aantal));
   if (totaal == 1 && modus == 0) return regels({});
@@ -178,6 +181,26 @@ QString AfdrukPaneel::TotaalTekst() const {
                            etiketten));
   return regels(
       QStringLiteral("%1 \u00D7 %2 %3 = %4").arg(nl.toString(qint64(aantal)), nl.toString(nummers), wat, etiketten));
+}
+
+QString AfdrukPaneel::OnafdrukbareRij(const Ontwerp& o, qint16 modus, const Reeks& reeks, const Rijbron& bron) const {
+  // Encoding every row's barcodes takes a while on a long list: worked out
+  // again only when the barcodes, the list or the series changed.
+  QString sleutel = QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
+                        .arg(modus)
+                        .arg(o.nummering.NummerLijst.Versie())
+                        .arg(reeks.van)
+                        .arg(reeks.tot)
+                        .arg(reeks.stap)
+                        .arg(o.nummering.Rijkeuze, o.nummering.AantalKolom);
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
+    if (o.voorwerp(i).Soort() == SoortVoorwerp::Streepjescodevoorwerp)
+      sleutel += QStringLiteral("|%1:").arg(int(o.voorwerp(i).code().Soort)) + o.voorwerp(i).code().Gegevens;
+  if (sleutel != codeSleutel_) {
+    codeSleutel_ = sleutel;
+    codeFout_ = EersteOnafdrukbare(o, reeks, bron, kNagekekenRijen).value_or(QString());
+  }
+  return codeFout_;
 }
 
 void AfdrukPaneel::ToonTotaal() {

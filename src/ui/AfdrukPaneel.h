@@ -112,6 +112,8 @@ class AfdrukPaneel : public QGroupBox {
   void AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand, const QString& waarom, qint64 etiketten);
   void ZetBezig(bool bezig);
   void Fout(const QString& tekst);
+  // The message of the first label whose barcode data will not encode, or empty.
+  QString OnafdrukbareRij(const Ontwerp& o, qint16 modus, const Reeks& reeks, const Rijbron& bron) const;
   // Hands a written job on by its route (spooler or after-job command).
   void Doorgeef(const Uitvoerkanaal& kanaal);
 
@@ -133,6 +135,7 @@ class AfdrukPaneel : public QGroupBox {
   // is closed in the language it was begun in.
   const Printertaal* jobTaal_ = nullptr;
   const Printertaal* velTaal_ = nullptr;
+  mutable QString codeSleutel_, codeFout_;
   bool spaarstandGemeld_ = false;
   bool bezig_ = false;
   bool gestopt_ = false;  // the user stopped the running job

@@ -770,3 +770,27 @@ TEST_F(Afdrukken, ANamedListWithAQuantityColumnAndChosenRowsPrintsAsTheRowsTyped
     for (int i = van; i < tot; ++i) EXPECT_TRUE(labels[size_t(i)] == getypt) << waarde << ' ' << i;
   }
 }
+
+TEST_F(Afdrukken, TheTotalNamesTheFirstRowWhoseBarcodeWillNotEncode) {
+  Start();
+  Streepjescode code;
+  code.Soort = StreepjescodeSoort::Ean13;
+  code.Gegevens = QStringLiteral("[A]");
+  {
+    Wijziging wijziging(venster->bewerker());
+    NieuweStreepjescode(wijziging.ontwerp(), code, 8);
+  }
+  Nummering& n = venster->nummering();
+  for (const char* waarde : {"590123412345", "400638133393", "1234", "87123456789X"})
+    n.NummerLijst.VoegRijToe({QString::fromLatin1(waarde)});
+  Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("3"));
+  QLabel* totaal = Kind<QLabel>("lblTotaal");
+  EXPECT_EQ(totaal->text(), QStringLiteral("Streepjescode 1, exemplaar 3: Een EAN-13 bestaat uit 12 of 13 cijfers."));
+  // Left out of the rows printed, it no longer stops the job; the next one does.
+  n.Rijkeuze = QStringLiteral("1-2,4");
+  Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("2"));
+  EXPECT_EQ(totaal->text(), QStringLiteral("Streepjescode 1, exemplaar 4: Een EAN-13 bestaat alleen uit cijfers."));
+  n.NummerLijst.ZetWaarde(3, 0, QStringLiteral("871234567890"));
+  Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("3"));
+  EXPECT_EQ(totaal->text(), QStringLiteral("3 \u00D7 3 rijen = 9 etiketten"));
+}
