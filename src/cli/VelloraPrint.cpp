@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryFile>
 #include <cmath>
@@ -220,8 +221,6 @@ Or<Options> parseOptions() {
   if (p.isSet(output)) o.uitvoer = p.value(output);
   if (p.isSet(list)) o.lijst = p.value(list);
   o.kopregel = p.isSet(skipHeader);
-  if ((p.isSet(quantityColumn) || p.isSet(rows)) && !o.lijst)
-    return report(kFailure, QStringLiteral("--quantity-column and --rows need a --list"));
   o.aantalKolom = p.value(quantityColumn).trimmed();
   if (p.isSet(quantityColumn) && o.aantalKolom.isEmpty())
     return report(kFailure, QStringLiteral("--quantity-column needs the name or letter of a column"));
@@ -272,14 +271,24 @@ std::optional<int> LeesNummering(const Options& o, Nummering& nummering) {
   nummering.NummerVan = o.van;
   nummering.NummerTot = o.tot;
   nummering.NummerStap = o.stap;
-  if (!o.lijst) return std::nullopt;
-  const bool invoer = *o.lijst == QStringLiteral("-");
-  const QString naam = invoer ? QStringLiteral("on standard input") : *o.lijst;
+  // Without --list, the list the design names, as it names it.
+  const bool onthouden = !o.lijst && nummering.LijstOnthouden && !nummering.LijstBestand.isEmpty();
+  if (!o.lijst && !onthouden) {
+    if (!o.aantalKolom.isEmpty() || !o.rijen.isEmpty())
+      return report(kFailure, QStringLiteral("--quantity-column and --rows need a --list"));
+    return std::nullopt;
+  }
+  const QString pad = o.lijst.value_or(nummering.LijstBestand);
+  const bool kopregel = o.kopregel || (onthouden && nummering.Kopregel);
+  if (onthouden && !QFileInfo::exists(pad))
+    return report(kFailure, QStringLiteral("the list %1 that the design names is not there").arg(pad));
+  const bool invoer = pad == QStringLiteral("-");
+  const QString naam = invoer ? QStringLiteral("on standard input") : pad;
   auto gelezen = [&] {
-    if (!invoer) return LeesLijstBestand(*o.lijst, o.kopregel);
+    if (!invoer) return LeesLijstBestand(pad, kopregel);
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly)) return std::variant<CsvRijen, LijstFout>(LijstFout::Openen);
-    return LeesLijst(in, o.kopregel);
+    return LeesLijst(in, kopregel);
   }();
   if (const LijstFout* fout = std::get_if<LijstFout>(&gelezen)) {
     switch (*fout) {
@@ -293,8 +302,9 @@ std::optional<int> LeesNummering(const Options& o, Nummering& nummering) {
     return report(kFailure, QStringLiteral("the list ") + naam + QStringLiteral(" is not a text file"));
   }
   nummering.NummerLijst = std::move(std::get<CsvRijen>(gelezen));
-  nummering.AantalKolom = o.aantalKolom;
-  nummering.Rijkeuze = o.rijen;
+  // What the command line says goes before what the design remembers.
+  if (o.lijst || !o.aantalKolom.isEmpty()) nummering.AantalKolom = o.aantalKolom;
+  if (o.lijst || !o.rijen.isEmpty()) nummering.Rijkeuze = o.rijen;
   return std::nullopt;
 }
 

@@ -25,6 +25,9 @@ struct Nummering {
   // columns; empty when the list was typed.
   QString LijstBestand;
   bool Kopregel = false;
+  // The design file names its list (file, header, quantity column, rows),
+  // and offers it again when it is opened.
+  bool LijstOnthouden = false;
 
   qint32 AantalNummers() const { return qint32(NummerLijst.size()); }
 };

@@ -23,6 +23,7 @@
 #include "platformwidgets/FileDialogs.h"
 #include "platformwidgets/MessageService.h"
 #include "platformwidgets/WidgetHelpers.h"
+#include "printing/CsvLijst.h"
 #include "printing/Job.h"
 #include "printing/Printermodel.h"
 #include "ui/AchtergrondJob.h"
@@ -143,6 +144,13 @@ void AfdrukPaneel::NieuwOntwerp() {
   // it would silently turn two labels of the next design into hundreds.
   nummering() = Nummering();
   nummeringDialoog_.reset();
+  ToonTotaal();
+}
+
+void AfdrukPaneel::LeesOnthoudenLijst() {
+  Nummering& n = nummering();
+  if (!n.LijstOnthouden || n.LijstBestand.isEmpty()) return;
+  if (const auto fout = LeesLijstIn(n)) Fout(*fout);
   ToonTotaal();
 }
 

@@ -83,6 +83,9 @@ class AfdrukPaneel : public QGroupBox {
   // A new design: the copies box starts at 1, and the series and the list
   // go with the old one.
   void NieuwOntwerp();
+  // Reads the list the design names (its file, header, quantity column and
+  // rows); a list that cannot be read is said, and the list stays empty.
+  void LeesOnthoudenLijst();
   // How many labels the job the controls describe makes, as the frame
   // shows it: copies times numbers or list rows. Empty for a single label.
   QString TotaalTekst() const;

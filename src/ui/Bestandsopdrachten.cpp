@@ -52,6 +52,18 @@ const QString kVijfVraag = QStringLiteral(
     "Dit ontwerp bevat figuren die gerasterd of met een drempel worden afgedrukt. Die instelling kan in een "
     "bestand van Vellora %1 niet bewaard worden. Bewaren als Vellora 5.0?");
 
+const QString kLijstVraag = QStringLiteral(
+    "Dit ontwerp onthoudt de lijst waarmee het wordt afgedrukt. Dat kan in een bestand van Vellora %1 niet "
+    "bewaard worden. Bewaren als Vellora 5.0?");
+
+// What the question names: the figures' way to dots when any figure has
+// one, else the list the design remembers.
+const QString& VijfVraag(const Ontwerp& o) {
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
+    if (const FiguurDeel* f = o.voorwerp(i).alsFiguur(); f && !f->omzetting.IsStandaard()) return kVijfVraag;
+  return kLijstVraag;
+}
+
 QString VersieNaam(qint16 versie) {
   switch (versie) {
     case 1: return QStringLiteral("2.1");
@@ -252,6 +264,8 @@ bool Bestandsopdrachten::OpenBestand(const QString& pad) {
   ZetBestandsnaam(pad);
   d_.instellingen.FileFolder = MapVan(pad);
   recent_->Voeg(pad);
+  // The list the design names comes with it; one that is gone is said.
+  d_.afdruk.LeesOnthoudenLijst();
   return true;
 }
 
@@ -290,7 +304,7 @@ qint16 Bestandsopdrachten::KiesVersie(qint16 versie, const QString& titel) {
   // What only 5.0 keeps is asked about first; a No goes on to the questions
   // of the older version chosen.
   if (versie != kBestTypeVersie5 && GebruiktVersie5(d_.bewerker.ontwerp())) {
-    switch (omgeving_.meldingen.show(platform::MessageService::Icon::Question, titel, kVijfVraag.arg(VersieNaam(versie)),
+    switch (omgeving_.meldingen.show(platform::MessageService::Icon::Question, titel, VijfVraag(d_.bewerker.ontwerp()).arg(VersieNaam(versie)),
                                     platform::MessageService::Buttons::YesNoCancel)) {
       case platform::MessageService::Answer::Yes: return kBestTypeVersie5;
       case platform::MessageService::Answer::No: break;

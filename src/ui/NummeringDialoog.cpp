@@ -90,6 +90,16 @@ class LijstModel : public QAbstractTableModel {
   Lijst& lijst_;
 };
 
+std::optional<QString> LeesLijstIn(Nummering& n) {
+  n.NummerLijst.clear();
+  if (!QFileInfo::exists(n.LijstBestand))
+    return QStringLiteral("De lijst van dit ontwerp is niet gevonden:\n") + n.LijstBestand;
+  auto gelezen = LeesLijstBestand(n.LijstBestand, n.Kopregel);
+  if (const LijstFout* fout = std::get_if<LijstFout>(&gelezen)) return LijstMelding(*fout, n.LijstBestand);
+  n.NummerLijst = std::move(std::get<CsvRijen>(gelezen));
+  return std::nullopt;
+}
+
 QString NummeringDialoog::KolomCode(const Lijst& lijst, int kolom) {
   // A column's name is its code when the name leads back to it: a name
   // that is a fixed code ("Datum", a letter) or holds a bracket is not.
@@ -155,10 +165,22 @@ NummeringDialoog::NummeringDialoog(Nummering& nummering, platform::MessageServic
   auto* keuzes = new QFormLayout;
   keuzes->addRow(QStringLiteral("Aantal uit &kolom:"), cmbAantalKolom_);
   keuzes->addRow(QStringLiteral("Af te drukken &rijen:"), txtRijen_);
+  // The file the list came from, which the design can remember.
+  lblLijstBestand_ = platform::makeWidget<QLabel>(lijst, QStringLiteral("lblLijstBestand"));
+  lblLijstBestand_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* opnieuw = platform::makeButton(lijst, QStringLiteral("cmdLijstLezen"), QStringLiteral("Opnieuw &lezen"));
+  chkLijstOnthouden_ = platform::makeWidget<QCheckBox>(lijst, QStringLiteral("chkLijstOnthouden"));
+  chkLijstOnthouden_->setText(QStringLiteral("Lijst in het ontwerp &onthouden"));
+  auto* bestand = new QHBoxLayout;
+  bestand->addWidget(lblLijstBestand_, 1);
+  bestand->addWidget(opnieuw);
+  bestand->addWidget(chkLijstOnthouden_);
   auto* lijstLayout = new QVBoxLayout(lijst);
   lijstLayout->addWidget(Grid1_);
   lijstLayout->addLayout(lijstKnoppen);
   lijstLayout->addLayout(keuzes);
+  lijstLayout->addLayout(bestand);
+  connect(opnieuw, &QPushButton::clicked, this, &NummeringDialoog::OpnieuwLezen);
   tabNummering_->addTab(lijst, QStringLiteral("Lijst"));
 
   const auto [ok, annuleren, knoppen] = platform::makeOkCancel(this);
@@ -212,6 +234,13 @@ QString NummeringDialoog::Kies() {
 
 void NummeringDialoog::VulGrid() {
   lijstModel_->Opnieuw();
+  const bool weg = !nummering_.LijstBestand.isEmpty() && !QFileInfo::exists(nummering_.LijstBestand);
+  lblLijstBestand_->setText(nummering_.LijstBestand.isEmpty()
+                                ? QString()
+                                : QStringLiteral("Lijst: ") + nummering_.LijstBestand +
+                                      (weg ? QStringLiteral(" (niet gevonden)") : QString()));
+  chkLijstOnthouden_->setChecked(nummering_.LijstOnthouden);
+  chkLijstOnthouden_->setEnabled(!nummering_.LijstBestand.isEmpty());
   if (!nummering_.NummerLijst.isEmpty())
     chkKopregel_->setChecked(nummering_.Kopregel || !nummering_.NummerLijst.Namen().isEmpty());
   // The quantity column is offered by its code; one no longer in the list
@@ -258,6 +287,14 @@ void NummeringDialoog::ImporteerCsv(const QString& pad) {
   VulGrid();
 }
 
+void NummeringDialoog::OpnieuwLezen() {
+  if (nummering_.LijstBestand.isEmpty()) return;
+  nummering_.Kopregel = chkKopregel_->isChecked();
+  if (const auto fout = LeesLijstIn(nummering_))
+    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), *fout);
+  VulGrid();
+}
+
 void NummeringDialoog::Importeren() {
   const QString pad = bestanden_.openFile(this, QStringLiteral("Lijst importeren"), QString(),
                                           QStringLiteral("Lijsten (*.csv *.tsv *.txt);;Alle bestanden (*)"));
@@ -290,6 +327,7 @@ void NummeringDialoog::cmdOK_Click() {
       }
     nummering_.Rijkeuze = rijen;
     nummering_.AantalKolom = cmbAantalKolom_->currentData().toString();
+    nummering_.LijstOnthouden = chkLijstOnthouden_->isChecked() && !nummering_.LijstBestand.isEmpty();
     tag_ = KolomCode(nummering_.NummerLijst, gekozenKolom_);
     if (tag_.isEmpty()) tag_ = QStringLiteral("[A]");
   }

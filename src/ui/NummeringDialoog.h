@@ -8,6 +8,7 @@
 class QLineEdit;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QTabWidget;
 class QTableView;
 namespace platform {
@@ -18,6 +19,11 @@ class MessageService;
 namespace ui {
 
 class LijstModel;
+
+// Reads the list file the numbering names into it (with its header as the
+// numbering says); the message for the user when it cannot, and then the
+// list is left empty: a job never runs on a list silently gone.
+std::optional<QString> LeesLijstIn(Nummering& nummering);
 
 // "Nummering": the running number's series and the list of values. Kept
 // after closing, so its tab, grid and values stay.
@@ -53,6 +59,7 @@ class NummeringDialoog : public QDialog {
   void RijToevoegen();
   void RijVerwijderen();
   void Importeren();
+  void OpnieuwLezen();
 
   Nummering& nummering_;
   platform::MessageService& meldingen_;
@@ -66,6 +73,8 @@ class NummeringDialoog : public QDialog {
   QCheckBox* chkKopregel_ = nullptr;
   QComboBox* cmbAantalKolom_ = nullptr;
   QLineEdit* txtRijen_ = nullptr;
+  QCheckBox* chkLijstOnthouden_ = nullptr;
+  QLabel* lblLijstBestand_ = nullptr;
   int gekozenKolom_ = 0;
   QString tag_;
 };
