@@ -1,5 +1,6 @@
 #include "printing/Job.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <thread>
 
@@ -64,6 +65,12 @@ std::variant<Job, QString> MaakJob(const JobGegevens& g) {
   o.Intensity = g.instellingen.Intensity;
   o.Aantal = g.aantal;
   o.Spaarstand = g.spaarstand;
+  // A list the design names that could not be read prints nothing in its
+  // place: its codes would go out as typed.
+  if (const Nummering& n = job.ontwerp.nummering; n.LijstOnthouden && n.NummerLijst.isEmpty())
+    return (QFileInfo::exists(n.LijstBestand) ? QStringLiteral("De lijst van dit ontwerp heeft geen rijen:\n")
+                                             : QStringLiteral("De lijst van dit ontwerp is niet gevonden:\n")) +
+           n.LijstBestand;
   const NummeringBron bron(job.ontwerp.nummering, job.moment);
   const qint16 modus = IsNummering(job.ontwerp, bron);
   // A list design without its list would print nothing and look done.

@@ -222,3 +222,27 @@ TEST(LijstBewijs, AQuantityThatIsNoNumberStopsTheRunBeforeAnythingIsSentNamingTh
     EXPECT_FALSE(QFile::exists(prn));
   }
 }
+
+TEST(LijstBewijs, ADesignThatRemembersItsListPrintsItWithoutBeingToldAndSaysWhenItIsGone) {
+  TempFolder tmp;
+  const QString csv = tmp.write(QStringLiteral("export.csv"), Spreadsheet());
+  Ontwerp o = Ontwerpen(QStringLiteral("[Artikel]"), QStringLiteral("[Prijs]"), QStringLiteral("[Code]"));
+  o.nummering.LijstBestand = csv;
+  o.nummering.Kopregel = true;
+  o.nummering.AantalKolom = QStringLiteral("Aantal");
+  o.nummering.LijstOnthouden = true;
+  const QString ontwerp = tmp.path(QStringLiteral("lijst.VLO"));
+  ASSERT_TRUE(BewaarEtiket(ontwerp, kBestTypeVersie5, o, QStringLiteral("50 x 30")).Gelukt());
+  const QString zelf = tmp.path(QStringLiteral("zelf.prn")), gezegd = tmp.path(QStringLiteral("gezegd.prn"));
+  ASSERT_EQ(Print(tmp, {QStringLiteral("-o"), zelf, ontwerp}).code, 0);
+  ASSERT_EQ(Print(tmp, {QStringLiteral("--list"), csv, QStringLiteral("--skip-header"), QStringLiteral("--quantity-column"),
+                        QStringLiteral("Aantal"), QStringLiteral("-o"), gezegd, ontwerp})
+                .code,
+            0);
+  EXPECT_EQ(Etiketten(Lees(zelf)).size(), 6u);
+  EXPECT_EQ(Lees(zelf), Lees(gezegd));
+  ASSERT_TRUE(QFile::remove(csv));
+  const Afloop weg = Print(tmp, {QStringLiteral("-o"), zelf, ontwerp});
+  EXPECT_EQ(weg.code, 1);
+  EXPECT_EQ(weg.fout, "vellora-print: the list " + csv.toUtf8() + " that the design names is not there\n");
+}

@@ -794,3 +794,46 @@ TEST_F(Afdrukken, TheTotalNamesTheFirstRowWhoseBarcodeWillNotEncode) {
   Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("3"));
   EXPECT_EQ(totaal->text(), QStringLiteral("3 \u00D7 3 rijen = 9 etiketten"));
 }
+
+TEST_F(Afdrukken, ADesignThatRemembersItsListReadsItWhenOpenedAndSaysWhenItIsGone) {
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Start();
+  Menu("mnuTekstLijnen1");
+  ZetTekst(1, QStringLiteral("[Artikel]"));
+  const QString lijst = tmp.write(QStringLiteral("export.csv"), "Artikel;Aantal\nKaas;2\nMelk;3\n");
+  Nummering& n = venster->nummering();
+  n.LijstBestand = lijst;
+  n.Kopregel = true;
+  n.AantalKolom = QStringLiteral("Aantal");
+  n.LijstOnthouden = true;
+  const QString pad = tmp.path(QStringLiteral("lijst.VLO"));
+  bestanden.answers.push_back({pad, QStringLiteral("Vellora 5.0 (*.VLO *.vlo)")});
+  Menu("mnuOpslaanAls");
+  ASSERT_TRUE(QFile::exists(pad));
+  Menu("mnuNieuwEtiket");
+  EXPECT_TRUE(venster->nummering().LijstBestand.isEmpty());
+
+  ASSERT_TRUE(venster->bestanden().OpenBestand(pad));
+  EXPECT_TRUE(meldingen.shown.empty());
+  EXPECT_EQ(venster->nummering().NummerLijst.size(), 2);
+  EXPECT_EQ(Kind<QLabel>("lblTotaal")->text(), QStringLiteral("1 \u00D7 2 rijen met samen 5 stuks = 5 etiketten"));
+
+  // The list gone: said when the design opens, and the dialog names it.
+  ASSERT_TRUE(QFile::remove(lijst));
+  ASSERT_TRUE(venster->bestanden().OpenBestand(pad));
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("De lijst van dit ontwerp is niet gevonden:\n") + lijst);
+  EXPECT_TRUE(venster->nummering().NummerLijst.isEmpty());
+  QString getoond;
+  BeantwoordDialoog<NummeringDialoog>([&](NummeringDialoog* d) {
+    getoond = d->findChild<QLabel*>(QStringLiteral("lblLijstBestand"))->text();
+    d->findChild<QPushButton*>(QStringLiteral("cmdAnnuleren"))->click();
+  });
+  Kind<QPushButton>("cmdNummering")->click();
+  EXPECT_EQ(getoond, QStringLiteral("Lijst: ") + lijst + QStringLiteral(" (niet gevonden)"));
+  // Printing says there is no list, rather than printing none.
+  Druk(QStringLiteral("1"));
+  ASSERT_EQ(meldingen.shown.size(), 2u);
+  EXPECT_EQ(meldingen.shown[1].text, QStringLiteral("De lijst van dit ontwerp is niet gevonden:\n") + lijst);
+  EXPECT_TRUE(Uitvoer().isEmpty());
+}
