@@ -46,10 +46,10 @@ bool ZelfdeDots(const QImage& a, const QImage& b) {
 }
 
 void Controleer(const GelezenEtiket& e) {
-  Eis(e.BestType == 1 || e.BestType == 2 || e.BestType == kBestTypeVersie4);
+  Eis(e.BestType == 1 || e.BestType == 2 || e.BestType == kBestTypeVersie4 || e.BestType == kBestTypeVersie5);
   Eis(e.HuidigFormaat >= 1 && e.HuidigFormaat <= Formaten().AantalFormaten());
   Eis(e.BestType != 1 || e.RondeTeksten.empty());
-  Eis(e.BestType == kBestTypeVersie4 || e.Streepjescodes.empty());
+  Eis(e.BestType >= kBestTypeVersie4 || e.Streepjescodes.empty());
   int vorige = 0, voorwerpen = int(e.Lijnen.size() + e.Figuren.size() + e.RondeTeksten.size());
   for (const StreepjescodeRecord& c : e.Streepjescodes) {
     Eis(c.Index > vorige && c.Index <= ++voorwerpen);
@@ -60,6 +60,9 @@ void Controleer(const GelezenEtiket& e) {
     Eis(f.Afbeelding.format() == QImage::Format_Mono);
     Eis(qint64(f.Afbeelding.width()) * f.Afbeelding.height() <= kMaxBeeldPunten);
     Eis(f.MetBron == (e.BestType != 1));
+    Eis(e.BestType == kBestTypeVersie5 || f.omzetting.IsStandaard());
+    Eis(f.omzetting.Drempel >= 0 && f.omzetting.Drempel <= 255);
+    Eis(f.Grijs.isNull() || (f.Grijs.format() == QImage::Format_Grayscale8 && f.Grijs.size() == f.Afbeelding.size()));
   }
 }
 
@@ -87,7 +90,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Eis(e2->Streepjescodes[i].Code.Gegevens == e->Streepjescodes[i].Code.Gegevens);
   }
   for (size_t i = 0; i < e->Lijnen.size(); ++i) Eis(e2->Lijnen[i].Tekst == e->Lijnen[i].Tekst);
-  for (size_t i = 0; i < e->Figuren.size(); ++i) Eis(ZelfdeDots(e2->Figuren[i].Afbeelding, e->Figuren[i].Afbeelding));
+  for (size_t i = 0; i < e->Figuren.size(); ++i) {
+    Eis(ZelfdeDots(e2->Figuren[i].Afbeelding, e->Figuren[i].Afbeelding));
+    Eis(e2->Figuren[i].omzetting == e->Figuren[i].omzetting);
+    // Grey values of a dithered figure come back; a plain one's are not kept.
+    if (!e->Figuren[i].omzetting.IsStandaard() && !e->Figuren[i].Grijs.isNull())
+      Eis(e2->Figuren[i].Grijs == e->Figuren[i].Grijs);
+  }
   Eis(EtiketBytes(e2->BestType, Toepassen(*e2), e2->FormaatNaam) == eerste);
   return 0;
 }

@@ -330,6 +330,39 @@ QByteArray OmzettingBlok(const Ontwerp& o) {
   return bytes;
 }
 
+// The text lines that fit their box, numbered among the text lines.
+template <typename F>
+void BijPassendeLijnen(const Ontwerp& o, F&& f) {
+  int nummer = 0;
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
+    const TekstlijnDeel* lijn = o.voorwerp(i).alsTekstlijn();
+    if (!lijn) continue;
+    ++nummer;
+    if (lijn->passend.Aan) f(nummer, *lijn);
+  }
+}
+
+bool PassendGebruikt(const Ontwerp& o) {
+  bool gebruikt = false;
+  BijPassendeLijnen(o, [&](int, const TekstlijnDeel&) { gebruikt = true; });
+  return gebruikt;
+}
+
+QByteArray PassendBlok(const Ontwerp& o) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  Schrijver s(buffer);
+  int aantal = 0;
+  BijPassendeLijnen(o, [&](int, const TekstlijnDeel&) { ++aantal; });
+  s.Integer(qint16(aantal));
+  BijPassendeLijnen(o, [&](int nummer, const TekstlijnDeel& lijn) {
+    s.Integer(qint16(nummer));
+    s.Integer(std::clamp(lijn.passend.Minimum, kKleinstePassend, kGrootstePassendMinimum));
+  });
+  return bytes;
+}
+
 bool LijstGebruikt(const Ontwerp& o) { return o.nummering.LijstOnthouden && !o.nummering.LijstBestand.isEmpty(); }
 
 // Block 2: the list by its file, relative to the design's folder when it
@@ -354,19 +387,27 @@ QByteArray LijstBlok(const Ontwerp& o, const QString& map) {
   return bytes;
 }
 
-QByteArray OmzettingBlokIn(const Ontwerp& o, const QString&) { return OmzettingBlok(o); }
+// The blocks that do not depend on where the file goes.
+template <QByteArray (*bytes)(const Ontwerp&)>
+QByteArray Overal(const Ontwerp& o, const QString&) {
+  return bytes(o);
+}
 
-// The blocks of version 5.0, one row per kind of content: whether the
-// design has any, and its block's bytes (given the folder of the design
-// file, empty when unknown).
+// The blocks of version 5.0, one row per kind of content: what it is (in
+// the question before an older version leaves it out), whether the design
+// has any, and its block's bytes (given the folder of the design file,
+// empty when unknown).
 struct Blok {
   BlokSoort soort;
+  const char* inhoud;
   bool (*gebruikt)(const Ontwerp&);
   QByteArray (*bytes)(const Ontwerp&, const QString& map);
 };
 constexpr Blok kBlokken[] = {
-    {kBlokOmzetting, OmzettingGebruikt, OmzettingBlokIn},
-    {kBlokLijst, LijstGebruikt, LijstBlok},
+    {kBlokOmzetting, "figuren die gerasterd of met een drempel worden afgedrukt", OmzettingGebruikt,
+     Overal<OmzettingBlok>},
+    {kBlokLijst, "een verwijzing naar de lijst waarmee het wordt afgedrukt", LijstGebruikt, LijstBlok},
+    {kBlokPassend, "tekstlijnen die kleiner worden tot ze in hun vak passen", PassendGebruikt, Overal<PassendBlok>},
 };
 
 // The section of blocks that ends a version 5.0 file: their count, then
@@ -389,6 +430,13 @@ QByteArray Uitbreiding(const Ontwerp& o, const QString& map) {
 }
 
 }  // namespace
+
+QStringList Versie5Inhoud(const Ontwerp& o) {
+  QStringList inhoud;
+  for (const Blok& b : kBlokken)
+    if (b.gebruikt(o)) inhoud << QString::fromUtf8(b.inhoud);
+  return inhoud;
+}
 
 bool GebruiktVersie5(const Ontwerp& o) {
   return std::any_of(std::begin(kBlokken), std::end(kBlokken), [&](const Blok& b) { return b.gebruikt(o); });

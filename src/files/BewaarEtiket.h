@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -74,8 +75,12 @@ qint64 OpslagPunten(const Ontwerp& ontwerp);
 // or figures that show only part of their picture.
 bool VersieEenVerliest(const Ontwerp& ontwerp);
 // Whether the design holds what only version 5.0 keeps: figures turned
-// into dots another way than the plain one, or a list it names.
+// into dots another way than the plain one, text lines that fit their
+// box, or a list it names.
 bool GebruiktVersie5(const Ontwerp& ontwerp);
+// What of it, in words for the question before an older version leaves it
+// out ("figuren die ...").
+QStringList Versie5Inhoud(const Ontwerp& ontwerp);
 // Whether saving as this version loses part of the design: what only 5.0
 // keeps in any older version, barcodes in version 1 or 2, and what
 // VersieEenVerliest says for version 1. The window asks before such a save.

@@ -28,7 +28,9 @@ constexpr qint32 kMagieVersie5 = 21336;  // 58 53 00 00
 constexpr qint16 kBestTypeVersie5 = 4;
 // The blocks' tags. A reader refuses a tag it does not know: what it
 // cannot hold would otherwise be lost without a word at the next save.
-enum BlokSoort : qint16 { kBlokOmzetting = 1, kBlokLijst = 2 };
+enum BlokSoort : qint16 { kBlokOmzetting = 1, kBlokLijst = 2, kBlokPassend = 3 };
+// The smallest size a fitting text line may shrink to lies within these.
+constexpr qint16 kGrootstePassendMinimum = 1000;
 
 // A String holds at most this many characters (its length is an Integer).
 constexpr int kMaxTekstLengte = 32767;
@@ -71,6 +73,7 @@ inline bool BronPast(qint64 x, qint64 y, qint64 breedte, qint64 hoogte, qint64 b
 // open design. Field names and widths are those of Voorwerp; the text and
 // its font are the element's own text part.
 struct TekstlijnRecord : Tekstdeel {
+  Passend passend;  // version 5.0
   float Links = 0;
   float Boven = 0;
   float Breedte = 0;

@@ -217,6 +217,21 @@ void LeesOmzettingen(Lezer& l, GelezenEtiket& e, qint64& puntenOver) {
   }
 }
 
+// Block 3: the text lines that fit their box, by their number among the
+// text lines, each once and in order, with their smallest size.
+void LeesPassend(Lezer& l, GelezenEtiket& e) {
+  const qint16 aantal = l.Aantal();
+  int vorige = 0;
+  for (int i = 0; i < aantal; ++i) {
+    const qint16 nummer = l.Integer();
+    if (nummer <= vorige || nummer > qint64(e.Lijnen.size())) throw BeschadigdBestand{};
+    vorige = nummer;
+    const qint16 minimum = l.Integer();
+    if (minimum < kKleinstePassend || minimum > kGrootstePassendMinimum) throw BeschadigdBestand{};
+    e.Lijnen[size_t(nummer - 1)].passend = {true, minimum};
+  }
+}
+
 // Block 2: the list the design names. A path is never empty, and a
 // relative one climbs no higher than the design's folder.
 void LeesLijstVerwijzing(Lezer& l, GelezenEtiket& e) {
@@ -246,6 +261,7 @@ void LeesUitbreiding(Lezer& l, GelezenEtiket& e, qint64& puntenOver) {
     switch (soort) {
       case kBlokOmzetting: LeesOmzettingen(blok, e, puntenOver); break;
       case kBlokLijst: LeesLijstVerwijzing(blok, e); break;
+      case kBlokPassend: LeesPassend(blok, e); break;
       default: throw BeschadigdBestand{};
     }
     if (blok.Rest() != 0) throw BeschadigdBestand{};
@@ -421,7 +437,10 @@ LeesUitkomst LeesEtiket(const QString& fn, const FormatenTabel& formaten) {
   return LeesEtiketUit(bytes, formaten, fn);
 }
 
-void ZetTekstlijn(Voorwerp& v, const TekstlijnRecord& r) { v.tekst() = r; }
+void ZetTekstlijn(Voorwerp& v, const TekstlijnRecord& r) {
+  v.tekst() = r;
+  if (TekstlijnDeel* lijn = v.alsTekstlijn()) lijn->passend = r.passend;
+}
 
 void ZetRondeTekst(Voorwerp& v, const RondeTekstRecord& r) {
   v.tekst() = r;

@@ -46,7 +46,7 @@ void Voorwerp::ZetSoort(SoortVoorwerp soort) {
   const Beelddeel* b = alsBeeld();
   const Beelddeel beeld = b ? *b : Beelddeel{};
   switch (soort) {
-    case SoortVoorwerp::Tekstlijn: deel_ = TekstlijnDeel{tekst, cirkel}; break;
+    case SoortVoorwerp::Tekstlijn: deel_ = TekstlijnDeel{tekst, cirkel, {}}; break;
     case SoortVoorwerp::Figuur: deel_ = FiguurDeel{beeld, {}}; break;
     case SoortVoorwerp::RondeTekst: deel_ = RondeTekstDeel{tekst, cirkel, beeld}; break;
     case SoortVoorwerp::Streepjescodevoorwerp:
@@ -59,6 +59,9 @@ Tekstdeel* Voorwerp::alsTekst() { return Als<Tekstdeel>(deel_); }
 const Tekstdeel* Voorwerp::alsTekst() const { return const_cast<Voorwerp*>(this)->alsTekst(); }
 
 const Beelddeel* Voorwerp::alsBeeld() const { return Als<const Beelddeel>(deel_); }
+
+TekstlijnDeel* Voorwerp::alsTekstlijn() { return std::get_if<TekstlijnDeel>(&deel_); }
+const TekstlijnDeel* Voorwerp::alsTekstlijn() const { return std::get_if<TekstlijnDeel>(&deel_); }
 
 FiguurDeel* Voorwerp::alsFiguur() { return std::get_if<FiguurDeel>(&deel_); }
 const FiguurDeel* Voorwerp::alsFiguur() const { return std::get_if<FiguurDeel>(&deel_); }

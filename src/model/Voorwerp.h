@@ -113,8 +113,18 @@ struct Beelddeel {
 // Equality is derived, bases and fields alike: a field added to any part
 // takes part in every comparison without anyone listing it. Each names
 // its kind, which Voorwerp::Soort reads.
+// A text line that shrinks its font until the text fits the box's width,
+// never below Minimum points.
+struct Passend {
+  bool Aan = false;
+  qint16 Minimum = 6;
+  bool operator==(const Passend&) const = default;
+};
+inline constexpr qint16 kKleinstePassend = 1;
+
 struct TekstlijnDeel : Tekstdeel, Cirkeldeel {
   static constexpr SoortVoorwerp kSoort = SoortVoorwerp::Tekstlijn;
+  Passend passend;
   bool operator==(const TekstlijnDeel&) const = default;
 };
 struct FiguurDeel : Beelddeel {
@@ -200,6 +210,8 @@ struct Voorwerp {
   const Beelddeel* alsBeeld() const;
   FiguurDeel* alsFiguur();
   const FiguurDeel* alsFiguur() const;
+  TekstlijnDeel* alsTekstlijn();
+  const TekstlijnDeel* alsTekstlijn() const;
   Streepjescode& code();
   const Streepjescode& code() const;
   const Streepjescode* alsCode() const;

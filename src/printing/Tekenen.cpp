@@ -133,14 +133,34 @@ QRect VoorwerpRechthoek(const Voorwerp& v, const EtiketFormaat& f, const Apparaa
 void TekstOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const Apparaat& a) {
   const QRect r = TekstRechthoek(v, f, a);
   if (r.isEmpty()) return;
-  const int cel = platform::CellFont::cellForPoints(a.PixelsPerMMy, v.tekst().Lettergrootte);
+  int cel = platform::CellFont::cellForPoints(a.PixelsPerMMy, v.tekst().Lettergrootte);
   if (cel <= 0) return;
-  const platform::CellFont font(
-      {v.tekst().Lettertype, bool(v.tekst().Vet), bool(v.tekst().Cursief), bool(v.tekst().Onderlijnd)}, cel);
+  const platform::CellFont::Key gezicht{v.tekst().Lettertype, bool(v.tekst().Vet), bool(v.tekst().Cursief),
+                                         bool(v.tekst().Onderlijnd)};
+  platform::CellFont font(gezicht, cel);
   if (!font.isValid()) return;
   // The text as the design file and the printer hold it.
   const QString tekst = platform::throughCp1252(v.tekst().Tekst);
-  const double breedte = font.width(tekst);
+  double breedte = font.width(tekst);
+  // A line that fits its box: smaller cells, down to the minimum's, until
+  // the text is no wider than the box. The same on every device, in its
+  // own pixels.
+  if (const TekstlijnDeel* lijn = v.alsTekstlijn(); lijn && lijn->passend.Aan && breedte > r.width()) {
+    const int kleinste = std::max(1, platform::CellFont::cellForPoints(a.PixelsPerMMy, lijn->passend.Minimum));
+    int proef = std::max(kleinste, int(std::floor(cel * r.width() / breedte)));
+    while (true) {
+      platform::CellFont kleiner(gezicht, proef);
+      if (!kleiner.isValid()) break;
+      const double w = kleiner.width(tekst);
+      if (w <= r.width() || proef <= kleinste) {
+        font = std::move(kleiner);
+        cel = proef;
+        breedte = w;
+        break;
+      }
+      --proef;
+    }
+  }
   double x = r.left();
   if (v.tekst().Uitlijning == 1)
     x = r.left() + r.width() - breedte;

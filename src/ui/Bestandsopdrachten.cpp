@@ -49,20 +49,7 @@ const QString kCodeVraag = QStringLiteral(
     "Vellora 4.0?");
 
 const QString kVijfVraag = QStringLiteral(
-    "Dit ontwerp bevat figuren die gerasterd of met een drempel worden afgedrukt. Die instelling kan in een "
-    "bestand van Vellora %1 niet bewaard worden. Bewaren als Vellora 5.0?");
-
-const QString kLijstVraag = QStringLiteral(
-    "Dit ontwerp onthoudt de lijst waarmee het wordt afgedrukt. Dat kan in een bestand van Vellora %1 niet "
-    "bewaard worden. Bewaren als Vellora 5.0?");
-
-// What the question names: the figures' way to dots when any figure has
-// one, else the list the design remembers.
-const QString& VijfVraag(const Ontwerp& o) {
-  for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
-    if (const FiguurDeel* f = o.voorwerp(i).alsFiguur(); f && !f->omzetting.IsStandaard()) return kVijfVraag;
-  return kLijstVraag;
-}
+    "Dit ontwerp bevat %1. Die kunnen in een bestand van Vellora %2 niet bewaard worden. Bewaren als Vellora 5.0?");
 
 QString VersieNaam(qint16 versie) {
   switch (versie) {
@@ -304,7 +291,7 @@ qint16 Bestandsopdrachten::KiesVersie(qint16 versie, const QString& titel) {
   // What only 5.0 keeps is asked about first; a No goes on to the questions
   // of the older version chosen.
   if (versie != kBestTypeVersie5 && GebruiktVersie5(d_.bewerker.ontwerp())) {
-    switch (omgeving_.meldingen.show(platform::MessageService::Icon::Question, titel, VijfVraag(d_.bewerker.ontwerp()).arg(VersieNaam(versie)),
+    switch (omgeving_.meldingen.show(platform::MessageService::Icon::Question, titel, kVijfVraag.arg(Versie5Inhoud(d_.bewerker.ontwerp()).join(QStringLiteral(" en ")), VersieNaam(versie)),
                                     platform::MessageService::Buttons::YesNoCancel)) {
       case platform::MessageService::Answer::Yes: return kBestTypeVersie5;
       case platform::MessageService::Answer::No: break;

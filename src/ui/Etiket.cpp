@@ -13,10 +13,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "editor/Uitlijnen.h"
 #include "editor/Wijziging.h"
 #include "files/Catalogus.h"
 #include "files/Herstelkopie.h"
@@ -37,6 +39,7 @@
 #include "ui/RecenteBestanden.h"
 #include "ui/RasterDialoog.h"
 #include "ui/Streepjescodes.h"
+#include "ui/Zoom.h"
 #include "ui/TekstPaneel.h"
 
 namespace ui {
@@ -117,6 +120,42 @@ void Etiket::MaakMenus() {
   mnuAllesSelekteren_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
   connect(mnuAllesSelekteren_, &QAction::triggered, this,
           [this] { Opdracht([this] { pictEtiket_->AllesSelecteren(); }); });
+  bewerken->addSeparator();
+  // Lining up the selection: on each other, or a single element on the label.
+  QMenu* uitlijnen = bewerken->addMenu(QStringLiteral("&Uitlijnen"));
+  uitlijnen->setObjectName(QStringLiteral("mnuUitlijnen"));
+  uitlijnen->menuAction()->setObjectName(QStringLiteral("mnuUitlijnen"));
+  const struct {
+    const char* naam;
+    const char* tekst;
+    Uitlijning hoe;
+  } manieren[] = {{"mnuUitlijnenLinks", "&Links", Uitlijning::Links},
+                  {"mnuUitlijnenCentreren", "&Centreren", Uitlijning::Centreren},
+                  {"mnuUitlijnenRechts", "&Rechts", Uitlijning::Rechts},
+                  {"mnuUitlijnenBoven", "&Boven", Uitlijning::Boven},
+                  {"mnuUitlijnenMidden", "&Midden", Uitlijning::Midden},
+                  {"mnuUitlijnenOnder", "&Onder", Uitlijning::Onder},
+                  {"mnuHorizontaalVerdelen", "&Horizontaal verdelen", Uitlijning::HorizontaalVerdelen},
+                  {"mnuVerticaalVerdelen", "&Verticaal verdelen", Uitlijning::VerticaalVerdelen}};
+  for (const auto& m : manieren) {
+    if (m.hoe == Uitlijning::Boven || m.hoe == Uitlijning::HorizontaalVerdelen) uitlijnen->addSeparator();
+    QAction* a = regel(uitlijnen, m.naam, QString::fromUtf8(m.tekst));
+    connect(a, &QAction::triggered, this, [this, hoe = m.hoe] {
+      Opdracht([this, hoe] {
+        const std::vector<int> gekozen = bewerking().GeselecteerdeVoorwerpen();
+        if (gekozen.empty()) return;
+        Wijziging wijziging(bewerker_);
+        Uitlijnen(wijziging.ontwerp(), gekozen, hoe, bewerker_.Formaat());
+      });
+    });
+  }
+  // Spreading takes three; lining up, one on the label or several together.
+  connect(uitlijnen, &QMenu::aboutToShow, this, [this, uitlijnen] {
+    const size_t n = bewerking().GeselecteerdeVoorwerpen().size();
+    for (QAction* a : uitlijnen->actions())
+      if (!a->isSeparator())
+        a->setEnabled(a->objectName().endsWith(QStringLiteral("Verdelen")) ? n >= 3 : n >= 1);
+  });
 
   QMenu* tekstMenu = menuBar()->addMenu(QStringLiteral("&Tekst"));
   tekstMenu->setObjectName(QStringLiteral("mnuTekst"));
@@ -126,6 +165,8 @@ void Etiket::MaakMenus() {
   for (QAction* a : tekst.stijl) tekstMenu->addAction(a);
   tekstMenu->addSeparator();
   tekstMenu->addActions({tekst.rondeTekstToevoegen, tekst.rondeTekstWijzigen, tekst.tekstOmzetten});
+  tekstMenu->addSeparator();
+  tekstMenu->addActions({tekst.passend, tekst.kleinsteGrootte});
 
   QMenu* figuur = menuBar()->addMenu(QStringLiteral("&Figuur"));
   figuur->setObjectName(QStringLiteral("mnuFiguur"));
@@ -152,6 +193,10 @@ void Etiket::MaakMenus() {
   opties->addSeparator();
   opties->addAction(tekst.standaardVastleggen);
 
+  QMenu* beeldMenu = menuBar()->addMenu(QStringLiteral("Bee&ld"));
+  beeldMenu->setObjectName(QStringLiteral("mnuBeeld"));
+  beeldMenu->addActions({zoom_->InzoomenActie(), zoom_->UitzoomenActie(), zoom_->PassendActie()});
+
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
   QAction* info = regel(help, "mnuInfo", QStringLiteral("&Info"));
@@ -175,10 +220,18 @@ void Etiket::MaakBesturing() {
   platform::MessageService& meldingen = *opties_.meldingen;
   platform::SettingsStore& store = *opties_.instellingen;
 
-  pictEtiket_ = new EtiketPlaatje(bewerker_, meldingen, centraal_);
+  // The picture scrolls in an area of its own when zoomed in.
+  scrEtiket_ = new QScrollArea(centraal_);
+  scrEtiket_->setObjectName(QStringLiteral("scrEtiket"));
+  scrEtiket_->setFrameShape(QFrame::NoFrame);
+  scrEtiket_->setAlignment(Qt::AlignCenter);
+  scrEtiket_->setWidgetResizable(false);
   // Small enough for a small screen, large enough to work on a label.
-  pictEtiket_->setMinimumSize(240, 180);
-  pictEtiket_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  scrEtiket_->setMinimumSize(240, 180);
+  scrEtiket_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  pictEtiket_ = new EtiketPlaatje(bewerker_, meldingen, scrEtiket_);
+  scrEtiket_->setWidget(pictEtiket_);
+  zoom_ = new Zoom(*scrEtiket_, *pictEtiket_, this);
   connect(pictEtiket_, &EtiketPlaatje::Vergroot, this, [this] {
     if (geladen_) pictEtiket_->BerekenSchaal();
   });
@@ -228,7 +281,7 @@ void Etiket::MaakBesturing() {
   auto* rooster = new QGridLayout(centraal_);
   rooster->setContentsMargins(8, 2, 8, 8);
   rooster->setHorizontalSpacing(8);
-  rooster->addWidget(pictEtiket_, 0, 0);
+  rooster->addWidget(scrEtiket_, 0, 0);
   rooster->addLayout(rechts, 0, 1);
   rooster->addWidget(tekst_->Tekstvak(), 1, 0);
   rooster->addWidget(cmdNummering, 1, 1);

@@ -20,6 +20,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 namespace platform {
 class Clipboard;
 class Scanner;
@@ -37,6 +38,7 @@ class FiguurPaneel;
 class TekstPaneel;
 class Bestandsopdrachten;
 class Streepjescodes;
+class Zoom;
 
 // What the main window gets from outside.
 struct EtiketOpties {
@@ -89,6 +91,7 @@ class Etiket : public QMainWindow {
   AfdrukPaneel& afdruk() const { return *afdruk_; }
   Bestandsopdrachten& bestanden() const { return *bestanden_; }
   Streepjescodes& streepjescodes() const { return *streepjescodes_; }
+  Zoom& zoom() const { return *zoom_; }
   Nummering& nummering() { return bewerker_.nummering(); }
   const VelStand& velStand() const;
 
@@ -154,6 +157,8 @@ class Etiket : public QMainWindow {
   AfdrukPaneel* afdruk_ = nullptr;
   Bestandsopdrachten* bestanden_ = nullptr;
   Streepjescodes* streepjescodes_ = nullptr;
+  QScrollArea* scrEtiket_ = nullptr;
+  Zoom* zoom_ = nullptr;
   QGroupBox* frmFormaat_ = nullptr;
   QLabel* lblVorm_ = nullptr;
   QLabel* lblAfmeting_ = nullptr;

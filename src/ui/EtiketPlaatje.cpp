@@ -1,6 +1,9 @@
 #include "ui/EtiketPlaatje.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -34,6 +37,7 @@ EtiketPlaatje::EtiketPlaatje(Bewerker& bewerker, platform::MessageService& meldi
   // Clicked or reached with Tab, the picture takes the keys that act on the
   // selection.
   setFocusPolicy(Qt::StrongFocus);
+  setAcceptDrops(true);
   for (int i = 0; i < 8; ++i) {
     auto* h = new QWidget(this);
     h->setObjectName(QStringLiteral("picHandvat%1").arg(i));
@@ -148,6 +152,32 @@ void EtiketPlaatje::mousePressEvent(QMouseEvent* e) {
 
 void EtiketPlaatje::mouseDoubleClickEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton) emit DubbelKlik(NaarMm(e->position()));
+}
+
+namespace {
+// The local files among what is dragged.
+QStringList Bestanden(const QMimeData* gegevens) {
+  QStringList paden;
+  if (!gegevens) return paden;
+  for (const QUrl& url : gegevens->urls())
+    if (url.isLocalFile()) paden << url.toLocalFile();
+  return paden;
+}
+}  // namespace
+
+void EtiketPlaatje::dragEnterEvent(QDragEnterEvent* e) {
+  if (!Bestanden(e->mimeData()).isEmpty()) e->acceptProposedAction();
+}
+
+void EtiketPlaatje::dragMoveEvent(QDragMoveEvent* e) {
+  if (!Bestanden(e->mimeData()).isEmpty()) e->acceptProposedAction();
+}
+
+void EtiketPlaatje::dropEvent(QDropEvent* e) {
+  const QStringList paden = Bestanden(e->mimeData());
+  if (paden.isEmpty()) return;
+  e->acceptProposedAction();
+  emit BestandenLosgelaten(paden, NaarMm(e->position()));
 }
 
 void EtiketPlaatje::mouseMoveEvent(QMouseEvent* e) { emit MuisBeweegt(e->buttons(), NaarMm(e->position())); }

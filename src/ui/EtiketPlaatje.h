@@ -71,6 +71,8 @@ class EtiketPlaatje : public QFrame {
   // A mouse button went down at a point of the label, in picture mm.
   void MuisNeer(Qt::MouseButton knop, Qt::KeyboardModifiers toetsen, QPointF mm);
   void DubbelKlik(QPointF mm);
+  // Files dropped on the picture, and where (mm, as the elements are placed).
+  void BestandenLosgelaten(const QStringList& paden, QPointF mm);
   void MuisBeweegt(Qt::MouseButtons knoppen, QPointF mm);
   void MuisLos(Qt::MouseButton knop, QPointF mm);
   // A handle was pressed, dragged to a point (picture mm), or let go there;
@@ -89,6 +91,9 @@ class EtiketPlaatje : public QFrame {
   void resizeEvent(QResizeEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dragMoveEvent(QDragMoveEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;

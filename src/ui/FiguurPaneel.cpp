@@ -111,6 +111,9 @@ FiguurPaneel::FiguurPaneel(Bewerker& bewerker, EtiketPlaatje& plaatje, TekstPane
     });
   }
   figuur->addLayout(pijlen);
+  connect(&plaatje_, &EtiketPlaatje::BestandenLosgelaten, this, [this](const QStringList& paden, QPointF mm) {
+    Opdracht(omgeving_.meldingen, [&] { BestandenLosgelaten(paden, mm); });
+  });
   connect(&plaatje_, &EtiketPlaatje::DubbelKlik, this, [this] {
     if (const int i = GeselecteerdeFiguur(); i > 0)
       Opdracht(omgeving_.meldingen, [this, i] { FiguurAfdrukkenAls(i); });
@@ -270,7 +273,22 @@ void FiguurPaneel::cmdPlakken_Click() {
   if (!plaatje.isNull()) PlaatjeAlsFiguur(plaatje);
 }
 
-int FiguurPaneel::PlaatjeAlsFiguur(const QImage& plaatje) {
+void FiguurPaneel::BestandenLosgelaten(const QStringList& paden, QPointF mm) {
+  // Each next one lands this much further right and down, not on top.
+  constexpr float kVerder = 5;
+  int geplaatst = 0;
+  for (const QString& pad : paden) {
+    const GeladenPlaatje plaatje = LeesPlaatje(pad);
+    if (!plaatje.gelukt()) {
+      omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), plaatje.melding);
+      continue;
+    }
+    const QPointF plek = mm + QPointF(kVerder, kVerder) * geplaatst;
+    if (PlaatjeAlsFiguur(plaatje.beeld, plek) > 0) ++geplaatst;
+  }
+}
+
+int FiguurPaneel::PlaatjeAlsFiguur(const QImage& plaatje, std::optional<QPointF> midden) {
   // A pasted or scanned picture is told the same as a file that is too large.
   if (!PastAlsFiguur(plaatje.width(), plaatje.height())) {
     omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
@@ -306,6 +324,11 @@ int FiguurPaneel::PlaatjeAlsFiguur(const QImage& plaatje) {
   Wijziging wijziging(bewerker_);
   const int i = FiguurToevoegen(wijziging.ontwerp(), bewerker_.Formaat(), b_.Schaal, plaatje, qRgb(255, 255, 255),
                                 omzetting);
+  if (i > 0 && midden) {
+    Voorwerp& v = wijziging.ontwerp().voorwerp(i);
+    float l = float(midden->x()) - v.Breedte / 2, b = float(midden->y()) - v.Hoogte / 2, br = v.Breedte, h = v.Hoogte;
+    wijziging.ontwerp().PlaatsVoorwerp(i, l, b, br, h);
+  }
   if (i > 0) {
     plaatje_.DeSelekteerAlles();
     plaatje_.SelecteerVoorwerp(i);

@@ -1,6 +1,9 @@
 #pragma once
 #include <QGroupBox>
 #include <QImage>
+#include <QPointF>
+#include <QStringList>
+#include <optional>
 #include <memory>
 #include <vector>
 
@@ -55,7 +58,12 @@ class FiguurPaneel : public QGroupBox {
   void cmdFiguur_Click(qint16 positie);
   // A picture from any source becomes a new, selected figure; its index, or
   // 0 when the picture cannot be one.
-  int PlaatjeAlsFiguur(const QImage& plaatje);
+  // With `midden` (mm), the figure is centred there, in the same step.
+  int PlaatjeAlsFiguur(const QImage& plaatje, std::optional<QPointF> midden = std::nullopt);
+  // Picture files dropped on the label: each a figure centred where it was
+  // dropped (the next ones a little further on); one that cannot be read is
+  // told, and the others still come.
+  void BestandenLosgelaten(const QStringList& paden, QPointF mm);
 
   void mnuBewerken_Click();
   void mnuKnippen_Click();

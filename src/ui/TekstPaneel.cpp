@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -21,6 +22,7 @@
 
 #include "editor/Bewerker.h"
 #include "editor/Wijziging.h"
+#include "files/EtiketBestand.h"
 #include "figures/Schikken.h"
 #include "model/Getal.h"
 #include "model/Kenmerken.h"
@@ -313,6 +315,50 @@ void TekstPaneel::MaakActies() {
   connect(acties_.standaardVastleggen, &QAction::triggered, this, &TekstPaneel::BewaarKenmerken);
   connect(&plaatje_, &EtiketPlaatje::SelectieVeranderd, this, &TekstPaneel::ZetMenusVoorSelectie);
   connect(&bewerker_, &Bewerker::StapGezet, this, &TekstPaneel::ZetMenusVoorSelectie);
+  acties_.passend = actie(QStringLiteral("mnuTekstPassend"), QString(), [this] { mnuPassend_Click(); });
+  acties_.passend->setCheckable(true);
+  acties_.kleinsteGrootte = actie(QStringLiteral("mnuKleinsteGrootte"), QStringLiteral("&Kleinste grootte ..."),
+                                  [this] { mnuKleinsteGrootte_Click(); });
+  connect(&bewerker_, &Bewerker::StapGezet, this, &TekstPaneel::ToonPassend);
+  ToonPassend();
+}
+
+void TekstPaneel::ToonPassend() {
+  const int lijn = b_.HuidigeLijn();
+  const TekstlijnDeel* deel =
+      lijn >= 1 && lijn <= b_.ontwerp().AantalVoorwerpen() ? b_.ontwerp().voorwerp(lijn).alsTekstlijn() : nullptr;
+  const Passend p = deel ? deel->passend : Passend{};
+  // The smallest size shows in the entry itself.
+  acties_.passend->setText(QStringLiteral("&Passend in vak (ten minste %1 pt)").arg(p.Minimum));
+  acties_.passend->setChecked(p.Aan);
+  acties_.passend->setEnabled(deel != nullptr);
+  acties_.kleinsteGrootte->setEnabled(deel != nullptr);
+}
+
+void TekstPaneel::mnuPassend_Click() {
+  const int lijn = b_.HuidigeLijn();
+  if (lijn < 1 || !b_.ontwerp().voorwerp(lijn).alsTekstlijn()) return;
+  {
+    Wijziging wijziging(bewerker_);
+    Passend& p = wijziging.ontwerp().voorwerp(lijn).alsTekstlijn()->passend;
+    p.Aan = !p.Aan;
+  }
+  ToonPassend();
+}
+
+void TekstPaneel::mnuKleinsteGrootte_Click() {
+  const int lijn = b_.HuidigeLijn();
+  if (lijn < 1 || !b_.ontwerp().voorwerp(lijn).alsTekstlijn()) return;
+  const Passend nu = b_.ontwerp().voorwerp(lijn).alsTekstlijn()->passend;
+  bool ok = false;
+  const int minimum = QInputDialog::getInt(window(), QStringLiteral("Kleinste grootte"),
+                                           QStringLiteral("De tekst wordt niet kleiner dan (punten):"), nu.Minimum,
+                                           kKleinstePassend, kGrootstePassendMinimum, 1, &ok);
+  if (ok && minimum != nu.Minimum) {
+    Wijziging wijziging(bewerker_);
+    wijziging.ontwerp().voorwerp(lijn).alsTekstlijn()->passend.Minimum = qint16(minimum);
+  }
+  ToonPassend();
 }
 
 void TekstPaneel::ZetMenusVoorSelectie() {
@@ -584,6 +630,7 @@ void TekstPaneel::ToonKenmerken(int lijn) {
   }
   if (v.tekst().Uitlijning >= 0 && v.tekst().Uitlijning <= 2)
     cmdUitlijning_[size_t(v.tekst().Uitlijning)]->setChecked(true);
+  if (acties_.passend) ToonPassend();
 }
 
 frmRondeTekst& TekstPaneel::RondeTekstDialoog() {

@@ -65,6 +65,8 @@ class TekstPaneel : public QGroupBox {
     QAction* rondeTekstWijzigen;
     QAction* tekstOmzetten;
     QAction* standaardVastleggen;
+    QAction* passend;         // the current line shrinks to fit its box
+    QAction* kleinsteGrootte;  // the smallest size it shrinks to
   };
   const Acties& acties() const { return acties_; }
 
@@ -105,6 +107,11 @@ class TekstPaneel : public QGroupBox {
   void MaakActies();
   // The round-text entries follow the selection.
   void ZetMenusVoorSelectie();
+  // "Passend in vak" and its smallest size, for the current line; each
+  // change one step to undo.
+  void mnuPassend_Click();
+  void mnuKleinsteGrootte_Click();
+  void ToonPassend();
   void txtTekstlijn_Change();
   void txtTekstlijn_Enter();
   void cmbLettertype_Click();

@@ -61,7 +61,8 @@ TEST_F(EtiketTest, MenusCarryTheirCaptionsAndOnlyWorkingEntriesAreEnabled) {
   QStringList kop;
   for (QAction* a : e.menuBar()->actions()) kop << a->text();
   EXPECT_EQ(kop, (QStringList{QStringLiteral("&Bestand"), QStringLiteral("Be&werken"), QStringLiteral("&Tekst"),
-                              QStringLiteral("&Figuur"), QStringLiteral("&Opties"), QStringLiteral("&Help")}));
+                              QStringLiteral("&Figuur"), QStringLiteral("&Opties"), QStringLiteral("Bee&ld"),
+                              QStringLiteral("&Help")}));
   struct Regel {
     const char* naam;
     const char* tekst;
@@ -96,6 +97,9 @@ TEST_F(EtiketTest, MenusCarryTheirCaptionsAndOnlyWorkingEntriesAreEnabled) {
                           {"mnuSpaarstand", "S&paarstand", true},
                           {"mnuToonAfdrukbaargebied", "&Toon afdrukbaar gebied", true},
                           {"mnuStandaardVastleggen", "&Standaard vastleggen", true},
+                          {"mnuInzoomen", "&Inzoomen", true},
+                          {"mnuUitzoomen", "&Uitzoomen", true},
+                          {"mnuPassend", "&Passend", true},
                           {"mnuInfo", "&Info", true},
                           {"mnuEindeProgramma", "&Einde Programma", true}};
   for (const Regel& r : regels) {

@@ -143,8 +143,8 @@ TEST_F(RasterVenster, SavingInAVersionThatCannotKeepTheWayAsksFirst) {
   };
   // Offered first: the version that keeps it.
   EXPECT_EQ(bewaarAls("Vellora 4.0 (*.VLO *.vlo)", platform::MessageService::Answer::Cancel),
-            QStringLiteral("Dit ontwerp bevat figuren die gerasterd of met een drempel worden afgedrukt. Die instelling "
-                           "kan in een bestand van Vellora 4.0 niet bewaard worden. Bewaren als Vellora 5.0?"));
+            QStringLiteral("Dit ontwerp bevat figuren die gerasterd of met een drempel worden afgedrukt. Die kunnen "
+                           "in een bestand van Vellora 4.0 niet bewaard worden. Bewaren als Vellora 5.0?"));
   EXPECT_EQ(bestanden.lastPreselected, QStringLiteral("Vellora 5.0 (*.VLO *.vlo)"));
   EXPECT_FALSE(QFile::exists(naam));
   bewaarAls("Vellora 4.0 (*.VLO *.vlo)", platform::MessageService::Answer::Yes);

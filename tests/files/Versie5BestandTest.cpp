@@ -141,7 +141,7 @@ TEST(OmzettingBestand, ADamagedBlockIsRefusedWhole) {
     Verloop(29, 12).save(&b, "PNG");
   }
   const QByteArray slecht[] = {
-      kop + Bytes().i16(1).raw(blok(3, {})).bytes(),                                        // unknown tag
+      kop + Bytes().i16(1).raw(blok(9, {})).bytes(),                                        // unknown tag
       kop + Bytes().i16(2).raw(blok(1, entry(2, 4, 128))).raw(blok(1, entry(1, 4, 128))).bytes(),  // tag twice
       kop + Bytes().i16(1).raw(blok(1, entry(2, 4, 128) + "x")).bytes(),                   // bytes left in the block
       kop + Bytes().i16(1).i16(1).i32(20).raw(entry(2, 4, 128)).bytes(),                   // block longer than the file
@@ -159,4 +159,28 @@ TEST(OmzettingBestand, ADamagedBlockIsRefusedWhole) {
     ASSERT_TRUE(std::holds_alternative<LeesFout>(u)) << &b - slecht;
     EXPECT_EQ(std::get<LeesFout>(u).soort, LeesFout::Beschadigd) << &b - slecht;
   }
+}
+
+TEST(PassendBestand, FittingLinesAreBlockThreeByTheirNumberAmongTheLines) {
+  Ontwerp o = MetVerloop({});
+  NieuweTekstlijn(o, QStringLiteral("Lang"), -40, 5);
+  o.voorwerp(4).alsTekstlijn()->passend = {true, 7};
+  EXPECT_TRUE(GebruiktVersie5(o));
+  EXPECT_EQ(Versie5Inhoud(o), QStringList{QStringLiteral("tekstlijnen die kleiner worden tot ze in hun vak passen")});
+  const QByteArray vijf = EtiketBytes(kBestTypeVersie5, o, kFormaat);
+  const QByteArray vier = EtiketBytes(kBestTypeVersie4, o, kFormaat);
+  // One block, tag 3, 6 bytes: one entry, the second line, 7 points.
+  EXPECT_EQ(vijf.mid(vier.size()), Bytes().i16(1).i16(3).i32(6).i16(1).i16(2).i16(7).bytes());
+  Ontwerp terug;
+  const LeesUitkomst r = Lees(vijf);
+  ASSERT_TRUE(std::holds_alternative<GelezenEtiket>(r));
+  PasEtiketToe(std::get<GelezenEtiket>(r), terug, {});
+  // Text lines come first when read: the fitting one is element 2.
+  EXPECT_EQ(terug.voorwerp(2).alsTekstlijn()->passend, (Passend{true, 7}));
+  EXPECT_FALSE(terug.voorwerp(1).alsTekstlijn()->passend.Aan);
+  const QByteArray kop = Bytes().i32(21336).raw(vier.mid(4));
+  for (const QByteArray& slecht : {kop + Bytes().i16(1).i16(3).i32(6).i16(1).i16(3).i16(7).bytes(),
+                                   kop + Bytes().i16(1).i16(3).i32(6).i16(1).i16(1).i16(0).bytes(),
+                                   kop + Bytes().i16(1).i16(3).i32(6).i16(1).i16(1).i16(1001).bytes()})
+    EXPECT_TRUE(std::holds_alternative<LeesFout>(Lees(slecht)));
 }
