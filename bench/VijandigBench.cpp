@@ -206,7 +206,11 @@ int Lees(const char* taak, const QString& pad) {
   QString uitkomst;
   if (std::strcmp(taak, "lijst") == 0) {
     const auto r = LeesLijstBestand(pad);
-    uitkomst = std::holds_alternative<CsvRijen>(r) ? QStringLiteral("%1-rijen").arg(std::get<CsvRijen>(r).size())
+    // The rows, and the memory the list itself holds.
+    uitkomst = std::holds_alternative<CsvRijen>(r) ? QStringLiteral("%1-rijen-%2-MiB")
+                                                         .arg(std::get<CsvRijen>(r).size())
+                                                         .arg(double(std::get<CsvRijen>(r).Geheugen()) / (1 << 20), 0,
+                                                              'f', 1)
                                                    : QStringLiteral("geweigerd");
   } else if (std::strcmp(taak, "etiket") == 0) {
     const LeesUitkomst r = LeesEtiket(pad, FormatenTabel({EtiketFormaat{QStringLiteral("89 x 36")}}));

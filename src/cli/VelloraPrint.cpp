@@ -3,9 +3,11 @@
 #include <sys/stat.h>
 
 #include <QCommandLineParser>
+#include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryFile>
 #include <cmath>
@@ -77,8 +79,11 @@ struct Options {
   std::optional<QString> uitvoer;  // "-": standard output
   qint16 aantal = 1;
   qint16 van = 1, tot = 1, stap = 1;
-  std::optional<QString> lijst;
+  std::optional<QString> lijst;  // "-": standard input
   bool kopregel = false;
+  QString aantalKolom;
+  QString rijen;
+  QDateTime moment;  // invalid: now
   std::optional<qint16> printer, PrintSpeed, Intensity;
   std::optional<float> HorizontalShift, VerticalShift;
   std::optional<QString> catalogus;
@@ -132,8 +137,15 @@ Or<Options> parseOptions() {
   const QCommandLineOption from = option("from", "First running number (default 1).", "A", "1");
   const QCommandLineOption to = option("to", "Last running number (default 1).", "B", "1");
   const QCommandLineOption step = option("step", "Step of the running number, not 0 (default 1).", "S", "1");
-  const QCommandLineOption list = option("list", "Values for [A]..[E], one row per number.", "FILE.csv");
-  const QCommandLineOption skipHeader = option("skip-header", "The list's first line names its columns: no row.");
+  const QCommandLineOption list =
+      option("list", "Values for [A]..[Z] and named columns, one row per number (- reads standard input).", "FILE.csv");
+  const QCommandLineOption skipHeader =
+      option("skip-header", "The list's first line names its columns ([Name] then stands for them): no row.");
+  const QCommandLineOption quantityColumn =
+      option("quantity-column", "The list's column (a name or a letter) that gives each row's number of labels.", "NAME");
+  const QCommandLineOption rows = option("rows", "Print only these rows of the list, e.g. 5-10,12.", "ROWS");
+  const QCommandLineOption date =
+      option("date", "Take this day (and time) as now for [Datum] and [Tijd].", "YYYY-MM-DD[THH:MM]");
   const QCommandLineOption model(QStringLiteral("model"), ModelKeuze(true) + u'.', QStringLiteral("MODEL"));
   const QCommandLineOption speed = option("speed", "Print speed 1-5.", "1-5");
   const QCommandLineOption darkness = option("darkness", "Print darkness 1-5.", "1-5");
@@ -150,8 +162,8 @@ Or<Options> parseOptions() {
   const QCommandLineOption dither =
       option("dither", "How every figure becomes dots: none (anything not white prints), threshold:N (0-255), "
              "floyd-steinberg, atkinson or ordered. Default: each figure's own choice.", "MODE");
-  p.addOptions({output, copies, from, to, step, list, skipHeader, model, speed, darkness, shiftX, shiftY,
-                catalog, preview, quiet, jobs, dither});
+  p.addOptions({output, copies, from, to, step, list, skipHeader, quantityColumn, rows, date, model, speed, darkness,
+                shiftX, shiftY, catalog, preview, quiet, jobs, dither});
 
   if (!p.parse(QCoreApplication::arguments())) return report(kUsage, p.errorText());
   if (p.isSet(QStringLiteral("help"))) {
@@ -209,6 +221,17 @@ Or<Options> parseOptions() {
   if (p.isSet(output)) o.uitvoer = p.value(output);
   if (p.isSet(list)) o.lijst = p.value(list);
   o.kopregel = p.isSet(skipHeader);
+  o.aantalKolom = p.value(quantityColumn).trimmed();
+  if (p.isSet(quantityColumn) && o.aantalKolom.isEmpty())
+    return report(kFailure, QStringLiteral("--quantity-column needs the name or letter of a column"));
+  o.rijen = p.value(rows).trimmed();
+  if (p.isSet(rows) && o.rijen.isEmpty()) return report(kFailure, QStringLiteral("--rows needs rows, e.g. 5-10,12"));
+  if (p.isSet(date)) {
+    const QString d = p.value(date).trimmed();
+    o.moment = d.contains(u'T') ? QDateTime::fromString(d, QStringLiteral("yyyy-MM-ddTHH:mm"))
+                                : QDateTime(QDate::fromString(d, QStringLiteral("yyyy-MM-dd")), QTime::currentTime());
+    if (!o.moment.isValid()) return report(kFailure, QStringLiteral("--date must be YYYY-MM-DD or YYYY-MM-DDTHH:MM"));
+  }
   if (p.isSet(catalog)) o.catalogus = p.value(catalog);
   if (p.isSet(preview)) o.voorbeeld = p.value(preview);
   o.stil = p.isSet(quiet);
@@ -248,20 +271,40 @@ std::optional<int> LeesNummering(const Options& o, Nummering& nummering) {
   nummering.NummerVan = o.van;
   nummering.NummerTot = o.tot;
   nummering.NummerStap = o.stap;
-  if (!o.lijst) return std::nullopt;
-  auto gelezen = LeesLijstBestand(*o.lijst, o.kopregel);
+  // Without --list, the list the design names, as it names it.
+  const bool onthouden = !o.lijst && nummering.LijstOnthouden && !nummering.LijstBestand.isEmpty();
+  if (!o.lijst && !onthouden) {
+    if (!o.aantalKolom.isEmpty() || !o.rijen.isEmpty())
+      return report(kFailure, QStringLiteral("--quantity-column and --rows need a --list"));
+    return std::nullopt;
+  }
+  const QString pad = o.lijst.value_or(nummering.LijstBestand);
+  const bool kopregel = o.kopregel || (onthouden && nummering.Kopregel);
+  if (onthouden && !QFileInfo::exists(pad))
+    return report(kFailure, QStringLiteral("the list %1 that the design names is not there").arg(pad));
+  const bool invoer = pad == QStringLiteral("-");
+  const QString naam = invoer ? QStringLiteral("on standard input") : pad;
+  auto gelezen = [&] {
+    if (!invoer) return LeesLijstBestand(pad, kopregel);
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly)) return std::variant<CsvRijen, LijstFout>(LijstFout::Openen);
+    return LeesLijst(in, kopregel);
+  }();
   if (const LijstFout* fout = std::get_if<LijstFout>(&gelezen)) {
     switch (*fout) {
-      case LijstFout::Openen: return report(kFailure, QStringLiteral("cannot read the list ") + *o.lijst);
+      case LijstFout::Openen: return report(kFailure, QStringLiteral("cannot read the list ") + naam);
       case LijstFout::TeGroot:
-        return report(kFailure, QStringLiteral("the list %1 is larger than %2 MB").arg(*o.lijst).arg(kMaxLijstBytes >> 20));
+        return report(kFailure, QStringLiteral("the list %1 is larger than %2 MB").arg(naam).arg(kMaxLijstBytes >> 20));
       case LijstFout::TeVeelRijen:
-        return report(kFailure, QStringLiteral("the list %1 has more than %2 rows").arg(*o.lijst).arg(kMaxLijstRijen));
+        return report(kFailure, QStringLiteral("the list %1 has more than %2 rows").arg(naam).arg(kMaxLijstRijen));
       case LijstFout::GeenTekst: break;
     }
-    return report(kFailure, QStringLiteral("the list ") + *o.lijst + QStringLiteral(" is not a text file"));
+    return report(kFailure, QStringLiteral("the list ") + naam + QStringLiteral(" is not a text file"));
   }
   nummering.NummerLijst = std::move(std::get<CsvRijen>(gelezen));
+  // What the command line says goes before what the design remembers.
+  if (o.lijst || !o.aantalKolom.isEmpty()) nummering.AantalKolom = o.aantalKolom;
+  if (o.lijst || !o.rijen.isEmpty()) nummering.Rijkeuze = o.rijen;
   return std::nullopt;
 }
 
@@ -311,7 +354,9 @@ bool ZelfdeBestand(const QString& a, const QString& b) {
 // before anything is opened.
 std::optional<int> GeenInvoerAlsUitvoer(const Options& o, const QString& uitvoer) {
   const std::vector<std::pair<const char*, QString>> invoer = {
-      {"design", o.ontwerp}, {"list", o.lijst.value_or(QString())}, {"catalogue", CatalogusPad(o)}};
+      {"design", o.ontwerp},
+      {"list", o.lijst == QStringLiteral("-") ? QString() : o.lijst.value_or(QString())},
+      {"catalogue", CatalogusPad(o)}};
   for (const auto& [wat, pad] : invoer)
     if (!pad.isEmpty() && ZelfdeBestand(uitvoer, pad))
       return report(kFailure, QStringLiteral("the output %1 is the %2 %3; nothing was written")
@@ -401,14 +446,23 @@ int run() {
     for (int i = 1; i <= ontwerp.AantalVoorwerpen(); ++i)
       if (FiguurDeel* figuur = ontwerp.voorwerp(i).alsFiguur()) figuur->omzetting = *o.omzetting;
   if (const auto code = LeesNummering(o, ontwerp.nummering)) return *code;
-  if (o.lijst && ontwerp.nummering.NummerLijst.isEmpty() && IsNummering(ontwerp) == 2)
-    return report(kFailure, QStringLiteral("the list ") + *o.lijst + QStringLiteral(" has no rows"));
+  const NummeringBron bron(ontwerp.nummering, o.moment.isValid() ? o.moment : QDateTime::currentDateTime());
+  if (o.lijst && ontwerp.nummering.NummerLijst.isEmpty() && IsNummering(ontwerp, bron) == 2)
+    return report(kFailure, QStringLiteral("the list ") +
+                                (*o.lijst == QStringLiteral("-") ? QStringLiteral("on standard input") : *o.lijst) +
+                                QStringLiteral(" has no rows"));
+
+  // A code that names no column is printed as typed; said before a label goes out.
+  if (const QStringList onbekend = OnbekendeCodes(ontwerp, bron); !onbekend.isEmpty())
+    std::fprintf(stderr, "vellora-print: %s\n",
+                 qPrintable(QStringLiteral("no column for %1; printed as typed").arg(onbekend.join(QStringLiteral(", ")))));
 
   const EtiketFormaat& formaat = std::get<FormatenTabel>(tabel).formaat(ontwerp.HuidigFormaat);
   const auto gemaakt =
       MaakJob({ontwerp, formaat, inst, o.HorizontalShift.value_or(HorizontaleVerschuiving(store, formaat.Naam)),
                o.VerticalShift.value_or(VerticaleVerschuiving(store, formaat.Naam)), o.aantal,
-               false});  // a batch job always finishes its last sheet
+               false,  // a batch job always finishes its last sheet
+               {}, bron.moment()});
   if (const QString* melding = std::get_if<QString>(&gemaakt)) return report(kFailure, *melding);
   const Job& job = std::get<Job>(gemaakt);
 

@@ -1,6 +1,8 @@
 #include "files/BewaarEtiket.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
 #include <QtEndian>
@@ -44,6 +46,17 @@ class Schrijver {
     QByteArray bytes = platform::toCp1252(s, &verlies);
     TekensVervangen |= verlies;
     // A longer length would not fit the Integer in front of it.
+    if (bytes.size() > kMaxTekstLengte) {
+      bytes.truncate(kMaxTekstLengte);
+      TekstIngekort = true;
+    }
+    Integer(qint16(bytes.size()));
+    schrijf(bytes.constData(), bytes.size());
+  }
+  // A text that is no label text (a file's path): UTF-8, its byte count
+  // in an Integer in front.
+  void Utf8(const QString& t) {
+    QByteArray bytes = t.toUtf8();
     if (bytes.size() > kMaxTekstLengte) {
       bytes.truncate(kMaxTekstLengte);
       TekstIngekort = true;
@@ -350,30 +363,63 @@ QByteArray PassendBlok(const Ontwerp& o) {
   return bytes;
 }
 
+bool LijstGebruikt(const Ontwerp& o) { return o.nummering.LijstOnthouden && !o.nummering.LijstBestand.isEmpty(); }
+
+// Block 2: the list by its file, relative to the design's folder when it
+// lies in it or below, and always absolute as well.
+QByteArray LijstBlok(const Ontwerp& o, const QString& map) {
+  const Nummering& n = o.nummering;
+  const QString absoluut = QFileInfo(n.LijstBestand).absoluteFilePath();
+  QString relatief;
+  if (!map.isEmpty()) {
+    relatief = QDir(map).relativeFilePath(absoluut);
+    if (relatief.startsWith(QStringLiteral("../")) || QDir::isAbsolutePath(relatief)) relatief.clear();
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  Schrijver s(buffer);
+  s.Utf8(relatief);
+  s.Utf8(absoluut);
+  s.Boolean(Bool16(n.Kopregel));
+  s.Utf8(n.AantalKolom);
+  s.Utf8(n.Rijkeuze);
+  return bytes;
+}
+
+// The blocks that do not depend on where the file goes.
+template <QByteArray (*bytes)(const Ontwerp&)>
+QByteArray Overal(const Ontwerp& o, const QString&) {
+  return bytes(o);
+}
+
 // The blocks of version 5.0, one row per kind of content: what it is (in
 // the question before an older version leaves it out), whether the design
-// has any, and its block's bytes.
+// has any, and its block's bytes (given the folder of the design file,
+// empty when unknown).
 struct Blok {
   BlokSoort soort;
   const char* inhoud;
   bool (*gebruikt)(const Ontwerp&);
-  QByteArray (*bytes)(const Ontwerp&);
+  QByteArray (*bytes)(const Ontwerp&, const QString& map);
 };
 constexpr Blok kBlokken[] = {
-    {kBlokOmzetting, "figuren die gerasterd of met een drempel worden afgedrukt", OmzettingGebruikt, OmzettingBlok},
-    {kBlokPassend, "tekstlijnen die kleiner worden tot ze in hun vak passen", PassendGebruikt, PassendBlok},
+    {kBlokOmzetting, "figuren die gerasterd of met een drempel worden afgedrukt", OmzettingGebruikt,
+     Overal<OmzettingBlok>},
+    {kBlokLijst, "een verwijzing naar de lijst waarmee het wordt afgedrukt", LijstGebruikt, LijstBlok},
+    {kBlokPassend, "tekstlijnen die kleiner worden tot ze in hun vak passen", PassendGebruikt, Overal<PassendBlok>},
 };
 
 // The section of blocks that ends a version 5.0 file: their count, then
 // each with its tag and length.
-QByteArray Uitbreiding(const Ontwerp& o) {
+QByteArray Uitbreiding(const Ontwerp& o, const QString& map) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   Schrijver s(buffer);
   std::vector<std::pair<BlokSoort, QByteArray>> blokken;
   for (const Blok& b : kBlokken)
-    if (b.gebruikt(o)) blokken.emplace_back(b.soort, b.bytes(o));
+    if (b.gebruikt(o)) blokken.emplace_back(b.soort, b.bytes(o, map));
   s.Integer(qint16(blokken.size()));
   for (const auto& [soort, inhoud] : blokken) {
     s.Integer(soort);
@@ -454,7 +500,8 @@ QImage OpslagBitmap(const Voorwerp& v) {
   return NaarZwartWit(doek);
 }
 
-BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o, const QString& formaatNaam) {
+BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o, const QString& formaatNaam,
+                              const QString& map) {
   BewaarResultaat r;
   const bool versie5 = bestType == kBestTypeVersie5;
   const bool versie4 = bestType == kBestTypeVersie4 || versie5;
@@ -482,7 +529,7 @@ BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& o,
     r.fout = BewaarResultaat::FiguurTeGroot;
     return r;
   }
-  const QByteArray uitbreiding = versie5 ? Uitbreiding(o) : QByteArray();
+  const QByteArray uitbreiding = versie5 ? Uitbreiding(o, map) : QByteArray();
   // A file the reader would not take is not begun.
   const qint64 grootte = BestandGrootte(bestType, o, formaatNaam) + uitbreiding.size();
   if (grootte > kMaxBestandGrootte) {
@@ -593,7 +640,7 @@ BewaarResultaat BewaarEtiket(const QString& fn, qint16 bestType, const Ontwerp& 
   BewaarResultaat r;
   if (f.open(QIODevice::WriteOnly)) {
     const std::unique_ptr<QIODevice> tussen = weg ? weg(f) : nullptr;
-    r = SchrijfEtiket(tussen ? *tussen : f, bestType, o, formaatNaam);
+    r = SchrijfEtiket(tussen ? *tussen : f, bestType, o, formaatNaam, QFileInfo(fn).absolutePath());
     if (r.Gelukt() && !f.commit()) r.fout = BewaarResultaat::Schrijven;
   } else {
     r.fout = BewaarResultaat::Schrijven;

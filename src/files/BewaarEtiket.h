@@ -54,7 +54,9 @@ BewaarResultaat BewaarEtiket(const QString& fn, qint16 bestType, const Ontwerp& 
                              const Schrijfweg& weg = {});
 
 // The same into an open device (a buffer, or the temporary file of a save).
-BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& ontwerp, const QString& formaatNaam);
+// `map` is the folder of the design file, for a list named relative to it.
+BewaarResultaat SchrijfEtiket(QIODevice& uit, qint16 bestType, const Ontwerp& ontwerp, const QString& formaatNaam,
+                              const QString& map = {});
 
 // The bytes of the design file, for tests and tools; empty when the design
 // cannot be written (see the result).
@@ -73,7 +75,8 @@ qint64 OpslagPunten(const Ontwerp& ontwerp);
 // or figures that show only part of their picture.
 bool VersieEenVerliest(const Ontwerp& ontwerp);
 // Whether the design holds what only version 5.0 keeps: figures turned
-// into dots another way than the plain one, text lines that fit their box.
+// into dots another way than the plain one, text lines that fit their
+// box, or a list it names.
 bool GebruiktVersie5(const Ontwerp& ontwerp);
 // What of it, in words for the question before an older version leaves it
 // out ("figuren die ...").

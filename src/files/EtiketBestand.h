@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QString>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "files/Layer.h"
@@ -122,6 +123,18 @@ struct StreepjescodeRecord {
   Streepjescode Code;
 };
 
+// Version 5.0, block 2: the list the design is printed with, by its file.
+struct LijstVerwijzing {
+  QString Relatief;  // from the design's folder, with "/"; empty: none
+  QString Absoluut;
+  bool Kopregel = false;
+  QString AantalKolom;
+  QString Rijkeuze;
+  // Where the reader looks for it: the relative path from the design's
+  // folder when the file is there, else the absolute one.
+  QString Pad;
+};
+
 // A whole design file, read completely and checked.
 struct GelezenEtiket {
   qint16 BestType = 1;  // 1, 2, 3 or 4, from the magic number
@@ -133,6 +146,8 @@ struct GelezenEtiket {
   // Version 4.0 only; in ascending Index, each taking its place after the
   // elements above and the barcodes before it.
   std::vector<StreepjescodeRecord> Streepjescodes;
+  // Version 5.0 only: the list it names.
+  std::optional<LijstVerwijzing> Lijstbestand;
 };
 
 constexpr const char* kFoutTitel = "Fout";

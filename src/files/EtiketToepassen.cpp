@@ -12,6 +12,14 @@ void Plaats(Ontwerp& o, int i, float l, float b, float br, float h) { o.PlaatsVo
 void PasEtiketToe(const GelezenEtiket& g, Ontwerp& o, const std::function<void(Ontwerp&, int)>& maakRondeTekst) {
   o.HuidigFormaat = qint16(g.HuidigFormaat);
   o.BestType = g.BestType;
+  if (g.Lijstbestand) {
+    // The list itself is read by whoever prints: the editor or vellora-print.
+    o.nummering.LijstBestand = g.Lijstbestand->Pad;
+    o.nummering.Kopregel = g.Lijstbestand->Kopregel;
+    o.nummering.AantalKolom = g.Lijstbestand->AantalKolom;
+    o.nummering.Rijkeuze = g.Lijstbestand->Rijkeuze;
+    o.nummering.LijstOnthouden = true;
+  }
   for (const TekstlijnRecord& r : g.Lijnen) {
     const int i = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
     ZetTekstlijn(o.voorwerp(i), r);

@@ -1,9 +1,12 @@
 #include "files/LeesEtiket.h"
 
+
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QStringDecoder>
 #include <QtEndian>
 #include <cstdlib>
 #include <algorithm>
@@ -62,6 +65,16 @@ class Lezer {
     const qint16 n = Integer();
     if (n < 0 || n > Rest()) throw BeschadigdBestand{};
     const QString s = platform::fromCp1252(p_ + pos_, n);
+    pos_ += n;
+    return s;
+  }
+  // A text written as UTF-8 (a file's path): its bytes must be UTF-8.
+  QString Utf8() {
+    const qint16 n = Integer();
+    if (n < 0 || n > Rest()) throw BeschadigdBestand{};
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString s = utf8.decode(QByteArrayView(p_ + pos_, n));
+    if (utf8.hasError()) throw BeschadigdBestand{};
     pos_ += n;
     return s;
   }
@@ -219,6 +232,22 @@ void LeesPassend(Lezer& l, GelezenEtiket& e) {
   }
 }
 
+// Block 2: the list the design names. A path is never empty, and a
+// relative one climbs no higher than the design's folder.
+void LeesLijstVerwijzing(Lezer& l, GelezenEtiket& e) {
+  LijstVerwijzing v;
+  v.Relatief = l.Utf8();
+  v.Absoluut = l.Utf8();
+  v.Kopregel = l.Boolean();
+  v.AantalKolom = l.Utf8();
+  v.Rijkeuze = l.Utf8();
+  if (v.Absoluut.isEmpty() || !QDir::isAbsolutePath(v.Absoluut)) throw BeschadigdBestand{};
+  if (!v.Relatief.isEmpty() && (QDir::isAbsolutePath(v.Relatief) || v.Relatief == QStringLiteral("..") ||
+                                v.Relatief.startsWith(QStringLiteral("../"))))
+    throw BeschadigdBestand{};
+  e.Lijstbestand = std::move(v);
+}
+
 // The section of blocks that ends a version 5.0 file. Each block is read
 // whole and exactly; a tag read twice or not known is a damaged file.
 void LeesUitbreiding(Lezer& l, GelezenEtiket& e, qint64& puntenOver) {
@@ -231,6 +260,7 @@ void LeesUitbreiding(Lezer& l, GelezenEtiket& e, qint64& puntenOver) {
     Lezer blok = l.Deel(l.Long());
     switch (soort) {
       case kBlokOmzetting: LeesOmzettingen(blok, e, puntenOver); break;
+      case kBlokLijst: LeesLijstVerwijzing(blok, e); break;
       case kBlokPassend: LeesPassend(blok, e); break;
       default: throw BeschadigdBestand{};
     }
@@ -382,6 +412,14 @@ LeesUitkomst LeesEtiketUit(const QByteArray& bytes, const FormatenTabel& formate
     if (l.Rest() != 0) throw BeschadigdBestand{};
   } catch (const BeschadigdBestand&) {
     return LeesFout{LeesFout::Beschadigd, fn, e.BestType};
+  }
+  if (e.Lijstbestand) {
+    // Beside the design when it is there (the two moved together), else
+    // where it was.
+    LijstVerwijzing& v = *e.Lijstbestand;
+    const QString naast =
+        v.Relatief.isEmpty() || fn.isEmpty() ? QString() : QFileInfo(fn).absoluteDir().filePath(v.Relatief);
+    v.Pad = !naast.isEmpty() && (QFileInfo::exists(naast) || !QFileInfo::exists(v.Absoluut)) ? naast : v.Absoluut;
   }
   return e;
 }

@@ -56,12 +56,13 @@ Velgang::Stap Velgang::Volgende() {
           fase_ = Fase::Klaar;
           return Stap::Einde;
         }
+        kopieen_ = int(o_->Aantal) * o_->reeks.AantalVoor(index_);
         nummer_ = nummers_[index_++];
         gedaan_ = 0;
         fase_ = Fase::Plek;
         return Stap::Nummer;
       case Fase::Plek:
-        if (gedaan_ >= o_->Aantal) {
+        if (gedaan_ >= kopieen_) {
           fase_ = Fase::BijNummer;
           continue;
         }
@@ -72,7 +73,7 @@ Velgang::Stap Velgang::Volgende() {
             return Stap::Einde;
           }
           ++vellen_;
-          q_ = std::max(1, (o_->Aantal - gedaan_) / perVel_);
+          q_ = std::max(1, (kopieen_ - gedaan_) / perVel_);
           return Stap::Kop;
         }
         continue;

@@ -29,7 +29,7 @@ struct Afdrukopdracht {
   float VerticalShift = 0;
   qint16 PrintSpeed = 1;
   qint16 Intensity = 5;
-  qint16 Aantal = 1;      // copies of every number
+  qint16 Aantal = 1;      // copies of every number (times its row's quantity, see Reeks)
   bool Spaarstand = false;  // economy mode: keep a partly filled sheet open
   Reeks reeks;
   // At most this many sheets, a preview's worth; 0: the whole job. A job
@@ -91,7 +91,7 @@ class Velgang {
   std::vector<int> nummers_;
   size_t index_ = 0;
   Fase fase_ = Fase::BijNummer;
-  int nummer_ = 0, gedaan_ = 0, rij_ = 1, kolom_ = 1, q_ = 1, vellen_ = 0, perVel_ = 1;
+  int nummer_ = 0, kopieen_ = 0, gedaan_ = 0, rij_ = 1, kolom_ = 1, q_ = 1, vellen_ = 0, perVel_ = 1;
   float x0_ = 0, y0_ = 0, x_ = 0, y_ = 0;
   bool gestopt_ = false;
   bool rijenApart_ = false;

@@ -3,8 +3,10 @@
 #include <QFile>
 #include <QLocale>
 #include <QStringDecoder>
+#include <QStringList>
 #include <algorithm>
 #include <tuple>
+#include <vector>
 
 #include "platform/Cp1252.h"
 
@@ -25,9 +27,19 @@ enum class Codering { Geen, Utf8, Cp1252, Utf16Le, Utf16Be };
 Codering Herken(QByteArrayView inhoud) {
   for (const char c : inhoud)
     if (!IsTekstteken(uchar(c))) return Codering::Geen;
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  (void)QString(utf8.decode(inhoud));
-  if (!utf8.hasError()) return Codering::Utf8;
+  // Checked a piece at a time, each ending after an ASCII byte (never
+  // inside a character): a 64 MB list is not decoded into 128 MB of text.
+  constexpr qsizetype kStuk = qsizetype(1) << 20;
+  bool utf8Goed = true;
+  for (qsizetype begin = 0; begin < inhoud.size() && utf8Goed;) {
+    qsizetype einde = std::min(inhoud.size(), begin + kStuk);
+    while (einde < inhoud.size() && uchar(inhoud[einde - 1]) >= 0x80) ++einde;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    (void)QString(utf8.decode(inhoud.sliced(begin, einde - begin)));
+    utf8Goed = !utf8.hasError();
+    begin = einde;
+  }
+  if (utf8Goed) return Codering::Utf8;
   // Not valid UTF-8: a spreadsheet's own code page, if it is one.
   for (const char c : inhoud)
     if (IsLeegIn1252(uchar(c))) return Codering::Geen;
@@ -57,15 +69,13 @@ Codering HerkenUtf16(QByteArrayView inhoud) {
 struct Bytetekst {
   QByteArrayView bytes;
   bool utf8;
-  // A value is all its characters: a zero-width space at its start is not
-  // taken for a byte-order mark, as it is not in UTF-16.
-  mutable QStringDecoder decoder{QStringDecoder::Utf8,
-                                 QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom};
   using Veld = QByteArray;
   qsizetype size() const { return bytes.size(); }
   char16_t operator[](qsizetype i) const { return uchar(bytes[i]); }
   static void Voeg(Veld& veld, char16_t c) { veld += char(c); }
-  QString Waarde(const Veld& veld) const { return utf8 ? QString(decoder.decode(veld)) : platform::fromCp1252(veld); }
+  // UTF-8 is kept as it is: the whole text was found to be valid, and every
+  // value ends at an ASCII byte.
+  QByteArray Utf8(const Veld& veld) const { return utf8 ? veld : platform::fromCp1252(veld).toUtf8(); }
 };
 
 // The text a UTF-16 unit at a time, in either byte order.
@@ -79,7 +89,7 @@ struct Utf16tekst {
     return be ? char16_t(p[2 * i] << 8 | p[2 * i + 1]) : char16_t(p[2 * i] | p[2 * i + 1] << 8);
   }
   static void Voeg(Veld& veld, char16_t c) { veld += QChar(c); }
-  QString Waarde(const Veld& veld) const { return veld; }
+  QByteArray Utf8(const Veld& veld) const { return veld.toUtf8(); }
 };
 
 enum class Stuk { Teken, Veld, Regel, Einde };
@@ -210,8 +220,28 @@ char16_t KiesScheiding(const Tekst& tekst) {
   return beste;
 }
 
+// How many values the first line with text holds, to reserve room for all.
 template <class Tekst>
-std::variant<CsvRijen, LijstFout> Lees(const Tekst& tekst, bool kopregel) {
+int VeldenInEersteRegel(const Tekst& tekst, char16_t scheiding) {
+  Splitser<Tekst> s(tekst, scheiding);
+  int velden = 1;
+  for (Stuk stuk; (stuk = s.Volgende()) != Stuk::Einde;) {
+    if (stuk == Stuk::Veld) ++velden;
+    if (stuk == Stuk::Regel) {
+      if (s.regelHadTekens) return velden;
+      velden = 1;
+    }
+  }
+  return velden;
+}
+
+// Reads the rows into `uit`, the values one after another as UTF-8. With
+// `inPlaats` the text is UTF-8 lying in uit's own bytes, and each value is
+// written back over the text already read (a value is never longer than
+// the text it was read from): a list then takes no more room than its
+// file, and the file is not held twice.
+template <class Tekst>
+std::variant<CsvRijen, LijstFout> Lees(const Tekst& tekst, bool kopregel, QByteArray uit, bool inPlaats) {
   const char16_t scheiding = KiesScheiding(tekst);
 
   CsvRijen rijen;
@@ -219,17 +249,49 @@ std::variant<CsvRijen, LijstFout> Lees(const Tekst& tekst, bool kopregel) {
   qsizetype regelEinden = 1;
   for (qsizetype i = 0; i < tekst.size(); ++i)
     if (tekst[i] == '\n' || (tekst[i] == '\r' && (i + 1 == tekst.size() || tekst[i + 1] != '\n'))) ++regelEinden;
-  rijen.reserve(std::min(grens, regelEinden));
+  const qsizetype verwacht = std::min(grens, regelEinden);
+  rijen.Reserveer(verwacht, verwacht * std::min(VeldenInEersteRegel(tekst, scheiding), int(Lijst::kMaxKolommen)), 0);
+  if (!inPlaats) uit.reserve(tekst.size());
+  char* const doel = inPlaats ? uit.data() : nullptr;
+  qsizetype w = inPlaats ? 0 : uit.size();  // where the next byte of a value goes
+  const auto tot = [&](qsizetype lengte) {
+    w = lengte;
+    if (!inPlaats) uit.truncate(lengte);
+  };
   // Blank lines are held back until a line with text follows: those at the
   // end are no rows, and a file of line ends alone makes none.
-  qsizetype blancoVoor = 0;
-  std::array<QString, 5> rij;
-  int kolom = 0;
+  qsizetype blancoVoor = 0, genomen = 0;
+  bool kopGenomen = !kopregel;
+  QStringList namen;
+  std::vector<quint32> rij;  // where the current row's values end
+  qsizetype rijBegin = 0, veldBegin = 0;
   typename Tekst::Veld veld;
   auto veldKlaar = [&] {
-    if (kolom < 5) rij[size_t(kolom)] = tekst.Waarde(veld);
-    ++kolom;
-    veld.clear();
+    if (!inPlaats) {
+      uit.append(tekst.Utf8(veld));
+      w = uit.size();
+      veld.clear();
+    }
+    // A column past the last one kept leaves no bytes behind.
+    if (rij.size() < size_t(Lijst::kMaxKolommen)) rij.push_back(quint32(w));
+    else tot(veldBegin);
+    veldBegin = w;
+  };
+  // The header, when there is one, is the first line, a blank one too.
+  auto neem = [&](const std::vector<quint32>& einden) {
+    ++genomen;
+    if (!kopGenomen) {
+      kopGenomen = true;
+      qsizetype begin = rijBegin;
+      for (const quint32 e : einden) {
+        namen << QString::fromUtf8(QByteArrayView(uit.constData() + begin, qsizetype(e) - begin));
+        begin = qsizetype(e);
+      }
+      tot(rijBegin);
+      return;
+    }
+    rijen.BeginRij();
+    for (const quint32 e : einden) rijen.VoegEindeToe(e);
   };
   // False when the row is one too many.
   auto rijKlaar = [&](bool heeftTekens) {
@@ -237,20 +299,23 @@ std::variant<CsvRijen, LijstFout> Lees(const Tekst& tekst, bool kopregel) {
     bool past = true;
     if (!heeftTekens) {
       ++blancoVoor;
-    } else if (rijen.size() + blancoVoor + 1 > grens) {
+    } else if (genomen + blancoVoor + 1 > grens) {
       past = false;
     } else {
-      for (; blancoVoor > 0; --blancoVoor) rijen.push_back({});
-      rijen.push_back(std::move(rij));
+      for (; blancoVoor > 0; --blancoVoor) neem({quint32(rijBegin)});
+      neem(rij);
     }
-    rij = {};
-    kolom = 0;
+    rij.clear();
+    rijBegin = veldBegin = w;
     return past;
   };
   Splitser<Tekst> s(tekst, scheiding);
   for (Stuk stuk; (stuk = s.Volgende()) != Stuk::Einde;) {
     switch (stuk) {
-      case Stuk::Teken: Tekst::Voeg(veld, s.teken); break;
+      case Stuk::Teken:
+        if (inPlaats) doel[w++] = char(s.teken);
+        else Tekst::Voeg(veld, s.teken);
+        break;
       case Stuk::Veld: veldKlaar(); break;
       case Stuk::Regel:
         if (!rijKlaar(s.regelHadTekens)) return LijstFout::TeVeelRijen;
@@ -258,26 +323,36 @@ std::variant<CsvRijen, LijstFout> Lees(const Tekst& tekst, bool kopregel) {
       case Stuk::Einde: break;
     }
   }
-  if (kopregel && !rijen.isEmpty()) rijen.removeFirst();
+  tot(rijBegin);
+  uit.truncate(rijBegin);
+  rijen.ZetNamen(std::move(namen));
+  rijen.NeemBuffer(std::move(uit));
+  rijen.Krimp();
   return rijen;
 }
 
 }  // namespace
 
-std::variant<CsvRijen, LijstFout> LeesCsvLijst(const QByteArray& bytes, bool kopregel) {
+std::variant<CsvRijen, LijstFout> LeesCsvLijst(QByteArray bytes, bool kopregel) {
   if (bytes.size() > kMaxLijstBytes) return LijstFout::TeGroot;
   QByteArrayView tekst(bytes);
   const bool utf16 = IsUtf16(tekst);
   if (!utf16 && tekst.startsWith("\xEF\xBB\xBF")) tekst = tekst.sliced(3);
   switch (utf16 ? HerkenUtf16(tekst) : Herken(tekst)) {
     case Codering::Geen: return LijstFout::GeenTekst;
-    case Codering::Utf8: return Lees(Bytetekst{tekst, true}, kopregel);
-    case Codering::Cp1252: return Lees(Bytetekst{tekst, false}, kopregel);
+    case Codering::Utf8: {
+      // Read from the bytes that are being rewritten: a copy of our own.
+      const qsizetype bom = tekst.data() - bytes.constData();
+      bytes.detach();
+      const Bytetekst eigen{QByteArrayView(bytes).sliced(bom), true};
+      return Lees(eigen, kopregel, std::move(bytes), true);
+    }
+    case Codering::Cp1252: return Lees(Bytetekst{tekst, false}, kopregel, QByteArray(), false);
     case Codering::Utf16Le:
     case Codering::Utf16Be: {
       const Utf16tekst utf16{reinterpret_cast<const uchar*>(tekst.data()) + 2, (tekst.size() - 2) / 2,
                              uchar(tekst[0]) == 0xFE};
-      return Lees(utf16, kopregel);
+      return Lees(utf16, kopregel, QByteArray(), false);
     }
   }
   return LijstFout::GeenTekst;
@@ -288,9 +363,22 @@ std::variant<CsvRijen, LijstFout> LeesLijstBestand(const QString& pad, bool kopr
   if (!f.open(QIODevice::ReadOnly)) return LijstFout::Openen;
   // A device or pipe has no size; reading stops one byte past the limit.
   if (f.size() > kMaxLijstBytes) return LijstFout::TeGroot;
-  const QByteArray inhoud = f.read(kMaxLijstBytes + 1);
-  if (f.error() != QFileDevice::NoError) return LijstFout::Openen;
-  return LeesCsvLijst(inhoud, kopregel);
+  return LeesLijst(f, kopregel);
+}
+
+std::variant<CsvRijen, LijstFout> LeesLijst(QIODevice& bron, bool kopregel) {
+  QByteArray inhoud;
+  // A pipe gives its bytes as they come: read until its end.
+  while (inhoud.size() <= kMaxLijstBytes) {
+    const QByteArray stuk = bron.read(kMaxLijstBytes + 1 - inhoud.size());
+    if (stuk.isEmpty()) {
+      if (bron.atEnd() || !bron.waitForReadyRead(-1)) break;
+      continue;
+    }
+    inhoud += stuk;
+  }
+  if (auto* f = qobject_cast<QFileDevice*>(&bron); f && f->error() != QFileDevice::NoError) return LijstFout::Openen;
+  return LeesCsvLijst(std::move(inhoud), kopregel);
 }
 
 QString LijstMelding(LijstFout fout, const QString& pad) {

@@ -1,14 +1,15 @@
 #pragma once
 #include <QByteArray>
-#include <QList>
 #include <QString>
-#include <array>
 #include <variant>
+#include "model/Lijst.h"
 #include "printing/Layer.h"
+
+class QIODevice;
 
 namespace printing {
 
-using CsvRijen = QList<std::array<QString, 5>>;
+using CsvRijen = Lijst;
 
 // Why a list was refused.
 enum class LijstFout {
@@ -32,17 +33,22 @@ inline constexpr int kMaxLijstRijen = 1'000'000;
 // semicolon and semicolon before comma, so "Kaas;4,95" is two values, as a
 // Dutch spreadsheet writes them; when none splits a line, every line is one
 // value. A line ends with LF, CR LF or CR; a quoted value may hold line
-// ends, each read as LF. The first five columns become the list columns A
-// to E; more are ignored, fewer left empty.
+// ends, each read as LF. The columns are the list's columns A, B, ... (at
+// most Lijst::kMaxKolommen); a row with fewer has the rest empty.
 // Every line is a row, a blank one too (a row of empty values, so that the
 // values after it stay with their copies); only blank lines at the very end
 // are dropped. With `kopregel` the first line holds the column names and is
-// no row. Refused when the bytes are no text (control characters, or bytes
+// no row: its values name the columns. Refused when the bytes are no text (control characters, or bytes
 // that neither UTF-8 nor Windows-1252 gives a character for, or broken
 // UTF-16), or beyond the limits above.
-std::variant<CsvRijen, LijstFout> LeesCsvLijst(const QByteArray& inhoud, bool kopregel = false);
+// The bytes become the list's own (written over as they are read): a
+// caller that moves them in lends the list its memory.
+std::variant<CsvRijen, LijstFout> LeesCsvLijst(QByteArray inhoud, bool kopregel = false);
 // The same from a file, whose size is checked before it is read.
 std::variant<CsvRijen, LijstFout> LeesLijstBestand(const QString& pad, bool kopregel = false);
+// The same from an open stream (standard input, a pipe), read up to one
+// byte past the size limit.
+std::variant<CsvRijen, LijstFout> LeesLijst(QIODevice& bron, bool kopregel = false);
 // The message for a refused list file, shown under "Fout".
 QString LijstMelding(LijstFout fout, const QString& pad);
 

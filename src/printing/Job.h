@@ -1,4 +1,5 @@
 #pragma once
+#include <QDateTime>
 #include <QString>
 #include <variant>
 
@@ -21,6 +22,8 @@ struct Job {
   Afdrukopdracht opdracht;
   int puntenPerMm = 12;
   const Printertaal* taal = &sbpl::Taal();  // the printer model's language
+  // What the job takes for now: every label of it has the same date.
+  QDateTime moment = {};
 };
 
 // What a job is made from, as the window or the command line has it.
@@ -33,6 +36,7 @@ struct JobGegevens {
   qint16 aantal = 1;  // copies of every number
   bool spaarstand = false;
   VelStand stand = {};  // a sheet held open, where the job will begin
+  QDateTime moment = {};  // "today" for date codes; invalid: the clock's
 };
 
 // The job, or the message that tells the user why it cannot be printed:
@@ -52,6 +56,12 @@ std::variant<Job, QString> MaakJob(const JobGegevens& gegevens);
 // gets the labels the stream makes the printer print (see AfdrukkenSATO).
 Jobuitkomst DrukJob(const Job& job, VelStand& stand, QIODevice& uit, const Voortgang& voortgang = {}, int werkers = 0,
                     QString* waarom = nullptr, qint64* etiketten = nullptr);
+
+// The first label of the series whose barcode data cannot be encoded, as
+// the message the job would stop with there; only the first `grens`
+// numbers are looked at (the job finds later ones as it comes to them).
+std::optional<QString> EersteOnafdrukbare(const Ontwerp& ontwerp, const Reeks& reeks, const Rijbron& bron,
+                                          qint64 grens);
 
 // The sheets the job's stream holds (each from its start to its end, with
 // its quantity), counted from the walk alone, without drawing a label.

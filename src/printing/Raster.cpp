@@ -153,11 +153,11 @@ int RijenTeVersturen(const QByteArray& bits, int bytesPerRij, int rijen) {
 }
 
 Etiketdruk::Etiketdruk(const Ontwerp& o, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
-                       RondeTekstMaker maakRondeTekst, const Printertaal* taal)
+                       RondeTekstMaker maakRondeTekst, const Printertaal* taal, const QDateTime& moment)
     : formaat_(formaat),
       ppm_(puntenPerMm),
       taal_(taal ? taal : &sbpl::Taal()),
-      nummering_(nummering),
+      bron_(nummering, moment.isValid() ? moment : QDateTime::currentDateTime()),
       maakRondeTekst_(std::move(maakRondeTekst)) {
   maat_ = EtiketCanvas(formaat_, ppm_);
   const Taalgrenzen pak = taal_->Grenzen();
@@ -171,9 +171,10 @@ Etiketdruk::Etiketdruk(const Ontwerp& o, const EtiketFormaat& formaat, int punte
   for (int i = 1; i <= o.AantalVoorwerpen(); ++i) {
     const Voorwerp& v = o.voorwerp(i);
     const bool wisselt =
-        v.Bezoek([](const TekstlijnDeel& t) { return HeeftCode(t.Tekst); }, [](const FiguurDeel&) { return false; },
-                 [&](const RondeTekstDeel& r) { return maakRondeTekst_ && HeeftCode(r.Tekst); },
-                 [](const StreepjescodeDeel& c) { return HeeftCode(c.Gegevens); });
+        v.Bezoek([&](const TekstlijnDeel& t) { return HeeftCode(t.Tekst, bron_); },
+                 [](const FiguurDeel&) { return false; },
+                 [&](const RondeTekstDeel& r) { return maakRondeTekst_ && HeeftCode(r.Tekst, bron_); },
+                 [&](const StreepjescodeDeel& c) { return HeeftCode(c.Gegevens, bron_); });
     if (!wisselendGezien && !wisselt) {
       vast_.push_back(MetEigenTekening(v));
     } else if (naTekening || wisselt || IsTekening(v)) {
@@ -226,7 +227,7 @@ std::shared_ptr<const Etiketdruk::Laag> Etiketdruk::VasteLaag(float dX, float dY
 Voorwerp Etiketdruk::VoorExemplaar(const Voorwerp& v, int nummer) const {
   return v.Bezoek(
       [&](const TekstlijnDeel& t) {
-        const QString tekst = VervangNummering(t.Tekst, nummer, nummering_);
+        const QString tekst = VervangNummering(t.Tekst, nummer, bron_);
         if (tekst == t.Tekst) return v;
         Voorwerp kopie = v;
         kopie.tekst().Tekst = tekst;
@@ -234,7 +235,7 @@ Voorwerp Etiketdruk::VoorExemplaar(const Voorwerp& v, int nummer) const {
       },
       [&](const FiguurDeel&) { return v; },
       [&](const RondeTekstDeel& r) {
-        const QString tekst = VervangNummering(r.Tekst, nummer, nummering_);
+        const QString tekst = VervangNummering(r.Tekst, nummer, bron_);
         if (tekst == r.Tekst || !maakRondeTekst_) return v;
         Voorwerp kopie = v;
         kopie.tekst().Tekst = tekst;
@@ -256,7 +257,7 @@ Voorwerp Etiketdruk::VoorExemplaar(const Voorwerp& v, int nummer) const {
       },
       [&](const StreepjescodeDeel& c) {
         Voorwerp kopie = v;
-        kopie.code().Gegevens = VervangNummering(c.Gegevens, nummer, nummering_);
+        kopie.code().Gegevens = VervangNummering(c.Gegevens, nummer, bron_);
         return kopie;
       });
 }

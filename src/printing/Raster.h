@@ -14,6 +14,7 @@
 #include "printing/Layer.h"
 #include "printing/Nummering.h"
 #include "printing/Printertaal.h"
+#include "printing/Rijbron.h"
 
 namespace model {
 class Ontwerp;
@@ -60,9 +61,10 @@ void TekenStreepjescodeOfStop(const Voorwerp& v, int codeNummer, std::optional<i
 // canvas of its own. Takes its own copy of what it needs from the design.
 class Etiketdruk {
  public:
-  // The blocks are written in `taal` (nothing: SBPL), its raster packed as it packs it.
+  // The blocks are written in `taal` (nothing: SBPL), its raster packed as
+  // it packs it. Dates and times are those of `moment` (invalid: now).
   Etiketdruk(const Ontwerp& ontwerp, const EtiketFormaat& formaat, int puntenPerMm, const Nummering& nummering,
-             RondeTekstMaker maakRondeTekst, const Printertaal* taal = nullptr);
+             RondeTekstMaker maakRondeTekst, const Printertaal* taal = nullptr, const QDateTime& moment = {});
 
   // One thread's canvas and raster, kept from label to label.
   struct Doek {
@@ -100,7 +102,7 @@ class Etiketdruk {
   EtiketFormaat formaat_;
   int ppm_;
   const Printertaal* taal_;
-  Nummering nummering_;
+  NummeringBron bron_;
   RondeTekstMaker maakRondeTekst_;
   std::vector<Voorwerp> vast_;          // drawn once per shift, in table order
   std::vector<Voorwerp> perExemplaar_;  // drawn on every copy, in table order

@@ -21,11 +21,14 @@ Streepjescode StreepjescodeVan(const Ontwerp& o, int index) {
 
 std::optional<QString> FoutInStreepjescode(const Streepjescode& code, const Nummering& nummering) {
   QString gegevens = code.Gegevens;
-  if (HeeftCode(gegevens)) {
-    const bool lijst = ZoekCode(gegevens, {"[A]", "[B]", "[C]", "[D]", "[E]"}) > 0;
+  const NummeringBron bron(nummering, QDateTime::currentDateTime());
+  if (HeeftCode(gegevens, bron)) {
+    bool lijst = false;
+    for (auto c = VolgendeCode(gegevens); c && !lijst; c = VolgendeCode(gegevens, c->begin + 1))
+      lijst = bron.Soort(c->naam) == CodeSoort::Kolom;
     if (lijst && nummering.NummerLijst.isEmpty()) return std::nullopt;
     const std::vector<int> nummers = ReeksVoor(lijst ? 2 : 1, nummering).Nummers();
-    gegevens = VervangNummering(gegevens, nummers.empty() ? 1 : nummers.front(), nummering);
+    gegevens = VervangNummering(gegevens, nummers.empty() ? 1 : nummers.front(), bron);
   }
   return FoutInGegevens(code.Soort, gegevens);
 }

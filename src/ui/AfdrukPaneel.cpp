@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QDateTime>
 #include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
@@ -22,6 +23,7 @@
 #include "platformwidgets/FileDialogs.h"
 #include "platformwidgets/MessageService.h"
 #include "platformwidgets/WidgetHelpers.h"
+#include "printing/CsvLijst.h"
 #include "printing/Job.h"
 #include "printing/Printermodel.h"
 #include "ui/AchtergrondJob.h"
@@ -39,6 +41,8 @@ namespace {
 // A preview draws no more than this: enough to see a job's pattern, little
 // enough to stay quick on any job.
 constexpr int kVoorbeeldVellen = 50;
+// The rows whose barcodes the frame checks before printing: a moment's work.
+constexpr qint64 kNagekekenRijen = 20000;
 }  // namespace
 
 AfdrukPaneel::AfdrukPaneel(Bewerker& bewerker, Instellingen& instellingen, QLineEdit& tekstlijn, Omgeving omgeving,
@@ -143,22 +147,68 @@ void AfdrukPaneel::NieuwOntwerp() {
   ToonTotaal();
 }
 
+void AfdrukPaneel::LeesOnthoudenLijst() {
+  Nummering& n = nummering();
+  if (!n.LijstOnthouden || n.LijstBestand.isEmpty()) return;
+  if (const auto fout = LeesLijstIn(n)) Fout(*fout);
+  ToonTotaal();
+}
+
 QString AfdrukPaneel::TotaalTekst() const {
   bool getal = false;
   const double aantal = std::nearbyint(LeesGetal(txtAantal_->text(), &getal));
   if (!getal || aantal < 0 || aantal > 32767) return {};
   const Ontwerp& o = bewerker_.ontwerp();
-  const qint16 modus = IsNummering(o);
-  const qint64 nummers = ReeksVoor(modus, o.nummering).Aantal();
-  const qint64 totaal = qint64(aantal) * nummers;
-  if (totaal == 1 && modus == 0) return {};
+  const NummeringBron bron(o.nummering, QDateTime::currentDateTime());
+  // Codes that name nothing print as typed: said before the job starts.
+  const QStringList onbekend = OnbekendeCodes(o, bron);
+  const QString geenKolom =
+      onbekend.isEmpty() ? QString() : QStringLiteral("Geen kolom voor ") + onbekend.join(QStringLiteral(", ")) + u'.';
+  const auto regels = [&](const QString& eerste) {
+    return geenKolom.isEmpty() ? eerste : eerste.isEmpty() ? geenKolom : eerste + u'\n' + geenKolom;
+  };
+  const qint16 modus = IsNummering(o, bron);
+  const auto gemaakt = MaakReeks(modus, o.nummering);
+  // The first row that cannot be printed, before anything goes out.
+  if (const QString* fout = std::get_if<QString>(&gemaakt)) return regels(*fout);
+  const Reeks& reeks = std::get<Reeks>(gemaakt);
+  if (const QString fout = OnafdrukbareRij(o, modus, reeks, bron); !fout.isEmpty()) return regels(fout);
+  const qint64 nummers = reeks.Aantal();
+  const qint64 totaal = reeks.Etiketten(qint64(aantal));
+  if (totaal == 1 && modus == 0) return regels({});
   const QLocale nl(QLocale::Dutch);
   const QString etiketten =
       totaal == 1 ? QStringLiteral("1 etiket") : nl.toString(totaal) + QStringLiteral(" etiketten");
-  if (modus == 0) return etiketten;
+  if (modus == 0) return regels(etiketten);
   const QString wat = modus == 1 ? (nummers == 1 ? QStringLiteral("nummer") : QStringLiteral("nummers"))
                                  : (nummers == 1 ? QStringLiteral("rij") : QStringLiteral("rijen"));
-  return QStringLiteral("%1 \u00D7 %2 %3 = %4").arg(nl.toString(qint64(aantal)), nl.toString(nummers), wat, etiketten);
+  // Rows times their quantities times the copies.
+  if (reeks.aantallen)
+    return regels(QStringLiteral("%1 \u00D7 %2 %3 met samen %4 stuks = %5")
+                      .arg(nl.toString(qint64(aantal)), nl.toString(nummers), wat, nl.toString(reeks.Etiketten(1)),
+                           etiketten));
+  return regels(
+      QStringLiteral("%1 \u00D7 %2 %3 = %4").arg(nl.toString(qint64(aantal)), nl.toString(nummers), wat, etiketten));
+}
+
+QString AfdrukPaneel::OnafdrukbareRij(const Ontwerp& o, qint16 modus, const Reeks& reeks, const Rijbron& bron) const {
+  // Encoding every row's barcodes takes a while on a long list: worked out
+  // again only when the barcodes, the list or the series changed.
+  QString sleutel = QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
+                        .arg(modus)
+                        .arg(o.nummering.NummerLijst.Versie())
+                        .arg(reeks.van)
+                        .arg(reeks.tot)
+                        .arg(reeks.stap)
+                        .arg(o.nummering.Rijkeuze, o.nummering.AantalKolom);
+  for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
+    if (o.voorwerp(i).Soort() == SoortVoorwerp::Streepjescodevoorwerp)
+      sleutel += QStringLiteral("|%1:").arg(int(o.voorwerp(i).code().Soort)) + o.voorwerp(i).code().Gegevens;
+  if (sleutel != codeSleutel_) {
+    codeSleutel_ = sleutel;
+    codeFout_ = EersteOnafdrukbare(o, reeks, bron, kNagekekenRijen).value_or(QString());
+  }
+  return codeFout_;
 }
 
 void AfdrukPaneel::ToonTotaal() {
@@ -412,10 +462,10 @@ void AfdrukPaneel::cmdNummering_Click() {
   const int h = bewerker_.bewerking().HuidigeLijn();
   if (!code.isEmpty() && h != 0 && o.voorwerp(h).Soort() == SoortVoorwerp::Tekstlijn &&
       bewerker_.bewerking().Geselecteerd(h)) {
-    const qint16 modus = IsNummering(o);
+    const qint16 modus = IsNummering(o, NummeringBron(o.nummering, {}));
     bool alInGebruik = false;
     for (int i = 1; i <= o.AantalVoorwerpen(); ++i)
-      if (ZoekCode(o, i, {code.toLatin1().constData()}) > 0) alInGebruik = true;
+      if (const QString* tekst = CodeTekst(o.voorwerp(i)); tekst && tekst->contains(code)) alInGebruik = true;
     if ((modus == 0 || modus == 2) && !alInGebruik) {
       tekstlijn_.insert(code);
       tekstlijn_.setSelection(tekstlijn_.cursorPosition() - int(code.size()), int(code.size()));

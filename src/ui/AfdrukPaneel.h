@@ -83,6 +83,9 @@ class AfdrukPaneel : public QGroupBox {
   // A new design: the copies box starts at 1, and the series and the list
   // go with the old one.
   void NieuwOntwerp();
+  // Reads the list the design names (its file, header, quantity column and
+  // rows); a list that cannot be read is said, and the list stays empty.
+  void LeesOnthoudenLijst();
   // How many labels the job the controls describe makes, as the frame
   // shows it: copies times numbers or list rows. Empty for a single label.
   QString TotaalTekst() const;
@@ -112,6 +115,8 @@ class AfdrukPaneel : public QGroupBox {
   void AfdrukKlaar(Jobuitkomst uitkomst, const VelStand& stand, const QString& waarom, qint64 etiketten);
   void ZetBezig(bool bezig);
   void Fout(const QString& tekst);
+  // The message of the first label whose barcode data will not encode, or empty.
+  QString OnafdrukbareRij(const Ontwerp& o, qint16 modus, const Reeks& reeks, const Rijbron& bron) const;
   // Hands a written job on by its route (spooler or after-job command).
   void Doorgeef(const Uitvoerkanaal& kanaal);
 
@@ -133,6 +138,7 @@ class AfdrukPaneel : public QGroupBox {
   // is closed in the language it was begun in.
   const Printertaal* jobTaal_ = nullptr;
   const Printertaal* velTaal_ = nullptr;
+  mutable QString codeSleutel_, codeFout_;
   bool spaarstandGemeld_ = false;
   bool bezig_ = false;
   bool gestopt_ = false;  // the user stopped the running job

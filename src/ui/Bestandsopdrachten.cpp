@@ -251,6 +251,8 @@ bool Bestandsopdrachten::OpenBestand(const QString& pad) {
   ZetBestandsnaam(pad);
   d_.instellingen.FileFolder = MapVan(pad);
   recent_->Voeg(pad);
+  // The list the design names comes with it; one that is gone is said.
+  d_.afdruk.LeesOnthoudenLijst();
   return true;
 }
 

@@ -2,6 +2,9 @@
 
 #include <QAbstractTableModel>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QSignalBlocker>
 #include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -33,19 +36,23 @@ QLineEdit* Vak(QWidget* ouder, const char* naam) {
 
 // The list as the grid shows and edits it: the numbering's own rows, so a
 // list of a million rows costs the grid nothing until rows come into view.
+// It shows at least the five columns a list has always had, and every
+// column the list holds; a named column is captioned with its code.
 class LijstModel : public QAbstractTableModel {
  public:
-  LijstModel(CsvRijen& lijst, QObject* ouder) : QAbstractTableModel(ouder), lijst_(lijst) {}
+  LijstModel(Lijst& lijst, QObject* ouder) : QAbstractTableModel(ouder), lijst_(lijst) {}
 
   int rowCount(const QModelIndex& ouder = {}) const override { return ouder.isValid() ? 0 : int(lijst_.size()); }
-  int columnCount(const QModelIndex& ouder = {}) const override { return ouder.isValid() ? 0 : 5; }
+  int columnCount(const QModelIndex& ouder = {}) const override {
+    return ouder.isValid() ? 0 : std::max(5, lijst_.Kolommen());
+  }
   QVariant data(const QModelIndex& cel, int rol) const override {
     if (!Binnen(cel) || (rol != Qt::DisplayRole && rol != Qt::EditRole)) return {};
-    return lijst_[cel.row()][size_t(cel.column())];
+    return lijst_.Waarde(cel.row(), cel.column());
   }
   bool setData(const QModelIndex& cel, const QVariant& waarde, int rol) override {
     if (!Binnen(cel) || rol != Qt::EditRole) return false;
-    lijst_[cel.row()][size_t(cel.column())] = waarde.toString();
+    lijst_.ZetWaarde(cel.row(), cel.column(), waarde.toString());
     emit dataChanged(cel, cel, {Qt::DisplayRole, Qt::EditRole});
     return true;
   }
@@ -53,7 +60,10 @@ class LijstModel : public QAbstractTableModel {
     return QAbstractTableModel::flags(cel) | Qt::ItemIsEditable;
   }
   QVariant headerData(int sectie, Qt::Orientation richting, int rol) const override {
-    if (richting == Qt::Horizontal && rol == Qt::DisplayRole) return QStringLiteral("[%1]").arg(QChar(u'A' + sectie));
+    if (richting == Qt::Horizontal && rol == Qt::DisplayRole) {
+      const QString code = NummeringDialoog::KolomCode(lijst_, sectie);
+      return code.isEmpty() ? QString::number(sectie + 1) : code;
+    }
     return QAbstractTableModel::headerData(sectie, richting, rol);
   }
 
@@ -64,21 +74,48 @@ class LijstModel : public QAbstractTableModel {
   void RijErbij() {
     const int n = int(lijst_.size());
     beginInsertRows({}, n, n);
-    lijst_.push_back({});
+    lijst_.VoegRijToe();
     endInsertRows();
   }
   void RijWeg(int rij) {
     beginRemoveRows({}, rij, rij);
-    lijst_.erase(lijst_.begin() + rij);
+    lijst_.VerwijderRij(rij);
     endRemoveRows();
   }
 
  private:
   bool Binnen(const QModelIndex& cel) const {
-    return cel.isValid() && cel.row() < lijst_.size() && cel.column() >= 0 && cel.column() < 5;
+    return cel.isValid() && cel.row() < lijst_.size() && cel.column() >= 0 && cel.column() < columnCount();
   }
-  CsvRijen& lijst_;
+  Lijst& lijst_;
 };
+
+std::optional<QString> LeesLijstIn(Nummering& n) {
+  n.NummerLijst.clear();
+  if (!QFileInfo::exists(n.LijstBestand))
+    return QStringLiteral("De lijst van dit ontwerp is niet gevonden:\n") + n.LijstBestand;
+  auto gelezen = LeesLijstBestand(n.LijstBestand, n.Kopregel);
+  if (const LijstFout* fout = std::get_if<LijstFout>(&gelezen)) return LijstMelding(*fout, n.LijstBestand);
+  n.NummerLijst = std::move(std::get<CsvRijen>(gelezen));
+  return std::nullopt;
+}
+
+QString NummeringDialoog::KolomCode(const Lijst& lijst, int kolom) {
+  // A column's name is its code when the name leads back to it: a name
+  // that is a fixed code ("Datum", a letter) or holds a bracket is not.
+  if (kolom < lijst.Namen().size()) {
+    const QString naam = lijst.Namen()[kolom].trimmed();
+    const auto plek = VolgendeCode(u'[' + naam + u']');
+    Nummering alleenLijst;
+    alleenLijst.NummerLijst = lijst;
+    const NummeringBron bron(alleenLijst, {});
+    if (plek && plek->lengte == naam.size() + 2 && bron.Soort(naam) == CodeSoort::Kolom &&
+        KolomVoor(lijst, naam) == kolom)
+      return u'[' + naam + u']';
+  }
+  if (kolom >= 0 && kolom < 26) return QStringLiteral("[%1]").arg(QChar(u'A' + kolom));
+  return {};
+}
 
 NummeringDialoog::NummeringDialoog(Nummering& nummering, platform::MessageService& meldingen,
                                    platform::FileDialogs& bestanden, QWidget* parent)
@@ -121,9 +158,29 @@ NummeringDialoog::NummeringDialoog(Nummering& nummering, platform::MessageServic
   lijstKnoppen->addStretch();
   lijstKnoppen->addWidget(chkKopregel_);
   lijstKnoppen->addWidget(importeren);
+  // How many labels each row makes, and which rows print.
+  cmbAantalKolom_ = platform::makeWidget<QComboBox>(lijst, QStringLiteral("cmbAantalKolom"));
+  txtRijen_ = Vak(lijst, "txtRijen");
+  txtRijen_->setPlaceholderText(QStringLiteral("alle, of bijvoorbeeld 5-10,12"));
+  auto* keuzes = new QFormLayout;
+  keuzes->addRow(QStringLiteral("Aantal uit &kolom:"), cmbAantalKolom_);
+  keuzes->addRow(QStringLiteral("Af te drukken &rijen:"), txtRijen_);
+  // The file the list came from, which the design can remember.
+  lblLijstBestand_ = platform::makeWidget<QLabel>(lijst, QStringLiteral("lblLijstBestand"));
+  lblLijstBestand_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* opnieuw = platform::makeButton(lijst, QStringLiteral("cmdLijstLezen"), QStringLiteral("Opnieuw &lezen"));
+  chkLijstOnthouden_ = platform::makeWidget<QCheckBox>(lijst, QStringLiteral("chkLijstOnthouden"));
+  chkLijstOnthouden_->setText(QStringLiteral("Lijst in het ontwerp &onthouden"));
+  auto* bestand = new QHBoxLayout;
+  bestand->addWidget(lblLijstBestand_, 1);
+  bestand->addWidget(opnieuw);
+  bestand->addWidget(chkLijstOnthouden_);
   auto* lijstLayout = new QVBoxLayout(lijst);
   lijstLayout->addWidget(Grid1_);
   lijstLayout->addLayout(lijstKnoppen);
+  lijstLayout->addLayout(keuzes);
+  lijstLayout->addLayout(bestand);
+  connect(opnieuw, &QPushButton::clicked, this, &NummeringDialoog::OpnieuwLezen);
   tabNummering_->addTab(lijst, QStringLiteral("Lijst"));
 
   const auto [ok, annuleren, knoppen] = platform::makeOkCancel(this);
@@ -139,6 +196,7 @@ NummeringDialoog::NummeringDialoog(Nummering& nummering, platform::MessageServic
   connect(importeren, &QPushButton::clicked, this, &NummeringDialoog::Importeren);
   // A column header chooses that column and acts as OK.
   connect(Grid1_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int kolom) {
+    if (KolomCode(nummering_.NummerLijst, kolom).isEmpty()) return;
     gekozenKolom_ = kolom;
     cmdOK_Click();
   });
@@ -166,6 +224,7 @@ QString NummeringDialoog::Kies() {
   txtInStappenVan_->setText(QString::number(nummering_.NummerStap));
   gekozenKolom_ = 0;
   VulGrid();
+  txtRijen_->setText(nummering_.Rijkeuze);
   tabNummering_->setCurrentIndex(nummering_.GekozenTab);
   if (nummering_.GekozenTab == 1) Grid1_->setFocus();
   tag_.clear();
@@ -173,7 +232,38 @@ QString NummeringDialoog::Kies() {
   return tag_;
 }
 
-void NummeringDialoog::VulGrid() { lijstModel_->Opnieuw(); }
+void NummeringDialoog::VulGrid() {
+  lijstModel_->Opnieuw();
+  const bool weg = !nummering_.LijstBestand.isEmpty() && !QFileInfo::exists(nummering_.LijstBestand);
+  lblLijstBestand_->setText(nummering_.LijstBestand.isEmpty()
+                                ? QString()
+                                : QStringLiteral("Lijst: ") + nummering_.LijstBestand +
+                                      (weg ? QStringLiteral(" (niet gevonden)") : QString()));
+  chkLijstOnthouden_->setChecked(nummering_.LijstOnthouden);
+  chkLijstOnthouden_->setEnabled(!nummering_.LijstBestand.isEmpty());
+  if (!nummering_.NummerLijst.isEmpty())
+    chkKopregel_->setChecked(nummering_.Kopregel || !nummering_.NummerLijst.Namen().isEmpty());
+  // The quantity column is offered by its code; one no longer in the list
+  // stays chosen, so that the job can say so.
+  const QSignalBlocker stil(cmbAantalKolom_);
+  cmbAantalKolom_->clear();
+  cmbAantalKolom_->addItem(QStringLiteral("(geen: 1 per rij)"), QString());
+  for (int k = 0; k < nummering_.NummerLijst.Kolommen(); ++k) {
+    const QString code = KolomCode(nummering_.NummerLijst, k);
+    if (!code.isEmpty()) cmbAantalKolom_->addItem(code, code.mid(1, code.size() - 2));
+  }
+  int keuze = 0;
+  if (!nummering_.AantalKolom.isEmpty()) {
+    const int k = KolomVoor(nummering_.NummerLijst, nummering_.AantalKolom);
+    for (int i = 1; i < cmbAantalKolom_->count() && keuze == 0; ++i)
+      if (KolomVoor(nummering_.NummerLijst, cmbAantalKolom_->itemData(i).toString()) == k && k >= 0) keuze = i;
+    if (keuze == 0) {
+      cmbAantalKolom_->addItem(u'[' + nummering_.AantalKolom + u']', nummering_.AantalKolom);
+      keuze = cmbAantalKolom_->count() - 1;
+    }
+  }
+  cmbAantalKolom_->setCurrentIndex(keuze);
+}
 
 void NummeringDialoog::RijToevoegen() {
   lijstModel_->RijErbij();
@@ -192,6 +282,16 @@ void NummeringDialoog::ImporteerCsv(const QString& pad) {
     return;
   }
   nummering_.NummerLijst = std::move(std::get<CsvRijen>(gelezen));
+  nummering_.LijstBestand = QFileInfo(pad).absoluteFilePath();
+  nummering_.Kopregel = chkKopregel_->isChecked();
+  VulGrid();
+}
+
+void NummeringDialoog::OpnieuwLezen() {
+  if (nummering_.LijstBestand.isEmpty()) return;
+  nummering_.Kopregel = chkKopregel_->isChecked();
+  if (const auto fout = LeesLijstIn(nummering_))
+    meldingen_.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), *fout);
   VulGrid();
 }
 
@@ -216,7 +316,20 @@ void NummeringDialoog::cmdOK_Click() {
     nummering_.NummerStap = *stap;
     tag_ = QString::fromLatin1(kNummerCode);
   } else {
-    tag_ = QStringLiteral("[%1]").arg(QChar(u'A' + gekozenKolom_));
+    // A choice of rows that cannot be read is said here, not at printing.
+    const QString rijen = txtRijen_->text().trimmed();
+    if (!rijen.isEmpty())
+      if (const auto keuze = LeesRijkeuze(rijen, nummering_.NummerLijst.size());
+          const QString* fout = std::get_if<QString>(&keuze)) {
+        meldingen_.show(platform::MessageService::Icon::Warning, QStringLiteral("Fout"), *fout);
+        txtRijen_->setFocus();
+        return;
+      }
+    nummering_.Rijkeuze = rijen;
+    nummering_.AantalKolom = cmbAantalKolom_->currentData().toString();
+    nummering_.LijstOnthouden = chkLijstOnthouden_->isChecked() && !nummering_.LijstBestand.isEmpty();
+    tag_ = KolomCode(nummering_.NummerLijst, gekozenKolom_);
+    if (tag_.isEmpty()) tag_ = QStringLiteral("[A]");
   }
   nummering_.GekozenTab = tabNummering_->currentIndex();
   // Leaving the current cell commits a value still being typed.

@@ -7,6 +7,8 @@
 
 class QLineEdit;
 class QCheckBox;
+class QComboBox;
+class QLabel;
 class QTabWidget;
 class QTableView;
 namespace platform {
@@ -18,6 +20,11 @@ namespace ui {
 
 class LijstModel;
 
+// Reads the list file the numbering names into it (with its header as the
+// numbering says); the message for the user when it cannot, and then the
+// list is left empty: a job never runs on a list silently gone.
+std::optional<QString> LeesLijstIn(Nummering& nummering);
+
 // "Nummering": the running number's series and the list of values. Kept
 // after closing, so its tab, grid and values stay.
 class NummeringDialoog : public QDialog {
@@ -26,8 +33,8 @@ class NummeringDialoog : public QDialog {
   NummeringDialoog(Nummering& nummering, platform::MessageService& meldingen, platform::FileDialogs& bestanden,
                    QWidget* parent = nullptr);
 
-  // Shows the dialog modally; the chosen code ("[#]", "[A]" ... "[E]"), or
-  // an empty text after Annuleren.
+  // Shows the dialog modally; the chosen code ("[#]", "[A]", "[Naam]" ...),
+  // or an empty text after Annuleren.
   QString Kies();
   const QString& Tag() const { return tag_; }
 
@@ -37,6 +44,10 @@ class NummeringDialoog : public QDialog {
 
   // Reads a spreadsheet list into the grid (replacing it).
   void ImporteerCsv(const QString& pad);
+
+  // The code that stands for column `kolom` of the list: "[Naam]" for a
+  // column named "Naam", else its letter; empty past "[Z]" without a name.
+  static QString KolomCode(const Lijst& lijst, int kolom);
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
@@ -48,6 +59,7 @@ class NummeringDialoog : public QDialog {
   void RijToevoegen();
   void RijVerwijderen();
   void Importeren();
+  void OpnieuwLezen();
 
   Nummering& nummering_;
   platform::MessageService& meldingen_;
@@ -59,6 +71,10 @@ class NummeringDialoog : public QDialog {
   QTableView* Grid1_;
   LijstModel* lijstModel_;
   QCheckBox* chkKopregel_ = nullptr;
+  QComboBox* cmbAantalKolom_ = nullptr;
+  QLineEdit* txtRijen_ = nullptr;
+  QCheckBox* chkLijstOnthouden_ = nullptr;
+  QLabel* lblLijstBestand_ = nullptr;
   int gekozenKolom_ = 0;
   QString tag_;
 };

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <tuple>
 
 #include "printing/CsvLijst.h"
 #include "printing/Sbpl.h"
@@ -425,9 +426,9 @@ TEST_F(Afdrukken, AListImportSkipsANamedFirstLineKeepsBlankRowsAndRefusesWhatIsN
   };
   importeer(tmp.write(QStringLiteral("a.txt"), "Naam\nAppel\n\nPeer\n\n\n"), true);
   ASSERT_EQ(n.AantalNummers(), 3);
-  EXPECT_EQ(n.NummerLijst[0][0], QStringLiteral("Appel"));
-  EXPECT_EQ(n.NummerLijst[1][0], QString());
-  EXPECT_EQ(n.NummerLijst[2][0], QStringLiteral("Peer"));
+  EXPECT_EQ(n.NummerLijst.Waarde(0, 0), QStringLiteral("Appel"));
+  EXPECT_EQ(n.NummerLijst.Waarde(1, 0), QString());
+  EXPECT_EQ(n.NummerLijst.Waarde(2, 0), QStringLiteral("Peer"));
   importeer(tmp.write(QStringLiteral("b.csv"), QByteArray("Appel\0\x01\x02Peer", 12)), false);
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_TRUE(meldingen.shown[0].text.startsWith(QStringLiteral("Het bestand is geen lijst")));
@@ -461,8 +462,8 @@ TEST_F(Afdrukken, AListOfAMillionRowsIsImportedAndEditedAndOneRowMoreIsRefused) 
   EXPECT_EQ(d.Kies(), QStringLiteral("[A]"));
   EXPECT_EQ(rijenInGrid, kMaxLijstRijen);
   ASSERT_EQ(n.AantalNummers(), kMaxLijstRijen);
-  EXPECT_EQ(n.NummerLijst.back()[0], QStringLiteral("Artikel 1000000"));
-  EXPECT_EQ(n.NummerLijst.back()[1], QStringLiteral("99"));
+  EXPECT_EQ(n.NummerLijst.Waarde(n.NummerLijst.size() - 1, 0), QStringLiteral("Artikel 1000000"));
+  EXPECT_EQ(n.NummerLijst.Waarde(n.NummerLijst.size() - 1, 1), QStringLiteral("99"));
   ASSERT_EQ(meldingen.shown.size(), 1u);
   EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("De lijst heeft meer dan 1.000.000 regels:\n") + teVeel);
 }
@@ -480,8 +481,8 @@ TEST_F(Afdrukken, TheListTabTakesACsvAndAHeaderClickChoosesItsColumn) {
   });
   EXPECT_EQ(d.Kies(), QStringLiteral("[B]"));
   ASSERT_EQ(n.AantalNummers(), 3);
-  EXPECT_EQ(n.NummerLijst[1][0], QStringLiteral("Jansen; J."));
-  EXPECT_EQ(n.NummerLijst[2][1], QStringLiteral("Épinal"));
+  EXPECT_EQ(n.NummerLijst.Waarde(1, 0), QStringLiteral("Jansen; J."));
+  EXPECT_EQ(n.NummerLijst.Waarde(2, 1), QStringLiteral("Épinal"));
   EXPECT_EQ(n.GekozenTab, 1);
   // A list run prints one copy per row with that row's values.
   Menu("mnuTekstLijnen1");
@@ -702,4 +703,137 @@ TEST_F(Afdrukken, TheWindowClosesWithoutWaitingForANetworkPrinterThatStoppedRead
   klok.start();
   venster.reset();
   EXPECT_LT(klok.elapsed(), 20000);  // the printer's wait is a minute
+}
+
+TEST_F(Afdrukken, ANamedListWithAQuantityColumnAndChosenRowsPrintsAsTheRowsTypedIn) {
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Start();
+  Menu("mnuTekstLijnen1");
+  QLineEdit* lijn = Kind<QLineEdit>("txtTekstlijn");
+  QLabel* totaal = Kind<QLabel>("lblTotaal");
+  lijn->setText(QStringLiteral("[Maat] "));
+  lijn->setCursorPosition(int(lijn->text().size()));
+  bestanden.answers.push_back({tmp.write(QStringLiteral("export.csv"),
+                                         "Artikel;Prijs;Aantal\r\nKaas;4,95;2\r\nMelk;1,10;\r\nBrood;2,25;1\r\n"),
+                               {}});
+  QStringList kopjes, aantalKeuzes;
+  BeantwoordDialoog<NummeringDialoog>([&](NummeringDialoog* d) {
+    d->findChild<QTabWidget*>(QStringLiteral("tabNummering"))->setCurrentIndex(1);
+    d->findChild<QCheckBox*>(QStringLiteral("chkKopregel"))->setChecked(true);
+    d->findChild<QPushButton*>(QStringLiteral("cmdImporteren"))->click();
+    auto* grid = d->findChild<QTableView*>(QStringLiteral("Grid1"));
+    for (int k = 0; k < grid->model()->columnCount(); ++k)
+      kopjes << grid->model()->headerData(k, Qt::Horizontal).toString();
+    auto* aantal = d->findChild<QComboBox*>(QStringLiteral("cmbAantalKolom"));
+    for (int i = 0; i < aantal->count(); ++i) aantalKeuzes << aantal->itemText(i);
+    aantal->setCurrentIndex(3);
+    auto* rijen = d->findChild<QLineEdit*>(QStringLiteral("txtRijen"));
+    rijen->setText(QStringLiteral("4"));
+    d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();  // refused: there is no row 4
+    rijen->setText(QStringLiteral("1,3"));
+    grid->horizontalHeader()->sectionClicked(0);
+  });
+  Kind<QPushButton>("cmdNummering")->click();
+  EXPECT_EQ(kopjes, (QStringList{QStringLiteral("[Artikel]"), QStringLiteral("[Prijs]"), QStringLiteral("[Aantal]"),
+                                 QStringLiteral("[D]"), QStringLiteral("[E]")}));
+  EXPECT_EQ(aantalKeuzes, (QStringList{QStringLiteral("(geen: 1 per rij)"), QStringLiteral("[Artikel]"),
+                                       QStringLiteral("[Prijs]"), QStringLiteral("[Aantal]")}));
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("Rij 4 staat niet in de lijst; die heeft 3 rijen."));
+  ASSERT_EQ(O().voorwerp(1).tekst().Tekst, QStringLiteral("[Maat] [Artikel]"));
+  // Rows times quantities times copies, and the code no column has.
+  Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("2"));
+  EXPECT_EQ(totaal->text(), QStringLiteral("2 \u00D7 2 rijen met samen 3 stuks = 6 etiketten\nGeen kolom voor [Maat]."));
+  // All rows: the one without a quantity is named before anything is sent.
+  venster->nummering().Rijkeuze.clear();
+  Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("1"));
+  EXPECT_EQ(totaal->text(), QStringLiteral("Rij 2 heeft geen aantal in kolom Aantal.\nGeen kolom voor [Maat]."));
+  Druk(QStringLiteral("1"));
+  ASSERT_EQ(meldingen.shown.size(), 2u);
+  EXPECT_EQ(meldingen.shown[1].text, QStringLiteral("Rij 2 heeft geen aantal in kolom Aantal."));
+  EXPECT_TRUE(Uitvoer().isEmpty());
+
+  // Rows 1 and 3, two copies: four of Kaas, then two of Brood, each as the
+  // design with its value typed in prints it.
+  venster->nummering().Rijkeuze = QStringLiteral("1,3");
+  Druk(QStringLiteral("2"));
+  const sbpl::Lezing l = Lees();
+  ASSERT_TRUE(l.fout.isEmpty()) << l.fout.toStdString();
+  std::vector<QImage> labels;
+  for (const sbpl::Vel& v : l.vellen)
+    for (int q = 0; q < v.aantal; ++q)
+      for (const sbpl::Label& e : v.labels) labels.push_back(e.beeld);
+  ASSERT_EQ(labels.size(), 6u);
+  for (const auto& [waarde, van, tot] : {std::tuple<const char*, int, int>{"Kaas", 0, 4}, {"Brood", 4, 6}}) {
+    ZetTekst(1, QStringLiteral("[Maat] ") + QString::fromLatin1(waarde));
+    const QImage getypt = sbpl::Lees(JobStroom(1)).vellen.at(0).labels.at(0).beeld;
+    for (int i = van; i < tot; ++i) EXPECT_TRUE(labels[size_t(i)] == getypt) << waarde << ' ' << i;
+  }
+}
+
+TEST_F(Afdrukken, TheTotalNamesTheFirstRowWhoseBarcodeWillNotEncode) {
+  Start();
+  Streepjescode code;
+  code.Soort = StreepjescodeSoort::Ean13;
+  code.Gegevens = QStringLiteral("[A]");
+  {
+    Wijziging wijziging(venster->bewerker());
+    NieuweStreepjescode(wijziging.ontwerp(), code, 8);
+  }
+  Nummering& n = venster->nummering();
+  for (const char* waarde : {"590123412345", "400638133393", "1234", "87123456789X"})
+    n.NummerLijst.VoegRijToe({QString::fromLatin1(waarde)});
+  Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("3"));
+  QLabel* totaal = Kind<QLabel>("lblTotaal");
+  EXPECT_EQ(totaal->text(), QStringLiteral("Streepjescode 1, exemplaar 3: Een EAN-13 bestaat uit 12 of 13 cijfers."));
+  // Left out of the rows printed, it no longer stops the job; the next one does.
+  n.Rijkeuze = QStringLiteral("1-2,4");
+  Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("2"));
+  EXPECT_EQ(totaal->text(), QStringLiteral("Streepjescode 1, exemplaar 4: Een EAN-13 bestaat alleen uit cijfers."));
+  n.NummerLijst.ZetWaarde(3, 0, QStringLiteral("871234567890"));
+  Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("3"));
+  EXPECT_EQ(totaal->text(), QStringLiteral("3 \u00D7 3 rijen = 9 etiketten"));
+}
+
+TEST_F(Afdrukken, ADesignThatRemembersItsListReadsItWhenOpenedAndSaysWhenItIsGone) {
+  Zet("UseStartPosition", QStringLiteral("False"));
+  Start();
+  Menu("mnuTekstLijnen1");
+  ZetTekst(1, QStringLiteral("[Artikel]"));
+  const QString lijst = tmp.write(QStringLiteral("export.csv"), "Artikel;Aantal\nKaas;2\nMelk;3\n");
+  Nummering& n = venster->nummering();
+  n.LijstBestand = lijst;
+  n.Kopregel = true;
+  n.AantalKolom = QStringLiteral("Aantal");
+  n.LijstOnthouden = true;
+  const QString pad = tmp.path(QStringLiteral("lijst.VLO"));
+  bestanden.answers.push_back({pad, QStringLiteral("Vellora 5.0 (*.VLO *.vlo)")});
+  Menu("mnuOpslaanAls");
+  ASSERT_TRUE(QFile::exists(pad));
+  Menu("mnuNieuwEtiket");
+  EXPECT_TRUE(venster->nummering().LijstBestand.isEmpty());
+
+  ASSERT_TRUE(venster->bestanden().OpenBestand(pad));
+  EXPECT_TRUE(meldingen.shown.empty());
+  EXPECT_EQ(venster->nummering().NummerLijst.size(), 2);
+  EXPECT_EQ(Kind<QLabel>("lblTotaal")->text(), QStringLiteral("1 \u00D7 2 rijen met samen 5 stuks = 5 etiketten"));
+
+  // The list gone: said when the design opens, and the dialog names it.
+  ASSERT_TRUE(QFile::remove(lijst));
+  ASSERT_TRUE(venster->bestanden().OpenBestand(pad));
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].text, QStringLiteral("De lijst van dit ontwerp is niet gevonden:\n") + lijst);
+  EXPECT_TRUE(venster->nummering().NummerLijst.isEmpty());
+  QString getoond;
+  BeantwoordDialoog<NummeringDialoog>([&](NummeringDialoog* d) {
+    getoond = d->findChild<QLabel*>(QStringLiteral("lblLijstBestand"))->text();
+    d->findChild<QPushButton*>(QStringLiteral("cmdAnnuleren"))->click();
+  });
+  Kind<QPushButton>("cmdNummering")->click();
+  EXPECT_EQ(getoond, QStringLiteral("Lijst: ") + lijst + QStringLiteral(" (niet gevonden)"));
+  // Printing says there is no list, rather than printing none.
+  Druk(QStringLiteral("1"));
+  ASSERT_EQ(meldingen.shown.size(), 2u);
+  EXPECT_EQ(meldingen.shown[1].text, QStringLiteral("De lijst van dit ontwerp is niet gevonden:\n") + lijst);
+  EXPECT_TRUE(Uitvoer().isEmpty());
 }

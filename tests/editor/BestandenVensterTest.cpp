@@ -381,7 +381,7 @@ TEST_F(Bestanden, NewClearsTheDesignTheCopiesAndAList) {
   Menu("mnuTekstLijnen3");
   Kind<QLineEdit>("txtAantal")->setText(QStringLiteral("25"));
   venster->nummering().GekozenTab = 1;
-  venster->nummering().NummerLijst.resize(4);
+  for (int i = 0; i < 4; ++i) venster->nummering().NummerLijst.VoegRijToe();
   venster->nummering().NummerVan = 7;
   ZonderBewaren();
   Menu("mnuNieuwEtiket");

@@ -389,7 +389,7 @@ TEST_F(Opdrachten, TheNumberingBelongsToTheDesignButUndoLeavesIt) {
   venster->nummering().GekozenTab = 1;
   const Ontwerp kopie = O();
   Klik("cmdLijnen2");
-  venster->nummering().NummerLijst.push_back({QStringLiteral("b"), {}, {}, {}, {}});
+  venster->nummering().NummerLijst.VoegRijToe({QStringLiteral("b"), {}, {}, {}, {}});
   Menu("mnuOngedaan");
   EXPECT_EQ(O().AantalLijnen(), 2);
   EXPECT_EQ(venster->nummering().AantalNummers(), 2);

@@ -237,10 +237,7 @@ TEST(DrukJob, ListValuesFillTheirCodes) {
   Plaatje(o, -5, -5, 20, 10, false);
   Rond(o, QStringLiteral("[C] en [E]"), -20, 0, 7);
   for (const char* rij : {"Jan;1;Ede;x;", "Piet;2;;y;laatste", "Kees;;Baarn;;z"}) {
-    std::array<QString, 5> waarden;
-    const QStringList delen = QString::fromLatin1(rij).split(u';');
-    for (int k = 0; k < 5; ++k) waarden[size_t(k)] = delen.value(k);
-    o.nummering.NummerLijst.append(waarden);
+    o.nummering.NummerLijst.VoegRijToe(QString::fromLatin1(rij).split(u';'));
   }
   AlsEenDoorgang(MaakJobVan(std::move(o), Vel(60, 30, 2, 1), 12, 2, {1, 3, 1}));
 }

@@ -185,7 +185,7 @@ TEST(GenummerdeStreepjescode, ListValuesAndTheCheckDigitFollowTheCopy) {
   const int ean = Code(o, S::Ean13, QStringLiteral("[A]"), -20, -20, 40, 25);
   const int dm = Code(o, S::DataMatrix, QStringLiteral("INV-[B]"), 25, -10, 15, 15);
   for (const char* rij : {"590123412345", "400638133393", "871234567890"})
-    o.nummering.NummerLijst.append({QString::fromLatin1(rij), QString::fromLatin1(rij).right(4), {}, {}, {}});
+    o.nummering.NummerLijst.VoegRijToe({QString::fromLatin1(rij), QString::fromLatin1(rij).right(4), {}, {}, {}});
   const EtiketFormaat f = Etiket(100, 50);
   const Afdruk a = Druk(o, f, 12);
   ASSERT_EQ(a.uitkomst, Jobuitkomst::Klaar) << a.waarom.toStdString();
@@ -220,7 +220,7 @@ TEST(StreepjescodeDieNietKan, ACopyWhoseDataIsInvalidStopsTheJobAfterTheLabelsBe
   Ontwerp o;
   Code(o, S::Ean13, QStringLiteral("[A]"), -22.5f, -12, 45, 25);
   for (const char* rij : {"590123412345", "59012341234X", "400638133393"})
-    o.nummering.NummerLijst.append({QString::fromLatin1(rij), {}, {}, {}, {}});
+    o.nummering.NummerLijst.VoegRijToe({QString::fromLatin1(rij), {}, {}, {}, {}});
   // Two labels a sheet: the first sheet ends after copy 1, with one label.
   const EtiketFormaat f = Etiket(50, 30, 2, 1);
   for (int werkers : {1, 2}) {
@@ -240,9 +240,9 @@ TEST(StreepjescodeDieNietKan, ALabelThatWouldBeginASheetLeavesNoEmptySheetBehind
   // One label a sheet: copy 2 would begin the second sheet.
   Ontwerp o;
   Code(o, S::Code128, QStringLiteral("[A]"), -20, -10, 40, 15);
-  o.nummering.NummerLijst.append({QStringLiteral("EEN"), {}, {}, {}, {}});
-  o.nummering.NummerLijst.append({QStringLiteral("Ω"), {}, {}, {}, {}});
-  o.nummering.NummerLijst.append({QStringLiteral("DRIE"), {}, {}, {}, {}});
+  o.nummering.NummerLijst.VoegRijToe({QStringLiteral("EEN"), {}, {}, {}, {}});
+  o.nummering.NummerLijst.VoegRijToe({QStringLiteral("Ω"), {}, {}, {}, {}});
+  o.nummering.NummerLijst.VoegRijToe({QStringLiteral("DRIE"), {}, {}, {}, {}});
   const Afdruk a = Druk(o, Etiket(50, 30), 12);
   EXPECT_EQ(a.uitkomst, Jobuitkomst::Onafdrukbaar);
   EXPECT_EQ(a.waarom, QStringLiteral("Streepjescode 1, exemplaar 2: Een Code 128 kan het teken 'Ω' niet bevatten."));

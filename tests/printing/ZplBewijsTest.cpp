@@ -245,7 +245,7 @@ TEST(ZplBewijs, AListJobOnASheetOfTwoRows) {
       {QStringLiteral("Appels"), QStringLiteral("A-55555")}};
   std::vector<std::string> codes;
   for (const auto& [a, b] : rijen) {
-    o.nummering.NummerLijst.push_back({a, b, QString(), QString(), QString()});
+    o.nummering.NummerLijst.VoegRijToe({a, b, QString(), QString(), QString()});
     codes.push_back(b.toStdString());
   }
   g.codes = {{ZXing::BarcodeFormat::QRCode, codes}};
