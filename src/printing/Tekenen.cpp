@@ -172,7 +172,12 @@ void FiguurOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const 
     // what lies under it still shows, as the AND does on the label.
     const QImage raster = b.Raster();
     const QRect bron(v.beeld().BronX, v.beeld().BronY, v.beeld().BronBreedte, v.beeld().BronHoogte);
-    QImage deel = raster.copy(bron).convertToFormat(QImage::Format_ARGB32);
+    // Read as the label reads it (a one-bit picture by its own colours),
+    // at the picture's own size: the page scales it.
+    const QRect binnen = bron & raster.rect();
+    QImage deel = binnen.isEmpty() ? QImage()
+                                   : RekUit(raster, binnen, binnen.width(), binnen.height())
+                                         .convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < deel.height(); ++y) {
       QRgb* regel = reinterpret_cast<QRgb*>(deel.scanLine(y));
       for (int x = 0; x < deel.width(); ++x)

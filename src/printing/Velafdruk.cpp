@@ -49,6 +49,8 @@ std::optional<QString> DrukOpVellen(const Ontwerp& ontwerp, const Velopdracht& v
   const Etiketdruk druk(ontwerp, f, kCodePuntenPerMm, ontwerp.nummering, std::move(maakRondeTekst));
   QPainter p;
   if (!p.begin(&apparaat)) return QStringLiteral("Er kan niet op de printer of in het bestand getekend worden.");
+  // Pictures go in as their pixels are, not as a JPEG's guess of them.
+  p.setRenderHint(QPainter::LosslessImageRendering);
   const float ppm = float(apparaat.logicalDpiX() / 25.4);
   const float ppmY = float(apparaat.logicalDpiY() / 25.4);
   const Apparaat a{ppm, ppmY, 0, 0, kCodePuntenPerMm, true};

@@ -5,6 +5,7 @@
 #include "support/FakeClipboard.h"
 #include "support/FakeFileDialogs.h"
 #include "support/FakeMessageService.h"
+#include "support/FakePrintDialogs.h"
 #include "support/FakeProcessStarter.h"
 #include "support/FakeScanner.h"
 #include "ui/Etiket.h"
@@ -21,6 +22,7 @@ struct NepOmgeving {
   FakeProcessStarter processen;
   FakeClipboard klembord;
   FakeScanner scanner;
+  FakePrintDialogs afdrukdialogen;
 
   // The window's options on these, with the catalogue at `catalogus`.
   EtiketOpties NepOpties(const QString& catalogus, int welkomMs = 0) {
@@ -33,6 +35,7 @@ struct NepOmgeving {
     opties.processen = &processen;
     opties.klembord = &klembord;
     opties.scanner = &scanner;
+    opties.afdrukdialogen = &afdrukdialogen;
     return opties;
   }
 };
