@@ -260,3 +260,51 @@ TEST_F(Vellen, OwnFormatsAreMadeCheckedKeptAndDeleted) {
   ASSERT_EQ(LeesEigenFormaten(eigen).size(), 1u);
   EXPECT_EQ(e.HuidigEtiketFormaat().Naam, QStringLiteral("Flesjes"));
 }
+
+TEST_F(Vellen, AStockSheetIsStillTheCurrentFormatAfterOwnFormatsCameBefore) {
+  Etiket& e = StartMetVellen();
+  KiesVoorraad(QStringLiteral("Vel10"), QStringLiteral("Merk Vel10"));
+  const qint16 plek = O().HuidigFormaat;
+  e.BewaarInstellingen();
+  EtiketFormaat eigenVel;
+  eigenVel.Naam = QStringLiteral("Eigen");
+  eigenVel.Breedte = 50;
+  eigenVel.Hoogte = 20;
+  eigenVel.VelBreedte = 50;
+  eigenVel.VelHoogte = 20;
+  ASSERT_FALSE(e.ZetEigenFormaten({eigenVel}));
+  // The open design moved with its format.
+  EXPECT_EQ(O().HuidigFormaat, plek + 1);
+  EXPECT_EQ(e.HuidigEtiketFormaat().Naam, QStringLiteral("Merk Vel10"));
+  venster.reset();
+  // The next run starts on it, not on the sheet now at its old place.
+  Etiket& volgende = StartMetVellen();
+  EXPECT_EQ(volgende.HuidigEtiketFormaat().Naam, QStringLiteral("Merk Vel10"));
+}
+
+TEST_F(Vellen, ATemplateFileTheUserPicksAddsItsSheetsAndCountsWhatItLeftOut) {
+  Etiket& e = StartMetVellen();
+  const QString eigenSjablonen = tmp.write(QStringLiteral("winkel.xml"), R"(<Glabels-templates>
+  <Template brand="Winkel" part="W1" size="A4"><Label-round id="0" radius="15mm"><Layout nx="5" ny="8" x0="10mm" y0="10mm" dx="40mm" dy="35mm"/></Label-round></Template>
+  <Template brand="Winkel" part="W2" size="A4"><Label-cd id="0" radius="58mm" hole="20mm"><Layout nx="1" ny="2" x0="10mm" y0="10mm" dx="0" dy="130mm"/></Label-cd></Template>
+</Glabels-templates>)");
+  bestanden.answers.push_back({eigenSjablonen, {}});
+  meldingen.shown.clear();
+  EXPECT_TRUE(e.KiesSjabloonbestand());
+  ASSERT_EQ(meldingen.shown.size(), 1u);
+  EXPECT_EQ(meldingen.shown[0].text,
+            QStringLiteral("1 etiketvellen gelezen uit %1.\n1 overgeslagen: hun vorm (zoals cd-etiketten) of indeling "
+                           "kan Vellora niet afdrukken.")
+                .arg(eigenSjablonen));
+  const int w1 = e.formaten().ZoekFormaat(QStringLiteral("Winkel W1"));
+  ASSERT_GT(w1, 0);
+  EXPECT_FLOAT_EQ(e.formaten().formaat(w1).Breedte, 30);
+  EXPECT_EQ(e.formaten().ZoekFormaat(QStringLiteral("Winkel W2")), 0);
+  // The installed sheets stay, and the file is read again at the next start.
+  EXPECT_GT(e.formaten().ZoekFormaat(QStringLiteral("Merk Vel6")), 0);
+  EXPECT_EQ(e.VoorraadUitleg(),
+            QStringLiteral("4 etiketvellen uit de winkel; 2 overgeslagen, want hun vorm (zoals cd-etiketten) of "
+                           "indeling kan Vellora niet afdrukken"));
+  venster.reset();
+  EXPECT_GT(StartMetVellen().formaten().ZoekFormaat(QStringLiteral("Winkel W1")), 0);
+}
