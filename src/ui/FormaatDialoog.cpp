@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace ui {
@@ -167,7 +168,12 @@ void Formaat::ToonTreffers(const QString& tekst) {
   lstVoorraad_->clear();
   for (const int i : Zoek(tekst)) {
     const EtiketFormaat& f = formaten_.formaat(i);
-    QString regel = f.Naam + QStringLiteral("  (") + VormTekst(f) + u' ' + AfmetingTekst(f);
+    // Sizes in inches or points come out with many decimals: a tenth of a
+    // millimetre tells the products apart.
+    const auto mm = [](float w) { return QString::number(std::round(double(w) * 10) / 10, 'g', 7); };
+    const QString maat = f.Vorm != 0 && !f.Ovaal ? QStringLiteral("diam. ") + mm(f.Breedte)
+                                                 : mm(f.Breedte) + u'x' + mm(f.Hoogte);
+    QString regel = f.Naam + QStringLiteral("  (") + VormTekst(f) + u' ' + maat + QStringLiteral(" mm");
     const QString indeling = IndelingTekst(f);
     if (!indeling.isEmpty()) regel += QStringLiteral(", ") + indeling;
     auto* item = new QListWidgetItem(regel + u')', lstVoorraad_);
@@ -330,6 +336,7 @@ void Formaat::Form_Load(int huidigFormaat) {
   selectie_ = alle > 0 ? std::clamp(huidigFormaat, 1, alle) : 0;
   // A stock sheet in use is shown found.
   if (txtZoeken_ && selectie_ > n) txtZoeken_->setText(formaten_.formaat(selectie_).Naam);
+  else if (txtZoeken_) ToonTreffers(QString());
   ToonSelektie();
 }
 
