@@ -34,7 +34,12 @@ QPointF EtiketPlek(const Velopdracht& v, int positie) {
 }
 
 void ZetVel(QPagedPaintDevice& apparaat, const EtiketFormaat& f) {
-  const double b = f.VelBreedte, h = f.VelHoogte;
+  // A sheet too small for its labels (a catalogue entry may say so) grows
+  // to hold them: nothing is cut off the page.
+  const double b = std::max(double(f.VelBreedte), f.LinkerOffset + (std::max<int>(1, f.Kolommen) - 1) *
+                                                                       double(f.HorizontaleSteek) + f.Breedte);
+  const double h = std::max(double(f.VelHoogte),
+                            f.BovenOffset + (std::max<int>(1, f.Rijen) - 1) * double(f.VerticaleSteek) + f.Hoogte);
   // A page size is upright; a sheet wider than high lies on its side.
   const QPageSize pagina(QSizeF(std::min(b, h), std::max(b, h)), QPageSize::Millimeter, QString(),
                          QPageSize::ExactMatch);

@@ -233,3 +233,43 @@ TEST(PdfVellen, TextStaysTextAndEveryBarcodeScans) {
     EXPECT_EQ(qr.tekst, "Doos " + std::to_string(n));
   }
 }
+
+TEST(PdfVellen, PicturesKeepTheirOwnPixelsAndOverlapsAddUp) {
+  TempFolder tmp;
+  // One label of 40 x 40 mm on a sheet of its own size.
+  EtiketFormaat f;
+  f.Naam = QStringLiteral("vierkant");
+  f.Breedte = f.Hoogte = 40;
+  f.HorizontaleSteek = f.VerticaleSteek = 40;
+  f.VelBreedte = f.VelHoogte = 40;
+  // A checkerboard of 8 x 8 pixels with one grey pixel, each pixel 2 mm.
+  auto bord = std::make_shared<Beeld>();
+  bord->raster = QImage(8, 8, QImage::Format_RGB32);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) bord->raster.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+  bord->raster.setPixel(2, 0, qRgb(128, 128, 128));
+  Ontwerp o;
+  // A black bar under the board's right half, drawn first: the board's
+  // white leaves it black.
+  const int j = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
+  o.voorwerp(j).beeld().ZetAfbeelding(Zwart(), 4, 4);
+  float l2 = -12, b2 = -20, w2 = 8, h2 = 16;
+  o.PlaatsVoorwerp(j, l2, b2, w2, h2);
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Figuur);
+  o.voorwerp(i).beeld().ZetAfbeelding(bord, 8, 8);
+  float l = -20, b = -20, w = 16, h = 16;
+  o.PlaatsVoorwerp(i, l, b, w, h);
+
+  Velopdracht v;
+  v.formaat = f;
+  const QString pdf = tmp.path(QStringLiteral("bord.pdf"));
+  ASSERT_FALSE(BewaarAlsPdf(o, v, pdf, {}));
+  const QImage page = RenderPdfPage(pdf, kDpi);
+  const double pxPerMm = 1 / kMmPerPixel;
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) {
+      const int grijs = page.pixelColor(int((2 * x + 1) * pxPerMm), int((2 * y + 1) * pxPerMm)).red();
+      const int verwacht = x >= 4 ? 0 : (x == 2 && y == 0) ? 128 : (x + y) % 2 ? 0 : 255;
+      EXPECT_NEAR(grijs, verwacht, 1) << x << "," << y;
+    }
+}
