@@ -586,3 +586,23 @@ TEST_F(VelloraPrint, APdfOfAStockSheetBeginsAtTheFirstLabelGiven) {
   EXPECT_EQ(zonderPdf.code, 2);
   EXPECT_EQ(zonderPdf.fout, QByteArray("vellora-print: --first-label goes with --pdf\n"));
 }
+
+TEST_F(VelloraPrint, ATemplateFileGivenOnTheCommandLineBringsItsSheets) {
+  const QString sjablonen = tmp.write(QStringLiteral("winkel.xml"), R"(<Glabels-templates>
+  <Template brand="Winkel" part="W1" size="A4"><Label-round id="0" radius="15mm"><Layout nx="5" ny="8" x0="10mm" y0="10mm" dx="40mm" dy="35mm"/></Label-round></Template>
+</Glabels-templates>)");
+  Ontwerp o;
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
+  o.voorwerp(i).tekst().Tekst = QStringLiteral("Rond");
+  o.voorwerp(i).tekst().Lettertype = QStringLiteral("DejaVu Sans");
+  o.voorwerp(i).tekst().Lettergrootte = 10;
+  const QString ontwerp = tmp.path(QStringLiteral("rond.VLO"));
+  ASSERT_TRUE(BewaarEtiket(ontwerp, 2, o, QStringLiteral("Winkel W1")).Gelukt());
+  const QString pdf = tmp.path(QStringLiteral("rond.pdf"));
+  const Uitkomst zonder = Draai({QStringLiteral("--pdf"), pdf, ontwerp});
+  EXPECT_EQ(zonder.code, 1);
+  EXPECT_FALSE(QFile::exists(pdf));
+  const Uitkomst met = Draai({QStringLiteral("--pdf"), pdf, QStringLiteral("--templates"), sjablonen, ontwerp});
+  ASSERT_EQ(met.code, 0) << met.fout.toStdString();
+  EXPECT_EQ(PdfText(pdf).count(QStringLiteral("Rond")), 1);
+}
