@@ -271,8 +271,11 @@ void Formaat::Form_Load(int huidigFormaat) {
     txtZoeken_->setClearButtonEnabled(true);
     lstVoorraad_ = new QListWidget(this);
     lstVoorraad_->setObjectName(QStringLiteral("lstVoorraad"));
-    lstVoorraad_->setToolTip(beheer_.voorraadUitleg);
-    txtZoeken_->setToolTip(beheer_.voorraadUitleg);
+    // How many sheets there are, and how many could not be taken.
+    lblVoorraad_ = new QLabel(beheer_.voorraadUitleg, this);
+    lblVoorraad_->setObjectName(QStringLiteral("lblVoorraad"));
+    lblVoorraad_->setTextFormat(Qt::PlainText);
+    lblVoorraad_->setWordWrap(true);
     connect(txtZoeken_, &QLineEdit::textChanged, this, &Formaat::ToonTreffers);
     connect(lstVoorraad_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { KiesFormaat(item->data(Qt::UserRole).toInt()); });
@@ -297,7 +300,8 @@ void Formaat::Form_Load(int huidigFormaat) {
   beheerKnop("cmdSjablonen", QStringLiteral("Sjabloonbestand ..."), beheer_.sjablonen);
   int beheerBreedte = 0;
   for (QPushButton* k : beheerKnoppen) beheerBreedte += std::max(kKnop.width(), k->sizeHint().width()) + kKnopRuimte;
-  const int zoekHoogte = zoeken ? 24 + 4 + 140 + 4 : 0;
+  const int uitlegHoogte = zoeken && !beheer_.voorraadUitleg.isEmpty() ? 32 : 0;
+  const int zoekHoogte = zoeken ? 24 + 4 + 140 + 4 + uitlegHoogte : 0;
 
   // The grid sets the size, up to what the screen holds; beyond that the
   // grid scrolls. Two buttons always fit.
@@ -317,6 +321,8 @@ void Formaat::Form_Load(int huidigFormaat) {
   if (zoeken) {
     txtZoeken_->setGeometry(kRand, zichtbaar + 4, binnenBreedte - 2 * kRand, 24);
     lstVoorraad_->setGeometry(kRand, zichtbaar + 4 + 24 + 4, binnenBreedte - 2 * kRand, 140);
+    lblVoorraad_->setGeometry(kRand, zichtbaar + 4 + 24 + 4 + 140 + 2, binnenBreedte - 2 * kRand, uitlegHoogte);
+    lblVoorraad_->setVisible(uitlegHoogte > 0);
   }
   {
     int x = kRand;

@@ -26,7 +26,8 @@ namespace ui {
 // lblAfmeting<i> (i from 1), lblSelektie, shpRechthoek, cmdOK, cmdAnnuleren.
 // The stock sheets of the table (from EersteVoorraad on) are not in the
 // grid: the user finds them by brand and part number in txtZoeken, whose
-// matches lstVoorraad lists. cmdEigenFormaten and cmdSjablonen open the
+// matches lstVoorraad lists; lblVoorraad says how many there are and how
+// many were left out. cmdEigenFormaten and cmdSjablonen open the
 // user's own formats and a template file the user picks, when the owner
 // handles them.
 class Formaat : public QDialog {
@@ -101,6 +102,7 @@ class Formaat : public QDialog {
   bool vernieuwen_ = false;
   QLineEdit* txtZoeken_ = nullptr;
   QListWidget* lstVoorraad_ = nullptr;
+  QLabel* lblVoorraad_ = nullptr;
 
   std::vector<QWidget*> pictogrammen_;
   QScrollArea* raster_ = nullptr;

@@ -2,6 +2,7 @@
 // them from the window.
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -302,9 +303,15 @@ TEST_F(Vellen, ATemplateFileTheUserPicksAddsItsSheetsAndCountsWhatItLeftOut) {
   EXPECT_EQ(e.formaten().ZoekFormaat(QStringLiteral("Winkel W2")), 0);
   // The installed sheets stay, and the file is read again at the next start.
   EXPECT_GT(e.formaten().ZoekFormaat(QStringLiteral("Merk Vel6")), 0);
-  EXPECT_EQ(e.VoorraadUitleg(),
-            QStringLiteral("4 etiketvellen uit de winkel; 2 overgeslagen, want hun vorm (zoals cd-etiketten) of "
-                           "indeling kan Vellora niet afdrukken"));
+  // The format dialog says so under its list.
+  QString uitleg;
+  BeantwoordDialoog<Formaat>([&uitleg](Formaat* d) {
+    uitleg = d->findChild<QLabel*>(QStringLiteral("lblVoorraad"))->text();
+    d->reject();
+  });
+  Kind<QPushButton>("cmdKiezen")->click();
+  EXPECT_EQ(uitleg, QStringLiteral("4 etiketvellen uit de winkel; 2 overgeslagen, want hun vorm (zoals cd-etiketten) "
+                                   "of indeling kan Vellora niet afdrukken"));
   venster.reset();
   EXPECT_GT(StartMetVellen().formaten().ZoekFormaat(QStringLiteral("Winkel W1")), 0);
 }

@@ -273,3 +273,28 @@ TEST(PdfVellen, PicturesKeepTheirOwnPixelsAndOverlapsAddUp) {
       EXPECT_NEAR(grijs, verwacht, 1) << x << "," << y;
     }
 }
+
+TEST(PdfVellen, ASheetWiderThanHighGivesALandscapePageOfItsSize) {
+  TempFolder tmp;
+  EtiketFormaat f;
+  f.Naam = QStringLiteral("liggend");
+  f.Breedte = 40;
+  f.Hoogte = 20;
+  f.Kolommen = 2;
+  f.HorizontaleSteek = f.VerticaleSteek = 50;
+  f.LinkerOffset = 5;
+  f.BovenOffset = 5;
+  f.VelBreedte = 100;
+  f.VelHoogte = 30;
+  Velopdracht v;
+  v.formaat = f;
+  v.aantal = 2;
+  const QString pdf = tmp.path(QStringLiteral("liggend.pdf"));
+  ASSERT_FALSE(BewaarAlsPdf(ZwartVlak(f), v, pdf, {}));
+  // Qt writes a page's size in whole points: within half a point.
+  EXPECT_NEAR(PdfPageSize(pdf).width() * kPt, 100, 0.18);
+  EXPECT_NEAR(PdfPageSize(pdf).height() * kPt, 30, 0.18);
+  const std::vector<QRectF> blobs = BlobsInMm(pdf);
+  ASSERT_EQ(blobs.size(), 2u);
+  Naast(blobs[1], QRectF(5 + 50 + kRand, 5 + kRand, 38, 18), 0.2, "second label");
+}
