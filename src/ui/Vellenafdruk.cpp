@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QWidget>
 
 #include "editor/Bewerker.h"
@@ -44,6 +45,29 @@ RondeTekstMaker RondeTekstMakerVoorVel() {
   return [](Voorwerp& v) { return MaakRondeTekst(v); };
 }
 
+// A long run shows how far it is and can be stopped between two numbers;
+// the window waits meanwhile, so the design cannot change under the job.
+class Voortgangsvenster {
+ public:
+  Voortgangsvenster(QWidget& venster, const Velopdracht& v)
+      : dialoog_(QStringLiteral("Etiketten worden getekend ..."), QStringLiteral("Annuleren"), 0,
+                 int(std::min<qint64>(v.reeks.Aantal(), 1 << 30)), &venster) {
+    dialoog_.setWindowTitle(QStringLiteral("Afdrukken"));
+    dialoog_.setWindowModality(Qt::WindowModal);
+    dialoog_.setMinimumDuration(500);
+  }
+  Voortgang voortgang() {
+    return [this](int, int) {
+      dialoog_.setValue(++gedaan_);
+      return dialoog_.wasCanceled();
+    };
+  }
+
+ private:
+  QProgressDialog dialoog_;
+  int gedaan_ = 0;
+};
+
 }  // namespace
 
 Vellenafdruk::Vellenafdruk(QWidget& venster, Bewerker& bewerker, AfdrukPaneel& afdruk, Omgeving omgeving,
@@ -78,9 +102,9 @@ void Vellenafdruk::mnuAfdrukkenOpVellen_Click() {
   // Whatever paper the dialog offered, the page is the sheet.
   ZetVel(printer, v->formaat);
   v->eersteEtiket = eerste;
-  venster_.setCursor(Qt::WaitCursor);
-  const auto fout = DrukOpVellen(bewerker_.ontwerp(), *v, printer, RondeTekstMakerVoorVel());
-  venster_.unsetCursor();
+  const Ontwerp ontwerp = bewerker_.ontwerp();
+  Voortgangsvenster voortgang(venster_, *v);
+  const auto fout = DrukOpVellen(ontwerp, *v, printer, RondeTekstMakerVoorVel(), voortgang.voortgang());
   if (fout) omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), *fout);
 }
 
