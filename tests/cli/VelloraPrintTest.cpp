@@ -579,6 +579,19 @@ TEST_F(VelloraPrint, APdfOfAStockSheetBeginsAtTheFirstLabelGiven) {
     EXPECT_LT(y, 43.9 + 2 * 108) << n;
   }
 
+  // A list fills its values in as on a label printer, a row per label.
+  Ontwerp lijstOntwerp = o;
+  lijstOntwerp.voorwerp(i).tekst().Tekst = QStringLiteral("[A] kost [B]");
+  const QString metLijst = tmp.path(QStringLiteral("prijzen.VLO"));
+  ASSERT_TRUE(BewaarEtiket(metLijst, 2, lijstOntwerp, QStringLiteral("Avery L7160")).Gelukt());
+  const QString lijst = tmp.write(QStringLiteral("prijzen.csv"), "Kaas;4,95\r\nMelk;1,10\r\n");
+  const QString prijzen = tmp.path(QStringLiteral("prijzen.pdf"));
+  const Uitkomst gedrukt = Draai({QStringLiteral("--pdf"), prijzen, QStringLiteral("--list"), lijst, QStringLiteral("-q"), metLijst});
+  ASSERT_EQ(gedrukt.code, 0) << gedrukt.fout.toStdString();
+  const QString tekst = PdfText(prijzen);
+  EXPECT_TRUE(tekst.contains(QStringLiteral("Kaas kost 4,95"))) << tekst.toStdString();
+  EXPECT_TRUE(tekst.contains(QStringLiteral("Melk kost 1,10"))) << tekst.toStdString();
+
   const Uitkomst teVer = Draai({QStringLiteral("--pdf"), pdf, QStringLiteral("--first-label"), QStringLiteral("22"), ontwerp});
   EXPECT_EQ(teVer.code, 1);
   EXPECT_EQ(teVer.fout, QByteArray("vellora-print: --first-label 22: a sheet of Avery L7160 has 21 labels\n"));
