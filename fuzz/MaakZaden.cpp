@@ -109,6 +109,33 @@ void Catalogi(const QDir& map) {
   Bewaar(map.filePath(QStringLiteral("leeg.eft")), "0\r\n");
 }
 
+// Stock sheets as gLabels' template files describe them: every shape,
+// units, an alias, several grids, a paper size of its own.
+void Sjablonen(const QDir& map) {
+  Bewaar(map.filePath(QStringLiteral("merk-templates.xml")),
+         "<?xml version=\"1.0\"?>\n<Glabels-templates>\n"
+         "<Template brand=\"Merk\" part=\"R\" size=\"A4\"><Label-rectangle id=\"0\" width=\"2in\" "
+         "height=\"72\" round=\"1cm\"><Markup-margin size=\"5\"/><Layout nx=\"2\" ny=\"3\" x0=\"10mm\" "
+         "y0=\"1pc\" dx=\"60mm\" dy=\"1.5in\"/></Label-rectangle></Template>\n"
+         "<Template brand=\"Merk\" part=\"R-B\" equiv=\"R\"/>\n"
+         "<Template brand=\"Merk\" part=\"O\" size=\"Other\" width=\"100mm\" height=\"50mm\">"
+         "<Label-round id=\"0\" radius=\"20mm\"><Layout nx=\"2\" ny=\"1\" x0=\"5mm\" y0=\"5mm\" "
+         "dx=\"45mm\" dy=\"45mm\"/></Label-round></Template>\n"
+         "<Template brand=\"Merk\" part=\"E\" size=\"US-Letter\"><Label-ellipse id=\"0\" width=\"3in\" "
+         "height=\"1in\"><Layout nx=\"1\" ny=\"4\" x0=\"1in\" y0=\"1in\" dx=\"3in\" dy=\"2in\"/>"
+         "</Label-ellipse></Template>\n"
+         "<Template brand=\"Merk\" part=\"CD\" size=\"A4\"><Label-cd id=\"0\" radius=\"58mm\" "
+         "hole=\"20mm\"><Layout nx=\"1\" ny=\"2\" x0=\"10mm\" y0=\"10mm\" dx=\"0\" dy=\"130mm\"/>"
+         "</Label-cd></Template>\n"
+         "<Template brand=\"Merk\" part=\"T\" size=\"A4\"><Label-rectangle id=\"0\" width=\"50mm\" "
+         "height=\"20mm\"><Layout nx=\"1\" ny=\"2\" x0=\"10mm\" y0=\"10mm\" dx=\"50mm\" dy=\"30mm\"/>"
+         "<Layout nx=\"1\" ny=\"2\" x0=\"110mm\" y0=\"10mm\" dx=\"50mm\" dy=\"30mm\"/></Label-rectangle>"
+         "</Template>\n</Glabels-templates>\n");
+  Bewaar(map.filePath(QStringLiteral("paper-sizes.xml")),
+         "<Glabels-paper-sizes><Paper-size id=\"A5\" _name=\"A5\" width=\"148mm\" height=\"210mm\"/>"
+         "<Paper-size id=\"X\" width=\"8.5in\" height=\"-1\"/></Glabels-paper-sizes>\n");
+}
+
 void Lijsten(const QDir& map) {
   Bewaar(map.filePath(QStringLiteral("komma.csv")),
          "naam,prijs,code\r\nKaas,\"12,50\",8712345678906\r\nMelk,1.10,\r\n");
@@ -213,7 +240,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QDir wortel(QString::fromLocal8Bit(argv[1]));
-  for (const char* doel : {"etiket", "catalogus", "lijst", "instellingen", "plaatje", "sbpl", "zpl"})
+  for (const char* doel : {"etiket", "catalogus", "sjablonen", "lijst", "instellingen", "plaatje", "sbpl", "zpl"})
     if (!wortel.mkpath(QString::fromLatin1(doel))) return 1;
   const QDir map(wortel.filePath(QStringLiteral("etiket")));
   auto schrijf = [&](const char* naam, qint16 versie, const Ontwerp& o, const QString& formaat) {
@@ -282,6 +309,7 @@ int main(int argc, char** argv) {
   schrijf("grijs-v5.VLO", kBestTypeVersie5, grijs, QStringLiteral("89 x 36"));
 
   Catalogi(QDir(wortel.filePath(QStringLiteral("catalogus"))));
+  Sjablonen(QDir(wortel.filePath(QStringLiteral("sjablonen"))));
   Lijsten(QDir(wortel.filePath(QStringLiteral("lijst"))));
   Instellingenbestanden(QDir(wortel.filePath(QStringLiteral("instellingen"))));
   Plaatjes(QDir(wortel.filePath(QStringLiteral("plaatje"))));

@@ -4,6 +4,8 @@
 #include <csignal>
 #include <cstdio>
 
+#include "files/EigenFormaten.h"
+#include "files/Voorraadvellen.h"
 #include "platform/AppInfo.h"
 #include "platform/SettingsStore.h"
 #include "platformwidgets/MessageService.h"
@@ -68,6 +70,8 @@ int main(int argc, char** argv) {
   EtiketOpties opties;
   opties.instellingen = &instellingen;
   opties.meldingen = &meldingen;
+  opties.eigenFormaten = files::EigenFormatenPad(instellingen.path());
+  opties.sjablonenMap = files::SjablonenMap();
 
   Etiket etiket(opties);
   meldingen.setParent(&etiket);

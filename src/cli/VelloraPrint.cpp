@@ -19,6 +19,7 @@
 #include <variant>
 
 #include "files/Catalogus.h"
+#include "files/EigenFormaten.h"
 #include "files/EtiketToepassen.h"
 #include "files/Instellingen.h"
 #include "files/LeesEtiket.h"
@@ -31,6 +32,8 @@
 #include "printing/Job.h"
 #include "printing/Printermodel.h"
 #include "printing/Uitvoer.h"
+#include "printing/Velafdruk.h"
+#include "files/Voorraadvellen.h"
 #include "roundtext/RondeTekst.h"
 
 using namespace printing;
@@ -91,6 +94,9 @@ struct Options {
   bool stil = false;
   int werkers = 1;
   std::optional<Omzetting> omzetting;  // for every figure of the design
+  std::optional<QString> pdf;
+  int eersteEtiket = 1;
+  QStringList sjablonen;  // template files of stock sheets
 };
 
 // --dither: none, threshold:N, floyd-steinberg, atkinson or ordered.
@@ -162,8 +168,16 @@ Or<Options> parseOptions() {
   const QCommandLineOption dither =
       option("dither", "How every figure becomes dots: none (anything not white prints), threshold:N (0-255), "
              "floyd-steinberg, atkinson or ordered. Default: each figure's own choice.", "MODE");
+  const QCommandLineOption pdf =
+      option("pdf", "Write the sheets as a PDF (page size the sheet's, text as text) instead of to a label printer.",
+             "FILE.pdf");
+  const QCommandLineOption firstLabel =
+      option("first-label", "With --pdf: the label to begin on, on a partly used first sheet (1 = top left, row "
+             "by row).", "N", "1");
+  const QCommandLineOption templates =
+      option("templates", "Also read stock sheets from this gLabels template file (may be repeated).", "FILE.xml");
   p.addOptions({output, copies, from, to, step, list, skipHeader, quantityColumn, rows, date, model, speed, darkness,
-                shiftX, shiftY, catalog, preview, quiet, jobs, dither});
+                shiftX, shiftY, catalog, preview, quiet, jobs, dither, pdf, firstLabel, templates});
 
   if (!p.parse(QCoreApplication::arguments())) return report(kUsage, p.errorText());
   if (p.isSet(QStringLiteral("help"))) {
@@ -218,6 +232,18 @@ Or<Options> parseOptions() {
   if (p.isSet(dither) && !(o.omzetting = parseDither(p.value(dither))))
     return report(kUsage, QStringLiteral("--dither must be none, threshold:N (N from 0 to 255), floyd-steinberg, "
                                          "atkinson or ordered"));
+  if (p.isSet(pdf)) {
+    if (p.isSet(output) || p.isSet(preview))
+      return report(kUsage, QStringLiteral("--pdf goes with neither --output nor --preview"));
+    o.pdf = p.value(pdf);
+  }
+  {
+    const auto v = parseInteger(p.value(firstLabel), 1, 32767);
+    if (!v) return report(kFailure, QStringLiteral("--first-label must be a whole number from 1"));
+    if (*v != 1 && !p.isSet(pdf)) return report(kUsage, QStringLiteral("--first-label goes with --pdf"));
+    o.eersteEtiket = *v;
+  }
+  o.sjablonen = p.values(templates);
   if (p.isSet(output)) o.uitvoer = p.value(output);
   if (p.isSet(list)) o.lijst = p.value(list);
   o.kopregel = p.isSet(skipHeader);
@@ -251,11 +277,19 @@ QString CatalogusPad(const Options& o) {
   return o.catalogus.value_or(platform::appinfo::dataFolder() + u'/' + QString::fromLatin1(kCatalogusNaam));
 }
 
-Or<FormatenTabel> LeesCatalogus(const Options& o) {
+// The catalogue, then the user's own formats and the stock sheets, as the
+// editor offers them, so that a design made on any of them prints.
+Or<FormatenTabel> LeesCatalogus(const Options& o, const QString& instellingenPad) {
   const QString pad = CatalogusPad(o);
   auto formaten = LeesFormaten(pad);
   if (auto* fout = std::get_if<CatalogusFout>(&formaten)) return report(kFailure, fout->Melding());
-  return std::get<FormatenTabel>(std::move(formaten));
+  QString eigenFout;
+  const auto eigen = LeesEigenFormaten(EigenFormatenPad(instellingenPad), &eigenFout);
+  if (!eigenFout.isEmpty()) report(kFailure, eigenFout);
+  for (const QString& sjabloon : o.sjablonen)
+    if (!QFile::exists(sjabloon)) return report(kFailure, QStringLiteral("cannot read the templates ") + sjabloon);
+  const Voorraadvellen voorraad = LeesVoorraadvellen(SjablonenMap(), o.sjablonen);
+  return VoegFormatenSamen(std::get<FormatenTabel>(formaten), eigen, voorraad.formaten);
 }
 
 Or<Ontwerp> LeesOntwerp(const Options& o, const FormatenTabel& tabel) {
@@ -426,6 +460,28 @@ std::optional<int> GeefDoor(Uitvoer& uit, const Instellingen& inst) {
                          (f.uitkomst.errorOutput.isEmpty() ? QString() : QStringLiteral(": ") + f.uitkomst.errorOutput));
 }
 
+// The sheets as a PDF: nothing goes to a printer.
+int DrukPdf(const Options& o, const Ontwerp& ontwerp, const EtiketFormaat& formaat, const platform::SettingsStore& store) {
+  Velopdracht v;
+  v.formaat = formaat;
+  v.aantal = o.aantal;
+  v.eersteEtiket = o.eersteEtiket;
+  if (o.eersteEtiket > EtikettenPerVel(formaat))
+    return report(kFailure, QStringLiteral("--first-label %1: a sheet of %2 has %3 labels")
+                               .arg(o.eersteEtiket)
+                               .arg(formaat.Naam)
+                               .arg(EtikettenPerVel(formaat)));
+  v.reeks = ReeksVoor(IsNummering(ontwerp), ontwerp.nummering);
+  if (IsNummering(ontwerp) == 2 && ontwerp.nummering.NummerLijst.isEmpty())
+    return report(kFailure, QStringLiteral("the design uses list values [A] to [E], but no --list was given"));
+  v.HorizontalShift = o.HorizontalShift.value_or(HorizontaleVerschuiving(store, formaat.Naam));
+  v.VerticalShift = o.VerticalShift.value_or(VerticaleVerschuiving(store, formaat.Naam));
+  if (const auto code = GeenInvoerAlsUitvoer(o, *o.pdf)) return *code;
+  if (const auto fout = BewaarAlsPdf(ontwerp, v, *o.pdf, [](Voorwerp& w) { return MaakRondeTekst(w); }))
+    return report(kFailure, *fout);
+  return kSuccess;
+}
+
 int run() {
   const Or<Options> opties = parseOptions();
   if (const int* code = std::get_if<int>(&opties)) return *code;
@@ -437,7 +493,7 @@ int run() {
 
   platform::IniSettingsStore store(platform::IniSettingsStore::defaultPath());
   const Instellingen inst = LeesInstellingen(store, o);
-  const Or<FormatenTabel> tabel = LeesCatalogus(o);
+  const Or<FormatenTabel> tabel = LeesCatalogus(o, store.path());
   if (const int* code = std::get_if<int>(&tabel)) return *code;
   Or<Ontwerp> gelezen = LeesOntwerp(o, std::get<FormatenTabel>(tabel));
   if (const int* code = std::get_if<int>(&gelezen)) return *code;
@@ -458,6 +514,7 @@ int run() {
                  qPrintable(QStringLiteral("no column for %1; printed as typed").arg(onbekend.join(QStringLiteral(", ")))));
 
   const EtiketFormaat& formaat = std::get<FormatenTabel>(tabel).formaat(ontwerp.HuidigFormaat);
+  if (o.pdf) return DrukPdf(o, ontwerp, formaat, store);
   const auto gemaakt =
       MaakJob({ontwerp, formaat, inst, o.HorizontalShift.value_or(HorizontaleVerschuiving(store, formaat.Naam)),
                o.VerticalShift.value_or(VerticaleVerschuiving(store, formaat.Naam)), o.aantal,

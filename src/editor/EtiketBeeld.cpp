@@ -30,6 +30,9 @@ void EtiketBeeld::TekenVorm() {
   if (f.Vorm == 0) {
     vorm_ = QStringLiteral("Rechth.");
     afmeting_ = GetalTekst(f.Breedte) + u'x' + GetalTekst(f.Hoogte);
+  } else if (f.Vorm == 1 && f.Ovaal) {
+    vorm_ = QStringLiteral("Ovaal");
+    afmeting_ = GetalTekst(f.Breedte) + u'x' + GetalTekst(f.Hoogte);
   } else if (f.Vorm == 1) {
     vorm_ = QStringLiteral("Rond");
     afmeting_ = QStringLiteral("Diam. ") + GetalTekst(f.Breedte);
@@ -49,7 +52,17 @@ void EtiketBeeld::TekenVormOp(QImage& beeld) const {
     const QRectF label = QRectF(s.naarPixels(QRectF(-f.Breedte / 2, -f.Hoogte / 2, f.Breedte, f.Hoogte)));
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(grijs);
-    p.drawRect(label.adjusted(0.5, 0.5, -0.5, -0.5));
+    if (f.Hoekstraal > 0) {
+      const double r = s.naarPixels(QRectF(0, 0, f.Hoekstraal, f.Hoekstraal)).width();
+      p.drawRoundedRect(label.adjusted(0.5, 0.5, -0.5, -0.5), r, r);
+    } else {
+      p.drawRect(label.adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+  } else if (f.Vorm == 1 && f.Ovaal) {
+    const QRectF ovaal = QRectF(s.naarPixels(QRectF(-f.Breedte / 2, -f.Hoogte / 2, f.Breedte, f.Hoogte)));
+    p.setPen(QPen(grijs, 1));
+    p.setBrush(grijs);
+    p.drawEllipse(ovaal.adjusted(0.5, 0.5, -0.5, -0.5));
   } else if (f.Vorm == 1) {
     // The diameter is the width, whatever the height says.
     const QRectF cirkel = QRectF(s.naarPixels(QRectF(-f.Breedte / 2, -f.Breedte / 2, f.Breedte, f.Breedte)));

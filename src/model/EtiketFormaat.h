@@ -24,6 +24,11 @@ struct EtiketFormaat {
   float BovenMarge = 0;
   float RechterMarge = 0;
   float OnderMarge = 0;
+  // Not in the catalogue file: the corners of a rectangular label, and a
+  // round label whose height differs from its width (an ellipse). Own
+  // formats and stock sheets have them.
+  float Hoekstraal = 0;
+  bool Ovaal = false;
 };
 
 // The catalogue, entries 1 to AantalFormaten.
@@ -40,9 +45,14 @@ class FormatenTabel {
     return 0;
   }
   const std::vector<EtiketFormaat>& alle() const { return formaten_; }
+  // The entries from this index on are stock sheets, found by searching
+  // rather than shown one by one; 0: there are none.
+  int EersteVoorraad() const { return eersteVoorraad_; }
+  void ZetEersteVoorraad(int index) { eersteVoorraad_ = index; }
 
  private:
   std::vector<EtiketFormaat> formaten_;
+  int eersteVoorraad_ = 0;
 };
 
 }  // namespace model

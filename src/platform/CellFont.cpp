@@ -212,6 +212,33 @@ QPainterPath CellFont::path(const QString& text, QPointF origin) const {
   return out;
 }
 
+QGlyphRun CellFont::glyphRun(const QString& text, QPointF origin) const {
+  QGlyphRun run;
+  if (!sized_) return run;
+  QList<quint32> indexes;
+  QList<QPointF> positions;
+  double x = origin.x();
+  for (QChar c : text) {
+    auto [g, adv] = sized_->glyph(c);
+    indexes.append(g);
+    positions.append(QPointF(x, origin.y()));
+    x += adv;
+  }
+  run.setRawFont(sized_->raw);
+  run.setGlyphIndexes(indexes);
+  run.setPositions(positions);
+  return run;
+}
+
+QRectF CellFont::underlineRect(const QString& text, QPointF origin) const {
+  if (!sized_ || !underline_) return {};
+  const double w = width(text);
+  if (!(w > 0)) return {};
+  const double thick = std::max(1.0, sized_->raw.lineThickness());
+  const double pos = sized_->raw.underlinePosition();
+  return QRectF(origin.x(), origin.y() + pos - thick / 2, w, thick);
+}
+
 QPainterPath CellFont::pathWithin(const QString& text, QPointF origin, const QRectF& window) const {
   QPainterPath out;
   if (!sized_) return out;

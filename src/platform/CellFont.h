@@ -1,4 +1,5 @@
 #pragma once
+#include <QGlyphRun>
 #include <QList>
 #include <QPainterPath>
 #include <QString>
@@ -49,6 +50,12 @@ class CellFont {
   // antialiased or not, but it costs what the window shows, not what the
   // text holds: a line of thousands of characters draws a handful.
   QPainterPath pathWithin(const QString& text, QPointF origin, const QRectF& window) const;
+  // The same text as glyphs of the font at the positions path() puts them,
+  // for a device that keeps text as text (a PDF page); the underline is
+  // underlineRect(), drawn apart.
+  QGlyphRun glyphRun(const QString& text, QPointF origin) const;
+  // The underline path() adds for the text, or an empty rectangle.
+  QRectF underlineRect(const QString& text, QPointF origin) const;
   // Outline of one character with its baseline origin at (0, 0).
   QPainterPath charPath(QChar c) const;
   // path(QString(c), QPointF(0, ascent())): one character on the baseline

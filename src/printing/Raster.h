@@ -79,6 +79,10 @@ class Etiketdruk {
     return DrukEenExemplaar(doek, links, boven, nummer);
   }
 
+  // The element as copy n draws it: its codes replaced, a round text's
+  // picture made for its text, with the circle's centre where it was.
+  Voorwerp VoorExemplaar(const Voorwerp& v, int nummer) const;
+
   // The language the blocks are written in.
   const Printertaal& Taal() const { return *taal_; }
 
@@ -92,9 +96,6 @@ class Etiketdruk {
     QByteArray bits;
   };
   std::shared_ptr<const Laag> VasteLaag(float dX, float dY) const;
-  // The element as copy n draws it: its codes replaced, a round text's
-  // picture made for its text, with the circle's centre where it was.
-  Voorwerp VoorExemplaar(const Voorwerp& v, int nummer) const;
   // Draws one element of copy `nummer` (nothing: the fixed layer); a
   // barcode that cannot be drawn throws OnafdrukbaarEtiket.
   void Teken(const Voorwerp& v, std::optional<int> nummer, QPainter& p, const Apparaat& a) const;

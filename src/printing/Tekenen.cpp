@@ -83,7 +83,7 @@ void OmgezetteFiguurOpDC(const Voorwerp& v, const QRect& r, QPainter& hdc, const
 // The human-readable line under a barcode: each piece centred in its box,
 // at the box's height as cell, smaller when the piece would not fit across.
 // Drawn as outlines without antialiasing, as text lines are.
-void StreepjescodeTekst(const std::vector<TekstDeel>& delen, QPainter& hdc, QPoint hoek) {
+void StreepjescodeTekst(const std::vector<TekstDeel>& delen, QPainter& hdc, QPoint hoek, bool alsTekst = false) {
   static const QString kLettertype = QStringLiteral("DejaVu Sans Mono");
   hdc.save();
   hdc.setRenderHint(QPainter::Antialiasing, false);
@@ -104,7 +104,10 @@ void StreepjescodeTekst(const std::vector<TekstDeel>& delen, QPainter& hdc, QPoi
     }
     const double x = vak.left() + (vak.width() - font.width(d.Tekst)) / 2;
     const double y = vak.top() + (vak.height() - cel) / 2 + font.ascent();
-    hdc.drawPath(font.path(d.Tekst, QPointF(x, y)));
+    if (alsTekst)
+      hdc.drawGlyphRun(QPointF(0, 0), font.glyphRun(d.Tekst, QPointF(x, y)));
+    else
+      hdc.drawPath(font.path(d.Tekst, QPointF(x, y)));
   }
   hdc.restore();
 }
@@ -171,6 +174,16 @@ void TekstOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const A
   // characters draws the few it shows, with the same pixels. Under a
   // scaling or turning transform the whole line goes, as it always did.
   const QPointF begin(x, y);
+  if (a.Vectoren) {
+    hdc.save();
+    hdc.setClipRect(r, Qt::IntersectClip);
+    hdc.setPen(Qt::black);
+    hdc.drawGlyphRun(QPointF(0, 0), font.glyphRun(tekst, begin));
+    const QRectF streep = font.underlineRect(tekst, begin);
+    if (!streep.isEmpty()) hdc.fillRect(streep, Qt::black);
+    hdc.restore();
+    return;
+  }
   const bool verschuiving = hdc.combinedTransform().type() <= QTransform::TxTranslate;
   const QPainterPath omtrek = verschuiving ? font.pathWithin(tekst, begin, QRectF(r)) : font.path(tekst, begin);
   if (omtrek.isEmpty()) return;
@@ -195,6 +208,31 @@ void FiguurOpDC(const Voorwerp& v, const EtiketFormaat& f, QPainter& hdc, const 
       hdc.scale(double(r.width()) / bron.width(), double(r.height()) / bron.height());
       hdc.translate(-bron.topLeft());
       hdc.drawPicture(0, 0, b.vector);
+    }
+  } else if (a.Vectoren && (b.teken || !b.raster.isNull())) {
+    // The picture's own pixels, scaled by the page: white left out, so
+    // what lies under it still shows, as the AND does on the label.
+    // A dithered figure gives the page its grey values: the office
+    // printer makes its own dots of them at its own resolution.
+    const FiguurDeel* figuur = v.alsFiguur();
+    const bool grijs = figuur && !figuur->omzetting.IsStandaard() && !b.grijs.isNull();
+    const QImage raster = grijs ? b.grijs : b.Raster();
+    const QRect bron(v.beeld().BronX, v.beeld().BronY, v.beeld().BronBreedte, v.beeld().BronHoogte);
+    // Read as the label reads it (a one-bit picture by its own colours),
+    // at the picture's own size: the page scales it.
+    const QRect binnen = bron & raster.rect();
+    QImage deel = binnen.isEmpty() ? QImage()
+                  : grijs          ? raster.copy(binnen).convertToFormat(QImage::Format_ARGB32)
+                                   : RekUit(raster, binnen, binnen.width(), binnen.height())
+                                         .convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < deel.height(); ++y) {
+      QRgb* regel = reinterpret_cast<QRgb*>(deel.scanLine(y));
+      for (int x = 0; x < deel.width(); ++x)
+        if ((regel[x] & 0xFFFFFFu) == 0xFFFFFFu) regel[x] = 0;
+    }
+    if (!deel.isNull()) {
+      hdc.setRenderHint(QPainter::SmoothPixmapTransform, false);
+      hdc.drawImage(QRectF(r), deel);
     }
   } else if (const FiguurDeel* figuur = v.alsFiguur(); figuur && !figuur->omzetting.IsStandaard()) {
     OmgezetteFiguurOpDC(v, r, hdc, a);
@@ -246,6 +284,49 @@ std::optional<QString> StreepjescodeOpDC(const Voorwerp& v, const EtiketFormaat&
     return std::nullopt;
   }
   if (r.isEmpty()) return std::nullopt;
+  if (a.Vectoren) {
+    // Every bar a rectangle of the page, its edges where the printer's
+    // dots would put them, scaled exactly; the line under it as text.
+    hdc.save();
+    hdc.translate(r.topLeft());
+    hdc.scale(double(r.width()) / t.Beeld.width(), double(r.height()) / t.Beeld.height());
+    hdc.setRenderHint(QPainter::Antialiasing, false);
+    hdc.setPen(Qt::NoPen);
+    hdc.setBrush(Qt::black);
+    // Rows with the same runs of black as the row above extend its
+    // rectangles: one rectangle per bar, one per run of a module row.
+    QPainterPath balken;
+    const QImage bits = t.Beeld.convertToFormat(QImage::Format_RGB32);
+    std::vector<std::pair<int, int>> vorige, runs;
+    int begin = 0;
+    const auto sluit = [&](int tot) {
+      for (const auto& [x, eind] : vorige) balken.addRect(QRectF(x, begin, eind - x, tot - begin));
+    };
+    for (int y = 0; y < bits.height(); ++y) {
+      const QRgb* regel = reinterpret_cast<const QRgb*>(bits.constScanLine(y));
+      runs.clear();
+      for (int x = 0; x < bits.width();) {
+        if ((regel[x] & 0xFFFFFFu) == 0xFFFFFFu) {
+          ++x;
+          continue;
+        }
+        int eind = x;
+        while (eind < bits.width() && (regel[eind] & 0xFFFFFFu) != 0xFFFFFFu) ++eind;
+        runs.emplace_back(x, eind);
+        x = eind;
+      }
+      if (runs != vorige) {
+        sluit(y);
+        vorige = runs;
+        begin = y;
+      }
+    }
+    sluit(bits.height());
+    hdc.drawPath(balken);
+    StreepjescodeTekst(t.indeling.TekstDelen, hdc, QPoint(0, 0), true);
+    hdc.restore();
+    return std::nullopt;
+  }
   QImage symbool = t.Beeld.convertToFormat(QImage::Format_RGB32);
   {
     QPainter p(&symbool);

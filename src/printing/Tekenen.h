@@ -27,6 +27,10 @@ struct Apparaat {
   // screen shows it. 0: this device is that printer, at PixelsPerMMx dots
   // per mm.
   int PrinterPuntenPerMm = 0;
+  // A page of an office printer or a PDF: text goes as text (it can be
+  // searched and copied), barcodes as exact rectangles and pictures as
+  // their own pixels, with white left out so overlaps still add up.
+  bool Vectoren = false;
 };
 
 // The text rectangle of element v on the device.

@@ -220,7 +220,7 @@ void AfdrukPaneel::Fout(const QString& tekst) {
   omgeving_.meldingen.show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), tekst);
 }
 
-std::optional<Job> AfdrukPaneel::MaakJobUitVenster() {
+std::optional<qint16> AfdrukPaneel::LeesAantal() {
   bool getal = false;
   const double aantal = std::nearbyint(LeesGetal(txtAantal_->text(), &getal));
   // A typed 0 keeps its own meaning; no number, a negative one or one too
@@ -229,13 +229,19 @@ std::optional<Job> AfdrukPaneel::MaakJobUitVenster() {
     Fout(QStringLiteral("Geef een aantal exemplaren van 1 tot 32767."));
     return std::nullopt;
   }
+  return qint16(aantal);
+}
+
+std::optional<Job> AfdrukPaneel::MaakJobUitVenster() {
+  const std::optional<qint16> aantal = LeesAantal();
+  if (!aantal) return std::nullopt;
   const EtiketFormaat& f = bewerker_.Formaat();
   auto gemaakt = MaakJob({.ontwerp = bewerker_.ontwerp(),
                           .formaat = f,
                           .instellingen = instellingen_,
                           .HorizontalShift = HorizontaleVerschuiving(omgeving_.store, f.Naam),
                           .VerticalShift = VerticaleVerschuiving(omgeving_.store, f.Naam),
-                          .aantal = qint16(aantal),
+                          .aantal = *aantal,
                           .spaarstand = acties_.spaarstand->isChecked(),
                           .stand = velStand_});
   if (const auto* melding = std::get_if<QString>(&gemaakt)) {

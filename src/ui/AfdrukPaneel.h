@@ -79,6 +79,8 @@ class AfdrukPaneel : public QGroupBox {
   int JobNummer() const { return jobNummer_; }
 
   Nummering& nummering();
+  // The copies box as a number of copies, or nothing (the message shown).
+  std::optional<qint16> LeesAantal();
   const VelStand& velStand() const { return velStand_; }
   // A new design: the copies box starts at 1, and the series and the list
   // go with the old one.

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <cmath>
 
 #include "editor/Bewerker.h"
 #include "editor/Wijziging.h"
@@ -187,8 +188,41 @@ void Bestandsopdrachten::cmdKiezen_Click() {
   if (!WijzigingenBewaren()) return;
   // The choice comes next: cancelling keeps the design as it is.
   qint16 gekozen = d_.bewerker.ontwerp().HuidigFormaat;
-  if (!formaatDialoog_) formaatDialoog_ = std::make_unique<Formaat>(d_.formaten, gekozen, &d_.venster);
-  if (!formaatDialoog_->Toon(gekozen)) return;
+  for (;;) {
+    if (formatenVeranderd_) formaatDialoog_.reset();
+    formatenVeranderd_ = false;
+    if (!formaatDialoog_)
+      formaatDialoog_ =
+          std::make_unique<Formaat>(d_.formaten, gekozen, &d_.venster, Formaat::Beheer{d_.eigenFormaten, d_.sjablonen,
+                                                                     d_.voorraadUitleg ? d_.voorraadUitleg() : QString()});
+    const bool gekozenOk = formaatDialoog_->Toon(gekozen);
+    if (formaatDialoog_->Vernieuwen() || formatenVeranderd_) {
+      // The table changed: the dialog is made anew on it, the current
+      // format found again by the owner.
+      formaatDialoog_.reset();
+      gekozen = d_.bewerker.ontwerp().HuidigFormaat;
+      continue;
+    }
+    if (!gekozenOk) return;
+    break;
+  }
+  // A label of the same shape and size takes the design along, if the
+  // user wants: only where the labels lie on the sheet differs.
+  const EtiketFormaat& oud = d_.bewerker.Formaat();
+  const EtiketFormaat& nieuw = d_.formaten.formaat(gekozen);
+  const bool zelfdeEtiket = gekozen != d_.bewerker.ontwerp().HuidigFormaat && oud.Vorm == nieuw.Vorm &&
+                            oud.Ovaal == nieuw.Ovaal && std::fabs(oud.Breedte - nieuw.Breedte) < 0.01f &&
+                            (oud.Vorm == 1 && !oud.Ovaal ? true : std::fabs(oud.Hoogte - nieuw.Hoogte) < 0.01f);
+  if (zelfdeEtiket && d_.bewerker.ontwerp().AantalVoorwerpen() > 0 &&
+      omgeving_.meldingen.show(platform::MessageService::Icon::Question, QStringLiteral("Formaat"),
+                               QStringLiteral("De etiketten van %1 zijn even groot als die van %2.\n"
+                                              "Het ontwerp meenemen naar %1?")
+                                   .arg(nieuw.Naam, oud.Naam),
+                               platform::MessageService::Buttons::YesNo) == platform::MessageService::Answer::Yes) {
+    Wijziging wijziging(d_.bewerker);
+    wijziging.ontwerp().HuidigFormaat = gekozen;
+    return;
+  }
   // Another format starts a new design; undo brings the old one back.
   {
     Wijziging wijziging(d_.bewerker);
@@ -197,6 +231,10 @@ void Bestandsopdrachten::cmdKiezen_Click() {
   }
   d_.bewerker.ZetBewaard();
 }
+
+// The dialog may be the one that asked for the change: it is made anew
+// when next shown, not destroyed under its own feet.
+void Bestandsopdrachten::FormatenVeranderd() { formatenVeranderd_ = true; }
 
 void Bestandsopdrachten::mnuNieuwEtiket_Click() {
   if (!WijzigingenBewaren()) return;

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "files/BewaarEtiket.h"
@@ -53,6 +54,11 @@ class Bestandsopdrachten : public QObject {
     AfdrukPaneel& afdruk;
     const FormatenTabel& formaten;
     Instellingen& instellingen;
+    // The user's own formats and a template file of stock sheets, from the
+    // format dialog: true when the table changed.
+    std::function<bool()> eigenFormaten;
+    std::function<bool()> sjablonen;
+    std::function<QString()> voorraadUitleg;
   };
   struct Omgeving {
     platform::MessageService& meldingen;
@@ -103,8 +109,11 @@ class Bestandsopdrachten : public QObject {
   // when it could not be read.
   bool LeesEtiketIn(const QString& fn);
   bool BewaarEtiketAls(const QString& fn, qint16 bestType);
-  // Another format, chosen in its dialog, starts a new design.
+  // Another format, chosen in its dialog, starts a new design; one of the
+  // same label size may take the design along.
   void cmdKiezen_Click();
+  // The formats changed: the dialog is made anew when next shown.
+  void FormatenVeranderd();
 
   // Crash recovery: writes the recovery copy of a changed design now (it is
   // otherwise written at most every herstelMs), and the copy's folder.
@@ -130,6 +139,7 @@ class Bestandsopdrachten : public QObject {
   bool gestart_ = false;
   std::unique_ptr<RecenteBestanden> recent_;
   std::unique_ptr<Formaat> formaatDialoog_;
+  bool formatenVeranderd_ = false;
   std::unique_ptr<Herstelkopie> herstel_;
   QTimer* herstelKlok_ = nullptr;
 };

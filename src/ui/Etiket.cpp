@@ -22,6 +22,7 @@
 #include "editor/Uitlijnen.h"
 #include "editor/Wijziging.h"
 #include "files/Catalogus.h"
+#include "files/EigenFormaten.h"
 #include "files/Herstelkopie.h"
 #include "platform/AppInfo.h"
 #include "platform/Clipboard.h"
@@ -31,9 +32,11 @@
 #include "platform/SettingsStore.h"
 #include "platformwidgets/FileDialogs.h"
 #include "platformwidgets/MessageService.h"
+#include "platformwidgets/PrintDialogs.h"
 #include "platformwidgets/WidgetHelpers.h"
 #include "ui/AfdrukPaneel.h"
 #include "ui/Bestandsopdrachten.h"
+#include "ui/EigenFormatenDialoog.h"
 #include "ui/Begroeting.h"
 #include "ui/EtiketPlaatje.h"
 #include "ui/FiguurPaneel.h"
@@ -42,6 +45,7 @@
 #include "ui/Streepjescodes.h"
 #include "ui/Zoom.h"
 #include "ui/TekstPaneel.h"
+#include "ui/Vellenafdruk.h"
 
 namespace ui {
 
@@ -84,6 +88,7 @@ void Etiket::MaakMenus() {
   bestand->addActions({bestanden.nieuw, bestanden.openen, bestanden.opslaan, bestanden.opslaanAls});
   bestand->addSeparator();
   bestand->addActions({afdruk.afdrukvoorbeeld, afdruk.afdrukken});
+  bestand->addActions({vellen_->acties().kantoorprinter, vellen_->acties().pdf});
   bestand->addSeparator();
   mnuEindeProgramma_ = regel(bestand, "mnuEindeProgramma", QStringLiteral("&Einde Programma"));
   connect(mnuEindeProgramma_, &QAction::triggered, this, &Etiket::mnuEindeProgramma_Click);
@@ -275,10 +280,14 @@ void Etiket::MaakBesturing() {
   connect(afdruk_, &AfdrukPaneel::InstellingenVeranderd, this, &Etiket::BewaarInstellingen);
   connect(afdruk_, &AfdrukPaneel::VerschuivingVeranderd, this, &Etiket::ToonAfdrukbaarGebied);
   bestanden_ = new Bestandsopdrachten(
-      {*this, bewerker_, *pictEtiket_, *tekst_, *afdruk_, formaten_, instellingen_},
+      {*this, bewerker_, *pictEtiket_, *tekst_, *afdruk_, formaten_, instellingen_, [this] { return BeheerEigenFormaten(); },
+       [this] { return KiesSjabloonbestand(); }, [this] { return VoorraadUitleg(); }},
       {meldingen, omgeving.bestanden, store, opties_.herstelMap, opties_.herstelMs, opties_.bewaarWeg}, this);
   connect(cmdKiezen_, &QPushButton::clicked, this, [this] { Opdracht([this] { bestanden_->cmdKiezen_Click(); }); });
   streepjescodes_ = new Streepjescodes(*this, bewerker_, *pictEtiket_, *afdruk_, instellingen_, meldingen, this);
+  if (!opties_.afdrukdialogen) eigenAfdrukdialogen_ = std::make_unique<platform::QtPrintDialogs>();
+  vellen_ = new Vellenafdruk(*this, bewerker_, *afdruk_, omgeving,
+                             opties_.afdrukdialogen ? *opties_.afdrukdialogen : *eigenAfdrukdialogen_, this);
 
   // The editor core tells when the picture needs a new scale.
   connect(&bewerker_, &Bewerker::FormaatVeranderd, this, [this] {
@@ -353,7 +362,18 @@ bool Etiket::Form_Load() {
                             fout->Melding());
     return false;
   }
-  formaten_ = std::move(std::get<FormatenTabel>(gelezen));
+  catalogus_ = std::move(std::get<FormatenTabel>(gelezen));
+  // The own formats and the stock sheets come after the catalogue, whose
+  // indexes the settings and the designs know.
+  if (!opties_.eigenFormaten.isEmpty()) {
+    QString fout;
+    eigenFormaten_ = LeesEigenFormaten(opties_.eigenFormaten, &fout);
+    if (!fout.isEmpty())
+      opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"), fout);
+  }
+  sjabloonBestanden_ = opties_.instellingen->readList(QStringLiteral("Defaults"), QStringLiteral("TemplateFiles"));
+  voorraad_ = LeesVoorraadvellen(opties_.sjablonenMap, sjabloonBestanden_);
+  formaten_ = VoegFormatenSamen(catalogus_, eigenFormaten_, voorraad_.formaten);
   const QStringList lettertypen = opties_.lettertypen ? opties_.lettertypen() : platform::installedFontFamilies();
   if (lettertypen.isEmpty()) {
     // Without a font no text can be drawn, on the screen or on a label.
@@ -378,6 +398,84 @@ bool Etiket::Form_Load() {
   BerekenSchaal();
   bestanden_->Start();
   return true;
+}
+
+void Etiket::StelFormatenSamen() {
+  const QString naam = HuidigEtiketFormaat().Naam;
+  const qint16 oud = ontwerp().HuidigFormaat;
+  const bool bewaard = !bewerker_.Gewijzigd();
+  formaten_ = VoegFormatenSamen(catalogus_, eigenFormaten_, voorraad_.formaten);
+  // The formats after a changed one moved: the open design finds its own
+  // again by name, and the undo steps, which know formats by place, go.
+  const int nieuw = formaten_.ZoekFormaat(naam);
+  if (nieuw > 0 && nieuw != oud) {
+    Wijziging wijziging(bewerker_);
+    wijziging.ontwerp().HuidigFormaat = qint16(nieuw);
+  }
+  bewerker_.WisGeschiedenis();
+  if (bewaard) bewerker_.ZetBewaard();
+  bestanden_->FormatenVeranderd();
+  // A changed size of the format in use is drawn anew.
+  BerekenSchaal();
+  ToonAfdrukbaarGebied();
+}
+
+std::optional<QString> Etiket::ZetEigenFormaten(const std::vector<EtiketFormaat>& formaten) {
+  if (!opties_.eigenFormaten.isEmpty())
+    if (const auto fout = BewaarEigenFormaten(opties_.eigenFormaten, formaten)) return fout;
+  eigenFormaten_ = formaten;
+  StelFormatenSamen();
+  return std::nullopt;
+}
+
+bool Etiket::BeheerEigenFormaten() {
+  EigenFormaten::Omgeving omgeving{
+      *opties_.meldingen, [this](const std::vector<EtiketFormaat>& f) { return ZetEigenFormaten(f); },
+      [this](const QString& naam) {
+        const int i = formaten_.ZoekFormaat(naam);
+        return i > 0 && (i <= catalogus_.AantalFormaten() ||
+                         (formaten_.EersteVoorraad() > 0 && i >= formaten_.EersteVoorraad()));
+      },
+      HuidigEtiketFormaat().Naam};
+  EigenFormaten dialoog(eigenFormaten_, std::move(omgeving), this);
+  dialoog.exec();
+  return dialoog.Gewijzigd();
+}
+
+bool Etiket::LeesSjabloonbestand(const QString& pad) {
+  const Voorraadvellen gelezen = LeesVoorraadvellen(QString(), {pad});
+  if (gelezen.formaten.empty()) {
+    opties_.meldingen->show(platform::MessageService::Icon::Exclamation, QStringLiteral("Fout"),
+                            QStringLiteral("In %1 staan geen etiketvellen die Vellora kan afdrukken.").arg(pad));
+    return false;
+  }
+  if (!sjabloonBestanden_.contains(pad)) sjabloonBestanden_ << pad;
+  opties_.instellingen->writeList(QStringLiteral("Defaults"), QStringLiteral("TemplateFiles"), sjabloonBestanden_);
+  voorraad_ = LeesVoorraadvellen(opties_.sjablonenMap, sjabloonBestanden_);
+  StelFormatenSamen();
+  QString tekst = QStringLiteral("%1 etiketvellen gelezen uit %2.").arg(gelezen.formaten.size()).arg(pad);
+  if (gelezen.overgeslagen > 0)
+    tekst += QStringLiteral("\n%1 overgeslagen: hun vorm (zoals cd-etiketten) of indeling kan Vellora niet afdrukken.")
+                 .arg(gelezen.overgeslagen);
+  opties_.meldingen->show(platform::MessageService::Icon::Information, QStringLiteral("Etiketvellen"), tekst);
+  return true;
+}
+
+bool Etiket::KiesSjabloonbestand() {
+  platform::FileDialogs& dialogen = opties_.bestanden ? *opties_.bestanden : *eigenBestanden_;
+  const QString pad = dialogen.openFile(this, QStringLiteral("Sjabloonbestand"), opties_.sjablonenMap,
+                                        QStringLiteral("gLabels-sjablonen (*.xml);;Alle bestanden (*)"));
+  return !pad.isEmpty() && LeesSjabloonbestand(pad);
+}
+
+QString Etiket::VoorraadUitleg() const {
+  const int aantal = formaten_.EersteVoorraad() > 0 ? formaten_.AantalFormaten() - formaten_.EersteVoorraad() + 1 : 0;
+  QString tekst = QStringLiteral("%1 etiketvellen uit de winkel").arg(aantal);
+  if (voorraad_.overgeslagen > 0)
+    tekst += QStringLiteral("; %1 overgeslagen, want hun vorm (zoals cd-etiketten) of indeling kan Vellora niet "
+                            "afdrukken")
+                 .arg(voorraad_.overgeslagen);
+  return tekst;
 }
 
 void Etiket::BerekenSchaal() {

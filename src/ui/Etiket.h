@@ -8,6 +8,7 @@
 #include "editor/Bewerker.h"
 #include "files/BewaarEtiket.h"
 #include "files/Instellingen.h"
+#include "files/Voorraadvellen.h"
 #include "model/EtiketFormaat.h"
 #include "printing/Afdrukjob.h"
 #include "printing/Nummering.h"
@@ -23,6 +24,7 @@ class QPushButton;
 class QScrollArea;
 namespace platform {
 class Clipboard;
+class PrintDialogs;
 class Scanner;
 class FileDialogs;
 class MessageService;
@@ -39,12 +41,15 @@ class TekstPaneel;
 class Bestandsopdrachten;
 class Streepjescodes;
 class Zoom;
+class Vellenafdruk;
 
 // What the main window gets from outside.
 struct EtiketOpties {
   platform::SettingsStore* instellingen = nullptr;  // required
   platform::MessageService* meldingen = nullptr;    // required
   QString catalogus;                                // all.eft; empty: the data folder's
+  QString eigenFormaten;  // the user's own formats; empty: kept for this run only
+  QString sjablonenMap;   // gLabels' template folder for stock sheets; empty: none
   int welkomMs = 5000;                              // how long the welcome window stays at least; tests use 0
   // Ends the program at once; empty: leave the application's event loop.
   std::function<void()> beeindig;
@@ -52,6 +57,7 @@ struct EtiketOpties {
   platform::ProcessStarter* processen = nullptr;  // empty: real processes
   platform::Clipboard* klembord = nullptr;        // empty: the system's
   platform::Scanner* scanner = nullptr;           // empty: SANE
+  platform::PrintDialogs* afdrukdialogen = nullptr;  // empty: the system's print dialog
   QString programmaMap;                           // where PrintFile and the spool file live; empty: the executable's
   QString herstelMap;                             // recovery copies; empty: the user's data folder
   int herstelMs = 30000;                          // the least time between two recovery copies
@@ -83,6 +89,18 @@ class Etiket : public QMainWindow {
   EtiketBeeld& beeld() { return bewerker_.beeld(); }
   const Geschiedenis& geschiedenis() const { return bewerker_.geschiedenis(); }
   const FormatenTabel& formaten() const { return formaten_; }
+  const std::vector<EtiketFormaat>& eigenFormaten() const { return eigenFormaten_; }
+  // The own formats become these (kept in their file first); the message
+  // when they could not be kept.
+  std::optional<QString> ZetEigenFormaten(const std::vector<EtiketFormaat>& formaten);
+  // The dialog of the own formats; true when they changed.
+  bool BeheerEigenFormaten();
+  // A template file of stock sheets the user picks, kept in the settings;
+  // true when it added any.
+  bool KiesSjabloonbestand();
+  bool LeesSjabloonbestand(const QString& pad);
+  // How many stock sheets there are, and how many were left out.
+  QString VoorraadUitleg() const;
   const EtiketFormaat& HuidigEtiketFormaat() const { return bewerker_.Formaat(); }
   Instellingen& instellingen() { return instellingen_; }
   EtiketPlaatje* pictEtiket() const { return pictEtiket_; }
@@ -92,6 +110,7 @@ class Etiket : public QMainWindow {
   Bestandsopdrachten& bestanden() const { return *bestanden_; }
   Streepjescodes& streepjescodes() const { return *streepjescodes_; }
   Zoom& zoom() const { return *zoom_; }
+  Vellenafdruk& vellen() const { return *vellen_; }
   Nummering& nummering() { return bewerker_.nummering(); }
   const VelStand& velStand() const;
 
@@ -136,8 +155,15 @@ class Etiket : public QMainWindow {
   // The shape and size of the format beside the "Kiezen" button.
   void ToonVorm();
 
+  // The table anew from its parts; the open design keeps its format.
+  void StelFormatenSamen();
+
   EtiketOpties opties_;
   FormatenTabel formaten_;
+  FormatenTabel catalogus_;
+  std::vector<EtiketFormaat> eigenFormaten_;
+  Voorraadvellen voorraad_;
+  QStringList sjabloonBestanden_;
   Bewerker bewerker_;
   Instellingen instellingen_;
   bool geladen_ = false;
@@ -149,6 +175,7 @@ class Etiket : public QMainWindow {
   std::unique_ptr<platform::ProcessStarter> eigenProcessen_;
   std::unique_ptr<platform::Clipboard> eigenKlembord_;
   std::unique_ptr<platform::Scanner> eigenScanner_;
+  std::unique_ptr<platform::PrintDialogs> eigenAfdrukdialogen_;
 
   QWidget* centraal_ = nullptr;
   EtiketPlaatje* pictEtiket_ = nullptr;
@@ -159,6 +186,7 @@ class Etiket : public QMainWindow {
   Streepjescodes* streepjescodes_ = nullptr;
   QScrollArea* scrEtiket_ = nullptr;
   Zoom* zoom_ = nullptr;
+  Vellenafdruk* vellen_ = nullptr;
   QGroupBox* frmFormaat_ = nullptr;
   QLabel* lblVorm_ = nullptr;
   QLabel* lblAfmeting_ = nullptr;

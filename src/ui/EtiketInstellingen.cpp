@@ -39,6 +39,9 @@ Schermmaat SchermInTwips(const QWidget* w) {
   return {r.width() * f, r.height() * f};
 }
 
+// The name of a format after the catalogue, beside its place ("Form").
+const QString kFormaatNaam = QStringLiteral("FormName");
+
 }  // namespace
 
 void Etiket::LeesInstellingen() {
@@ -54,6 +57,11 @@ void Etiket::LeesInstellingen() {
   // writes) the first.
   Ontwerp begin;
   begin.HuidigFormaat = qint16(st.Formaat);
+  // An own format or a stock sheet is known by name as well: the places
+  // after the catalogue move when own formats come and go.
+  if (st.Formaat > catalogus_.AantalFormaten())
+    if (const int i = formaten_.ZoekFormaat(opties_.instellingen->read(QStringLiteral("Defaults"), kFormaatNaam)); i > 0)
+      begin.HuidigFormaat = qint16(i);
   if (begin.HuidigFormaat > formaten_.AantalFormaten()) begin.HuidigFormaat = formaten_.AantalFormaten();
   if (begin.HuidigFormaat < 1) begin.HuidigFormaat = 1;
   bewerker_.Begin(std::move(begin));
@@ -78,6 +86,8 @@ void Etiket::BewaarInstellingen() {
   v.Boven = y() * f;
   v.Hoogte = height() * f;
   v.Breedte = width() * f;
+  if (ontwerp().HuidigFormaat > catalogus_.AantalFormaten())
+    opties_.instellingen->write(QStringLiteral("Defaults"), kFormaatNaam, HuidigEtiketFormaat().Naam);
   BewaarStand(*opties_.instellingen, ontwerp().HuidigFormaat, v, afdruk_->acties().spaarstand->isChecked(),
               mnuToonAfdrukbaargebied_->isChecked(), instellingen_);
   SchrijfInstellingen(*opties_.instellingen, *opties_.meldingen);

@@ -3,6 +3,8 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -10,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace ui {
@@ -60,8 +63,12 @@ class PictogramVak : public QWidget {
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
     const double w = formaat_.Breedte, h = formaat_.Hoogte;
-    if (formaat_.Vorm == 0)
+    if (formaat_.Vorm == 0 && formaat_.Hoekstraal > 0)
+      p.drawRoundedRect(QRectF(-w / 2, -h / 2, w, h), formaat_.Hoekstraal, formaat_.Hoekstraal);
+    else if (formaat_.Vorm == 0)
       p.drawRect(QRectF(-w / 2, -h / 2, w, h));
+    else if (formaat_.Vorm == 1 && formaat_.Ovaal)
+      p.drawEllipse(QPointF(0, 0), w / 2, h / 2);
     else if (formaat_.Vorm == 1)
       p.drawEllipse(QPointF(0, 0), w / 2, w / 2);
 
@@ -116,11 +123,12 @@ QString Naam(const char* basis, int i) { return QString::fromLatin1(basis) + QSt
 }  // namespace
 
 QString Formaat::VormTekst(const EtiketFormaat& f) {
+  if (f.Vorm != 0 && f.Ovaal) return QStringLiteral("Ovaal");
   return f.Vorm != 0 ? QStringLiteral("Rond") : QStringLiteral("Rechthoekig");
 }
 
 QString Formaat::AfmetingTekst(const EtiketFormaat& f) {
-  if (f.Vorm != 0) return QStringLiteral("Diam.") + Getal(f.Breedte);
+  if (f.Vorm != 0 && !f.Ovaal) return QStringLiteral("Diam.") + Getal(f.Breedte);
   return Getal(f.Breedte) + u'x' + Getal(f.Hoogte);
 }
 
@@ -130,18 +138,62 @@ QString Formaat::IndelingTekst(const EtiketFormaat& f) {
   return QString();
 }
 
-Formaat::Formaat(const FormatenTabel& formaten, int huidigFormaat, QWidget* parent)
-    : QDialog(parent), formaten_(formaten) {
+Formaat::Formaat(const FormatenTabel& formaten, int huidigFormaat, QWidget* parent, Beheer beheer)
+    : QDialog(parent), formaten_(formaten), beheer_(std::move(beheer)) {
   setObjectName(QStringLiteral("Formaat"));
   setWindowTitle(QStringLiteral("Formaat"));
   setModal(true);
   Form_Load(huidigFormaat);
 }
 
+int Formaat::AantalInRaster() const {
+  return formaten_.EersteVoorraad() > 0 ? formaten_.EersteVoorraad() - 1 : formaten_.AantalFormaten();
+}
+
+std::vector<int> Formaat::Zoek(const QString& tekst) const {
+  std::vector<int> uit;
+  if (formaten_.EersteVoorraad() <= 0) return uit;
+  const QStringList woorden = tekst.simplified().split(u' ', Qt::SkipEmptyParts);
+  for (int i = formaten_.EersteVoorraad(); i <= formaten_.AantalFormaten() && int(uit.size()) < kMeesteTreffers; ++i) {
+    const QString& naam = formaten_.formaat(i).Naam;
+    if (std::all_of(woorden.begin(), woorden.end(),
+                    [&](const QString& w) { return naam.contains(w, Qt::CaseInsensitive); }))
+      uit.push_back(i);
+  }
+  return uit;
+}
+
+void Formaat::ToonTreffers(const QString& tekst) {
+  if (!lstVoorraad_) return;
+  lstVoorraad_->clear();
+  for (const int i : Zoek(tekst)) {
+    const EtiketFormaat& f = formaten_.formaat(i);
+    // Sizes in inches or points come out with many decimals: a tenth of a
+    // millimetre tells the products apart.
+    const auto mm = [](float w) { return QString::number(std::round(double(w) * 10) / 10, 'g', 7); };
+    const QString maat = f.Vorm != 0 && !f.Ovaal ? QStringLiteral("diam. ") + mm(f.Breedte)
+                                                 : mm(f.Breedte) + u'x' + mm(f.Hoogte);
+    QString regel = f.Naam + QStringLiteral("  (") + VormTekst(f) + u' ' + maat + QStringLiteral(" mm");
+    const QString indeling = IndelingTekst(f);
+    if (!indeling.isEmpty()) regel += QStringLiteral(", ") + indeling;
+    auto* item = new QListWidgetItem(regel + u')', lstVoorraad_);
+    item->setData(Qt::UserRole, i);
+    if (i == selectie_) lstVoorraad_->setCurrentItem(item);
+  }
+}
+
+void Formaat::Beheren(const std::function<bool()>& actie) {
+  if (!actie || !actie()) return;
+  // The table changed under the dialog: the owner makes it anew.
+  vernieuwen_ = true;
+  bevestigd_ = false;
+  QDialog::reject();
+}
+
 void Formaat::Form_Load(int huidigFormaat) {
-  const int n = formaten_.AantalFormaten();
+  const int n = AantalInRaster();
   float m = 0;
-  for (const EtiketFormaat& f : formaten_.alle()) m = std::max({m, f.Breedte, f.Hoogte});
+  for (int i = 1; i <= n; ++i) m = std::max({m, formaten_.formaat(i).Breedte, formaten_.formaat(i).Hoogte});
 
   // Rows: the count divided by 5, rounded up; then as few columns as fill them.
   rijen_ = n > 0 ? (n + 4) / 5 : 0;
@@ -210,6 +262,47 @@ void Formaat::Form_Load(int huidigFormaat) {
   connect(cmdOK_, &QPushButton::clicked, this, &Formaat::accept);
   connect(cmdAnnuleren_, &QPushButton::clicked, this, &Formaat::reject);
 
+  // Stock sheets are found by brand and part number.
+  const bool zoeken = formaten_.EersteVoorraad() > 0;
+  if (zoeken) {
+    txtZoeken_ = new QLineEdit(this);
+    txtZoeken_->setObjectName(QStringLiteral("txtZoeken"));
+    txtZoeken_->setPlaceholderText(QStringLiteral("Vellen uit de winkel: merk en nummer, bv. Avery L7160"));
+    txtZoeken_->setClearButtonEnabled(true);
+    lstVoorraad_ = new QListWidget(this);
+    lstVoorraad_->setObjectName(QStringLiteral("lstVoorraad"));
+    // How many sheets there are, and how many could not be taken.
+    lblVoorraad_ = new QLabel(beheer_.voorraadUitleg, this);
+    lblVoorraad_->setObjectName(QStringLiteral("lblVoorraad"));
+    lblVoorraad_->setTextFormat(Qt::PlainText);
+    lblVoorraad_->setWordWrap(true);
+    connect(txtZoeken_, &QLineEdit::textChanged, this, &Formaat::ToonTreffers);
+    connect(lstVoorraad_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { KiesFormaat(item->data(Qt::UserRole).toInt()); });
+    connect(lstVoorraad_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+      if (item) KiesFormaat(item->data(Qt::UserRole).toInt());
+    });
+    connect(lstVoorraad_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+      KiesFormaat(item->data(Qt::UserRole).toInt());
+      accept();
+    });
+  }
+  std::vector<QPushButton*> beheerKnoppen;
+  const auto beheerKnop = [&](const char* naam, const QString& tekst, const std::function<bool()>& actie) {
+    if (!actie) return;
+    auto* knop = new QPushButton(tekst, this);
+    knop->setObjectName(QString::fromLatin1(naam));
+    knop->setAutoDefault(false);
+    connect(knop, &QPushButton::clicked, this, [this, actie] { Beheren(actie); });
+    beheerKnoppen.push_back(knop);
+  };
+  beheerKnop("cmdEigenFormaten", QStringLiteral("Eigen formaten ..."), beheer_.eigenFormaten);
+  beheerKnop("cmdSjablonen", QStringLiteral("Sjabloonbestand ..."), beheer_.sjablonen);
+  int beheerBreedte = 0;
+  for (QPushButton* k : beheerKnoppen) beheerBreedte += std::max(kKnop.width(), k->sizeHint().width()) + kKnopRuimte;
+  const int uitlegHoogte = zoeken && !beheer_.voorraadUitleg.isEmpty() ? 32 : 0;
+  const int zoekHoogte = zoeken ? 24 + 4 + 140 + 4 + uitlegHoogte : 0;
+
   // The grid sets the size, up to what the screen holds; beyond that the
   // grid scrolls. Two buttons always fit.
   QScreen* scherm = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -217,19 +310,39 @@ void Formaat::Form_Load(int huidigFormaat) {
   const int knoppenHoogte = kKnop.height() + 2 * kRand;
   // Room for the window's own frame and title bar.
   const int ruimteBoven = 64;
-  const int zichtbaar = std::max(kRijStap, std::min(rasterHoogte, vrij.height() - ruimteBoven - knoppenHoogte));
+  const int zichtbaar =
+      std::max(kRijStap, std::min(rasterHoogte, vrij.height() - ruimteBoven - knoppenHoogte - zoekHoogte));
   const bool schuift = zichtbaar < rasterHoogte;
   const int schuifBreedte = schuift ? raster_->verticalScrollBar()->sizeHint().width() : 0;
-  const int binnenBreedte = std::max(rasterBreedte + schuifBreedte, 2 * kKnop.width() + kKnopRuimte + 2 * kRand);
-  const int binnenHoogte = zichtbaar + knoppenHoogte;
+  const int binnenBreedte = std::max({rasterBreedte + schuifBreedte, 2 * kKnop.width() + kKnopRuimte + 2 * kRand + beheerBreedte,
+                                      zoeken ? 420 : 0});
+  const int binnenHoogte = zichtbaar + zoekHoogte + knoppenHoogte;
   raster_->setGeometry(0, 0, binnenBreedte, zichtbaar);
+  if (zoeken) {
+    txtZoeken_->setGeometry(kRand, zichtbaar + 4, binnenBreedte - 2 * kRand, 24);
+    lstVoorraad_->setGeometry(kRand, zichtbaar + 4 + 24 + 4, binnenBreedte - 2 * kRand, 140);
+    lblVoorraad_->setGeometry(kRand, zichtbaar + 4 + 24 + 4 + 140 + 2, binnenBreedte - 2 * kRand, uitlegHoogte);
+    lblVoorraad_->setVisible(uitlegHoogte > 0);
+  }
+  {
+    int x = kRand;
+    for (QPushButton* k : beheerKnoppen) {
+      const int b = std::max(kKnop.width(), k->sizeHint().width());
+      k->setGeometry(x, binnenHoogte - kRand - kKnop.height(), b, kKnop.height());
+      x += b + kKnopRuimte;
+    }
+  }
   cmdOK_->setGeometry(binnenBreedte - kKnop.width() - kRand, binnenHoogte - kRand - kKnop.height(), kKnop.width(),
                       kKnop.height());
   cmdAnnuleren_->setGeometry(cmdOK_->x() - kKnopRuimte - kKnop.width(), cmdOK_->y(), kKnop.width(), kKnop.height());
   setFixedSize(binnenBreedte, binnenHoogte);
   move(vrij.center() - QPoint(binnenBreedte / 2, binnenHoogte / 2));
 
-  selectie_ = n > 0 ? std::clamp(huidigFormaat, 1, n) : 0;
+  const int alle = formaten_.AantalFormaten();
+  selectie_ = alle > 0 ? std::clamp(huidigFormaat, 1, alle) : 0;
+  // A stock sheet in use is shown found.
+  if (txtZoeken_ && selectie_ > n) txtZoeken_->setText(formaten_.formaat(selectie_).Naam);
+  else if (txtZoeken_) ToonTreffers(QString());
   ToonSelektie();
 }
 
@@ -242,7 +355,10 @@ void Formaat::ToonSelektie() {
     pic->setPalette(pal);
     pic->update();
   }
-  if (selectie_ < 1) return;
+  // A stock sheet is selected in the list, not in the grid.
+  shpRechthoek_->setVisible(selectie_ >= 1 && selectie_ <= int(pictogrammen_.size()));
+  if (lstVoorraad_ && selectie_ <= int(pictogrammen_.size())) lstVoorraad_->setCurrentItem(nullptr);
+  if (selectie_ < 1 || selectie_ > int(pictogrammen_.size())) return;
   QWidget* pic = Pictogram(selectie_);
   shpRechthoek_->move(pic->x() - kMarkeringLinks, pic->y() + pic->height());
   shpRechthoek_->raise();
@@ -265,6 +381,7 @@ void Formaat::showEvent(QShowEvent* e) {
 bool Formaat::Toon(qint16& huidigFormaat) {
   huidig_ = &huidigFormaat;
   bevestigd_ = false;
+  vernieuwen_ = false;
   exec();
   huidig_ = nullptr;
   return bevestigd_;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <functional>
 #include <vector>
 
 #include "model/EtiketFormaat.h"
@@ -7,6 +8,8 @@
 
 class QFrame;
 class QLabel;
+class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QScrollArea;
 class QWidget;
@@ -21,11 +24,34 @@ namespace ui {
 // catalogue scrolls instead of growing the dialog past the screen.
 // Controls carry their names as objectName: picPictogram<i>, lblVorm<i>,
 // lblAfmeting<i> (i from 1), lblSelektie, shpRechthoek, cmdOK, cmdAnnuleren.
+// The stock sheets of the table (from EersteVoorraad on) are not in the
+// grid: the user finds them by brand and part number in txtZoeken, whose
+// matches lstVoorraad lists; lblVoorraad says how many there are and how
+// many were left out. cmdEigenFormaten and cmdSjablonen open the
+// user's own formats and a template file the user picks, when the owner
+// handles them.
 class Formaat : public QDialog {
   Q_OBJECT
  public:
+  // What the owner does when the user asks to change the formats: true
+  // when the table changed, and the dialog must be made anew to show it.
+  struct Beheer {
+    std::function<bool()> eigenFormaten;
+    std::function<bool()> sjablonen;
+    QString voorraadUitleg;  // how many stock sheets there are, and how many were left out
+  };
   // Builds the grid; the selection starts at huidigFormaat.
-  Formaat(const FormatenTabel& formaten, int huidigFormaat, QWidget* parent = nullptr);
+  Formaat(const FormatenTabel& formaten, int huidigFormaat, QWidget* parent = nullptr, Beheer beheer = {});
+
+  // After Toon: the formats changed while the dialog was open, and it is
+  // to be made anew and shown again.
+  bool Vernieuwen() const { return vernieuwen_; }
+  // The stock sheets whose name holds every word of the text, at most
+  // kMeesteTreffers of them, as lstVoorraad lists them (indexes of the table).
+  std::vector<int> Zoek(const QString& tekst) const;
+  static constexpr int kMeesteTreffers = 500;
+  // Formats shown in the grid: all but the stock sheets.
+  int AantalInRaster() const;
 
   // Shows the dialog modally. OK (or a double click) makes the selection the
   // current format; Annuleren, Escape or closing the window leave it as it
@@ -63,6 +89,8 @@ class Formaat : public QDialog {
  private:
   void Form_Load(int huidigFormaat);
   void ToonSelektie();
+  void ToonTreffers(const QString& tekst);
+  void Beheren(const std::function<bool()>& actie);
 
   FormatenTabel formaten_;
   int selectie_ = 0;
@@ -70,6 +98,11 @@ class Formaat : public QDialog {
   int kolommen_ = 0;
   bool bevestigd_ = false;
   qint16* huidig_ = nullptr;  // the caller's current format while shown
+  Beheer beheer_;
+  bool vernieuwen_ = false;
+  QLineEdit* txtZoeken_ = nullptr;
+  QListWidget* lstVoorraad_ = nullptr;
+  QLabel* lblVoorraad_ = nullptr;
 
   std::vector<QWidget*> pictogrammen_;
   QScrollArea* raster_ = nullptr;

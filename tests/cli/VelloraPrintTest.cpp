@@ -19,6 +19,7 @@
 #include "roundtext/RondeTekstOpdrachten.h"
 #include "support/EtiketOpstelling.h"
 #include "support/Netwerkluisteraar.h"
+#include "support/Pdf.h"
 
 using namespace printing;
 
@@ -538,4 +539,83 @@ TEST_F(VelloraPrint, APrinterThatStopsTakingDataEndsTheRunAfterTheWriteWait) {
                                     .arg(printer.poort())))
         << laatste << ": " << fout.toStdString();
   }
+}
+
+// A design on a stock sheet printed as a PDF from the command line: the
+// page is the sheet, the text is text, and a partly used sheet begins at
+// the label asked for.
+TEST_F(VelloraPrint, APdfOfAStockSheetBeginsAtTheFirstLabelGiven) {
+  Ontwerp o;
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
+  o.voorwerp(i).tekst().Tekst = QStringLiteral("Pot [#]");
+  o.voorwerp(i).tekst().Lettertype = QStringLiteral("DejaVu Sans");
+  o.voorwerp(i).tekst().Lettergrootte = 12;
+  float l = -25, b = -3, w = 50, h = 6;
+  o.PlaatsVoorwerp(i, l, b, w, h);
+  const QString ontwerp = tmp.path(QStringLiteral("potten.VLO"));
+  ASSERT_TRUE(BewaarEtiket(ontwerp, 2, o, QStringLiteral("Avery L7160")).Gelukt());
+  const QString pdf = tmp.path(QStringLiteral("potten.pdf"));
+  const Uitkomst u = Draai({QStringLiteral("--pdf"), pdf, QStringLiteral("--first-label"), QStringLiteral("4"),
+                            QStringLiteral("--from"), QStringLiteral("1"), QStringLiteral("--to"), QStringLiteral("3"),
+                            QStringLiteral("-q"), ontwerp});
+  ASSERT_EQ(u.code, 0) << u.fout.toStdString();
+  EXPECT_TRUE(u.fout.isEmpty()) << u.fout.toStdString();
+  EXPECT_NEAR(PdfPageSize(pdf).width(), 595.3, 0.5);
+  EXPECT_NEAR(PdfPageSize(pdf).height(), 841.9, 0.5);
+  // Where pdftotext finds each number: label 4 is the first of the second
+  // row (Avery 7160: first row at 43.9 pt, rows 108 pt apart, columns 187.2
+  // pt from 21.2 pt).
+  const QString woorden =
+      QString::fromUtf8(RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
+  for (int n = 1; n <= 3; ++n) {
+    const QRegularExpression woord(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>%1</word>").arg(n));
+    const QRegularExpressionMatch m = woord.match(woorden);
+    ASSERT_TRUE(m.hasMatch()) << n;
+    const double x = m.captured(1).toDouble(), y = m.captured(2).toDouble();
+    const int kolom = n - 1;  // labels 4, 5, 6: the second row
+    EXPECT_GT(x, 21.2 + kolom * 187.2) << n;
+    EXPECT_LT(x, 21.2 + kolom * 187.2 + 181.4) << n;
+    EXPECT_GT(y, 43.9 + 108) << n;
+    EXPECT_LT(y, 43.9 + 2 * 108) << n;
+  }
+
+  // A list fills its values in as on a label printer, a row per label.
+  Ontwerp lijstOntwerp = o;
+  lijstOntwerp.voorwerp(i).tekst().Tekst = QStringLiteral("[A] kost [B]");
+  const QString metLijst = tmp.path(QStringLiteral("prijzen.VLO"));
+  ASSERT_TRUE(BewaarEtiket(metLijst, 2, lijstOntwerp, QStringLiteral("Avery L7160")).Gelukt());
+  const QString lijst = tmp.write(QStringLiteral("prijzen.csv"), "Kaas;4,95\r\nMelk;1,10\r\n");
+  const QString prijzen = tmp.path(QStringLiteral("prijzen.pdf"));
+  const Uitkomst gedrukt = Draai({QStringLiteral("--pdf"), prijzen, QStringLiteral("--list"), lijst, QStringLiteral("-q"), metLijst});
+  ASSERT_EQ(gedrukt.code, 0) << gedrukt.fout.toStdString();
+  const QString tekst = PdfText(prijzen);
+  EXPECT_TRUE(tekst.contains(QStringLiteral("Kaas kost 4,95"))) << tekst.toStdString();
+  EXPECT_TRUE(tekst.contains(QStringLiteral("Melk kost 1,10"))) << tekst.toStdString();
+
+  const Uitkomst teVer = Draai({QStringLiteral("--pdf"), pdf, QStringLiteral("--first-label"), QStringLiteral("22"), ontwerp});
+  EXPECT_EQ(teVer.code, 1);
+  EXPECT_EQ(teVer.fout, QByteArray("vellora-print: --first-label 22: a sheet of Avery L7160 has 21 labels\n"));
+  const Uitkomst zonderPdf = Draai({QStringLiteral("--first-label"), QStringLiteral("2"), ontwerp});
+  EXPECT_EQ(zonderPdf.code, 2);
+  EXPECT_EQ(zonderPdf.fout, QByteArray("vellora-print: --first-label goes with --pdf\n"));
+}
+
+TEST_F(VelloraPrint, ATemplateFileGivenOnTheCommandLineBringsItsSheets) {
+  const QString sjablonen = tmp.write(QStringLiteral("winkel.xml"), R"(<Glabels-templates>
+  <Template brand="Winkel" part="W1" size="A4"><Label-round id="0" radius="15mm"><Layout nx="5" ny="8" x0="10mm" y0="10mm" dx="40mm" dy="35mm"/></Label-round></Template>
+</Glabels-templates>)");
+  Ontwerp o;
+  const int i = o.NieuwVoorwerp(SoortVoorwerp::Tekstlijn);
+  o.voorwerp(i).tekst().Tekst = QStringLiteral("Rond");
+  o.voorwerp(i).tekst().Lettertype = QStringLiteral("DejaVu Sans");
+  o.voorwerp(i).tekst().Lettergrootte = 10;
+  const QString ontwerp = tmp.path(QStringLiteral("rond.VLO"));
+  ASSERT_TRUE(BewaarEtiket(ontwerp, 2, o, QStringLiteral("Winkel W1")).Gelukt());
+  const QString pdf = tmp.path(QStringLiteral("rond.pdf"));
+  const Uitkomst zonder = Draai({QStringLiteral("--pdf"), pdf, ontwerp});
+  EXPECT_EQ(zonder.code, 1);
+  EXPECT_FALSE(QFile::exists(pdf));
+  const Uitkomst met = Draai({QStringLiteral("--pdf"), pdf, QStringLiteral("--templates"), sjablonen, ontwerp});
+  ASSERT_EQ(met.code, 0) << met.fout.toStdString();
+  EXPECT_EQ(PdfText(pdf).count(QStringLiteral("Rond")), 1);
 }

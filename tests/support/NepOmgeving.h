@@ -7,6 +7,7 @@
 #include "support/FakeClipboard.h"
 #include "support/FakeFileDialogs.h"
 #include "support/FakeMessageService.h"
+#include "support/FakePrintDialogs.h"
 #include "support/FakeProcessStarter.h"
 #include "support/FakeScanner.h"
 #include "ui/Etiket.h"
@@ -31,6 +32,7 @@ struct NepOmgeving {
   };
   std::vector<OmzetVraag> omzetVragen;
   std::optional<Omzetting> omzetAntwoord = Omzetting{};
+  FakePrintDialogs afdrukdialogen;
 
   // The window's options on these, with the catalogue at `catalogus`.
   EtiketOpties NepOpties(const QString& catalogus, int welkomMs = 0) {
@@ -47,6 +49,7 @@ struct NepOmgeving {
       omzetVragen.push_back({vak, begin});
       return omzetAntwoord;
     };
+    opties.afdrukdialogen = &afdrukdialogen;
     return opties;
   }
 };
