@@ -37,6 +37,8 @@ void Bewerker::BerekenSchaal(QSize pixels, QSizeF twips) {
 
 void Bewerker::HertekenAlles() {
   beeld_.TekenAlles();
+  // A new scale (a zoom, a resize) moves the handles with everything else.
+  emit HandvattenGeplaatst();
   emit AllesGetoond();
 }
 
