@@ -31,7 +31,8 @@ Zoom::Zoom(QScrollArea& gebied, EtiketPlaatje& plaatje, QObject* parent)
   connect(inzoomen_, &QAction::triggered, this, &Zoom::Inzoomen);
   connect(uitzoomen_, &QAction::triggered, this, &Zoom::Uitzoomen);
   connect(passend_, &QAction::triggered, this, &Zoom::Passend);
-  gebied_.viewport()->installEventFilter(this);
+  viewport_ = gebied_.viewport();
+  viewport_->installEventFilter(this);
   plaatje_.installEventFilter(this);
 }
 
@@ -76,7 +77,9 @@ void Zoom::PasMaatAan() {
 }
 
 bool Zoom::eventFilter(QObject* o, QEvent* e) {
-  if (o == gebied_.viewport() && e->type() == QEvent::Resize) PasMaatAan();
+  // The viewport kept from the start: while the area is taken down, its
+  // children still send events, and the area is no scroll area any more.
+  if (o == viewport_ && e->type() == QEvent::Resize) PasMaatAan();
   if (o == &plaatje_ && e->type() == QEvent::Wheel) {
     auto* wiel = static_cast<QWheelEvent*>(e);
     if (wiel->modifiers() & Qt::ControlModifier) {

@@ -7,6 +7,7 @@
 class QAction;
 class QScrollArea;
 class QWheelEvent;
+class QWidget;
 
 namespace ui {
 
@@ -46,6 +47,7 @@ class Zoom : public QObject {
 
   QScrollArea& gebied_;
   EtiketPlaatje& plaatje_;
+  QWidget* viewport_ = nullptr;
   double factor_ = 1;
   QAction* inzoomen_ = nullptr;
   QAction* uitzoomen_ = nullptr;
