@@ -199,16 +199,23 @@ QImage LeesGrijs(const QByteArray& bytes, QSize maat, qint64& puntenOver) {
   return grijs;
 }
 
+// The record an entry of a block names by its number (1 for the first),
+// each above the one before and within the records there are.
+template <typename Record>
+Record& Genoemd(Lezer& l, std::vector<Record>& records, int& vorige) {
+  const qint16 nummer = l.Integer();
+  if (nummer <= vorige || nummer > qint64(records.size())) throw BeschadigdBestand{};
+  vorige = nummer;
+  return records[size_t(nummer - 1)];
+}
+
 // Block 1: the figures turned into dots their own way, by their number
 // among the figures, each once and in order.
 void LeesOmzettingen(Lezer& l, GelezenEtiket& e, qint64& puntenOver) {
   const qint16 aantal = l.Aantal();
   int vorige = 0;
   for (int i = 0; i < aantal; ++i) {
-    const qint16 nummer = l.Integer();
-    if (nummer <= vorige || nummer > qint64(e.Figuren.size())) throw BeschadigdBestand{};
-    vorige = nummer;
-    FiguurRecord& r = e.Figuren[size_t(nummer - 1)];
+    FiguurRecord& r = Genoemd(l, e.Figuren, vorige);
     const qint16 soort = l.Integer();
     const qint16 drempel = l.Integer();
     if (soort < 1 || soort > kHoogsteOmzetSoort || drempel < 0 || drempel > 255) throw BeschadigdBestand{};
@@ -223,12 +230,10 @@ void LeesPassend(Lezer& l, GelezenEtiket& e) {
   const qint16 aantal = l.Aantal();
   int vorige = 0;
   for (int i = 0; i < aantal; ++i) {
-    const qint16 nummer = l.Integer();
-    if (nummer <= vorige || nummer > qint64(e.Lijnen.size())) throw BeschadigdBestand{};
-    vorige = nummer;
+    TekstlijnRecord& r = Genoemd(l, e.Lijnen, vorige);
     const qint16 minimum = l.Integer();
     if (minimum < kKleinstePassend || minimum > kGrootstePassendMinimum) throw BeschadigdBestand{};
-    e.Lijnen[size_t(nummer - 1)].passend = {true, minimum};
+    r.passend = {true, minimum};
   }
 }
 

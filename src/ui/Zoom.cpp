@@ -53,17 +53,19 @@ void Zoom::ZetFactor(double factor, QPointF anker) {
   gebied_.verticalScrollBar()->setValue(int(std::lround(fy * plaatje_.height() - anker.y())));
 }
 
-void Zoom::Inzoomen() {
+double Zoom::Stap(int richting) const {
   const auto& s = Stappen();
-  const auto volgende = std::upper_bound(s.begin(), s.end(), factor_ + 1e-9);
-  if (volgende != s.end()) ZetFactor(*volgende);
+  if (richting > 0) {
+    const auto volgende = std::upper_bound(s.begin(), s.end(), factor_ + 1e-9);
+    return volgende != s.end() ? *volgende : factor_;
+  }
+  const auto vorige = std::lower_bound(s.begin(), s.end(), factor_ - 1e-9);
+  return vorige != s.begin() ? *(vorige - 1) : factor_;
 }
 
-void Zoom::Uitzoomen() {
-  const auto& s = Stappen();
-  const auto vorige = std::lower_bound(s.begin(), s.end(), factor_ - 1e-9);
-  if (vorige != s.begin()) ZetFactor(*(vorige - 1));
-}
+void Zoom::Inzoomen() { ZetFactor(Stap(1)); }
+
+void Zoom::Uitzoomen() { ZetFactor(Stap(-1)); }
 
 void Zoom::Passend() { ZetFactor(1); }
 
@@ -84,15 +86,7 @@ bool Zoom::eventFilter(QObject* o, QEvent* e) {
     auto* wiel = static_cast<QWheelEvent*>(e);
     if (wiel->modifiers() & Qt::ControlModifier) {
       const int stap = wiel->angleDelta().y();
-      const QPointF anker = plaatje_.mapTo(gebied_.viewport(), wiel->position().toPoint());
-      const auto& s = Stappen();
-      if (stap > 0) {
-        const auto volgende = std::upper_bound(s.begin(), s.end(), factor_ + 1e-9);
-        if (volgende != s.end()) ZetFactor(*volgende, anker);
-      } else if (stap < 0) {
-        const auto vorige = std::lower_bound(s.begin(), s.end(), factor_ - 1e-9);
-        if (vorige != s.begin()) ZetFactor(*(vorige - 1), anker);
-      }
+      if (stap != 0) ZetFactor(Stap(stap), plaatje_.mapTo(viewport_, wiel->position().toPoint()));
       return true;
     }
   }

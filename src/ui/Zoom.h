@@ -43,6 +43,9 @@ class Zoom : public QObject {
 
  private:
   void PasMaatAan();
+  // The step after the current factor up (richting > 0) or down; the
+  // current one at either end.
+  double Stap(int richting) const;
   QPointF Midden() const;
 
   QScrollArea& gebied_;
